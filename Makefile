@@ -1,0 +1,3 @@
+.PHONY: run test screenshots build
+run test screenshots build:
+	./build.sh $@

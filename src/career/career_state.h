@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The player's career: what the main window owns for the whole run.
+struct CareerState {
+    QString playername;
+    std::int16_t rank = 0;
+    std::int32_t money = 0;
+    std::int32_t days = 0;
+    std::int32_t training = 0;
+};
+
+// The day count at which time is up. Kept in 32 bits: 15 + 5 x any 16-bit rank fits, so a rank
+// set far above 8 never wraps the limit round.
+constexpr std::int32_t daylimit(std::int16_t rank) {
+    return 15 + 5 * static_cast<std::int32_t>(rank);
+}
+
+// Days left, wide enough for any pair of values.
+constexpr std::int64_t daysleft(const CareerState& s) {
+    return static_cast<std::int64_t>(daylimit(s.rank)) - s.days;
+}

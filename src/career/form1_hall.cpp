@@ -1,0 +1,3 @@
+#include "career/form1.h"
+
+void Form1::hot_Click() {}

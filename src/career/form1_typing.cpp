@@ -1,0 +1,4 @@
+#include "career/form1.h"
+
+// Opens typing practice.
+void Form1::Command1_Click() {}

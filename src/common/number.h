@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <limits>
+#include <type_traits>
+
+// The decimal number at the start of a text after leading blanks: sign, digits, a decimal point
+// and more digits. 0 when there is none.
+double textnumber(const QString& text);
+
+// Round half to even, then clamp into T's range: a label may hold a number its variable can't,
+// and converting that must never be undefined.
+template <typename T> T roundtoint(double value) {
+    static_assert(std::is_integral_v<T>);
+    if (value != value)
+        return 0;
+    const double rounded = __builtin_nearbyint(value);
+    if (rounded <= static_cast<double>(std::numeric_limits<T>::min()))
+        return std::numeric_limits<T>::min();
+    if (rounded >= static_cast<double>(std::numeric_limits<T>::max()))
+        return std::numeric_limits<T>::max();
+    return static_cast<T>(rounded);
+}
+
+inline qint32 textint32(const QString& text) {
+    return roundtoint<qint32>(textnumber(text));
+}
+inline qint16 textint16(const QString& text) {
+    return roundtoint<qint16>(textnumber(text));
+}
+
+// Sums at the widths of the career state: a result that would leave the width stops at its edge
+// instead of wrapping.
+template <typename T> T addclamped(T a, std::int64_t b) {
+    static_assert(std::is_integral_v<T> && sizeof(T) <= 4);
+    const std::int64_t sum = static_cast<std::int64_t>(a) + b;
+    if (sum < std::numeric_limits<T>::min())
+        return std::numeric_limits<T>::min();
+    if (sum > std::numeric_limits<T>::max())
+        return std::numeric_limits<T>::max();
+    return static_cast<T>(sum);
+}

@@ -1,0 +1,142 @@
+#include "textfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <array>
+
+namespace {
+
+// 0x80-0x9F of Windows-1252; the rest of the page is Latin-1. Unused slots map to themselves.
+constexpr std::array<char16_t, 32> high = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char encodechar(QChar c) {
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return static_cast<char>(u);
+    for (std::size_t i = 0; i < high.size(); ++i)
+        if (high[i] == u)
+            return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+bool islineend(char c) {
+    return c == '\r' || c == '\n';
+}
+
+} // namespace
+
+QString fromwindows1252(const QByteArray& bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    for (char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        out.append(QChar(u >= 0x80 && u < 0xA0 ? high[u - 0x80] : char16_t(u)));
+    }
+    return out;
+}
+
+QByteArray towindows1252(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar c : text)
+        out.append(encodechar(c));
+    return out;
+}
+
+FieldReader::FieldReader(QByteArray bytes) : data(std::move(bytes)) {}
+
+void FieldReader::skipdelimiter() {
+    if (pos >= data.size())
+        return;
+    if (data[pos] == ',') {
+        ++pos;
+        fieldpending = true;
+        return;
+    }
+    if (data[pos] == '\r')
+        ++pos;
+    if (pos < data.size() && data[pos] == '\n')
+        ++pos;
+}
+
+bool FieldReader::next(QString& field) {
+    while (pos < data.size() && (data[pos] == ' ' || data[pos] == '\t'))
+        ++pos;
+    if (pos >= data.size()) {
+        if (!fieldpending)
+            return false;
+        fieldpending = false;
+        field.clear();
+        return true;
+    }
+    fieldpending = false;
+    if (data[pos] == '"') {
+        const qsizetype close = data.indexOf('"', pos + 1);
+        if (close < 0) {
+            pos = data.size();
+            return false;
+        }
+        field = fromwindows1252(data.mid(pos + 1, close - pos - 1));
+        pos = close + 1;
+        // Anything between the closing quote and the delimiter is not part of the field.
+        while (pos < data.size() && data[pos] != ',' && !islineend(data[pos]))
+            ++pos;
+    } else {
+        qsizetype end = pos;
+        while (end < data.size() && data[end] != ',' && !islineend(data[end]))
+            ++end;
+        qsizetype last = end;
+        while (last > pos && (data[last - 1] == ' ' || data[last - 1] == '\t'))
+            --last;
+        field = fromwindows1252(data.mid(pos, last - pos));
+        pos = end;
+    }
+    skipdelimiter();
+    return true;
+}
+
+LineWriter& LineWriter::text(const QString& value) {
+    fields.append(QLatin1Char('"') + value + QLatin1Char('"'));
+    return *this;
+}
+
+LineWriter& LineWriter::number(qint64 value) {
+    fields.append(QString::number(value));
+    return *this;
+}
+
+QByteArray LineWriter::line() const {
+    return towindows1252(fields.join(QLatin1Char(','))) + "\r\n";
+}
+
+bool readwholefile(const QString& path, QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+bool appendtofile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    const bool written = file.write(bytes) == bytes.size();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+bool replacefile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The comma-and-quote text files every data file of the game uses: Windows-1252 bytes,
+// CR LF on write, CR LF or LF on read.
+
+QString fromwindows1252(const QByteArray& bytes);
+// Characters the code page lacks are written as '?', so a file always stays single-byte.
+QByteArray towindows1252(const QString& text);
+
+// Reads one field at a time. next() returns false when asked to read past the end of the data,
+// or on a quoted field that never closes (the rest of the file is then unreadable).
+class FieldReader {
+public:
+    explicit FieldReader(QByteArray bytes);
+    bool next(QString& field);
+    bool atend() const { return pos >= data.size() && !fieldpending; }
+
+private:
+    void skipdelimiter();
+    QByteArray data;
+    qsizetype pos = 0;
+    bool fieldpending = false; // a comma was read, so one more (possibly empty) field follows
+};
+
+// Builds one line: quoted texts (written unchanged, as the format has no escape), plain
+// decimal numbers, commas between, CR LF at the end.
+class LineWriter {
+public:
+    LineWriter& text(const QString& value);
+    LineWriter& number(qint64 value);
+    QByteArray line() const;
+
+private:
+    QStringList fields;
+};
+
+// Whole-file helpers; each opens, works and closes within the call.
+bool readwholefile(const QString& path, QByteArray& bytes);
+bool appendtofile(const QString& path, const QByteArray& bytes);
+// Writes beside the old file and renames over it, so a failed write leaves the old file intact.
+bool replacefile(const QString& path, const QByteArray& bytes);

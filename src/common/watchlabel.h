@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that announces a new caption at once, inside the write, and stays quiet when the
+// same caption is written again. Other windows change the career through such labels.
+class WatchLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    // Hides QLabel::setText on purpose: every write goes through the comparison.
+    void setText(const QString& text);
+
+signals:
+    void changed();
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Word lists: the entries of one word file, in file order, duplicates included.
+
+// Appends every entry of the file; a missing file or a broken entry ends the load quietly with
+// what was read so far.
+void loadwords(QStringList& list, const QString& path);
+
+// The index of the next target, drawn uniformly, with the generator reseeded by the given value
+// before and after the draw. -1 for an empty list (the target is then the empty text).
+int pickwordindex(int count, double seed);
+
+// The text at that index, or the empty text for -1.
+QString wordat(const QStringList& list, int index);
+
+// How many entries a practice exercise asks for, from the list size and the level's divisor.
+int exerciselength(int count, int divisor);
+int exerciselength(int count, int divisor, float r);

@@ -1,0 +1,227 @@
+#include "career/form1.h"
+#include "common/logbox.h"
+#include "common/watchlabel.h"
+#include "support/fakes.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+const QString objectives = QStringLiteral(" Objectives: To raise to Typist Rank 8 so that\r\n"
+                                          "you will be hired by QuendleSoft as a typist or\r\n"
+                                          "get $25000 cash to bribe QuendleSoft to give you\r\n"
+                                          "the job!\r\n"
+                                          "\r\n"
+                                          "Each rank promotion gives you extra days of game!\r\n");
+}
+
+class Form1Test : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startsupHiddenWithSaveDisabled();
+    void newgameaskesuntilanameisgiven();
+    void newgameshowsthefreshcareer();
+    void newgameduringagameclearsthelog();
+    void resetvalueskeepsthetraininglabel();
+    void labelexchange();
+    void updatestatusrunsnotificationsinorder();
+    void logappendsattheendwhateverisselected();
+    void label6showsdaysleft_data();
+    void label6showsdaysleft();
+    void closeboxandexitendtheprogram();
+    void menusareintheirorder();
+
+private:
+    GameFixture* fixture = nullptr;
+    Form1* form = nullptr;
+};
+
+void Form1Test::init() {
+    fixture = new GameFixture;
+    form = new Form1;
+}
+
+void Form1Test::cleanup() {
+    delete form;
+    delete fixture;
+}
+
+void Form1Test::startsupHiddenWithSaveDisabled() {
+    form->Form_Load();
+    QVERIFY(!form->isVisible());
+    QVERIFY(!form->saver->isEnabled());
+    QCOMPARE(form->apppath, fixture->folder());
+    QVERIFY(form->singapore->isChecked());
+    QVERIFY(!form->Frame3->isVisible());
+    QVERIFY(form->Timer1->isActive());
+    QVERIFY(form->Timer2->isActive());
+    form->asd->hide();
+}
+
+void Form1Test::newgameaskesuntilanameisgiven() {
+    fixture->dialogs.inputs << ""
+                            << ""
+                            << "  ";
+    form->newer_Click();
+    QCOMPARE(fixture->dialogs.shown.size(), 3);
+    for (const ShownBox& box : fixture->dialogs.shown) {
+        QVERIFY(box.isinput);
+        QCOMPARE(box.text, QStringLiteral("Enter name you want:"));
+        QCOMPARE(box.title, QStringLiteral("Enter Name"));
+    }
+    // A name of blanks is a name.
+    QCOMPARE(form->playername, QStringLiteral("  "));
+}
+
+void Form1Test::newgameshowsthefreshcareer() {
+    form->Form_Load();
+    form->asd->hide();
+    fixture->dialogs.inputs << "Ace";
+    form->newer_Click();
+    QVERIFY(form->isVisible());
+    QVERIFY(form->saver->isEnabled());
+    QCOMPARE(form->nama1->text(), QStringLiteral("Ace"));
+    QCOMPARE(form->rank1->text(), QStringLiteral("0"));
+    QCOMPARE(form->money1->text(), QStringLiteral("250"));
+    QCOMPARE(form->days1->text(), QStringLiteral("0"));
+    QCOMPARE(form->train1->text(), QStringLiteral("0"));
+    form->Timer1_Timer();
+    QCOMPARE(form->Label6->text(), QStringLiteral("15"));
+    QCOMPARE(form->txtlog->text(), objectives);
+}
+
+void Form1Test::newgameduringagameclearsthelog() {
+    form->newer_Click();
+    form->updatelog("Something happened");
+    form->money = 9000;
+    form->malaysia->setChecked(true);
+    form->singapore->setChecked(false);
+    fixture->dialogs.inputs << "Bee";
+    form->newer_Click();
+    QCOMPARE(form->txtlog->text(), objectives);
+    QCOMPARE(form->money1->text(), QStringLiteral("250"));
+    QVERIFY(form->malaysia->isChecked());
+}
+
+void Form1Test::resetvalueskeepsthetraininglabel() {
+    form->playername = "Ace";
+    form->rank = 3;
+    form->money = 700;
+    form->days = 4;
+    form->training = 42;
+    form->updatestatus();
+    form->resetvalues();
+    QCOMPARE(form->nama1->text(), QString());
+    QCOMPARE(form->rank1->text(), QStringLiteral("0"));
+    QCOMPARE(form->money1->text(), QStringLiteral("0"));
+    QCOMPARE(form->days1->text(), QStringLiteral("0"));
+    QCOMPARE(form->train1->text(), QStringLiteral("42"));
+    QCOMPARE(form->training, 0);
+    QCOMPARE(form->txtlog->text(), QStringLiteral(" "));
+}
+
+void Form1Test::labelexchange() {
+    form->nama1->setText("Zed");
+    form->money1->setText("  1234.5xyz");
+    form->rank1->setText("2.5");
+    form->days1->setText("nothing");
+    form->train1->setText("-7");
+    form->reversevalue();
+    QCOMPARE(form->playername, QStringLiteral("Zed"));
+    QCOMPARE(form->money, 1234);
+    QCOMPARE(form->rank, qint16(2));
+    QCOMPARE(form->days, 0);
+    QCOMPARE(form->training, -7);
+    form->money1->setText("99999999999");
+    form->reversevalue();
+    QCOMPARE(form->money, std::numeric_limits<qint32>::max());
+}
+
+void Form1Test::updatestatusrunsnotificationsinorder() {
+    QStringList seen;
+    connect(form->days1, &WatchLabel::changed, [&] { seen << "days:" + form->train1->text(); });
+    connect(form->train1, &WatchLabel::changed, [&] { seen << "train"; });
+    form->days = 3;
+    form->training = 9;
+    form->updatestatus();
+    QCOMPARE(seen, (QStringList{"days:", "train"}));
+    form->updatestatus();
+    QCOMPARE(seen.size(), 2);
+    // The new day brings back the once-a-day commands.
+    form->ll->setEnabled(false);
+    form->cc->setEnabled(false);
+    form->Command2->setEnabled(false);
+    form->days = 4;
+    form->updatestatus();
+    QVERIFY(form->ll->isEnabled() && form->Ti->isEnabled() && form->cc->isEnabled());
+    QVERIFY(form->Command2->isEnabled());
+}
+
+void Form1Test::logappendsattheendwhateverisselected() {
+    form->txtlog->setText("first line\r\nsecond line\r\n");
+    QTextCursor c = form->txtlog->textCursor();
+    c.setPosition(2);
+    c.setPosition(8, QTextCursor::KeepAnchor);
+    form->txtlog->setTextCursor(c);
+    form->updatelog("third");
+    QCOMPARE(form->txtlog->text(), QStringLiteral("first line\r\nsecond line\r\nthird\r\n"));
+    QCOMPARE(form->txtlog->textCursor().position(), form->txtlog->document()->characterCount() - 1);
+    QVERIFY(!form->txtlog->textCursor().hasSelection());
+}
+
+void Form1Test::label6showsdaysleft_data() {
+    QTest::addColumn<int>("rank");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("new game") << 0 << 0 << "15";
+    QTest::newRow("rank 2 day 7") << 2 << 7 << "18";
+    QTest::newRow("past the limit") << 0 << 17 << "-2";
+    QTest::newRow("rank far above 8") << 30000 << 0 << "150015";
+    QTest::newRow("most negative days") << 0 << std::numeric_limits<qint32>::min() << "2147483663";
+}
+
+void Form1Test::label6showsdaysleft() {
+    QFETCH(int, rank);
+    QFETCH(int, days);
+    QFETCH(QString, shown);
+    form->rank = static_cast<qint16>(rank);
+    form->days = days;
+    form->Timer1_Timer();
+    QCOMPARE(form->Label6->text(), shown);
+}
+
+void Form1Test::closeboxandexitendtheprogram() {
+    form->loaded();
+    QVERIFY(!form->close());
+    QCOMPARE(fixture->endings, 1);
+    form->bye->trigger();
+    QCOMPARE(fixture->endings, 2);
+    form->Command6->click();
+    QCOMPARE(fixture->endings, 3);
+}
+
+void Form1Test::menusareintheirorder() {
+    QStringList bar;
+    for (QAction* a : form->menuBar()->actions())
+        bar << a->text();
+    QCOMPARE(bar, (QStringList{"&File", "&Country", "Cheat Input", "Two Playes", "&Others"}));
+    QStringList file;
+    for (QAction* a : form->asd->actions())
+        file << (a->isSeparator() ? "-" : a->text());
+    QCOMPARE(file, (QStringList{"&New", "-", "&Save", "&Load", "-", "&Exit"}));
+    QStringList services;
+    for (QAction* a : form->sdfasdfasfasf->actions())
+        services << a->text();
+    QCOMPARE(services, (QStringList{"&Time machine", "&Mysterious Reward Bag",
+                                    "&Vivovu Dev Ezi Doz", "&Double or Nothing"}));
+}
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

@@ -1,0 +1,112 @@
+#include "common/textfile.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TextFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void readsfields_data();
+    void readsfields();
+    void readingpasttheendfails();
+    void codepageroundtrip();
+    void writesquotedtextandplainnumbers();
+    void replacekeepstheoldfileonfailure();
+    void appendcreatesandextends();
+};
+
+void TextFileTest::readsfields_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("one word") << QByteArray("apple\r\n") << QStringList{"apple"};
+    QTest::newRow("quoted comma") << QByteArray("\"red, green\"\r\n") << QStringList{"red, green"};
+    QTest::newRow("unquoted comma") << QByteArray("red, green\r\n") << QStringList{"red", "green"};
+    QTest::newRow("blank inside") << QByteArray("two words\r\n") << QStringList{"two words"};
+    QTest::newRow("leading and trailing blanks")
+        << QByteArray("   pad  ,\t tab\r\n") << QStringList{"pad", "tab"};
+    QTest::newRow("LF alone") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("no final line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("empty line in the middle")
+        << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+    QTest::newRow("empty fields") << QByteArray("a,,b\r\n") << QStringList{"a", "", "b"};
+    QTest::newRow("comma at the end") << QByteArray("a,") << QStringList{"a", ""};
+    QTest::newRow("line break inside quotes")
+        << QByteArray("\"one\r\ntwo\",3\r\n") << QStringList{"one\r\ntwo", "3"};
+    QTest::newRow("quoted then number")
+        << QByteArray("\"Ace\",250,-3\r\n") << QStringList{"Ace", "250", "-3"};
+    QTest::newRow("empty quoted") << QByteArray("\"\"\r\n") << QStringList{""};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+    QTest::newRow("unclosed quote ends the read")
+        << QByteArray("a\r\n\"broken\r\nb\r\n") << QStringList{"a"};
+    QTest::newRow("windows-1252") << QByteArray("\"caf\xe9 \x80 5\"\r\n")
+                                  << QStringList{QString::fromUtf8("café € 5")};
+}
+
+void TextFileTest::readsfields() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, fields);
+    FieldReader reader(bytes);
+    QStringList got;
+    QString field;
+    while (reader.next(field))
+        got.append(field);
+    QCOMPARE(got, fields);
+}
+
+void TextFileTest::readingpasttheendfails() {
+    FieldReader reader("x\r\n");
+    QString field;
+    QVERIFY(reader.next(field));
+    QVERIFY(!reader.next(field));
+    QVERIFY(!reader.next(field));
+}
+
+void TextFileTest::codepageroundtrip() {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    QCOMPARE(towindows1252(fromwindows1252(all)), all);
+    QCOMPARE(towindows1252(QString::fromUtf8("é€™")), QByteArray("\xe9\x80\x99"));
+    QCOMPARE(towindows1252(QString::fromUtf8("日")), QByteArray("?"));
+}
+
+void TextFileTest::writesquotedtextandplainnumbers() {
+    const QByteArray line =
+        LineWriter().text(QString::fromUtf8("Zoë, \"the\" ace")).number(-42).number(0).line();
+    QCOMPARE(line, QByteArray("\"Zo\xeb, \"the\" ace\",-42,0\r\n"));
+    const QByteArray plain = LineWriter().text(QStringLiteral("a,b")).number(7).line();
+    FieldReader reader(plain);
+    QString f;
+    QVERIFY(reader.next(f));
+    QCOMPARE(f, QStringLiteral("a,b"));
+    QVERIFY(reader.next(f));
+    QCOMPARE(f, QStringLiteral("7"));
+}
+
+void TextFileTest::replacekeepstheoldfileonfailure() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("save.kvr");
+    QVERIFY(replacefile(path, "first\r\n"));
+    QByteArray back;
+    QVERIFY(readwholefile(path, back));
+    QCOMPARE(back, QByteArray("first\r\n"));
+    // A folder that can't be written: the write fails and reports it.
+    QVERIFY(!replacefile(dir.filePath("missing/save.kvr"), "x"));
+    QVERIFY(replacefile(path, "second\r\n"));
+    QVERIFY(readwholefile(path, back));
+    QCOMPARE(back, QByteArray("second\r\n"));
+}
+
+void TextFileTest::appendcreatesandextends() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("hall.dat");
+    QVERIFY(appendtofile(path, "a\r\n"));
+    QVERIFY(appendtofile(path, "b\r\n"));
+    QByteArray back;
+    QVERIFY(readwholefile(path, back));
+    QCOMPARE(back, QByteArray("a\r\nb\r\n"));
+    QVERIFY(!readwholefile(dir.filePath("nothing"), back));
+}
+
+QTEST_GUILESS_MAIN(TextFileTest)
+#include "textfile_test.moc"

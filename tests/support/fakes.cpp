@@ -1,0 +1,53 @@
+#include "support/fakes.h"
+
+#include "common/program.h"
+#include "common/programfolder.h"
+
+MsgResult ScriptedDialogs::message(const QString& text, const QString& title, MsgIcon icon,
+                                   MsgButtons buttons) {
+    shown.append({text, title, icon, buttons, false});
+    if (whileopen)
+        whileopen();
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
+}
+
+QString ScriptedDialogs::input(const QString& prompt, const QString& title, const QString&) {
+    shown.append({prompt, title, MsgIcon::None, MsgButtons::Ok, true});
+    return inputs.isEmpty() ? QStringLiteral("Tester") : inputs.dequeue();
+}
+
+QStringList ScriptedDialogs::texts() const {
+    QStringList out;
+    for (const ShownBox& box : shown)
+        out.append(box.text);
+    return out;
+}
+
+double ScriptedRandom::next() {
+    ++drawn;
+    return draws.isEmpty() ? 0.0 : draws.dequeue();
+}
+
+GameFixture::GameFixture() {
+    setdialogs(&dialogs);
+    setrandomsource(&random);
+    setclock(&clock);
+    setprogramfolder(dir.path());
+    resetprogramended();
+    setendprogram([this] { ++endings; });
+}
+
+GameFixture::~GameFixture() {
+    setdialogs(nullptr);
+    setrandomsource(nullptr);
+    setclock(nullptr);
+    setprogramfolder(QString());
+    setendprogram({});
+    resetprogramended();
+}
+
+QString GameFixture::folder() const {
+    return dir.path() + QLatin1Char('/');
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "common/clock.h"
+#include "common/dialogs.h"
+#include "common/random.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+
+// One box the game showed, as the player would have seen it.
+struct ShownBox {
+    QString text;
+    QString title;
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::Ok;
+    bool isinput = false;
+};
+
+// Answers boxes from a queue and records every box shown. An unscripted Yes/No is answered No;
+// an unscripted input box gets "Tester", so a name prompt never loops.
+class ScriptedDialogs : public Dialogs {
+public:
+    MsgResult message(const QString& text, const QString& title, MsgIcon icon,
+                      MsgButtons buttons) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaulttext) override;
+
+    QQueue<MsgResult> answers;
+    QQueue<QString> inputs;
+    QList<ShownBox> shown;
+    // Runs inside a message box, as a timer tick would while a real box is open.
+    std::function<void()> whileopen;
+
+    QStringList texts() const;
+};
+
+// Returns the listed draws in order, then 0. Records every reseed.
+class ScriptedRandom : public RandomSource {
+public:
+    double next() override;
+    void reseed(double value) override { reseeds.append(value); }
+    QQueue<double> draws;
+    QList<double> reseeds;
+    int drawn = 0;
+};
+
+class FixedClock : public Clock {
+public:
+    int secondssincemidnight() override { return seconds; }
+    int seconds = 43200;
+};
+
+// Installs the fakes, a temporary program folder and a watched program end; restores all.
+class GameFixture {
+public:
+    GameFixture();
+    ~GameFixture();
+    QString folder() const;
+    ScriptedDialogs dialogs;
+    ScriptedRandom random;
+    FixedClock clock;
+    int endings = 0;
+
+private:
+    QTemporaryDir dir;
+};
