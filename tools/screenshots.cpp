@@ -1,10 +1,12 @@
 // Renders each window of the game to a PNG without a display, so anyone can look at every
 // window without playing.
 #include "career/form1.h"
+#include "career/frmhall.h"
 #include "common/program.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -13,6 +15,12 @@ QString outdir;
 
 void save(QWidget* w, const QString& name) {
     w->grab().save(outdir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+void hallwindow() {
+    frmhall hall;
+    hall.List1->addItems({QStringLiteral("Ace scored 4500 points!"),
+                          QStringLiteral("Quick Fingers scored 1250000 points!")});
+    save(&hall, QStringLiteral("frmhall"));
 }
 } // namespace
 
@@ -34,5 +42,6 @@ int main(int argc, char* argv[]) {
         menu->adjustSize();
         save(menu, QStringLiteral("Form1-menu-") + menu->objectName());
     }
+    hallwindow();
     return 0;
 }

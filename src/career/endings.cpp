@@ -1,6 +1,73 @@
 #include "career/form1.h"
+#include "career/frmhall.h"
+#include "career/promotion.h"
+#include "career/score.h"
+#include "common/controls.h"
+#include "common/dialogs.h"
+#include "common/number.h"
+#include "common/program.h"
+#include "common/textfile.h"
+#include "common/watchlabel.h"
 
-void Form1::train1_Change() {}
-void Form1::Timer2_Timer() {}
-void Form1::scoregame() {}
-void Form1::scoregame2() {}
+#include <QGroupBox>
+#include <QTimer>
+
+void Form1::train1_Change() {
+    reversevalue();
+    const std::int16_t before = rank;
+    rank = promotedrank(rank, training);
+    if (rank > before) {
+        updatelog(QStringLiteral("You have been promoted to rank ") + QString::number(rank) +
+                  QStringLiteral("."));
+        updatestatus();
+    }
+}
+
+void Form1::Timer2_Timer() {
+    // A tick that arrives while the success message is still open must not start it again.
+    if (objectivecheckrunning)
+        return;
+    objectivecheckrunning = true;
+    if (rankgoal(textint16(rank1->text()))) {
+        msgbox(QStringLiteral("You have completed your objective by reaching rank 8 so that your "
+                              "boss will hire you!"));
+        scoregame2();
+        Timer2->stop();
+    }
+    if (moneygoal(textint32(money1->text()))) {
+        msgbox(QStringLiteral(
+            "You have completed your objective by earning $25000 to bribe your boss to hire you!"));
+        scoregame2();
+        Timer2->stop();
+    }
+    objectivecheckrunning = false;
+}
+
+void Form1::scoregame2() {
+    const std::int64_t score = careerscore(state());
+    const QString name = playername;
+    resetvalues();
+    updatelog(QStringLiteral("Your game has ended..."));
+    updatelog(QStringLiteral("with a score of ") + QString::number(score) + QStringLiteral("!"));
+    Frame3->show();
+    const QString hall = apppath + QStringLiteral("hall.dat");
+    // The success stands even when the hall of fame can't take it; the player is told.
+    if (!appendtofile(hall, LineWriter().text(hallentry(name, score)).line()))
+        msgbox(QStringLiteral("Your score could not be written to ") + hall + QStringLiteral("."),
+               MsgIcon::Exclamation, QStringLiteral("Vivo Re Zazede"));
+    hot_Click();
+}
+
+void Form1::scoregame() {
+    resetvalues();
+    msgbox(QStringLiteral("You failed your objectives! You are a loser!"), MsgIcon::Error,
+           QStringLiteral("Loser!"));
+    closer();
+}
+
+void Form1::hot_Click() {
+    if (!hallwindow)
+        hallwindow = new frmhall;
+    showtofront(hallwindow);
+    hallwindow->load();
+}

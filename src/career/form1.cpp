@@ -338,6 +338,8 @@ void Form1::Command2_Click() {
 
 void Form1::Command4_Click() {
     datechange();
+    if (programended())
+        return;
     updatestatus();
 }
 

@@ -148,6 +148,8 @@ private:
     void offerstartmenu();
     void startmenuclosed();
 
+    // Set while the objective check shows its success, so a tick meanwhile does nothing.
+    bool objectivecheckrunning = false;
     // Set while a File command runs at start-up, so the menu is not offered on top of it.
     int filecommandsrunning = 0;
 };

@@ -1,3 +1,0 @@
-#include "career/form1.h"
-
-void Form1::hot_Click() {}

@@ -1,0 +1,44 @@
+#include "career/frmhall.h"
+
+#include "common/program.h"
+#include "common/programfolder.h"
+#include "common/textfile.h"
+#include "common/twips.h"
+
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QPointer>
+
+frmhall::frmhall(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmhall"));
+    setWindowTitle(QStringLiteral("Vivo Re Zazede"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(9);
+    setFont(arial);
+    setFixedSize(twips(4680), twips(3015));
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(twipsrect(0, 0, 4695, 2985));
+}
+
+void frmhall::load() {
+    QByteArray bytes;
+    if (!readwholefile(apppath() + QStringLiteral("hall.dat"), bytes))
+        return;
+    FieldReader reader(std::move(bytes));
+    QPointer<frmhall> self(this);
+    QElapsedTimer sincepump;
+    sincepump.start();
+    QString entry;
+    while (reader.next(entry)) {
+        // Keep other windows usable through a long file, without pumping per entry.
+        if (sincepump.elapsed() > 30) {
+            doevents();
+            if (!self)
+                return;
+            sincepump.restart();
+        }
+        List1->addItem(entry);
+    }
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+class QListWidget;
+
+// The Vivo re Zazede: every successful career, oldest first.
+class frmhall : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmhall(QWidget* parent = nullptr);
+    // Adds the file's entries below what the list already shows.
+    void load();
+
+    QListWidget* List1;
+};

@@ -1,0 +1,254 @@
+#include "career/form1.h"
+#include "career/frmhall.h"
+#include "career/promotion.h"
+#include "career/score.h"
+#include "common/logbox.h"
+#include "common/textfile.h"
+#include "common/watchlabel.h"
+#include "support/fakes.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+
+class EndingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void promotiontable_data();
+    void promotiontable();
+    void promotionthroughthetraininglabel();
+    void oneentryforseveralranks();
+    void goals_data();
+    void goals();
+    void bothgoalsgiveonesuccessbytherank();
+    void successisonlyhandledonce();
+    void successwritesthehallandshowsit();
+    void scores_data();
+    void scores();
+    void hallthatcannotbewrittenstillendsthegame();
+    void quotesinanameskeepthehallreadable();
+    void hallloadsoldestfirstandtwicewhenaskedtwice();
+    void hallwithoutfileisempty();
+    void successesofnextrunsappendbelow();
+
+private:
+    GameFixture* fixture = nullptr;
+    Form1* form = nullptr;
+    QStringList hallrows();
+};
+
+void EndingsTest::init() {
+    fixture = new GameFixture;
+    form = new Form1;
+    form->apppath = fixture->folder();
+    fixture->dialogs.inputs << "Ace";
+    form->newer_Click();
+    fixture->dialogs.shown.clear();
+}
+
+void EndingsTest::cleanup() {
+    if (form->hallwindow)
+        delete form->hallwindow;
+    delete form;
+    delete fixture;
+}
+
+QStringList EndingsTest::hallrows() {
+    QStringList rows;
+    if (form->hallwindow)
+        for (int i = 0; i < form->hallwindow->List1->count(); ++i)
+            rows << form->hallwindow->List1->item(i)->text();
+    return rows;
+}
+
+void EndingsTest::promotiontable_data() {
+    QTest::addColumn<int>("rank");
+    QTest::addColumn<int>("training");
+    QTest::addColumn<int>("promoted");
+    QTest::newRow("15 stays") << 0 << 15 << 0;
+    QTest::newRow("16 promotes") << 0 << 16 << 1;
+    QTest::newRow("26") << 1 << 26 << 2;
+    QTest::newRow("20 to 60") << 1 << 60 << 3;
+    QTest::newRow("250 stays at 7") << 7 << 250 << 7;
+    QTest::newRow("251") << 7 << 251 << 8;
+    QTest::newRow("all at once") << 0 << 1000 << 8;
+    QTest::newRow("rank 100 kept") << 100 << 300 << 100;
+    QTest::newRow("negative training") << 2 << -40 << 2;
+}
+
+void EndingsTest::promotiontable() {
+    QFETCH(int, rank);
+    QFETCH(int, training);
+    QFETCH(int, promoted);
+    QCOMPARE(int(promotedrank(static_cast<qint16>(rank), training)), promoted);
+}
+
+void EndingsTest::promotionthroughthetraininglabel() {
+    form->train1->setText("16");
+    QCOMPARE(form->training, 16);
+    QCOMPARE(form->rank, qint16(1));
+    QCOMPARE(form->rank1->text(), QStringLiteral("1"));
+    QVERIFY(form->txtlog->text().endsWith("You have been promoted to rank 1.\r\n"));
+    form->Timer1_Timer();
+    QCOMPARE(form->Label6->text(), QStringLiteral("20"));
+}
+
+void EndingsTest::oneentryforseveralranks() {
+    form->train1->setText("20");
+    const QString before = form->txtlog->text();
+    form->train1->setText("60");
+    QCOMPARE(form->txtlog->text(), before + "You have been promoted to rank 3.\r\n");
+}
+
+void EndingsTest::goals_data() {
+    QTest::addColumn<QString>("rank");
+    QTest::addColumn<QString>("money");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("rank 8") << "8"
+                            << "100"
+                            << "You have completed your objective by reaching rank 8 so that your "
+                               "boss will hire you!";
+    QTest::newRow("rank 7") << "7"
+                            << "100"
+                            << "";
+    QTest::newRow("rank 100 is no goal") << "100"
+                                         << "100"
+                                         << "";
+    QTest::newRow("25000") << "0"
+                           << "25000"
+                           << "You have completed your objective by earning $25000 to bribe your "
+                              "boss to hire you!";
+    QTest::newRow("24999") << "0"
+                           << "24999"
+                           << "";
+}
+
+void EndingsTest::goals() {
+    QFETCH(QString, rank);
+    QFETCH(QString, money);
+    QFETCH(QString, message);
+    form->rank1->setText(rank);
+    form->money1->setText(money);
+    form->Timer2_Timer();
+    if (message.isEmpty()) {
+        QVERIFY(fixture->dialogs.shown.isEmpty());
+        QVERIFY(form->Timer2->isActive());
+        return;
+    }
+    QCOMPARE(fixture->dialogs.texts().first(), message);
+    QCOMPARE(fixture->dialogs.shown.first().title, QStringLiteral("KVR"));
+    QCOMPARE(fixture->dialogs.shown.first().icon, MsgIcon::None);
+    QVERIFY(!form->Timer2->isActive());
+    QVERIFY(form->Frame3->isVisibleTo(form));
+}
+
+void EndingsTest::bothgoalsgiveonesuccessbytherank() {
+    form->rank = 8;
+    form->money = 30000;
+    form->updatestatus();
+    form->Timer2_Timer();
+    QCOMPARE(fixture->dialogs.shown.size(), 1);
+    QVERIFY(fixture->dialogs.texts().first().contains("rank 8"));
+    QCOMPARE(hallrows(), QStringList{"Ace scored 1650000 points!"});
+}
+
+void EndingsTest::successisonlyhandledonce() {
+    form->money1->setText("25000");
+    fixture->dialogs.whileopen = [this] { form->Timer2_Timer(); };
+    form->Timer2_Timer();
+    QCOMPARE(fixture->dialogs.shown.size(), 1);
+    QCOMPARE(hallrows().size(), 1);
+    // No further success in this run, even in a new game.
+    QVERIFY(!form->Timer2->isActive());
+}
+
+void EndingsTest::successwritesthehallandshowsit() {
+    form->days = 5;
+    form->money = 25000;
+    form->updatestatus();
+    form->Timer2_Timer();
+    QCOMPARE(form->txtlog->text(),
+             QStringLiteral(" Your game has ended...\r\nwith a score of 250000!\r\n"));
+    QCOMPARE(form->playername, QString());
+    QCOMPARE(form->money1->text(), QStringLiteral("0"));
+    QByteArray bytes;
+    QVERIFY(readwholefile(fixture->folder() + "hall.dat", bytes));
+    QCOMPARE(bytes, QByteArray("\"Ace scored 250000 points!\"\r\n"));
+    QVERIFY(form->hallwindow);
+    QCOMPARE(form->hallwindow->windowTitle(), QStringLiteral("Vivo Re Zazede"));
+    QCOMPARE(hallrows(), QStringList{"Ace scored 250000 points!"});
+}
+
+void EndingsTest::scores_data() {
+    QTest::addColumn<int>("rank");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("money");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("no day left") << 0 << 15 << 30000 << "Ace scored 0 points!";
+    QTest::newRow("negative money") << 8 << 10 << -20 << "Ace scored -900 points!";
+    QTest::newRow("beyond 32 bits") << 8 << 0 << 2000000000 << "Ace scored 110000000000 points!";
+}
+
+void EndingsTest::scores() {
+    QFETCH(int, rank);
+    QFETCH(int, days);
+    QFETCH(int, money);
+    QFETCH(QString, entry);
+    form->rank = static_cast<qint16>(rank);
+    form->days = days;
+    form->money = money;
+    form->scoregame2();
+    QCOMPARE(hallrows(), QStringList{entry});
+}
+
+void EndingsTest::hallthatcannotbewrittenstillendsthegame() {
+    form->apppath = fixture->folder() + "no/such/folder/";
+    form->money = 25000;
+    form->scoregame2();
+    QCOMPARE(fixture->dialogs.shown.size(), 1);
+    QCOMPARE(fixture->dialogs.shown.first().icon, MsgIcon::Exclamation);
+    QVERIFY(form->Frame3->isVisibleTo(form));
+    QCOMPARE(fixture->endings, 0);
+}
+
+void EndingsTest::quotesinanameskeepthehallreadable() {
+    QCOMPARE(hallentry("Ace", 5), QStringLiteral("Ace scored 5 points!"));
+    QCOMPARE(hallentry("Big \"Al\", Jr", -3), QStringLiteral("Big 'Al', Jr scored -3 points!"));
+    form->playername = "Big \"Al\", Jr";
+    form->money = 100;
+    form->scoregame2();
+    QCOMPARE(hallrows(), QStringList{"Big 'Al', Jr scored 1500 points!"});
+}
+
+void EndingsTest::hallloadsoldestfirstandtwicewhenaskedtwice() {
+    QVERIFY(
+        appendtofile(fixture->folder() + "hall.dat",
+                     "\"First, the best scored 9 points!\"\r\n\"Second scored 1 points!\"\r\n"));
+    form->hot_Click();
+    QCOMPARE(hallrows(),
+             (QStringList{"First, the best scored 9 points!", "Second scored 1 points!"}));
+    form->hot_Click();
+    QCOMPARE(hallrows().size(), 4);
+    QCOMPARE(hallrows().at(2), QStringLiteral("First, the best scored 9 points!"));
+}
+
+void EndingsTest::hallwithoutfileisempty() {
+    form->hot_Click();
+    QVERIFY(form->hallwindow->isVisible());
+    QCOMPARE(form->hallwindow->List1->count(), 0);
+    QVERIFY(fixture->dialogs.shown.isEmpty());
+}
+
+void EndingsTest::successesofnextrunsappendbelow() {
+    QVERIFY(appendtofile(fixture->folder() + "hall.dat", "\"Old scored 7 points!\"\r\n"));
+    form->money = 25000;
+    form->scoregame2();
+    QCOMPARE(hallrows(), (QStringList{"Old scored 7 points!", "Ace scored 375000 points!"}));
+}
+
+QTEST_MAIN(EndingsTest)
+#include "endings_test.moc"
