@@ -25,10 +25,6 @@ std::int32_t eventamount(std::int32_t money, double draw) {
 
 DayEvent dayevent(int event, std::int32_t amount) {
     const QString x = QString::number(amount);
-    auto rumour = [](const char* country) {
-        return QStringLiteral("You heard a rumour there will be a competition held in %1...")
-            .arg(QLatin1String(country));
-    };
     switch (event) {
     case 1:
         return {{QStringLiteral("Another day past...")}, 0};
@@ -39,15 +35,23 @@ DayEvent dayevent(int event, std::int32_t amount) {
                  QStringLiteral("You discovered that $") + x + QStringLiteral(" is stolen!")},
                 -amount};
     case 4:
-        return {{rumour("Singapore")}, 0};
+        return {
+            {QStringLiteral("You heard a rumour there will be a competition held in Singapore...")},
+            0};
     case 5:
-        return {{rumour("Malaysia")}, 0};
+        return {
+            {QStringLiteral("You heard a rumour there will be a competition held in Malaysia...")},
+            0};
     case 6:
-        return {{rumour("China")}, 0};
+        return {{QStringLiteral("You heard a rumour there will be a competition held in China...")},
+                0};
     case 7:
-        return {{rumour("America")}, 0};
+        return {
+            {QStringLiteral("You heard a rumour there will be a competition held in America...")},
+            0};
     case 8:
-        return {{rumour("Japan")}, 0};
+        return {{QStringLiteral("You heard a rumour there will be a competition held in Japan...")},
+                0};
     case 9:
         return {{QStringLiteral("A nice but wonderful boring day...")}, 0};
     case 10:

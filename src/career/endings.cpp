@@ -29,8 +29,8 @@ void Form1::Timer2_Timer() {
         return;
     objectivecheckrunning = true;
     if (rankgoal(textint16(rank1->text()))) {
-        msgbox(QStringLiteral("You have completed your objective by reaching rank 8 so that your "
-                              "boss will hire you!"));
+        msgbox(QStringLiteral(
+            "You have completed your objective by reaching rank 8 so that your boss will hire you!"));
         scoregame2();
         Timer2->stop();
     }
