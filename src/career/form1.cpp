@@ -111,7 +111,7 @@ void Form1::buildcontrols() {
     Label1 = caption("Label1", QStringLiteral("Name:"), 360);
     nama1 = value("nama1", 480, 360);
     // "Name:" in Arial 9 runs past x 480; start the name's text clear of it.
-    nama1->setContentsMargins(twips(150), 0, 0, 0);
+    nama1->setContentsMargins(twips(270), 0, 0, 0);
     Label2 = caption("Label2", QStringLiteral("Rank:"), 720);
     rank1 = value("rank1", 960, 720);
     Label3 = caption("Label3", QStringLiteral("Money:"), 1080);
