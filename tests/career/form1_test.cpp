@@ -37,6 +37,7 @@ private slots:
     void label6showsdaysleft();
     void closeboxandexitendtheprogram();
     void menusareintheirorder();
+    void startmenudismissedisofferedagain();
 
 private:
     GameFixture* fixture = nullptr;
@@ -221,6 +222,21 @@ void Form1Test::menusareintheirorder() {
         services << a->text();
     QCOMPARE(services, (QStringList{"&Time machine", "&Mysterious Reward Bag",
                                     "&Vivovu Dev Ezi Doz", "&Double or Nothing"}));
+}
+
+void Form1Test::startmenudismissedisofferedagain() {
+    form->Form_Load();
+    QVERIFY(form->asd->isVisible());
+    form->asd->hide();
+    QCoreApplication::processEvents();
+    QVERIFY(form->asd->isVisible());
+    // Once a game runs, a closed File menu stays closed.
+    form->asd->hide();
+    fixture->dialogs.inputs << "Ace";
+    form->newer->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(form->isVisible());
+    QVERIFY(!form->asd->isVisible());
 }
 
 QTEST_MAIN(Form1Test)
