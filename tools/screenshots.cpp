@@ -3,12 +3,20 @@
 #include "career/form1.h"
 #include "career/frmhall.h"
 #include "common/program.h"
+#include "common/programfolder.h"
+#include "competition/frmcars.h"
+#include "competition/frmcomp.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 QString outdir;
@@ -16,11 +24,40 @@ QString outdir;
 void save(QWidget* w, const QString& name) {
     w->grab().save(outdir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
+
 void hallwindow() {
     frmhall hall;
     hall.List1->addItems({QStringLiteral("Ace scored 4500 points!"),
                           QStringLiteral("Quick Fingers scored 1250000 points!")});
     save(&hall, QStringLiteral("frmhall"));
+}
+
+// The competition list with a drawn day, and the race before and during a run.
+void savecompetitionwindows(Form1& form) {
+    QTemporaryDir words;
+    QFile avg(words.filePath(QStringLiteral("avg.txt")));
+    if (avg.open(QIODevice::WriteOnly))
+        avg.write("keyboard\r\nquick brown fox\r\nsteady hands\r\n");
+    avg.close();
+    setprogramfolder(words.path());
+
+    form.generatecompetitions();
+    frmcomp* list = form.competitionlist;
+    list->country->setCurrentRow(0);
+    save(list, QStringLiteral("frmcomp"));
+
+    frmcars race;
+    race.startgame(523);
+    save(&race, QStringLiteral("frmcars-ready"));
+    race.Command2_Click();
+    for (int entry = 0; entry < 12; ++entry)
+        race.Text1->setText(race.Label3->text());
+    for (int tick = 0; tick < 400; ++tick)
+        race.Timer1_Timer();
+    race.Text1->setText(race.Label3->text().left(5));
+    save(&race, QStringLiteral("frmcars-racing"));
+    race.Timer1->stop();
+    setprogramfolder(QString());
 }
 } // namespace
 
@@ -43,5 +80,6 @@ int main(int argc, char* argv[]) {
         save(menu, QStringLiteral("Form1-menu-") + menu->objectName());
     }
     hallwindow();
+    savecompetitionwindows(form);
     return 0;
 }

@@ -39,6 +39,9 @@ void DayEventsTest::init() {
     form->newer_Click();
     form->txtlog->setText(QString());
     fixture->dialogs.shown.clear();
+    // The new game's day change drew a competition list; count only what the day draws.
+    fixture->random.drawn = 0;
+    fixture->random.reseeds.clear();
 }
 
 void DayEventsTest::cleanup() {

@@ -32,6 +32,7 @@ void TravelTest::init() {
     form = new Form1;
     form->newer_Click();
     fixture->dialogs.shown.clear();
+    fixture->random.drawn = 0;
 }
 
 void TravelTest::cleanup() {

@@ -1,0 +1,34 @@
+#include "competition/competitiondraw.h"
+
+#include "common/clock.h"
+#include "common/program.h"
+#include "common/random.h"
+
+#include <array>
+
+QString competitioncountry(int k) {
+    static const std::array<QString, 6> names{
+        QStringLiteral("Singapore"), QStringLiteral("Malaysia"), QStringLiteral("China"),
+        QStringLiteral("America"),   QStringLiteral("Japan"),    QStringLiteral("Singapore")};
+    return names.at(static_cast<std::size_t>(k - 1));
+}
+
+QString pricetext(int price) {
+    return QLatin1Char('$') + QString::number(price);
+}
+
+QList<Competition> drawcompetitions() {
+    randomize(timeofday());
+    QList<Competition> rows(wholeupto(5));
+    for (Competition& row : rows) {
+        doevents();
+        randomize(timeofday());
+        row.country = competitioncountry(wholeupto(6));
+    }
+    for (Competition& row : rows) {
+        doevents();
+        randomize(timeofday());
+        row.price = static_cast<int>(rnd() * 800) + 100;
+    }
+    return rows;
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "competition/carrace.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+// The car race: the player's car moves one step per entry typed right, the opponent's at the
+// level's steady pace; the first past the finish decides. Opened only through startgame.
+class frmcars : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmcars(QWidget* parent = nullptr);
+
+    // Prepares the race for a competition's first price and shows the window.
+    void startgame(qint32 prize);
+
+    RaceLevel level() const;
+    void setlevel(RaceLevel level);
+    const CarRace& race() const { return positions; }
+    const QStringList& words() const { return List1; }
+    qint32 currentprize() const { return prize; }
+
+    // Handlers.
+    void Command2_Click();
+    void Command1_Click();
+    void Text1_Change();
+    void Text1_KeyUp(int key);
+    void Timer1_Timer();
+
+    void nextword();
+    void racewon();
+    void racelost();
+    void resetrace();
+
+    QLabel* Image1;
+    QFrame* Line1;
+    QFrame* Line2;
+    QLabel* Label2;
+    QLabel* Label1;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* car1;
+    QLabel* car2;
+    QLabel* Label3;
+    QLineEdit* Text1;
+    QPushButton* Command2;
+    QPushButton* Command1;
+    QGroupBox* Frame1;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    QRadioButton* Option3;
+    QRadioButton* Option4;
+    QTimer* Timer1;
+    QCheckBox* Check1;
+    QFrame* Frame2;
+    QPushButton* pauser;
+    QPushButton* Command3;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildcontrols();
+    QRadioButton* optionfor(RaceLevel level) const;
+    // Cars sit at the nearest whole pixel to their exact place.
+    void drawcars();
+
+    qint32 prize = 0;
+    QString apppath;
+    // The word list; never shown.
+    QStringList List1;
+    CarRace positions;
+};

@@ -1,0 +1,108 @@
+#include "competition/frmcomp.h"
+
+#include "career/form1.h"
+#include "common/controls.h"
+#include "common/dialogs.h"
+#include "common/number.h"
+#include "common/sidewindow.h"
+#include "common/watchlabel.h"
+#include "competition/competitiondraw.h"
+#include "competition/frmcars.h"
+#include "competition/layout.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <utility>
+
+namespace {
+constexpr int entryfee = 100;
+}
+
+frmcomp::frmcomp(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmcomp"));
+    setWindowTitle(QStringLiteral("Competition List"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(arialfont(9));
+
+    Frame1 = placed(new QGroupBox(QStringLiteral("List of World Competitions"), this), "Frame1",
+                    120, 120, 4815, 2895);
+    // Column headings only; they do nothing.
+    Command1 =
+        placed(new QPushButton(QStringLiteral("Country"), Frame1), "Command1", 120, 300, 2895, 375);
+    Command3 = placed(new QPushButton(QStringLiteral("Grand Price"), Frame1), "Command3", 3015, 300,
+                      1680, 375);
+    country = placed(new QListWidget(Frame1), "country", 120, 675, 2895, 2100);
+    firstprice = placed(new QListWidget(Frame1), "firstprice", 3015, 675, 1680, 2100);
+    // The prices only follow the countries; the player can't pick one of his own.
+    firstprice->setEnabled(false);
+    Label1 =
+        placed(new QLabel(QStringLiteral("Double click the competition you want to join."), this),
+               "Label1", 120, 3120, 4815, 255);
+    setFixedSize(twips(5055), twips(3495));
+    centreonscreen(this);
+
+    // The current row changes on program moves too, and the prices must follow those as well.
+    connect(country, &QListWidget::currentRowChanged, this, &frmcomp::country_Click);
+    connect(country, &QListWidget::itemClicked, this, &frmcomp::country_Click);
+    connect(country, &QListWidget::itemDoubleClicked, this, &frmcomp::country_DblClick);
+}
+
+void frmcomp::generate() {
+    // Drawn whole before the lists change, so the two columns never differ in length even while
+    // pending events run between the draws.
+    const QList<Competition> rows = drawcompetitions();
+    country->clear();
+    firstprice->clear();
+    for (const Competition& row : rows) {
+        country->addItem(row.country);
+        firstprice->addItem(pricetext(row.price));
+    }
+}
+
+void frmcomp::country_Click() {
+    const int row = country->currentRow();
+    if (row >= 0)
+        firstprice->setCurrentRow(row);
+}
+
+void frmcomp::country_DblClick() {
+    const QString clicked = currenttext(country);
+    Form1* main = Form1::instance();
+    if (clicked.isEmpty() || !main)
+        return;
+
+    // Moves the selection to the first row held in the player's country, which may be another
+    // row of the same name than the one clicked, or no row at all.
+    const std::pair<QAction*, QString> places[] = {{main->singapore, QStringLiteral("Singapore")},
+                                                   {main->malaysia, QStringLiteral("Malaysia")},
+                                                   {main->china, QStringLiteral("China")},
+                                                   {main->japan, QStringLiteral("Japan")},
+                                                   {main->america, QStringLiteral("America")}};
+    for (const auto& [item, name] : places) {
+        if (item->isChecked())
+            setcurrenttext(country, name);
+    }
+    if (currenttext(country) != clicked) {
+        msgbox(QStringLiteral("You are at the wrong country!"), MsgIcon::Error,
+               QStringLiteral("Error"));
+        return;
+    }
+
+    const qint32 money = textint32(main->money1->text());
+    if (money < entryfee) {
+        msgbox(QStringLiteral("You do not have enough money to join the competition!"));
+        return;
+    }
+    main->money1->setText(QString::number(money - entryfee));
+    main->reversevalue();
+
+    QString price = currenttext(firstprice);
+    price.remove(QLatin1Char('$'));
+    sidewindow(main->racewindow, main)->startgame(textint32(price));
+    main->reversevalue();
+    hide();
+}

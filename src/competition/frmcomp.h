@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// The day's world competitions, one row each in two lists: country and first price. A double
+// click joins a competition held where the player is, for the $100 fee.
+class frmcomp : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmcomp(QWidget* parent = nullptr);
+
+    // Draws the day's list afresh; does not show the window.
+    void generate();
+
+    // Handlers.
+    void country_Click();
+    void country_DblClick();
+
+    QGroupBox* Frame1;
+    QPushButton* Command1;
+    QPushButton* Command3;
+    QListWidget* country;
+    QListWidget* firstprice;
+    QLabel* Label1;
+};

@@ -1,0 +1,206 @@
+#include "career/form1.h"
+#include "common/sidewindow.h"
+#include "competition/frmcars.h"
+#include "support/fakes.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+Q_DECLARE_METATYPE(RaceLevel)
+
+class FrmcarsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startputstheraceunderway();
+    void typingatargetmovestheplayer();
+    void correctionkeysonrelease_data();
+    void correctionkeysonrelease();
+    void carsaredrawnatthenearestpixel();
+    void endings_data();
+    void endings();
+    void secondstartloadseachentryonce();
+    void closeboxdiscardstherace();
+
+private:
+    void openrace(qint32 prize);
+    void ticks(int count);
+
+    GameFixture* fixture = nullptr;
+    Form1* form = nullptr;
+    frmcars* race = nullptr;
+};
+
+void FrmcarsTest::init() {
+    fixture = new GameFixture;
+    form = new Form1;
+    form->money = 250;
+    form->updatestatus();
+    QFile words(fixture->folder() + "avg.txt");
+    QVERIFY(words.open(QIODevice::WriteOnly));
+    words.write("alpha\r\nBravo\r\ncharlie delta\r\n");
+}
+
+void FrmcarsTest::cleanup() {
+    delete form;
+    delete fixture;
+}
+
+void FrmcarsTest::openrace(qint32 prize) {
+    race = sidewindow(form->racewindow, form);
+    race->startgame(prize);
+}
+
+void FrmcarsTest::ticks(int count) {
+    for (int i = 0; i < count; ++i)
+        race->Timer1_Timer();
+}
+
+void FrmcarsTest::startputstheraceunderway() {
+    fixture->clock.seconds = 777;
+    fixture->random.draws << 0.5;
+    openrace(300);
+    QVERIFY(race->isVisible() && !race->Text1->isEnabled() && !race->Timer1->isActive());
+    race->Command2->click();
+    QCOMPARE(race->words(), (QStringList{"alpha", "Bravo", "charlie delta"}));
+    QCOMPARE(race->Label3->text(), QStringLiteral("Bravo"));
+    QCOMPARE(fixture->random.reseeds.mid(fixture->random.reseeds.size() - 2),
+             (QList<double>{777, 777}));
+    QVERIFY(race->Text1->isEnabled() && race->Timer1->isActive());
+    QVERIFY(!race->Command2->isEnabled() && !race->Frame1->isEnabled());
+    // The typing box never holds a selection.
+    race->Text1->setText("alp");
+    race->Text1->selectAll();
+    QVERIFY(!race->Text1->hasSelectedText());
+}
+
+void FrmcarsTest::typingatargetmovestheplayer() {
+    fixture->random.draws << 0.5 << 0.9;
+    openrace(600);
+    race->Command2_Click();
+    // Case counts, and nothing is trimmed.
+    for (const char* near : {"bravo", " Bravo"}) {
+        QTest::keyClicks(race->Text1, near);
+        race->Text1->clear();
+    }
+    QCOMPARE(race->race().playerleft, 120);
+    QTest::keyClicks(race->Text1, "Bravo");
+    QCOMPARE(race->race().playerleft, 120 + 175);
+    QCOMPARE(race->Text1->text(), QString());
+    QCOMPARE(race->Label3->text(), QStringLiteral("charlie delta"));
+}
+
+void FrmcarsTest::correctionkeysonrelease_data() {
+    QTest::addColumn<RaceLevel>("level");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("left");
+    QTest::newRow("Expert backspaces from the start")
+        << RaceLevel::Expert << int(Qt::Key_Backspace) << 0;
+    QTest::newRow("Easy backspace") << RaceLevel::Easy << int(Qt::Key_Backspace) << 120;
+    QTest::newRow("Easy delete") << RaceLevel::Easy << int(Qt::Key_Delete) << 120;
+    QTest::newRow("Average delete") << RaceLevel::Average << int(Qt::Key_Delete) << 20;
+    QTest::newRow("other keys") << RaceLevel::Expert << int(Qt::Key_Left) << 120;
+}
+
+void FrmcarsTest::correctionkeysonrelease() {
+    QFETCH(RaceLevel, level);
+    QFETCH(int, key);
+    QFETCH(int, left);
+    openrace(2000);
+    race->setlevel(level);
+    race->Command2_Click();
+    // A held key repeats its release; only the real one counts.
+    QKeyEvent repeated(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(race->Text1, &repeated);
+    QCOMPARE(race->race().playerleft, 120);
+    QTest::keyClick(race->Text1, static_cast<Qt::Key>(key));
+    QTest::keyClick(race->Text1, static_cast<Qt::Key>(key));
+    QCOMPARE(race->race().playerleft, left);
+}
+
+void FrmcarsTest::carsaredrawnatthenearestpixel() {
+    openrace(300);
+    race->Command2_Click();
+    ticks(1); // 127 twips: 8.47 pixels
+    QCOMPARE(race->car1->x(), 8);
+    ticks(1); // 134 twips: 8.93 pixels
+    QCOMPARE(race->car1->x(), 9);
+}
+
+void FrmcarsTest::endings_data() {
+    QTest::addColumn<RaceLevel>("level");
+    QTest::addColumn<int>("ticksbefore");
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<bool>("back");
+    QTest::addColumn<bool>("won");
+    QTest::newRow("win") << RaceLevel::Easy << 0 << 35 << false << true;
+    QTest::newRow("loss a step short") << RaceLevel::Hard << 858 << 48 << false << false;
+    QTest::newRow("same tick") << RaceLevel::Expert << 715 << 49 << false << false;
+    QTest::newRow("back") << RaceLevel::Average << 1226 << 0 << true << false;
+}
+
+// The decisive tick comes after the given ticks and typed entries.
+void FrmcarsTest::endings() {
+    QFETCH(RaceLevel, level);
+    QFETCH(int, ticksbefore);
+    QFETCH(int, entries);
+    QFETCH(bool, back);
+    QFETCH(bool, won);
+    openrace(523);
+    race->setlevel(level);
+    race->Command2_Click();
+    if (back)
+        race->Command1->click();
+    QCOMPARE(race->isVisible(), !back);
+    ticks(ticksbefore);
+    for (int i = 0; i < entries; ++i)
+        QTest::keyClicks(race->Text1, race->Label3->text());
+    QVERIFY(fixture->dialogs.shown.isEmpty());
+    ticks(1);
+    QCOMPARE(fixture->dialogs.texts(),
+             QStringList{won ? "You won! Price money is for you!" : "You lost!!!"});
+    QCOMPARE(fixture->dialogs.shown.last().title, won ? "So good!" : "Too bad!");
+    QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::Exclamation);
+    QCOMPARE(form->money, won ? 250 + 523 : 250);
+    QCOMPARE(form->training, won ? 10 : 0);
+    // At rest, hidden, the level kept.
+    QVERIFY(!race->isVisible() && !race->Timer1->isActive() && !race->Text1->isEnabled());
+    QVERIFY(race->Command2->isEnabled() && race->Frame1->isEnabled());
+    QCOMPARE(race->currentprize(), 0);
+    QCOMPARE(race->car2->x(), 8);
+    QCOMPARE(race->level(), level);
+}
+
+void FrmcarsTest::secondstartloadseachentryonce() {
+    openrace(900);
+    race->Command2_Click();
+    ticks(716);
+    openrace(900);
+    race->Command2_Click();
+    QCOMPARE(race->words().size(), 3);
+}
+
+void FrmcarsTest::closeboxdiscardstherace() {
+    openrace(100);
+    race->Command2_Click();
+    ticks(5);
+    race->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!form->racewindow);
+    QVERIFY(fixture->dialogs.shown.isEmpty());
+    QCOMPARE(form->money, 250);
+    // Afresh: Average while no prize overrules it, the cars at the start.
+    openrace(5000);
+    QCOMPARE(race->level(), RaceLevel::Average);
+    QCOMPARE(race->car1->x(), 8);
+}
+
+QTEST_MAIN(FrmcarsTest)
+#include "frmcars_test.moc"

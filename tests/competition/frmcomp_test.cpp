@@ -1,0 +1,174 @@
+#include "career/form1.h"
+#include "common/watchlabel.h"
+#include "competition/competitiondraw.h"
+#include "competition/frmcars.h"
+#include "competition/frmcomp.h"
+#include "support/fakes.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <set>
+
+class FrmcompTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void sizesandpricesovermanydraws();
+    void generatefillsthelisthidden();
+    void pricesfollowtheselection();
+    void wrongcountryisrefused();
+    void entryneedsthefee();
+    void firstrowofthecurrentcountryisjoined();
+    void listopensonceaday();
+
+private:
+    void showlist(QAction* place, const QStringList& countries, const QStringList& prices);
+    QStringList rows(const QListWidget* column) const;
+
+    GameFixture* fixture = nullptr;
+    Form1* form = nullptr;
+    frmcomp* list = nullptr;
+};
+
+void FrmcompTest::init() {
+    fixture = new GameFixture;
+    form = new Form1;
+    form->money = 250;
+    // The first day's switches create the list's window and draw a list.
+    form->updatestatus();
+    list = form->competitionlist;
+}
+
+void FrmcompTest::cleanup() {
+    delete form;
+    delete fixture;
+}
+
+void FrmcompTest::showlist(QAction* place, const QStringList& countries,
+                           const QStringList& prices) {
+    for (QAction* item : {form->singapore, form->malaysia, form->china, form->japan, form->america})
+        item->setChecked(item == place);
+    list->country->clear();
+    list->firstprice->clear();
+    list->country->addItems(countries);
+    list->firstprice->addItems(prices);
+    form->Command2_Click();
+}
+
+QStringList FrmcompTest::rows(const QListWidget* column) const {
+    QStringList texts;
+    for (int row = 0; row < column->count(); ++row)
+        texts << column->item(row)->text();
+    return texts;
+}
+
+void FrmcompTest::sizesandpricesovermanydraws() {
+    setrandomsource(nullptr);
+    std::set<qsizetype> sizes;
+    int rows = 0;
+    int singapore = 0;
+    for (int day = 0; day < 3000; ++day) {
+        fixture->clock.seconds = day;
+        const QList<Competition> drawn = drawcompetitions();
+        sizes.insert(drawn.size());
+        for (const Competition& row : drawn) {
+            QVERIFY2(row.price >= 100 && row.price <= 899, qPrintable(pricetext(row.price)));
+            singapore += row.country == QStringLiteral("Singapore");
+            ++rows;
+        }
+    }
+    setrandomsource(&fixture->random);
+    QCOMPARE(sizes, (std::set<qsizetype>{1, 2, 3, 4, 5}));
+    // Two chances in six.
+    QVERIFY(singapore > rows * 0.29 && singapore < rows * 0.38);
+}
+
+void FrmcompTest::generatefillsthelisthidden() {
+    QVERIFY(list && !list->isVisible());
+    fixture->clock.seconds = 4321;
+    fixture->random.reseeds.clear();
+    fixture->random.draws << 0.9999999 << 0.0 << 0.2 << 0.34 << 0.5 << 0.7 << 0.4 << 0.0 << 0.5
+                          << 0.25 << 0.9999999;
+    list->generate();
+    // A fresh seed from the clock before every single draw.
+    QCOMPARE(fixture->random.reseeds, QList<double>(11, 4321));
+    QCOMPARE(rows(list->country),
+             (QStringList{"Singapore", "Malaysia", "China", "America", "Japan"}));
+    QCOMPARE(rows(list->firstprice), (QStringList{"$420", "$100", "$500", "$300", "$899"}));
+    QVERIFY(!list->isVisible());
+}
+
+void FrmcompTest::pricesfollowtheselection() {
+    showlist(form->china, {"China", "Japan", "China"}, {"$200", "$300", "$400"});
+    list->country->setCurrentRow(2);
+    QCOMPARE(list->firstprice->currentRow(), 2);
+    list->country->setCurrentRow(-1);
+    QCOMPARE(list->firstprice->currentRow(), 2);
+}
+
+void FrmcompTest::wrongcountryisrefused() {
+    showlist(form->malaysia, {"Singapore", "Malaysia"}, {"$700", "$200"});
+    list->country->setCurrentRow(0);
+    list->country_DblClick();
+    QCOMPARE(fixture->dialogs.texts(), QStringList{"You are at the wrong country!"});
+    QCOMPARE(fixture->dialogs.shown.last().title, QStringLiteral("Error"));
+    QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::Error);
+    QCOMPARE(form->money, 250);
+    QVERIFY(list->isVisible() && !form->racewindow);
+}
+
+// Double-clicked as the player does it: the first click selects the row.
+void FrmcompTest::entryneedsthefee() {
+    form->money = 99;
+    form->updatestatus();
+    showlist(form->singapore, {"Japan", "Singapore"}, {"$800", "$523"});
+    list->country->doItemsLayout();
+    const QPoint second = list->country->visualItemRect(list->country->item(1)).center();
+    QTest::mouseClick(list->country->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(list->country->viewport(), Qt::LeftButton, {}, second);
+    QCOMPARE(fixture->dialogs.texts(),
+             QStringList{"You do not have enough money to join the competition!"});
+    QCOMPARE(fixture->dialogs.shown.last().title, QStringLiteral("KVR"));
+    QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::None);
+    QCOMPARE(form->money, 99);
+    QVERIFY(list->isVisible() && !form->racewindow);
+
+    form->money = 100;
+    form->updatestatus();
+    QTest::mouseDClick(list->country->viewport(), Qt::LeftButton, {}, second);
+    QCOMPARE(fixture->dialogs.shown.size(), 1);
+    QCOMPARE(form->money, 0);
+    QVERIFY(!list->isVisible() && form->racewindow->isVisible());
+    QCOMPARE(form->racewindow->currentprize(), 523);
+}
+
+void FrmcompTest::firstrowofthecurrentcountryisjoined() {
+    showlist(form->china, {"Singapore", "China", "Japan", "China"},
+             {"$200", "$600", "$300", "$800"});
+    list->country->setCurrentRow(3);
+    list->country_DblClick();
+    QVERIFY(fixture->dialogs.shown.isEmpty());
+    QCOMPARE(form->racewindow->currentprize(), 600);
+    QCOMPARE(form->racewindow->level(), RaceLevel::Hard);
+    QCOMPARE(form->money, 150);
+}
+
+void FrmcompTest::listopensonceaday() {
+    form->Command2->click();
+    QVERIFY(list->isVisible());
+    QVERIFY(!form->Command2->isEnabled() && !form->cc->isEnabled());
+    form->updatestatus();
+    QVERIFY(!form->Command2->isEnabled() && !form->cc->isEnabled());
+    fixture->random.draws << 0.99;
+    form->days = 1;
+    form->updatestatus();
+    QVERIFY(form->Command2->isEnabled() && form->cc->isEnabled());
+    QCOMPARE(list->country->count(), 5);
+}
+
+QTEST_MAIN(FrmcompTest)
+#include "frmcomp_test.moc"
