@@ -6,6 +6,7 @@
 #include "common/dialogs.h"
 #include "common/number.h"
 #include "common/program.h"
+#include "common/sidewindow.h"
 #include "common/textfile.h"
 #include "common/watchlabel.h"
 
@@ -66,8 +67,6 @@ void Form1::scoregame() {
 }
 
 void Form1::hot_Click() {
-    if (!hallwindow)
-        hallwindow = new frmhall;
-    showtofront(hallwindow);
+    showtofront(sidewindow(hallwindow, this));
     hallwindow->load();
 }
