@@ -2,17 +2,39 @@
 // window without playing.
 #include "career/form1.h"
 #include "common/program.h"
+#include "common/programfolder.h"
+#include "typing/frmp.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 
 namespace {
 QString outdir;
 
 void save(QWidget* w, const QString& name) {
     w->grab().save(outdir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+// The practice window at rest, then mid-exercise with a target and a half-typed entry.
+void shootpractice(Form1& form) {
+    // The word files lie beside the game, one folder up from this tool.
+    setprogramfolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
+    form.Command1_Click();
+    frmp* practice = form.practicewindow;
+    save(practice, QStringLiteral("frmp"));
+    practice->Option5->setChecked(true);
+    practice->Command1_Click();
+    for (int tick = 0; tick < 12; ++tick)
+        practice->Timer1_Timer();
+    practice->txttype->setText(practice->lbltype->text().left(7));
+    save(practice, QStringLiteral("frmp-exercise"));
+    practice->close();
+    setprogramfolder(QString());
 }
 } // namespace
 
@@ -34,5 +56,6 @@ int main(int argc, char* argv[]) {
         menu->adjustSize();
         save(menu, QStringLiteral("Form1-menu-") + menu->objectName());
     }
+    shootpractice(form);
     return 0;
 }
