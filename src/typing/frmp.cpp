@@ -209,14 +209,14 @@ void frmp::endexercise() {
     QPointer<frmp> alive(this);
     msgbox(resultmessage(seconds, typedcount, played.name, mistakes), MsgIcon::Exclamation,
            QStringLiteral("Result"));
-    // Other windows keep running while the box is open; this one may be gone by now.
-    if (!alive)
-        return;
     if (Form1* main = Form1::instance()) {
         main->train1->setText(creditedtraining(main->train1->text(), played.points));
         main->reversevalue();
     }
-    resetwindow();
+    // Other windows keep running while the box is open; this one may be gone by now, but the
+    // exercise was reported, so its points still count.
+    if (alive)
+        resetwindow();
 }
 
 void frmp::resetwindow() {

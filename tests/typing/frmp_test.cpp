@@ -335,6 +335,8 @@ void FrmpTest::selectionnevercanbeovertyped() {
     QTest::keyClick(w->txttype, Qt::Key_Left, Qt::ShiftModifier);
     QTest::keyClick(w->txttype, Qt::Key_Left, Qt::ShiftModifier);
     QVERIFY(!w->txttype->hasSelectedText());
+    QTest::mouseDClick(w->txttype, Qt::LeftButton, {}, QPoint(20, w->txttype->height() / 2));
+    QVERIFY(!w->txttype->hasSelectedText());
     QTest::keyClick(w->txttype, Qt::Key_A, Qt::ControlModifier);
     QVERIFY(!w->txttype->hasSelectedText());
     QCOMPARE(w->txttype->cursorPosition(), 0);
