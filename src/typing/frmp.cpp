@@ -175,14 +175,30 @@ void frmp::txttype_KeyUp(int key) {
 }
 
 bool frmp::eventFilter(QObject* watched, QEvent* event) {
+    const bool keyevent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     // A disabled box takes no keys, so a paused exercise counts no corrections.
-    if (watched == txttype && event->type() == QEvent::KeyRelease && txttype->isEnabled()) {
-        // A held key repeats its release too; it counts once, when the player lets go.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat())
-            txttype_KeyUp(key->key());
-    }
+    if (watched == txttype && keyevent && txttype->isEnabled())
+        watchcorrections(*static_cast<QKeyEvent*>(event));
     return QWidget::eventFilter(watched, event);
+}
+
+void frmp::watchcorrections(const QKeyEvent& key) {
+    if (key.type() == QEvent::KeyRelease) {
+        if (key.isAutoRepeat())
+            return;
+        const qint32 before = mistakes;
+        txttype_KeyUp(key.key());
+        countedkey = key.key();
+        countedrelease = mistakes != before ? key.timestamp() : 0;
+        return;
+    }
+    // A held key counts once, at its release. Under X11 its repeats arrive as release and press
+    // pairs sharing one timestamp, which Qt does not always flag as repeats: a press stamped like
+    // the release just counted shows that release was not the real one.
+    if (countedrelease != 0 && key.key() == countedkey && key.timestamp() == countedrelease &&
+        mistakes > 0)
+        mistakes -= 1;
+    countedrelease = 0;
 }
 
 void frmp::Timer1_Timer() {

@@ -5,6 +5,7 @@
 
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -69,5 +70,10 @@ private:
     void buildcontrols();
     void resetwindow();
     void showcounts();
+    void watchcorrections(const QKeyEvent& key);
+
+    // The last correction key counted and when, to take back a release that was a repeat.
+    int countedkey = 0;
+    quint64 countedrelease = 0;
     void emptytypingbox();
 };
