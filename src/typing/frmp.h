@@ -71,9 +71,9 @@ private:
     void resetwindow();
     void showcounts();
     void watchcorrections(const QKeyEvent& key);
+    void emptytypingbox();
 
     // The last correction key counted and when, to take back a release that was a repeat.
     int countedkey = 0;
     quint64 countedrelease = 0;
-    void emptytypingbox();
 };
