@@ -6,16 +6,16 @@
 #include "common/programfolder.h"
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
+#include "typing/frmp.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
+#include <QRadioButton>
 #include <QTimer>
 
 namespace {
@@ -34,13 +34,6 @@ void hallwindow() {
 
 // The competition list with a drawn day, and the race before and during a run.
 void savecompetitionwindows(Form1& form) {
-    QTemporaryDir words;
-    QFile avg(words.filePath(QStringLiteral("avg.txt")));
-    if (avg.open(QIODevice::WriteOnly))
-        avg.write("keyboard\r\nquick brown fox\r\nsteady hands\r\n");
-    avg.close();
-    setprogramfolder(words.path());
-
     form.generatecompetitions();
     frmcomp* list = form.competitionlist;
     list->country->setCurrentRow(0);
@@ -57,7 +50,20 @@ void savecompetitionwindows(Form1& form) {
     race.Text1->setText(race.Label3->text().left(5));
     save(&race, QStringLiteral("frmcars-racing"));
     race.Timer1->stop();
-    setprogramfolder(QString());
+}
+
+// The practice window at rest, then mid-exercise with a target and a half-typed entry.
+void shootpractice(Form1& form) {
+    form.Command1_Click();
+    frmp* practice = form.practicewindow;
+    save(practice, QStringLiteral("frmp"));
+    practice->Option5->setChecked(true);
+    practice->Command1_Click();
+    for (int tick = 0; tick < 12; ++tick)
+        practice->Timer1_Timer();
+    practice->txttype->setText(practice->lbltype->text().left(7));
+    save(practice, QStringLiteral("frmp-exercise"));
+    practice->close();
 }
 } // namespace
 
@@ -66,6 +72,8 @@ int main(int argc, char* argv[]) {
     outdir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outdir);
     setendprogram([] {});
+    // The word files lie beside the game, one folder up from this tool.
+    setprogramfolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
 
     Form1 form;
     form.playername = QStringLiteral("Ace");
@@ -81,5 +89,6 @@ int main(int argc, char* argv[]) {
     }
     hallwindow();
     savecompetitionwindows(form);
+    shootpractice(form);
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 void loadwords(QStringList& list, const QString& path) {
     QByteArray bytes;
@@ -16,25 +17,33 @@ void loadwords(QStringList& list, const QString& path) {
         list.append(field);
 }
 
-int pickwordindex(int count, double seed) {
+qsizetype pickwordindex(qsizetype count, double seed) {
     randomize(seed);
-    const int index = static_cast<int>(rnd() * count);
+    const double r = rnd();
     randomize(seed);
-    return count > 0 ? index : -1;
+    if (count <= 0)
+        return -1;
+    // A source that strays outside [0, 1) must still give an entry of the list.
+    const double scaled = std::floor(r * static_cast<double>(count));
+    return static_cast<qsizetype>(std::clamp(scaled, 0.0, static_cast<double>(count - 1)));
 }
 
-QString wordat(const QStringList& list, int index) {
+QString wordat(const QStringList& list, qsizetype index) {
     return index >= 0 && index < list.size() ? list.at(index) : QString();
 }
 
-int exerciselength(int count, int divisor) {
+qint32 exerciselength(qsizetype count, int divisor) {
     // A draw just below 1 must stay below 1 once narrowed to single precision.
     const float r = std::min(static_cast<float>(rnd()), std::nextafter(1.0f, 0.0f));
     return exerciselength(count, divisor, r);
 }
 
-int exerciselength(int count, int divisor, float r) {
+qint32 exerciselength(qsizetype count, int divisor, float r) {
+    const qsizetype n = std::max<qsizetype>(count, 0);
     // Single precision on purpose: the count follows the float product, not the double one.
-    const float cut = std::floor(static_cast<float>(count) * r / static_cast<float>(divisor));
-    return count - static_cast<int>(cut) + 1;
+    const float quotient = static_cast<float>(n) * r / static_cast<float>(std::max(divisor, 1));
+    // Clamped before the conversion, which is undefined for a float out of range.
+    const float cut = std::clamp(std::floor(quotient), 0.0f, static_cast<float>(n));
+    const qint64 length = static_cast<qint64>(n) - static_cast<qint64>(cut) + 1;
+    return static_cast<qint32>(std::clamp<qint64>(length, 1, std::numeric_limits<qint32>::max()));
 }

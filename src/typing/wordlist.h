@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 // Word lists: the entries of one word file, in file order, duplicates included.
 
@@ -11,11 +12,12 @@ void loadwords(QStringList& list, const QString& path);
 
 // The index of the next target, drawn uniformly, with the generator reseeded by the given value
 // before and after the draw. -1 for an empty list (the target is then the empty text).
-int pickwordindex(int count, double seed);
+qsizetype pickwordindex(qsizetype count, double seed);
 
 // The text at that index, or the empty text for -1.
-QString wordat(const QStringList& list, int index);
+QString wordat(const QStringList& list, qsizetype index);
 
-// How many entries a practice exercise asks for, from the list size and the level's divisor.
-int exerciselength(int count, int divisor);
-int exerciselength(int count, int divisor, float r);
+// How many entries a practice exercise asks for, from the list size and the level's divisor:
+// between about count * (1 - 1/divisor) + 1 and count + 1, capped at the counter's width.
+qint32 exerciselength(qsizetype count, int divisor);
+qint32 exerciselength(qsizetype count, int divisor, float r);

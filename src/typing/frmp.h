@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QFrame;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+// The practice window: timed typing exercises at five levels that earn training points.
+class frmp : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmp(QWidget* parent = nullptr);
+
+    // Controls, named as the rest of the game knows them.
+    QGroupBox* level;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    QRadioButton* Option3;
+    QRadioButton* Option4;
+    QRadioButton* Option5;
+    QPushButton* Command1;
+    QPushButton* pauser;
+    QLabel* Label1;
+    QLabel* tim;
+    QLabel* Label2;
+    QLabel* wordno;
+    QLabel* Label3;
+    QLabel* wordleft;
+    QLabel* lbltype;
+    QLineEdit* txttype;
+    QFrame* Line1;
+    QTimer* Timer1;
+
+    // The word list of the running exercise, in file order.
+    QStringList List1;
+
+    // Exercise state; all zero at rest.
+    qint32 seconds = 0;
+    qint32 leftcount = 0;
+    qint32 typedcount = 0;
+    qint32 mistakes = 0;
+    QString apppath;
+
+    void Form_Load();
+    void Command1_Click();
+    void startlevel(int levelindex);
+    void nextword();
+    void worddone();
+    void endexercise();
+    void txttype_Change();
+    void txttype_KeyUp(int key);
+    void Timer1_Timer();
+    void pauser_Click();
+
+    // 0 for Option1 up to 4 for Option5.
+    int selectedlevel() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildcontrols();
+    void resetwindow();
+    void showcounts();
+    void watchcorrections(const QKeyEvent& key);
+    void emptytypingbox();
+
+    // The last correction key counted and when, to take back a release that was a repeat.
+    int countedkey = 0;
+    quint64 countedrelease = 0;
+};

@@ -1,0 +1,362 @@
+#include "career/form1.h"
+#include "common/watchlabel.h"
+#include "support/fakes.h"
+#include "typing/frmp.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+const QStringList tenwords = {"apple", "bread", "chair", "dance", "eagle",
+                              "flute", "grape", "house", "igloo", "jelly"};
+
+QByteArray lines(const QStringList& entries) {
+    QByteArray out;
+    for (const QString& e : entries)
+        out += e.toLatin1() + "\r\n";
+    return out;
+}
+} // namespace
+
+class FrmpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensidleandcomestothefront();
+    void elevenmatchesendtheexercise();
+    void restartatoncereportsandcredits_data();
+    void restartatoncereportsandcredits();
+    void matchisexact_data();
+    void matchisexact();
+    void backspaceanddeletecountasmistakes();
+    void pausestopstheclockandblockstyping();
+    void restartwhilepausedacceptstypingagain();
+    void closingabandonstheexercise();
+    void missingfileaskesforoneuntypableentry();
+    void selectionnevercanbeovertyped();
+    void undocannotbringbackatypedentry();
+
+private:
+    void writefile(const QString& name, const QByteArray& bytes);
+    frmp* open();
+    void start();
+    void typetarget();
+    GameFixture* fixture = nullptr;
+    Form1* form = nullptr;
+    frmp* w = nullptr;
+};
+
+void FrmpTest::init() {
+    fixture = new GameFixture;
+    form = new Form1;
+    form->updatestatus();
+    // The first status refresh drew the day's competitions; only the window's reseeds count.
+    fixture->random.reseeds.clear();
+    writefile("easy.txt", lines(tenwords));
+    w = open();
+}
+
+void FrmpTest::cleanup() {
+    delete form->practicewindow;
+    delete form;
+    delete fixture;
+}
+
+void FrmpTest::writefile(const QString& name, const QByteArray& bytes) {
+    QFile file(fixture->folder() + name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+frmp* FrmpTest::open() {
+    form->Command1_Click();
+    return form->practicewindow;
+}
+
+void FrmpTest::start() {
+    w->Command1->click();
+}
+
+void FrmpTest::typetarget() {
+    QTest::keyClicks(w->txttype, w->lbltype->text());
+}
+
+void FrmpTest::opensidleandcomestothefront() {
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Practice Typing!"));
+    QCOMPARE(w->level->title(), QStringLiteral("Level"));
+    const QList<QRadioButton*> options = {w->Option1, w->Option2, w->Option3, w->Option4,
+                                          w->Option5};
+    QStringList captions;
+    for (QRadioButton* o : options)
+        captions << o->text();
+    QCOMPARE(captions,
+             (QStringList{"Beginner", "Coming along well", "Average", "Above Average", "Expert"}));
+    QVERIFY(w->Option1->isChecked());
+    QCOMPARE(w->Command1->text(), QStringLiteral("Start"));
+    QCOMPARE(w->pauser->text(), QStringLiteral("Pause"));
+    QVERIFY(!w->pauser->isEnabled());
+    QVERIFY(w->level->isEnabled());
+    QVERIFY(!w->Timer1->isActive());
+    QCOMPARE(w->Timer1->interval(), 1000);
+    QCOMPARE(w->tim->text() + w->wordno->text() + w->wordleft->text(), QStringLiteral("000"));
+    // The target sits right above the box, as wide; typing is blue.
+    QCOMPARE(w->lbltype->x(), w->txttype->x());
+    QCOMPARE(w->lbltype->width(), w->txttype->width());
+    QVERIFY(w->lbltype->geometry().bottom() < w->txttype->y());
+    QCOMPARE(w->txttype->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::blue));
+    QCOMPARE(fixture->random.reseeds, QList<double>{0});
+    // Pressed again it is the same window.
+    QCOMPARE(open(), w);
+}
+
+void FrmpTest::elevenmatchesendtheexercise() {
+    form->training = 20;
+    form->updatestatus();
+    fixture->random.draws << 0.3 << 0.0 << 0.95 << 0.42;
+    start();
+    QCOMPARE(w->wordleft->text(), QStringLiteral("11"));
+    QCOMPARE(w->wordno->text(), QStringLiteral("0"));
+    QCOMPARE(w->Command1->text(), QStringLiteral("Restart"));
+    QVERIFY(w->pauser->isEnabled() && !w->level->isEnabled() && w->Timer1->isActive());
+    QCOMPARE(w->lbltype->text(), QStringLiteral("apple"));
+    typetarget();
+    QCOMPARE(w->lbltype->text(), QStringLiteral("jelly"));
+    QCOMPARE(w->txttype->text(), QString());
+    w->Timer1_Timer();
+    w->Timer1_Timer();
+    QCOMPARE(w->tim->text(), QStringLiteral("2s"));
+    fixture->random.reseeds.clear();
+    typetarget();
+    QCOMPARE(w->lbltype->text(), QStringLiteral("eagle"));
+    // The generator is reseeded with the exercise's own seconds around each pick.
+    QCOMPARE(fixture->random.reseeds, (QList<double>{2, 2}));
+    for (int typed = 2; typed < 11; ++typed) {
+        QVERIFY(fixture->dialogs.shown.isEmpty());
+        QCOMPARE(w->wordno->text(), QString::number(typed));
+        QCOMPARE(w->wordleft->text(), QString::number(11 - typed));
+        typetarget();
+    }
+    QCOMPARE(fixture->dialogs.texts(),
+             QStringList{"You took 2s to type 11 words in Easy level with 0 mistakes."});
+    QCOMPARE(fixture->dialogs.shown.first().title, QStringLiteral("Result"));
+    QCOMPARE(fixture->dialogs.shown.first().icon, MsgIcon::Exclamation);
+    QCOMPARE(form->training, 21);
+    QCOMPARE(form->train1->text(), QStringLiteral("21"));
+    // Back at rest, ready for another go.
+    QCOMPARE(w->Command1->text(), QStringLiteral("Start"));
+    QVERIFY(!w->pauser->isEnabled() && w->level->isEnabled() && !w->Timer1->isActive());
+    QCOMPARE(w->tim->text() + w->wordno->text() + w->wordleft->text(), QStringLiteral("000"));
+    QCOMPARE(w->lbltype->text(), QString());
+    QVERIFY(w->List1.isEmpty());
+}
+
+void FrmpTest::restartatoncereportsandcredits_data() {
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<double>("draw");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("points");
+    QTest::newRow("1") << 1 << "easy.txt" << 0.5 << "10"
+                       << "Easy" << 1;
+    QTest::newRow("2") << 2 << "well.txt" << 0.4 << "10"
+                       << "Coming Along Well" << 2;
+    QTest::newRow("3") << 3 << "avg.txt" << 0.9 << "8"
+                       << "Average" << 3;
+    QTest::newRow("4") << 4 << "aavg.txt" << 0.9 << "7"
+                       << "Above Average" << 4;
+    QTest::newRow("5") << 5 << "dif.txt" << 0.5 << "9"
+                       << "Expert" << 5;
+}
+
+void FrmpTest::restartatoncereportsandcredits() {
+    QFETCH(int, level);
+    QFETCH(QString, file);
+    QFETCH(double, draw);
+    QFETCH(QString, left);
+    QFETCH(QString, name);
+    QFETCH(int, points);
+    writefile(file, lines(tenwords));
+    QList<QRadioButton*>{w->Option1, w->Option2, w->Option3, w->Option4, w->Option5}
+        .at(level - 1)
+        ->click();
+    // Corrections made at rest don't carry into the exercise.
+    QTest::keyClick(w->txttype, Qt::Key_Backspace);
+    fixture->random.draws << draw;
+    start();
+    QCOMPARE(w->wordleft->text(), left);
+    start();
+    QCOMPARE(fixture->dialogs.texts(),
+             QStringList{"You took 0s to type 0 words in " + name + " level with 0 mistakes."});
+    QCOMPARE(form->training, points);
+    QCOMPARE(w->Command1->text(), QStringLiteral("Start"));
+}
+
+void FrmpTest::matchisexact_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("done");
+    QTest::newRow("exact") << "apple" << 1;
+    QTest::newRow("other case") << "Apple" << 0;
+    QTest::newRow("trailing blank") << "apple " << 0;
+    QTest::newRow("prefix only") << "appl" << 0;
+}
+
+void FrmpTest::matchisexact() {
+    QFETCH(QString, typed);
+    QFETCH(int, done);
+    start();
+    // All at once, as pasted: typed key by key, the target would match before the extra blank.
+    w->txttype->insert(typed);
+    QCOMPARE(w->wordno->text(), QString::number(done));
+    QCOMPARE(w->txttype->text(), done ? QString() : typed);
+}
+
+void FrmpTest::backspaceanddeletecountasmistakes() {
+    start();
+    QTest::keyClicks(w->txttype, "appl ");
+    QTest::keyClick(w->txttype, Qt::Key_Left);
+    QTest::keyClicks(w->txttype, "e");
+    QCOMPARE(w->txttype->text(), QStringLiteral("apple "));
+    QCOMPARE(w->wordno->text(), QStringLiteral("0"));
+    QTest::keyClick(w->txttype, Qt::Key_End);
+    QTest::keyClick(w->txttype, Qt::Key_Backspace);
+    QCOMPARE(w->wordno->text(), QStringLiteral("1"));
+    QCOMPARE(w->mistakes, 1);
+    // Every release counts, even with nothing to delete; other keys don't.
+    QTest::keyClick(w->txttype, Qt::Key_Delete);
+    QTest::keyClick(w->txttype, Qt::Key_Left);
+    QTest::keyClick(w->txttype, Qt::Key_Escape);
+    QCOMPARE(w->mistakes, 2);
+    // A held key sends repeated releases; only the last, real one counts.
+    for (int i = 0; i < 5; ++i)
+        QTest::sendKeyEvent(QTest::KeyAction::Release, w->txttype, Qt::Key_Backspace, QChar(),
+                            Qt::NoModifier);
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(w->txttype, &repeat);
+    QCOMPARE(w->mistakes, 7);
+    // X11 may leave them unflagged; the press that follows with the same stamp gives them away.
+    auto send = [this](QEvent::Type type, quint64 stamp) {
+        QKeyEvent key(type, Qt::Key_Delete, Qt::NoModifier);
+        key.setTimestamp(stamp);
+        QApplication::sendEvent(w->txttype, &key);
+    };
+    send(QEvent::KeyPress, 1000);
+    for (quint64 stamp : {1500, 1540, 1580})
+        for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress})
+            send(type, stamp);
+    send(QEvent::KeyRelease, 1600);
+    QCOMPARE(w->mistakes, 8);
+    start();
+    QCOMPARE(fixture->dialogs.texts(),
+             QStringList{"You took 0s to type 1 words in Easy level with 8 mistakes."});
+}
+
+void FrmpTest::pausestopstheclockandblockstyping() {
+    start();
+    w->Timer1_Timer();
+    w->pauser->click();
+    QCOMPARE(w->pauser->text(), QStringLiteral("Resume"));
+    QVERIFY(!w->Timer1->isActive());
+    QVERIFY(!w->txttype->isEnabled());
+    QCOMPARE(w->Command1->text(), QStringLiteral("Restart"));
+    QVERIFY(!w->level->isEnabled());
+    typetarget();
+    QTest::keyClick(w->txttype, Qt::Key_Backspace);
+    QCOMPARE(w->txttype->text(), QString());
+    QCOMPARE(w->wordno->text(), QStringLiteral("0"));
+    QCOMPARE(w->mistakes, 0);
+    w->pauser->click();
+    QCOMPARE(w->pauser->text(), QStringLiteral("Pause"));
+    QVERIFY(w->Timer1->isActive() && w->txttype->isEnabled());
+    w->Timer1_Timer();
+    QCOMPARE(w->tim->text(), QStringLiteral("2s"));
+    typetarget();
+    QCOMPARE(w->wordno->text(), QStringLiteral("1"));
+}
+
+void FrmpTest::restartwhilepausedacceptstypingagain() {
+    start();
+    w->pauser->click();
+    start();
+    QCOMPARE(fixture->dialogs.shown.size(), 1);
+    QCOMPARE(w->pauser->text(), QStringLiteral("Pause"));
+    QVERIFY(!w->pauser->isEnabled() && w->txttype->isEnabled() && !w->Timer1->isActive());
+    start();
+    typetarget();
+    QCOMPARE(w->wordno->text(), QStringLiteral("1"));
+}
+
+void FrmpTest::closingabandonstheexercise() {
+    form->training = 5;
+    form->updatestatus();
+    w->Option3->click();
+    writefile("avg.txt", lines(tenwords));
+    start();
+    typetarget();
+    w->Timer1_Timer();
+    QVERIFY(w->close());
+    QVERIFY(!w->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(form->practicewindow.isNull());
+    QVERIFY(fixture->dialogs.shown.isEmpty());
+    QCOMPARE(form->training, 5);
+    QCOMPARE(form->train1->text(), QStringLiteral("5"));
+    w = open();
+    QVERIFY(w->Option1->isChecked());
+    QCOMPARE(w->Command1->text(), QStringLiteral("Start"));
+    QVERIFY(!w->pauser->isEnabled() && w->level->isEnabled());
+    QCOMPARE(w->tim->text() + w->wordno->text() + w->wordleft->text(), QStringLiteral("000"));
+    QCOMPARE(w->lbltype->text(), QString());
+}
+
+void FrmpTest::missingfileaskesforoneuntypableentry() {
+    QFile::remove(fixture->folder() + "easy.txt");
+    start();
+    QCOMPARE(w->wordleft->text(), QStringLiteral("1"));
+    QCOMPARE(w->lbltype->text(), QString());
+    QTest::keyClicks(w->txttype, "a");
+    QTest::keyClick(w->txttype, Qt::Key_Backspace);
+    QCOMPARE(w->wordno->text(), QStringLiteral("0"));
+    start();
+    QCOMPARE(fixture->dialogs.texts(),
+             QStringList{"You took 0s to type 0 words in Easy level with 1 mistakes."});
+    QCOMPARE(form->training, 1);
+}
+
+void FrmpTest::selectionnevercanbeovertyped() {
+    start();
+    QTest::keyClicks(w->txttype, "appXe");
+    w->txttype->setSelection(1, 3);
+    QVERIFY(!w->txttype->hasSelectedText());
+    QCOMPARE(w->txttype->cursorPosition(), 1);
+    QTest::keyClick(w->txttype, Qt::Key_End);
+    QTest::keyClick(w->txttype, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(w->txttype, Qt::Key_Left, Qt::ShiftModifier);
+    QVERIFY(!w->txttype->hasSelectedText());
+    QTest::mouseDClick(w->txttype, Qt::LeftButton, {}, QPoint(20, w->txttype->height() / 2));
+    QVERIFY(!w->txttype->hasSelectedText());
+    QTest::keyClick(w->txttype, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(!w->txttype->hasSelectedText());
+    QCOMPARE(w->txttype->cursorPosition(), 0);
+    QTest::keyClicks(w->txttype, "z");
+    QCOMPARE(w->txttype->text(), QStringLiteral("zappXe"));
+}
+
+void FrmpTest::undocannotbringbackatypedentry() {
+    start();
+    typetarget();
+    QTest::keyClick(w->txttype, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->txttype->text(), QString());
+    QCOMPARE(w->wordno->text(), QStringLiteral("1"));
+}
+
+QTEST_MAIN(FrmpTest)
+#include "frmp_test.moc"
