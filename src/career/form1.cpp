@@ -1,6 +1,7 @@
 #include "career/form1.h"
 
 #include "common/dialogs.h"
+#include "common/layout.h"
 #include "common/logbox.h"
 #include "common/number.h"
 #include "common/program.h"
@@ -21,22 +22,13 @@ namespace {
 
 Form1* theform = nullptr;
 
-QFont arial9(bool bold = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(9);
-    f.setBold(bold);
-    return f;
-}
-
 template <typename T> T* named(T* object, const char* name) {
     object->setObjectName(QLatin1String(name));
     return object;
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect where) {
-    auto* b = named(new QPushButton(caption, parent), name);
-    b->setGeometry(where);
-    return b;
+    return placed(new QPushButton(caption, parent), name, where);
 }
 
 QAction* item(QMenu* menu, const char* name, const QString& caption) {
@@ -57,7 +49,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     theform = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Keystrider"));
-    setFont(arial9());
+    setFont(arialfont(9));
     buildcontrols();
     buildmenus();
     setFixedSize(sizeHint());
@@ -78,7 +70,7 @@ void Form1::buildcontrols() {
     txtlog = named(new LogBox(Frame1), "txtlog");
     txtlog->setGeometry(twipsrect(120, 240, 6135, 1575));
     txtlog->setReadOnly(true);
-    txtlog->setFont(arial9(true));
+    txtlog->setFont(arialfont(9, true));
     txtlog->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtlog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtlog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

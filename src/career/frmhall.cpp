@@ -1,5 +1,6 @@
 #include "career/frmhall.h"
 
+#include "common/layout.h"
 #include "common/program.h"
 #include "common/programfolder.h"
 #include "common/textfile.h"
@@ -13,13 +14,9 @@ frmhall::frmhall(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmhall"));
     setWindowTitle(QStringLiteral("Vivo Re Zazede"));
     setAttribute(Qt::WA_DeleteOnClose);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPointSizeF(9);
-    setFont(arial);
+    setFont(arialfont(9));
     setFixedSize(twips(4680), twips(3015));
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(twipsrect(0, 0, 4695, 2985));
+    List1 = placed(new QListWidget(this), "List1", 0, 0, 4695, 2985);
 }
 
 void frmhall::load() {

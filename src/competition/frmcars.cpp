@@ -4,10 +4,10 @@
 #include "common/clock.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
+#include "common/layout.h"
 #include "common/number.h"
 #include "common/programfolder.h"
 #include "common/watchlabel.h"
-#include "competition/layout.h"
 #include "typing/wordlist.h"
 
 #include <QCheckBox>

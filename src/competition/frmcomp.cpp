@@ -3,12 +3,12 @@
 #include "career/form1.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
+#include "common/layout.h"
 #include "common/number.h"
 #include "common/sidewindow.h"
 #include "common/watchlabel.h"
 #include "competition/competitiondraw.h"
 #include "competition/frmcars.h"
-#include "competition/layout.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -3,6 +3,7 @@
 #include "career/form1.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
+#include "common/layout.h"
 #include "common/number.h"
 #include "common/programfolder.h"
 #include "common/random.h"
@@ -30,25 +31,12 @@ const QString restartcaption = QStringLiteral("Restart");
 const QString pausecaption = QStringLiteral("Pause");
 const QString resumecaption = QStringLiteral("Resume");
 
-QFont arial(double points, bool bold = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
-template <typename T> T* placed(T* widget, const char* name, QRect where) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(where);
-    return widget;
-}
-
 } // namespace
 
 frmp::frmp(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmp"));
     setWindowTitle(QStringLiteral("Practice Typing!"));
-    setFont(arial(9));
+    setFont(arialfont(9));
     buildcontrols();
     setFixedSize(twips(8280), twips(3660));
     Form_Load();
@@ -86,10 +74,10 @@ void frmp::buildcontrols() {
 
     // The target sits directly above the typing box, as wide as it, in the same type.
     lbltype = label("lbltype", QString(), twipsrect(120, 2520, 8040, 480));
-    lbltype->setFont(arial(15.75, true));
+    lbltype->setFont(arialfont(15.75, true));
     lbltype->setTextFormat(Qt::PlainText);
     txttype = placed(new QLineEdit(this), "txttype", twipsrect(120, 3030, 8040, 510));
-    txttype->setFont(arial(15.75, true));
+    txttype->setFont(arialfont(15.75, true));
     QPalette blue = txttype->palette();
     blue.setColor(QPalette::Active, QPalette::Text, Qt::blue);
     blue.setColor(QPalette::Inactive, QPalette::Text, Qt::blue);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "common/twips.h"
+
+#include <QFont>
+#include <QWidget>
+
+// Names a control as the rest of the game knows it and puts it at its place.
+template <typename T> T* placed(T* control, const char* name, QRect where) {
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(where);
+    return control;
+}
+
+// The same, with the place given in twips.
+template <typename T>
+T* placed(T* control, const char* name, int left, int top, int width, int height) {
+    return placed(control, name, twipsrect(left, top, width, height));
+}
+
+inline QFont arialfont(double points, bool bold = false) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
