@@ -36,6 +36,8 @@ const QString resumecaption = QStringLiteral("Resume");
 frmp::frmp(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmp"));
     setWindowTitle(QStringLiteral("Practice Typing!"));
+    // The close box abandons the exercise and the next use starts from a fresh window.
+    setAttribute(Qt::WA_DeleteOnClose);
     setFont(arialfont(9));
     buildcontrols();
     setFixedSize(twips(8280), twips(3660));
