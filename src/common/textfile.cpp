@@ -29,15 +29,19 @@ bool islineend(char c) {
 
 } // namespace
 
-QString fromwindows1252(const QByteArray& bytes) {
-    QString out;
-    out.reserve(bytes.size());
-    for (char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        out.append(QChar(u >= 0x80 && u < 0xA0 ? high[u - 0x80] : char16_t(u)));
+namespace {
+QString decode(const char* bytes, qsizetype size) {
+    QString out(size, Qt::Uninitialized);
+    QChar* to = out.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto u = static_cast<unsigned char>(bytes[i]);
+        to[i] = QChar(u >= 0x80 && u < 0xA0 ? high[u - 0x80] : char16_t(u));
     }
     return out;
 }
+} // namespace
+
+QString fromwindows1252(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
 
 QByteArray towindows1252(const QString& text) {
     QByteArray out;
@@ -80,7 +84,7 @@ bool FieldReader::next(QString& field) {
             pos = data.size();
             return false;
         }
-        field = fromwindows1252(data.mid(pos + 1, close - pos - 1));
+        field = decode(data.constData() + pos + 1, close - pos - 1);
         pos = close + 1;
         // Anything between the closing quote and the delimiter is not part of the field.
         while (pos < data.size() && data[pos] != ',' && !islineend(data[pos]))
@@ -92,7 +96,7 @@ bool FieldReader::next(QString& field) {
         qsizetype last = end;
         while (last > pos && (data[last - 1] == ' ' || data[last - 1] == '\t'))
             --last;
-        field = fromwindows1252(data.mid(pos, last - pos));
+        field = decode(data.constData() + pos, last - pos);
         pos = end;
     }
     skipdelimiter();

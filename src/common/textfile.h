@@ -21,7 +21,7 @@ public:
 
 private:
     void skipdelimiter();
-    QByteArray data;
+    const QByteArray data;
     qsizetype pos = 0;
     bool fieldpending = false; // a comma was read, so one more (possibly empty) field follows
 };
