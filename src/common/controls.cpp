@@ -31,6 +31,14 @@ void keepselectionempty(QLineEdit* box) {
     });
 }
 
+void emptytypingbox(QLineEdit* box) {
+    box->setText(QString());
+}
+
+bool iscorrectionkey(int key) {
+    return key == Qt::Key_Backspace || key == Qt::Key_Delete;
+}
+
 void showtofront(QWidget* window) {
     window->show();
     window->raise();

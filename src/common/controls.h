@@ -15,6 +15,13 @@ QString currenttext(const QListWidget* list);
 // changing, so an idle game costs nothing.
 void keepselectionempty(QLineEdit* box);
 
+// Empties a typing box and its undo history: Ctrl+Z must not bring back an entry already typed
+// and let it match a second time.
+void emptytypingbox(QLineEdit* box);
+
+// Backspace and Delete, the keys that count as corrections.
+bool iscorrectionkey(int key);
+
 // Modeless show, brought to the front.
 void showtofront(QWidget* window);
 // Places a window in the middle of the primary screen's free area.

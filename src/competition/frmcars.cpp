@@ -4,6 +4,7 @@
 #include "common/clock.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
+#include "common/keyupwatcher.h"
 #include "common/layout.h"
 #include "common/number.h"
 #include "common/programfolder.h"
@@ -12,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -96,8 +96,15 @@ void frmcars::buildcontrols() {
     Text1->setFont(arialfont(15.75, true));
     setcolours(Text1, QPalette::Base, Qt::white, QPalette::Text, Qt::blue);
     Text1->setEnabled(false);
-    Text1->installEventFilter(this);
     keepselectionempty(Text1);
+    auto* keys = new KeyUpWatcher(Text1);
+    connect(keys, &KeyUpWatcher::keyup, this, &frmcars::Text1_KeyUp);
+    connect(keys, &KeyUpWatcher::keyupretracted, this, [this](int key) {
+        if (!iscorrectionkey(key))
+            return;
+        positions.playerleft = beforecorrection;
+        drawcars();
+    });
 
     Frame1 = placed(new QGroupBox(QStringLiteral("Level"), this), "Frame1", 1560, 3960, 5520, 1140);
     Option1 =
@@ -177,7 +184,7 @@ void frmcars::Command1_Click() {
 }
 
 void frmcars::nextword() {
-    Text1->clear();
+    emptytypingbox(Text1);
     Text1->setFocus();
     Label3->setText(wordat(List1, pickwordindex(List1.size(), timeofday())));
 }
@@ -194,21 +201,12 @@ void frmcars::Text1_Change() {
 }
 
 void frmcars::Text1_KeyUp(int key) {
-    if (key != Qt::Key_Backspace && key != Qt::Key_Delete)
+    if (!iscorrectionkey(key))
         return;
+    beforecorrection = positions.playerleft;
     // Every release costs, whether or not there was anything to delete.
     positions.correction(level());
     drawcars();
-}
-
-bool frmcars::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Text1 && event->type() == QEvent::KeyRelease) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        // A held key costs once, not once per repeat.
-        if (!key->isAutoRepeat())
-            Text1_KeyUp(key->key());
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void frmcars::Timer1_Timer() {
@@ -247,7 +245,7 @@ void frmcars::resetrace() {
     positions.restart();
     drawcars();
     Label3->clear();
-    Text1->clear();
+    emptytypingbox(Text1);
     Text1->setEnabled(false);
     Timer1->stop();
     Command2->setEnabled(true);

@@ -66,9 +66,6 @@ public:
     QPushButton* pauser;
     QPushButton* Command3;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildcontrols();
     QRadioButton* optionfor(RaceLevel level) const;
@@ -80,4 +77,6 @@ private:
     // The word list; never shown.
     QStringList List1;
     CarRace positions;
+    // Where the player's car stood before the last correction, should that prove a key repeat.
+    int beforecorrection = track::startleft;
 };

@@ -3,6 +3,7 @@
 #include "career/form1.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
+#include "common/keyupwatcher.h"
 #include "common/layout.h"
 #include "common/number.h"
 #include "common/programfolder.h"
@@ -16,7 +17,6 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -85,7 +85,12 @@ void frmp::buildcontrols() {
     blue.setColor(QPalette::Inactive, QPalette::Text, Qt::blue);
     txttype->setPalette(blue);
     keepselectionempty(txttype);
-    txttype->installEventFilter(this);
+    auto* keys = new KeyUpWatcher(txttype);
+    connect(keys, &KeyUpWatcher::keyup, this, &frmp::txttype_KeyUp);
+    connect(keys, &KeyUpWatcher::keyupretracted, this, [this](int key) {
+        if (iscorrectionkey(key) && mistakes > 0)
+            mistakes -= 1;
+    });
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -152,7 +157,7 @@ void frmp::worddone() {
     leftcount = addclamped(leftcount, -1);
     typedcount = addclamped(typedcount, 1);
     showcounts();
-    emptytypingbox();
+    emptytypingbox(txttype);
     if (leftcount > 0)
         nextword();
     else
@@ -160,35 +165,8 @@ void frmp::worddone() {
 }
 
 void frmp::txttype_KeyUp(int key) {
-    if (key == Qt::Key_Backspace || key == Qt::Key_Delete)
+    if (iscorrectionkey(key))
         mistakes = addclamped(mistakes, 1);
-}
-
-bool frmp::eventFilter(QObject* watched, QEvent* event) {
-    const bool keyevent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    // A disabled box takes no keys, so a paused exercise counts no corrections.
-    if (watched == txttype && keyevent && txttype->isEnabled())
-        watchcorrections(*static_cast<QKeyEvent*>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-void frmp::watchcorrections(const QKeyEvent& key) {
-    if (key.type() == QEvent::KeyRelease) {
-        if (key.isAutoRepeat())
-            return;
-        const qint32 before = mistakes;
-        txttype_KeyUp(key.key());
-        countedkey = key.key();
-        countedrelease = mistakes != before ? key.timestamp() : 0;
-        return;
-    }
-    // A held key counts once, at its release. Under X11 its repeats arrive as release and press
-    // pairs sharing one timestamp, which Qt does not always flag as repeats: a press stamped like
-    // the release just counted shows that release was not the real one.
-    if (countedrelease != 0 && key.key() == countedkey && key.timestamp() == countedrelease &&
-        mistakes > 0)
-        mistakes -= 1;
-    countedrelease = 0;
 }
 
 void frmp::Timer1_Timer() {
@@ -237,14 +215,8 @@ void frmp::resetwindow() {
     Timer1->stop();
     seconds = 0;
     tim->setText(QStringLiteral("0"));
-    emptytypingbox();
+    emptytypingbox(txttype);
     lbltype->clear();
-}
-
-void frmp::emptytypingbox() {
-    // Replacing the text drops the undo history, which clear() would keep: Ctrl+Z must not bring
-    // back an entry already typed and let it match a second time.
-    txttype->setText(QString());
 }
 
 void frmp::closeEvent(QCloseEvent* event) {

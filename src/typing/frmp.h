@@ -5,7 +5,6 @@
 
 class QFrame;
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -64,16 +63,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildcontrols();
     void resetwindow();
     void showcounts();
-    void watchcorrections(const QKeyEvent& key);
-    void emptytypingbox();
-
-    // The last correction key counted and when, to take back a release that was a repeat.
-    int countedkey = 0;
-    quint64 countedrelease = 0;
 };

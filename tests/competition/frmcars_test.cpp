@@ -24,6 +24,7 @@ private slots:
     void correctionkeysonrelease_data();
     void correctionkeysonrelease();
     void carsaredrawnatthenearestpixel();
+    void heldorundonekeysdonotcounttwice();
     void endings_data();
     void endings();
     void secondstartloadseachentryonce();
@@ -123,6 +124,28 @@ void FrmcarsTest::correctionkeysonrelease() {
     QTest::keyClick(race->Text1, static_cast<Qt::Key>(key));
     QTest::keyClick(race->Text1, static_cast<Qt::Key>(key));
     QCOMPARE(race->race().playerleft, left);
+}
+
+void FrmcarsTest::heldorundonekeysdonotcounttwice() {
+    fixture->random.draws << 0.5 << 0.9;
+    openrace(900);
+    race->Command2_Click();
+    QTest::keyClicks(race->Text1, "Bravo");
+    QCOMPARE(race->race().playerleft, 120 + 175);
+    // Undo can't bring the typed entry back to score again.
+    QTest::keyClick(race->Text1, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(race->race().playerleft, 120 + 175);
+    // A held Backspace arriving as same-stamp release and press pairs costs one setback.
+    for (quint64 stamp : {500, 540})
+        for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+            QKeyEvent key(type, Qt::Key_Backspace, Qt::NoModifier);
+            key.setTimestamp(stamp);
+            QCoreApplication::sendEvent(race->Text1, &key);
+        }
+    QKeyEvent last(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier);
+    last.setTimestamp(600);
+    QCoreApplication::sendEvent(race->Text1, &last);
+    QCOMPARE(race->race().playerleft, 120 + 175 - 120);
 }
 
 void FrmcarsTest::carsaredrawnatthenearestpixel() {
