@@ -50,7 +50,9 @@ Dialogs* current = nullptr;
 
 Dialogs& dialogs() {
     static QtDialogs real;
-    return current ? *current : real;
+    if (current)
+        return *current;
+    return real;
 }
 
 QString titleor(const QString& title) {
