@@ -40,7 +40,9 @@ RandomSource* current = nullptr;
 } // namespace
 
 RandomSource& randomsource() {
-    return current ? *current : builtin();
+    if (current)
+        return *current;
+    return builtin();
 }
 
 void setrandomsource(RandomSource* source) {
