@@ -44,9 +44,7 @@ void FrmcarsTest::init() {
     form = new Form1;
     form->money = 250;
     form->updatestatus();
-    QFile words(fixture->folder() + "avg.txt");
-    QVERIFY(words.open(QIODevice::WriteOnly));
-    words.write("alpha\r\nBravo\r\ncharlie delta\r\n");
+    fixture->writefile("avg.txt", "alpha\r\nBravo\r\ncharlie delta\r\n");
 }
 
 void FrmcarsTest::cleanup() {

@@ -3,6 +3,8 @@
 #include "common/program.h"
 #include "common/programfolder.h"
 
+#include <QFile>
+
 MsgResult ScriptedDialogs::message(const QString& text, const QString& title, MsgIcon icon,
                                    MsgButtons buttons) {
     shown.append({text, title, icon, buttons, false});
@@ -50,4 +52,10 @@ GameFixture::~GameFixture() {
 
 QString GameFixture::folder() const {
     return dir.path() + QLatin1Char('/');
+}
+
+void GameFixture::writefile(const QString& name, const QByteArray& bytes) const {
+    QFile file(folder() + name);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
 }

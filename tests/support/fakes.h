@@ -58,6 +58,8 @@ public:
     GameFixture();
     ~GameFixture();
     QString folder() const;
+    // Puts a data file into the program folder, as the game would find it beside itself.
+    void writefile(const QString& name, const QByteArray& bytes) const;
     ScriptedDialogs dialogs;
     ScriptedRandom random;
     FixedClock clock;

@@ -44,7 +44,6 @@ private slots:
     void undocannotbringbackatypedentry();
 
 private:
-    void writefile(const QString& name, const QByteArray& bytes);
     frmp* open();
     void start();
     void typetarget();
@@ -59,7 +58,7 @@ void FrmpTest::init() {
     form->updatestatus();
     // The first status refresh drew the day's competitions; only the window's reseeds count.
     fixture->random.reseeds.clear();
-    writefile("easy.txt", lines(tenwords));
+    fixture->writefile("easy.txt", lines(tenwords));
     w = open();
 }
 
@@ -67,12 +66,6 @@ void FrmpTest::cleanup() {
     delete form->practicewindow;
     delete form;
     delete fixture;
-}
-
-void FrmpTest::writefile(const QString& name, const QByteArray& bytes) {
-    QFile file(fixture->folder() + name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 frmp* FrmpTest::open() {
@@ -184,7 +177,7 @@ void FrmpTest::restartatoncereportsandcredits() {
     QFETCH(QString, left);
     QFETCH(QString, name);
     QFETCH(int, points);
-    writefile(file, lines(tenwords));
+    fixture->writefile(file, lines(tenwords));
     QList<QRadioButton*>{w->Option1, w->Option2, w->Option3, w->Option4, w->Option5}
         .at(level - 1)
         ->click();
@@ -298,7 +291,7 @@ void FrmpTest::closingabandonstheexercise() {
     form->training = 5;
     form->updatestatus();
     w->Option3->click();
-    writefile("avg.txt", lines(tenwords));
+    fixture->writefile("avg.txt", lines(tenwords));
     start();
     typetarget();
     w->Timer1_Timer();
