@@ -11,10 +11,7 @@
 #include <QPointer>
 
 frmhall::frmhall(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmhall"));
-    setWindowTitle(QStringLiteral("Vivo Re Zazede"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(arialfont(9));
+    setupsidewindow(this, "frmhall", QStringLiteral("Vivo Re Zazede"));
     setFixedSize(twips(4680), twips(3015));
     List1 = placed(new QListWidget(this), "List1", 0, 0, 4695, 2985);
 }

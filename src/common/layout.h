@@ -24,3 +24,12 @@ inline QFont arialfont(double points, bool bold = false) {
     font.setBold(bold);
     return font;
 }
+
+// Every side window: named, captioned, in Arial 9, and discarded by its close box so the next
+// use starts afresh.
+inline void setupsidewindow(QWidget* window, const char* name, const QString& caption) {
+    window->setObjectName(QLatin1String(name));
+    window->setWindowTitle(caption);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setFont(arialfont(9));
+}

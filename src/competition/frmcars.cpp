@@ -64,10 +64,7 @@ void setcolours(QWidget* control, QPalette::ColorRole back, const QColor& backco
 } // namespace
 
 frmcars::frmcars(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmcars"));
-    setWindowTitle(QStringLiteral("Competition! Car Race!"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(arialfont(9));
+    setupsidewindow(this, "frmcars", QStringLiteral("Competition! Car Race!"));
     buildcontrols();
     setFixedSize(twips(clientwidth), twips(clientheight));
     centreonscreen(this);

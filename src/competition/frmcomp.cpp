@@ -23,10 +23,7 @@ constexpr int entryfee = 100;
 }
 
 frmcomp::frmcomp(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmcomp"));
-    setWindowTitle(QStringLiteral("Competition List"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(arialfont(9));
+    setupsidewindow(this, "frmcomp", QStringLiteral("Competition List"));
 
     Frame1 = placed(new QGroupBox(QStringLiteral("List of World Competitions"), this), "Frame1",
                     120, 120, 4815, 2895);

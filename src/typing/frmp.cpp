@@ -34,11 +34,7 @@ const QString resumecaption = QStringLiteral("Resume");
 } // namespace
 
 frmp::frmp(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmp"));
-    setWindowTitle(QStringLiteral("Practice Typing!"));
-    // The close box abandons the exercise and the next use starts from a fresh window.
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(arialfont(9));
+    setupsidewindow(this, "frmp", QStringLiteral("Practice Typing!"));
     buildcontrols();
     setFixedSize(twips(8280), twips(3660));
     Form_Load();
