@@ -1,3 +1,3 @@
-.PHONY: run test screenshots build
-run test screenshots build:
+.PHONY: run test sanitize fuzz screenshots build
+run test sanitize fuzz screenshots build:
 	./build.sh $@

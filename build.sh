@@ -1,12 +1,30 @@
 #!/bin/sh
 # One command from a fresh Debian 12 machine: installs what is missing, builds, then runs the
-# game (run), every test (test) or renders every window to screenshots/ (screenshots).
+# game (run), every test (test), every test under AddressSanitizer and UndefinedBehaviorSanitizer
+# (sanitize), the fuzz targets with clang's libFuzzer for FUZZ_SECONDS each (fuzz), or renders
+# every window to screenshots/ (screenshots).
 set -eu
 cd "$(dirname "$0")"
 what=${1:-run}
-build=${BUILD_DIR:-build}
+case "$what" in
+run | test | sanitize | fuzz | screenshots | build) ;;
+esac
 
 packages="g++ make cmake ninja-build qt6-base-dev fonts-liberation"
+config=""
+case "$what" in
+sanitize)
+    build=${BUILD_DIR:-build-sanitize}
+    config="-DKEYSTRIDER_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+    ;;
+fuzz)
+    build=${BUILD_DIR:-build-fuzz}
+    packages="$packages clang libclang-rt-14-dev"
+    config="-DKEYSTRIDER_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++"
+    ;;
+*) build=${BUILD_DIR:-build} ;;
+esac
+
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -18,13 +36,30 @@ if [ -n "$missing" ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
 fi
 
-cmake -S . -B "$build" -G Ninja
+# shellcheck disable=SC2086
+cmake -S . -B "$build" -G Ninja $config
 cmake --build "$build"
 
 case "$what" in
 run) exec "$build/keystrider" ;;
 test) cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure ;;
+sanitize)
+    cd "$build"
+    QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --output-on-failure
+    ;;
+fuzz)
+    # Each target fuzzes a scratch copy of its seed corpus, so the committed seeds stay small.
+    seconds=${FUZZ_SECONDS:-60}
+    for fuzzer in "$build"/fuzz/*_fuzz; do
+        name=$(basename "$fuzzer" _fuzz)
+        scratch="$build/fuzz/work-$name"
+        mkdir -p "$scratch"
+        cp -n fuzz/corpus/"$name"/* "$scratch"/ 2>/dev/null || true
+        echo "== fuzzing $name for ${seconds}s"
+        "$fuzzer" -max_total_time="$seconds" -max_len=65536 "$scratch"
+    done
+    ;;
 screenshots) QT_QPA_PLATFORM=offscreen "$build/tools/screenshots" screenshots ;;
 build) ;;
-*) echo "usage: $0 [run|test|screenshots|build]" >&2; exit 2 ;;
 esac

@@ -1,28 +1,45 @@
 #include "number.h"
 
+#include <charconv>
+#include <cmath>
+#include <limits>
+
 double textnumber(const QString& text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
         ++i;
-    QString digits;
+    bool negative = false;
     if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
-        digits.append(text[i++]);
-    bool any = false;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 0x80) {
-        digits.append(text[i++]);
-        any = true;
+        negative = text[i++] == QLatin1Char('-');
+    auto isdigit = [&text](qsizetype at) { return text[at] >= u'0' && text[at] <= u'9'; };
+    std::string digits;
+    bool anydigit = false;
+    bool wholepart = false; // a digit other than 0 before the point
+    while (i < n && isdigit(i)) {
+        wholepart = wholepart || text[i] != QLatin1Char('0');
+        digits.push_back(static_cast<char>(text[i++].unicode()));
+        anydigit = true;
     }
     if (i < n && text[i] == QLatin1Char('.')) {
-        digits.append(text[i++]);
-        while (i < n && text[i].isDigit() && text[i].unicode() < 0x80) {
-            digits.append(text[i++]);
-            any = true;
+        digits.push_back('.');
+        ++i;
+        while (i < n && isdigit(i)) {
+            digits.push_back(static_cast<char>(text[i++].unicode()));
+            anydigit = true;
         }
     }
-    if (!any)
+    if (!anydigit)
         return 0;
-    bool ok = false;
-    const double value = digits.toDouble(&ok);
-    return ok ? value : 0;
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    (void)end;
+    // Too many digits for a double: beyond any range, like any other number too large, unless
+    // it is a tiny fraction, which is as good as nothing.
+    if (error == std::errc::result_out_of_range)
+        value = wholepart ? std::numeric_limits<double>::infinity() : 0.0;
+    else if (error != std::errc())
+        return 0;
+    // No minus zero: it would print as "-0".
+    return negative && value != 0 ? -value : value;
 }

@@ -41,7 +41,9 @@ QString decode(const char* bytes, qsizetype size) {
 }
 } // namespace
 
-QString fromwindows1252(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
+QString fromwindows1252(const QByteArray& bytes) {
+    return decode(bytes.constData(), bytes.size());
+}
 
 QByteArray towindows1252(const QString& text) {
     QByteArray out;
@@ -51,7 +53,11 @@ QByteArray towindows1252(const QString& text) {
     return out;
 }
 
-FieldReader::FieldReader(QByteArray bytes) : data(std::move(bytes)) {}
+FieldReader::FieldReader(QByteArray bytes) : data(std::move(bytes)) {
+    // A file saved by an editor that marks UTF-8 starts with these; they are not text.
+    if (data.startsWith("\xEF\xBB\xBF"))
+        pos = 3;
+}
 
 void FieldReader::skipdelimiter() {
     if (pos >= data.size())
@@ -61,7 +67,9 @@ void FieldReader::skipdelimiter() {
         fieldpending = true;
         return;
     }
-    if (data[pos] == '\r')
+    // A run of CRs before the LF is one line end, as files that passed through a CR LF
+    // conversion twice have it.
+    while (pos < data.size() && data[pos] == '\r')
         ++pos;
     if (pos < data.size() && data[pos] == '\n')
         ++pos;
@@ -127,11 +135,14 @@ bool readwholefile(const QString& path, QByteArray& bytes) {
 
 bool appendtofile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
-    const bool written = file.write(bytes) == bytes.size();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    const qint64 before = file.size();
+    if (file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    // A full disk may have taken part of the line; the next append must not join a torn one.
+    file.resize(before);
+    return false;
 }
 
 bool replacefile(const QString& path, const QByteArray& bytes) {

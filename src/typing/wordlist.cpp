@@ -7,14 +7,33 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+// The most a typing box holds.
+constexpr qsizetype longesttypable = 32767;
+
+// Control characters (tab, line ends, NUL and the like) can't be typed into a one-line box.
+bool typable(const QString& entry) {
+    if (entry.size() > longesttypable)
+        return false;
+    for (QChar c : entry)
+        if (c.category() == QChar::Other_Control)
+            return false;
+    return true;
+}
+} // namespace
+
 void loadwords(QStringList& list, const QString& path) {
     QByteArray bytes;
-    if (!readwholefile(path, bytes))
-        return;
+    if (readwholefile(path, bytes))
+        appendwords(list, std::move(bytes));
+}
+
+void appendwords(QStringList& list, QByteArray bytes) {
     FieldReader reader(std::move(bytes));
     QString field;
     while (reader.next(field))
-        list.append(field);
+        if (typable(field))
+            list.append(field);
 }
 
 qsizetype pickwordindex(qsizetype count, double seed) {

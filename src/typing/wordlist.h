@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -7,8 +8,11 @@
 // Word lists: the entries of one word file, in file order, duplicates included.
 
 // Appends every entry of the file; a missing file or a broken entry ends the load quietly with
-// what was read so far.
+// what was read so far. Entries no typing box could take (too long, or holding a tab, a line
+// end or another control character) are left out, so every target can be typed.
 void loadwords(QStringList& list, const QString& path);
+// The same, from the file's bytes.
+void appendwords(QStringList& list, QByteArray bytes);
 
 // The index of the next target, drawn uniformly, with the generator reseeded by the given value
 // before and after the draw. -1 for an empty list (the target is then the empty text).

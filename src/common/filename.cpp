@@ -1,0 +1,13 @@
+#include "common/filename.h"
+
+#include <QFile>
+
+#include <climits>
+
+bool isplainfilename(const QString& name, const QString& ending) {
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QChar(u'\0')))
+        return false;
+    if (name.count(QLatin1Char('.')) == name.size())
+        return false;
+    return QFile::encodeName(name + ending).size() <= NAME_MAX;
+}
