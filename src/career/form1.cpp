@@ -71,6 +71,7 @@ void Form1::buildcontrols() {
     txtlog->setGeometry(twipsrect(120, 240, 6135, 1575));
     txtlog->setReadOnly(true);
     txtlog->setFont(arialfont(9, true));
+    txtlog->setAccessibleName(Frame1->title());
     txtlog->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtlog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtlog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

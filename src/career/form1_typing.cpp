@@ -5,4 +5,6 @@
 #include "typing/frmp.h"
 
 // Opens typing practice; pressed again while it is open, only brings it to the front.
-void Form1::Command1_Click() { showtofront(sidewindow(practicewindow, this)); }
+void Form1::Command1_Click() {
+    showtofront(sidewindow(practicewindow, this));
+}

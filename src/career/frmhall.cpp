@@ -10,10 +10,24 @@
 #include <QListWidget>
 #include <QPointer>
 
+namespace {
+
+// Far more than a row can show; a longer entry is shown cut, with "…", and stays whole in the
+// file. Drawing a row of megabytes would stall the window for seconds.
+constexpr qsizetype longestshown = 256;
+
+} // namespace
+
 frmhall::frmhall(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmhall", QStringLiteral("Vivo Re Zazede"));
     setFixedSize(twips(4680), twips(3015));
     List1 = placed(new QListWidget(this), "List1", 0, 0, 4695, 2985);
+    List1->setAccessibleName(QStringLiteral("Vivo Re Zazede"));
+    // Every row is one line of text, and a long hall is laid out a slice at a time: the window
+    // answers the player throughout, also while rows keep coming in.
+    List1->setUniformItemSizes(true);
+    List1->setLayoutMode(QListView::Batched);
+    List1->setBatchSize(2000);
 }
 
 void frmhall::load() {
@@ -24,15 +38,21 @@ void frmhall::load() {
     QPointer<frmhall> self(this);
     QElapsedTimer sincepump;
     sincepump.start();
+    QStringList batch;
     QString entry;
-    while (reader.next(entry)) {
-        // Keep other windows usable through a long file, without pumping per entry.
-        if (sincepump.elapsed() > 30) {
+    bool cut = false;
+    while (reader.next(entry, longestshown, cut)) {
+        batch.append(cut ? entry + QChar(0x2026) : entry);
+        // Keep other windows usable through a long file: the rows read so far go in together,
+        // then pending events run, a few times a second rather than per entry.
+        if (sincepump.elapsed() >= 10) {
+            List1->addItems(batch);
+            batch.clear();
             doevents();
             if (!self)
                 return;
             sincepump.restart();
         }
-        List1->addItem(entry);
     }
+    List1->addItems(batch);
 }

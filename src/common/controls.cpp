@@ -1,6 +1,11 @@
 #include "controls.h"
 
+#include "common/layout.h"
+
+#include <QAbstractItemView>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
@@ -21,14 +26,74 @@ QString currenttext(const QListWidget* list) {
     return item && item->isSelected() ? item->text() : QString();
 }
 
+namespace {
+
+// Qt selects all of a line edit's text when Tab, Shift+Tab or a shortcut gives it the focus.
+// That is no selection of the player's: while the box takes the focus, a selection is dropped
+// with the caret at the end, where typing goes on.
+class FocusWatch : public QObject {
+public:
+    explicit FocusWatch(QLineEdit* box) : QObject(box) { box->installEventFilter(this); }
+    bool takingfocus = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::FocusIn || takingfocus)
+            return false;
+        takingfocus = true;
+        static_cast<QLineEdit*>(watched)->event(event);
+        takingfocus = false;
+        return true;
+    }
+};
+
+class EnterKey : public QObject {
+public:
+    EnterKey(QAbstractItemView* list, std::function<void()> handler)
+        : QObject(list), handler(std::move(handler)) {
+        list->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        handler();
+        return true;
+    }
+
+private:
+    std::function<void()> handler;
+};
+
+} // namespace
+
+void onenterkey(QAbstractItemView* list, std::function<void()> handler) {
+    new EnterKey(list, std::move(handler));
+}
+
 void keepselectionempty(QLineEdit* box) {
-    QObject::connect(box, &QLineEdit::selectionChanged, box, [box] {
+    const auto* focus = new FocusWatch(box);
+    QObject::connect(box, &QLineEdit::selectionChanged, box, [box, focus] {
         if (!box->hasSelectedText())
             return;
-        const int start = box->selectionStart();
+        const int caret = focus->takingfocus ? box->text().size() : box->selectionStart();
         box->deselect();
-        box->setCursorPosition(start);
+        box->setCursorPosition(caret);
     });
+}
+
+void maketypingbox(QLineEdit* box) {
+    box->setFont(arialfont(15.75, true));
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::blue);
+    box->setPalette(colours);
+    box->setAccessibleName(QStringLiteral("Typing box"));
+    keepselectionempty(box);
 }
 
 void emptytypingbox(QLineEdit* box) {

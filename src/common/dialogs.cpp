@@ -14,6 +14,8 @@ public:
                         buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                      : QMessageBox::Ok,
                         QApplication::activeWindow());
+        // Messages can carry a player's name or a path: never markup.
+        box.setTextFormat(Qt::PlainText);
         const int answer = box.exec();
         if (buttons == MsgButtons::Ok)
             return MsgResult::Ok;

@@ -3,11 +3,17 @@
 #include "common/twips.h"
 
 #include <QFont>
+#include <QLabel>
 #include <QWidget>
 
-// Names a control as the rest of the game knows it and puts it at its place.
+#include <type_traits>
+
+// Names a control as the rest of the game knows it and puts it at its place. Labels show their
+// text as it is, never as markup: some show what a player typed or a file held.
 template <typename T> T* placed(T* control, const char* name, QRect where) {
     control->setObjectName(QLatin1String(name));
+    if constexpr (std::is_base_of_v<QLabel, T>)
+        control->setTextFormat(Qt::PlainText);
     control->setGeometry(where);
     return control;
 }

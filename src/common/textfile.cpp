@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -76,13 +77,29 @@ void FieldReader::skipdelimiter() {
 }
 
 bool FieldReader::next(QString& field) {
+    bool cut = false;
+    return next(field, data.size(), cut);
+}
+
+bool FieldReader::next(QString& field, qsizetype longest, bool& cut) {
+    qsizetype start = 0;
+    qsizetype length = 0;
+    if (!nextspan(start, length))
+        return false;
+    cut = length > longest;
+    field = decode(data.constData() + start, std::min(length, longest));
+    return true;
+}
+
+bool FieldReader::nextspan(qsizetype& start, qsizetype& length) {
     while (pos < data.size() && (data[pos] == ' ' || data[pos] == '\t'))
         ++pos;
+    start = pos;
+    length = 0;
     if (pos >= data.size()) {
         if (!fieldpending)
             return false;
         fieldpending = false;
-        field.clear();
         return true;
     }
     fieldpending = false;
@@ -92,7 +109,8 @@ bool FieldReader::next(QString& field) {
             pos = data.size();
             return false;
         }
-        field = decode(data.constData() + pos + 1, close - pos - 1);
+        start = pos + 1;
+        length = close - start;
         pos = close + 1;
         // Anything between the closing quote and the delimiter is not part of the field.
         while (pos < data.size() && data[pos] != ',' && !islineend(data[pos]))
@@ -104,7 +122,7 @@ bool FieldReader::next(QString& field) {
         qsizetype last = end;
         while (last > pos && (data[last - 1] == ' ' || data[last - 1] == '\t'))
             --last;
-        field = decode(data.constData() + pos, last - pos);
+        length = last - pos;
         pos = end;
     }
     skipdelimiter();

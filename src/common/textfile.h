@@ -17,9 +17,14 @@ class FieldReader {
 public:
     explicit FieldReader(QByteArray bytes);
     bool next(QString& field);
+    // The same, keeping only the first `longest` characters of the field; `cut` tells whether
+    // it held more. A huge field then costs nothing to skip.
+    bool next(QString& field, qsizetype longest, bool& cut);
     bool atend() const { return pos >= data.size() && !fieldpending; }
 
 private:
+    // Where the next field's text lies in the data.
+    bool nextspan(qsizetype& start, qsizetype& length);
     void skipdelimiter();
     const QByteArray data;
     qsizetype pos = 0;

@@ -1,5 +1,9 @@
 #include "watchlabel.h"
 
+WatchLabel::WatchLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+}
+
 void WatchLabel::setText(const QString& newtext) {
     if (newtext == text())
         return;

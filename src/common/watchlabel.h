@@ -7,7 +7,8 @@
 class WatchLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    // Shows its text as it is: a player's name is never taken for markup.
+    explicit WatchLabel(QWidget* parent = nullptr);
     // Hides QLabel::setText on purpose: every write goes through the comparison.
     void setText(const QString& text);
 

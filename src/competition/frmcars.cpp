@@ -28,9 +28,10 @@ constexpr int clientheight = 6615;
 constexpr int opponenttop = 1200;
 constexpr int playertop = 2760;
 
-QLabel* picture(QWidget* parent, const char* name, const QString& resource, int left, int top,
-                int width, int height) {
+QLabel* picture(QWidget* parent, const char* name, const QString& caption, const QString& resource,
+                int left, int top, int width, int height) {
     auto* label = placed(new QLabel(parent), name, left, top, width, height);
+    label->setAccessibleName(caption);
     label->setPixmap(QPixmap(resource));
     label->setScaledContents(true);
     return label;
@@ -72,28 +73,26 @@ frmcars::frmcars(QWidget* parent) : QWidget(parent) {
 }
 
 void frmcars::buildcontrols() {
-    Image1 = picture(this, "Image1", QStringLiteral(":/track.png"), 0, 600, 11220, 3255);
+    Image1 = picture(this, "Image1", QStringLiteral("Track"), QStringLiteral(":/track.png"), 0, 600,
+                     11220, 3255);
     Line1 = whiteline(this, "Line1", 1440, 600, 3720);
     Line2 = whiteline(this, "Line2", 9960, 600, 3720);
     Label2 = placed(new QLabel(QStringLiteral("Start"), this), "Label2", 600, 240, 735, 255);
     Label1 = placed(new QLabel(QStringLiteral("Finish"), this), "Label1", 9960, 240, 735, 255);
     Label4 = onthetrack(this, "Label4", QStringLiteral("Opponent"), 360, 720);
     Label5 = onthetrack(this, "Label5", QStringLiteral("Your Car"), 360, 2400);
-    car1 = picture(this, "car1", QStringLiteral(":/car1.png"), track::startleft, opponenttop,
-                   track::opponentwidth, 735);
-    car2 = picture(this, "car2", QStringLiteral(":/car2.png"), track::startleft, playertop,
-                   track::playerwidth, 765);
+    car1 = picture(this, "car1", QStringLiteral("Opponent"), QStringLiteral(":/car1.png"),
+                   track::startleft, opponenttop, track::opponentwidth, 735);
+    car2 = picture(this, "car2", QStringLiteral("Your Car"), QStringLiteral(":/car2.png"),
+                   track::startleft, playertop, track::playerwidth, 765);
 
     Label3 = placed(new QLabel(this), "Label3", 1560, 5280, 9615, 495);
-    Label3->setTextFormat(Qt::PlainText);
     Label3->setFont(arialfont(15.75, true));
     Label3->setAutoFillBackground(true);
     setcolours(Label3, QPalette::Window, Qt::black, QPalette::WindowText, Qt::white);
     Text1 = placed(new QLineEdit(this), "Text1", 1560, 5880, 9615, 615);
-    Text1->setFont(arialfont(15.75, true));
-    setcolours(Text1, QPalette::Base, Qt::white, QPalette::Text, Qt::blue);
+    maketypingbox(Text1);
     Text1->setEnabled(false);
-    keepselectionempty(Text1);
     auto* keys = new KeyUpWatcher(Text1);
     connect(keys, &KeyUpWatcher::keyup, this, &frmcars::Text1_KeyUp);
     connect(keys, &KeyUpWatcher::keyupretracted, this, [this](int key) {

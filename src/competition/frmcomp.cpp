@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 
 #include <utility>
@@ -34,6 +35,8 @@ frmcomp::frmcomp(QWidget* parent) : QWidget(parent) {
                       1680, 375);
     country = placed(new QListWidget(Frame1), "country", 120, 675, 2895, 2100);
     firstprice = placed(new QListWidget(Frame1), "firstprice", 3015, 675, 1680, 2100);
+    country->setAccessibleName(Command1->text());
+    firstprice->setAccessibleName(Command3->text());
     // The prices only follow the countries; the player can't pick one of his own.
     firstprice->setEnabled(false);
     Label1 =
@@ -42,16 +45,21 @@ frmcomp::frmcomp(QWidget* parent) : QWidget(parent) {
     setFixedSize(twips(5055), twips(3495));
     centreonscreen(this);
 
-    // The current row changes on program moves too, and the prices must follow those as well.
-    connect(country, &QListWidget::currentRowChanged, this, &frmcomp::country_Click);
-    connect(country, &QListWidget::itemClicked, this, &frmcomp::country_Click);
+    // The selection moves by program too, and the prices must follow those moves as well; the
+    // current row alone is no guide, as focus or a Ctrl+click can leave it on an unselected row.
+    connect(country, &QListWidget::itemSelectionChanged, this, &frmcomp::country_Click);
     connect(country, &QListWidget::itemDoubleClicked, this, &frmcomp::country_DblClick);
+    onenterkey(country, [this] { country_DblClick(); });
 }
 
 void frmcomp::generate() {
     // Drawn whole before the lists change, so the two columns never differ in length even while
-    // pending events run between the draws.
+    // pending events run between the draws. Those events may close this window; the draw then
+    // has nowhere to go, and the next day's draws into a new window.
+    QPointer<frmcomp> self(this);
     const QList<Competition> rows = drawcompetitions();
+    if (!self)
+        return;
     country->clear();
     firstprice->clear();
     for (const Competition& row : rows) {
@@ -61,9 +69,9 @@ void frmcomp::generate() {
 }
 
 void frmcomp::country_Click() {
-    const int row = country->currentRow();
-    if (row >= 0)
-        firstprice->setCurrentRow(row);
+    const QList<QListWidgetItem*> selected = country->selectedItems();
+    if (!selected.isEmpty())
+        firstprice->setCurrentRow(country->row(selected.first()));
 }
 
 void frmcomp::country_DblClick() {

@@ -73,14 +73,8 @@ void frmp::buildcontrols() {
     // The target sits directly above the typing box, as wide as it, in the same type.
     lbltype = label("lbltype", QString(), twipsrect(120, 2520, 8040, 480));
     lbltype->setFont(arialfont(15.75, true));
-    lbltype->setTextFormat(Qt::PlainText);
     txttype = placed(new QLineEdit(this), "txttype", twipsrect(120, 3030, 8040, 510));
-    txttype->setFont(arialfont(15.75, true));
-    QPalette blue = txttype->palette();
-    blue.setColor(QPalette::Active, QPalette::Text, Qt::blue);
-    blue.setColor(QPalette::Inactive, QPalette::Text, Qt::blue);
-    txttype->setPalette(blue);
-    keepselectionempty(txttype);
+    maketypingbox(txttype);
     auto* keys = new KeyUpWatcher(txttype);
     connect(keys, &KeyUpWatcher::keyup, this, &frmp::txttype_KeyUp);
     connect(keys, &KeyUpWatcher::keyupretracted, this, [this](int key) {

@@ -32,6 +32,7 @@ private slots:
     void hallthatcannotbewrittenstillendsthegame();
     void quotesinanameskeepthehallreadable();
     void hallloadsoldestfirstandtwicewhenaskedtwice();
+    void overlongentryisshowncut();
     void hallwithoutfileisempty();
     void successesofnextrunsappendbelow();
 
@@ -234,6 +235,17 @@ void EndingsTest::hallloadsoldestfirstandtwicewhenaskedtwice() {
     form->hot_Click();
     QCOMPARE(hallrows().size(), 4);
     QCOMPARE(hallrows().at(2), QStringLiteral("First, the best scored 9 points!"));
+}
+
+void EndingsTest::overlongentryisshowncut() {
+    const QByteArray longname(40000, 'x');
+    fixture->writefile("hall.dat",
+                       "\"" + longname + " scored 1 points!\"\r\n\"Bo scored 2 points!\"\r\n");
+    form->hot_Click();
+    QCOMPARE(hallrows(), (QStringList{QString(256, 'x') + QChar(0x2026), "Bo scored 2 points!"}));
+    QByteArray bytes;
+    QVERIFY(readwholefile(fixture->folder() + "hall.dat", bytes));
+    QVERIFY(bytes.startsWith("\"" + longname + " scored"));
 }
 
 void EndingsTest::hallwithoutfileisempty() {

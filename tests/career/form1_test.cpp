@@ -143,6 +143,9 @@ void Form1Test::labelexchange() {
     form->money1->setText("99999999999");
     form->reversevalue();
     QCOMPARE(form->money, std::numeric_limits<qint32>::max());
+    // A name that looks like markup is shown as typed.
+    form->nama1->setText("<b>Ace</b>");
+    QCOMPARE(form->nama1->textFormat(), Qt::PlainText);
 }
 
 void Form1Test::updatestatusrunsnotificationsinorder() {

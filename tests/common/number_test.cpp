@@ -63,6 +63,13 @@ void NumberTest::clampsoutofrange() {
     QCOMPARE(textint32("-99999999999"), std::numeric_limits<qint32>::min());
     QCOMPARE(textint16("40000"), std::numeric_limits<qint16>::max());
     QCOMPARE(textint16("100"), qint16(100));
+    // Beyond what a double holds: still the largest value, never 0.
+    const QString hundreds = QLatin1Char('1') + QString(400, QLatin1Char('0'));
+    QCOMPARE(textint32(hundreds), std::numeric_limits<qint32>::max());
+    QCOMPARE(textint32(QLatin1Char('-') + hundreds), std::numeric_limits<qint32>::min());
+    QCOMPARE(textint16(hundreds), std::numeric_limits<qint16>::max());
+    QCOMPARE(textnumber(QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QLatin1Char('1')),
+             0.0);
 }
 
 void NumberTest::addsatthewidth() {

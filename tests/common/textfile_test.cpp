@@ -3,6 +3,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 class TextFileTest : public QObject {
     Q_OBJECT
 private slots:
@@ -13,6 +16,8 @@ private slots:
     void writesquotedtextandplainnumbers();
     void replacekeepstheoldfileonfailure();
     void appendcreatesandextends();
+    void failedappendleavesthefileasitwas();
+    void longfieldcut();
 };
 
 void TextFileTest::readsfields_data() {
@@ -38,6 +43,11 @@ void TextFileTest::readsfields_data() {
     QTest::newRow("empty file") << QByteArray() << QStringList{};
     QTest::newRow("unclosed quote ends the read")
         << QByteArray("a\r\n\"broken\r\nb\r\n") << QStringList{"a"};
+    QTest::newRow("CR runs end one line")
+        << QByteArray("apple\r\r\nbanana\r\r\n") << QStringList{"apple", "banana"};
+    QTest::newRow("CR run without LF") << QByteArray("a\r\r\rb") << QStringList{"a", "b"};
+    QTest::newRow("UTF-8 mark skipped")
+        << QByteArray("\xEF\xBB\xBF\"Ace\",5\r\n") << QStringList{"Ace", "5"};
     QTest::newRow("windows-1252") << QByteArray("\"caf\xe9 \x80 5\"\r\n")
                                   << QStringList{QString::fromUtf8("café € 5")};
 }
@@ -106,6 +116,39 @@ void TextFileTest::appendcreatesandextends() {
     QVERIFY(readwholefile(path, back));
     QCOMPARE(back, QByteArray("a\r\nb\r\n"));
     QVERIFY(!readwholefile(dir.filePath("nothing"), back));
+}
+
+// A full disk, as the file-size limit makes one: the line that no longer fits is not left torn.
+void TextFileTest::failedappendleavesthefileasitwas() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("hall.dat");
+    const QByteArray first = "\"Bo scored 10 points!\"\r\n";
+    QVERIFY(appendtofile(path, first));
+    rlimit old{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
+    const auto oldhandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = old;
+    full.rlim_cur = static_cast<rlim_t>(first.size() + 10);
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
+    const bool appended = appendtofile(path, "\"Ace scored 4500 points!\"\r\n");
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldhandler);
+    QVERIFY(!appended);
+    QByteArray back;
+    QVERIFY(readwholefile(path, back));
+    QCOMPARE(back, first);
+}
+
+void TextFileTest::longfieldcut() {
+    FieldReader reader("\"" + QByteArray(100000, 'x') + "\",short\r\n");
+    QString field;
+    bool cut = false;
+    QVERIFY(reader.next(field, 5, cut));
+    QCOMPARE(field, QStringLiteral("xxxxx"));
+    QVERIFY(cut);
+    QVERIFY(reader.next(field, 5, cut));
+    QCOMPARE(field, QStringLiteral("short"));
+    QVERIFY(!cut);
 }
 
 QTEST_GUILESS_MAIN(TextFileTest)

@@ -3,7 +3,9 @@
 #include "competition/frmcars.h"
 #include "support/fakes.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -78,6 +80,11 @@ void FrmcarsTest::startputstheraceunderway() {
     race->Text1->setText("alp");
     race->Text1->selectAll();
     QVERIFY(!race->Text1->hasSelectedText());
+    // Focus given back by Shift+Tab selects nothing and keeps the caret where typing goes on.
+    QFocusEvent tabbedin(QEvent::FocusIn, Qt::BacktabFocusReason);
+    QApplication::sendEvent(race->Text1, &tabbedin);
+    QTest::keyClicks(race->Text1, "ha");
+    QCOMPARE(race->Text1->text(), QStringLiteral("alpha"));
 }
 
 void FrmcarsTest::typingatargetmovestheplayer() {

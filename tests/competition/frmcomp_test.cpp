@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <set>
 
@@ -20,6 +21,7 @@ private slots:
     void sizesandpricesovermanydraws();
     void generatefillsthelisthidden();
     void pricesfollowtheselection();
+    void listclosedwhileanewdayisdrawn();
     void wrongcountryisrefused();
     void entryneedsthefee();
     void firstrowofthecurrentcountryisjoined();
@@ -108,6 +110,24 @@ void FrmcompTest::pricesfollowtheselection() {
     QCOMPARE(list->firstprice->currentRow(), 2);
     list->country->setCurrentRow(-1);
     QCOMPARE(list->firstprice->currentRow(), 2);
+    // Focus coming in puts the current row on one it does not select: no price moves.
+    list->country->setCurrentRow(1);
+    list->country->clearSelection();
+    list->country->selectionModel()->setCurrentIndex(list->country->model()->index(0, 0),
+                                                     QItemSelectionModel::NoUpdate);
+    QCOMPARE(list->firstprice->currentRow(), 1);
+}
+
+void FrmcompTest::listclosedwhileanewdayisdrawn() {
+    // The window goes while the draw lets pending events run; the draw must not follow it.
+    QTimer::singleShot(0, list, [this] { delete list; });
+    form->days = 1;
+    form->updatestatus();
+    QVERIFY(!form->competitionlist);
+    form->days = 2;
+    form->updatestatus();
+    QVERIFY(form->competitionlist);
+    QVERIFY(form->competitionlist->country->count() >= 1);
 }
 
 void FrmcompTest::wrongcountryisrefused() {
@@ -150,7 +170,8 @@ void FrmcompTest::firstrowofthecurrentcountryisjoined() {
     showlist(form->china, {"Singapore", "China", "Japan", "China"},
              {"$200", "$600", "$300", "$800"});
     list->country->setCurrentRow(3);
-    list->country_DblClick();
+    // Return does from the keyboard what the double click does.
+    QTest::keyClick(list->country, Qt::Key_Return);
     QVERIFY(fixture->dialogs.shown.isEmpty());
     QCOMPARE(form->racewindow->currentprize(), 600);
     QCOMPARE(form->racewindow->level(), RaceLevel::Hard);

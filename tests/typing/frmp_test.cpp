@@ -1,9 +1,12 @@
 #include "career/form1.h"
+#include "common/controls.h"
 #include "common/watchlabel.h"
 #include "support/fakes.h"
 #include "typing/frmp.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -341,6 +344,13 @@ void FrmpTest::selectionnevercanbeovertyped() {
     QCOMPARE(w->txttype->cursorPosition(), 0);
     QTest::keyClicks(w->txttype, "z");
     QCOMPARE(w->txttype->text(), QStringLiteral("zappXe"));
+    // Tab back into the box: Qt selects it all, but typing goes on at the end.
+    emptytypingbox(w->txttype);
+    QTest::keyClicks(w->txttype, "zz");
+    QFocusEvent tabbedin(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(w->txttype, &tabbedin);
+    QTest::keyClicks(w->txttype, "yy");
+    QCOMPARE(w->txttype->text(), QStringLiteral("zzyy"));
 }
 
 void FrmpTest::undocannotbringbackatypedentry() {

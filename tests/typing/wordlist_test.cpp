@@ -33,6 +33,16 @@ void WordListTest::loadswordfiles_data() {
     QTest::newRow("empty file") << QByteArray() << QStringList{};
     QTest::newRow("malformed quote mid-file keeps what came before")
         << QByteArray("one\r\ntwo\r\n\"three\r\nfour\r\n") << QStringList{"one", "two"};
+    QTest::newRow("CR runs end one line")
+        << QByteArray("apple\r\r\nbanana\r\r\n") << QStringList{"apple", "banana"};
+    QTest::newRow("UTF-8 mark skipped") << QByteArray("\xEF\xBB\xBF"
+                                                      "apple\r\n")
+                                        << QStringList{"apple"};
+    QTest::newRow("untypable entries left out")
+        << QByteArray("tab\there\r\n\"line\r\nbreak\"\r\nnul") + QByteArray(1, '\0') +
+               "here\r\nfine\r\n" + QByteArray(32768, 'x') + "\r\n" + QByteArray(32767, 'y') +
+               "\r\n"
+        << QStringList{"fine", QString(32767, 'y')};
 }
 
 void WordListTest::loadswordfiles() {
