@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/accessibility.h"
 #include "common/twips.h"
 
 #include <QFont>
@@ -34,6 +35,7 @@ inline QFont arialfont(double points, bool bold = false) {
 // Every side window: named, captioned, in Arial 9, and discarded by its close box so the next
 // use starts afresh.
 inline void setupsidewindow(QWidget* window, const char* name, const QString& caption) {
+    announceaswindow(window);
     window->setObjectName(QLatin1String(name));
     window->setWindowTitle(caption);
     window->setAttribute(Qt::WA_DeleteOnClose);

@@ -4,6 +4,7 @@
 #include "support/fakes.h"
 #include "typing/frmp.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QFocusEvent>
@@ -87,6 +88,10 @@ void FrmpTest::typetarget() {
 void FrmpTest::opensidleandcomestothefront() {
     QVERIFY(w->isVisible());
     QCOMPARE(w->windowTitle(), QStringLiteral("Practice Typing!"));
+    // Screen readers meet it as a window named by its caption.
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(w);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Practice Typing!"));
     QCOMPARE(w->level->title(), QStringLiteral("Level"));
     const QList<QRadioButton*> options = {w->Option1, w->Option2, w->Option3, w->Option4,
                                           w->Option5};
