@@ -6,9 +6,11 @@
 #include "common/programfolder.h"
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
+#include "services/frmgame.h"
 #include "typing/frmp.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +67,17 @@ void shootpractice(Form1& form) {
     save(practice, QStringLiteral("frmp-exercise"));
     practice->close();
 }
+// Double or Nothing choosing a bet, then two rounds into a gamble.
+void shootgamble(Form1& form) {
+    form.command5_Click();
+    frmgame* game = form.gamewindow;
+    save(game, QStringLiteral("frmgame"));
+    game->betmoney->setCurrentIndex(0);
+    game->Command1_Click();
+    game->winmoney->setText(QStringLiteral("40"));
+    save(game, QStringLiteral("frmgame-gambling"));
+    game->close();
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -90,5 +103,6 @@ int main(int argc, char* argv[]) {
     hallwindow();
     savecompetitionwindows(form);
     shootpractice(form);
+    shootgamble(form);
     return 0;
 }

@@ -43,3 +43,10 @@ double textnumber(const QString& text) {
     // No minus zero: it would print as "-0".
     return negative && value != 0 ? -value : value;
 }
+
+QString generalnumber(double value) {
+    // No minus zero: it would print as "-0".
+    if (value == 0)
+        return QStringLiteral("0");
+    return QString::number(value, 'g', 15);
+}

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <type_traits>
 
 // The decimal number at the start of a text after leading blanks: sign, digits, a decimal point
@@ -23,6 +24,22 @@ template <typename T> T roundtoint(double value) {
         return std::numeric_limits<T>::max();
     return static_cast<T>(rounded);
 }
+
+// The same rounding, but a value beyond T's range (or not a number at all) gives nothing, for
+// changes that must be refused rather than cut short.
+template <typename T> std::optional<T> roundtofit(double value) {
+    // Every bound of a type this narrow is exact as a double.
+    static_assert(std::is_integral_v<T> && sizeof(T) <= 4);
+    const double rounded = __builtin_nearbyint(value);
+    if (!(rounded >= static_cast<double>(std::numeric_limits<T>::min()) &&
+          rounded <= static_cast<double>(std::numeric_limits<T>::max())))
+        return std::nullopt;
+    return static_cast<T>(rounded);
+}
+
+// An amount in its shortest form: no thousands separators, no trailing zeros, whole numbers
+// without a point (1500, 1125, 0.75, -750).
+QString generalnumber(double value);
 
 inline qint32 textint32(const QString& text) {
     return roundtoint<qint32>(textnumber(text));

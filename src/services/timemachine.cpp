@@ -1,0 +1,31 @@
+#include "services/timemachine.h"
+
+#include "common/number.h"
+
+#include <cmath>
+#include <optional>
+
+double timetraveldays(const QString& answer) {
+    const double days = textnumber(answer);
+    return std::isfinite(timetravelprice(days)) ? days : 0;
+}
+
+double timetravelprice(double days) {
+    return days * timetraveldayprice;
+}
+
+QString timetravelquestion(double price) {
+    return QStringLiteral("That will be $") + generalnumber(price) +
+           QStringLiteral(". Are you sure?");
+}
+
+TimeTravel timetravel(std::int32_t money, std::int32_t days, double traveldays) {
+    const double price = timetravelprice(traveldays);
+    if (money < price)
+        return {TimeTravelOutcome::NotEnoughMoney, money, days};
+    const std::optional<std::int32_t> newmoney = roundtofit<std::int32_t>(money - price);
+    const std::optional<std::int32_t> newdays = roundtofit<std::int32_t>(days - traveldays);
+    if (!newmoney || !newdays)
+        return {TimeTravelOutcome::TooFar, money, days};
+    return {TimeTravelOutcome::Done, *newmoney, *newdays};
+}
