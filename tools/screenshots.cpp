@@ -1,5 +1,6 @@
 // Renders each window of the game to a PNG without a display, so anyone can look at every
 // window without playing.
+#include "battledisk/frmdisk.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
 #include "common/program.h"
@@ -65,6 +66,16 @@ void shootpractice(Form1& form) {
     save(practice, QStringLiteral("frmp-exercise"));
     practice->close();
 }
+// The duel window part-way through a race the player wins.
+void shootduel() {
+    frmdisk duel;
+    for (int tick = 0; tick < 15; ++tick) {
+        duel.mewin1_Timer();
+        if (tick % 6 != 5)
+            duel.mewin2_Timer();
+    }
+    save(&duel, QStringLiteral("frmdisk"));
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -90,5 +101,6 @@ int main(int argc, char* argv[]) {
     hallwindow();
     savecompetitionwindows(form);
     shootpractice(form);
+    shootduel();
     return 0;
 }
