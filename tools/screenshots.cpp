@@ -1,5 +1,6 @@
 // Renders each window of the game to a PNG without a display, so anyone can look at every
 // window without playing.
+#include "battledisk/frmdisk.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
 #include "common/program.h"
@@ -67,6 +68,7 @@ void shootpractice(Form1& form) {
     save(practice, QStringLiteral("frmp-exercise"));
     practice->close();
 }
+
 // Double or Nothing choosing a bet, then two rounds into a gamble.
 void shootgamble(Form1& form) {
     form.command5_Click();
@@ -77,6 +79,17 @@ void shootgamble(Form1& form) {
     game->winmoney->setText(QStringLiteral("40"));
     save(game, QStringLiteral("frmgame-gambling"));
     game->close();
+}
+
+// The duel window part-way through a race the player wins.
+void shootduel() {
+    frmdisk duel;
+    for (int tick = 0; tick < 15; ++tick) {
+        duel.mewin1_Timer();
+        if (tick % 6 != 5)
+            duel.mewin2_Timer();
+    }
+    save(&duel, QStringLiteral("frmdisk"));
 }
 } // namespace
 
@@ -104,5 +117,6 @@ int main(int argc, char* argv[]) {
     savecompetitionwindows(form);
     shootpractice(form);
     shootgamble(form);
+    shootduel();
     return 0;
 }

@@ -18,6 +18,7 @@ class frmcomp;
 class frmcars;
 class frmhall;
 class frmgame;
+class frmdisk;
 
 // The main window: owner of the career for the whole run and the hub every activity starts from.
 // Other windows change the career through the status labels and reversevalue.
@@ -110,6 +111,7 @@ public:
     QPointer<frmcars> racewindow;
     QPointer<frmhall> hallwindow;
     QPointer<frmgame> gamewindow;
+    QPointer<frmdisk> diskwindow;
 
     // Handlers.
     void newer_Click();

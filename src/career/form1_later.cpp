@@ -4,7 +4,4 @@
 
 void Form1::saver_Click() {}
 void Form1::loader_Click() {}
-void Form1::createdisk_Click() {}
-void Form1::loaddisk_Click() {}
-void Form1::fightdisk_Click() {}
 void Form1::Ti_Click() {}

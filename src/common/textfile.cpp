@@ -54,6 +54,12 @@ QByteArray towindows1252(const QString& text) {
     return out;
 }
 
+QString quotabletext(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1Char('"'), QLatin1Char('\''));
+    return out;
+}
+
 FieldReader::FieldReader(QByteArray bytes) : data(std::move(bytes)) {
     // A file saved by an editor that marks UTF-8 starts with these; they are not text.
     if (data.startsWith("\xEF\xBB\xBF"))

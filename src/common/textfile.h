@@ -11,6 +11,10 @@ QString fromwindows1252(const QByteArray& bytes);
 // Characters the code page lacks are written as '?', so a file always stays single-byte.
 QByteArray towindows1252(const QString& text);
 
+// The format has no escape for a double quote inside a quoted text, so the game's files keep one
+// as a single quote: the field then reads back whole.
+QString quotabletext(const QString& text);
+
 // Reads one field at a time. next() returns false when asked to read past the end of the data,
 // or on a quoted field that never closes (the rest of the file is then unreadable).
 class FieldReader {

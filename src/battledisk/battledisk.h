@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The battle disk: one player's career carried to another player's copy of the game in
+// "battle.dat", three lines of the comma-and-quote files: the name, the money, the training.
+struct BattleDisk {
+    QString name;
+    qint32 money = 0;
+    qint32 training = 0;
+    bool operator==(const BattleDisk&) const = default;
+};
+
+// The answer of the drive prompt and the file name joined as they are: "a:\" or "/media/usb/"
+// name a folder, and an empty answer (Cancel) the current one.
+QString diskpath(const QString& answer);
+
+// A name as it comes back from a disk: a double quote kept as a single quote, characters the
+// code page lacks as '?'. The owner is recognised by this form of their name, so a name the
+// disk cannot hold exactly still finds its own disk.
+QString diskname(const QString& playername);
+bool isowndisk(const BattleDisk& disk, const QString& playername);
+
+QByteArray diskbytes(const BattleDisk& disk);
+// Nothing when a field is missing or a number is not a whole decimal number within 32 bits;
+// whatever follows the third field is not part of the disk.
+std::optional<BattleDisk> readdisk(const QByteArray& bytes);
+
+std::optional<BattleDisk> readdiskfile(const QString& path);
+// Replaces the file only once the whole disk is written.
+bool writediskfile(const QString& path, const BattleDisk& disk);

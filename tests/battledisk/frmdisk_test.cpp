@@ -1,0 +1,192 @@
+#include "battledisk/frmdisk.h"
+#include "career/form1.h"
+#include "common/sidewindow.h"
+#include "common/watchlabel.h"
+#include "support/fakes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+const QString notfound = QStringLiteral("Diskette not found!");
+const QString wrongdisk = QStringLiteral("Wrong KVR Battle Disk!");
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+class FrmdiskTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void twocareersshareadisk();
+    void stagedrace_data();
+    void stagedrace();
+
+private:
+    Form1* career(const QString& name, qint32 money, qint32 training);
+    // Runs a disk command with the given answer at the drive prompt; returns the boxes after it.
+    QStringList command(Form1* form, void (Form1::*handler)(), const QString& answer);
+
+    GameFixture* fixture = nullptr;
+    QList<Form1*> careers;
+};
+
+void FrmdiskTest::init() {
+    fixture = new GameFixture;
+}
+
+void FrmdiskTest::cleanup() {
+    qDeleteAll(careers);
+    careers.clear();
+    delete fixture;
+}
+
+Form1* FrmdiskTest::career(const QString& name, qint32 money, qint32 training) {
+    auto* form = new Form1;
+    careers << form;
+    form->playername = name;
+    form->money = money;
+    form->training = training;
+    form->updatestatus();
+    return form;
+}
+
+QStringList FrmdiskTest::command(Form1* form, void (Form1::*handler)(), const QString& answer) {
+    fixture->dialogs.shown.clear();
+    fixture->dialogs.inputs << answer;
+    (form->*handler)();
+    const ShownBox asked = fixture->dialogs.shown.value(0);
+    if (asked.text != QStringLiteral("Enter diskette drive letter (eg. a:\\) :") ||
+        asked.title != QStringLiteral("Create KVR Competition Disk"))
+        qFatal("no drive prompt");
+    // Every outcome but success is an error.
+    for (const ShownBox& box : fixture->dialogs.shown.mid(1))
+        if (box.title != (box.icon == MsgIcon::Information ? "Done" : "Error") ||
+            (box.icon != MsgIcon::Information && box.icon != MsgIcon::Error))
+            qFatal("wrong title or icon for %s", qPrintable(box.text));
+    return fixture->dialogs.texts().mid(1);
+}
+
+// One player creates a disk, another duels it, the first takes the money back. The owner's
+// name has a double quote and a letter the code page lacks; the disk holds what it can.
+void FrmdiskTest::twocareersshareadisk() {
+    const QString shared = fixture->folder() + QStringLiteral("usb/");
+    QVERIFY(QDir().mkpath(shared));
+    const QString acename = QString::fromUtf8("Ace \"Łuk\"");
+    Form1* ace = career(acename, 300, 40);
+    Form1* bea = career("Bea", 100, 40);
+
+    QCOMPARE(command(ace, &Form1::createdisk_Click, shared),
+             QStringList{"KVR Battle Disk Created!"});
+    QCOMPARE(contents(shared + "battle.dat"), QByteArray("\"Ace '?uk'\"\r\n300\r\n40\r\n"));
+    QCOMPARE(command(ace, &Form1::fightdisk_Click, shared), QStringList{wrongdisk});
+    QCOMPARE(command(bea, &Form1::loaddisk_Click, shared), QStringList{wrongdisk});
+    QCOMPARE(command(bea, &Form1::fightdisk_Click, fixture->folder() + "nodisk/"),
+             QStringList{notfound});
+    QCOMPARE(bea->money, 100);
+
+    // Equal training, poorer player: Bea wins, and sees her money while the race runs.
+    QCOMPARE(command(bea, &Form1::fightdisk_Click, shared), QStringList{});
+    QCOMPARE(bea->money1->text(), QStringLiteral("125"));
+    QCOMPARE(contents(shared + "battle.dat"), QByteArray("\"Ace '?uk'\"\r\n275\r\n40\r\n"));
+    frmdisk* race = bea->diskwindow;
+    QVERIFY(race && race->isVisible() && race->mewin1->isActive() && !race->diskwin1->isActive());
+
+    // Ace's own money is replaced, his training since the disk kept; case counts in the name.
+    ace->money = 999;
+    ace->training = 90;
+    ace->playername = acename.toLower();
+    QCOMPARE(command(ace, &Form1::loaddisk_Click, shared), QStringList{wrongdisk});
+    QCOMPARE(ace->money, 999);
+    ace->playername = acename;
+    QCOMPARE(command(ace, &Form1::loaddisk_Click, shared), QStringList{"Status Updated!"});
+    QCOMPARE(ace->money1->text(), QStringLiteral("275"));
+    QCOMPARE(ace->training, 90);
+    QCOMPARE(contents(shared + "battle.dat"), QByteArray("\"Ace '?uk'\"\r\n275\r\n40\r\n"));
+
+    // Cancel at the prompt is the current folder.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(fixture->folder());
+    QCOMPARE(command(ace, &Form1::createdisk_Click, QString()),
+             QStringList{"KVR Battle Disk Created!"});
+    QDir::setCurrent(before);
+    QCOMPARE(contents(fixture->folder() + "battle.dat"),
+             QByteArray("\"Ace '?uk'\"\r\n275\r\n90\r\n"));
+
+    // A disk that can be read but not rewritten (the temporary file's name would be too long)
+    // leaves both careers as they were.
+    race->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QString full = fixture->folder() + QString(255 - 10, QLatin1Char('x'));
+    QFile::copy(shared + "battle.dat", full + "battle.dat");
+    QCOMPARE(command(bea, &Form1::fightdisk_Click, full), QStringList{notfound});
+    QCOMPARE(bea->money, 125);
+    QCOMPARE(bea->money1->text(), QStringLiteral("125"));
+    QCOMPARE(contents(full + "battle.dat"), QByteArray("\"Ace '?uk'\"\r\n275\r\n40\r\n"));
+    QVERIFY(!bea->diskwindow);
+    QCOMPARE(command(ace, &Form1::createdisk_Click, full), QStringList{notfound});
+}
+
+void FrmdiskTest::stagedrace_data() {
+    QTest::addColumn<bool>("playerwins");
+    QTest::newRow("player") << true;
+    QTest::newRow("disk character") << false;
+}
+
+// The winner's lane fills every 100 ms, the loser's every 120 ms; the tick after the winner's
+// 25th character ends the race, and a second race for the same winner ends at once.
+void FrmdiskTest::stagedrace() {
+    QFETCH(bool, playerwins);
+    frmdisk window;
+    frmdisk* race = &window;
+    QLineEdit* winner = playerwins ? race->txtme : race->txtdisk;
+    QLineEdit* loser = playerwins ? race->txtdisk : race->txtme;
+    auto start = [&] { playerwins ? race->mewin() : race->diskwin(); };
+    auto fast = [&] { playerwins ? race->mewin1_Timer() : race->diskwin1_Timer(); };
+    auto slow = [&] { playerwins ? race->mewin2_Timer() : race->diskwin2_Timer(); };
+    fixture->clock.seconds = 4242;
+    fixture->random.draws << 0.32 << 0.0 << 0.999;
+    fixture->random.reseeds.clear();
+
+    start();
+    QVERIFY(race->isVisible());
+    for (int ms = 100; ms <= 2500; ms += 20) {
+        if (ms % 100 == 0)
+            fast();
+        if (ms % 120 == 0)
+            slow();
+    }
+    QCOMPARE(winner->text().size(), 25);
+    QCOMPARE(loser->text().size(), 20);
+    QCOMPARE(winner->text().left(2), QStringLiteral(u"A\u00C8"));
+    QCOMPARE(loser->text().at(0), QChar(0x263A));
+    QVERIFY(fixture->dialogs.shown.isEmpty());
+    QCOMPARE(fixture->random.reseeds, QList<double>(45, 4242));
+
+    slow();
+    QCOMPARE(fixture->dialogs.texts(),
+             QStringList{playerwins ? "I won! Thanks for the $25, disk character!"
+                                    : "Disk character won! Thanks for the $25!"});
+    QCOMPARE(fixture->dialogs.shown.last().title, QStringLiteral("WOW!"));
+    QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::Exclamation);
+    QVERIFY(!race->isVisible());
+    QVERIFY(!race->mewin1->isActive() && !race->mewin2->isActive());
+    QVERIFY(!race->diskwin1->isActive() && !race->diskwin2->isActive());
+    QCOMPARE(loser->text().size(), 21);
+
+    start();
+    fast();
+    QCOMPARE(fixture->dialogs.shown.size(), 2);
+    QVERIFY(!race->isVisible());
+    QCOMPARE(winner->text().size(), 26);
+}
+
+QTEST_MAIN(FrmdiskTest)
+#include "frmdisk_test.moc"
