@@ -6,16 +6,20 @@
 #include "common/programfolder.h"
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
+#include "saves/loa.h"
+#include "saves/sav.h"
 #include "typing/frmp.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -65,6 +69,24 @@ void shootpractice(Form1& form) {
     save(practice, QStringLiteral("frmp-exercise"));
     practice->close();
 }
+
+// The Save and Load dialogs over a folder of two saved games, a name typed and a game picked.
+// Last, as "&Load" clears the career.
+void shootsaves(Form1& form) {
+    QTemporaryDir dir;
+    setprogramfolder(dir.path());
+    for (const QString& game : {QStringLiteral("Ace.kvr"), QStringLiteral("Quick Fingers.kvr")}) {
+        QFile file(dir.filePath(game));
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+    }
+    form.saver_Click();
+    form.savewindow->txtpath->setText(QStringLiteral("Ace"));
+    save(form.savewindow, QStringLiteral("sav"));
+    form.loader_Click();
+    form.loadwindow->File1->setCurrentRow(1);
+    save(form.loadwindow, QStringLiteral("loa"));
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -90,5 +112,6 @@ int main(int argc, char* argv[]) {
     hallwindow();
     savecompetitionwindows(form);
     shootpractice(form);
+    shootsaves(form);
     return 0;
 }

@@ -17,6 +17,8 @@ class frmp;
 class frmcomp;
 class frmcars;
 class frmhall;
+class sav;
+class loa;
 
 // The main window: owner of the career for the whole run and the hub every activity starts from.
 // Other windows change the career through the status labels and reversevalue.
@@ -108,6 +110,8 @@ public:
     QPointer<frmcomp> competitionlist;
     QPointer<frmcars> racewindow;
     QPointer<frmhall> hallwindow;
+    QPointer<sav> savewindow;
+    QPointer<loa> loadwindow;
 
     // Handlers.
     void newer_Click();
@@ -147,6 +151,7 @@ private:
     void buildmenus();
     void offerstartmenu();
     void startmenuclosed();
+    bool loadwindowopen() const;
 
     // Set while the objective check shows its success, so a tick meanwhile does nothing.
     bool objectivecheckrunning = false;

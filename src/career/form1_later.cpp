@@ -2,8 +2,6 @@
 // complete and wired; it does nothing until its window exists.
 #include "career/form1.h"
 
-void Form1::saver_Click() {}
-void Form1::loader_Click() {}
 void Form1::cheater_Click() {}
 void Form1::createdisk_Click() {}
 void Form1::loaddisk_Click() {}

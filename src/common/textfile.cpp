@@ -46,10 +46,10 @@ QString fromwindows1252(const QByteArray& bytes) {
 }
 
 QByteArray towindows1252(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size());
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* to = out.data();
     for (QChar c : text)
-        out.append(encodechar(c));
+        *to++ = encodechar(c);
     return out;
 }
 
@@ -90,6 +90,7 @@ bool FieldReader::next(QString& field) {
         const qsizetype close = data.indexOf('"', pos + 1);
         if (close < 0) {
             pos = data.size();
+            brokenquote = true;
             return false;
         }
         field = decode(data.constData() + pos + 1, close - pos - 1);
@@ -123,6 +124,11 @@ LineWriter& LineWriter::number(qint64 value) {
 
 QByteArray LineWriter::line() const {
     return towindows1252(fields.join(QLatin1Char(','))) + "\r\n";
+}
+
+QString withoutdoublequotes(QString text) {
+    text.replace(QLatin1Char('"'), QLatin1Char('\''));
+    return text;
 }
 
 bool readwholefile(const QString& path, QByteArray& bytes) {

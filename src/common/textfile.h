@@ -18,12 +18,15 @@ public:
     explicit FieldReader(QByteArray bytes);
     bool next(QString& field);
     bool atend() const { return pos >= data.size() && !fieldpending; }
+    // Whether the read stopped at a quoted field that never closes, rather than at the end.
+    bool unclosedquote() const { return brokenquote; }
 
 private:
     void skipdelimiter();
     const QByteArray data;
     qsizetype pos = 0;
     bool fieldpending = false; // a comma was read, so one more (possibly empty) field follows
+    bool brokenquote = false;
 };
 
 // Builds one line: quoted texts (written unchanged, as the format has no escape), plain
@@ -37,6 +40,10 @@ public:
 private:
     QStringList fields;
 };
+
+// The format has no escape for a double quote inside a quoted text: it would end the field early
+// and split what follows. Texts the game must read back keep it as a single quote instead.
+QString withoutdoublequotes(QString text);
 
 // Whole-file helpers; each opens, works and closes within the call.
 bool readwholefile(const QString& path, QByteArray& bytes);
