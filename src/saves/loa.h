@@ -6,6 +6,6 @@
 class loa : public SavesDialog {
     Q_OBJECT
 public:
-    explicit loa();
+    loa();
     void Command1_Click() override;
 };

@@ -7,6 +7,6 @@
 class sav : public SavesDialog {
     Q_OBJECT
 public:
-    explicit sav();
+    sav();
     void Command1_Click() override;
 };
