@@ -50,11 +50,9 @@ void SavesDialog::refresh() {
 }
 
 void SavesDialog::File1_Click() {
-    const QString picked = currenttext(File1);
-    if (picked.isEmpty())
-        return;
-    QString name = picked;
-    txtpath->setText(name.remove(ending, Qt::CaseSensitive));
+    QString name = currenttext(File1);
+    if (!name.isEmpty())
+        txtpath->setText(name.remove(ending, Qt::CaseSensitive));
 }
 
 void SavesDialog::File1_DblClick() {
