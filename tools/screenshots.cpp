@@ -7,18 +7,22 @@
 #include "common/programfolder.h"
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
+#include "saves/loa.h"
+#include "saves/sav.h"
 #include "services/frmgame.h"
 #include "typing/frmp.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -91,6 +95,24 @@ void shootduel() {
     }
     save(&duel, QStringLiteral("frmdisk"));
 }
+
+// The Save and Load dialogs over a folder of two saved games, a name typed and a game picked.
+// Last, as "&Load" clears the career.
+void shootsaves(Form1& form) {
+    QTemporaryDir dir;
+    setprogramfolder(dir.path());
+    for (const QString& game : {QStringLiteral("Ace.kvr"), QStringLiteral("Quick Fingers.kvr")}) {
+        QFile file(dir.filePath(game));
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+    }
+    form.saver_Click();
+    form.savewindow->txtpath->setText(QStringLiteral("Ace"));
+    save(form.savewindow, QStringLiteral("sav"));
+    form.loader_Click();
+    form.loadwindow->File1->setCurrentRow(1);
+    save(form.loadwindow, QStringLiteral("loa"));
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -118,5 +140,6 @@ int main(int argc, char* argv[]) {
     shootpractice(form);
     shootgamble(form);
     shootduel();
+    shootsaves(form);
     return 0;
 }

@@ -223,7 +223,8 @@ void Form1::Form_Load() {
 }
 
 void Form1::offerstartmenu() {
-    if (isVisible() || programended())
+    // An open Load dialog is the player's way in; the menu comes back if it goes unused.
+    if (isVisible() || programended() || loadwindowopen())
         return;
     asd->popup(QCursor::pos());
 }

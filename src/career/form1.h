@@ -19,6 +19,8 @@ class frmcars;
 class frmhall;
 class frmgame;
 class frmdisk;
+class sav;
+class loa;
 
 // The main window: owner of the career for the whole run and the hub every activity starts from.
 // Other windows change the career through the status labels and reversevalue.
@@ -112,6 +114,8 @@ public:
     QPointer<frmhall> hallwindow;
     QPointer<frmgame> gamewindow;
     QPointer<frmdisk> diskwindow;
+    QPointer<sav> savewindow;
+    QPointer<loa> loadwindow;
 
     // Handlers.
     void newer_Click();
@@ -151,6 +155,7 @@ private:
     void buildmenus();
     void offerstartmenu();
     void startmenuclosed();
+    bool loadwindowopen() const;
 
     // Set while the objective check shows its success, so a tick meanwhile does nothing.
     bool objectivecheckrunning = false;

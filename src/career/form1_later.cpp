@@ -2,6 +2,4 @@
 // complete and wired; it does nothing until its window exists.
 #include "career/form1.h"
 
-void Form1::saver_Click() {}
-void Form1::loader_Click() {}
 void Form1::Ti_Click() {}

@@ -9,6 +9,8 @@ class LogBox : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
     QString text() const;
+    // Quick also for a log of megabytes; the lines of a very long one are shown in groups (the
+    // scroll bar then settles as the player scrolls through them).
     void setText(const QString& text);
     // Inserts at the end whatever the caret or the selection.
     void appendatend(const QString& text);

@@ -47,10 +47,10 @@ QString fromwindows1252(const QByteArray& bytes) {
 }
 
 QByteArray towindows1252(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size());
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* to = out.data();
     for (QChar c : text)
-        out.append(encodechar(c));
+        *to++ = encodechar(c);
     return out;
 }
 
@@ -113,6 +113,7 @@ bool FieldReader::nextspan(qsizetype& start, qsizetype& length) {
         const qsizetype close = data.indexOf('"', pos + 1);
         if (close < 0) {
             pos = data.size();
+            brokenquote = true;
             return false;
         }
         start = pos + 1;

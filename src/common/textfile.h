@@ -25,6 +25,8 @@ public:
     // it held more. A huge field then costs nothing to skip.
     bool next(QString& field, qsizetype longest, bool& cut);
     bool atend() const { return pos >= data.size() && !fieldpending; }
+    // Whether the read stopped at a quoted field that never closes, rather than at the end.
+    bool unclosedquote() const { return brokenquote; }
 
 private:
     // Where the next field's text lies in the data.
@@ -33,6 +35,7 @@ private:
     const QByteArray data;
     qsizetype pos = 0;
     bool fieldpending = false; // a comma was read, so one more (possibly empty) field follows
+    bool brokenquote = false;
 };
 
 // Builds one line: quoted texts (written unchanged, as the format has no escape), plain

@@ -1,0 +1,24 @@
+#include "career/form1.h"
+
+#include "common/controls.h"
+#include "common/sidewindow.h"
+#include "saves/loa.h"
+#include "saves/sav.h"
+
+void Form1::saver_Click() {
+    showtofront(sidewindow(savewindow, this));
+}
+
+// The career is cleared before the dialog opens, whether or not a game is then loaded.
+void Form1::loader_Click() {
+    resetvalues();
+    loa* dialog = sidewindow(loadwindow, this);
+    // At start-up the Load dialog stands in for the File menu; once it goes without a load, the
+    // menu is offered again so the hidden program never runs on with nothing on screen.
+    connect(dialog, &SavesDialog::hidden, this, &Form1::startmenuclosed, Qt::UniqueConnection);
+    showtofront(dialog);
+}
+
+bool Form1::loadwindowopen() const {
+    return loadwindow && loadwindow->isVisible();
+}

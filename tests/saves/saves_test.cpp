@@ -1,0 +1,246 @@
+#include "career/form1.h"
+#include "common/logbox.h"
+#include "common/watchlabel.h"
+#include "saves/loa.h"
+#include "saves/sav.h"
+#include "support/fakes.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+class SavesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void saveandloadback();
+    void saverefusalsandfailures();
+    void loadatstartup();
+    void loadclosedthensavetheclearedcareer();
+
+private:
+    QByteArray filebytes(const QString& name) const;
+    QStringList listed(const SavesDialog* dialog) const;
+    // Clicks the row of that name, or double-clicks it.
+    void pick(SavesDialog* dialog, const QString& name, bool twice = false);
+    ShownBox lastbox() const { return fixture->dialogs.shown.last(); }
+    GameFixture* fixture = nullptr;
+    Form1* form = nullptr;
+};
+
+void SavesTest::init() {
+    fixture = new GameFixture;
+    form = new Form1;
+}
+
+void SavesTest::cleanup() {
+    delete form;
+    delete fixture;
+}
+
+QByteArray SavesTest::filebytes(const QString& name) const {
+    QFile file(fixture->folder() + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList SavesTest::listed(const SavesDialog* dialog) const {
+    QStringList rows;
+    for (int i = 0; i < dialog->File1->count(); ++i)
+        rows << dialog->File1->item(i)->text();
+    return rows;
+}
+
+void SavesTest::pick(SavesDialog* dialog, const QString& name, bool twice) {
+    dialog->File1->doItemsLayout();
+    const QListWidgetItem* row = dialog->File1->item(listed(dialog).indexOf(name));
+    const QPoint at = dialog->File1->visualItemRect(row).center();
+    // As the player does it: a double click's first click selects the row.
+    QTest::mouseClick(dialog->File1->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(dialog->File1->viewport(), Qt::LeftButton, {}, at);
+}
+
+void SavesTest::saveandloadback() {
+    fixture->dialogs.inputs << "Ace";
+    form->newer_Click();
+    form->updatelog("Won $100, then $50, in Singapore");
+    form->money = 700;
+    form->rank = 1;
+    form->days = 5;
+    form->training = 20;
+
+    form->saver->trigger();
+    sav* save = form->savewindow;
+    QVERIFY(save && save->isVisible());
+    QTest::keyClicks(save->txtpath, "career");
+    save->Command1->click();
+    QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
+    QCOMPARE(lastbox().title, QStringLiteral("Saved."));
+    QCOMPARE(lastbox().icon, MsgIcon::Exclamation);
+    QVERIFY(!save->isVisible());
+    QCOMPARE(listed(save), QStringList{"career.kvr"});
+    QVERIFY(filebytes("career.kvr").startsWith("\"Ace\",700,1,5,\" Objectives: To raise"));
+
+    // Money changed since the labels were last written is saved all the same, and the old game
+    // is replaced without a question.
+    form->money = 900;
+    form->saver->trigger();
+    QCOMPARE(save->txtpath->text(), QStringLiteral("career"));
+    const int boxes = fixture->dialogs.shown.size();
+    save->Command1->click();
+    QCOMPARE(fixture->dialogs.shown.size(), boxes + 1);
+    QVERIFY(filebytes("career.kvr").startsWith("\"Ace\",900,1,5,"));
+    const QString savedlog = form->txtlog->text();
+
+    form->loader->trigger();
+    loa* load = form->loadwindow;
+    QVERIFY(load && load->isVisible());
+    QCOMPARE(form->nama1->text(), QString());
+    QVERIFY(load->txtpath->isReadOnly());
+    pick(load, "career.kvr");
+    QCOMPARE(load->txtpath->text(), QStringLiteral("career"));
+    load->Command1->click();
+    QCOMPARE(fixture->dialogs.texts().last(), QStringLiteral("File loaded!"));
+    QCOMPARE(lastbox().title, QStringLiteral("Loaded."));
+    QCOMPARE(lastbox().icon, MsgIcon::Exclamation);
+    QVERIFY(!load->isVisible());
+    QCOMPARE(form->playername, QStringLiteral("Ace"));
+    QCOMPARE(form->money, 900);
+    QCOMPARE(form->rank, qint16(1));
+    QCOMPARE(form->days, 6);
+    QCOMPARE(form->training, 20);
+    QCOMPARE(form->txtlog->text(), savedlog + "You travelled back to Singapore!\r\n");
+}
+
+void SavesTest::saverefusalsandfailures() {
+    fixture->dialogs.inputs << "Ace";
+    form->newer_Click();
+    form->saver->trigger();
+    sav* save = form->savewindow;
+
+    save->Command1->click();
+    QCOMPARE(lastbox().text, QStringLiteral("No path name given."));
+    QCOMPARE(lastbox().title, QStringLiteral("Error"));
+    QCOMPARE(lastbox().icon, MsgIcon::Error);
+    QVERIFY(!save->isVisible());
+
+    // A name leading out of the folder writes nothing anywhere; the dialog stays to correct it.
+    form->saver->trigger();
+    save->txtpath->setText("../escape");
+    save->Command1->click();
+    QCOMPARE(lastbox().icon, MsgIcon::Error);
+    QVERIFY(lastbox().text.contains("../escape"));
+    QVERIFY(save->isVisible());
+    QVERIFY(!QFile::exists(fixture->folder() + "../escape.kvr"));
+    QVERIFY(QDir(fixture->folder()).isEmpty());
+
+    // Every ".kvr" comes off a picked name; a double click saves at once.
+    fixture->writefile("x.kvr.kvr", "other");
+    save->refresh();
+    pick(save, "x.kvr.kvr", true);
+    QCOMPARE(save->txtpath->text(), QStringLiteral("x"));
+    QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
+    QVERIFY(filebytes("x.kvr").startsWith("\"Ace\",250,0,0,"));
+    QCOMPARE(filebytes("x.kvr.kvr"), QByteArray("other"));
+    QCOMPARE(listed(save), (QStringList{"x.kvr", "x.kvr.kvr"}));
+
+    // A folder in the way: the save fails, says so, and leaves what was there whole.
+    QVERIFY(QDir(fixture->folder()).mkdir("blocked.kvr"));
+    fixture->writefile("blocked.kvr/inside", "keep");
+    form->saver->trigger();
+    save->txtpath->setText("blocked");
+    save->Command1->click();
+    QCOMPARE(lastbox().icon, MsgIcon::Error);
+    QVERIFY(lastbox().text.contains("could not be saved as blocked.kvr"));
+    QVERIFY(save->isVisible());
+    QCOMPARE(filebytes("blocked.kvr/inside"), QByteArray("keep"));
+    QCOMPARE(QDir(fixture->folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             (QStringList{"blocked.kvr", "x.kvr", "x.kvr.kvr"}));
+}
+
+void SavesTest::loadatstartup() {
+    const QByteArray log = "Day one, quiet\r\n\r\n\r\nDay two\r\n";
+    fixture->writefile("old.kvr", "\"Old Timer\",1500,0,3,\"" + log + "\",\"30\"\r\n");
+    fixture->writefile("bad.kvr", "\"Old Timer\",lots,0,3,\"log\",\"30\"\r\n");
+    form->Form_Load();
+    form->malaysia->setChecked(true);
+    form->singapore->setChecked(false);
+    // "&Load" on the start-up menu: the dialog opens and the menu does not come back on top of
+    // it while the main window is still hidden.
+    auto loadfromstartmenu = [this] {
+        const bool menuoffered = form->asd->isVisible();
+        form->asd->hide();
+        form->loader->trigger();
+        QCoreApplication::processEvents();
+        return menuoffered && form->loadwindow && form->loadwindow->isVisible() &&
+               !form->asd->isVisible() && !form->isVisible();
+    };
+
+    // Leaving the dialog unused, by its button or its close box, offers the File menu again.
+    QVERIFY(loadfromstartmenu());
+    form->loadwindow->Command1->click();
+    QCOMPARE(lastbox().text, QStringLiteral("No path name given."));
+    QCoreApplication::processEvents();
+    QVERIFY(loadfromstartmenu());
+    form->loadwindow->close();
+    QCoreApplication::processEvents();
+    QVERIFY(!form->loadwindow);
+
+    // A damaged file is refused whole; the dialog stays for another pick.
+    QVERIFY(loadfromstartmenu());
+    loa* load = form->loadwindow;
+    QCOMPARE(listed(load), (QStringList{"bad.kvr", "old.kvr"}));
+    pick(load, "bad.kvr");
+    load->Command1->click();
+    QCOMPARE(lastbox().text,
+             QStringLiteral("bad.kvr can't be loaded: its money is not a whole number."));
+    QCOMPARE(lastbox().icon, MsgIcon::Error);
+    QVERIFY(load->isVisible());
+    QVERIFY(!form->isVisible());
+    QCOMPARE(form->money1->text(), QStringLiteral("0"));
+    QCOMPARE(form->nama1->text(), QString());
+
+    form->ll->setEnabled(false);
+    form->cc->setEnabled(false);
+    form->Command2->setEnabled(false);
+    pick(load, "old.kvr");
+    load->Command1->click();
+    QCoreApplication::processEvents();
+    QVERIFY(form->isVisible());
+    QVERIFY(!form->asd->isVisible());
+    QVERIFY(form->saver->isEnabled());
+    QCOMPARE(form->nama1->text(), QStringLiteral("Old Timer"));
+    QCOMPARE(form->money1->text(), QStringLiteral("1500"));
+    QCOMPARE(form->days1->text(), QStringLiteral("4"));
+    QCOMPARE(form->train1->text(), QStringLiteral("30"));
+    // The new day's switches and the promotion check ran as the labels were written.
+    QVERIFY(form->ll->isEnabled() && form->cc->isEnabled() && form->Command2->isEnabled());
+    QCOMPARE(form->rank, qint16(2));
+    QCOMPARE(form->txtlog->text(), log + "You travelled back to Singapore!\r\n");
+    QVERIFY(form->singapore->isChecked());
+    QVERIFY(!form->malaysia->isChecked());
+}
+
+void SavesTest::loadclosedthensavetheclearedcareer() {
+    fixture->dialogs.inputs << "Ace";
+    form->newer_Click();
+    form->money = 4000;
+    form->loader->trigger();
+    form->loadwindow->close();
+    QCoreApplication::processEvents();
+    QVERIFY(form->isVisible());
+    QVERIFY(!form->asd->isVisible());
+    form->saver->trigger();
+    form->savewindow->txtpath->setText("empty");
+    form->savewindow->Command1->click();
+    QCOMPARE(filebytes("empty.kvr"), QByteArray("\"\",0,0,0,\" \",\"0\"\r\n"));
+}
+
+QTEST_MAIN(SavesTest)
+#include "saves_test.moc"
