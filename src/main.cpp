@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 const QString desktopid = QStringLiteral("org.keystrider.Keystrider");
