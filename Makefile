@@ -1,3 +1,3 @@
-.PHONY: run test sanitize fuzz screenshots build
-run test sanitize fuzz screenshots build:
+.PHONY: run test sanitize fuzz screenshots package build
+run test sanitize fuzz screenshots package build:
 	./build.sh $@

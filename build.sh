@@ -1,21 +1,26 @@
 #!/bin/sh
 # One command from a fresh Debian 12 machine: installs what is missing, builds, then runs the
 # game (run), every test (test), every test under AddressSanitizer and UndefinedBehaviorSanitizer
-# (sanitize), the fuzz targets with clang's libFuzzer for FUZZ_SECONDS each (fuzz), or renders
-# every window to screenshots/ (screenshots).
+# (sanitize), the fuzz targets with clang's libFuzzer for FUZZ_SECONDS each (fuzz), renders
+# every window to docs/screenshots/ for the README (screenshots), or makes the Debian package
+# build/keystrider_*.deb (package).
 set -eu
 cd "$(dirname "$0")"
 what=${1:-run}
 case "$what" in
-run | test | sanitize | fuzz | screenshots | build) ;;
+run | test | sanitize | fuzz | screenshots | package | build) ;;
 esac
 
-packages="g++ make cmake ninja-build qt6-base-dev fonts-liberation"
+packages="g++ make cmake ninja-build qt6-base-dev fonts-liberation desktop-file-utils appstream"
 config=""
 case "$what" in
 sanitize)
     build=${BUILD_DIR:-build-sanitize}
     config="-DKEYSTRIDER_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+    ;;
+package)
+    build=${BUILD_DIR:-build}
+    packages="$packages dpkg-dev" # dpkg-shlibdeps finds the libraries the package depends on
     ;;
 fuzz)
     build=${BUILD_DIR:-build-fuzz}
@@ -65,6 +70,11 @@ fuzz)
         "$fuzzer" -max_total_time="$seconds" -max_len=65536 "$scratch"
     done
     ;;
-screenshots) QT_QPA_PLATFORM=offscreen "$build/tools/screenshots" screenshots ;;
+screenshots)
+    # The committed copies are replaced whole, so a window no longer drawn leaves no stale picture.
+    rm -f docs/screenshots/*.png
+    QT_QPA_PLATFORM=offscreen "$build/tools/screenshots" docs/screenshots
+    ;;
+package) cd "$build" && cpack -G DEB ;;
 build) ;;
 esac

@@ -1,10 +1,75 @@
 #include "career/form1.h"
+#include "common/dialogs.h"
+#include "common/programfolder.h"
+#include "typing/levels.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+const QString desktopid = QStringLiteral("org.keystrider.Keystrider");
+
+// --help and --version answer before any window system is touched, so they work on a bare
+// terminal; the strict pass, after the window system has taken its own options (-platform,
+// -style, ...), refuses anything else.
+void readcommandline(const QStringList& arguments, bool strict) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A typing game: build a typist's career through practice, races and duels."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    if (!strict) {
+        parser.parse(arguments);
+        if (parser.isSet(QStringLiteral("help")))
+            parser.showHelp();
+        if (parser.isSet(QStringLiteral("version")))
+            parser.showVersion();
+        return;
+    }
+    parser.process(arguments);
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fputs("keystrider: the game takes no arguments; see keystrider --help\n", stderr);
+        std::exit(EXIT_FAILURE);
+    }
+}
+
+QIcon gameicon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png").arg(size).arg(desktopid));
+    return icon;
+}
+
+QStringList wordfiles() {
+    QStringList names;
+    for (const PracticeLevel& level : practicelevels())
+        names.append(level.file);
+    return names;
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("keystrider"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KEYSTRIDER_VERSION));
+    {
+        QCoreApplication terminal(argc, argv);
+        readcommandline(terminal.arguments(), false);
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KVR"));
+    readcommandline(QApplication::arguments(), true);
+    QGuiApplication::setDesktopFileName(desktopid);
+    QApplication::setWindowIcon(gameicon());
+
+    const QString problem =
+        settleprogramfolder(wordfiles(), QCoreApplication::applicationDirPath() +
+                                             QStringLiteral("/" KEYSTRIDER_DATA_FROM_BIN));
+    if (!problem.isEmpty()) {
+        msgbox(problem, MsgIcon::Error, QStringLiteral("Keystrider"));
+        return EXIT_FAILURE;
+    }
     // The main window stays hidden until a game is started or loaded, so the last window
     // closing must not end the run.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -16,7 +16,8 @@ WHITE = (255, 255, 255)
 SAMPLES = 4
 
 
-def writepng(path, width, height, pixel):
+def writepng(path, width, height, pixel, alpha=False):
+    """pixel(x, y) gives 3 bytes (RGB), or 4 (RGBA) when alpha is set."""
     rows = bytearray()
     for y in range(height):
         rows.append(0)  # no filter
@@ -27,7 +28,7 @@ def writepng(path, width, height, pixel):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
-    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", width, height, 8, 6 if alpha else 2, 0, 0, 0)
     with open(path, "wb") as f:
         f.write(b"\x89PNG\r\n\x1a\n")
         f.write(chunk(b"IHDR", header))
