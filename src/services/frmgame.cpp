@@ -53,10 +53,9 @@ frmgame::frmgame(QWidget* parent) : QWidget(parent) {
     Line1->setFrameShadow(QFrame::Plain);
     Label2 = label(
         this, "Label2",
-        QStringLiteral("To play, place a certain amount of sum of money as a bet to start, if you "
-                       "win, you will have 2 times the money. If you lost, try again. After each "
-                       "bet, you can claim your money or gamble again to see if you can double "
-                       "it! If you lost, well, too bad!"),
+        // clang-format off
+        QStringLiteral("To play, place a certain amount of sum of money as a bet to start, if you win, you will have 2 times the money. If you lost, try again. After each bet, you can claim your money or gamble again to see if you can double it! If you lost, well, too bad!"),
+        // clang-format on
         0, 600, 4695, 1335);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
