@@ -6,16 +6,20 @@
 #include "common/programfolder.h"
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
+#include "tictactoe/tictac.h"
 #include "typing/frmp.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -65,6 +69,29 @@ void shootpractice(Form1& form) {
     save(practice, QStringLiteral("frmp-exercise"));
     practice->close();
 }
+// Tic-tac-toe mid-game, then the blocks the window's layout keeps out of sight: the roster
+// under the instructions and the thinking process past the right edge.
+void shoottictac() {
+    QTemporaryDir empty;
+    const QString folder = apppath();
+    setprogramfolder(empty.path());
+    tictac game;
+    const char* signs[9] = {"X", "", "", "", "O", "", "", "", "X"};
+    for (int k = 1; k <= 9; ++k)
+        game.cell(k)->setText(QLatin1String(signs[k - 1]));
+    game.Text7->setText(QStringLiteral("19"));
+    game.Text9->setText(QStringLiteral("5"));
+    game.turns = 1;
+    game.List1->addItems({QStringLiteral("Player2"), QStringLiteral("Ann")});
+    game.List3->setCurrentRow(1);
+    game.Timer1_Timer();
+    game.Label6->show();
+    save(&game, QStringLiteral("tictac"));
+    game.Frame2->hide();
+    save(&game, QStringLiteral("tictac-under-instructions"));
+    save(game.Frame1, QStringLiteral("tictac-thinking"));
+    setprogramfolder(folder);
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -90,5 +117,6 @@ int main(int argc, char* argv[]) {
     hallwindow();
     savecompetitionwindows(form);
     shootpractice(form);
+    shoottictac();
     return 0;
 }

@@ -17,6 +17,7 @@ class frmp;
 class frmcomp;
 class frmcars;
 class frmhall;
+class tictac;
 
 // The main window: owner of the career for the whole run and the hub every activity starts from.
 // Other windows change the career through the status labels and reversevalue.
@@ -108,6 +109,7 @@ public:
     QPointer<frmcomp> competitionlist;
     QPointer<frmcars> racewindow;
     QPointer<frmhall> hallwindow;
+    QPointer<tictac> tictacwindow;
 
     // Handlers.
     void newer_Click();

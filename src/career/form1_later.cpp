@@ -10,5 +10,4 @@ void Form1::loaddisk_Click() {}
 void Form1::fightdisk_Click() {}
 void Form1::timmac_Click() {}
 void Form1::ll_Click() {}
-void Form1::Ti_Click() {}
 void Form1::command5_Click() {}
