@@ -7,11 +7,11 @@
 
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -127,11 +127,7 @@ void tictac::buildcontrols() {
     connect(compst, &QPushButton::clicked, this, &tictac::compst_Click);
     connect(Command2, &QPushButton::clicked, this, &tictac::Command2_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &tictac::List1_DblClick);
-    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* enter = new QShortcut(QKeySequence(key), List1);
-        enter->setContext(Qt::WidgetShortcut);
-        connect(enter, &QShortcut::activated, this, &tictac::List1_DblClick);
-    }
+    List1->installEventFilter(this);
     connect(Timer1, &QTimer::timeout, this, &tictac::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &tictac::Timer2_Timer);
 }
@@ -207,6 +203,18 @@ void tictac::buildhiddenblocks() {
     setbackground(Frame1, QGuiApplication::palette().color(QPalette::Window));
     List3 = placed(new QListWidget(Frame1), "List3", 120, 240, 2535, 3765);
     List3->setAccessibleName(QStringLiteral("Thinking Process"));
+}
+
+// Enter on the roster does what a double-click does, so the keyboard can switch players.
+bool tictac::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == List1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            List1_DblClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void tictac::setcaption(int k, const QString& text) {

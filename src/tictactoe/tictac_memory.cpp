@@ -1,5 +1,4 @@
 // What outlives the window: the learned strategies and the roster with its records.
-#include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/programfolder.h"
 #include "tictactoe/records.h"
@@ -87,9 +86,10 @@ void tictac::Command2_Click() {
     const QString name = Text4->text();
     if (name.isEmpty())
         return;
-    if (!canholdrecord(name)) {
-        msgbox(QStringLiteral("%1 cannot be kept on the list: a name must not hold \"/\" nor be "
-                              "only dots.")
+    // The roster's format has no way to hold a double quote inside a name.
+    if (!canholdrecord(name) || name.contains(QLatin1Char('"'))) {
+        msgbox(QStringLiteral("%1 cannot be kept on the list: a name must not hold \"/\" or a "
+                              "double quote, nor be only dots.")
                    .arg(name),
                MsgIcon::Exclamation);
         return;

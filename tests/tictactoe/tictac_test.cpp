@@ -343,11 +343,11 @@ void TictacTest::roster() {
     fixture->dialogs.shown.clear();
     game->Text4->clear();
     game->Command2_Click();
-    for (const char* unfit : {"a/b", ".."}) {
+    for (const char* unfit : {"a/b", "..", "say \"hi\""}) {
         game->Text4->setText(QLatin1String(unfit));
         game->Command2_Click();
     }
-    QCOMPARE(fixture->dialogs.shown.size(), 2);
+    QCOMPARE(fixture->dialogs.shown.size(), 3);
     QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"brain.dat"});
     QCOMPARE(game->List1->count(), 0);
 
@@ -386,7 +386,8 @@ void TictacTest::roster() {
     // A record that cannot be read whole is no record at all.
     fixture->writefile("Ann.sco", "\"Ann\",5,6\r\n");
     game->List1->setCurrentRow(1);
-    game->List1_DblClick();
+    QTest::keyClick(game->List1, Qt::Key_Return);
+    QCOMPARE(game->Text4->text(), QStringLiteral("Ann"));
     QCOMPARE((QList<qint16>{game->wins, game->losses, game->draws}), (QList<qint16>{0, 0, 0}));
     QCOMPARE(game->yoursign + game->compsign, QStringLiteral("XO"));
 }
