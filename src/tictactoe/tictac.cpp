@@ -107,10 +107,11 @@ void tictac::buildcontrols() {
     Frame2 =
         placed(new QGroupBox(QStringLiteral("Instructions"), this), "Frame2", 0, 0, 2535, 3135);
     setbackground(Frame2, QGuiApplication::palette().color(QPalette::Window));
-    Label7 = label(Frame2, "Label7",
-                   QStringLiteral("Win vivovu Dev Ezi Doz to win $25 bucks! If you lost, then he "
-                                  "will only take $5 bucks from you."),
-                   120, 360, 2295, 1935);
+    Label7 = label(
+        Frame2, "Label7",
+        QStringLiteral(
+            "Win vivovu Dev Ezi Doz to win $25 bucks! If you lost, then he will only take $5 bucks from you."),
+        120, 360, 2295, 1935);
     Label7->setWordWrap(true);
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // On top of the left column: the roster and the sign boxes lie beneath it, unseen.
