@@ -10,17 +10,20 @@
 #include "saves/loa.h"
 #include "saves/sav.h"
 #include "services/frmgame.h"
+#include "tictactoe/tictac.h"
 #include "typing/frmp.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -113,6 +116,30 @@ void shootsaves(Form1& form) {
     form.loadwindow->File1->setCurrentRow(1);
     save(form.loadwindow, QStringLiteral("loa"));
 }
+
+// Tic-tac-toe mid-game, then the blocks the window's layout keeps out of sight: the roster
+// under the instructions and the thinking process past the right edge.
+void shoottictac() {
+    QTemporaryDir empty;
+    const QString folder = apppath();
+    setprogramfolder(empty.path());
+    tictac game;
+    const char* signs[9] = {"X", "", "", "", "O", "", "", "", "X"};
+    for (int k = 1; k <= 9; ++k)
+        game.cell(k)->setText(QLatin1String(signs[k - 1]));
+    game.Text7->setText(QStringLiteral("19"));
+    game.Text9->setText(QStringLiteral("5"));
+    game.turns = 1;
+    game.List1->addItems({QStringLiteral("Player2"), QStringLiteral("Ann")});
+    game.List3->setCurrentRow(1);
+    game.Timer1_Timer();
+    game.Label6->show();
+    save(&game, QStringLiteral("tictac"));
+    game.Frame2->hide();
+    save(&game, QStringLiteral("tictac-under-instructions"));
+    save(game.Frame1, QStringLiteral("tictac-thinking"));
+    setprogramfolder(folder);
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -140,6 +167,7 @@ int main(int argc, char* argv[]) {
     shootpractice(form);
     shootgamble(form);
     shootduel();
+    shoottictac();
     shootsaves(form);
     return 0;
 }

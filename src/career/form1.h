@@ -21,6 +21,7 @@ class frmgame;
 class frmdisk;
 class sav;
 class loa;
+class tictac;
 
 // The main window: owner of the career for the whole run and the hub every activity starts from.
 // Other windows change the career through the status labels and reversevalue.
@@ -116,6 +117,7 @@ public:
     QPointer<frmdisk> diskwindow;
     QPointer<sav> savewindow;
     QPointer<loa> loadwindow;
+    QPointer<tictac> tictacwindow;
 
     // Handlers.
     void newer_Click();

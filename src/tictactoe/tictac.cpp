@@ -1,0 +1,234 @@
+// The window and its controls; the game is in tictac_game.cpp, the memory and the roster in
+// tictac_memory.cpp.
+#include "tictactoe/tictac.h"
+
+#include "common/layout.h"
+#include "common/twips.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// "MS Sans Serif" of the original layout is the system's sans-serif face.
+QFont sansfont(double points, bool bold = false) {
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void setbackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// A one-pixel black line between two points given in twips, as a flat filled frame.
+QFrame* line(QWidget* parent, const char* name, int x1, int y1, int x2, int y2) {
+    const QRect where(QPoint(twips(x1), twips(y1)), QPoint(twips(x2), twips(y2)));
+    auto* frame = placed(new QFrame(parent), name, where);
+    setbackground(frame, Qt::black);
+    return frame;
+}
+
+QLineEdit* textbox(QWidget* parent, const char* name, const QString& accessible, int left, int top,
+                   int width, int height) {
+    auto* box = placed(new QLineEdit(parent), name, left, top, width, height);
+    box->setAccessibleName(accessible);
+    return box;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top,
+              int width, int height) {
+    return placed(new QLabel(caption, parent), name, left, top, width, height);
+}
+
+struct CellPlace {
+    int left, top, height;
+};
+
+constexpr int cellwidth = 855;
+// clang-format off
+constexpr CellPlace cellplaces[9] = {
+    {2760, 840, 615},  {3840, 840, 615},  {4920, 840, 615},
+    {2760, 1680, 615}, {3840, 1680, 615}, {4920, 1680, 615},
+    {2760, 2520, 735}, {3840, 2520, 735}, {4920, 2520, 735},
+};
+// clang-format on
+
+// A checkerboard: the corners and the centre in one colour, the edges in the other.
+const QColor cornercolour(255, 192, 255);
+const QColor edgecolour(192, 192, 255);
+const QColor windowcolour(128, 128, 255);
+
+} // namespace
+
+tictac::tictac(QWidget* parent) : QWidget(parent) {
+    setupsidewindow(this, "tictac", QStringLiteral("Quendle's Tic Tac Toe"));
+    setbackground(this, windowcolour);
+    buildcontrols();
+    setFixedSize(twips(6015), twips(4125));
+    Form_Load();
+}
+
+// Created in tab order: the board and its commands first, then the blocks that lie under the
+// instructions and past the right edge, which the keyboard still reaches.
+void tictac::buildcontrols() {
+    Label2 = label(this, "Label2", QStringLiteral("Vivovu Dev Ezi Doz"), 2640, 240, 3255, 255);
+    Label2->setFont(sansfont(12, true));
+    buildboard();
+
+    Command1 = placed(new QPushButton(QStringLiteral("Start / Reset"), this), "Command1", 0, 3240,
+                      2415, 255);
+    compst = placed(new QPushButton(QStringLiteral("Comp Move First"), this), "compst", 0, 3480,
+                    2415, 255);
+    label1 = textbox(this, "label1", QStringLiteral("Turns"), 0, 3840, 1215, 285);
+    Text1 = textbox(this, "Text1", QStringLiteral("Winnings"), 1200, 3840, 1335, 285);
+    Text2 = textbox(this, "Text2", QStringLiteral("Loses"), 2520, 3840, 1575, 285);
+    Text3 = textbox(this, "Text3", QStringLiteral("Draws"), 4080, 3840, 1920, 285);
+    // The counters are rewritten ten times a second; typing into them would be lost at once.
+    for (QLineEdit* box : {label1, Text1, Text2, Text3})
+        box->setReadOnly(true);
+    Label6 = label(this, "Label6", QStringLiteral("Strategy Learned!"), 2760, 3480, 3135, 255);
+    Label6->setFont(arialfont(8.25, true));
+    Label6->hide();
+
+    buildhiddenblocks();
+
+    Frame2 =
+        placed(new QGroupBox(QStringLiteral("Instructions"), this), "Frame2", 0, 0, 2535, 3135);
+    setbackground(Frame2, QGuiApplication::palette().color(QPalette::Window));
+    Label7 = label(
+        Frame2, "Label7",
+        QStringLiteral(
+            "Win vivovu Dev Ezi Doz to win $25 bucks! If you lost, then he will only take $5 bucks from you."),
+        120, 360, 2295, 1935);
+    Label7->setWordWrap(true);
+    Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // On top of the left column: the roster and the sign boxes lie beneath it, unseen.
+    Frame2->raise();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(3000);
+
+    connect(Command1, &QPushButton::clicked, this, &tictac::Command1_Click);
+    connect(compst, &QPushButton::clicked, this, &tictac::compst_Click);
+    connect(Command2, &QPushButton::clicked, this, &tictac::Command2_Click);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &tictac::List1_DblClick);
+    List1->installEventFilter(this);
+    connect(Timer1, &QTimer::timeout, this, &tictac::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &tictac::Timer2_Timer);
+}
+
+void tictac::buildboard() {
+    static const char* const names[9] = {"r1", "r2", "r3", "r4", "r5", "r6", "r7", "r8", "r9"};
+    for (int k = 1; k <= 9; ++k) {
+        const CellPlace& at = cellplaces[k - 1];
+        QPushButton* button =
+            placed(new QPushButton(this), names[k - 1], at.left, at.top, cellwidth, at.height);
+        button->setFont(sansfont(13.5));
+        const QColor colour = k % 2 == 1 ? cornercolour : edgecolour;
+        // A style sheet is the one way every Qt style paints a button in a colour of its own;
+        // the focus frame keeps the keyboard's place visible.
+        button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px "
+                                             "solid gray; } QPushButton:focus { border: 2px "
+                                             "solid black; }")
+                                  .arg(colour.name()));
+        r[static_cast<std::size_t>(k - 1)] = button;
+        setcaption(k, QString());
+        connect(button, &QPushButton::clicked, this, [this, k] { r_Click(k); });
+    }
+    static const char* const linenames[13] = {"Line1",  "Line2",  "Line3", "Line4", "Line5",
+                                              "Line6",  "Line7",  "Line8", "Line9", "Line10",
+                                              "Line11", "Line12", "Line13"};
+    // The board's frame and grid, then the separators of the left column and the right edge.
+    const int xs[4] = {2640, 3720, 4800, 5880};
+    const int ys[4] = {720, 1560, 2400, 3360};
+    for (int i = 0; i < 4; ++i) {
+        Line[static_cast<std::size_t>(i)] = line(this, linenames[i], xs[i], 720, xs[i], 3360);
+        Line[static_cast<std::size_t>(i + 4)] =
+            line(this, linenames[i + 4], 2640, ys[i], 5880, ys[i]);
+    }
+    Line[8] = line(this, linenames[8], 2520, 0, 2520, 3840);
+    Line[9] = line(this, linenames[9], 0, 720, 2520, 720);
+    Line[10] = line(this, linenames[10], 0, 2520, 2400, 2520);
+    Line[11] = line(this, linenames[11], 0, 3120, 2520, 3120);
+    Line[12] = line(this, linenames[12], 6000, 0, 6000, 4080);
+}
+
+void tictac::buildhiddenblocks() {
+    Label3 = label(this, "Label3", QStringLiteral("Name:"), 0, 120, 600, 285);
+    Text4 = textbox(this, "Text4", QStringLiteral("Name:"), 600, 120, 1815, 285);
+    Label3->setBuddy(Text4);
+    Command2 = placed(new QPushButton(QStringLiteral("Add to List"), this), "Command2", 1200, 430,
+                      1215, 255);
+    List1 = placed(new QListWidget(this), "List1", 0, 840, 2415, 1620);
+    List1->setAccessibleName(QStringLiteral("Players"));
+    Label4 = label(this, "Label4", QStringLiteral("Your Sign:"), 120, 2640, 480, 375);
+    Text5 = textbox(this, "Text5", QStringLiteral("Your Sign:"), 600, 2640, 495, 375);
+    Label5 = label(this, "Label5", QStringLiteral("Comp's Sign:"), 1200, 2640, 600, 375);
+    Text6 = textbox(this, "Text6", QStringLiteral("Comp's Sign:"), 1800, 2640, 495, 375);
+    for (QLabel* caption : {Label4, Label5})
+        caption->setWordWrap(true);
+    Label4->setBuddy(Text5);
+    Label5->setBuddy(Text6);
+    for (QLineEdit* sign : {Text5, Text6})
+        sign->setFont(sansfont(12));
+    Text5->setText(QStringLiteral("X"));
+    Text6->setText(QStringLiteral("O"));
+
+    // The move records and the learned strategies are never shown.
+    Text7 = textbox(this, "Text7", QStringLiteral("Your moves"), 0, 0, 0, 0);
+    Text9 = textbox(this, "Text9", QStringLiteral("Computer's moves"), 0, 0, 0, 0);
+    List2 = placed(new QListWidget(this), "List2", 0, 0, 0, 0);
+    List2->setAccessibleName(QStringLiteral("Learned strategies"));
+    for (QWidget* hidden : std::initializer_list<QWidget*>{Text7, Text9, List2})
+        hidden->hide();
+
+    // Right of the window's edge: the opponent's stages are there for whoever looks.
+    Frame1 = placed(new QGroupBox(QStringLiteral("Thinking Process"), this), "Frame1", 6120, 0,
+                    2775, 4095);
+    setbackground(Frame1, QGuiApplication::palette().color(QPalette::Window));
+    List3 = placed(new QListWidget(Frame1), "List3", 120, 240, 2535, 3765);
+    List3->setAccessibleName(QStringLiteral("Thinking Process"));
+}
+
+// Enter on the roster does what a double-click does, so the keyboard can switch players.
+bool tictac::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == List1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            List1_DblClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void tictac::setcaption(int k, const QString& text) {
+    QPushButton* button = cell(k);
+    button->setText(text);
+    // The caption alone would leave a free cell nameless to a screen reader.
+    button->setAccessibleName(text.isEmpty() ? QStringLiteral("Cell %1").arg(k)
+                                             : QStringLiteral("Cell %1: %2").arg(k).arg(text));
+}
+
+Board tictac::board() const {
+    Board b;
+    for (int k = 1; k <= 9; ++k)
+        b[static_cast<std::size_t>(k - 1)] = cell(k)->text();
+    return b;
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "tictactoe/board.h"
+#include "tictactoe/records.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTimer;
+
+// Vivovu Dev Ezi Doz: tic-tac-toe for career money against an opponent that learns the moves
+// that beat it, with a roster of named players and their records.
+class tictac : public QWidget {
+    Q_OBJECT
+public:
+    explicit tictac(QWidget* parent = nullptr);
+
+    // The cell k (1 to 9), the button rk.
+    QPushButton* cell(int k) const { return r[static_cast<std::size_t>(k - 1)]; }
+    Board board() const;
+    // The learned strategies, in the order learned; List2 shows the same.
+    const QStringList& strategies() const { return brain; }
+
+    void Form_Load();
+    void r_Click(int k);
+    void compmove();
+    // Scores a finished game; true when it did.
+    bool checkwin();
+    void youwon();
+    void compwon();
+    void drawgame();
+    void endround();
+    void Command1_Click();
+    void compst_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void loadbrain();
+    void learn();
+    void loadroster();
+    void Command2_Click();
+    void List1_DblClick();
+
+    // Controls, named as the rest of the game knows them.
+    QLabel* Label2;
+    std::array<QPushButton*, 9> r;
+    std::array<QFrame*, 13> Line;
+    QGroupBox* Frame2;
+    QLabel* Label7;
+    QPushButton* Command1;
+    QPushButton* compst;
+    QLineEdit* label1;
+    QLineEdit* Text1;
+    QLineEdit* Text2;
+    QLineEdit* Text3;
+    QLabel* Label6;
+    QLabel* Label3;
+    QLineEdit* Text4;
+    QPushButton* Command2;
+    QListWidget* List1;
+    QLabel* Label4;
+    QLineEdit* Text5;
+    QLabel* Label5;
+    QLineEdit* Text6;
+    QLineEdit* Text7;
+    QLineEdit* Text9;
+    QListWidget* List2;
+    QGroupBox* Frame1;
+    QListWidget* List3;
+    QTimer* Timer1;
+    QTimer* Timer2;
+
+    // Window state; the current player's record is wins, losses, draws and the two signs.
+    QString yoursign;
+    QString compsign;
+    qint16 turns = 0;
+    bool gameover = false;
+    qint16 wins = 0;
+    qint16 losses = 0;
+    qint16 draws = 0;
+    QString apppath;
+    // How long a search of the learned strategies runs before events get a turn.
+    qint64 scanpausens = 5'000'000;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildcontrols();
+    void buildboard();
+    void buildhiddenblocks();
+    void setcaption(int k, const QString& text);
+    void selectstage(int row);
+    // "Start / Reset" and "Comp Move First" go on and off together.
+    void setstartbuttons(bool enabled);
+    void changemoney(double amount);
+    void scored(const QString& message);
+    void applyrecord(const PlayerRecord& record);
+
+    QStringList brain;
+    // Set while a reply searches the learned strategies and lets events run.
+    bool thinking = false;
+    // Set once the close box was used, so a reply still searching gives up.
+    bool closing = false;
+    bool brainunwrittenreported = false;
+};

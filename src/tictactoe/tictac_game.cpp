@@ -1,0 +1,219 @@
+// The game: the player's move, the computer's reply, the end-of-game check, the scoring, the
+// tiredness draw, the reset and the status row.
+#include "career/form1.h"
+#include "common/clock.h"
+#include "common/dialogs.h"
+#include "common/number.h"
+#include "common/program.h"
+#include "common/random.h"
+#include "common/watchlabel.h"
+#include "tictactoe/opponent.h"
+#include "tictactoe/tictac.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr int prize = 25;
+constexpr int loss = 10;
+// What a game can cost, checked before each one.
+constexpr int stake = 10;
+
+// The career's money as its label shows it; a game without the main window is played for
+// nothing.
+bool mainmoney(double& money) {
+    const Form1* main = Form1::instance();
+    if (!main)
+        return false;
+    money = textnumber(main->money1->text());
+    return true;
+}
+
+void showcount(QLineEdit* box, const QString& caption, qint16 count) {
+    const QString text = caption + QString::number(count);
+    // Rewriting the same text would move the caret of a box the player is reading.
+    if (box->text() != text)
+        box->setText(text);
+}
+
+} // namespace
+
+void tictac::r_Click(int k) {
+    // While a reply searches its memory the board is its own; the click is dropped.
+    if (thinking || !cell(k)->text().isEmpty())
+        return;
+    setcaption(k, yoursign);
+    Text7->setText(Text7->text() + QString::number(k));
+    compmove();
+}
+
+void tictac::setstartbuttons(bool enabled) {
+    Command1->setEnabled(enabled);
+    compst->setEnabled(enabled);
+}
+
+void tictac::selectstage(int row) {
+    List3->setCurrentRow(row);
+}
+
+void tictac::compmove() {
+    if (gameover || thinking)
+        return;
+    selectstage(static_cast<int>(Thinking::Processing));
+    if (checkwin())
+        return;
+    turns = addclamped<qint16>(turns, 1);
+    const Position position{board(), yoursign, compsign, turns, Text7->text(), Text9->text()};
+    // A copy costs nothing until something is learned, and events that run meanwhile cannot
+    // change what is being searched.
+    const QStringList memory = brain;
+    QPointer<tictac> self(this);
+    thinking = true;
+    const MoveChoice choice =
+        choosemove(position, memory,
+                   {[this](Thinking stage) { selectstage(static_cast<int>(stage)); },
+                    [this, &self] {
+                        doevents();
+                        return self && !closing && !programended();
+                    },
+                    scanpausens});
+    if (!self)
+        return;
+    thinking = false;
+    if (choice.cell == 0)
+        return;
+    setcaption(choice.cell, position.compsign);
+    Text9->setText(Text9->text() + QString::number(choice.cell));
+    checkwin();
+}
+
+bool tictac::checkwin() {
+    switch (::checkwin(board(), yoursign)) {
+    case Outcome::PlayerWon:
+        youwon();
+        return true;
+    case Outcome::ComputerWon:
+        compwon();
+        return true;
+    case Outcome::Draw:
+        drawgame();
+        return true;
+    case Outcome::Open:
+        break;
+    }
+    return false;
+}
+
+void tictac::scored(const QString& message) {
+    gameover = true;
+    msgbox(message, MsgIcon::Information, QStringLiteral("Result"));
+}
+
+void tictac::youwon() {
+    setstartbuttons(true);
+    scored(QStringLiteral("U won $25!"));
+    changemoney(prize);
+    wins = addclamped<qint16>(wins, 1);
+    learn();
+    endround();
+    Command1_Click();
+}
+
+void tictac::compwon() {
+    setstartbuttons(true);
+    scored(QStringLiteral("Computer Won! You lost $10!"));
+    losses = addclamped<qint16>(losses, 1);
+    changemoney(-loss);
+    endround();
+    Command1_Click();
+}
+
+void tictac::drawgame() {
+    scored(QStringLiteral("Draw! How boring..."));
+    draws = addclamped<qint16>(draws, 1);
+    setstartbuttons(true);
+    endround();
+    Command1_Click();
+}
+
+// Through the main window's money label, which keeps a fraction it holds; the sum stays within
+// what the career's money can hold, so the label never shows more than the career has.
+void tictac::changemoney(double amount) {
+    Form1* main = Form1::instance();
+    double money = 0;
+    if (!mainmoney(money))
+        return;
+    money = std::clamp(money + amount, double(std::numeric_limits<qint32>::min()),
+                       double(std::numeric_limits<qint32>::max()));
+    main->money1->setText(QString::number(money, 'f', QLocale::FloatingPointShortest));
+    main->reversevalue();
+}
+
+void tictac::endround() {
+    randomize(timeofday());
+    if (wholeupto(3) != 2)
+        return;
+    msgbox(QStringLiteral("Vivovu Dev Ezi Doz is tired. Play another day!"));
+    setstartbuttons(true);
+    Command1_Click();
+    hide();
+}
+
+void tictac::Command1_Click() {
+    if (thinking)
+        return;
+    setstartbuttons(false);
+    selectstage(static_cast<int>(Thinking::Processing));
+    Text9->clear();
+    Text7->clear();
+    Timer1->start();
+    yoursign = Text5->text();
+    compsign = Text6->text();
+    gameover = false;
+    turns = 0;
+    for (int k = 1; k <= 9; ++k)
+        setcaption(k, QString());
+    double money = 0;
+    if (mainmoney(money) && money < stake) {
+        msgbox(QStringLiteral("You do not have enough money to pay if you lost!"), MsgIcon::Error,
+               QStringLiteral("Oh no!"));
+        hide();
+    }
+}
+
+void tictac::compst_Click() {
+    if (thinking)
+        return;
+    setstartbuttons(false);
+    if (turns >= 2) {
+        turns = addclamped<qint16>(turns, -1);
+        return;
+    }
+    const int x = openingcell(board());
+    if (x == 0)
+        return;
+    Text9->setText(QString::number(x));
+    turns = addclamped<qint16>(turns, 1);
+    setcaption(x, compsign);
+}
+
+void tictac::Timer1_Timer() {
+    // The two signs must differ; the new one counts from the next reset.
+    if (Text5->text() == Text6->text())
+        Text6->setText(QStringLiteral("???"));
+    if (gameover) {
+        turns = addclamped<qint16>(turns, -1);
+        Timer1->stop();
+    }
+    showcount(label1, QStringLiteral("Turns: "), turns);
+    showcount(Text1, QStringLiteral("Winnings: "), wins);
+    showcount(Text2, QStringLiteral("Loses: "), losses);
+    showcount(Text3, QStringLiteral("Draws: "), draws);
+}

@@ -1,0 +1,137 @@
+// What outlives the window: the learned strategies and the roster with its records.
+#include "common/dialogs.h"
+#include "common/programfolder.h"
+#include "tictactoe/records.h"
+#include "tictactoe/strategies.h"
+#include "tictactoe/tictac.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+void tictac::Form_Load() {
+    List3->addItems({QStringLiteral("Processing"), QStringLiteral("Trying predefined Strategy"),
+                     QStringLiteral("Looking for ways to win"),
+                     QStringLiteral("Looking for ways to block you"),
+                     QStringLiteral("Recalling your Strategy"), QStringLiteral("Random Move")});
+    apppath = ::apppath();
+    loadbrain();
+    yoursign = Text5->text();
+    compsign = Text6->text();
+    gameover = false;
+    loadroster();
+    turns = 0;
+    setstartbuttons(true);
+    Timer1->start();
+}
+
+void tictac::loadbrain() {
+    brain = ::loadbrain(apppath);
+    List2->clear();
+    List2->addItems(brain);
+}
+
+void tictac::learn() {
+    Timer2->start();
+    Label6->show();
+    const QString strategy = Text7->text();
+    brain.append(strategy);
+    List2->addItem(strategy);
+    // Once per window: a folder that refuses the file refuses it after every win.
+    if (!learnstrategy(apppath, strategy) && !brainunwrittenreported) {
+        brainunwrittenreported = true;
+        msgbox(QStringLiteral("brain.dat could not be written: what Vivovu Dev Ezi Doz learns "
+                              "now is forgotten when this window closes."),
+               MsgIcon::Exclamation);
+    }
+}
+
+void tictac::Timer2_Timer() {
+    Label6->hide();
+    Timer2->stop();
+}
+
+namespace {
+void reportunwritten(const QString& name) {
+    msgbox(QStringLiteral("The record of %1 could not be written.").arg(name),
+           MsgIcon::Exclamation);
+}
+} // namespace
+
+void tictac::applyrecord(const PlayerRecord& record) {
+    wins = record.wins;
+    losses = record.losses;
+    draws = record.draws;
+    yoursign = record.yoursign;
+    compsign = record.compsign;
+    Text5->setText(yoursign);
+    Text6->setText(compsign);
+}
+
+void tictac::loadroster() {
+    const QStringList names = ::loadroster(apppath);
+    if (names.isEmpty()) {
+        Text4->setText(defaultplayer);
+        return;
+    }
+    List1->addItems(names);
+    Text4->setText(names.first());
+    applyrecord(readrecord(apppath, names.first()));
+}
+
+void tictac::Command2_Click() {
+    const QString name = Text4->text();
+    if (name.isEmpty())
+        return;
+    // The roster's format has no way to hold a double quote inside a name.
+    if (!canholdrecord(name) || name.contains(QLatin1Char('"'))) {
+        msgbox(QStringLiteral("%1 cannot be kept on the list: a name must not hold \"/\" or a "
+                              "double quote, nor be only dots.")
+                   .arg(name),
+               MsgIcon::Exclamation);
+        return;
+    }
+    // The record first: a roster line without its record would read as a stranger's.
+    if (!writerecord(apppath, name, PlayerRecord{0, 0, 0, yoursign, compsign}) ||
+        !appendroster(apppath, name)) {
+        reportunwritten(name);
+        return;
+    }
+    wins = 0;
+    losses = 0;
+    draws = 0;
+    List1->addItem(name);
+}
+
+void tictac::List1_DblClick() {
+    const QListWidgetItem* chosen = List1->currentItem();
+    if (!chosen || !chosen->isSelected())
+        return;
+    const QString next = chosen->text();
+    Timer1->start();
+    const QString current = Text4->text();
+    // A name that cannot have a file has no record to keep; one that can is not given up
+    // unsaved.
+    if (canholdrecord(current) &&
+        !writerecord(apppath, current, PlayerRecord{wins, losses, draws, yoursign, compsign})) {
+        reportunwritten(current);
+        return;
+    }
+    Text4->setText(next);
+    applyrecord(readrecord(apppath, next));
+}
+
+void tictac::closeEvent(QCloseEvent* event) {
+    closing = true;
+    const QString name = Text4->text();
+    // The sign boxes as they stand, applied or not. The default player's record is never kept.
+    const bool keep = canholdrecord(name) && name.compare(defaultplayer, Qt::CaseInsensitive) != 0;
+    if (keep && !writerecord(apppath, name,
+                             PlayerRecord{wins, losses, draws, Text5->text(), Text6->text()}))
+        reportunwritten(name);
+    removedefaultrecord(apppath);
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,451 @@
+#include "career/form1.h"
+#include "common/watchlabel.h"
+#include "support/fakes.h"
+#include "tictactoe/tictac.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QByteArray filebytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+QStringList rows(const QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+} // namespace
+
+class TictacTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensfromservicesonceaday();
+    void scoring_data();
+    void scoring();
+    void moneycheck_data();
+    void moneycheck();
+    void compmovefirstandstatusrow();
+    void strategiesarekeptandused();
+    void roster();
+    void unwritablefiles();
+    void clicksandclosingduringalongsearch();
+
+private:
+    void open();
+    // Puts signs on the board as a game in progress would have them: '.' free, X and O.
+    void setboard(const QString& cells, const QString& yourmoves, const QString& compmoves,
+                  qint16 turns);
+    void winonce();
+    // As the close box does it: the window goes once events run.
+    void closewindow();
+    QString folder() const { return fixture->folder(); }
+
+    GameFixture* fixture = nullptr;
+    Form1* form = nullptr;
+    tictac* game = nullptr;
+};
+
+void TictacTest::init() {
+    fixture = new GameFixture;
+    form = new Form1;
+    form->money = 250;
+    form->updatestatus();
+}
+
+void TictacTest::cleanup() {
+    delete form;
+    delete fixture;
+}
+
+void TictacTest::open() {
+    form->Ti->setEnabled(true);
+    form->Ti_Click();
+    game = form->tictacwindow;
+    QVERIFY(game && game->isVisible());
+}
+
+void TictacTest::setboard(const QString& cells, const QString& yourmoves, const QString& compmoves,
+                          qint16 turns) {
+    for (int k = 1; k <= 9; ++k)
+        game->cell(k)->setText(cells[k - 1] == u'.' ? QString() : QString(cells[k - 1]));
+    game->Text7->setText(yourmoves);
+    game->Text9->setText(compmoves);
+    game->turns = turns;
+}
+
+// The player completes the top row; the opponent stays fresh.
+void TictacTest::winonce() {
+    setboard("XX.OO....", "12", "45", 2);
+    fixture->random.draws << 0.0;
+    QTest::mouseClick(game->cell(3), Qt::LeftButton);
+}
+
+void TictacTest::closewindow() {
+    game->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!form->tictacwindow);
+}
+
+void TictacTest::opensfromservicesonceaday() {
+    open();
+    QVERIFY(!form->Ti->isEnabled());
+    QCOMPARE(game->windowTitle(), QStringLiteral("Quendle's Tic Tac Toe"));
+    QCOMPARE(game->size(), QSize(401, 275));
+    QCOMPARE(
+        rows(game->List3),
+        (QStringList{"Processing", "Trying predefined Strategy", "Looking for ways to win",
+                     "Looking for ways to block you", "Recalling your Strategy", "Random Move"}));
+    QCOMPARE(game->Text4->text(), QStringLiteral("Nobody"));
+    QVERIFY(game->Command1->isEnabled() && game->compst->isEnabled());
+    QVERIFY(game->Timer1->isActive() && !game->Timer2->isActive() && !game->Label6->isVisible());
+    game->Timer1_Timer();
+    QCOMPARE((QStringList{game->label1->text(), game->Text1->text(), game->Text2->text(),
+                          game->Text3->text()}),
+             (QStringList{"Turns: 0", "Winnings: 0", "Loses: 0", "Draws: 0"}));
+
+    // The blocks under the instructions and past the right edge are unseen but still there.
+    QWidget* hidden[] = {game->Text4, game->Command2, game->List1,
+                         game->Text5, game->Text6,    game->List3};
+    QSet<QWidget*> tabchain;
+    for (QWidget* w = game->cell(1)->nextInFocusChain(); w != game->cell(1);
+         w = w->nextInFocusChain())
+        tabchain.insert(w);
+    for (QWidget* w : hidden) {
+        QVERIFY2(tabchain.contains(w), qPrintable(w->objectName()));
+        QVERIFY(w->isVisibleTo(game) && w->isEnabled());
+        QVERIFY(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty());
+    }
+    for (QWidget* w : {hidden[0], hidden[1], hidden[2], hidden[3], hidden[4]})
+        QVERIFY(game->Frame2->geometry().contains(w->geometry()));
+    QVERIFY(game->Frame1->x() >= game->width());
+    QCOMPARE(game->childAt(game->Text4->geometry().center()), game->Frame2);
+    QCOMPARE(QAccessible::queryAccessibleInterface(game->cell(5))->text(QAccessible::Name),
+             QStringLiteral("Cell 5"));
+
+    // Shown again from a hidden window without loading anew; the item returns with the day.
+    game->hide();
+    game->Text4->setText(QStringLiteral("kept"));
+    form->Ti->trigger();
+    QVERIFY(!game->isVisible());
+    form->days = 1;
+    form->updatestatus();
+    QVERIFY(form->Ti->isEnabled());
+    form->Ti->trigger();
+    QVERIFY(game->isVisible());
+    QCOMPARE(game->Text4->text(), QStringLiteral("kept"));
+    QCOMPARE(game->List3->count(), 6);
+}
+
+void TictacTest::scoring_data() {
+    QTest::addColumn<QString>("cells");
+    QTest::addColumn<QString>("yourmoves");
+    QTest::addColumn<QString>("compmoves");
+    QTest::addColumn<int>("turns");
+    QTest::addColumn<int>("click");
+    QTest::addColumn<double>("tiredness");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("buttonsduringmessage");
+    QTest::addColumn<QString>("money");
+    QTest::addColumn<QList<int>>("record");
+    QTest::addColumn<QStringList>("learned");
+    const QString tired = QStringLiteral("Vivovu Dev Ezi Doz is tired. Play another day!");
+    // The player's move that completes a line is scored before the computer moves.
+    QTest::newRow("player wins") << "XX.OO...."
+                                 << "12"
+                                 << "45" << 2 << 3 << 0.0 << QStringList{"U won $25!"} << true
+                                 << "275" << QList<int>{1, 0, 0} << QStringList{"123"};
+    QTest::newRow("computer completes 1-5-9")
+        << "OX..O...."
+        << "2"
+        << "15" << 2 << 3 << 0.9 << QStringList{"Computer Won! You lost $10!"} << true << "240"
+        << QList<int>{0, 1, 0} << QStringList();
+    QTest::newRow("ninth cell without a line, then tired")
+        << "XOXXOOOX."
+        << "1478"
+        << "2563" << 4 << 9 << 0.5 << QStringList{"Draw! How boring...", tired} << false << "250"
+        << QList<int>{0, 0, 1} << QStringList();
+}
+
+void TictacTest::scoring() {
+    QFETCH(QString, cells);
+    QFETCH(QString, yourmoves);
+    QFETCH(QString, compmoves);
+    QFETCH(int, turns);
+    QFETCH(int, click);
+    QFETCH(double, tiredness);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, buttonsduringmessage);
+    QFETCH(QString, money);
+    QFETCH(QList<int>, record);
+    QFETCH(QStringList, learned);
+    open();
+    game->Command1_Click();
+    setboard(cells, yourmoves, compmoves, static_cast<qint16>(turns));
+    fixture->random.draws << tiredness;
+    bool checked = false;
+    fixture->dialogs.whileopen = [&] {
+        if (checked)
+            return;
+        checked = true;
+        // Nothing is counted or paid while the result is on screen; the status timer stops.
+        QVERIFY(game->gameover);
+        QCOMPARE(game->Command1->isEnabled(), buttonsduringmessage);
+        QCOMPARE(game->compst->isEnabled(), buttonsduringmessage);
+        QCOMPARE(form->money1->text(), QStringLiteral("250"));
+        QCOMPARE(game->wins + game->losses + game->draws, 0);
+        game->Timer1_Timer();
+        QVERIFY(!game->Timer1->isActive());
+    };
+    QTest::mouseClick(game->cell(click), Qt::LeftButton);
+    QVERIFY(checked);
+    QCOMPARE(fixture->dialogs.texts(), messages);
+    QCOMPARE(fixture->dialogs.shown[0].title, QStringLiteral("Result"));
+    QCOMPARE(fixture->dialogs.shown[0].icon, MsgIcon::Information);
+    if (messages.size() > 1) {
+        QCOMPARE(fixture->dialogs.shown[1].title, QStringLiteral("KVR"));
+        QCOMPARE(fixture->dialogs.shown[1].icon, MsgIcon::None);
+    }
+    QCOMPARE(form->money1->text(), money);
+    QCOMPARE(form->money, money.toInt());
+    QCOMPARE((QList<int>{game->wins, game->losses, game->draws}), record);
+    QCOMPARE(game->strategies(), learned);
+    QCOMPARE(game->Label6->isVisible(), !learned.isEmpty());
+    // Tired one time in three: the window goes.
+    QCOMPARE(game->isVisible(), messages.size() == 1);
+    QCOMPARE(game->board(), Board());
+    QVERIFY(game->Text7->text().isEmpty() && game->Text9->text().isEmpty());
+    QVERIFY(!game->Command1->isEnabled() && !game->compst->isEnabled());
+    QVERIFY(game->Timer1->isActive() && !game->gameover);
+    game->Timer1_Timer();
+    QCOMPARE(game->label1->text(), QStringLiteral("Turns: 0"));
+}
+
+void TictacTest::moneycheck_data() {
+    QTest::addColumn<QString>("money");
+    QTest::addColumn<bool>("staysopen");
+    QTest::newRow("exactly 10") << "10" << true;
+    QTest::newRow("9.5") << "9.5" << false;
+}
+
+void TictacTest::moneycheck() {
+    QFETCH(QString, money);
+    QFETCH(bool, staysopen);
+    open();
+    setboard("X...O....", "1", "5", 1);
+    form->money1->setText(money);
+    game->Command1_Click();
+    QCOMPARE(game->isVisible(), staysopen);
+    QCOMPARE(game->board(), Board());
+    if (staysopen) {
+        QVERIFY(fixture->dialogs.shown.isEmpty());
+        return;
+    }
+    QCOMPARE(fixture->dialogs.texts(),
+             QStringList{"You do not have enough money to pay if you lost!"});
+    QCOMPARE(fixture->dialogs.shown[0].title, QStringLiteral("Oh no!"));
+    QCOMPARE(fixture->dialogs.shown[0].icon, MsgIcon::Error);
+}
+
+void TictacTest::compmovefirstandstatusrow() {
+    open();
+    fixture->random.draws << 0.5;
+    fixture->random.reseeds.clear();
+    game->compst_Click();
+    QCOMPARE(game->cell(5)->text(), QStringLiteral("O"));
+    QCOMPARE(game->Text9->text(), QStringLiteral("5"));
+    QCOMPARE(fixture->random.reseeds.size(), 1);
+    QVERIFY(!game->compst->isEnabled() && !game->Command1->isEnabled());
+    game->Timer1_Timer();
+    QCOMPARE(game->label1->text(), QStringLiteral("Turns: 1"));
+
+    // Each reply takes one cell and adds its digit, and the stage that chose it stays marked.
+    fixture->random.draws << 0.9;
+    QTest::mouseClick(game->cell(1), Qt::LeftButton);
+    QCOMPARE(game->Text9->text(), QStringLiteral("59"));
+    QCOMPARE(game->List3->currentRow(), 5);
+    QTest::mouseClick(game->cell(3), Qt::LeftButton);
+    QCOMPARE(game->Text7->text(), QStringLiteral("13"));
+    QCOMPARE(game->Text9->text(), QStringLiteral("592"));
+    QCOMPARE(game->List3->currentRow(), 3);
+    QCOMPARE(game->turns, 3);
+    // A taken cell ignores the click.
+    QTest::mouseClick(game->cell(5), Qt::LeftButton);
+    QCOMPARE(game->Text7->text(), QStringLiteral("13"));
+    QCOMPARE(game->cell(5)->text(), QStringLiteral("O"));
+
+    game->compst_Click();
+    QCOMPARE(game->turns, 2);
+    QCOMPARE(game->Text9->text(), QStringLiteral("592"));
+
+    game->Text6->setText(QStringLiteral("X"));
+    game->Timer1_Timer();
+    QCOMPARE(game->Text6->text(), QStringLiteral("???"));
+    QCOMPARE(game->compsign, QStringLiteral("O"));
+    game->Command1_Click();
+    QCOMPARE(game->compsign, QStringLiteral("???"));
+}
+
+void TictacTest::strategiesarekeptandused() {
+    fixture->writefile("brain.dat", "\"759\"\r\n\"3572\"\n\"4\",\"6\"\r\n");
+    open();
+    QCOMPARE(game->strategies(), (QStringList{"759", "3572", "4", "6"}));
+    QCOMPARE(rows(game->List2), game->strategies());
+    QVERIFY(game->List2->isHidden());
+
+    winonce();
+    winonce();
+    QCOMPARE(filebytes(folder() + "brain.dat"),
+             QByteArray("\"759\"\r\n\"3572\"\n\"4\",\"6\"\r\n\"123\"\r\n\"123\"\r\n"));
+    QCOMPARE(rows(game->List2), (QStringList{"759", "3572", "4", "6", "123", "123"}));
+    QVERIFY(game->Label6->isVisible() && game->Timer2->isActive());
+    game->Timer2_Timer();
+    QVERIFY(!game->Label6->isVisible() && !game->Timer2->isActive());
+
+    // Used from the next game on: after the player's 1 it expects the 2 that beat it.
+    setboard("....O....", "", "5", 1);
+    QTest::mouseClick(game->cell(1), Qt::LeftButton);
+    QCOMPARE(game->cell(2)->text(), QStringLiteral("O"));
+    QCOMPARE(game->List3->currentRow(), 4);
+
+    // A new window reads them all back.
+    closewindow();
+    open();
+    QCOMPARE(game->strategies().size(), 6);
+}
+
+void TictacTest::roster() {
+    // The first run has no roster: the default player, whose record never outlives the window.
+    open();
+    QCOMPARE(game->Text4->text(), QStringLiteral("Nobody"));
+    winonce();
+    closewindow();
+    QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"brain.dat"});
+
+    open();
+    fixture->dialogs.shown.clear();
+    game->Text4->clear();
+    game->Command2_Click();
+    for (const char* unfit : {"a/b", "..", "say \"hi\""}) {
+        game->Text4->setText(QLatin1String(unfit));
+        game->Command2_Click();
+    }
+    QCOMPARE(fixture->dialogs.shown.size(), 3);
+    QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"brain.dat"});
+    QCOMPARE(game->List1->count(), 0);
+
+    game->Text4->setText(QStringLiteral("Player2"));
+    game->Command2_Click();
+    QCOMPARE(filebytes(folder() + "list.dat"), QByteArray("\"Player2\"\r\n"));
+    QCOMPARE(filebytes(folder() + "Player2.sco"), QByteArray("\"Player2\",0,0,0,\"X\",\"O\"\r\n"));
+    game->Text4->setText(QStringLiteral("Ann"));
+    game->Command2_Click();
+    QCOMPARE(rows(game->List1), (QStringList{"Player2", "Ann"}));
+
+    // Ann's two wins are written before Player2's record is taken up.
+    game->wins = 32766;
+    winonce();
+    winonce();
+    QCOMPARE(game->wins, 32767);
+    fixture->writefile("Player2.sco", "\"Player2\",3,1,2,\"+\",\"-\"\r\n");
+    game->List1->doItemsLayout();
+    const QPoint first = game->List1->visualItemRect(game->List1->item(0)).center();
+    QTest::mouseClick(game->List1->viewport(), Qt::LeftButton, {}, first);
+    QTest::mouseDClick(game->List1->viewport(), Qt::LeftButton, {}, first);
+    QCOMPARE(filebytes(folder() + "Ann.sco"), QByteArray("\"Ann\",32767,0,0,\"X\",\"O\"\r\n"));
+    QCOMPARE(game->Text4->text(), QStringLiteral("Player2"));
+    QCOMPARE((QList<qint16>{game->wins, game->losses, game->draws}), (QList<qint16>{3, 1, 2}));
+    QCOMPARE(game->Text5->text() + game->Text6->text(), QStringLiteral("+-"));
+    QCOMPARE(game->yoursign + game->compsign, QStringLiteral("+-"));
+
+    // Closing keeps the sign boxes as typed, applied or not.
+    game->Text5->setText(QStringLiteral("Z"));
+    closewindow();
+    QCOMPARE(filebytes(folder() + "Player2.sco"), QByteArray("\"Player2\",3,1,2,\"Z\",\"-\"\r\n"));
+    open();
+    QCOMPARE(game->Text4->text(), QStringLiteral("Player2"));
+    QCOMPARE(game->yoursign, QStringLiteral("Z"));
+
+    // A record that cannot be read whole is no record at all.
+    fixture->writefile("Ann.sco", "\"Ann\",5,6\r\n");
+    game->List1->setCurrentRow(1);
+    QTest::keyClick(game->List1, Qt::Key_Return);
+    QCOMPARE(game->Text4->text(), QStringLiteral("Ann"));
+    QCOMPARE((QList<qint16>{game->wins, game->losses, game->draws}), (QList<qint16>{0, 0, 0}));
+    QCOMPARE(game->yoursign + game->compsign, QStringLiteral("XO"));
+}
+
+// Directories where the files belong: nothing can be written there.
+void TictacTest::unwritablefiles() {
+    QVERIFY(QDir(folder()).mkdir("brain.dat") && QDir(folder()).mkdir("Player2.sco"));
+    open();
+    winonce();
+    winonce();
+    QCOMPARE(game->strategies(), (QStringList{"123", "123"}));
+    const QStringList told = fixture->dialogs.texts().filter("brain.dat");
+    QCOMPARE(told.size(), 1);
+
+    fixture->dialogs.shown.clear();
+    game->Text4->setText(QStringLiteral("Player2"));
+    game->Command2_Click();
+    QCOMPARE(fixture->dialogs.texts(), QStringList{"The record of Player2 could not be written."});
+    QCOMPARE(game->List1->count(), 0);
+    QCOMPARE(game->wins, 2);
+    QVERIFY(!QFile::exists(folder() + "list.dat"));
+}
+
+void TictacTest::clicksandclosingduringalongsearch() {
+    QByteArray brain;
+    for (int i = 0; i < 3000; ++i)
+        brain += "\"2468\"\r\n";
+    fixture->writefile("brain.dat", brain);
+    open();
+    game->scanpausens = 0;
+    QPointer<tictac> window(game);
+
+    // Clicks while the reply searches are dropped; the reply still takes exactly one cell.
+    setboard("....O....", "", "5", 1);
+    fixture->random.draws << 0.2;
+    int turnsinscan = 0;
+    QTimer::singleShot(0, game, [&] {
+        ++turnsinscan;
+        QTest::mouseClick(game->cell(1), Qt::LeftButton);
+        game->Command1_Click();
+        game->compst_Click();
+    });
+    QTest::mouseClick(game->cell(9), Qt::LeftButton);
+    QCOMPARE(turnsinscan, 1);
+    QCOMPARE(game->board(), (Board{"", "O", "", "", "O", "", "", "", "X"}));
+    QCOMPARE(game->Text7->text() + "/" + game->Text9->text(), QStringLiteral("9/52"));
+
+    // Closing in the middle of the search ends the reply with the window, even when the window
+    // is gone before the search resumes.
+    setboard("....O....", "", "5", 1);
+    QTimer::singleShot(0, game, [&] {
+        game->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+    game->r_Click(9);
+    QVERIFY(!window);
+    QVERIFY(!form->tictacwindow);
+}
+
+QTEST_MAIN(TictacTest)
+#include "tictac_test.moc"
