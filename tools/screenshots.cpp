@@ -3,8 +3,10 @@
 #include "battledisk/frmdisk.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
+#include "common/clock.h"
 #include "common/program.h"
 #include "common/programfolder.h"
+#include "common/random.h"
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
 #include "saves/loa.h"
@@ -28,8 +30,29 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cstdint>
+
 namespace {
 QString outdir;
+
+// The same pictures on every run, so the committed copies change only with the windows: the
+// clock stands at noon and the draws follow one fixed sequence.
+class NoonClock : public Clock {
+public:
+    int secondssincemidnight() override { return 12 * 3600; }
+};
+
+class FixedDraws : public RandomSource {
+public:
+    double next() override {
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        return static_cast<double>(state >> 11) * 0x1.0p-53;
+    }
+    void reseed(double) override {}
+
+private:
+    std::uint64_t state = 20261208;
+};
 
 void save(QWidget* w, const QString& name) {
     w->grab().save(outdir + QLatin1Char('/') + name + QStringLiteral(".png"));
@@ -147,6 +170,10 @@ int main(int argc, char* argv[]) {
     outdir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outdir);
     setendprogram([] {});
+    NoonClock noon;
+    FixedDraws draws;
+    setclock(&noon);
+    setrandomsource(&draws);
     // The word files lie beside the game, one folder up from this tool.
     setprogramfolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
 
