@@ -1,15 +1,13 @@
 // The hall of fame window at scale: lists a generated "hall.dat" of 100 000 entries and one
 // holding a 10 MB entry, printing how long each takes until the window is painted and the
 // longest time the window went without answering events meanwhile.
+#include "benchsetup.h"
 #include "career/frmhall.h"
-#include "common/programfolder.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -80,11 +78,7 @@ void measure(const QString& folder, const char* what, const QByteArray& bytes) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    setprogramfolder(dir.path());
+    BenchSetup bench(argc, argv);
     measure(apppath(), "100 000 entries", manyentries());
     measure(apppath(), "one 10 MB entry", onehugeentry());
     return 0;

@@ -1,19 +1,17 @@
 // Saves and loads a career whose event log holds 100 000 entries (about 4 MB) through the main
 // window and the Save and Load dialogs, as a player would, and times the parts on the way.
+#include "benchsetup.h"
 #include "career/form1.h"
 #include "common/dialogs.h"
 #include "common/logbox.h"
-#include "common/programfolder.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
 #include "saves/savedgame.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <ctime>
@@ -72,11 +70,7 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    setprogramfolder(dir.path());
+    BenchSetup bench(argc, argv);
     AnsweringDialogs dialogs;
     setdialogs(&dialogs);
 

@@ -1,16 +1,14 @@
 // One reply of the tic-tac-toe opponent that searches 100 000 learned strategies, none of them
 // matching, timed over several replies; a 1 ms timer meanwhile records the longest time the
 // window went without an event-loop turn.
-#include "common/programfolder.h"
+#include "benchsetup.h"
 #include "tictactoe/tictac.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -100,16 +98,12 @@ void report(const char* what, const Figures& f) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    setprogramfolder(dir.path());
+    BenchSetup bench(argc, argv);
     {
         QByteArray brain;
         for (int i = 0; i < strategies; ++i)
             brain += "\"2468\"\r\n";
-        QFile file(dir.filePath(QStringLiteral("brain.dat")));
+        QFile file(bench.filepath(QStringLiteral("brain.dat")));
         if (!file.open(QIODevice::WriteOnly) || file.write(brain) != brain.size())
             return 1;
     }

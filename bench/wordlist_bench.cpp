@@ -1,15 +1,13 @@
 // Loads a generated 100 000-entry word file, draws 10 000 targets from it, and starts a
 // practice exercise on it, printing how long each takes.
-#include "common/programfolder.h"
+#include "benchsetup.h"
 #include "common/textfile.h"
 #include "typing/frmp.h"
 #include "typing/wordlist.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -43,13 +41,9 @@ double milliseconds(const QElapsedTimer& timer) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    setprogramfolder(dir.path());
+    BenchSetup bench(argc, argv);
     const QByteArray bytes = generatedfile();
-    const QString path = dir.filePath(QStringLiteral("easy.txt"));
+    const QString path = bench.filepath(QStringLiteral("easy.txt"));
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
