@@ -43,11 +43,14 @@ void frmhall::load() {
     bool cut = false;
     while (reader.next(entry, longestshown, cut)) {
         batch.append(cut ? entry + QChar(0x2026) : entry);
-        // Keep other windows usable through a long file: the rows read so far go in together,
-        // then pending events run, a few times a second rather than per entry.
-        if (sincepump.elapsed() >= 10) {
+        // Keep other windows usable through a long file: rows go in a thousand at a time, and
+        // pending events run every few milliseconds rather than per entry.
+        const bool pumpdue = sincepump.elapsed() >= 10;
+        if (batch.size() >= 1000 || pumpdue) {
             List1->addItems(batch);
             batch.clear();
+        }
+        if (pumpdue) {
             doevents();
             if (!self)
                 return;
