@@ -183,8 +183,10 @@ void Form1::buildmenus() {
     cc = item(fasdfasfas, "cc", QStringLiteral("Check Competition"));
     hot = item(fasdfasfas, "hot", QStringLiteral("&Vivo re Zazede"));
 
-    // Never on the bar: only ever popped up by the "Services" button.
-    sdfasdfasfasf = named(new QMenu(QStringLiteral("Services"), this), "sdfasdfasfasf");
+    // Hidden from the bar, only ever popped up by the "Services" button. It stays a menu of the
+    // bar all the same, so screen readers find its items where they find every other menu's.
+    sdfasdfasfasf = named(bar->addMenu(QStringLiteral("Services")), "sdfasdfasfasf");
+    sdfasdfasfasf->menuAction()->setVisible(false);
     timmac = item(sdfasdfasfasf, "timmac", QStringLiteral("&Time machine"));
     ll = item(sdfasdfasfasf, "ll", QStringLiteral("&Mysterious Reward Bag"));
     Ti = item(sdfasdfasfasf, "Ti", QStringLiteral("&Vivovu Dev Ezi Doz"));
