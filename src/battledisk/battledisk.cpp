@@ -1,24 +1,7 @@
 #include "battledisk/battledisk.h"
 
+#include "common/number.h"
 #include "common/textfile.h"
-
-#include <charconv>
-
-namespace {
-
-// Digits with an optional minus sign and nothing else: a disk is either read whole or refused,
-// so "12abc" or "1e3" must not pass as a number the way a label's text would.
-std::optional<qint32> strictint32(const QString& field) {
-    const QByteArray digits = field.toLatin1();
-    qint32 value = 0;
-    const char* end = digits.constData() + digits.size();
-    const auto [stop, error] = std::from_chars(digits.constData(), end, value);
-    if (error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
 
 QString diskpath(const QString& answer) {
     return answer + QStringLiteral("battle.dat");
@@ -44,11 +27,13 @@ std::optional<BattleDisk> readdisk(const QByteArray& bytes) {
     QString training;
     if (!reader.next(name) || !reader.next(money) || !reader.next(training))
         return std::nullopt;
-    const std::optional<qint32> m = strictint32(money);
-    const std::optional<qint32> t = strictint32(training);
-    if (!m || !t)
+    // Read whole or refused: "12abc" or "1e3" must not pass as a number the way a label's text
+    // would.
+    BattleDisk disk{name, 0, 0};
+    if (filenumber(money, disk.money) != FileNumber::Whole ||
+        filenumber(training, disk.training) != FileNumber::Whole)
         return std::nullopt;
-    return BattleDisk{name, *m, *t};
+    return disk;
 }
 
 std::optional<BattleDisk> readdiskfile(const QString& path) {

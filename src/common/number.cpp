@@ -1,8 +1,26 @@
 #include "number.h"
 
+#include <QByteArray>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
+
+FileNumber filenumber(const QString& text, std::int64_t min, std::int64_t max,
+                      std::int64_t& value) {
+    const QByteArray latin = text.toLatin1();
+    const char* end = latin.constData() + latin.size();
+    std::int64_t read = 0;
+    const auto [stop, error] = std::from_chars(latin.constData(), end, read);
+    if (error == std::errc::result_out_of_range)
+        return FileNumber::OutOfRange;
+    if (error != std::errc() || stop != end)
+        return FileNumber::NotANumber;
+    if (read < min || read > max)
+        return FileNumber::OutOfRange;
+    value = read;
+    return FileNumber::Whole;
+}
 
 double textnumber(const QString& text) {
     qsizetype i = 0;

@@ -37,6 +37,21 @@ template <typename T> std::optional<T> roundtofit(double value) {
     return static_cast<T>(rounded);
 }
 
+// A whole number as the game's files write one: an optional minus sign and digits, nothing
+// else, within T's range. Unlike a label's reading, "12abc" or "" is no number at all: a file
+// is applied whole or refused, never read as 0.
+enum class FileNumber { Whole, NotANumber, OutOfRange };
+FileNumber filenumber(const QString& text, std::int64_t min, std::int64_t max, std::int64_t& value);
+template <typename T> FileNumber filenumber(const QString& text, T& value) {
+    static_assert(std::is_integral_v<T> && sizeof(T) <= 4);
+    std::int64_t wide = 0;
+    const FileNumber read =
+        filenumber(text, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), wide);
+    if (read == FileNumber::Whole)
+        value = static_cast<T>(wide);
+    return read;
+}
+
 // An amount in its shortest form: no thousands separators, no trailing zeros, whole numbers
 // without a point (1500, 1125, 0.75, -750).
 QString generalnumber(double value);

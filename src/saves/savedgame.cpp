@@ -1,43 +1,23 @@
 #include "saves/savedgame.h"
 
+#include "common/number.h"
 #include "common/textfile.h"
 
 #include <limits>
 
 namespace {
 
-// A whole number as the game writes one: an optional minus sign and digits, nothing else. A
-// label's lenient reading would turn a damaged field into 0 and load a career nobody saved.
-SaveFault wholenumber(const QString& text, std::int64_t min, std::int64_t max,
-                      std::int64_t& value) {
-    const bool negative = text.startsWith(QLatin1Char('-'));
-    const qsizetype first = negative ? 1 : 0;
-    if (text.size() == first)
-        return SaveFault::NotANumber;
-    std::int64_t magnitude = 0;
-    bool toolarge = false;
-    for (qsizetype i = first; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9')
-            return SaveFault::NotANumber;
-        // Far beyond any width of the career; stop counting before 64 bits could overflow.
-        if (magnitude > (std::int64_t{1} << 40))
-            toolarge = true;
-        else
-            magnitude = magnitude * 10 + (c - u'0');
-    }
-    value = negative ? -magnitude : magnitude;
-    if (toolarge || value < min || value > max)
-        return SaveFault::OutOfRange;
-    return SaveFault::None;
-}
-
+// A label's lenient reading would turn a damaged field into 0 and load a career nobody saved.
 template <typename T> SaveFault wholenumber(const QString& text, T& value) {
-    std::int64_t wide = 0;
-    const SaveFault fault =
-        wholenumber(text, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), wide);
-    value = static_cast<T>(wide);
-    return fault;
+    switch (filenumber(text, value)) {
+    case FileNumber::Whole:
+        return SaveFault::None;
+    case FileNumber::NotANumber:
+        return SaveFault::NotANumber;
+    case FileNumber::OutOfRange:
+        break;
+    }
+    return SaveFault::OutOfRange;
 }
 
 } // namespace
