@@ -9,6 +9,10 @@ cd "$(dirname "$0")"
 what=${1:-run}
 case "$what" in
 run | test | sanitize | fuzz | screenshots | package | build) ;;
+*)
+    echo "usage: $0 [run|test|sanitize|fuzz|screenshots|package|build]" >&2
+    exit 2
+    ;;
 esac
 
 packages="g++ make cmake ninja-build qt6-base-dev fonts-liberation desktop-file-utils appstream"
