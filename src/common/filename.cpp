@@ -11,3 +11,9 @@ bool isplainfilename(const QString& name, const QString& ending) {
         return false;
     return QFile::encodeName(name + ending).size() <= NAME_MAX;
 }
+
+QString namelettersmessage() {
+    return QStringLiteral("Names can use the letters of Western European languages only, "
+                          "as the game's files cannot keep other letters. Please type "
+                          "another name.");
+}

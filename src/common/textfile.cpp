@@ -54,6 +54,12 @@ QByteArray towindows1252(const QString& text) {
     return out;
 }
 
+bool fitswindows1252(const QString& text) {
+    // A '?' typed as such is fine; only one that encodechar made stands for a lost character.
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c == QLatin1Char('?') || encodechar(c) != '?'; });
+}
+
 QString quotabletext(const QString& text) {
     QString out = text;
     out.replace(QLatin1Char('"'), QLatin1Char('\''));

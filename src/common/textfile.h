@@ -10,6 +10,9 @@
 QString fromwindows1252(const QByteArray& bytes);
 // Characters the code page lacks are written as '?', so a file always stays single-byte.
 QByteArray towindows1252(const QString& text);
+// Whether every character survives towindows1252: a name the player types into a file must,
+// or it comes back as '?' after a restart.
+bool fitswindows1252(const QString& text);
 
 // The format has no escape for a double quote inside a quoted text, so the game's files keep one
 // as a single quote: the field then reads back whole.
