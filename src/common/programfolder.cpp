@@ -1,5 +1,7 @@
 #include "programfolder.h"
 
+#include "textfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -58,6 +60,7 @@ QString prepareprogramfolder(const QString& folder, const QStringList& wordfiles
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isWritable())
         return problem(QStringLiteral("write in"), folder, QString());
+    removeunfinishedreplaces(folder);
     for (const QString& name : wordfiles) {
         const QString target = programfolderfor(folder) + name;
         if (QFileInfo::exists(target))

@@ -1,10 +1,14 @@
 #include "textfile.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace {
 
@@ -164,12 +168,57 @@ bool readwholefile(const QString& path, QByteArray& bytes) {
     return file.error() == QFileDevice::NoError;
 }
 
+namespace {
+
+// What keeps a torn last line (a power cut mid-append) from swallowing the next entry: a quote
+// left open is closed and the line ended, so the fragment reads back as one entry of its own.
+QByteArray tailmending(QFile& file) {
+    const qint64 size = file.size();
+    if (size <= 0)
+        return {};
+    // Only the last line matters; read it backwards a slice at a time, as it may be long.
+    constexpr qint64 slice = 65536;
+    qint64 quotes = 0;
+    char last = 0;
+    for (qint64 end = size; end > 0;) {
+        const qint64 start = std::max<qint64>(0, end - slice);
+        if (!file.seek(start))
+            return {};
+        const QByteArray chunk = file.read(end - start);
+        if (chunk.size() != end - start)
+            return {};
+        if (end == size)
+            last = chunk.back();
+        if (last == '\n')
+            return {};
+        const qsizetype lf = chunk.lastIndexOf('\n');
+        quotes += chunk.mid(lf + 1).count('"');
+        if (lf >= 0)
+            break;
+        end = start;
+    }
+    QByteArray mend;
+    if (quotes % 2 != 0)
+        mend += '"';
+    mend += (last == '\r' && mend.isEmpty()) ? "\n" : "\r\n";
+    return mend;
+}
+
+QString partialname(const QString& path) {
+    const QFileInfo info(path);
+    return info.path() + QStringLiteral("/.") + info.fileName() +
+           QStringLiteral(".keystrider-partial");
+}
+
+} // namespace
+
 bool appendtofile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
         return false;
     const qint64 before = file.size();
-    if (file.write(bytes) == bytes.size() && file.flush())
+    const QByteArray whole = tailmending(file) + bytes;
+    if (file.seek(before) && file.write(whole) == whole.size() && file.flush())
         return true;
     // A full disk may have taken part of the line; the next append must not join a torn one.
     file.resize(before);
@@ -177,12 +226,28 @@ bool appendtofile(const QString& path, const QByteArray& bytes) {
 }
 
 bool replacefile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Our own fixed name for the new copy, so one left by a killed run is known for what it is
+    // and swept away (a QSaveFile would leave NAME.XXXXXX, which could be anybody's file).
+    const QString partial = partialname(path);
+    QFile::remove(partial);
+    QFile file(partial);
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                   file.write(bytes) == bytes.size() && file.flush();
+    // A full disk may only say so when the data is forced out; the rename must not come first.
+    written = written && ::fsync(file.handle()) == 0;
+    file.close();
+    written = written && file.error() == QFileDevice::NoError &&
+              std::rename(QFile::encodeName(partial).constData(),
+                          QFile::encodeName(path).constData()) == 0;
+    if (!written)
+        QFile::remove(partial);
+    return written;
+}
+
+void removeunfinishedreplaces(const QString& folder) {
+    QDir dir(folder);
+    const QStringList leftovers = dir.entryList({QStringLiteral(".*.keystrider-partial")},
+                                                QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& leftover : leftovers)
+        dir.remove(leftover);
 }

@@ -55,6 +55,10 @@ private:
 
 // Whole-file helpers; each opens, works and closes within the call.
 bool readwholefile(const QString& path, QByteArray& bytes);
+// Appends whole lines; a torn last line left by an earlier append is ended first.
 bool appendtofile(const QString& path, const QByteArray& bytes);
-// Writes beside the old file and renames over it, so a failed write leaves the old file intact.
+// Writes beside the old file and renames over it only once every byte is on the disk, so a
+// failed write (a full disk too) leaves the old file intact and answers false.
 bool replacefile(const QString& path, const QByteArray& bytes);
+// Removes the half-made copies replacefile leaves when the program is killed mid-write.
+void removeunfinishedreplaces(const QString& folder);

@@ -7,29 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
 const QString recordending = QStringLiteral(".sco");
 const QString rosterfile = QStringLiteral("list.dat");
-
-// A count as the game writes it, or any plain decimal: sign, digits, a point and more digits.
-bool isnumber(const QString& field) {
-    qsizetype i = 0;
-    if (i < field.size() && (field[i] == u'-' || field[i] == u'+'))
-        ++i;
-    bool digits = false;
-    bool point = false;
-    for (; i < field.size(); ++i) {
-        if (field[i] >= u'0' && field[i] <= u'9')
-            digits = true;
-        else if (field[i] == u'.' && !point)
-            point = true;
-        else
-            return false;
-    }
-    return digits;
-}
 
 QString recordpath(const QString& folder, const QString& name) {
     return folder + name + recordending;
@@ -43,12 +26,14 @@ bool parserecord(const QByteArray& bytes, PlayerRecord& record) {
     for (QString& field : fields)
         if (!reader.next(field))
             return false;
-    for (int count = 1; count <= 3; ++count)
-        if (!isnumber(fields[count]))
-            return false;
-    record.wins = textint16(fields[1]);
-    record.losses = textint16(fields[2]);
-    record.draws = textint16(fields[3]);
+    PlayerRecord read;
+    if (filenumber(fields[1], read.wins) != FileNumber::Whole ||
+        filenumber(fields[2], read.losses) != FileNumber::Whole ||
+        filenumber(fields[3], read.draws) != FileNumber::Whole)
+        return false;
+    record.wins = read.wins;
+    record.losses = read.losses;
+    record.draws = read.draws;
     record.yoursign = fields[4];
     record.compsign = fields[5];
     return true;
@@ -69,12 +54,24 @@ bool canholdrecord(const QString& name) {
     return isplainfilename(name, recordending);
 }
 
-PlayerRecord readrecord(const QString& folder, const QString& name) {
-    PlayerRecord record;
+RecordState readrecord(const QString& folder, const QString& name, PlayerRecord& record) {
+    record = PlayerRecord();
     QByteArray bytes;
-    if (canholdrecord(name) && readwholefile(recordpath(folder, name), bytes))
-        parserecord(bytes, record);
-    return record;
+    if (!canholdrecord(name) || !QFileInfo::exists(recordpath(folder, name)))
+        return RecordState::Missing;
+    if (readwholefile(recordpath(folder, name), bytes) && parserecord(bytes, record))
+        return RecordState::Read;
+    record = PlayerRecord();
+    return RecordState::Damaged;
+}
+
+QString setdamagedaside(const QString& folder, const QString& name) {
+    const QString from = recordpath(folder, name);
+    QString aside = name + recordending + QStringLiteral(".damaged");
+    for (int n = 2; QFileInfo::exists(folder + aside) && n < 1000; ++n)
+        aside = name + recordending + QStringLiteral(".damaged-%1").arg(n);
+    // rename() never replaces an existing file, so an older damaged copy is never lost.
+    return QFile::rename(from, folder + aside) ? aside : QString();
 }
 
 bool writerecord(const QString& folder, const QString& name, const PlayerRecord& record) {

@@ -18,15 +18,20 @@ struct PlayerRecord {
 inline const QString defaultplayer = QStringLiteral("Nobody");
 
 // A record's bytes, whole or not at all: false, with the record untouched, when a field is
-// missing or a count is not a number.
+// missing or a count is not a whole number that fits its 16 bits.
 bool parserecord(const QByteArray& bytes, PlayerRecord& record);
 QByteArray recordline(const QString& name, const PlayerRecord& record);
 
 // Whether a name can have a record file inside the program folder.
 bool canholdrecord(const QString& name);
-// A name's record in the folder; a missing or malformed one, or a name that cannot be a file
-// there, reads as zero counts with the signs "X" and "O".
-PlayerRecord readrecord(const QString& folder, const QString& name);
+enum class RecordState { Read, Missing, Damaged };
+// A name's record in the folder into `record`; a missing or damaged one, or a name that cannot
+// be a file there, leaves zero counts with the signs "X" and "O".
+RecordState readrecord(const QString& folder, const QString& name, PlayerRecord& record);
+// Renames a damaged record out of the way, to "NAME.sco.damaged" or the first free
+// "NAME.sco.damaged-N", so the next write cannot destroy what may still be repaired. Returns
+// the file name it now has, or the empty text when it could not be moved.
+QString setdamagedaside(const QString& folder, const QString& name);
 // Replaces the name's record file; false, with nothing written, when the name cannot be a
 // file of the folder or the write failed.
 bool writerecord(const QString& folder, const QString& name, const PlayerRecord& record);

@@ -104,6 +104,10 @@ private:
     void changemoney(double amount);
     void scored(const QString& message);
     void applyrecord(const PlayerRecord& record);
+    // Makes the name current with its record; a damaged record is moved aside, and said so.
+    void takeuprecord(const QString& name);
+    // Writes a record, telling the player when it could not be written.
+    bool keeprecord(const QString& name, const PlayerRecord& record);
 
     QStringList brain;
     // Set while a reply searches the learned strategies and lets events run.
@@ -111,4 +115,8 @@ private:
     // Set once the close box was used, so a reply still searching gives up.
     bool closing = false;
     bool brainunwrittenreported = false;
+    // Whose record wins, losses and draws hold: the name box may already show another name.
+    QString recordname;
+    // A damaged record that could not be moved aside is never written over.
+    QString keptunwritten;
 };

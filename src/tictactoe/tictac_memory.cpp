@@ -1,6 +1,8 @@
 // What outlives the window: the learned strategies and the roster with its records.
 #include "common/dialogs.h"
+#include "common/filename.h"
 #include "common/programfolder.h"
+#include "common/textfile.h"
 #include "tictactoe/records.h"
 #include "tictactoe/strategies.h"
 #include "tictactoe/tictac.h"
@@ -71,15 +73,46 @@ void tictac::applyrecord(const PlayerRecord& record) {
     Text6->setText(compsign);
 }
 
+void tictac::takeuprecord(const QString& name) {
+    Text4->setText(name);
+    recordname = name;
+    PlayerRecord record;
+    if (readrecord(apppath, name, record) == RecordState::Damaged) {
+        const QString file = name + QStringLiteral(".sco");
+        const QString aside = setdamagedaside(apppath, name);
+        if (aside.isEmpty())
+            keptunwritten = name;
+        msgbox(aside.isEmpty()
+                   ? QStringLiteral("%1 cannot be read, and could not be moved aside either: it "
+                                    "is left as it is and will not be written over. %2 plays "
+                                    "with no wins, losses or draws.")
+                         .arg(file, name)
+                   : QStringLiteral("%1 cannot be read, so it was kept as %2 for you to repair "
+                                    "or delete. %3 plays on with no wins, losses or draws.")
+                         .arg(file, aside, name),
+               MsgIcon::Exclamation);
+    }
+    applyrecord(record);
+}
+
+bool tictac::keeprecord(const QString& name, const PlayerRecord& record) {
+    if (name == keptunwritten)
+        return true;
+    if (writerecord(apppath, name, record))
+        return true;
+    reportunwritten(name);
+    return false;
+}
+
 void tictac::loadroster() {
     const QStringList names = ::loadroster(apppath);
     if (names.isEmpty()) {
         Text4->setText(defaultplayer);
+        recordname = defaultplayer;
         return;
     }
     List1->addItems(names);
-    Text4->setText(names.first());
-    applyrecord(readrecord(apppath, names.first()));
+    takeuprecord(names.first());
 }
 
 void tictac::Command2_Click() {
@@ -94,15 +127,33 @@ void tictac::Command2_Click() {
                MsgIcon::Exclamation);
         return;
     }
+    if (!fitswindows1252(name)) {
+        msgbox(namelettersmessage(), MsgIcon::Exclamation);
+        return;
+    }
+    // The counts of this visit belong to the player whose record they are, not to the name
+    // just typed; a name already listed is switched to, as a double-click on it does.
+    if (canholdrecord(recordname) &&
+        !keeprecord(recordname, PlayerRecord{wins, losses, draws, yoursign, compsign}))
+        return;
+    const QList<QListWidgetItem*> listed = List1->findItems(name, Qt::MatchExactly);
+    if (!listed.isEmpty()) {
+        List1->setCurrentItem(listed.first());
+        Timer1->start();
+        takeuprecord(name);
+        return;
+    }
     // The record first: a roster line without its record would read as a stranger's.
-    if (!writerecord(apppath, name, PlayerRecord{0, 0, 0, yoursign, compsign}) ||
-        !appendroster(apppath, name)) {
+    if (!keeprecord(name, PlayerRecord{0, 0, 0, yoursign, compsign}))
+        return;
+    if (!appendroster(apppath, name)) {
         reportunwritten(name);
         return;
     }
     wins = 0;
     losses = 0;
     draws = 0;
+    recordname = name;
     List1->addItem(name);
 }
 
@@ -116,12 +167,9 @@ void tictac::List1_DblClick() {
     // A name that cannot have a file has no record to keep; one that can is not given up
     // unsaved.
     if (canholdrecord(current) &&
-        !writerecord(apppath, current, PlayerRecord{wins, losses, draws, yoursign, compsign})) {
-        reportunwritten(current);
+        !keeprecord(current, PlayerRecord{wins, losses, draws, yoursign, compsign}))
         return;
-    }
-    Text4->setText(next);
-    applyrecord(readrecord(apppath, next));
+    takeuprecord(next);
 }
 
 void tictac::closeEvent(QCloseEvent* event) {
@@ -129,9 +177,8 @@ void tictac::closeEvent(QCloseEvent* event) {
     const QString name = Text4->text();
     // The sign boxes as they stand, applied or not. The default player's record is never kept.
     const bool keep = canholdrecord(name) && name.compare(defaultplayer, Qt::CaseInsensitive) != 0;
-    if (keep && !writerecord(apppath, name,
-                             PlayerRecord{wins, losses, draws, Text5->text(), Text6->text()}))
-        reportunwritten(name);
+    if (keep)
+        keeprecord(name, PlayerRecord{wins, losses, draws, Text5->text(), Text6->text()});
     removedefaultrecord(apppath);
     QWidget::closeEvent(event);
 }

@@ -1,5 +1,9 @@
+#include "career/score.h"
 #include "common/textfile.h"
+#include "tictactoe/fields.h"
+#include "tictactoe/strategies.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +22,8 @@ private slots:
     void appendcreatesandextends();
     void failedappendleavesthefileasitwas();
     void longfieldcut();
+    void appendaftertorntail_data();
+    void appendaftertorntail();
 };
 
 void TextFileTest::readsfields_data() {
@@ -149,6 +155,44 @@ void TextFileTest::longfieldcut() {
     QVERIFY(reader.next(field, 5, cut));
     QCOMPARE(field, QStringLiteral("short"));
     QVERIFY(!cut);
+}
+
+// What a power cut mid-append leaves, then the next append: the fragment stays one entry and
+// the new one is whole on a line of its own.
+void TextFileTest::appendaftertorntail_data() {
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<QStringList>("before");
+    const QByteArray longline = "\"" + QByteArray(200000, 'w');
+    // clang-format off
+    QTest::newRow("no file")             << QByteArray() << QStringList{};
+    QTest::newRow("whole line")          << QByteArray("\"Bo\"\r\n") << QStringList{"Bo"};
+    QTest::newRow("no line end")         << QByteArray("\"Bo\"") << QStringList{"Bo"};
+    QTest::newRow("lone CR")             << QByteArray("\"Bo\"\r") << QStringList{"Bo"};
+    QTest::newRow("open quote")          << QByteArray("\"Bo\"\r\n\"Bob sco") << QStringList{"Bo", "Bob sco"};
+    QTest::newRow("open quote, lone CR") << QByteArray("\"Bob sco\r") << QStringList{"Bob sco\r"};
+    QTest::newRow("long open quote")     << longline << QStringList{QString(200000, u'w')};
+    // clang-format on
+}
+
+void TextFileTest::appendaftertorntail() {
+    QFETCH(QByteArray, tail);
+    QFETCH(QStringList, before);
+    for (const bool brain : {false, true}) {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QLatin1Char('/');
+        const QString path = folder + (brain ? "brain.dat" : "hall.dat");
+        if (!tail.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(tail) == tail.size());
+        }
+        const QString entry = brain ? QStringLiteral("159") : hallentry("Cy", -450000);
+        QVERIFY(brain ? learnstrategy(folder, entry)
+                      : appendtofile(path, LineWriter().text(entry).line()));
+        QCOMPARE(brain ? loadbrain(folder) : everyfieldof(path), before + QStringList{entry});
+        QByteArray back;
+        QVERIFY(readwholefile(path, back));
+        QVERIFY(back.endsWith("\r\n\"" + entry.toLatin1() + "\"\r\n") || before.isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(TextFileTest)

@@ -18,8 +18,10 @@ void RecordsTest::parserecord_data() {
     // clang-format off
     QTest::newRow("as the game writes it")   << QByteArray("\"Player2\",3,1,2,\"X\",\"O\"\r\n") << true << QList<int>{3, 1, 2} << "X/O";
     QTest::newRow("LF and blanks")           << QByteArray("\"P\", 3 ,1,2,\"+\",\"-\"\n") << true << QList<int>{3, 1, 2} << "+/-";
-    QTest::newRow("halves to even")          << QByteArray("\"P\",-4,2.5,3.5,\"a\",\"b\"") << true << QList<int>{-4, 2, 4} << "a/b";
-    QTest::newRow("beyond 16 bits")          << QByteArray("\"P\",40000,-40000,0,\"X\",\"O\"") << true << QList<int>{32767, -32768, 0} << "X/O";
+    QTest::newRow("16-bit edges")            << QByteArray("\"P\",32767,-32768,-4,\"a\",\"b\"") << true << QList<int>{32767, -32768, -4} << "a/b";
+    QTest::newRow("fraction")                << QByteArray("\"P\",-4,2.5,3,\"a\",\"b\"") << false << zero << "X/O";
+    QTest::newRow("beyond 16 bits")          << QByteArray("\"P\",40000,0,0,\"X\",\"O\"") << false << zero << "X/O";
+    QTest::newRow("beyond 64 bits")          << QByteArray("\"P\",99999999999999999999,0,0,\"X\",\"O\"") << false << zero << "X/O";
     QTest::newRow("quoted count, comma sign") << QByteArray("\"P\",\"7\",1,1,\"X,Y\",\"\"") << true << QList<int>{7, 1, 1} << "X,Y/";
     QTest::newRow("five fields")             << QByteArray("\"P\",3,1,2,\"X\"\r\n") << false << zero << "X/O";
     QTest::newRow("count not a number")      << QByteArray("\"P\",3,many,2,\"+\",\"-\"") << false << zero << "X/O";

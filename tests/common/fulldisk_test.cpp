@@ -1,0 +1,132 @@
+// Replacing a file on a disk with no room left: the old bytes survive and the player is told.
+#include "career/form1.h"
+#include "common/programfolder.h"
+#include "saves/sav.h"
+#include "support/fakes.h"
+#include "tictactoe/tictac.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <unistd.h>
+
+class FullDiskTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void savedgame();
+    void record();
+    void battledisk();
+
+private:
+    QByteArray filebytes(const QString& name) const;
+    QString lasttext() const {
+        const QStringList texts = fixture->dialogs.texts();
+        return texts.isEmpty() ? QString() : texts.last();
+    }
+    void filldisk() const;
+    QString disk;
+    GameFixture* fixture = nullptr;
+    Form1* form = nullptr;
+};
+
+void FullDiskTest::init() {
+    if (geteuid() != 0)
+        QSKIP("mounting a small tmpfs needs root, as CI has");
+    fixture = new GameFixture;
+    disk = fixture->folder() + QStringLiteral("disk/");
+    QDir().mkpath(disk);
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk}) != 0) {
+        delete fixture;
+        fixture = nullptr;
+        QSKIP("this machine refuses to mount a tmpfs");
+    }
+    setprogramfolder(disk);
+    form = new Form1;
+    form->playername = QStringLiteral("Ace");
+    form->money = 700;
+    form->updatestatus();
+}
+
+void FullDiskTest::cleanup() {
+    if (!fixture)
+        return;
+    delete form;
+    QProcess::execute(QStringLiteral("umount"), {disk});
+    delete fixture;
+}
+
+QByteArray FullDiskTest::filebytes(const QString& name) const {
+    QFile file(disk + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void FullDiskTest::filldisk() const {
+    QFile filler(disk + QStringLiteral("filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(512, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+}
+
+void FullDiskTest::savedgame() {
+    form->saver->trigger();
+    sav* save = form->savewindow;
+    save->txtpath->setText(QStringLiteral("career"));
+    save->Command1->click();
+    QCOMPARE(lasttext(), QStringLiteral("File saved!"));
+    const QByteArray saved = filebytes("career.kvr");
+
+    filldisk();
+    form->money = 900;
+    for (int day = 0; day < 200; ++day)
+        form->updatelog(QStringLiteral("A long day of typing that makes the log grow"));
+    form->saver->trigger();
+    save->Command1->click();
+    QCOMPARE(lasttext(),
+             QStringLiteral("The game could not be saved as career.kvr. Any game saved under "
+                            "that name before is unchanged."));
+    QCOMPARE(filebytes("career.kvr"), saved);
+    QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"career.kvr", "filler"}));
+}
+
+void FullDiskTest::record() {
+    form->Ti->setEnabled(true);
+    form->Ti_Click();
+    tictac* game = form->tictacwindow;
+    game->Text4->setText(QStringLiteral("Ann"));
+    game->Command2_Click();
+    const QByteArray written = filebytes("Ann.sco");
+    QCOMPARE(written, QByteArray("\"Ann\",0,0,0,\"X\",\"O\"\r\n"));
+
+    filldisk();
+    game->wins = 3;
+    game->close();
+    QCOMPARE(lasttext(), QStringLiteral("The record of Ann could not be written."));
+    QCOMPARE(filebytes("Ann.sco"), written);
+}
+
+void FullDiskTest::battledisk() {
+    fixture->dialogs.inputs << disk;
+    form->createdisk_Click();
+    QCOMPARE(lasttext(), QStringLiteral("KVR Battle Disk Created!"));
+    const QByteArray created = filebytes("battle.dat");
+
+    filldisk();
+    form->money = 900;
+    fixture->dialogs.inputs << disk;
+    form->createdisk_Click();
+    QCOMPARE(lasttext(), QStringLiteral("Diskette not found!"));
+    QCOMPARE(filebytes("battle.dat"), created);
+}
+
+QTEST_MAIN(FullDiskTest)
+#include "fulldisk_test.moc"
