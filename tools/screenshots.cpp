@@ -3,6 +3,7 @@
 #include "battledisk/frmdisk.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
+#include "career/frmstart.h"
 #include "common/clock.h"
 #include "common/program.h"
 #include "common/programfolder.h"
@@ -189,6 +190,8 @@ int main(int argc, char* argv[]) {
         menu->adjustSize();
         save(menu, QStringLiteral("Form1-menu-") + menu->objectName());
     }
+    frmstart start;
+    save(&start, QStringLiteral("frmstart"));
     hallwindow();
     savecompetitionwindows(form);
     shootpractice(form);

@@ -3,8 +3,18 @@
 #include "common/number.h"
 #include "common/textfile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 QString diskpath(const QString& answer) {
-    return answer + QStringLiteral("battle.dat");
+    const QString file = QStringLiteral("battle.dat");
+    QString folder = answer;
+    if (folder == QLatin1String("~") || folder.startsWith(QLatin1String("~/")))
+        folder.replace(0, 1, QDir::homePath());
+    // "/media/usb" or "~/disk" is a folder the two players share: the disk lies inside it.
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder.endsWith(QLatin1Char('/')) ? folder + file : folder + QLatin1Char('/') + file;
+    return answer + file;
 }
 
 QString diskname(const QString& playername) {

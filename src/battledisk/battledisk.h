@@ -14,8 +14,9 @@ struct BattleDisk {
     bool operator==(const BattleDisk&) const = default;
 };
 
-// The answer of the drive prompt and the file name joined as they are: "a:\" or "/media/usb/"
-// name a folder, and an empty answer (Cancel) the current one.
+// Where the drive prompt's answer puts the disk: inside the folder it names, after a leading "~"
+// is taken for the home folder; otherwise the answer and the file name joined as they are, so
+// an empty answer (Cancel) means the current folder.
 QString diskpath(const QString& answer);
 
 // A name as it comes back from a disk: a double quote kept as a single quote, characters the

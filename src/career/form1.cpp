@@ -1,11 +1,16 @@
 #include "career/form1.h"
 
+#include "career/frmstart.h"
+#include "common/controls.h"
 #include "common/dialogs.h"
+#include "common/filename.h"
 #include "common/layout.h"
 #include "common/logbox.h"
 #include "common/number.h"
 #include "common/program.h"
 #include "common/programfolder.h"
+#include "common/sidewindow.h"
+#include "common/textfile.h"
 #include "common/twips.h"
 #include "common/watchlabel.h"
 
@@ -53,6 +58,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     buildcontrols();
     buildmenus();
     setFixedSize(sizeHint());
+    enterpressesbuttons();
 }
 
 Form1::~Form1() {
@@ -197,8 +203,6 @@ void Form1::buildmenus() {
             ++filecommandsrunning;
             (this->*handler)();
             --filecommandsrunning;
-            if (!isVisible())
-                offerstartmenu();
         });
     };
     filecommand(newer, &Form1::newer_Click);
@@ -215,28 +219,24 @@ void Form1::buildmenus() {
     connect(ll, &QAction::triggered, this, &Form1::ll_Click);
     connect(Ti, &QAction::triggered, this, &Form1::Ti_Click);
     connect(command5, &QAction::triggered, this, &Form1::command5_Click);
-    connect(asd, &QMenu::aboutToHide, this, &Form1::startmenuclosed);
 }
 
 void Form1::Form_Load() {
     apppath = ::apppath();
     saver->setEnabled(false);
-    offerstartmenu();
-}
-
-void Form1::offerstartmenu() {
-    // An open Load dialog is the player's way in; the menu comes back if it goes unused.
-    if (isVisible() || programended() || loadwindowopen())
-        return;
+    // Offered once: a pop-up that came back whenever it was dismissed would keep the pointer
+    // and keyboard from every other program. Dismissed, it gives way to the start window.
+    connect(asd, &QMenu::aboutToHide, this, &Form1::offerstartwindow, Qt::SingleShotConnection);
     asd->popup(QCursor::pos());
 }
 
-// A hidden program with no menu on screen would run on invisibly, so until the window shows,
-// a File menu dismissed without a choice is offered again; Exit is always on it.
-void Form1::startmenuclosed() {
+// A hidden program with nothing on screen would run on unseen, so until the main window shows
+// the start window stands in. Deferred: a choice made in the pop-up runs only after it hides.
+void Form1::offerstartwindow() {
     QTimer::singleShot(0, this, [this] {
-        if (filecommandsrunning == 0 && !asd->isVisible())
-            offerstartmenu();
+        if (isVisible() || programended() || filecommandsrunning > 0 || loadwindowopen())
+            return;
+        showtofront(sidewindow(startwindow, this));
     });
 }
 
@@ -279,6 +279,12 @@ void Form1::resetvalues() {
 }
 
 void Form1::loaded() {
+    // Gone without a close, which would end the program; later, as one of its buttons may be
+    // what got here.
+    if (startwindow) {
+        startwindow->hide();
+        startwindow->deleteLater();
+    }
     show();
     updatestatus();
     saver->setEnabled(true);
@@ -295,9 +301,16 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 void Form1::newer_Click() {
     resetvalues();
+    const QString title = QStringLiteral("Enter Name");
     QString name;
-    while (name.isEmpty())
-        name = inputbox(QStringLiteral("Enter name you want:"), QStringLiteral("Enter Name"));
+    while (name.isEmpty()) {
+        name = inputbox(QStringLiteral("Enter name you want:"), title);
+        // The saved game, the battle disk and the hall of fame would keep such a name as '?'.
+        if (!name.isEmpty() && !fitswindows1252(name)) {
+            msgbox(namelettersmessage(), MsgIcon::Error, title);
+            name.clear();
+        }
+    }
     playername = name;
     rank = 0;
     money = 250;
@@ -321,11 +334,11 @@ void Form1::Command6_Click() {
 }
 
 void Form1::Command7_Click() {
-    sdfasdfasfasf->popup(QCursor::pos());
+    sdfasdfasfasf->popup(popupplace(Command7));
 }
 
 void Form1::Command3_Click() {
-    coun->popup(QCursor::pos());
+    coun->popup(popupplace(Command3));
 }
 
 void Form1::Command2_Click() {

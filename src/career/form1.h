@@ -19,6 +19,7 @@ class frmcars;
 class frmhall;
 class frmgame;
 class frmdisk;
+class frmstart;
 class sav;
 class loa;
 class tictac;
@@ -34,7 +35,7 @@ public:
     // The one main window of the run; other windows reach it through here.
     static Form1* instance();
 
-    // Start-up: hidden window, Save disabled, the File menu offered at the mouse pointer.
+    // Start-up: hidden window, Save disabled, the File menu offered once at the mouse pointer.
     void Form_Load();
 
     // Career state.
@@ -118,6 +119,8 @@ public:
     QPointer<sav> savewindow;
     QPointer<loa> loadwindow;
     QPointer<tictac> tictacwindow;
+    // Stands in for the File pop-up at start-up once that went without a choice.
+    QPointer<frmstart> startwindow;
 
     // Handlers.
     void newer_Click();
@@ -155,12 +158,11 @@ protected:
 private:
     void buildcontrols();
     void buildmenus();
-    void offerstartmenu();
-    void startmenuclosed();
+    void offerstartwindow();
     bool loadwindowopen() const;
 
     // Set while the objective check shows its success, so a tick meanwhile does nothing.
     bool objectivecheckrunning = false;
-    // Set while a File command runs at start-up, so the menu is not offered on top of it.
+    // Set while a File command runs, so the start window is not offered on top of it.
     int filecommandsrunning = 0;
 };

@@ -1,5 +1,6 @@
 #include "career/form1.h"
 
+#include "career/frmstart.h"
 #include "common/controls.h"
 #include "common/sidewindow.h"
 #include "saves/loa.h"
@@ -13,9 +14,11 @@ void Form1::saver_Click() {
 void Form1::loader_Click() {
     resetvalues();
     loa* dialog = sidewindow(loadwindow, this);
-    // At start-up the Load dialog stands in for the File menu; once it goes without a load, the
-    // menu is offered again so the hidden program never runs on with nothing on screen.
-    connect(dialog, &SavesDialog::hidden, this, &Form1::startmenuclosed, Qt::UniqueConnection);
+    // At start-up the Load dialog takes the start window's place, and gives it back when it
+    // goes without a load, so the hidden program never runs on with nothing on screen.
+    if (startwindow)
+        startwindow->hide();
+    connect(dialog, &SavesDialog::hidden, this, &Form1::offerstartwindow, Qt::UniqueConnection);
     showtofront(dialog);
 }
 

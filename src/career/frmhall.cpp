@@ -1,5 +1,6 @@
 #include "career/frmhall.h"
 
+#include "common/controls.h"
 #include "common/layout.h"
 #include "common/program.h"
 #include "common/programfolder.h"
@@ -21,6 +22,7 @@ constexpr qsizetype longestshown = 256;
 frmhall::frmhall(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmhall", QStringLiteral("Vivo Re Zazede"));
     setFixedSize(twips(4680), twips(3015));
+    closeonescape(this);
     List1 = placed(new QListWidget(this), "List1", 0, 0, 4695, 2985);
     List1->setAccessibleName(QStringLiteral("Vivo Re Zazede"));
     // Every row is one line of text, and a long hall is laid out a slice at a time: the window

@@ -3,11 +3,14 @@
 #include "common/layout.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QCursor>
+#include <QDialog>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 
 void setcurrenttext(QListWidget* list, const QString& text) {
@@ -47,6 +50,13 @@ protected:
     }
 };
 
+bool isenterkey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 class EnterKey : public QObject {
 public:
     EnterKey(QAbstractItemView* list, std::function<void()> handler)
@@ -56,10 +66,7 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        if (!isenterkey(event))
             return false;
         handler();
         return true;
@@ -69,7 +76,56 @@ private:
     std::function<void()> handler;
 };
 
+// Sees every key press before the focused control does.
+class EnterPresses : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!isenterkey(event) || static_cast<QKeyEvent*>(event)->isAutoRepeat())
+            return false;
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (!button || !button->hasFocus() || qobject_cast<QDialog*>(button->window()))
+            return false;
+        // A held key presses once, as Space does, so "Next Day" never runs on by itself.
+        button->click();
+        return true;
+    }
+};
+
+class EscapeCloses : public QObject {
+public:
+    explicit EscapeCloses(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    // Reaches the window when the focused control has no use for the key.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        static_cast<QWidget*>(watched)->close();
+        return true;
+    }
+};
+
 } // namespace
+
+void closeonescape(QWidget* window) {
+    new EscapeCloses(window);
+}
+
+void enterpressesbuttons() {
+    static const bool installed = [] {
+        qApp->installEventFilter(new EnterPresses);
+        return true;
+    }();
+    (void)installed;
+}
+
+QPoint popupplace(const QWidget* button) {
+    const QPoint pointer = QCursor::pos();
+    if (button->rect().contains(button->mapFromGlobal(pointer)))
+        return pointer;
+    return button->mapToGlobal(QPoint(0, button->height()));
+}
 
 void onenterkey(QAbstractItemView* list, std::function<void()> handler) {
     new EnterKey(list, std::move(handler));

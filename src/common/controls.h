@@ -5,6 +5,7 @@
 class QAbstractItemView;
 class QLineEdit;
 class QListWidget;
+class QPoint;
 class QString;
 class QWidget;
 
@@ -28,6 +29,17 @@ void emptytypingbox(QLineEdit* box);
 
 // Return or Enter on a list does what its double click does, so the keyboard can do it too.
 void onenterkey(QAbstractItemView* list, std::function<void()> handler);
+
+// Escape closes the window as its close box does.
+void closeonescape(QWidget* window);
+
+// Return or Enter presses the focused push button of any window, as Space does; dialogs already
+// do it for their own buttons. Installed once for the whole program.
+void enterpressesbuttons();
+
+// Where a button's pop-up opens: at the pointer when the pointer is on the button, as after a
+// click; under the button when it was pressed from the keyboard with the pointer elsewhere.
+QPoint popupplace(const QWidget* button);
 
 // Backspace and Delete, the keys that count as corrections.
 bool iscorrectionkey(int key);

@@ -10,9 +10,17 @@
 #include "saves/savedgame.h"
 
 #include <QLineEdit>
+#include <QShowEvent>
 
 sav::sav() : SavesDialog("sav", QStringLiteral("Save Game..."), 4755, QStringLiteral("Save")) {
     connect(txtpath, &QLineEdit::returnPressed, this, &sav::Command1_Click);
+}
+
+// Each opening starts in Filename, so a name typed at once goes there and Enter saves it.
+void sav::showEvent(QShowEvent* event) {
+    SavesDialog::showEvent(event);
+    if (!event->spontaneous())
+        txtpath->setFocus();
 }
 
 void sav::Command1_Click() {

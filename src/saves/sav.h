@@ -9,4 +9,7 @@ class sav : public SavesDialog {
 public:
     sav();
     void Command1_Click() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };

@@ -35,6 +35,12 @@ SavesDialog::SavesDialog(const char* name, const QString& caption, int widthtwip
     connect(File1, &QListWidget::itemSelectionChanged, this, &SavesDialog::File1_Click);
     connect(File1, &QListWidget::itemClicked, this, &SavesDialog::File1_Click);
     connect(File1, &QListWidget::itemDoubleClicked, this, &SavesDialog::File1_DblClick);
+    // Enter on a picked row does what a double click does; with no row picked it does nothing.
+    onenterkey(File1, [this] {
+        if (!currenttext(File1).isEmpty())
+            File1_DblClick();
+    });
+    closeonescape(this);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     refresh();
 }

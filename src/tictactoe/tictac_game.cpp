@@ -90,7 +90,13 @@ void tictac::compmove() {
     if (choice.cell == 0)
         return;
     setcaption(choice.cell, position.compsign);
-    Text9->setText(Text9->text() + QString::number(choice.cell));
+    // The record holds the cells whose caption changed: an emptied sign box changes none.
+    const Board after = board();
+    QString changed;
+    for (std::size_t i = 0; i < after.size(); ++i)
+        if (after[i] != position.board[i])
+            changed += QString::number(i + 1);
+    Text9->setText(Text9->text() + changed);
     checkwin();
 }
 

@@ -1,13 +1,19 @@
 #include "career/form1.h"
+#include "career/frmstart.h"
+#include "common/filename.h"
 #include "common/logbox.h"
+#include "common/program.h"
 #include "common/watchlabel.h"
+#include "saves/loa.h"
 #include "support/fakes.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -37,7 +43,8 @@ private slots:
     void label6showsdaysleft();
     void closeboxandexitendtheprogram();
     void menusareintheirorder();
-    void startmenudismissedisofferedagain();
+    void startwindowstandsinforthemenu();
+    void popupsopenatthebutton();
 
 private:
     GameFixture* fixture = nullptr;
@@ -68,15 +75,22 @@ void Form1Test::startsupHiddenWithSaveDisabled() {
 
 void Form1Test::newgameaskesuntilanameisgiven() {
     fixture->dialogs.inputs << ""
-                            << ""
+                            << "李小龍 Bob"
                             << "  ";
     form->newer_Click();
-    QCOMPARE(fixture->dialogs.shown.size(), 3);
-    for (const ShownBox& box : fixture->dialogs.shown) {
+    QCOMPARE(fixture->dialogs.shown.size(), 4);
+    for (int i : {0, 1, 3}) {
+        const ShownBox& box = fixture->dialogs.shown[i];
         QVERIFY(box.isinput);
         QCOMPARE(box.text, QStringLiteral("Enter name you want:"));
         QCOMPARE(box.title, QStringLiteral("Enter Name"));
     }
+    // A name the files would keep as '?' is refused, and the prompt comes back.
+    const ShownBox& refusal = fixture->dialogs.shown[2];
+    QVERIFY(!refusal.isinput);
+    QCOMPARE(refusal.text, namelettersmessage());
+    QCOMPARE(refusal.title, QStringLiteral("Enter Name"));
+    QCOMPARE(refusal.icon, MsgIcon::Error);
     // A name of blanks is a name.
     QCOMPARE(form->playername, QStringLiteral("  "));
 }
@@ -202,6 +216,15 @@ void Form1Test::label6showsdaysleft() {
 }
 
 void Form1Test::closeboxandexitendtheprogram() {
+    // The start window's close box is Exit too.
+    form->Form_Load();
+    form->asd->hide();
+    QCoreApplication::processEvents();
+    QVERIFY(form->startwindow);
+    form->startwindow->close();
+    QCOMPARE(fixture->endings, 1);
+    resetprogramended();
+    fixture->endings = 0;
     form->loaded();
     QVERIFY(!form->close());
     QCOMPARE(fixture->endings, 1);
@@ -229,19 +252,65 @@ void Form1Test::menusareintheirorder() {
                                     "&Vivovu Dev Ezi Doz", "&Double or Nothing"}));
 }
 
-void Form1Test::startmenudismissedisofferedagain() {
+void Form1Test::startwindowstandsinforthemenu() {
     form->Form_Load();
     QVERIFY(form->asd->isVisible());
     form->asd->hide();
     QCoreApplication::processEvents();
-    QVERIFY(form->asd->isVisible());
-    // Once a game runs, a closed File menu stays closed.
-    form->asd->hide();
-    fixture->dialogs.inputs << "Ace";
-    form->newer->trigger();
-    QCoreApplication::processEvents();
-    QVERIFY(form->isVisible());
+    // Dismissed, the pop-up stays away: a window of the game's own offers the same choices.
     QVERIFY(!form->asd->isVisible());
+    frmstart* start = form->startwindow;
+    QVERIFY(start && start->isVisible() && !form->isVisible());
+    QCOMPARE(start->windowTitle(), QStringLiteral("Keystrider"));
+    QCOMPARE(start->windowType(), Qt::Window);
+    // Centred up to the frame the window manager adds after the placement.
+    QVERIFY((start->frameGeometry().center() -
+             QGuiApplication::primaryScreen()->availableGeometry().center())
+                .manhattanLength() <= 4);
+    QStringList captions;
+    for (QPushButton* b : {start->cmdnew, start->cmdload, start->cmdexit})
+        captions << QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name);
+    QCOMPARE(captions, (QStringList{"New", "Load", "Exit"}));
+
+    // By keyboard: Load opens the Load dialog in the window's place; leaving it unused brings
+    // the window back.
+    start->cmdload->setFocus();
+    QTest::keyClick(start->cmdload, Qt::Key_Return);
+    QVERIFY(form->loadwindow && form->loadwindow->isVisible() && !start->isVisible());
+    form->loadwindow->close();
+    QCoreApplication::processEvents();
+    QVERIFY(start->isVisible() && !form->asd->isVisible());
+
+    // A game started from it closes it for good, without ending the program.
+    fixture->dialogs.inputs << "Ace";
+    start->cmdnew->setFocus();
+    QTest::keyClick(start->cmdnew, Qt::Key_Enter);
+    QVERIFY(form->isVisible() && !start->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QVERIFY(!form->startwindow && !form->asd->isVisible());
+    QCOMPARE(fixture->endings, 0);
+}
+
+// Pressed from the keyboard with the pointer elsewhere, the buttons open their menus at
+// themselves; a click opens them at the pointer.
+void Form1Test::popupsopenatthebutton() {
+    form->loaded();
+    QCursor::setPos(form->mapToGlobal(QPoint(form->width() + 200, 5)));
+    for (auto [button, menu] :
+         {std::pair{form->Command7, form->sdfasdfasfasf}, std::pair{form->Command3, form->coun}}) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->pos(), button->mapToGlobal(QPoint(0, button->height())));
+        menu->hide();
+        const QPoint inside = button->mapToGlobal(QPoint(10, 5));
+        QCursor::setPos(inside);
+        button->click();
+        QCOMPARE(menu->pos(), inside);
+        menu->hide();
+        QCursor::setPos(form->mapToGlobal(QPoint(form->width() + 200, 5)));
+    }
 }
 
 QTEST_MAIN(Form1Test)

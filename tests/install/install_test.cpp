@@ -67,8 +67,12 @@ void InstallTest::initTestCase() {
 }
 
 void InstallTest::installsthefiles() {
-    QStringList expected{"bin/keystrider", "share/applications/" + id + ".desktop",
+    QStringList expected{"games/keystrider",
+                         "share/applications/" + id + ".desktop",
+                         "share/doc/keystrider/changelog.gz",
+                         "share/doc/keystrider/copyright",
                          "share/icons/hicolor/scalable/apps/" + id + ".svg",
+                         "share/man/man6/keystrider.6.gz",
                          "share/metainfo/" + id + ".metainfo.xml"};
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         expected.append(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id));
@@ -77,7 +81,7 @@ void InstallTest::installsthefiles() {
     expected.sort();
     QCOMPARE(filesunder(prefix), expected);
 
-    QVERIFY(QFileInfo(prefix + "/bin/keystrider").isExecutable());
+    QVERIFY(QFileInfo(prefix + "/games/keystrider").isExecutable());
     QVERIFY(contents(prefix + "/share/applications/" + id + ".desktop")
                 .contains("Icon=" + id.toUtf8()));
     // A new version needs its own entry in the release history.
@@ -104,7 +108,7 @@ void InstallTest::answersontheterminal() {
     QFETCH(QString, answer);
     QProcess game;
     game.setProcessEnvironment(environment(scratch.path() + "/terminal"));
-    game.start(prefix + "/bin/keystrider", arguments);
+    game.start(prefix + "/games/keystrider", arguments);
     QVERIFY(game.waitForFinished(30000));
     QCOMPARE(game.exitCode(), exitcode);
     const QString said =
@@ -142,7 +146,7 @@ bool InstallTest::startgame(const QString& executable, const QString& datahome) 
 
 void InstallTest::installedcopyusestheplayersfolder() {
     const QString datahome = scratch.path() + "/data";
-    QVERIFY(startgame(prefix + "/bin/keystrider", datahome));
+    QVERIFY(startgame(prefix + "/games/keystrider", datahome));
     QCOMPARE(filesunder(datahome + "/keystrider"), words);
     for (const QString& name : words)
         QCOMPARE(contents(datahome + "/keystrider/" + name),
@@ -152,7 +156,7 @@ void InstallTest::installedcopyusestheplayersfolder() {
 void InstallTest::portablecopyusesitsownfolder() {
     const QString portable = scratch.path() + "/portable";
     QVERIFY(QDir().mkpath(portable));
-    QVERIFY(QFile::copy(prefix + "/bin/keystrider", portable + "/keystrider"));
+    QVERIFY(QFile::copy(prefix + "/games/keystrider", portable + "/keystrider"));
     for (const QString& name : words)
         QVERIFY(QFile::copy(prefix + "/share/keystrider/" + name, portable + "/" + name));
     const QString datahome = scratch.path() + "/unused";

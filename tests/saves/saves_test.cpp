@@ -1,4 +1,7 @@
 #include "career/form1.h"
+#include "career/frmhall.h"
+#include "career/frmstart.h"
+#include "common/controls.h"
 #include "common/logbox.h"
 #include "common/watchlabel.h"
 #include "saves/loa.h"
@@ -23,6 +26,7 @@ private slots:
     void saverefusalsandfailures();
     void loadatstartup();
     void loadclosedthensavetheclearedcareer();
+    void dialogsbykeyboard();
 
 private:
     QByteArray filebytes(const QString& name) const;
@@ -171,29 +175,33 @@ void SavesTest::loadatstartup() {
     form->Form_Load();
     form->malaysia->setChecked(true);
     form->singapore->setChecked(false);
-    // "&Load" on the start-up menu: the dialog opens and the menu does not come back on top of
-    // it while the main window is still hidden.
-    auto loadfromstartmenu = [this] {
-        const bool menuoffered = form->asd->isVisible();
-        form->asd->hide();
-        form->loader->trigger();
+    // "&Load" on the start-up menu: the dialog opens and nothing else comes up on top of it
+    // while the main window is still hidden.
+    QVERIFY(form->asd->isVisible());
+    form->asd->hide();
+    form->loader->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(form->loadwindow && form->loadwindow->isVisible());
+    QVERIFY(!form->startwindow && !form->asd->isVisible() && !form->isVisible());
+    // Leaving the dialog unused, by its button or its close box, gives way to the start window,
+    // whose Load opens the dialog again.
+    auto loadfromstartwindow = [this] {
         QCoreApplication::processEvents();
-        return menuoffered && form->loadwindow && form->loadwindow->isVisible() &&
-               !form->asd->isVisible() && !form->isVisible();
+        if (!form->startwindow || !form->startwindow->isVisible())
+            return false;
+        form->startwindow->cmdload->click();
+        return form->loadwindow && form->loadwindow->isVisible() &&
+               !form->startwindow->isVisible() && !form->asd->isVisible() && !form->isVisible();
     };
-
-    // Leaving the dialog unused, by its button or its close box, offers the File menu again.
-    QVERIFY(loadfromstartmenu());
     form->loadwindow->Command1->click();
     QCOMPARE(lastbox().text, QStringLiteral("No path name given."));
-    QCoreApplication::processEvents();
-    QVERIFY(loadfromstartmenu());
+    QVERIFY(loadfromstartwindow());
     form->loadwindow->close();
-    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!form->loadwindow);
 
     // A damaged file is refused whole; the dialog stays for another pick.
-    QVERIFY(loadfromstartmenu());
+    QVERIFY(loadfromstartwindow());
     loa* load = form->loadwindow;
     QCOMPARE(listed(load), (QStringList{"bad.kvr", "old.kvr"}));
     pick(load, "bad.kvr");
@@ -214,6 +222,7 @@ void SavesTest::loadatstartup() {
     QCoreApplication::processEvents();
     QVERIFY(form->isVisible());
     QVERIFY(!form->asd->isVisible());
+    QVERIFY(!form->startwindow || !form->startwindow->isVisible());
     QVERIFY(form->saver->isEnabled());
     QCOMPARE(form->nama1->text(), QStringLiteral("Old Timer"));
     QCOMPARE(form->money1->text(), QStringLiteral("1500"));
@@ -240,6 +249,41 @@ void SavesTest::loadclosedthensavetheclearedcareer() {
     form->savewindow->txtpath->setText("empty");
     form->savewindow->Command1->click();
     QCOMPARE(filebytes("empty.kvr"), QByteArray("\"\",0,0,0,\" \",\"0\"\r\n"));
+}
+
+void SavesTest::dialogsbykeyboard() {
+    fixture->dialogs.inputs << "Ace";
+    form->newer_Click();
+    // The Save dialog opens in Filename: typed at once, Enter saves.
+    form->saver->trigger();
+    sav* save = form->savewindow;
+    QCOMPARE(save->focusWidget(), save->txtpath);
+    QTest::keyClicks(save->focusWidget(), "keys");
+    QTest::keyClick(save->focusWidget(), Qt::Key_Return);
+    QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
+    QCOMPARE(filebytes("keys.kvr").left(6), QByteArray("\"Ace\","));
+
+    // In the Load dialog Enter loads the picked row, and does nothing while none is picked.
+    form->loader->trigger();
+    loa* load = form->loadwindow;
+    const int boxes = fixture->dialogs.shown.size();
+    QTest::keyClick(load->File1, Qt::Key_Return);
+    QCOMPARE(fixture->dialogs.shown.size(), boxes);
+    load->File1->setCurrentRow(0);
+    QTest::keyClick(load->File1, Qt::Key_Return);
+    QCOMPARE(lastbox().text, QStringLiteral("File loaded!"));
+    QCOMPARE(form->playername, QStringLiteral("Ace"));
+
+    // Escape closes each window as its close box does.
+    form->hot_Click();
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{form->savewindow, form->loadwindow, form->hallwindow}) {
+        showtofront(window);
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!form->savewindow && !form->loadwindow && !form->hallwindow);
 }
 
 QTEST_MAIN(SavesTest)

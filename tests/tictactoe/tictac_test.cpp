@@ -301,6 +301,13 @@ void TictacTest::compmovefirstandstatusrow() {
     QCOMPARE(game->compsign, QStringLiteral("O"));
     game->Command1_Click();
     QCOMPARE(game->compsign, QStringLiteral("???"));
+
+    // An emptied computer's sign changes no caption, so its record gains no cell.
+    game->Text6->clear();
+    game->Command1_Click();
+    QTest::mouseClick(game->cell(1), Qt::LeftButton);
+    QCOMPARE(game->Text7->text(), QStringLiteral("1"));
+    QCOMPARE(game->Text9->text(), QString());
 }
 
 void TictacTest::strategiesarekeptandused() {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+
+// The way in while the main window is still hidden, once the File pop-up of the start went
+// without a choice: the File menu's three choices as buttons, in a window of its own with a place
+// in the task bar, so the pop-up need not come back and hold the pointer and keyboard. Its close
+// box ends the program as Exit does.
+class frmstart : public QWidget {
+    Q_OBJECT
+public:
+    frmstart();
+
+    QPushButton* cmdnew;
+    QPushButton* cmdload;
+    QPushButton* cmdexit;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
