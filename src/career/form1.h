@@ -22,6 +22,8 @@ class frmdisk;
 class sav;
 class loa;
 class tictac;
+class frmstats;
+struct TypingRecord;
 
 // The main window: owner of the career for the whole run and the hub every activity starts from.
 // Other windows change the career through the status labels and reversevalue.
@@ -57,6 +59,9 @@ public:
     void scoregame();
     void scoregame2();
     void clearcountries();
+    // Keeps an exercise or race that just ended in "stats.dat" and shows it in the statistics
+    // window if that is open.
+    void recordtyping(const TypingRecord& record);
 
     // Controls, named as the rest of the game knows them.
     QGroupBox* Frame1;
@@ -102,6 +107,7 @@ public:
     QMenu* fasdfasfas;
     QAction* cc;
     QAction* hot;
+    QAction* stats;
     QMenu* sdfasdfasfasf;
     QAction* timmac;
     QAction* ll;
@@ -118,6 +124,7 @@ public:
     QPointer<sav> savewindow;
     QPointer<loa> loadwindow;
     QPointer<tictac> tictacwindow;
+    QPointer<frmstats> statswindow;
 
     // Handlers.
     void newer_Click();
@@ -131,6 +138,7 @@ public:
     void fightdisk_Click();
     void cc_Click();
     void hot_Click();
+    void stats_Click();
     void timmac_Click();
     void ll_Click();
     void Ti_Click();
@@ -163,4 +171,6 @@ private:
     bool objectivecheckrunning = false;
     // Set while a File command runs at start-up, so the menu is not offered on top of it.
     int filecommandsrunning = 0;
+    // A folder that refuses "stats.dat" refuses it after every exercise; the player hears once.
+    bool statsunwrittenreported = false;
 };
