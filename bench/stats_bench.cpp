@@ -8,7 +8,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -37,26 +36,14 @@ int main(int argc, char* argv[]) {
     frmstats window;
     window.show();
     QCoreApplication::processEvents();
-    QElapsedTimer clock;
-    qint64 lastturn = 0;
-    qint64 longestgap = 0;
-    // A 1 ms timer notes every turn of the event loop: the longest gap is the longest wait.
-    QTimer turns;
-    turns.setInterval(1);
-    QObject::connect(&turns, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longestgap = std::max(longestgap, now - lastturn);
-        lastturn = now;
-    });
-    turns.start();
-    clock.start();
+    EventGaps gaps;
+    gaps.start();
     window.load();
     while (window.loading())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     window.repaint();
-    const qint64 opened = clock.nsecsElapsed();
-    longestgap = std::max(longestgap, opened - lastturn);
-    turns.stop();
+    const qint64 opened = gaps.elapsed();
+    const qint64 longestgap = gaps.stop();
     std::printf("%d lines (%lld bytes): %lld records shown, charts drawn %.1f ms, longest gap "
                 "between event turns %.1f ms\n",
                 lines, static_cast<long long>(bytes.size()),

@@ -112,14 +112,22 @@ public:
             return {};
         const TypingRecord& r = records[shown[shown.size() - 1 - index.row()]];
         switch (index.column()) {
-        case 0: return r.ended.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-        case 1: return r.career;
-        case 2: return r.activity;
-        case 3: return r.level;
-        case 4: return r.result;
-        case 5: return speedtext(r.speed());
-        case 6: return percent(r.accuracy());
-        case 7: return QString::number(r.counts.corrections);
+        case 0:
+            return r.ended.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+        case 1:
+            return r.career;
+        case 2:
+            return r.activity;
+        case 3:
+            return r.level;
+        case 4:
+            return r.result;
+        case 5:
+            return speedtext(r.speed());
+        case 6:
+            return percent(r.accuracy());
+        case 7:
+            return QString::number(r.counts.corrections);
         }
         return {};
     }
@@ -127,10 +135,10 @@ public:
 private:
     const QList<TypingRecord>& records;
     QList<qsizetype> shown;
-    const QStringList headers{QStringLiteral("Date"),        QStringLiteral("Career"),
-                              QStringLiteral("Activity"),    QStringLiteral("Level"),
-                              QStringLiteral("Result"),      QStringLiteral("Speed (WPM)"),
-                              QStringLiteral("Accuracy"),    QStringLiteral("Mistakes")};
+    const QStringList headers{QStringLiteral("Date"),     QStringLiteral("Career"),
+                              QStringLiteral("Activity"), QStringLiteral("Level"),
+                              QStringLiteral("Result"),   QStringLiteral("Speed (WPM)"),
+                              QStringLiteral("Accuracy"), QStringLiteral("Mistakes")};
 };
 
 frmstats::frmstats(QWidget* parent) : QWidget(parent) {
@@ -152,7 +160,7 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     pages = new QStackedWidget(this);
     pages->setObjectName(QStringLiteral("pages"));
     layout->addWidget(pages, 1);
-    emptylabel = new QLabel(QStringLiteral("No exercise or race recorded yet."), pages);
+    emptylabel = new QLabel(pages);
     emptylabel->setObjectName(QStringLiteral("emptylabel"));
     emptylabel->setAlignment(Qt::AlignCenter);
     pages->addWidget(emptylabel);
@@ -167,10 +175,10 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     accuracyseries->setName(QStringLiteral("Accuracy (%)"));
     progress->addSeries(speedseries);
     progress->addSeries(accuracyseries);
-    auto* along = new QValueAxis(progress);
+    along = new QValueAxis(progress);
     along->setTitleText(QStringLiteral("Exercise or race, oldest first"));
     along->setLabelFormat(QStringLiteral("%d"));
-    auto* wpm = new QValueAxis(progress);
+    wpm = new QValueAxis(progress);
     wpm->setTitleText(QStringLiteral("Speed (WPM)"));
     auto* accuracy = new QValueAxis(progress);
     accuracy->setTitleText(QStringLiteral("Accuracy (%)"));
@@ -182,8 +190,8 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     speedseries->attachAxis(wpm);
     accuracyseries->attachAxis(along);
     accuracyseries->attachAxis(accuracy);
-    progresschart = chartview(tabs, "progresschart",
-                              QStringLiteral("Speed and accuracy over time"), progress);
+    progresschart =
+        chartview(tabs, "progresschart", QStringLiteral("Speed and accuracy over time"), progress);
     tabs->addTab(progresschart, QStringLiteral("&Progress"));
 
     auto* keyspage = new QWidget(tabs);
@@ -195,8 +203,8 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     keys->legend()->hide();
     keyslayout->addWidget(keyschart, 2);
     keystable = table(keyspage, "keystable", QStringLiteral("Keys missed most"),
-                      {QStringLiteral("Key"), QStringLiteral("Missed"),
-                       QStringLiteral("Expected"), QStringLiteral("Miss rate")});
+                      {QStringLiteral("Key"), QStringLiteral("Missed"), QStringLiteral("Expected"),
+                       QStringLiteral("Miss rate")});
     keyslayout->addWidget(keystable, 1);
     tabs->addTab(keyspage, QStringLiteral("&Keys"));
 
@@ -229,7 +237,9 @@ void frmstats::load() {
     // A missing file is a player who has not typed yet.
     readwholefile(apppath() + statsfilename, bytes);
     reader = std::make_unique<StatsReader>(std::move(bytes));
-    summarylabel->setText(QStringLiteral("Reading the records…"));
+    pages->setCurrentWidget(emptylabel);
+    emptylabel->setText(QStringLiteral("Reading the records…"));
+    summarylabel->clear();
     QTimer::singleShot(0, this, &frmstats::readslice);
 }
 
@@ -276,6 +286,7 @@ void frmstats::refresh() {
         career = main ? main->nama1->text() : QString();
     }
     shown = summarise(all, career);
+    emptylabel->setText(QStringLiteral("No exercise or race recorded yet."));
     pages->setCurrentWidget(shown.shown.isEmpty() ? static_cast<QWidget*>(emptylabel) : tabs);
     QString text;
     if (!shown.shown.isEmpty())
@@ -317,9 +328,8 @@ void frmstats::drawprogress() {
     }
     speedseries->replace(speeds);
     accuracyseries->replace(accuracies);
-    const QList<QAbstractAxis*> axes = progresschart->chart()->axes();
-    axes[0]->setRange(groups > 0 ? speeds.first().x() : 0, std::max<double>(1, n));
-    axes[1]->setRange(0, std::ceil(topspeed / 10) * 10);
+    along->setRange(groups > 0 ? speeds.first().x() : 0, std::max<double>(1, n));
+    wpm->setRange(0, std::ceil(topspeed / 10) * 10);
 }
 
 void frmstats::drawkeys() {
@@ -356,6 +366,5 @@ void frmstats::drawkeys() {
 void frmstats::fillentries() {
     entriestable->setRowCount(static_cast<int>(shown.entries.size()));
     for (int i = 0; i < shown.entries.size(); ++i)
-        setrow(entriestable, i,
-               {shown.entries[i].entry, QString::number(shown.entries[i].times)});
+        setrow(entriestable, i, {shown.entries[i].entry, QString::number(shown.entries[i].times)});
 }

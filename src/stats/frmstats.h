@@ -17,6 +17,7 @@ class RecordsModel;
 class QChartView;
 class QLineSeries;
 class QBarSeries;
+class QValueAxis;
 
 // The typing statistics: a summary, the progress over time, the keys and entries missed most
 // and every record. The file is read in slices, so the window answers while a long one loads.
@@ -65,4 +66,6 @@ private:
     QLineSeries* speedseries;
     QLineSeries* accuracyseries;
     QBarSeries* keyseries;
+    QValueAxis* along;
+    QValueAxis* wpm;
 };

@@ -47,7 +47,7 @@ public:
 private:
     void bump(QHash<QChar, std::int64_t>& table, QChar key);
     KeystrokeCounts counted;
-    QString previous;  // the box's text at the last change
+    QString previous;   // the box's text at the last change
     qsizetype good = 0; // length of the typed text's longest common start with the target
     QString wrongentry; // the target of the entry in hand, once it took a wrong keystroke
 };

@@ -88,19 +88,18 @@ bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
     QString field;
     while (reader.next(field))
         fields.append(field);
-    if (reader.unclosedquote() || fields.size() < 2 || fields.size() % 2 != 0 ||
-        fields[0] != tag)
+    if (reader.unclosedquote() || fields.size() < 2 || fields.size() % 2 != 0 || fields[0] != tag)
         return false;
     std::int64_t lineversion = 0;
     if (filenumber(fields[1], 1, std::numeric_limits<std::int64_t>::max(), lineversion) !=
         FileNumber::Whole)
         return false;
     KeystrokeCounts& c = r.counts;
-    std::int64_t* numbers[] = {&r.milliseconds, &c.entries,  &c.charsmatched,
-                               &c.charstyped,   &c.wrong,    &c.corrections};
-    const QString numbernames[] = {QStringLiteral("ms"),    QStringLiteral("entries"),
+    std::int64_t* numbers[] = {&r.milliseconds, &c.entries, &c.charsmatched,
+                               &c.charstyped,   &c.wrong,   &c.corrections};
+    const QString numbernames[] = {QStringLiteral("ms"),      QStringLiteral("entries"),
                                    QStringLiteral("matched"), QStringLiteral("typed"),
-                                   QStringLiteral("wrong"), QStringLiteral("corrections")};
+                                   QStringLiteral("wrong"),   QStringLiteral("corrections")};
     // Bits of the names a line can't do without: ended, activity, result and the six counts.
     unsigned seen = 0;
     for (qsizetype i = 2; i < fields.size(); i += 2) {

@@ -13,7 +13,7 @@ struct TypingRecord {
     QString career;
     QString activity; // "Practice" or "Race"
     QString level;
-    QString result; // "Completed", "Restarted", "Won" or "Lost"
+    QString result;                // "Completed", "Restarted", "Won" or "Lost"
     std::int64_t milliseconds = 0; // typing time, pauses left out
     KeystrokeCounts counts;
 

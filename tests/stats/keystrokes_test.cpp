@@ -67,32 +67,47 @@ void KeystrokesTest::counts_data() {
         << (QStringList{"@apple", "x", ""} + typing("apple") + QStringList{"@apple"} +
             typing("apple"))
         << qint64(6000) << qint64(11) << qint64(1) << qint64(10) << qint64(2) << "a:1"
-        << "a:3 e:2 l:2 p:4" << "apple" << 91 << 20.0;
+        << "a:3 e:2 l:2 p:4"
+        << "apple" << 91 << 20.0;
     // Keys typed after the text already went wrong are not new mistakes.
     QTest::newRow("wrong run counts once")
         << QStringList{"@cat", "c", "cx", "cxy", "cx", "c", "ca", "cat"} << qint64(60000)
-        << qint64(5) << qint64(1) << qint64(3) << qint64(1) << "a:1" << "a:2 c:1 t:1" << "cat"
-        << 80 << 0.6;
+        << qint64(5) << qint64(1) << qint64(3) << qint64(1) << "a:1"
+        << "a:2 c:1 t:1"
+        << "cat" << 80 << 0.6;
     QTest::newRow("missing letter put in by moving the caret")
         << QStringList{"@cat", "c", "ct", "cat"} << qint64(1000) << qint64(3) << qint64(1)
-        << qint64(3) << qint64(1) << "a:1" << "a:1 c:1" << "cat" << 67 << 36.0;
+        << qint64(3) << qint64(1) << "a:1"
+        << "a:1 c:1"
+        << "cat" << 67 << 36.0;
     QTest::newRow("wrong key inserted before the caret's end")
         << QStringList{"@cat", "c", "ca", "cxa"} << qint64(1000) << qint64(3) << qint64(1)
-        << qint64(0) << qint64(0) << "a:1" << "a:2 c:1" << "cat" << 67 << 0.0;
+        << qint64(0) << qint64(0) << "a:1"
+        << "a:2 c:1"
+        << "cat" << 67 << 0.0;
     QTest::newRow("paste of a right start")
         << QStringList{"@house", "hou", "house"} << qint64(12000) << qint64(5) << qint64(0)
-        << qint64(5) << qint64(1) << "" << "h:1 s:1" << "" << 100 << 5.0;
+        << qint64(5) << qint64(1) << ""
+        << "h:1 s:1"
+        << "" << 100 << 5.0;
     QTest::newRow("empty target of a missing word file")
         << QStringList{"@", "a", ""} << qint64(0) << qint64(1) << qint64(1) << qint64(0)
-        << qint64(0) << "" << "" << "" << 0 << 0.0;
+        << qint64(0) << ""
+        << ""
+        << "" << 0 << 0.0;
     QTest::newRow("nothing typed") << QStringList{"@apple"} << qint64(0) << qint64(0) << qint64(0)
-                                   << qint64(0) << qint64(0) << "" << "" << "" << 100 << 0.0;
+                                   << qint64(0) << qint64(0) << ""
+                                   << ""
+                                   << "" << 100 << 0.0;
     QTest::newRow("entry still in hand at the end")
         << QStringList{"@pear", "q"} << qint64(500) << qint64(1) << qint64(1) << qint64(0)
-        << qint64(0) << "p:1" << "p:1" << "pear" << 0 << 0.0;
-    QTest::newRow("case differs")
-        << QStringList{"@Tea", "t", "", "T", "Te", "Tea"} << qint64(30000) << qint64(4)
-        << qint64(1) << qint64(3) << qint64(1) << "T:1" << "T:2 a:1 e:1" << "Tea" << 75 << 1.2;
+        << qint64(0) << "p:1"
+        << "p:1"
+        << "pear" << 0 << 0.0;
+    QTest::newRow("case differs") << QStringList{"@Tea", "t", "", "T", "Te", "Tea"} << qint64(30000)
+                                  << qint64(4) << qint64(1) << qint64(3) << qint64(1) << "T:1"
+                                  << "T:2 a:1 e:1"
+                                  << "Tea" << 75 << 1.2;
 }
 
 void KeystrokesTest::counts() {

@@ -58,27 +58,27 @@ void StatsFileTest::reads_data() {
     QTest::newRow("later version with a new name")
         << with("\"keystrider-stats\",1,", "\"keystrider-stats\",2,\"pace\",\"steady\",") << 1
         << qint64(0) << "Ace";
-    QTest::newRow("LF only, blank lines between") << good.chopped(2) + "\n\r\n\n" + good << 2
-                                                  << qint64(0) << "Ace";
-    QTest::newRow("torn last line") << good + good.left(good.size() / 2) << 1 << qint64(1)
-                                    << "Ace";
-    QTest::newRow("hall of fame line") << QByteArray("\"Ace scored 4500 points!\"\r\n") << 0
-                                       << qint64(1) << "";
-    QTest::newRow("count not a number") << with("\"typed\",90", "\"typed\",9x0") << 0 << qint64(1)
-                                        << "";
+    QTest::newRow("LF only, blank lines between")
+        << good.chopped(2) + "\n\r\n\n" + good << 2 << qint64(0) << "Ace";
+    QTest::newRow("torn last line") << good + good.left(good.size() / 2) << 1 << qint64(1) << "Ace";
+    QTest::newRow("hall of fame line")
+        << QByteArray("\"Ace scored 4500 points!\"\r\n") << 0 << qint64(1) << "";
+    QTest::newRow("count not a number")
+        << with("\"typed\",90", "\"typed\",9x0") << 0 << qint64(1) << "";
     QTest::newRow("negative count") << with("\"wrong\",4", "\"wrong\",-4") << 0 << qint64(1) << "";
-    QTest::newRow("more wrong than typed") << with("\"wrong\",4", "\"wrong\",91") << 0 << qint64(1)
-                                           << "";
+    QTest::newRow("more wrong than typed")
+        << with("\"wrong\",4", "\"wrong\",91") << 0 << qint64(1) << "";
     QTest::newRow("count past 64 bits")
         << with("\"ms\",42000", "\"ms\",9223372036854775808") << 0 << qint64(1) << "";
     QTest::newRow("no such date") << with("2026-12-08", "2026-13-08") << 0 << qint64(1) << "";
-    QTest::newRow("required name missing") << with("\"result\",\"Restarted\",", "") << 0
-                                           << qint64(1) << "";
+    QTest::newRow("required name missing")
+        << with("\"result\",\"Restarted\",", "") << 0 << qint64(1) << "";
     QTest::newRow("name without value") << with("\r\n", ",\"extra\"\r\n") << 0 << qint64(1) << "";
     QTest::newRow("character code 0") << with("\"32:5", "\"0:5") << 0 << qint64(1) << "";
     QTest::newRow("unclosed quote") << with("\"Ace\"", "\"Ace") << 0 << qint64(1) << "";
     QTest::newRow("two damaged among good ones")
-        << good + "garbage\r\n" + good + "\"keystrider-stats\",x\r\n" << 2 << qint64(2) << "Ace";
+        << good + "garbage\r\n" + good + "\"keystrider-stats\",x\r\n"
+        << 2 << qint64(2) << "Ace";
     QTest::newRow("empty file") << QByteArray() << 0 << qint64(0) << "";
 }
 
