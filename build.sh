@@ -15,7 +15,8 @@ run | test | sanitize | fuzz | screenshots | package | build) ;;
     ;;
 esac
 
-packages="g++ make cmake ninja-build qt6-base-dev fonts-liberation desktop-file-utils appstream"
+# libqt6opengl6-dev: Debian 12's qt6-charts-dev needs its CMake files but does not pull it in.
+packages="g++ make cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev fonts-liberation desktop-file-utils appstream"
 config=""
 case "$what" in
 sanitize)

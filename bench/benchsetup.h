@@ -3,7 +3,11 @@
 #include "common/programfolder.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
 
 // What every benchmark starts with: the game's windows without a display (unless one is asked
 // for) and a temporary program folder, so nothing is written beside the build.
@@ -22,4 +26,38 @@ private:
             qputenv("QT_QPA_PLATFORM", "offscreen");
         return argc;
     }
+};
+
+// A 1 ms timer notes every turn of the event loop, so the longest gap between turns shows how
+// long a window kept events waiting.
+class EventGaps {
+public:
+    EventGaps() {
+        turns.setInterval(1);
+        QObject::connect(&turns, &QTimer::timeout, [this] { note(); });
+    }
+    void start() {
+        lastturn = 0;
+        longest = 0;
+        clock.start();
+        turns.start();
+    }
+    qint64 elapsed() const { return clock.nsecsElapsed(); }
+    // Stops watching; the time since the last turn counts as a gap too. In nanoseconds.
+    qint64 stop() {
+        note();
+        turns.stop();
+        return longest;
+    }
+
+private:
+    void note() {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - lastturn);
+        lastturn = now;
+    }
+    QTimer turns;
+    QElapsedTimer clock;
+    qint64 lastturn = 0;
+    qint64 longest = 0;
 };

@@ -33,8 +33,7 @@ double milliseconds(qint64 nanoseconds) {
     return static_cast<double>(nanoseconds) / 1e6;
 }
 
-// Loads the file into a fresh window and paints it; a 1 ms timer notes every turn of the
-// event loop, so the longest gap between turns shows how long the window stood still.
+// Loads the file into a fresh window and paints it, watching how long events had to wait.
 void measure(const QString& folder, const char* what, const QByteArray& bytes) {
     QFile file(folder + QStringLiteral("hall.dat"));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -44,22 +43,11 @@ void measure(const QString& folder, const char* what, const QByteArray& bytes) {
     frmhall hall;
     hall.show();
     QCoreApplication::processEvents();
-    QElapsedTimer clock;
-    qint64 lastturn = 0;
-    qint64 longestgap = 0;
-    QTimer turns;
-    turns.setInterval(1);
-    QObject::connect(&turns, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longestgap = std::max(longestgap, now - lastturn);
-        lastturn = now;
-    });
-    turns.start();
-    clock.start();
+    EventGaps gaps;
+    gaps.start();
     hall.load();
-    const qint64 listed = clock.nsecsElapsed();
-    longestgap = std::max(longestgap, listed - lastturn);
-    turns.stop();
+    const qint64 listed = gaps.elapsed();
+    const qint64 longestgap = gaps.stop();
     // A long list is laid out a slice per turn of the event loop; it is painted whole once the
     // scroll range has stopped growing.
     QScrollBar* bar = hall.List1->verticalScrollBar();
@@ -68,7 +56,7 @@ void measure(const QString& folder, const char* what, const QByteArray& bytes) {
         steady = bar->maximum() == last ? steady + 1 : 0;
     }
     hall.repaint();
-    const qint64 painted = clock.nsecsElapsed();
+    const qint64 painted = gaps.elapsed();
     std::printf("%s (%lld bytes, %d rows): listed %.1f ms, painted %.1f ms, longest gap "
                 "between event turns %.1f ms\n",
                 what, static_cast<long long>(bytes.size()), hall.List1->count(),

@@ -23,6 +23,8 @@ class frmstart;
 class sav;
 class loa;
 class tictac;
+class frmstats;
+struct TypingRecord;
 
 // The main window: owner of the career for the whole run and the hub every activity starts from.
 // Other windows change the career through the status labels and reversevalue.
@@ -58,6 +60,9 @@ public:
     void scoregame();
     void scoregame2();
     void clearcountries();
+    // Keeps an exercise or race that just ended in "stats.dat" and shows it in the statistics
+    // window if that is open.
+    void recordtyping(const TypingRecord& record);
 
     // Controls, named as the rest of the game knows them.
     QGroupBox* Frame1;
@@ -103,6 +108,7 @@ public:
     QMenu* fasdfasfas;
     QAction* cc;
     QAction* hot;
+    QAction* stats;
     QMenu* sdfasdfasfasf;
     QAction* timmac;
     QAction* ll;
@@ -121,6 +127,7 @@ public:
     QPointer<tictac> tictacwindow;
     // Stands in for the File pop-up at start-up once that went without a choice.
     QPointer<frmstart> startwindow;
+    QPointer<frmstats> statswindow;
 
     // Handlers.
     void newer_Click();
@@ -134,6 +141,7 @@ public:
     void fightdisk_Click();
     void cc_Click();
     void hot_Click();
+    void stats_Click();
     void timmac_Click();
     void ll_Click();
     void Ti_Click();
@@ -165,4 +173,6 @@ private:
     bool objectivecheckrunning = false;
     // Set while a File command runs, so the start window is not offered on top of it.
     int filecommandsrunning = 0;
+    // A folder that refuses "stats.dat" refuses it after every exercise; the player hears once.
+    bool statsunwrittenreported = false;
 };

@@ -9,6 +9,7 @@
 #include "common/number.h"
 #include "common/programfolder.h"
 #include "common/watchlabel.h"
+#include "stats/statsfile.h"
 #include "typing/wordlist.h"
 
 #include <QCheckBox>
@@ -99,6 +100,7 @@ void frmcars::buildcontrols() {
         if (!iscorrectionkey(key))
             return;
         positions.playerleft = beforecorrection;
+        counter.correctionretracted();
         drawcars();
     });
 
@@ -169,6 +171,8 @@ void frmcars::Command2_Click() {
     Frame1->setEnabled(false);
     List1.clear();
     loadwords(List1, apppath + QStringLiteral("avg.txt"));
+    counter.restart();
+    typingtime.start();
     nextword();
     Timer1->start();
     Text1->setFocus();
@@ -189,6 +193,7 @@ void frmcars::Text1_Change() {
     if (Command2->isEnabled())
         return;
     const QString typed = Text1->text();
+    counter.changed(Label3->text(), typed);
     if (typed.isEmpty() || typed != Label3->text())
         return;
     nextword();
@@ -200,6 +205,7 @@ void frmcars::Text1_KeyUp(int key) {
     if (!iscorrectionkey(key))
         return;
     beforecorrection = positions.playerleft;
+    counter.correctionkey();
     // Every release costs, whether or not there was anything to delete.
     positions.correction(level());
     drawcars();
@@ -212,20 +218,45 @@ void frmcars::Timer1_Timer() {
         return;
     // Stopped before the message shows, so the race ends exactly once.
     Timer1->stop();
+    typingtime.pause();
     if (outcome == RaceOutcome::OpponentWon)
         racelost();
     else
         racewon();
 }
 
+TypingRecord frmcars::racerecord(const QString& result) {
+    TypingRecord record;
+    record.ended = QDateTime::currentDateTime();
+    if (const Form1* main = Form1::instance())
+        record.career = main->nama1->text();
+    record.activity = QStringLiteral("Race");
+    record.level = optionfor(level())->text();
+    record.result = result;
+    record.milliseconds = typingtime.milliseconds();
+    record.counts = counter.finish();
+    return record;
+}
+
+namespace {
+void keep(const TypingRecord& record) {
+    if (Form1* main = Form1::instance())
+        main->recordtyping(record);
+}
+} // namespace
+
 void frmcars::racelost() {
+    const TypingRecord record = racerecord(QStringLiteral("Lost"));
     msgbox(QStringLiteral("You lost!!!"), MsgIcon::Exclamation, QStringLiteral("Too bad!"));
+    keep(record);
     resetrace();
 }
 
 void frmcars::racewon() {
+    const TypingRecord record = racerecord(QStringLiteral("Won"));
     msgbox(QStringLiteral("You won! Price money is for you!"), MsgIcon::Exclamation,
            QStringLiteral("So good!"));
+    keep(record);
     if (Form1* main = Form1::instance()) {
         // Clamped: a fortune near the top of 32 bits must not wrap round to a debt.
         main->train1->setText(QString::number(addclamped(textint32(main->train1->text()), 10)));

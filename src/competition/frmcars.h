@@ -1,6 +1,8 @@
 #pragma once
 
 #include "competition/carrace.h"
+#include "stats/statsfile.h"
+#include "stats/typingtime.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -29,6 +31,8 @@ public:
     const CarRace& race() const { return positions; }
     const QStringList& words() const { return List1; }
     qint32 currentprize() const { return prize; }
+    // The running race's keystrokes, for the typing statistics.
+    const KeystrokeCounter& keystrokes() const { return counter; }
 
     // Handlers.
     void Command2_Click();
@@ -71,6 +75,8 @@ private:
     QRadioButton* optionfor(RaceLevel level) const;
     // Cars sit at the nearest whole pixel to their exact place.
     void drawcars();
+    // The race that just ended, for the typing statistics.
+    TypingRecord racerecord(const QString& result);
 
     qint32 prize = 0;
     QString apppath;
@@ -79,4 +85,6 @@ private:
     CarRace positions;
     // Where the player's car stood before the last correction, should that prove a key repeat.
     int beforecorrection = track::startleft;
+    KeystrokeCounter counter;
+    TypingTime typingtime;
 };

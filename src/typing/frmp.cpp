@@ -10,6 +10,7 @@
 #include "common/random.h"
 #include "common/twips.h"
 #include "common/watchlabel.h"
+#include "stats/statsfile.h"
 #include "typing/levels.h"
 #include "typing/practice.h"
 #include "typing/wordlist.h"
@@ -115,6 +116,8 @@ void frmp::Command1_Click() {
     mistakes = 0;
     level->setEnabled(false);
     Command1->setText(restartcaption);
+    counter.restart();
+    typingtime.start();
     startlevel(selectedlevel());
 }
 
@@ -139,6 +142,7 @@ void frmp::nextword() {
 }
 
 void frmp::txttype_Change() {
+    counter.changed(lbltype->text(), txttype->text());
     if (wordmatches(txttype->text(), lbltype->text()))
         worddone();
 }
@@ -166,10 +170,13 @@ void frmp::Timer1_Timer() {
 
 void frmp::pauser_Click() {
     const bool pausing = pauser->text() == pausecaption;
-    if (pausing)
+    if (pausing) {
         Timer1->stop();
-    else
+        typingtime.pause();
+    } else {
         Timer1->start();
+        typingtime.resume();
+    }
     txttype->setEnabled(!pausing);
     pauser->setText(pausing ? resumecaption : pausecaption);
     if (!pausing)
@@ -180,12 +187,24 @@ void frmp::endexercise() {
     pauser->setEnabled(false);
     Command1->setEnabled(true);
     const PracticeLevel& played = practicelevels()[selectedlevel()];
+    TypingRecord record;
+    record.ended = QDateTime::currentDateTime();
+    record.activity = QStringLiteral("Practice");
+    record.level = played.name;
+    record.result = leftcount > 0 ? QStringLiteral("Restarted") : QStringLiteral("Completed");
+    record.milliseconds = typingtime.milliseconds();
+    record.counts = counter.finish();
+    // The correction keys the result message reports, so the two never disagree.
+    record.counts.corrections = mistakes;
+    if (const Form1* main = Form1::instance())
+        record.career = main->nama1->text();
     QPointer<frmp> alive(this);
     msgbox(resultmessage(seconds, typedcount, played.name, mistakes), MsgIcon::Exclamation,
            QStringLiteral("Result"));
     if (Form1* main = Form1::instance()) {
         main->train1->setText(creditedtraining(main->train1->text(), played.points));
         main->reversevalue();
+        main->recordtyping(record);
     }
     // Other windows keep running while the box is open; this one may be gone by now, but the
     // exercise was reported, so its points still count.

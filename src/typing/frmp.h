@@ -1,5 +1,8 @@
 #pragma once
 
+#include "stats/keystrokes.h"
+#include "stats/typingtime.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -60,6 +63,8 @@ public:
 
     // 0 for Option1 up to 4 for Option5.
     int selectedlevel() const;
+    // The running exercise's keystrokes, for the typing statistics.
+    const KeystrokeCounter& keystrokes() const { return counter; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,4 +73,6 @@ private:
     void buildcontrols();
     void resetwindow();
     void showcounts();
+    KeystrokeCounter counter;
+    TypingTime typingtime;
 };

@@ -1,0 +1,69 @@
+// The typing statistics at scale: opens the window on a generated "stats.dat" of 100 000 lines,
+// printing how long it takes until its charts are drawn and the longest time the window went
+// without answering events meanwhile, then the time to append one record.
+#include "benchsetup.h"
+#include "common/textfile.h"
+#include "stats/frmstats.h"
+#include "stats/samplerecords.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int lines = 100000;
+
+double milliseconds(qint64 nanoseconds) {
+    return static_cast<double>(nanoseconds) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    BenchSetup bench(argc, argv);
+    const QString path = bench.filepath(statsfilename);
+    QByteArray bytes;
+    for (int i = 0; i < lines; ++i)
+        bytes += statsline(samplerecord(i));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return 1;
+    file.close();
+
+    frmstats window;
+    window.show();
+    QCoreApplication::processEvents();
+    EventGaps gaps;
+    gaps.start();
+    window.load();
+    while (window.loading())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    window.repaint();
+    const qint64 opened = gaps.elapsed();
+    const qint64 longestgap = gaps.stop();
+    std::printf("%d lines (%lld bytes): %lld records shown, charts drawn %.1f ms, longest gap "
+                "between event turns %.1f ms\n",
+                lines, static_cast<long long>(bytes.size()),
+                static_cast<long long>(window.records().size()), milliseconds(opened),
+                milliseconds(longestgap));
+
+    // Appending to the file of 100 000 lines, one record at a time.
+    constexpr int appends = 1000;
+    qint64 slowest = 0;
+    QElapsedTimer total;
+    total.start();
+    for (int i = 0; i < appends; ++i) {
+        const QByteArray line = statsline(samplerecord(i));
+        QElapsedTimer one;
+        one.start();
+        if (!appendtofile(path, line))
+            return 1;
+        slowest = std::max(slowest, one.nsecsElapsed());
+    }
+    std::printf("appending one record: %.3f ms on average, %.3f ms at most (%d appends)\n",
+                milliseconds(total.nsecsElapsed()) / appends, milliseconds(slowest), appends);
+    return 0;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "stats/statsfile.h"
+#include "stats/statssummary.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QStackedWidget;
+class QTableView;
+class QTableWidget;
+class QTabWidget;
+class RecordsModel;
+class QChartView;
+class QLineSeries;
+class QBarSeries;
+class QValueAxis;
+
+// The typing statistics: a summary, the progress over time, the keys and entries missed most
+// and every record. The file is read in slices, so the window answers while a long one loads.
+class frmstats : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmstats(QWidget* parent = nullptr);
+    ~frmstats() override;
+
+    // Reads "stats.dat" afresh; returns at once, the slices follow as events.
+    void load();
+    // Reads what is left of the file now, without waiting for the slices.
+    void finishloading();
+    bool loading() const { return reader != nullptr; }
+    // An exercise or race that just ended, already in the file.
+    void addrecord(const TypingRecord& record);
+
+    const QList<TypingRecord>& records() const { return all; }
+    const StatsSummary& summary() const { return shown; }
+
+    QLabel* summarylabel;
+    QCheckBox* onlycurrent;
+    QStackedWidget* pages;
+    QLabel* emptylabel;
+    QTabWidget* tabs;
+    QChartView* progresschart;
+    QChartView* keyschart;
+    QTableWidget* keystable;
+    QTableWidget* entriestable;
+    QTableView* recordstable;
+
+private:
+    void readslice();
+    void refresh();
+    void drawprogress();
+    void drawkeys();
+    void fillentries();
+
+    QList<TypingRecord> all;
+    StatsSummary shown;
+    std::int64_t unreadable = 0;
+    std::unique_ptr<StatsReader> reader;
+    // Records that ended while the file was still being read.
+    QList<TypingRecord> arrived;
+    RecordsModel* model;
+    QLineSeries* speedseries;
+    QLineSeries* accuracyseries;
+    QBarSeries* keyseries;
+    QValueAxis* along;
+    QValueAxis* wpm;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "stats/statsfile.h"
+
+#include <algorithm>
+
+// A made-up typist's records, the same on every call: the pictures of the statistics window and
+// its benchmark draw on them.
+inline TypingRecord samplerecord(int i) {
+    static const char* const levels[] = {"Easy", "Coming Along Well", "Average", "Above Average",
+                                         "Expert"};
+    static const char* const entries[] = {"quick brown fox", "jelly", "typewriter", "keyboard"};
+    TypingRecord r;
+    r.ended = QDateTime(QDate(2026, 11, 1), QTime(9, 0)).addSecs(i * 1800LL);
+    r.career = i % 3 == 0 ? QStringLiteral("Quick Fingers") : QStringLiteral("Ace");
+    const bool race = i % 4 == 3;
+    r.activity = race ? QStringLiteral("Race") : QStringLiteral("Practice");
+    r.level = QLatin1String(race ? "Average" : levels[i % 5]);
+    r.result = QLatin1String(race ? (i % 8 == 7 ? "Won" : "Lost") : "Completed");
+    const int wave = (i * 37) % 23;
+    r.counts.entries = 10 + i % 6;
+    r.counts.charsmatched = r.counts.entries * 6;
+    r.counts.wrong = 1 + wave % 7;
+    r.counts.charstyped = r.counts.charsmatched + r.counts.wrong * 2;
+    r.counts.corrections = r.counts.wrong * 2;
+    // Speed creeps up with practice: 20 WPM at the start, a good 50 by the hundredth record.
+    const double wpm = 20 + std::min(i, 100) * 0.3 + wave * 0.5;
+    r.milliseconds = static_cast<std::int64_t>(r.counts.charsmatched / 5.0 * 60000.0 / wpm);
+    const QString keys = QStringLiteral("etaoinsrhlp ;");
+    for (int k = 0; k < keys.size(); ++k)
+        r.counts.expected[keys[k]] = 5 + (k * 3 + i) % 9;
+    for (int k = 0; k < r.counts.wrong; ++k)
+        r.counts.missed[keys[(i + k * k) % keys.size()]] += 1;
+    r.counts.mistyped[QLatin1String(entries[i % 4])] = 1 + i % 2;
+    return r;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "stats/statsfile.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// A key and how it fared over the records shown.
+struct KeyMisses {
+    QChar key;
+    std::int64_t missed = 0;
+    std::int64_t expected = 0;
+    double rate() const {
+        return expected > 0 ? static_cast<double>(missed) / static_cast<double>(expected) : 0;
+    }
+};
+
+struct EntryMisses {
+    QString entry;
+    std::int64_t times = 0;
+};
+
+// What the statistics window shows of a set of records, worked out without a window.
+struct StatsSummary {
+    // Positions in the record list, oldest first, of the records shown.
+    QList<qsizetype> shown;
+    std::int64_t exercises = 0;
+    std::int64_t races = 0;
+    std::int64_t milliseconds = 0;
+    double averagespeed = 0;
+    double bestspeed = 0;
+    double recentaccuracy = 0; // over the last ten shown
+    // Highest miss rate first, only keys expected often enough for the rate to mean something.
+    QList<KeyMisses> keys;
+    QList<EntryMisses> entries; // most often mistyped first
+};
+
+// A key is ranked once it was the one to type this many times.
+constexpr std::int64_t rankedkeyminimum = 20;
+
+// No career shows every record.
+StatsSummary summarise(const QList<TypingRecord>& records, const std::optional<QString>& career,
+                       qsizetype keylimit = 10, qsizetype entrylimit = 20);
+
+QString durationtext(std::int64_t milliseconds);

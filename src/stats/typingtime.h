@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+#include <cstdint>
+
+// Typing time from Start to the end, with pauses left out.
+class TypingTime {
+public:
+    void start() {
+        banked = 0;
+        running.start();
+    }
+    void pause() {
+        banked += running.isValid() ? running.elapsed() : 0;
+        running.invalidate();
+    }
+    void resume() { running.start(); }
+    std::int64_t milliseconds() const {
+        return banked + (running.isValid() ? running.elapsed() : 0);
+    }
+
+private:
+    std::int64_t banked = 0;
+    QElapsedTimer running;
+};

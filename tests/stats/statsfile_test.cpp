@@ -1,0 +1,118 @@
+#include "common/textfile.h"
+#include "stats/statsfile.h"
+#include "stats/statssummary.h"
+
+#include <QTest>
+
+#include <limits>
+
+namespace {
+
+TypingRecord sample(const QString& career) {
+    TypingRecord r;
+    r.ended = QDateTime(QDate(2026, 12, 8), QTime(13, 30, 5));
+    r.career = career;
+    r.activity = QStringLiteral("Practice");
+    r.level = QStringLiteral("Coming Along Well");
+    r.result = QStringLiteral("Restarted");
+    r.milliseconds = 42000;
+    r.counts.entries = 15;
+    r.counts.charsmatched = 80;
+    r.counts.charstyped = 90;
+    r.counts.wrong = 4;
+    r.counts.corrections = 3;
+    r.counts.expected = {{QLatin1Char('a'), 30}, {QLatin1Char(' '), 5}, {QChar(0x20AC), 2}};
+    r.counts.missed = {{QLatin1Char('a'), 3}, {QChar(0x20AC), 1}};
+    r.counts.mistyped = {{QStringLiteral("the end"), 2}, {QStringLiteral("x, y"), 1}};
+    return r;
+}
+
+QByteArray goodline() {
+    return statsline(sample(QStringLiteral("Ace")));
+}
+
+QByteArray with(const char* from, const char* to) {
+    QByteArray line = goodline();
+    return line.replace(from, to);
+}
+
+} // namespace
+
+class StatsFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void reads_data();
+    void reads();
+};
+
+void StatsFileTest::reads_data() {
+    const QByteArray good = goodline();
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("records");
+    QTest::addColumn<qint64>("unreadable");
+    QTest::addColumn<QString>("career"); // of the last record read
+
+    QTest::newRow("written line") << good << 1 << qint64(0) << "Ace";
+    // A name with a comma stays whole; a quote, which the format can't hold, becomes a single one.
+    QTest::newRow("comma and quote in the name")
+        << statsline(sample(QStringLiteral("Ace, \"Jr\""))) << 1 << qint64(0) << "Ace, 'Jr'";
+    QTest::newRow("line break in the name")
+        << statsline(sample(QStringLiteral("A\r\nB"))) << 1 << qint64(0) << "A  B";
+    QTest::newRow("later version with a new name")
+        << with("\"keystrider-stats\",1,", "\"keystrider-stats\",2,\"pace\",\"steady\",") << 1
+        << qint64(0) << "Ace";
+    QTest::newRow("LF only, blank lines between")
+        << good.chopped(2) + "\n\r\n\n" + good << 2 << qint64(0) << "Ace";
+    QTest::newRow("torn last line") << good + good.left(good.size() / 2) << 1 << qint64(1) << "Ace";
+    QTest::newRow("hall of fame line")
+        << QByteArray("\"Ace scored 4500 points!\"\r\n") << 0 << qint64(1) << "";
+    QTest::newRow("count not a number")
+        << with("\"typed\",90", "\"typed\",9x0") << 0 << qint64(1) << "";
+    QTest::newRow("negative count") << with("\"wrong\",4", "\"wrong\",-4") << 0 << qint64(1) << "";
+    QTest::newRow("more wrong than typed")
+        << with("\"wrong\",4", "\"wrong\",91") << 0 << qint64(1) << "";
+    QTest::newRow("count past 64 bits")
+        << with("\"ms\",42000", "\"ms\",9223372036854775808") << 0 << qint64(1) << "";
+    QTest::newRow("no such date") << with("2026-12-08", "2026-13-08") << 0 << qint64(1) << "";
+    QTest::newRow("required name missing")
+        << with("\"result\",\"Restarted\",", "") << 0 << qint64(1) << "";
+    QTest::newRow("name without value") << with("\r\n", ",\"extra\"\r\n") << 0 << qint64(1) << "";
+    QTest::newRow("character code 0") << with("\"32:5", "\"0:5") << 0 << qint64(1) << "";
+    QTest::newRow("unclosed quote") << with("\"Ace\"", "\"Ace") << 0 << qint64(1) << "";
+    QTest::newRow("two damaged among good ones")
+        << good + "garbage\r\n" + good + "\"keystrider-stats\",x\r\n"
+        << 2 << qint64(2) << "Ace";
+    QTest::newRow("empty file") << QByteArray() << 0 << qint64(0) << "";
+}
+
+void StatsFileTest::reads() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, records);
+    StatsReader reader(bytes);
+    // One line a slice, so a slice boundary falls between every two lines.
+    while (reader.read(1)) {
+    }
+    QCOMPARE(reader.records.size(), records);
+    QTEST(qint64(reader.unreadable), "unreadable");
+    if (records == 0)
+        return;
+    const TypingRecord& r = reader.records.last();
+    QTEST(r.career, "career");
+    // Whatever was read back is the record written, to the character.
+    TypingRecord expected = sample(r.career);
+    QCOMPARE(statsline(r), statsline(expected));
+    QCOMPARE(r.counts.mistyped.value(QStringLiteral("the end")), 2);
+    QCOMPARE(r.counts.missed.value(QChar(0x20AC)), 1);
+    // Summed over many records the counts stop at the top instead of wrapping.
+    TypingRecord huge = r;
+    huge.milliseconds = std::numeric_limits<std::int64_t>::max();
+    const StatsSummary s = summarise({huge, huge, r}, std::nullopt);
+    QCOMPARE(s.milliseconds, std::numeric_limits<std::int64_t>::max());
+    QCOMPARE(s.exercises, std::int64_t(3));
+    QCOMPARE(s.keys.size(), 1); // the space and the euro sign were expected too rarely to rank
+    QCOMPARE(s.keys.first().key, QLatin1Char('a'));
+    QCOMPARE(s.entries.first().entry, QStringLiteral("the end"));
+}
+
+QTEST_GUILESS_MAIN(StatsFileTest)
+#include "statsfile_test.moc"
