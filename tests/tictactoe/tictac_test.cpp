@@ -1,4 +1,5 @@
 #include "career/form1.h"
+#include "common/filename.h"
 #include "common/watchlabel.h"
 #include "support/fakes.h"
 #include "tictactoe/tictac.h"
@@ -45,6 +46,7 @@ private slots:
     void compmovefirstandstatusrow();
     void strategiesarekeptandused();
     void roster();
+    void addtolist();
     void unwritablefiles();
     void clicksandclosingduringalongsearch();
 
@@ -397,6 +399,40 @@ void TictacTest::roster() {
     QCOMPARE(game->Text4->text(), QStringLiteral("Ann"));
     QCOMPARE((QList<qint16>{game->wins, game->losses, game->draws}), (QList<qint16>{0, 0, 0}));
     QCOMPARE(game->yoursign + game->compsign, QStringLiteral("XO"));
+    QCOMPARE(fixture->dialogs.texts().last(),
+             QStringLiteral("Ann.sco cannot be read, so it was kept as Ann.sco.damaged for you to "
+                            "repair or delete. Ann plays on with no wins, losses or draws."));
+    QCOMPARE(filebytes(folder() + "Ann.sco.damaged"), QByteArray("\"Ann\",5,6\r\n"));
+    QVERIFY(!QFile::exists(folder() + "Ann.sco"));
+}
+
+// The wins of this visit stay with their player; a listed name is switched to, not added again.
+void TictacTest::addtolist() {
+    open();
+    game->Text4->setText(QStringLiteral("Ann"));
+    game->Command2_Click();
+    winonce();
+    winonce();
+    game->Text4->setText(QStringLiteral("Bea"));
+    game->Command2_Click();
+    QCOMPARE(filebytes(folder() + "Ann.sco"), QByteArray("\"Ann\",2,0,0,\"X\",\"O\"\r\n"));
+    QCOMPARE(game->wins, 0);
+    winonce();
+
+    game->Text4->setText(QStringLiteral("Ann"));
+    game->Command2_Click();
+    QCOMPARE(filebytes(folder() + "Bea.sco"), QByteArray("\"Bea\",1,0,0,\"X\",\"O\"\r\n"));
+    QCOMPARE(filebytes(folder() + "list.dat"), QByteArray("\"Ann\"\r\n\"Bea\"\r\n"));
+    QCOMPARE(rows(game->List1), (QStringList{"Ann", "Bea"}));
+    QCOMPARE(game->wins, 2);
+
+    // A letter the roster file cannot keep would orphan the record after a restart.
+    fixture->dialogs.shown.clear();
+    game->Text4->setText(QStringLiteral("Żaneta"));
+    game->Command2_Click();
+    QCOMPARE(fixture->dialogs.texts(), QStringList{namelettersmessage()});
+    QCOMPARE(rows(game->List1), (QStringList{"Ann", "Bea"}));
+    QVERIFY(!QDir(folder()).entryList().join(' ').contains("aneta"));
 }
 
 // Directories where the files belong: nothing can be written there.
