@@ -133,8 +133,7 @@ void tictac::Command2_Click() {
     }
     // The counts of this visit belong to the player whose record they are, not to the name
     // just typed; a name already listed is switched to, as a double-click on it does.
-    if (canholdrecord(recordname) &&
-        recordname.compare(defaultplayer, Qt::CaseInsensitive) != 0 &&
+    if (canholdrecord(recordname) && recordname.compare(defaultplayer, Qt::CaseInsensitive) != 0 &&
         !keeprecord(recordname, PlayerRecord{wins, losses, draws, yoursign, compsign}))
         return;
     const QList<QListWidgetItem*> listed = List1->findItems(name, Qt::MatchExactly);
