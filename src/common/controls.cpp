@@ -113,11 +113,14 @@ void closeonescape(QWidget* window) {
 }
 
 void enterpressesbuttons() {
-    static const bool installed = [] {
-        qApp->installEventFilter(new EnterPresses);
-        return true;
-    }();
-    (void)installed;
+    // Once per application, and owned by it, so it goes when the application does.
+    const QString name = QStringLiteral("enterpressesbuttons");
+    if (qApp->findChild<QObject*>(name, Qt::FindDirectChildrenOnly))
+        return;
+    auto* filter = new EnterPresses;
+    filter->setObjectName(name);
+    filter->setParent(qApp);
+    qApp->installEventFilter(filter);
 }
 
 QPoint popupplace(const QWidget* button) {
