@@ -1,11 +1,13 @@
 // The typing statistics at scale: opens the window on a generated "stats.dat" of 100 000 lines,
 // printing how long it takes until its charts are drawn and the longest time the window went
-// without answering events meanwhile, then the time to append one record.
+// without answering events meanwhile, how long it takes to narrow it to one career and to show
+// a record that just ended, then the time to append one record.
 #include "benchsetup.h"
 #include "common/textfile.h"
 #include "stats/frmstats.h"
 #include "stats/samplerecords.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
 
@@ -47,8 +49,21 @@ int main(int argc, char* argv[]) {
     std::printf("%d lines (%lld bytes): %lld records shown, charts drawn %.1f ms, longest gap "
                 "between event turns %.1f ms\n",
                 lines, static_cast<long long>(bytes.size()),
-                static_cast<long long>(window.records().size()), milliseconds(opened),
+                static_cast<long long>(window.book().rows().size()), milliseconds(opened),
                 milliseconds(longestgap));
+
+    // What the player does with the window open: narrowing it to one career, and an exercise
+    // ending while it shows all 100 000.
+    QElapsedTimer narrowing;
+    narrowing.start();
+    window.onlycurrent->setChecked(true);
+    window.onlycurrent->setChecked(false);
+    const qint64 narrowed = narrowing.nsecsElapsed() / 2;
+    QElapsedTimer adding;
+    adding.start();
+    window.addrecord(samplerecord(lines));
+    std::printf("narrowing to one career or back %.1f ms, an exercise ending while shown %.1f ms\n",
+                milliseconds(narrowed), milliseconds(adding.nsecsElapsed()));
 
     // Appending to the file of 100 000 lines, one record at a time.
     constexpr int appends = 1000;

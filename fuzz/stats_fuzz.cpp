@@ -1,6 +1,6 @@
-// "stats.dat" on any bytes: damaged lines are counted, never a crash, and every record read
+// "stats.dat" on any bytes: damaged lines are counted, never a crash, and every line read
 // is written again to a line that reads back as the very same line.
-#include "stats/statsfile.h"
+#include "stats/statsbook.h"
 
 #include <cstdint>
 
@@ -9,15 +9,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     StatsReader reader(bytes);
     while (reader.read(7)) {
     }
-    if (reader.unreadable < 0 || reader.records.size() + reader.unreadable > bytes.count('\n') + 1)
+    const qsizetype rows = reader.book.rows().size();
+    if (reader.unreadable < 0 || rows + reader.unreadable > bytes.count('\n') + 1)
         __builtin_trap();
-    for (const TypingRecord& record : reader.records) {
+    qsizetype parsed = 0;
+    for (QByteArray line : bytes.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        TypingRecord record;
+        if (!parsestatsline(line, record))
+            continue;
+        ++parsed;
         if (record.counts.wrong > record.counts.charstyped)
             __builtin_trap();
-        const QByteArray line = statsline(record);
-        TypingRecord again;
-        if (!parsestatsline(line.chopped(2), again) || statsline(again) != line)
+        const QByteArray again = statsline(record);
+        TypingRecord back;
+        if (!parsestatsline(again.chopped(2), back) || statsline(back) != again)
             __builtin_trap();
     }
+    // The reader and the single-line parse take the same lines.
+    if (parsed != rows)
+        __builtin_trap();
+    for (const StatsRow& row : reader.book.rows())
+        if (row.totals.wrong > row.totals.charstyped)
+            __builtin_trap();
     return 0;
 }

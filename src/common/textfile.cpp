@@ -107,6 +107,15 @@ bool FieldReader::next(QString& field, qsizetype longest, bool& cut) {
     return true;
 }
 
+bool FieldReader::nextbytes(QByteArrayView& field) {
+    qsizetype start = 0;
+    qsizetype length = 0;
+    if (!nextspan(start, length))
+        return false;
+    field = QByteArrayView(data.constData() + start, length);
+    return true;
+}
+
 bool FieldReader::nextspan(qsizetype& start, qsizetype& length) {
     while (pos < data.size() && (data[pos] == ' ' || data[pos] == '\t'))
         ++pos;

@@ -27,6 +27,9 @@ public:
     // The same, keeping only the first `longest` characters of the field; `cut` tells whether
     // it held more. A huge field then costs nothing to skip.
     bool next(QString& field, qsizetype longest, bool& cut);
+    // The field's bytes as they lie in the data, undecoded: a reader that only compares them
+    // or reads digits need not make a string of every field.
+    bool nextbytes(QByteArrayView& field);
     bool atend() const { return pos >= data.size() && !fieldpending; }
     // Whether the read stopped at a quoted field that never closes, rather than at the end.
     bool unclosedquote() const { return brokenquote; }

@@ -14,6 +14,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
@@ -34,7 +35,9 @@ namespace {
 // Far more points than a chart can show apart: more records are averaged in groups.
 constexpr qsizetype mostpoints = 400;
 // Each slice of reading stops after this long, so events wait no longer.
-constexpr qint64 slicemilliseconds = 15;
+constexpr qint64 slicemilliseconds = 8;
+// The file is read a part at a time, each soon read.
+constexpr qint64 partbytes = 1 << 20;
 
 QString percent(double value) {
     return QString::number(std::lround(value)) + QStringLiteral(" %");
@@ -88,8 +91,8 @@ QChartView* chartview(QWidget* parent, const char* name, const QString& caption,
 // thousand cost no more to show than ten.
 class RecordsModel : public QAbstractTableModel {
 public:
-    RecordsModel(const QList<TypingRecord>& records, QObject* parent)
-        : QAbstractTableModel(parent), records(records) {}
+    RecordsModel(const StatsBook& book, QObject* parent)
+        : QAbstractTableModel(parent), book(book) {}
 
     void show(const QList<qsizetype>& rows) {
         beginResetModel();
@@ -110,10 +113,11 @@ public:
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole || !index.isValid())
             return {};
-        const TypingRecord& r = records[shown[shown.size() - 1 - index.row()]];
+        const StatsRow& r = book.rows()[shown[shown.size() - 1 - index.row()]];
         switch (index.column()) {
         case 0:
-            return r.ended.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+            return r.day.toString(QStringLiteral("yyyy-MM-dd ")) +
+                   r.time.toString(QStringLiteral("HH:mm"));
         case 1:
             return r.career;
         case 2:
@@ -127,13 +131,13 @@ public:
         case 6:
             return percent(r.accuracy());
         case 7:
-            return QString::number(r.counts.corrections);
+            return QString::number(r.totals.corrections);
         }
         return {};
     }
 
 private:
-    const QList<TypingRecord>& records;
+    const StatsBook& book;
     QList<qsizetype> shown;
     const QStringList headers{QStringLiteral("Date"),     QStringLiteral("Career"),
                               QStringLiteral("Activity"), QStringLiteral("Level"),
@@ -215,7 +219,7 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     recordstable = new QTableView(tabs);
     recordstable->setObjectName(QStringLiteral("recordstable"));
     recordstable->setAccessibleName(QStringLiteral("Records"));
-    model = new RecordsModel(all, this);
+    model = new RecordsModel(kept, this);
     recordstable->setModel(model);
     recordstable->setSelectionBehavior(QAbstractItemView::SelectRows);
     recordstable->verticalHeader()->hide();
@@ -230,13 +234,19 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
 frmstats::~frmstats() = default;
 
 void frmstats::load() {
-    all.clear();
+    kept = StatsBook();
+    shown = StatsSummary();
+    model->show(shown.shown); // no row may point into the book just emptied
     arrived.clear();
     unreadable = 0;
-    QByteArray bytes;
+    reader = std::make_unique<StatsReader>();
+    file = std::make_unique<QFile>(apppath() + statsfilename);
     // A missing file is a player who has not typed yet.
-    readwholefile(apppath() + statsfilename, bytes);
-    reader = std::make_unique<StatsReader>(std::move(bytes));
+    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        reader->end();
+    // Records that end while this reads are appended to the file as well as handed to
+    // addrecord: reading only what was there at the start shows each once.
+    unreadbytes = file->isOpen() ? file->size() : 0;
     pages->setCurrentWidget(emptylabel);
     emptylabel->setText(QStringLiteral("Reading the records…"));
     summarylabel->clear();
@@ -248,26 +258,36 @@ void frmstats::readslice() {
         return;
     QElapsedTimer slice;
     slice.start();
-    while (slice.elapsed() < slicemilliseconds && reader->read(500)) {
+    while (slice.elapsed() < slicemilliseconds && !reader->done()) {
+        if (reader->read(500) || reader->done())
+            continue;
+        const qint64 before = file->pos();
+        // At the end, or on a read error, what was read is shown.
+        if (!reader->more(*file, std::min(partbytes, unreadbytes)) || file->pos() == before)
+            reader->end();
+        unreadbytes -= file->pos() - before;
     }
-    if (!reader->done()) {
+    // Showing the records takes a turn of its own, unless this one has time to spare.
+    if (!reader->done() || slice.elapsed() > slicemilliseconds / 3) {
         QTimer::singleShot(0, this, &frmstats::readslice);
         return;
     }
-    all = std::move(reader->records);
-    all.append(arrived);
+    kept = std::move(reader->book);
+    for (const TypingRecord& record : arrived)
+        kept.add(record);
     arrived.clear();
     unreadable = reader->unreadable;
     reader.reset();
+    file.reset();
     refresh();
 }
 
 void frmstats::finishloading() {
     if (!reader)
         return;
-    while (reader->read(1 << 20)) {
+    while (reader) {
+        readslice();
     }
-    readslice();
 }
 
 void frmstats::addrecord(const TypingRecord& record) {
@@ -275,7 +295,7 @@ void frmstats::addrecord(const TypingRecord& record) {
         arrived.append(record);
         return;
     }
-    all.append(record);
+    kept.add(record);
     refresh();
 }
 
@@ -285,7 +305,7 @@ void frmstats::refresh() {
         Form1* main = Form1::instance();
         career = main ? main->nama1->text() : QString();
     }
-    shown = summarise(all, career);
+    shown = summarise(kept, career);
     emptylabel->setText(QStringLiteral("No exercise or race recorded yet."));
     pages->setCurrentWidget(shown.shown.isEmpty() ? static_cast<QWidget*>(emptylabel) : tabs);
     QString text;
@@ -318,8 +338,9 @@ void frmstats::drawprogress() {
         double speed = 0;
         double accuracy = 0;
         for (qsizetype i = from; i < to; ++i) {
-            speed += all[shown.shown[i]].speed();
-            accuracy += all[shown.shown[i]].accuracy();
+            const StatsRow& r = kept.rows()[shown.shown[i]];
+            speed += r.speed();
+            accuracy += r.accuracy();
         }
         const double count = static_cast<double>(to - from);
         speeds.append({static_cast<double>(to), speed / count});

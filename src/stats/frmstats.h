@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stats/statsfile.h"
+#include "stats/statsbook.h"
 #include "stats/statssummary.h"
 
 #include <QWidget>
@@ -8,6 +8,7 @@
 #include <memory>
 
 class QCheckBox;
+class QFile;
 class QLabel;
 class QStackedWidget;
 class QTableView;
@@ -35,7 +36,7 @@ public:
     // An exercise or race that just ended, already in the file.
     void addrecord(const TypingRecord& record);
 
-    const QList<TypingRecord>& records() const { return all; }
+    const StatsBook& book() const { return kept; }
     const StatsSummary& summary() const { return shown; }
 
     QLabel* summarylabel;
@@ -56,10 +57,12 @@ private:
     void drawkeys();
     void fillentries();
 
-    QList<TypingRecord> all;
+    StatsBook kept;
     StatsSummary shown;
     std::int64_t unreadable = 0;
     std::unique_ptr<StatsReader> reader;
+    std::unique_ptr<QFile> file;
+    qint64 unreadbytes = 0;
     // Records that ended while the file was still being read.
     QList<TypingRecord> arrived;
     RecordsModel* model;

@@ -6,10 +6,11 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <charconv>
 
 namespace {
 
-const QString tag = QStringLiteral("keystrider-stats");
+constexpr char tag[] = "keystrider-stats";
 constexpr std::int64_t version = 1;
 const QString dateformat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
@@ -32,24 +33,80 @@ QString chartable(const QHash<QChar, std::int64_t>& table) {
     return parts.join(QLatin1Char(' '));
 }
 
-bool count(const QString& text, std::int64_t& value) {
-    return filenumber(text, 0, std::numeric_limits<std::int64_t>::max(), value) ==
-           FileNumber::Whole;
+// A whole number straight from the bytes, read as filenumber reads the decoded field.
+bool wholenumber(QByteArrayView bytes, std::int64_t min, std::int64_t max, std::int64_t& value) {
+    std::int64_t read = 0;
+    const char* end = bytes.data() + bytes.size();
+    const auto [stop, error] = std::from_chars(bytes.data(), end, read);
+    if (error != std::errc() || stop != end || read < min || read > max)
+        return false;
+    value = read;
+    return true;
 }
 
-bool readchartable(const QString& text, QHash<QChar, std::int64_t>& table) {
-    for (QStringView part : QStringView(text).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const qsizetype colon = part.indexOf(QLatin1Char(':'));
+bool count(QByteArrayView bytes, std::int64_t& value) {
+    return wholenumber(bytes, 0, std::numeric_limits<std::int64_t>::max(), value);
+}
+
+bool readchartable(QByteArrayView text, QVarLengthArray<CharCount, 32>& table) {
+    for (qsizetype i = 0; i < text.size();) {
+        if (text[i] == ' ') {
+            ++i;
+            continue;
+        }
+        qsizetype end = text.indexOf(' ', i);
+        if (end < 0)
+            end = text.size();
+        const QByteArrayView part = text.sliced(i, end - i);
+        i = end;
+        const qsizetype colon = part.indexOf(':');
         std::int64_t code = 0;
         std::int64_t times = 0;
-        if (colon < 0 ||
-            filenumber(part.first(colon).toString(), 1, 0xFFFF, code) != FileNumber::Whole ||
-            !count(part.sliced(colon + 1).toString(), times))
+        if (colon < 0 || !wholenumber(part.first(colon), 1, 0xFFFF, code) ||
+            !count(part.sliced(colon + 1), times))
             return false;
-        std::int64_t& sum = table[QChar(static_cast<char16_t>(code))];
-        sum = addsaturated(sum, times);
+        table.append({static_cast<char16_t>(code), times});
     }
     return true;
+}
+
+bool digitsat(QByteArrayView v, qsizetype at, int digits, int& out) {
+    out = 0;
+    for (qsizetype i = at; i < at + digits; ++i) {
+        if (v[i] < '0' || v[i] > '9')
+            return false;
+        out = out * 10 + (v[i] - '0');
+    }
+    return true;
+}
+
+// The written shape is read directly; anything else the date format may allow goes the slow way.
+bool readended(QByteArrayView v, QDate& day, QTime& time) {
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+    if (v.size() == 19 && digitsat(v, 0, 4, y) && v[4] == '-' && digitsat(v, 5, 2, mo) &&
+        v[7] == '-' && digitsat(v, 8, 2, d) && v[10] == ' ' && digitsat(v, 11, 2, h) &&
+        v[13] == ':' && digitsat(v, 14, 2, mi) && v[16] == ':' && digitsat(v, 17, 2, s)) {
+        day = QDate(y, mo, d);
+        time = QTime(h, mi, s);
+    } else {
+        const QDateTime t = QDateTime::fromString(fromwindows1252(v.toByteArray()), dateformat);
+        if (!t.isValid())
+            return false;
+        day = t.date();
+        time = t.time();
+    }
+    return day.isValid() && time.isValid();
+}
+
+QString text(QByteArrayView bytes) {
+    return fromwindows1252(QByteArray::fromRawData(bytes.data(), bytes.size()));
+}
+
+void addto(QHash<QChar, std::int64_t>& table, const QVarLengthArray<CharCount, 32>& counts) {
+    for (const CharCount& c : counts) {
+        std::int64_t& sum = table[QChar(c.key)];
+        sum = addsaturated(sum, c.times);
+    }
 }
 
 } // namespace
@@ -57,7 +114,7 @@ bool readchartable(const QString& text, QHash<QChar, std::int64_t>& table) {
 QByteArray statsline(const TypingRecord& r) {
     const KeystrokeCounts& c = r.counts;
     LineWriter line;
-    line.text(tag).number(version);
+    line.text(QLatin1String(tag)).number(version);
     line.text(QStringLiteral("ended")).text(r.ended.toString(dateformat));
     line.text(QStringLiteral("career")).text(fieldtext(r.career));
     line.text(QStringLiteral("activity")).text(fieldtext(r.activity));
@@ -81,55 +138,51 @@ QByteArray statsline(const TypingRecord& r) {
     return line.line();
 }
 
-bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
-    r = TypingRecord();
-    FieldReader reader(bytes);
-    QStringList fields;
-    QString field;
-    while (reader.next(field))
+bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
+    l = StatsLine();
+    FieldReader reader(QByteArray::fromRawData(bytes.data(), bytes.size()));
+    QVarLengthArray<QByteArrayView, 48> fields;
+    QByteArrayView field;
+    while (reader.nextbytes(field))
         fields.append(field);
     if (reader.unclosedquote() || fields.size() < 2 || fields.size() % 2 != 0 || fields[0] != tag)
         return false;
     std::int64_t lineversion = 0;
-    if (filenumber(fields[1], 1, std::numeric_limits<std::int64_t>::max(), lineversion) !=
-        FileNumber::Whole)
+    if (!wholenumber(fields[1], 1, std::numeric_limits<std::int64_t>::max(), lineversion))
         return false;
-    KeystrokeCounts& c = r.counts;
-    std::int64_t* numbers[] = {&r.milliseconds, &c.entries, &c.charsmatched,
-                               &c.charstyped,   &c.wrong,   &c.corrections};
-    const QString numbernames[] = {QStringLiteral("ms"),      QStringLiteral("entries"),
-                                   QStringLiteral("matched"), QStringLiteral("typed"),
-                                   QStringLiteral("wrong"),   QStringLiteral("corrections")};
+    RecordTotals& t = l.totals;
+    std::int64_t* numbers[] = {&t.milliseconds, &t.entries, &t.charsmatched,
+                               &t.charstyped,   &t.wrong,   &t.corrections};
+    const QByteArrayView numbernames[] = {"ms",    "entries", "matched",
+                                          "typed", "wrong",   "corrections"};
     // Bits of the names a line can't do without: ended, activity, result and the six counts.
     unsigned seen = 0;
     for (qsizetype i = 2; i < fields.size(); i += 2) {
-        const QString& name = fields[i];
-        const QString& value = fields[i + 1];
+        const QByteArrayView name = fields[i];
+        const QByteArrayView value = fields[i + 1];
         bool known = true;
-        if (name == QLatin1String("ended")) {
-            r.ended = QDateTime::fromString(value, dateformat);
-            if (!r.ended.isValid())
+        if (name == "ended") {
+            if (!readended(value, l.day, l.time))
                 return false;
             seen |= 1u << 6;
-        } else if (name == QLatin1String("career")) {
-            r.career = value;
-        } else if (name == QLatin1String("activity")) {
-            r.activity = value;
+        } else if (name == "career") {
+            l.career = value;
+        } else if (name == "activity") {
+            l.activity = value;
             seen |= 1u << 7;
-        } else if (name == QLatin1String("level")) {
-            r.level = value;
-        } else if (name == QLatin1String("result")) {
-            r.result = value;
+        } else if (name == "level") {
+            l.level = value;
+        } else if (name == "result") {
+            l.result = value;
             seen |= 1u << 8;
-        } else if (name == QLatin1String("expected")) {
-            if (!readchartable(value, c.expected))
+        } else if (name == "expected") {
+            if (!readchartable(value, l.expected))
                 return false;
-        } else if (name == QLatin1String("missed")) {
-            if (!readchartable(value, c.missed))
+        } else if (name == "missed") {
+            if (!readchartable(value, l.missed))
                 return false;
-        } else if (name == QLatin1String("mistyped")) {
-            std::int64_t& times = c.mistyped[value];
-            times = addsaturated(times, 1);
+        } else if (name == "mistyped") {
+            l.mistyped.append(value);
         } else {
             known = false;
         }
@@ -143,27 +196,32 @@ bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
         }
     }
     // A later version may add names; without these a line says nothing worth showing.
-    return seen == (1u << 9) - 1 && r.counts.wrong <= r.counts.charstyped;
+    return seen == (1u << 9) - 1 && t.wrong <= t.charstyped;
 }
 
-StatsReader::StatsReader(QByteArray bytes) : data(std::move(bytes)) {}
-
-bool StatsReader::read(int lines) {
-    for (int i = 0; i < lines && pos < data.size(); ++i) {
-        qsizetype end = data.indexOf('\n', pos);
-        if (end < 0)
-            end = data.size();
-        QByteArray line = data.sliced(pos, end - pos);
-        pos = end + 1;
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.trimmed().isEmpty())
-            continue;
-        TypingRecord record;
-        if (parsestatsline(line, record))
-            records.append(std::move(record));
-        else
-            unreadable = addsaturated(unreadable, 1);
+bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
+    r = TypingRecord();
+    StatsLine l;
+    if (!splitstatsline(bytes, l))
+        return false;
+    r.ended = QDateTime(l.day, l.time);
+    r.career = text(l.career);
+    r.activity = text(l.activity);
+    r.level = text(l.level);
+    r.result = text(l.result);
+    const RecordTotals& t = l.totals;
+    r.milliseconds = t.milliseconds;
+    KeystrokeCounts& c = r.counts;
+    c.entries = t.entries;
+    c.charsmatched = t.charsmatched;
+    c.charstyped = t.charstyped;
+    c.wrong = t.wrong;
+    c.corrections = t.corrections;
+    addto(c.expected, l.expected);
+    addto(c.missed, l.missed);
+    for (QByteArrayView entry : l.mistyped) {
+        std::int64_t& times = c.mistyped[text(entry)];
+        times = addsaturated(times, 1);
     }
-    return !done();
+    return true;
 }

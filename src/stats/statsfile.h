@@ -3,9 +3,11 @@
 #include "stats/keystrokes.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QVarLengthArray>
 
 // One exercise or race as "stats.dat" keeps it.
 struct TypingRecord {
@@ -27,21 +29,38 @@ inline const QString statsfilename = QStringLiteral("stats.dat");
 // later version can add names that this one skips.
 QByteArray statsline(const TypingRecord& record);
 
-// Reads the lines of "stats.dat" in slices: a long file never holds the caller up for long.
-class StatsReader {
-public:
-    explicit StatsReader(QByteArray bytes);
-    // Reads up to `lines` more lines; false once the data is used up.
-    bool read(int lines);
-    bool done() const { return pos >= data.size(); }
-    QList<TypingRecord> records;
-    // Lines that were damaged, foreign or of no kind this version knows.
-    std::int64_t unreadable = 0;
-
-private:
-    const QByteArray data;
-    qsizetype pos = 0;
+// A character of the entries and a count of it.
+struct CharCount {
+    char16_t key = 0;
+    std::int64_t times = 0;
 };
 
-// A line on its own; false when it is not a record this version can read.
+// The counts of a record besides its tables: what each row of the window shows.
+struct RecordTotals {
+    std::int64_t milliseconds = 0;
+    std::int64_t entries = 0;
+    std::int64_t charsmatched = 0;
+    std::int64_t charstyped = 0;
+    std::int64_t wrong = 0;
+    std::int64_t corrections = 0;
+};
+
+// A line taken apart without copying it: its texts still lie in the line's bytes
+// (Windows-1252), so reading a long file makes strings only of what it keeps.
+struct StatsLine {
+    QDate day;
+    QTime time;
+    QByteArrayView career;
+    QByteArrayView activity;
+    QByteArrayView level;
+    QByteArrayView result;
+    RecordTotals totals;
+    // As the line has them: a character may come twice, its counts then add up.
+    QVarLengthArray<CharCount, 32> expected;
+    QVarLengthArray<CharCount, 32> missed;
+    QVarLengthArray<QByteArrayView, 4> mistyped; // once for each time
+};
+
+// One line without its line end; false when it is not a record this version can read.
+bool splitstatsline(QByteArrayView line, StatsLine& out);
 bool parsestatsline(const QByteArray& line, TypingRecord& record);

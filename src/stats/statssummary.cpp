@@ -4,50 +4,33 @@
 
 #include <algorithm>
 
-StatsSummary summarise(const QList<TypingRecord>& records, const std::optional<QString>& career,
+StatsSummary summarise(const StatsBook& book, const std::optional<QString>& career,
                        qsizetype keylimit, qsizetype entrylimit) {
     StatsSummary s;
-    QHash<QChar, KeyMisses> keys;
-    QHash<QString, std::int64_t> entries;
-    double speedsum = 0;
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        const TypingRecord& r = records[i];
-        if (career && r.career != *career)
-            continue;
-        s.shown.append(i);
-        if (r.activity == QLatin1String("Race"))
-            ++s.races;
-        else
-            ++s.exercises;
-        s.milliseconds = addsaturated(s.milliseconds, r.milliseconds);
-        const double speed = r.speed();
-        speedsum += speed;
-        s.bestspeed = std::max(s.bestspeed, speed);
-        for (auto it = r.counts.expected.cbegin(); it != r.counts.expected.cend(); ++it) {
-            KeyMisses& k = keys[it.key()];
-            k.key = it.key();
-            k.expected = addsaturated(k.expected, it.value());
-        }
-        for (auto it = r.counts.missed.cbegin(); it != r.counts.missed.cend(); ++it) {
-            KeyMisses& k = keys[it.key()];
-            k.key = it.key();
-            k.missed = addsaturated(k.missed, it.value());
-        }
-        for (auto it = r.counts.mistyped.cbegin(); it != r.counts.mistyped.cend(); ++it) {
-            std::int64_t& times = entries[it.key()];
-            times = addsaturated(times, it.value());
-        }
-    }
+    const QList<StatsRow>& rows = book.rows();
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        if (!career || rows[i].career == *career)
+            s.shown.append(i);
     if (s.shown.isEmpty())
         return s;
-    s.averagespeed = speedsum / static_cast<double>(s.shown.size());
+    CareerTally total;
+    if (career)
+        total = book.tallies().value(*career);
+    else
+        for (const CareerTally& tally : book.tallies())
+            total.add(tally);
+    s.exercises = total.exercises;
+    s.races = total.races;
+    s.milliseconds = total.milliseconds;
+    s.bestspeed = total.bestspeed;
+    s.averagespeed = total.speedsum / static_cast<double>(s.shown.size());
     const qsizetype recent = std::min<qsizetype>(10, s.shown.size());
     double accuracysum = 0;
     for (qsizetype i = s.shown.size() - recent; i < s.shown.size(); ++i)
-        accuracysum += records[s.shown[i]].accuracy();
+        accuracysum += rows[s.shown[i]].accuracy();
     s.recentaccuracy = accuracysum / static_cast<double>(recent);
 
-    for (const KeyMisses& k : keys)
+    for (const KeyMisses& k : total.keys())
         if (k.expected >= rankedkeyminimum && k.missed > 0)
             s.keys.append(k);
     std::sort(s.keys.begin(), s.keys.end(), [](const KeyMisses& a, const KeyMisses& b) {
@@ -56,7 +39,7 @@ StatsSummary summarise(const QList<TypingRecord>& records, const std::optional<Q
         return a.key < b.key;
     });
     s.keys = s.keys.first(std::min(keylimit, s.keys.size()));
-    for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+    for (auto it = total.entries.cbegin(); it != total.entries.cend(); ++it)
         s.entries.append({it.key(), it.value()});
     std::sort(s.entries.begin(), s.entries.end(), [](const EntryMisses& a, const EntryMisses& b) {
         if (a.times != b.times)

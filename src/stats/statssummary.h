@@ -1,21 +1,11 @@
 #pragma once
 
-#include "stats/statsfile.h"
+#include "stats/statsbook.h"
 
 #include <QList>
 #include <QString>
 
 #include <optional>
-
-// A key and how it fared over the records shown.
-struct KeyMisses {
-    QChar key;
-    std::int64_t missed = 0;
-    std::int64_t expected = 0;
-    double rate() const {
-        return expected > 0 ? static_cast<double>(missed) / static_cast<double>(expected) : 0;
-    }
-};
 
 struct EntryMisses {
     QString entry;
@@ -24,7 +14,7 @@ struct EntryMisses {
 
 // What the statistics window shows of a set of records, worked out without a window.
 struct StatsSummary {
-    // Positions in the record list, oldest first, of the records shown.
+    // Positions in the book's rows, oldest first, of the records shown.
     QList<qsizetype> shown;
     std::int64_t exercises = 0;
     std::int64_t races = 0;
@@ -41,7 +31,7 @@ struct StatsSummary {
 constexpr std::int64_t rankedkeyminimum = 20;
 
 // No career shows every record.
-StatsSummary summarise(const QList<TypingRecord>& records, const std::optional<QString>& career,
+StatsSummary summarise(const StatsBook& book, const std::optional<QString>& career,
                        qsizetype keylimit = 10, qsizetype entrylimit = 20);
 
 QString durationtext(std::int64_t milliseconds);

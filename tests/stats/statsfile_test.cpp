@@ -2,6 +2,7 @@
 #include "stats/statsfile.h"
 #include "stats/statssummary.h"
 
+#include <QBuffer>
 #include <QTest>
 
 #include <limits>
@@ -92,26 +93,45 @@ void StatsFileTest::reads() {
     // One line a slice, so a slice boundary falls between every two lines.
     while (reader.read(1)) {
     }
-    QCOMPARE(reader.records.size(), records);
+    const StatsBook& book = reader.book;
+    QCOMPARE(book.rows().size(), records);
     QTEST(qint64(reader.unreadable), "unreadable");
+    // Read from the file in parts of a few bytes, every line falls across parts, to the same end.
+    QBuffer file(&bytes);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    StatsReader inparts;
+    while (!inparts.done())
+        if (!inparts.read(3) && !inparts.done() && (!inparts.more(file, 5) || file.atEnd()))
+            inparts.end();
+    QCOMPARE(inparts.book.rows().size(), records);
+    QCOMPARE(inparts.unreadable, reader.unreadable);
     if (records == 0)
         return;
-    const TypingRecord& r = reader.records.last();
-    QTEST(r.career, "career");
+    QTEST(book.rows().last().career, "career");
     // Whatever was read back is the record written, to the character.
-    TypingRecord expected = sample(r.career);
-    QCOMPARE(statsline(r), statsline(expected));
+    TypingRecord r;
+    for (const QByteArray& line : bytes.split('\n'))
+        if (TypingRecord read; parsestatsline(line.trimmed(), read))
+            r = read;
+    QCOMPARE(statsline(r), statsline(sample(r.career)));
     QCOMPARE(r.counts.mistyped.value(QStringLiteral("the end")), 2);
     QCOMPARE(r.counts.missed.value(QChar(0x20AC)), 1);
     // Summed over many records the counts stop at the top instead of wrapping.
     TypingRecord huge = r;
     huge.milliseconds = std::numeric_limits<std::int64_t>::max();
-    const StatsSummary s = summarise({huge, huge, r}, std::nullopt);
+    StatsBook more = book;
+    more.add(huge);
+    more.add(huge);
+    const StatsSummary s = summarise(more, std::nullopt);
     QCOMPARE(s.milliseconds, std::numeric_limits<std::int64_t>::max());
-    QCOMPARE(s.exercises, std::int64_t(3));
+    QCOMPARE(s.exercises, std::int64_t(records + 2));
     QCOMPARE(s.keys.size(), 1); // the space and the euro sign were expected too rarely to rank
     QCOMPARE(s.keys.first().key, QLatin1Char('a'));
     QCOMPARE(s.entries.first().entry, QStringLiteral("the end"));
+    QCOMPARE(s.entries.first().times, 2 * (records + 2));
+    // Narrowed to one career, only its records count.
+    more.add(sample(QStringLiteral("Bea")));
+    QCOMPARE(summarise(more, QStringLiteral("Bea")).shown, QList<qsizetype>{records + 2});
 }
 
 QTEST_GUILESS_MAIN(StatsFileTest)

@@ -1,0 +1,148 @@
+#include "stats/statsbook.h"
+
+#include "common/textfile.h"
+
+#include <QIODevice>
+
+void CareerTally::addrow(const StatsRow& row) {
+    if (row.activity == QLatin1String("Race"))
+        ++races;
+    else
+        ++exercises;
+    milliseconds = addsaturated(milliseconds, row.totals.milliseconds);
+    const double speed = row.speed();
+    speedsum += speed;
+    bestspeed = std::max(bestspeed, speed);
+}
+
+KeyMisses& CareerTally::key(char16_t code) {
+    KeyMisses& k = code < low.size() ? low[code] : high[code];
+    k.key = QChar(code);
+    return k;
+}
+
+void CareerTally::addkey(char16_t code, std::int64_t expected, std::int64_t missed) {
+    KeyMisses& k = key(code);
+    k.expected = addsaturated(k.expected, expected);
+    k.missed = addsaturated(k.missed, missed);
+}
+
+void CareerTally::add(const CareerTally& other) {
+    exercises = addsaturated(exercises, other.exercises);
+    races = addsaturated(races, other.races);
+    milliseconds = addsaturated(milliseconds, other.milliseconds);
+    speedsum += other.speedsum;
+    bestspeed = std::max(bestspeed, other.bestspeed);
+    for (const KeyMisses& k : other.keys())
+        addkey(k.key.unicode(), k.expected, k.missed);
+    for (auto it = other.entries.cbegin(); it != other.entries.cend(); ++it) {
+        std::int64_t& times = entries[it.key()];
+        times = addsaturated(times, it.value());
+    }
+}
+
+QList<KeyMisses> CareerTally::keys() const {
+    QList<KeyMisses> out;
+    for (const KeyMisses& k : low)
+        if (k.expected > 0 || k.missed > 0)
+            out.append(k);
+    for (const KeyMisses& k : high)
+        out.append(k);
+    return out;
+}
+
+QString StatsBook::text(QByteArrayView bytes) {
+    const QByteArray key = QByteArray::fromRawData(bytes.data(), bytes.size());
+    auto it = texts.constFind(key);
+    if (it != texts.cend())
+        return it.value();
+    QByteArray owned(bytes.data(), bytes.size());
+    return texts.insert(owned, fromwindows1252(owned)).value();
+}
+
+CareerTally& StatsBook::addrow(StatsRow row) {
+    CareerTally& tally = bycareer[row.career];
+    tally.addrow(row);
+    list.append(std::move(row));
+    return tally;
+}
+
+void StatsBook::add(const StatsLine& l) {
+    StatsRow row;
+    row.day = l.day;
+    row.time = l.time;
+    row.career = text(l.career);
+    row.activity = text(l.activity);
+    row.level = text(l.level);
+    row.result = text(l.result);
+    row.totals = l.totals;
+    CareerTally& tally = addrow(std::move(row));
+    for (const CharCount& c : l.expected)
+        tally.addkey(c.key, c.times, 0);
+    for (const CharCount& c : l.missed)
+        tally.addkey(c.key, 0, c.times);
+    for (QByteArrayView entry : l.mistyped) {
+        std::int64_t& times = tally.entries[text(entry)];
+        times = addsaturated(times, 1);
+    }
+}
+
+void StatsBook::add(const TypingRecord& r) {
+    StatsRow row;
+    row.day = r.ended.date();
+    row.time = r.ended.time();
+    row.career = r.career;
+    row.activity = r.activity;
+    row.level = r.level;
+    row.result = r.result;
+    const KeystrokeCounts& c = r.counts;
+    row.totals = {r.milliseconds, c.entries, c.charsmatched, c.charstyped, c.wrong, c.corrections};
+    CareerTally& tally = addrow(std::move(row));
+    for (auto it = r.counts.expected.cbegin(); it != r.counts.expected.cend(); ++it)
+        tally.addkey(it.key().unicode(), it.value(), 0);
+    for (auto it = r.counts.missed.cbegin(); it != r.counts.missed.cend(); ++it)
+        tally.addkey(it.key().unicode(), 0, it.value());
+    for (auto it = r.counts.mistyped.cbegin(); it != r.counts.mistyped.cend(); ++it) {
+        std::int64_t& times = tally.entries[it.key()];
+        times = addsaturated(times, it.value());
+    }
+}
+
+StatsReader::StatsReader(QByteArray bytes) : data(std::move(bytes)), ended(true) {}
+
+bool StatsReader::more(QIODevice& file, qint64 most) {
+    // The lines read go, and the part is read in behind what is left: the same memory serves
+    // every part.
+    data.remove(0, pos);
+    searched = std::max<qsizetype>(0, searched - pos);
+    pos = 0;
+    const qsizetype kept = data.size();
+    data.resize(kept + most);
+    const qint64 got = file.read(data.data() + kept, most);
+    data.resize(kept + std::max<qint64>(0, got));
+    return got >= 0;
+}
+
+bool StatsReader::read(int lines) {
+    StatsLine line;
+    for (int i = 0; i < lines && pos < data.size(); ++i) {
+        qsizetype end = data.indexOf('\n', std::max(pos, searched));
+        if (end < 0 && !ended) {
+            searched = data.size(); // a line longer than a part is not searched again
+            return false;
+        }
+        if (end < 0)
+            end = data.size();
+        QByteArrayView bytes(data.constData() + pos, end - pos);
+        pos = end + 1;
+        if (bytes.endsWith('\r'))
+            bytes.chop(1);
+        if (bytes.trimmed().isEmpty())
+            continue;
+        if (splitstatsline(bytes, line))
+            book.add(line);
+        else
+            unreadable = addsaturated(unreadable, 1);
+    }
+    return pos < data.size();
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "stats/statsfile.h"
+
+#include <QHash>
+#include <QList>
+
+#include <array>
+
+class QIODevice;
+
+// A record as the statistics window keeps it: what a row and the progress chart show. The
+// per-character and per-entry counts are added into its career's tally instead, so a hundred
+// thousand records cost a row each and not three tables each.
+struct StatsRow {
+    QDate day;
+    QTime time;
+    QString career;
+    QString activity;
+    QString level;
+    QString result;
+    RecordTotals totals;
+
+    double speed() const { return wordsperminute(totals.charsmatched, totals.milliseconds); }
+    double accuracy() const { return accuracypercent(totals.charstyped, totals.wrong); }
+};
+// A hundred thousand rows move by memcpy when the list grows, not one by one.
+Q_DECLARE_TYPEINFO(StatsRow, Q_RELOCATABLE_TYPE);
+
+// A key and how it fared.
+struct KeyMisses {
+    QChar key;
+    std::int64_t missed = 0;
+    std::int64_t expected = 0;
+    double rate() const {
+        return expected > 0 ? static_cast<double>(missed) / static_cast<double>(expected) : 0;
+    }
+};
+
+// What one career's records add up to.
+class CareerTally {
+public:
+    std::int64_t exercises = 0;
+    std::int64_t races = 0;
+    std::int64_t milliseconds = 0;
+    double speedsum = 0;
+    double bestspeed = 0;
+    QHash<QString, std::int64_t> entries; // times each entry was mistyped
+
+    void addrow(const StatsRow& row);
+    void addkey(char16_t code, std::int64_t expected, std::int64_t missed);
+    void add(const CareerTally& other);
+    // Every key that was expected or missed at least once.
+    QList<KeyMisses> keys() const;
+
+private:
+    KeyMisses& key(char16_t code);
+    // Windows-1252 text keeps nearly every key below 256: those need no hashing.
+    std::array<KeyMisses, 256> low{};
+    QHash<char16_t, KeyMisses> high;
+};
+
+// Every record read or added, in the order they ended, with a tally per career.
+class StatsBook {
+public:
+    void add(const StatsLine& line);
+    void add(const TypingRecord& record);
+    const QList<StatsRow>& rows() const { return list; }
+    const QHash<QString, CareerTally>& tallies() const { return bycareer; }
+
+private:
+    CareerTally& addrow(StatsRow row);
+    // The same text read again is the same string, shared: careers, levels and entries repeat.
+    QString text(QByteArrayView bytes);
+    QList<StatsRow> list;
+    QHash<QString, CareerTally> bycareer;
+    QHash<QByteArray, QString> texts;
+};
+
+// Reads the lines of "stats.dat" in slices, and the file itself in parts: a long file never
+// holds the caller up for long, nor needs to be in memory whole.
+class StatsReader {
+public:
+    StatsReader() = default;
+    // All of the file at once.
+    explicit StatsReader(QByteArray bytes);
+    // Reads the next part of the file, of up to `most` bytes; false on an error.
+    bool more(QIODevice& file, qint64 most);
+    // No more parts follow: a last line without its line end is read too.
+    void end() { ended = true; }
+    // Reads up to `lines` more lines; false once no whole line is left in the parts given.
+    bool read(int lines);
+    bool done() const { return ended && pos >= data.size(); }
+    StatsBook book;
+    // Lines that were damaged, foreign or of no kind this version knows.
+    std::int64_t unreadable = 0;
+
+private:
+    QByteArray data;
+    qsizetype pos = 0;
+    qsizetype searched = 0; // no line end lies between pos and here
+    bool ended = false;
+};
