@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -117,40 +118,46 @@ bool FieldReader::nextbytes(QByteArrayView& field) {
 }
 
 bool FieldReader::nextspan(qsizetype& start, qsizetype& length) {
-    while (pos < data.size() && (data[pos] == ' ' || data[pos] == '\t'))
-        ++pos;
-    start = pos;
+    // Plain pointers: these loops run over every byte of every file the game reads.
+    const char* const begin = data.constData();
+    const char* const end = begin + data.size();
+    const char* p = begin + pos;
+    while (p < end && (*p == ' ' || *p == '\t'))
+        ++p;
+    start = p - begin;
     length = 0;
-    if (pos >= data.size()) {
+    if (p >= end) {
+        pos = data.size();
         if (!fieldpending)
             return false;
         fieldpending = false;
         return true;
     }
     fieldpending = false;
-    if (data[pos] == '"') {
-        const qsizetype close = data.indexOf('"', pos + 1);
-        if (close < 0) {
+    if (*p == '"') {
+        const auto* close = static_cast<const char*>(std::memchr(p + 1, '"', end - p - 1));
+        if (!close) {
             pos = data.size();
             brokenquote = true;
             return false;
         }
-        start = pos + 1;
-        length = close - start;
-        pos = close + 1;
+        start = p + 1 - begin;
+        length = close - (p + 1);
+        p = close + 1;
         // Anything between the closing quote and the delimiter is not part of the field.
-        while (pos < data.size() && data[pos] != ',' && !islineend(data[pos]))
-            ++pos;
+        while (p < end && *p != ',' && !islineend(*p))
+            ++p;
     } else {
-        qsizetype end = pos;
-        while (end < data.size() && data[end] != ',' && !islineend(data[end]))
-            ++end;
-        qsizetype last = end;
-        while (last > pos && (data[last - 1] == ' ' || data[last - 1] == '\t'))
+        const char* stop = p;
+        while (stop < end && *stop != ',' && !islineend(*stop))
+            ++stop;
+        const char* last = stop;
+        while (last > p && (last[-1] == ' ' || last[-1] == '\t'))
             --last;
-        length = last - pos;
-        pos = end;
+        length = last - p;
+        p = stop;
     }
+    pos = p - begin;
     skipdelimiter();
     return true;
 }

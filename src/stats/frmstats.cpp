@@ -119,13 +119,13 @@ public:
             return r.day.toString(QStringLiteral("yyyy-MM-dd ")) +
                    r.time.toString(QStringLiteral("HH:mm"));
         case 1:
-            return r.career;
+            return book.text(r.career);
         case 2:
-            return r.activity;
+            return book.text(r.activity);
         case 3:
-            return r.level;
+            return book.text(r.level);
         case 4:
-            return r.result;
+            return book.text(r.result);
         case 5:
             return speedtext(r.speed());
         case 6:

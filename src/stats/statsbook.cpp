@@ -4,8 +4,8 @@
 
 #include <QIODevice>
 
-void CareerTally::addrow(const StatsRow& row) {
-    if (row.activity == QLatin1String("Race"))
+void CareerTally::addrow(const StatsRow& row, bool race) {
+    if (race)
         ++races;
     else
         ++exercises;
@@ -51,18 +51,27 @@ QList<KeyMisses> CareerTally::keys() const {
     return out;
 }
 
-QString StatsBook::text(QByteArrayView bytes) {
-    const QByteArray key = QByteArray::fromRawData(bytes.data(), bytes.size());
-    auto it = texts.constFind(key);
-    if (it != texts.cend())
+qint32 StatsBook::textposition(QByteArrayView bytes) {
+    // Looked up in place; only a text not seen before is copied.
+    const auto it = bytepositions.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()));
+    if (it != bytepositions.cend())
         return it.value();
-    QByteArray owned(bytes.data(), bytes.size());
-    return texts.insert(owned, fromwindows1252(owned)).value();
+    const qint32 position = textposition(fromwindows1252(bytes.toByteArray()));
+    bytepositions.insert(bytes.toByteArray(), position);
+    return position;
+}
+
+qint32 StatsBook::textposition(const QString& text) {
+    const auto it = positions.constFind(text);
+    if (it != positions.cend())
+        return it.value();
+    texts.append(text);
+    return positions.insert(text, static_cast<qint32>(texts.size() - 1)).value();
 }
 
 CareerTally& StatsBook::addrow(StatsRow row) {
-    CareerTally& tally = bycareer[row.career];
-    tally.addrow(row);
+    CareerTally& tally = bycareer[texts[row.career]];
+    tally.addrow(row, texts[row.activity] == QLatin1String("Race"));
     list.append(std::move(row));
     return tally;
 }
@@ -71,10 +80,10 @@ void StatsBook::add(const StatsLine& l) {
     StatsRow row;
     row.day = l.day;
     row.time = l.time;
-    row.career = text(l.career);
-    row.activity = text(l.activity);
-    row.level = text(l.level);
-    row.result = text(l.result);
+    row.career = textposition(l.career);
+    row.activity = textposition(l.activity);
+    row.level = textposition(l.level);
+    row.result = textposition(l.result);
     row.totals = l.totals;
     CareerTally& tally = addrow(std::move(row));
     for (const CharCount& c : l.expected)
@@ -82,7 +91,7 @@ void StatsBook::add(const StatsLine& l) {
     for (const CharCount& c : l.missed)
         tally.addkey(c.key, 0, c.times);
     for (QByteArrayView entry : l.mistyped) {
-        std::int64_t& times = tally.entries[text(entry)];
+        std::int64_t& times = tally.entries[texts[textposition(entry)]];
         times = addsaturated(times, 1);
     }
 }
@@ -91,10 +100,10 @@ void StatsBook::add(const TypingRecord& r) {
     StatsRow row;
     row.day = r.ended.date();
     row.time = r.ended.time();
-    row.career = r.career;
-    row.activity = r.activity;
-    row.level = r.level;
-    row.result = r.result;
+    row.career = textposition(r.career);
+    row.activity = textposition(r.activity);
+    row.level = textposition(r.level);
+    row.result = textposition(r.result);
     const KeystrokeCounts& c = r.counts;
     row.totals = {r.milliseconds, c.entries, c.charsmatched, c.charstyped, c.wrong, c.corrections};
     CareerTally& tally = addrow(std::move(row));

@@ -4,21 +4,24 @@
 
 #include <QHash>
 #include <QList>
+#include <QStringList>
 
 #include <array>
 
 class QIODevice;
 
 // A record as the statistics window keeps it: what a row and the progress chart show. The
-// per-character and per-entry counts are added into its career's tally instead, so a hundred
-// thousand records cost a row each and not three tables each.
+// per-character and per-entry counts are added into its career's tally instead, and the texts,
+// the same few on every row, are kept once in the book: a hundred thousand records cost a
+// small row each.
 struct StatsRow {
     QDate day;
     QTime time;
-    QString career;
-    QString activity;
-    QString level;
-    QString result;
+    // Positions in the book's texts.
+    qint32 career = 0;
+    qint32 activity = 0;
+    qint32 level = 0;
+    qint32 result = 0;
     RecordTotals totals;
 
     double speed() const { return wordsperminute(totals.charsmatched, totals.milliseconds); }
@@ -47,7 +50,7 @@ public:
     double bestspeed = 0;
     QHash<QString, std::int64_t> entries; // times each entry was mistyped
 
-    void addrow(const StatsRow& row);
+    void addrow(const StatsRow& row, bool race);
     void addkey(char16_t code, std::int64_t expected, std::int64_t missed);
     void add(const CareerTally& other);
     // Every key that was expected or missed at least once.
@@ -67,14 +70,20 @@ public:
     void add(const TypingRecord& record);
     const QList<StatsRow>& rows() const { return list; }
     const QHash<QString, CareerTally>& tallies() const { return bycareer; }
+    const QString& text(qint32 position) const { return texts[position]; }
+    // Where a text is kept, -1 if no row or entry has it; one text has one position.
+    qint32 find(const QString& text) const { return positions.value(text, -1); }
 
 private:
     CareerTally& addrow(StatsRow row);
-    // The same text read again is the same string, shared: careers, levels and entries repeat.
-    QString text(QByteArrayView bytes);
+    // Each text is kept once, however often it comes: careers, levels and entries repeat.
+    qint32 textposition(QByteArrayView bytes);
+    qint32 textposition(const QString& text);
     QList<StatsRow> list;
     QHash<QString, CareerTally> bycareer;
-    QHash<QByteArray, QString> texts;
+    QStringList texts;
+    QHash<QByteArray, qint32> bytepositions;
+    QHash<QString, qint32> positions;
 };
 
 // Reads the lines of "stats.dat" in slices, and the file itself in parts: a long file never

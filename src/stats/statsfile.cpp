@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string_view>
 
 namespace {
 
@@ -33,6 +34,39 @@ QString chartable(const QHash<QChar, std::int64_t>& table) {
     return parts.join(QLatin1Char(' '));
 }
 
+// The names a line may hold; the counts first, in the order of RecordTotals.
+enum class Name {
+    ms,
+    entries,
+    matched,
+    typed,
+    wrong,
+    corrections,
+    ended,
+    activity,
+    result,
+    career,
+    level,
+    expected,
+    missed,
+    mistyped,
+    unknown
+};
+constexpr std::string_view names[] = {"ms",          "entries",  "matched",  "typed",   "wrong",
+                                      "corrections", "ended",    "activity", "result",  "career",
+                                      "level",       "expected", "missed",   "mistyped"};
+// Every count, ended, activity and result.
+constexpr unsigned requirednames = (1u << static_cast<int>(Name::career)) - 1;
+
+// No two names share both length and first letter, so a name costs one comparison of text.
+Name nameof(QByteArrayView field) {
+    const std::string_view text(field.data(), static_cast<std::size_t>(field.size()));
+    for (int n = 0; n < static_cast<int>(Name::unknown); ++n)
+        if (text.size() == names[n].size() && text[0] == names[n][0] && text == names[n])
+            return static_cast<Name>(n);
+    return Name::unknown;
+}
+
 // A whole number straight from the bytes, read as filenumber reads the decoded field.
 bool wholenumber(QByteArrayView bytes, std::int64_t min, std::int64_t max, std::int64_t& value) {
     std::int64_t read = 0;
@@ -49,23 +83,23 @@ bool count(QByteArrayView bytes, std::int64_t& value) {
 }
 
 bool readchartable(QByteArrayView text, QVarLengthArray<CharCount, 32>& table) {
-    for (qsizetype i = 0; i < text.size();) {
-        if (text[i] == ' ') {
-            ++i;
+    // Pointers, not searches: a line has two tables of a dozen short pairs each.
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        if (*p == ' ') {
+            ++p;
             continue;
         }
-        qsizetype end = text.indexOf(' ', i);
-        if (end < 0)
-            end = text.size();
-        const QByteArrayView part = text.sliced(i, end - i);
-        i = end;
-        const qsizetype colon = part.indexOf(':');
+        const char* const partend = std::find(p, end, ' ');
+        const char* const colon = std::find(p, partend, ':');
         std::int64_t code = 0;
         std::int64_t times = 0;
-        if (colon < 0 || !wholenumber(part.first(colon), 1, 0xFFFF, code) ||
-            !count(part.sliced(colon + 1), times))
+        if (colon == partend || !wholenumber(QByteArrayView(p, colon), 1, 0xFFFF, code) ||
+            !count(QByteArrayView(colon + 1, partend), times))
             return false;
         table.append({static_cast<char16_t>(code), times});
+        p = partend;
     }
     return true;
 }
@@ -139,7 +173,7 @@ QByteArray statsline(const TypingRecord& r) {
 }
 
 bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
-    l = StatsLine();
+    l.clear();
     FieldReader reader(QByteArray::fromRawData(bytes.data(), bytes.size()));
     QVarLengthArray<QByteArrayView, 48> fields;
     QByteArrayView field;
@@ -153,50 +187,49 @@ bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
     RecordTotals& t = l.totals;
     std::int64_t* numbers[] = {&t.milliseconds, &t.entries, &t.charsmatched,
                                &t.charstyped,   &t.wrong,   &t.corrections};
-    const QByteArrayView numbernames[] = {"ms",    "entries", "matched",
-                                          "typed", "wrong",   "corrections"};
-    // Bits of the names a line can't do without: ended, activity, result and the six counts.
+    // Bits of the names a line can't do without: the six counts, ended, activity and result.
     unsigned seen = 0;
     for (qsizetype i = 2; i < fields.size(); i += 2) {
-        const QByteArrayView name = fields[i];
         const QByteArrayView value = fields[i + 1];
-        bool known = true;
-        if (name == "ended") {
+        const Name name = nameof(fields[i]);
+        if (name < Name::ended && !count(value, *numbers[static_cast<int>(name)]))
+            return false;
+        switch (name) {
+        case Name::ended:
             if (!readended(value, l.day, l.time))
                 return false;
-            seen |= 1u << 6;
-        } else if (name == "career") {
+            break;
+        case Name::career:
             l.career = value;
-        } else if (name == "activity") {
+            break;
+        case Name::activity:
             l.activity = value;
-            seen |= 1u << 7;
-        } else if (name == "level") {
+            break;
+        case Name::level:
             l.level = value;
-        } else if (name == "result") {
+            break;
+        case Name::result:
             l.result = value;
-            seen |= 1u << 8;
-        } else if (name == "expected") {
+            break;
+        case Name::expected:
             if (!readchartable(value, l.expected))
                 return false;
-        } else if (name == "missed") {
+            break;
+        case Name::missed:
             if (!readchartable(value, l.missed))
                 return false;
-        } else if (name == "mistyped") {
+            break;
+        case Name::mistyped:
             l.mistyped.append(value);
-        } else {
-            known = false;
+            break;
+        default:
+            break;
         }
-        for (int n = 0; !known && n < 6; ++n) {
-            if (name != numbernames[n])
-                continue;
-            if (!count(value, *numbers[n]))
-                return false;
-            known = true;
-            seen |= 1u << n;
-        }
+        if (name < Name::career)
+            seen |= 1u << static_cast<int>(name);
     }
     // A later version may add names; without these a line says nothing worth showing.
-    return seen == (1u << 9) - 1 && t.wrong <= t.charstyped;
+    return seen == requirednames && t.wrong <= t.charstyped;
 }
 
 bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {

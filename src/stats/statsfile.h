@@ -59,6 +59,17 @@ struct StatsLine {
     QVarLengthArray<CharCount, 32> expected;
     QVarLengthArray<CharCount, 32> missed;
     QVarLengthArray<QByteArrayView, 4> mistyped; // once for each time
+
+    // As new, keeping the tables' room: one line serves a whole file.
+    void clear() {
+        day = {};
+        time = {};
+        career = activity = level = result = {};
+        totals = {};
+        expected.clear();
+        missed.clear();
+        mistyped.clear();
+    }
 };
 
 // One line without its line end; false when it is not a record this version can read.

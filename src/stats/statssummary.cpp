@@ -8,8 +8,9 @@ StatsSummary summarise(const StatsBook& book, const std::optional<QString>& care
                        qsizetype keylimit, qsizetype entrylimit) {
     StatsSummary s;
     const QList<StatsRow>& rows = book.rows();
+    const qint32 wanted = career ? book.find(*career) : -1;
     for (qsizetype i = 0; i < rows.size(); ++i)
-        if (!career || rows[i].career == *career)
+        if (!career || rows[i].career == wanted)
             s.shown.append(i);
     if (s.shown.isEmpty())
         return s;
