@@ -162,13 +162,14 @@ QByteArray statsline(const TypingRecord& r) {
     line.text(QStringLiteral("corrections")).number(c.corrections);
     line.text(QStringLiteral("expected")).text(chartable(c.expected));
     line.text(QStringLiteral("missed")).text(chartable(c.missed));
-    QStringList entries = c.mistyped.keys();
+    // In the order of the texts as written, so the line reads back to the very same line.
+    QList<std::pair<QString, std::int64_t>> entries;
+    for (auto it = c.mistyped.cbegin(); it != c.mistyped.cend(); ++it)
+        entries.append({fieldtext(it.key()), it.value()});
     std::sort(entries.begin(), entries.end());
-    for (const QString& entry : entries) {
-        const QString text = fieldtext(entry);
-        for (std::int64_t i = 0; i < c.mistyped.value(entry); ++i)
+    for (const auto& [text, times] : entries)
+        for (std::int64_t i = 0; i < times; ++i)
             line.text(QStringLiteral("mistyped")).text(text);
-    }
     return line.line();
 }
 
