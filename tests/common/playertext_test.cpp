@@ -45,13 +45,11 @@ void PlayerTextTest::namefitsthefiles_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("fits");
     QTest::newRow("German and Dutch") << "Zoë Müller" << true;
-    QTest::newRow("Spanish") << "Ñandú Peña" << true;
     QTest::newRow("French ligature") << "Œuvre" << true;
     QTest::newRow("euro sign, in the 0x80 row") << "€uro" << true;
     QTest::newRow("typed question mark") << "Who?" << true;
     QTest::newRow("Chinese") << "李小龍 Bob" << false;
     QTest::newRow("Polish dotted Z") << "Żaneta" << false;
-    QTest::newRow("Greek") << "Ελένη" << false;
     QTest::newRow("emoji, two UTF-16 units") << "Ace 😀" << false;
     QTest::newRow("C1 control without a letter") << QString(QChar(0x0085)) << false;
 }
@@ -68,28 +66,19 @@ void PlayerTextTest::namefitsthefiles() {
 void PlayerTextTest::diskfolder_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("path");
-    QTest::newRow("Cancel: the current folder") << ""
-                                                << "battle.dat";
-    QTest::newRow("folder") << "$S/usb"
-                            << "$S/usb/battle.dat";
-    QTest::newRow("folder ending in /") << "$S/usb/"
-                                        << "$S/usb/battle.dat";
-    QTest::newRow("folder, relative") << "usb"
-                                      << "usb/battle.dat";
-    QTest::newRow("folder under home") << "~/disk"
-                                       << "$H/disk/battle.dat";
-    QTest::newRow("home itself") << "~"
-                                 << "$H/battle.dat";
-    QTest::newRow("missing folder: joined") << "$S/gone"
-                                            << "$S/gonebattle.dat";
-    QTest::newRow("missing under home: as typed") << "~/gone/"
-                                                  << "~/gone/battle.dat";
-    QTest::newRow("a file, not a folder") << "$S/plain"
-                                          << "$S/plainbattle.dat";
-    QTest::newRow("another user's home is not expanded") << "~usb"
-                                                         << "~usbbattle.dat";
-    QTest::newRow("drive letter") << "a:\\"
-                                  << "a:\\battle.dat";
+    // clang-format off
+    QTest::newRow("Cancel: the current folder")           << ""        << "battle.dat";
+    QTest::newRow("folder")                               << "$S/usb"  << "$S/usb/battle.dat";
+    QTest::newRow("folder ending in /")                   << "$S/usb/" << "$S/usb/battle.dat";
+    QTest::newRow("folder, relative")                     << "usb"     << "usb/battle.dat";
+    QTest::newRow("folder under home")                    << "~/disk"  << "$H/disk/battle.dat";
+    QTest::newRow("home itself")                          << "~"       << "$H/battle.dat";
+    QTest::newRow("missing folder: joined")               << "$S/gone" << "$S/gonebattle.dat";
+    QTest::newRow("missing under home: as typed")         << "~/gone/" << "~/gone/battle.dat";
+    QTest::newRow("a file, not a folder")                 << "$S/plain" << "$S/plainbattle.dat";
+    QTest::newRow("another user's home is not expanded")  << "~usb"    << "~usbbattle.dat";
+    QTest::newRow("drive letter")                         << "a:\\"   << "a:\\battle.dat";
+    // clang-format on
 }
 
 void PlayerTextTest::diskfolder() {

@@ -2,12 +2,12 @@
 #include "common/sidewindow.h"
 #include "competition/frmcars.h"
 #include "stats/frmstats.h"
+#include "stats/samplerecords.h"
 #include "support/fakes.h"
 #include "typing/frmp.h"
 
 #include <QChartView>
 #include <QCheckBox>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -108,15 +108,11 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     records = w->recordstable->model();
     QVERIFY(w->loading());
     // One that ends while the file is read goes into the file and the window, and shows once.
-    TypingRecord ended;
-    ended.ended = QDateTime::currentDateTime();
-    ended.career = QStringLiteral("Bea");
-    ended.activity = QStringLiteral("Practice");
-    ended.result = QStringLiteral("Completed");
+    const TypingRecord ended = samplerecord(0);
     form.recordtyping(ended);
     w->finishloading();
     QCOMPARE(w->book().rows().size(), 3);
-    QCOMPARE(row(records, 0).mid(0, 3), (QStringList{"Practice", "", "Completed"}));
+    QCOMPARE(row(records, 0).mid(0, 3), (QStringList{"Practice", "Easy", "Completed"}));
     QVERIFY(w->summarylabel->text().endsWith(QStringLiteral("1 unreadable line skipped.")));
 
     // A folder that refuses the file is told once, however many exercises end.

@@ -53,71 +53,35 @@ private slots:
 void KeystrokesTest::counts_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<qint64>("milliseconds");
-    QTest::addColumn<qint64>("typed");
-    QTest::addColumn<qint64>("wrong");
-    QTest::addColumn<qint64>("matched");
-    QTest::addColumn<qint64>("entries");
+    // Characters typed, wrong characters, characters matched, entries matched.
+    QTest::addColumn<QList<qint64>>("counts");
     QTest::addColumn<QString>("missed");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("mistyped");
     QTest::addColumn<int>("accuracy");
     QTest::addColumn<double>("wpm");
-
-    QTest::newRow("apple twice after x and Backspace")
-        << (QStringList{"@apple", "x", ""} + typing("apple") + QStringList{"@apple"} +
-            typing("apple"))
-        << qint64(6000) << qint64(11) << qint64(1) << qint64(10) << qint64(2) << "a:1"
-        << "a:3 e:2 l:2 p:4"
-        << "apple" << 91 << 20.0;
+    using C = QList<qint64>;
+    const QStringList apple =
+        QStringList{"@apple", "x", ""} + typing("apple") + QStringList{"@apple"} + typing("apple");
+    // clang-format off
+    QTest::newRow("apple twice after x and Backspace") << apple << 6000LL << C{11, 1, 10, 2} << "a:1" << "a:3 e:2 l:2 p:4" << "apple" << 91 << 20.0;
     // Keys typed after the text already went wrong are not new mistakes.
-    QTest::newRow("wrong run counts once")
-        << QStringList{"@cat", "c", "cx", "cxy", "cx", "c", "ca", "cat"} << qint64(60000)
-        << qint64(5) << qint64(1) << qint64(3) << qint64(1) << "a:1"
-        << "a:2 c:1 t:1"
-        << "cat" << 80 << 0.6;
-    QTest::newRow("missing letter put in by moving the caret")
-        << QStringList{"@cat", "c", "ct", "cat"} << qint64(1000) << qint64(3) << qint64(1)
-        << qint64(3) << qint64(1) << "a:1"
-        << "a:1 c:1"
-        << "cat" << 67 << 36.0;
-    QTest::newRow("wrong key inserted before the caret's end")
-        << QStringList{"@cat", "c", "ca", "cxa"} << qint64(1000) << qint64(3) << qint64(1)
-        << qint64(0) << qint64(0) << "a:1"
-        << "a:2 c:1"
-        << "cat" << 67 << 0.0;
-    QTest::newRow("paste of a right start")
-        << QStringList{"@house", "hou", "house"} << qint64(12000) << qint64(5) << qint64(0)
-        << qint64(5) << qint64(1) << ""
-        << "h:1 s:1"
-        << "" << 100 << 5.0;
-    QTest::newRow("empty target of a missing word file")
-        << QStringList{"@", "a", ""} << qint64(0) << qint64(1) << qint64(1) << qint64(0)
-        << qint64(0) << ""
-        << ""
-        << "" << 0 << 0.0;
-    QTest::newRow("nothing typed") << QStringList{"@apple"} << qint64(0) << qint64(0) << qint64(0)
-                                   << qint64(0) << qint64(0) << ""
-                                   << ""
-                                   << "" << 100 << 0.0;
-    QTest::newRow("entry still in hand at the end")
-        << QStringList{"@pear", "q"} << qint64(500) << qint64(1) << qint64(1) << qint64(0)
-        << qint64(0) << "p:1"
-        << "p:1"
-        << "pear" << 0 << 0.0;
-    QTest::newRow("case differs") << QStringList{"@Tea", "t", "", "T", "Te", "Tea"} << qint64(30000)
-                                  << qint64(4) << qint64(1) << qint64(3) << qint64(1) << "T:1"
-                                  << "T:2 a:1 e:1"
-                                  << "Tea" << 75 << 1.2;
+    QTest::newRow("wrong run counts once") << QStringList{"@cat", "c", "cx", "cxy", "cx", "c", "ca", "cat"} << 60000LL << C{5, 1, 3, 1} << "a:1" << "a:2 c:1 t:1" << "cat" << 80 << 0.6;
+    QTest::newRow("missing letter put in by moving the caret") << QStringList{"@cat", "c", "ct", "cat"} << 1000LL << C{3, 1, 3, 1} << "a:1" << "a:1 c:1" << "cat" << 67 << 36.0;
+    QTest::newRow("wrong key inserted before the caret's end") << QStringList{"@cat", "c", "ca", "cxa"} << 1000LL << C{3, 1, 0, 0} << "a:1" << "a:2 c:1" << "cat" << 67 << 0.0;
+    QTest::newRow("paste of a right start") << QStringList{"@house", "hou", "house"} << 12000LL << C{5, 0, 5, 1} << "" << "h:1 s:1" << "" << 100 << 5.0;
+    QTest::newRow("empty target of a missing word file") << QStringList{"@", "a", ""} << 0LL << C{1, 1, 0, 0} << "" << "" << "" << 0 << 0.0;
+    QTest::newRow("nothing typed") << QStringList{"@apple"} << 0LL << C{0, 0, 0, 0} << "" << "" << "" << 100 << 0.0;
+    QTest::newRow("entry still in hand at the end") << QStringList{"@pear", "q"} << 500LL << C{1, 1, 0, 0} << "p:1" << "p:1" << "pear" << 0 << 0.0;
+    QTest::newRow("case differs") << QStringList{"@Tea", "t", "", "T", "Te", "Tea"} << 30000LL << C{4, 1, 3, 1} << "T:1" << "T:2 a:1 e:1" << "Tea" << 75 << 1.2;
+    // clang-format on
 }
 
 void KeystrokesTest::counts() {
     QFETCH(QStringList, steps);
     QFETCH(qint64, milliseconds);
     const KeystrokeCounts c = play(steps);
-    QTEST(qint64(c.charstyped), "typed");
-    QTEST(qint64(c.wrong), "wrong");
-    QTEST(qint64(c.charsmatched), "matched");
-    QTEST(qint64(c.entries), "entries");
+    QTEST((QList<qint64>{c.charstyped, c.wrong, c.charsmatched, c.entries}), "counts");
     QTEST(table(c.missed), "missed");
     QTEST(table(c.expected), "expected");
     QTEST(QStringList(c.mistyped.keys()).join(QLatin1Char(',')), "mistyped");

@@ -53,37 +53,27 @@ void StatsFileTest::reads_data() {
     QTest::addColumn<qint64>("unreadable");
     QTest::addColumn<QString>("career"); // of the last record read
 
-    QTest::newRow("written line") << good << 1 << qint64(0) << "Ace";
+    // clang-format off
+    QTest::newRow("written line") << good << 1 << 0LL << "Ace";
     // A name with a comma stays whole; a quote, which the format can't hold, becomes a single one.
-    QTest::newRow("comma and quote in the name")
-        << statsline(sample(QStringLiteral("Ace, \"Jr\""))) << 1 << qint64(0) << "Ace, 'Jr'";
-    QTest::newRow("line break in the name")
-        << statsline(sample(QStringLiteral("A\r\nB"))) << 1 << qint64(0) << "A  B";
-    QTest::newRow("later version with a new name")
-        << with("\"keystrider-stats\",1,", "\"keystrider-stats\",2,\"pace\",\"steady\",") << 1
-        << qint64(0) << "Ace";
-    QTest::newRow("LF only, blank lines between")
-        << good.chopped(2) + "\n\r\n\n" + good << 2 << qint64(0) << "Ace";
-    QTest::newRow("torn last line") << good + good.left(good.size() / 2) << 1 << qint64(1) << "Ace";
-    QTest::newRow("hall of fame line")
-        << QByteArray("\"Ace scored 4500 points!\"\r\n") << 0 << qint64(1) << "";
-    QTest::newRow("count not a number")
-        << with("\"typed\",90", "\"typed\",9x0") << 0 << qint64(1) << "";
-    QTest::newRow("negative count") << with("\"wrong\",4", "\"wrong\",-4") << 0 << qint64(1) << "";
-    QTest::newRow("more wrong than typed")
-        << with("\"wrong\",4", "\"wrong\",91") << 0 << qint64(1) << "";
-    QTest::newRow("count past 64 bits")
-        << with("\"ms\",42000", "\"ms\",9223372036854775808") << 0 << qint64(1) << "";
-    QTest::newRow("no such date") << with("2026-12-08", "2026-13-08") << 0 << qint64(1) << "";
-    QTest::newRow("required name missing")
-        << with("\"result\",\"Restarted\",", "") << 0 << qint64(1) << "";
-    QTest::newRow("name without value") << with("\r\n", ",\"extra\"\r\n") << 0 << qint64(1) << "";
-    QTest::newRow("character code 0") << with("\"32:5", "\"0:5") << 0 << qint64(1) << "";
-    QTest::newRow("unclosed quote") << with("\"Ace\"", "\"Ace") << 0 << qint64(1) << "";
-    QTest::newRow("two damaged among good ones")
-        << good + "garbage\r\n" + good + "\"keystrider-stats\",x\r\n"
-        << 2 << qint64(2) << "Ace";
-    QTest::newRow("empty file") << QByteArray() << 0 << qint64(0) << "";
+    QTest::newRow("comma and quote in the name") << statsline(sample("Ace, \"Jr\"")) << 1 << 0LL << "Ace, 'Jr'";
+    QTest::newRow("line break in the name") << statsline(sample("A\r\nB")) << 1 << 0LL << "A  B";
+    QTest::newRow("later version with a new name") << with("\"keystrider-stats\",1,", "\"keystrider-stats\",2,\"pace\",\"steady\",") << 1 << 0LL << "Ace";
+    QTest::newRow("LF only, blank lines between") << good.chopped(2) + "\n\r\n\n" + good << 2 << 0LL << "Ace";
+    QTest::newRow("torn last line") << good + good.left(good.size() / 2) << 1 << 1LL << "Ace";
+    QTest::newRow("hall of fame line") << QByteArray("\"Ace scored 4500 points!\"\r\n") << 0 << 1LL << "";
+    QTest::newRow("count not a number") << with("\"typed\",90", "\"typed\",9x0") << 0 << 1LL << "";
+    QTest::newRow("negative count") << with("\"wrong\",4", "\"wrong\",-4") << 0 << 1LL << "";
+    QTest::newRow("more wrong than typed") << with("\"wrong\",4", "\"wrong\",91") << 0 << 1LL << "";
+    QTest::newRow("count past 64 bits") << with("\"ms\",42000", "\"ms\",9223372036854775808") << 0 << 1LL << "";
+    QTest::newRow("no such date") << with("2026-12-08", "2026-13-08") << 0 << 1LL << "";
+    QTest::newRow("required name missing") << with("\"result\",\"Restarted\",", "") << 0 << 1LL << "";
+    QTest::newRow("name without value") << with("\r\n", ",\"extra\"\r\n") << 0 << 1LL << "";
+    QTest::newRow("character code 0") << with("\"32:5", "\"0:5") << 0 << 1LL << "";
+    QTest::newRow("unclosed quote") << with("\"Ace\"", "\"Ace") << 0 << 1LL << "";
+    QTest::newRow("two damaged among good ones") << good + "garbage\r\n" + good + "\"keystrider-stats\",x\r\n" << 2 << 2LL << "Ace";
+    QTest::newRow("empty file") << QByteArray() << 0 << 0LL << "";
+    // clang-format on
 }
 
 void StatsFileTest::reads() {
