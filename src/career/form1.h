@@ -60,9 +60,9 @@ public:
     void scoregame();
     void scoregame2();
     void clearcountries();
-    // Keeps an exercise or race that just ended in "stats.dat" and shows it in the statistics
-    // window if that is open.
-    void recordtyping(const TypingRecord& record);
+    // Keeps an exercise or race that just ended in "stats.dat", under the career shown now, and
+    // shows it in the statistics window if that is open.
+    void recordtyping(TypingRecord record);
 
     // Controls, named as the rest of the game knows them.
     QGroupBox* Frame1;

@@ -5,6 +5,7 @@
 #include "common/programfolder.h"
 #include "common/sidewindow.h"
 #include "common/textfile.h"
+#include "common/watchlabel.h"
 #include "stats/frmstats.h"
 
 void Form1::stats_Click() {
@@ -14,7 +15,8 @@ void Form1::stats_Click() {
         statswindow->load();
 }
 
-void Form1::recordtyping(const TypingRecord& record) {
+void Form1::recordtyping(TypingRecord record) {
+    record.career = nama1->text();
     const bool kept = appendtofile(::apppath() + statsfilename, statsline(record));
     if (kept && statswindow)
         statswindow->addrecord(record);

@@ -226,16 +226,8 @@ void frmcars::Timer1_Timer() {
 }
 
 TypingRecord frmcars::racerecord(const QString& result) {
-    TypingRecord record;
-    record.ended = QDateTime::currentDateTime();
-    if (const Form1* main = Form1::instance())
-        record.career = main->nama1->text();
-    record.activity = QStringLiteral("Race");
-    record.level = optionfor(level())->text();
-    record.result = result;
-    record.milliseconds = typingtime.milliseconds();
-    record.counts = counter.finish();
-    return record;
+    return endedrecord(QStringLiteral("Race"), optionfor(level())->text(), result,
+                       typingtime.milliseconds(), counter.finish());
 }
 
 namespace {

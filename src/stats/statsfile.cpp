@@ -145,6 +145,18 @@ void addto(QHash<QChar, std::int64_t>& table, const QVarLengthArray<CharCount, 3
 
 } // namespace
 
+TypingRecord endedrecord(const QString& activity, const QString& level, const QString& result,
+                         std::int64_t milliseconds, const KeystrokeCounts& counts) {
+    TypingRecord r;
+    r.ended = QDateTime::currentDateTime();
+    r.activity = activity;
+    r.level = level;
+    r.result = result;
+    r.milliseconds = milliseconds;
+    r.counts = counts;
+    return r;
+}
+
 QByteArray statsline(const TypingRecord& r) {
     const KeystrokeCounts& c = r.counts;
     LineWriter line;

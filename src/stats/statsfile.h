@@ -25,6 +25,10 @@ struct TypingRecord {
 
 inline const QString statsfilename = QStringLiteral("stats.dat");
 
+// An exercise or race that ends now; the career is the main window's to fill in.
+TypingRecord endedrecord(const QString& activity, const QString& level, const QString& result,
+                         std::int64_t milliseconds, const KeystrokeCounts& counts);
+
 // One line of the file, CR LF included: a tag and version, then name and value pairs, so a
 // later version can add names that this one skips.
 QByteArray statsline(const TypingRecord& record);

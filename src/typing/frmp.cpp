@@ -187,17 +187,12 @@ void frmp::endexercise() {
     pauser->setEnabled(false);
     Command1->setEnabled(true);
     const PracticeLevel& played = practicelevels()[selectedlevel()];
-    TypingRecord record;
-    record.ended = QDateTime::currentDateTime();
-    record.activity = QStringLiteral("Practice");
-    record.level = played.name;
-    record.result = leftcount > 0 ? QStringLiteral("Restarted") : QStringLiteral("Completed");
-    record.milliseconds = typingtime.milliseconds();
-    record.counts = counter.finish();
+    TypingRecord record =
+        endedrecord(QStringLiteral("Practice"), played.name,
+                    leftcount > 0 ? QStringLiteral("Restarted") : QStringLiteral("Completed"),
+                    typingtime.milliseconds(), counter.finish());
     // The correction keys the result message reports, so the two never disagree.
     record.counts.corrections = mistakes;
-    if (const Form1* main = Form1::instance())
-        record.career = main->nama1->text();
     QPointer<frmp> alive(this);
     msgbox(resultmessage(seconds, typedcount, played.name, mistakes), MsgIcon::Exclamation,
            QStringLiteral("Result"));
