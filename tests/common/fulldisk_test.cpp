@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -20,6 +21,7 @@ class FullDiskTest : public QObject {
 private slots:
     void init();
     void cleanup();
+    void savedgame_data();
     void savedgame();
     void record();
     void battledisk();
@@ -76,13 +78,41 @@ void FullDiskTest::filldisk() const {
     }
 }
 
+// A save the player made private, or moved elsewhere behind a symbolic link, stays so after a
+// Save, and keeps its bytes when the disk is full.
+void FullDiskTest::savedgame_data() {
+    QTest::addColumn<bool>("owneronly");
+    QTest::addColumn<bool>("linked");
+    QTest::newRow("plain") << false << false;
+    QTest::newRow("private") << true << false;
+    QTest::newRow("private, behind a link") << true << true;
+}
+
 void FullDiskTest::savedgame() {
+    QFETCH(bool, owneronly);
+    QFETCH(bool, linked);
     form->saver->trigger();
     sav* save = form->savewindow;
     save->txtpath->setText(QStringLiteral("career"));
     save->Command1->click();
     QCOMPARE(lasttext(), QStringLiteral("File saved!"));
+    const QString real = disk + (linked ? "real.kvr" : "career.kvr");
+    if (linked)
+        QVERIFY(QFile::rename(disk + "career.kvr", real) &&
+                QFile::link("real.kvr", disk + "career.kvr"));
+    if (owneronly)
+        QVERIFY(QFile::setPermissions(real, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    const QFileDevice::Permissions mode = QFile::permissions(real);
+
+    form->money = 800;
+    form->updatestatus();
+    form->saver->trigger();
+    save->Command1->click();
+    QCOMPARE(lasttext(), QStringLiteral("File saved!"));
+    QCOMPARE(QFileInfo(disk + "career.kvr").isSymLink(), linked);
+    QCOMPARE(QFile::permissions(real), mode);
     const QByteArray saved = filebytes("career.kvr");
+    QVERIFY(saved.contains("800"));
 
     filldisk();
     form->money = 900;
@@ -92,8 +122,10 @@ void FullDiskTest::savedgame() {
              QStringLiteral("The game could not be saved as career.kvr. Any game saved under "
                             "that name before is unchanged."));
     QCOMPARE(filebytes("career.kvr"), saved);
-    QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{"career.kvr", "filler"}));
+    QCOMPARE(QFile::permissions(real), mode);
+    const QStringList files = linked ? QStringList{"career.kvr", "filler", "real.kvr"}
+                                     : QStringList{"career.kvr", "filler"};
+    QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden), files);
 }
 
 void FullDiskTest::record() {
