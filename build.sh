@@ -26,7 +26,8 @@ sanitize)
     ;;
 package)
     build=${BUILD_DIR:-build}
-    packages="$packages dpkg-dev" # dpkg-shlibdeps finds the libraries the package depends on
+    # dpkg-shlibdeps finds the libraries the package depends on; lintian judges the package.
+    packages="$packages dpkg-dev lintian"
     ;;
 fuzz)
     build=${BUILD_DIR:-build-fuzz}

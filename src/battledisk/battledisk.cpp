@@ -6,15 +6,17 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString diskpath(const QString& answer) {
+std::optional<QString> diskpath(const QString& answer) {
     const QString file = QStringLiteral("battle.dat");
+    if (answer.isEmpty())
+        return file;
     QString folder = answer;
     if (folder == QLatin1String("~") || folder.startsWith(QLatin1String("~/")))
         folder.replace(0, 1, QDir::homePath());
     // "/media/usb" or "~/disk" is a folder the two players share: the disk lies inside it.
-    if (!folder.isEmpty() && QFileInfo(folder).isDir())
-        return folder.endsWith(QLatin1Char('/')) ? folder + file : folder + QLatin1Char('/') + file;
-    return answer + file;
+    if (!QFileInfo(folder).isDir())
+        return std::nullopt;
+    return folder.endsWith(QLatin1Char('/')) ? folder + file : folder + QLatin1Char('/') + file;
 }
 
 QString diskname(const QString& playername) {

@@ -15,9 +15,9 @@ struct BattleDisk {
 };
 
 // Where the drive prompt's answer puts the disk: inside the folder it names, after a leading "~"
-// is taken for the home folder; otherwise the answer and the file name joined as they are, so
-// an empty answer (Cancel) means the current folder.
-QString diskpath(const QString& answer);
+// is taken for the home folder; an empty answer (Cancel) means the current folder. Nothing when
+// the answer names no existing folder: a disk written beside it would be no disk at all.
+std::optional<QString> diskpath(const QString& answer);
 
 // A name as it comes back from a disk: a double quote kept as a single quote, characters the
 // code page lacks as '?'. The owner is recognised by this form of their name, so a name the

@@ -8,8 +8,9 @@
 
 namespace {
 
-// The one prompt of all three disk commands, under the creation's title.
-QString askdiskpath() {
+// The one prompt of all three disk commands, under the creation's title. Nothing when the
+// answer names no folder: the command then finds no diskette.
+std::optional<QString> askdiskpath() {
     return diskpath(inputbox(QStringLiteral("Enter diskette drive letter (eg. a:\\) :"),
                              QStringLiteral("Create KVR Competition Disk")));
 }
@@ -29,8 +30,8 @@ void done(const QString& text) {
 } // namespace
 
 void Form1::createdisk_Click() {
-    const QString path = askdiskpath();
-    if (!writediskfile(path, {playername, money, training})) {
+    const std::optional<QString> path = askdiskpath();
+    if (!path || !writediskfile(*path, {playername, money, training})) {
         disknotfound();
         return;
     }
@@ -39,7 +40,8 @@ void Form1::createdisk_Click() {
 
 // The owner takes the disk character's money back; the training on the disk is not used.
 void Form1::loaddisk_Click() {
-    const std::optional<BattleDisk> disk = readdiskfile(askdiskpath());
+    const std::optional<QString> path = askdiskpath();
+    const std::optional<BattleDisk> disk = path ? readdiskfile(*path) : std::nullopt;
     if (!disk) {
         disknotfound();
         return;
@@ -56,8 +58,8 @@ void Form1::loaddisk_Click() {
 // The disk is rewritten before anything else changes: a disk that cannot take the new money
 // leaves both careers as they were and no race starts.
 void Form1::fightdisk_Click() {
-    const QString path = askdiskpath();
-    const std::optional<BattleDisk> disk = readdiskfile(path);
+    const std::optional<QString> path = askdiskpath();
+    const std::optional<BattleDisk> disk = path ? readdiskfile(*path) : std::nullopt;
     if (!disk) {
         disknotfound();
         return;
@@ -67,7 +69,7 @@ void Form1::fightdisk_Click() {
         return;
     }
     const DuelOutcome outcome = duel(training, money, *disk);
-    if (!writediskfile(path, outcome.disk)) {
+    if (!writediskfile(*path, outcome.disk)) {
         disknotfound();
         return;
     }

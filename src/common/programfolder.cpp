@@ -60,7 +60,6 @@ QString prepareprogramfolder(const QString& folder, const QStringList& wordfiles
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isWritable())
         return problem(QStringLiteral("write in"), folder, QString());
-    removeunfinishedreplaces(folder);
     for (const QString& name : wordfiles) {
         const QString target = programfolderfor(folder) + name;
         if (QFileInfo::exists(target))
@@ -79,6 +78,21 @@ QString prepareprogramfolder(const QString& folder, const QStringList& wordfiles
     return QString();
 }
 
+QString settleprogramfolder(const FolderSetting& setting, const QStringList& wordfiles,
+                            const QString& installeddata) {
+    const QString folder = chooseprogramfolder(setting);
+    if (folder != programfolderfor(setting.exefolder)) {
+        const QString message =
+            prepareprogramfolder(folder, wordfiles, {installeddata, setting.exefolder});
+        if (!message.isEmpty())
+            return message;
+    }
+    // A portable copy is killed mid-write as easily as an installed one.
+    removeunfinishedreplaces(folder);
+    setprogramfolder(folder);
+    return QString();
+}
+
 QString settleprogramfolder(const QStringList& wordfiles, const QString& installeddata) {
     FolderSetting setting;
     setting.exefolder = QCoreApplication::applicationDirPath();
@@ -89,13 +103,5 @@ QString settleprogramfolder(const QStringList& wordfiles, const QString& install
     setting.exewritable = QFileInfo(setting.exefolder).isWritable();
     setting.datahome = qEnvironmentVariable("XDG_DATA_HOME");
     setting.home = QDir::homePath();
-    const QString folder = chooseprogramfolder(setting);
-    if (folder != programfolderfor(setting.exefolder)) {
-        const QString message =
-            prepareprogramfolder(folder, wordfiles, {installeddata, setting.exefolder});
-        if (!message.isEmpty())
-            return message;
-    }
-    setprogramfolder(folder);
-    return QString();
+    return settleprogramfolder(setting, wordfiles, installeddata);
 }

@@ -31,6 +31,10 @@ QString chooseprogramfolder(const FolderSetting& setting);
 QString prepareprogramfolder(const QString& folder, const QStringList& wordfiles,
                              const QStringList& sources);
 
-// Chooses and prepares the folder for this run and points the game at it. `installeddata` is
-// where an installed copy keeps its word files. Returns the message for the player on failure.
+// Chooses and prepares the folder for this run, sweeps away what a killed run left half
+// written, and points the game at it. `installeddata` is where an installed copy keeps its
+// word files. Returns the message for the player on failure.
+QString settleprogramfolder(const FolderSetting& setting, const QStringList& wordfiles,
+                            const QString& installeddata);
+// The same for the running program, its folder and the player's environment.
 QString settleprogramfolder(const QStringList& wordfiles, const QString& installeddata);

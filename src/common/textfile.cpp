@@ -4,10 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -220,10 +224,79 @@ QByteArray tailmending(QFile& file) {
     return mend;
 }
 
+// Where the bytes of `path` really lie: a link is followed to its target, as an editor or a
+// sync tool may have put one there, and the player expects that target to be updated.
+QString followlinks(const QString& path) {
+    QString target = path;
+    // More hops than the system itself follows means a loop; the name is then left as it is.
+    for (int hop = 0; hop < 40; ++hop) {
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            return target;
+        target = info.symLinkTarget();
+    }
+    return path;
+}
+
 QString partialname(const QString& path) {
     const QFileInfo info(path);
     return info.path() + QStringLiteral("/.") + info.fileName() +
            QStringLiteral(".keystrider-partial");
+}
+
+// Closes the descriptor whatever way the scope is left; closing also drops its lock.
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// Whether `fd`, locked, is still the file under `name`: another copy of the game may have
+// renamed it away (a finished replace) or removed it (a sweep) while this one waited.
+bool stillnamed(int fd, const QByteArray& name) {
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::stat(name.constData(), &named) == 0 &&
+           held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
+// Takes the lock, waiting for another copy of the game unless `how` says not to. A file
+// system that has no locks (some network shares) is used without: one copy of the game at a
+// time is the usual case, and a battle disk there must still work.
+bool lock(int fd, int how) {
+    int result = 0;
+    do
+        result = ::flock(fd, how);
+    while (result != 0 && errno == EINTR);
+    return result == 0 || errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOSYS ||
+           errno == EINVAL;
+}
+
+// The old file's permissions on the new one. A disk that keeps no permissions of its own (a
+// FAT stick) gives both the same mode, and is then not asked to change one.
+bool copymode(int fd, const struct stat& old) {
+    struct stat made {};
+    if (::fstat(fd, &made) != 0)
+        return false;
+    return (made.st_mode & 07777) == (old.st_mode & 07777) ||
+           ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+bool writeall(int fd, const QByteArray& bytes) {
+    const char* from = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t done = ::write(fd, from, static_cast<size_t>(left));
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return false;
+        from += done;
+        left -= done;
+    }
+    return true;
 }
 
 } // namespace
@@ -231,6 +304,10 @@ QString partialname(const QString& path) {
 bool appendtofile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
+        return false;
+    // A second copy of the game may append to the same file: the lock keeps its line out of
+    // the way while this one mends the tail, writes, or cuts a failed write back.
+    if (!lock(file.handle(), LOCK_EX))
         return false;
     const qint64 before = file.size();
     const QByteArray whole = tailmending(file) + bytes;
@@ -242,21 +319,34 @@ bool appendtofile(const QString& path, const QByteArray& bytes) {
 }
 
 bool replacefile(const QString& path, const QByteArray& bytes) {
+    const QString target = followlinks(path);
     // Our own fixed name for the new copy, so one left by a killed run is known for what it is
-    // and swept away (a QSaveFile would leave NAME.XXXXXX, which could be anybody's file).
-    const QString partial = partialname(path);
-    QFile::remove(partial);
-    QFile file(partial);
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                   file.write(bytes) == bytes.size() && file.flush();
+    // and swept away (a QSaveFile links in NAME.XXXXXX, which could be anybody's file).
+    const QByteArray partial = QFile::encodeName(partialname(target));
+    const QByteArray finalname = QFile::encodeName(target);
+    Descriptor file;
+    // Another copy of the game replacing the same file holds the lock on the partial copy
+    // until its rename; this one then starts afresh on a new partial copy.
+    for (int tries = 0; file.fd < 0; ++tries) {
+        file.fd = ::open(partial.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (file.fd < 0 || !lock(file.fd, LOCK_EX) || tries == 100)
+            return false;
+        if (!stillnamed(file.fd, partial)) {
+            ::close(file.fd);
+            file.fd = -1;
+        }
+    }
+    bool written = ::ftruncate(file.fd, 0) == 0;
+    // Who may read or write the old file holds for the new one: a file made read-only is not
+    // replaced, as writing into it would be refused too.
+    struct stat old {};
+    if (written && ::stat(finalname.constData(), &old) == 0)
+        written = ::access(finalname.constData(), W_OK) == 0 && copymode(file.fd, old);
     // A full disk may only say so when the data is forced out; the rename must not come first.
-    written = written && ::fsync(file.handle()) == 0;
-    file.close();
-    written = written && file.error() == QFileDevice::NoError &&
-              std::rename(QFile::encodeName(partial).constData(),
-                          QFile::encodeName(path).constData()) == 0;
+    written = written && writeall(file.fd, bytes) && ::fsync(file.fd) == 0 &&
+              std::rename(partial.constData(), finalname.constData()) == 0;
     if (!written)
-        QFile::remove(partial);
+        ::unlink(partial.constData());
     return written;
 }
 
@@ -264,6 +354,12 @@ void removeunfinishedreplaces(const QString& folder) {
     QDir dir(folder);
     const QStringList leftovers = dir.entryList({QStringLiteral(".*.keystrider-partial")},
                                                 QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& leftover : leftovers)
-        dir.remove(leftover);
+    for (const QString& leftover : leftovers) {
+        // One that a running copy of the game is writing is locked: it is not a leftover.
+        const QByteArray name = QFile::encodeName(dir.filePath(leftover));
+        Descriptor file;
+        file.fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (file.fd >= 0 && lock(file.fd, LOCK_EX | LOCK_NB) && stillnamed(file.fd, name))
+            ::unlink(name.constData());
+    }
 }

@@ -56,12 +56,16 @@ private:
     QStringList fields;
 };
 
-// Whole-file helpers; each opens, works and closes within the call.
+// Whole-file helpers; each opens, works and closes within the call. Two copies of the game on
+// one folder may call them at once: neither tears the other's lines nor files.
 bool readwholefile(const QString& path, QByteArray& bytes);
-// Appends whole lines; a torn last line left by an earlier append is ended first.
+// Appends whole lines, each call in one write; a torn last line left by an earlier append is
+// ended first.
 bool appendtofile(const QString& path, const QByteArray& bytes);
 // Writes beside the old file and renames over it only once every byte is on the disk, so a
-// failed write (a full disk too) leaves the old file intact and answers false.
+// failed write (a full disk too) leaves the old file intact and answers false. The new file
+// keeps the old one's permissions, and a symbolic link is followed: its target is replaced.
 bool replacefile(const QString& path, const QByteArray& bytes);
-// Removes the half-made copies replacefile leaves when the program is killed mid-write.
+// Removes the half-made copies replacefile leaves when the program is killed mid-write; one
+// that another running copy of the game is still writing stays.
 void removeunfinishedreplaces(const QString& folder);

@@ -92,7 +92,7 @@ void BattleDiskTest::duelrule() {
 // A stronger player beats the same disk again and again, through the file each time.
 void BattleDiskTest::repeatedduelsrewritethedisk() {
     QTemporaryDir dir;
-    const QString path = diskpath(dir.path() + QLatin1Char('/'));
+    const QString path = diskpath(dir.path() + QLatin1Char('/')).value();
     QVERIFY(writediskfile(path, {"Bea, the \"Ace\"", 50, 300}));
     qint32 money = 0;
     for (int duels = 0; duels < 4; ++duels) {

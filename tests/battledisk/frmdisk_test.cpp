@@ -120,11 +120,17 @@ void FrmdiskTest::twocareersshareadisk() {
     QCOMPARE(contents(fixture->folder() + "battle.dat"),
              QByteArray("\"Ace '?uk'\"\r\n275\r\n90\r\n"));
 
-    // A disk that can be read but not rewritten (the temporary file's name would be too long)
-    // leaves both careers as they were.
+    // A folder that does not exist is no disk: nothing is written beside it.
+    QCOMPARE(command(ace, &Form1::createdisk_Click, fixture->folder() + "gone"),
+             QStringList{notfound});
+    QVERIFY(!QFile::exists(fixture->folder() + "gonebattle.dat"));
+
+    // A disk that can be read but not rewritten (a folder stands where the new copy would be
+    // written) leaves both careers as they were.
     race->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const QString full = fixture->folder() + QString(255 - 10, QLatin1Char('x'));
+    const QString full = fixture->folder() + QStringLiteral("stuck/");
+    QVERIFY(QDir().mkpath(full + ".battle.dat.keystrider-partial"));
     QFile::copy(shared + "battle.dat", full + "battle.dat");
     QCOMPARE(command(bea, &Form1::fightdisk_Click, full), QStringList{notfound});
     QCOMPARE(bea->money, 125);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -83,6 +84,11 @@ void FullDiskTest::savedgame() {
     save->Command1->click();
     QCOMPARE(lasttext(), QStringLiteral("File saved!"));
     const QByteArray saved = filebytes("career.kvr");
+    // The player keeps the save private, in a file the name links to: both stay so.
+    QVERIFY(QFile::rename(disk + "career.kvr", disk + "real.kvr") &&
+            QFile::link("real.kvr", disk + "career.kvr"));
+    QVERIFY(QFile::setPermissions(disk + "real.kvr", QFile::ReadOwner | QFile::WriteOwner));
+    const QFileDevice::Permissions mode = QFile::permissions(disk + "real.kvr");
 
     filldisk();
     form->money = 900;
@@ -92,8 +98,10 @@ void FullDiskTest::savedgame() {
              QStringLiteral("The game could not be saved as career.kvr. Any game saved under "
                             "that name before is unchanged."));
     QCOMPARE(filebytes("career.kvr"), saved);
+    QVERIFY(QFileInfo(disk + "career.kvr").isSymLink());
+    QCOMPARE(QFile::permissions(disk + "real.kvr"), mode);
     QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{"career.kvr", "filler"}));
+             (QStringList{"career.kvr", "filler", "real.kvr"}));
 }
 
 void FullDiskTest::record() {

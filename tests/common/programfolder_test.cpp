@@ -5,6 +5,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 class ProgramFolderTest : public QObject {
     Q_OBJECT
 private slots:
@@ -14,6 +18,8 @@ private slots:
     void prepares();
     void refuses_data();
     void refuses();
+    void sweepsleftovers_data();
+    void sweepsleftovers();
 };
 
 void ProgramFolderTest::chooses_data() {
@@ -117,6 +123,38 @@ void ProgramFolderTest::refuses() {
     QVERIFY2(message.startsWith("Keystrider cannot " + what + " the folder for your files:\n"),
              qPrintable(message));
     QVERIFY(message.contains(folder));
+}
+
+// What a killed run left half written goes at start, wherever the copy keeps its files; what
+// another running copy is writing, and the player's own files, stay.
+void ProgramFolderTest::sweepsleftovers_data() {
+    QTest::addColumn<bool>("portable");
+    QTest::newRow("portable copy") << true;
+    QTest::newRow("installed copy") << false;
+}
+
+void ProgramFolderTest::sweepsleftovers() {
+    QFETCH(bool, portable);
+    QTemporaryDir dir;
+    const QString exefolder = dir.path() + "/game/";
+    const QString folder = portable ? exefolder : dir.path() + "/xdg/keystrider/";
+    QVERIFY(QDir().mkpath(exefolder) && QDir().mkpath(folder));
+    const QStringList names{"easy.txt", ".career.kvr.keystrider-partial", "career.kvr",
+                            ".hall.dat.keystrider-partial", "career.kvr.Ab12Cd"};
+    for (const QString& name : names) {
+        QFile file((name == "easy.txt" ? exefolder : folder) + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    // The other copy's lock: this one's sweep opens the file anew, so it meets the lock too.
+    const int writing = ::open(QFile::encodeName(folder + names[3]).constData(), O_RDONLY);
+    QVERIFY(writing >= 0 && ::flock(writing, LOCK_EX) == 0);
+    const FolderSetting setting{exefolder, portable, portable, dir.path() + "/xdg", dir.path()};
+    QCOMPARE(settleprogramfolder(setting, {"easy.txt"}, dir.path() + "/none"), QString());
+    ::close(writing);
+    setprogramfolder(QString());
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{".hall.dat.keystrider-partial", "career.kvr", "career.kvr.Ab12Cd",
+                          "easy.txt"}));
 }
 
 QTEST_GUILESS_MAIN(ProgramFolderTest)

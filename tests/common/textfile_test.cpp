@@ -1,14 +1,19 @@
 #include "career/score.h"
 #include "common/textfile.h"
+#include "stats/samplerecords.h"
 #include "tictactoe/fields.h"
+#include "tictactoe/records.h"
 #include "tictactoe/strategies.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TextFileTest : public QObject {
     Q_OBJECT
@@ -19,6 +24,8 @@ private slots:
     void codepageroundtrip();
     void writesquotedtextandplainnumbers();
     void replacekeepstheoldfileonfailure();
+    void replacekeepswhattheplayersetup_data();
+    void replacekeepswhattheplayersetup();
     void appendcreatesandextends();
     void failedappendleavesthefileasitwas();
     void longfieldcut();
@@ -113,6 +120,90 @@ void TextFileTest::replacekeepstheoldfileonfailure() {
     QCOMPARE(back, QByteArray("second\r\n"));
 }
 
+namespace {
+// Runs `work` with a file-size limit: a full disk for writes past `bytes`.
+template <typename Work> bool withdiskfullafter(rlim_t bytes, Work work) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldhandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = old;
+    full.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &full);
+    const bool done = work();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldhandler);
+    return done;
+}
+
+mode_t newfilemode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+QStringList leftovers(const QString& folder) {
+    return QDir(folder).entryList({"*keystrider-partial"}, QDir::Files | QDir::Hidden);
+}
+} // namespace
+
+// A save the player keeps private, or keeps elsewhere through a symbolic link, stays so. `link`
+// is where save.kvr points ("" for a plain file); `mode` the old file's permissions, 0 for none.
+void TextFileTest::replacekeepswhattheplayersetup_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("diskfull");
+    // clang-format off
+    QTest::newRow("new file")                << ""                  << 0    << false;
+    QTest::newRow("private")                 << ""                  << 0600 << false;
+    QTest::newRow("group may read")          << ""                  << 0640 << false;
+    QTest::newRow("read-only")               << ""                  << 0444 << false;
+    QTest::newRow("link beside it")          << "real.kvr"          << 0600 << false;
+    QTest::newRow("link to another folder")  << "../other/real.kvr" << 0644 << false;
+    QTest::newRow("link to a link")          << "hop.kvr"           << 0600 << false;
+    QTest::newRow("link to nothing yet")     << "real.kvr"          << 0    << false;
+    QTest::newRow("full disk")               << ""                  << 0600 << true;
+    QTest::newRow("full disk, link")         << "../other/real.kvr" << 0600 << true;
+    // clang-format on
+}
+
+void TextFileTest::replacekeepswhattheplayersetup() {
+    QFETCH(QString, link);
+    QFETCH(int, mode);
+    QFETCH(bool, diskfull);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("saves") && QDir(dir.path()).mkpath("other"));
+    const QString folder = dir.filePath("saves/");
+    const QString path = folder + "save.kvr";
+    if (link == "hop.kvr")
+        QVERIFY(QFile::link("real.kvr", folder + "hop.kvr"));
+    if (!link.isEmpty())
+        QVERIFY(QFile::link(link, path));
+    const QString real = QDir::cleanPath(folder + (link.isEmpty()      ? "save.kvr"
+                                                   : link == "hop.kvr" ? "real.kvr"
+                                                                       : link));
+    const QByteArray old = "\"Ace\",250\r\n";
+    if (mode != 0) {
+        QFile file(real);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        QVERIFY(::chmod(QFile::encodeName(real).constData(), static_cast<mode_t>(mode)) == 0);
+    }
+    const QByteArray bigger = "\"Ace\"," + QByteArray(4096, '9') + "\r\n";
+    const bool replaced =
+        withdiskfullafter(diskfull ? 64 : RLIM_INFINITY, [&] { return replacefile(path, bigger); });
+    // A file the player made read-only is not theirs to lose; the super-user may write anything.
+    const bool refused = diskfull || (mode == 0444 && ::geteuid() != 0);
+    QCOMPARE(replaced, !refused);
+    QByteArray back;
+    QVERIFY(readwholefile(path, back));
+    QCOMPARE(back, refused ? old : bigger);
+    QCOMPARE(QFileInfo(path).isSymLink(), !link.isEmpty());
+    struct stat info {};
+    QVERIFY(::stat(QFile::encodeName(real).constData(), &info) == 0);
+    QCOMPARE(info.st_mode & 07777, mode != 0 ? static_cast<mode_t>(mode) : newfilemode());
+    QCOMPARE(leftovers(folder) + leftovers(dir.filePath("other")), QStringList());
+}
+
 void TextFileTest::appendcreatesandextends() {
     QTemporaryDir dir;
     const QString path = dir.filePath("hall.dat");
@@ -130,16 +221,8 @@ void TextFileTest::failedappendleavesthefileasitwas() {
     const QString path = dir.filePath("hall.dat");
     const QByteArray first = "\"Bo scored 10 points!\"\r\n";
     QVERIFY(appendtofile(path, first));
-    rlimit old{};
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
-    const auto oldhandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit full = old;
-    full.rlim_cur = static_cast<rlim_t>(first.size() + 10);
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
-    const bool appended = appendtofile(path, "\"Ace scored 4500 points!\"\r\n");
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldhandler);
-    QVERIFY(!appended);
+    QVERIFY(!withdiskfullafter(
+        first.size() + 10, [&] { return appendtofile(path, "\"Ace scored 4500 points!\"\r\n"); }));
     QByteArray back;
     QVERIFY(readwholefile(path, back));
     QCOMPARE(back, first);
@@ -177,21 +260,36 @@ void TextFileTest::appendaftertorntail_data() {
 void TextFileTest::appendaftertorntail() {
     QFETCH(QByteArray, tail);
     QFETCH(QStringList, before);
-    for (const bool brain : {false, true}) {
+    for (const QString name : {"hall.dat", "brain.dat", "list.dat", "stats.dat"}) {
         QTemporaryDir dir;
         const QString folder = dir.path() + QLatin1Char('/');
-        const QString path = folder + (brain ? "brain.dat" : "hall.dat");
+        const QString path = folder + name;
         if (!tail.isEmpty()) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(tail) == tail.size());
         }
-        const QString entry = brain ? QStringLiteral("159") : hallentry("Cy", -450000);
-        QVERIFY(brain ? learnstrategy(folder, entry)
-                      : appendtofile(path, LineWriter().text(entry).line()));
-        QCOMPARE(brain ? loadbrain(folder) : everyfieldof(path), before + QStringList{entry});
+        const QString entry = name == "hall.dat" ? hallentry("Cy", -450000) : QStringLiteral("159");
+        const QByteArray line =
+            name == "stats.dat" ? statsline(samplerecord(7)) : LineWriter().text(entry).line();
+        bool appended = false;
+        if (name == "brain.dat")
+            appended = learnstrategy(folder, entry);
+        else if (name == "list.dat")
+            appended = appendroster(folder, entry);
+        else
+            appended = appendtofile(path, line);
+        QVERIFY(appended);
         QByteArray back;
         QVERIFY(readwholefile(path, back));
-        QVERIFY(back.endsWith("\r\n\"" + entry.toLatin1() + "\"\r\n") || before.isEmpty());
+        QVERIFY2(back.endsWith("\r\n" + line) || (before.isEmpty() && back == line),
+                 qPrintable(name));
+        if (name == "stats.dat") {
+            TypingRecord record;
+            QVERIFY(parsestatsline(line.chopped(2), record));
+            QCOMPARE(record.ended, samplerecord(7).ended);
+        } else {
+            QCOMPARE(everyfieldof(path), before + QStringList{entry});
+        }
     }
 }
 
