@@ -171,7 +171,10 @@ void enterpressesbuttons() {
 
 QPoint popupplace(const QWidget* button) {
     const QPoint pointer = QCursor::pos();
-    if (button->rect().contains(button->mapFromGlobal(pointer)))
+    // Wayland tells where the pointer is only while it is over one of our windows.
+    const bool onbutton = onwayland() ? button->underMouse()
+                                      : button->rect().contains(button->mapFromGlobal(pointer));
+    if (onbutton)
         return pointer;
     return button->mapToGlobal(QPoint(0, button->height()));
 }
