@@ -79,7 +79,7 @@ fuzz)
     ;;
 screenshots)
     # The committed copies are replaced whole, so a window no longer drawn leaves no stale picture.
-    rm -f docs/screenshots/*.png
+    rm -f docs/screenshots/*.png docs/screenshots/dark/*.png
     QT_QPA_PLATFORM=offscreen "$build/tools/screenshots" docs/screenshots
     ;;
 package) cd "$build" && cpack -G DEB ;;

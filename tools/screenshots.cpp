@@ -5,6 +5,7 @@
 #include "career/frmhall.h"
 #include "career/frmstart.h"
 #include "common/clock.h"
+#include "common/darkpalette.h"
 #include "common/program.h"
 #include "common/programfolder.h"
 #include "common/random.h"
@@ -192,17 +193,9 @@ void shoottictac() {
     save(game.Frame1, QStringLiteral("tictac-thinking"));
     setprogramfolder(folder);
 }
-} // namespace
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    outdir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
-    QDir().mkpath(outdir);
-    setendprogram([] {});
-    NoonClock noon;
-    FixedDraws draws;
-    setclock(&noon);
-    setrandomsource(&draws);
+// Every window, into outdir.
+void shootall() {
     // The word files lie beside the game, one folder up from this tool.
     setprogramfolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
 
@@ -228,5 +221,23 @@ int main(int argc, char* argv[]) {
     shoottictac();
     shootstats();
     shootsaves(form);
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    outdir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(outdir);
+    setendprogram([] {});
+    NoonClock noon;
+    FixedDraws draws;
+    setclock(&noon);
+    setrandomsource(&draws);
+    shootall();
+    // Every window again in a dark desktop theme.
+    QApplication::setPalette(darkpalette());
+    outdir += QStringLiteral("/dark");
+    QDir().mkpath(outdir);
+    shootall();
     return 0;
 }

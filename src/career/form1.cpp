@@ -137,6 +137,8 @@ void Form1::buildcontrols() {
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    for (QPushButton* opensmenu : {Command7, Command3})
+        clickonspacedown(opensmenu);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
@@ -229,6 +231,11 @@ void Form1::Form_Load() {
     saver->setEnabled(false);
     // Offered once: a pop-up that came back whenever it was dismissed would keep the pointer
     // and keyboard from every other program. Dismissed, it gives way to the start window.
+    // On Wayland the pop-up would have no window to belong to and no pointer to open at.
+    if (onwayland()) {
+        offerstartwindow();
+        return;
+    }
     connect(asd, &QMenu::aboutToHide, this, &Form1::offerstartwindow, Qt::SingleShotConnection);
     asd->popup(QCursor::pos());
 }
@@ -349,6 +356,7 @@ void Form1::Command2_Click() {
 }
 
 void Form1::Command4_Click() {
+    const FocusKeeper stay(this);
     datechange();
     if (programended())
         return;

@@ -1,4 +1,5 @@
 #include "career/form1.h"
+#include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/number.h"
 #include "common/program.h"
@@ -29,6 +30,7 @@ QString arrivalentry(const Form1* form, const QAction* item) {
 } // namespace
 
 void Form1::country_Click(QAction* item) {
+    const FocusKeeper stay(this);
     const std::int32_t fare = fareof(item);
     if (item->isChecked())
         return;

@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QDialog>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -106,7 +107,52 @@ protected:
     }
 };
 
+class FirstRowOnFocus : public QObject {
+public:
+    explicit FirstRowOnFocus(QListWidget* list) : QObject(list) { list->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* list = static_cast<QListWidget*>(watched);
+        // A click selects the row it lands on by itself.
+        if (event->type() == QEvent::FocusIn &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason &&
+            list->selectedItems().isEmpty() && list->count() > 0)
+            list->setCurrentRow(0);
+        return false;
+    }
+};
+
+class SpaceDown : public QObject {
+public:
+    explicit SpaceDown(QPushButton* button) : QObject(button) { button->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool press = event->type() == QEvent::KeyPress;
+        if ((!press && event->type() != QEvent::KeyRelease) ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Space)
+            return false;
+        // The release is swallowed too, so the button does not click a second time.
+        if (press && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+            static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+};
+
 } // namespace
+
+void selectfirstonfocus(QListWidget* list) {
+    new FirstRowOnFocus(list);
+}
+
+void clickonspacedown(QPushButton* button) {
+    new SpaceDown(button);
+}
+
+bool onwayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 void closeonescape(QWidget* window) {
     new EscapeCloses(window);
@@ -125,7 +171,10 @@ void enterpressesbuttons() {
 
 QPoint popupplace(const QWidget* button) {
     const QPoint pointer = QCursor::pos();
-    if (button->rect().contains(button->mapFromGlobal(pointer)))
+    // Wayland tells where the pointer is only while it is over one of our windows.
+    const bool onbutton = onwayland() ? button->underMouse()
+                                      : button->rect().contains(button->mapFromGlobal(pointer));
+    if (onbutton)
         return pointer;
     return button->mapToGlobal(QPoint(0, button->height()));
 }
@@ -164,6 +213,9 @@ bool iscorrectionkey(int key) {
 }
 
 void showtofront(QWidget* window) {
+    // Wayland ignores raise() and, without an activation token, activateWindow().
+    if (onwayland() && window->isVisible() && !window->isActiveWindow())
+        window->hide();
     window->show();
     window->raise();
     window->activateWindow();

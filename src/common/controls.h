@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
+
 #include <functional>
 
 class QAbstractItemView;
 class QLineEdit;
 class QListWidget;
 class QPoint;
+class QPushButton;
 class QString;
-class QWidget;
 
 // Selects the first row whose text is exactly the given one, or no row when none has it.
 void setcurrenttext(QListWidget* list, const QString& text);
@@ -30,6 +33,10 @@ void emptytypingbox(QLineEdit* box);
 // Return or Enter on a list does what its double click does, so the keyboard can do it too.
 void onenterkey(QAbstractItemView* list, std::function<void()> handler);
 
+// A list the keyboard moves into with no row selected selects its first row, so Enter acts at
+// once; the focus alone would only put a current row there that Enter does not take.
+void selectfirstonfocus(QListWidget* list);
+
 // Escape closes the window as its close box does.
 void closeonescape(QWidget* window);
 
@@ -41,10 +48,35 @@ void enterpressesbuttons();
 // click; under the button when it was pressed from the keyboard with the pointer elsewhere.
 QPoint popupplace(const QWidget* button);
 
+// Space presses the button as soon as it goes down, not when it comes up: a pop-up menu opened
+// on the release has no key press to belong to, and Wayland then does not show it.
+void clickonspacedown(QPushButton* button);
+
+// Whether the game runs natively on Wayland, which places windows itself and lets a pop-up
+// appear only beside a window of its own.
+bool onwayland();
+
 // Backspace and Delete, the keys that count as corrections.
 bool iscorrectionkey(int key);
 
-// Modeless show, brought to the front.
+// Modeless show, brought to the front (on Wayland a window already shown is mapped afresh,
+// the one way there to bring it forward).
 void showtofront(QWidget* window);
 // Places a window in the middle of the primary screen's free area.
 void centreonscreen(QWidget* window);
+
+// Hands the focus back, at the end of its scope, to the control of the window that held it at
+// the start: writing to the event log takes the focus, and the player's place should not move.
+class FocusKeeper {
+public:
+    explicit FocusKeeper(QWidget* window) : control(window->focusWidget()) {}
+    ~FocusKeeper() {
+        if (control)
+            control->setFocus();
+    }
+    FocusKeeper(const FocusKeeper&) = delete;
+    FocusKeeper& operator=(const FocusKeeper&) = delete;
+
+private:
+    QPointer<QWidget> control;
+};

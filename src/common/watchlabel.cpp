@@ -8,5 +8,8 @@ void WatchLabel::setText(const QString& newtext) {
     if (newtext == text())
         return;
     QLabel::setText(newtext);
+    // A text the label cuts off, such as a long name, still shows whole when pointed at.
+    const bool cut = fontMetrics().horizontalAdvance(newtext) > contentsRect().width();
+    setToolTip(cut ? newtext : QString());
     emit changed();
 }

@@ -9,7 +9,8 @@ class WatchLabel : public QLabel {
 public:
     // Shows its text as it is: a player's name is never taken for markup.
     explicit WatchLabel(QWidget* parent = nullptr);
-    // Hides QLabel::setText on purpose: every write goes through the comparison.
+    // Hides QLabel::setText on purpose: every write goes through the comparison. A text too wide
+    // for the label becomes its tooltip as well.
     void setText(const QString& text);
 
 signals:

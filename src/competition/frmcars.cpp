@@ -162,6 +162,9 @@ void frmcars::startgame(qint32 newprize) {
     // The level buttons stay free until Start, so the player may overrule this choice.
     if (const std::optional<RaceLevel> byprize = levelforprize(prize))
         setlevel(*byprize);
+    // Never on Back, where a Space meant for the race would throw the fee away.
+    if (Command2->isEnabled())
+        Command2->setFocus();
     showtofront(this);
 }
 

@@ -37,8 +37,14 @@ frmcomp::frmcomp(QWidget* parent) : QWidget(parent) {
     firstprice = placed(new QListWidget(Frame1), "firstprice", 3015, 675, 1680, 2100);
     country->setAccessibleName(Command1->text());
     firstprice->setAccessibleName(Command3->text());
-    // The prices only follow the countries; the player can't pick one of his own.
+    // The prices only follow the countries; the player can't pick one of his own. Disabled, they
+    // keep the colours of an enabled list: a dark theme greys disabled text on a grey ground.
     firstprice->setEnabled(false);
+    QPalette colours = firstprice->palette();
+    for (QPalette::ColorRole role :
+         {QPalette::Base, QPalette::Text, QPalette::Highlight, QPalette::HighlightedText})
+        colours.setColor(QPalette::Disabled, role, colours.color(QPalette::Active, role));
+    firstprice->setPalette(colours);
     Label1 =
         placed(new QLabel(QStringLiteral("Double click the competition you want to join."), this),
                "Label1", 120, 3120, 4815, 255);
@@ -50,6 +56,8 @@ frmcomp::frmcomp(QWidget* parent) : QWidget(parent) {
     connect(country, &QListWidget::itemSelectionChanged, this, &frmcomp::country_Click);
     connect(country, &QListWidget::itemDoubleClicked, this, &frmcomp::country_DblClick);
     onenterkey(country, [this] { country_DblClick(); });
+    selectfirstonfocus(country);
+    closeonescape(this);
 }
 
 void frmcomp::generate() {

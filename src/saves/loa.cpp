@@ -16,6 +16,7 @@
 loa::loa() : SavesDialog("loa", QStringLiteral("Load Game"), 4680, QStringLiteral("Load")) {
     // Filled only by picking a game from the list.
     txtpath->setReadOnly(true);
+    selectfirstonfocus(File1);
 }
 
 void loa::Command1_Click() {

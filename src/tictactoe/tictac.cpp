@@ -25,11 +25,19 @@ QFont sansfont(double points, bool bold = false) {
     return font;
 }
 
-void setbackground(QWidget* widget, const QColor& colour) {
+// The text colour comes with the background, so the texts on it read in any desktop theme.
+void setbackground(QWidget* widget, const QColor& colour, const QColor& text = Qt::black) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+// The frames over the coloured window take the desktop's colours again.
+void setthemebackground(QWidget* widget) {
+    const QPalette theme = QGuiApplication::palette();
+    setbackground(widget, theme.color(QPalette::Window), theme.color(QPalette::WindowText));
 }
 
 // A one-pixel black line between two points given in twips, as a flat filled frame.
@@ -91,6 +99,9 @@ void tictac::buildcontrols() {
                       2415, 255);
     compst = placed(new QPushButton(QStringLiteral("Comp Move First"), this), "compst", 0, 3480,
                     2415, 255);
+    // Seventeen pixels high: the desktop's font, often larger, would be cut off at the bottom.
+    for (QPushButton* command : {Command1, compst})
+        command->setFont(sansfont(8.25));
     label1 = textbox(this, "label1", QStringLiteral("Turns"), 0, 3840, 1215, 285);
     Text1 = textbox(this, "Text1", QStringLiteral("Winnings"), 1200, 3840, 1335, 285);
     Text2 = textbox(this, "Text2", QStringLiteral("Loses"), 2520, 3840, 1575, 285);
@@ -106,7 +117,7 @@ void tictac::buildcontrols() {
 
     Frame2 =
         placed(new QGroupBox(QStringLiteral("Instructions"), this), "Frame2", 0, 0, 2535, 3135);
-    setbackground(Frame2, QGuiApplication::palette().color(QPalette::Window));
+    setthemebackground(Frame2);
     Label7 = label(
         Frame2, "Label7",
         QStringLiteral(
@@ -143,10 +154,11 @@ void tictac::buildboard() {
         const QColor colour = k % 2 == 1 ? cornercolour : edgecolour;
         // A style sheet is the one way every Qt style paints a button in a colour of its own;
         // the focus frame keeps the keyboard's place visible.
-        button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px "
-                                             "solid gray; } QPushButton:focus { border: 2px "
-                                             "solid black; }")
-                                  .arg(colour.name()));
+        button->setStyleSheet(
+            QStringLiteral("QPushButton { background-color: %1; color: black; "
+                           "border: 1px solid gray; } QPushButton:focus { border: 2px "
+                           "solid black; }")
+                .arg(colour.name()));
         r[static_cast<std::size_t>(k - 1)] = button;
         setcaption(k, QString());
         connect(button, &QPushButton::clicked, this, [this, k] { r_Click(k); });
@@ -201,7 +213,7 @@ void tictac::buildhiddenblocks() {
     // Right of the window's edge: the opponent's stages are there for whoever looks.
     Frame1 = placed(new QGroupBox(QStringLiteral("Thinking Process"), this), "Frame1", 6120, 0,
                     2775, 4095);
-    setbackground(Frame1, QGuiApplication::palette().color(QPalette::Window));
+    setthemebackground(Frame1);
     List3 = placed(new QListWidget(Frame1), "List3", 120, 240, 2535, 3765);
     List3->setAccessibleName(QStringLiteral("Thinking Process"));
 }

@@ -38,6 +38,7 @@ frmp::frmp(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmp", QStringLiteral("Practice Typing!"));
     buildcontrols();
     setFixedSize(twips(8280), twips(3660));
+    closeonescape(this);
     Form_Load();
 }
 

@@ -45,6 +45,10 @@ private slots:
     void menusareintheirorder();
     void startwindowstandsinforthemenu();
     void popupsopenatthebutton();
+    void keyboardstaysonthebutton_data();
+    void keyboardstaysonthebutton();
+    void longnameshowswholeinitstooltip_data();
+    void longnameshowswholeinitstooltip();
 
 private:
     GameFixture* fixture = nullptr;
@@ -311,6 +315,43 @@ void Form1Test::popupsopenatthebutton() {
         menu->hide();
         QCursor::setPos(form->mapToGlobal(QPoint(form->width() + 200, 5)));
     }
+}
+
+// The log takes the focus for its entries; the player's place stays on the button pressed.
+void Form1Test::keyboardstaysonthebutton_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Next Day") << "Command4";
+    QTest::newRow("Fly away") << "Command3";
+}
+
+void Form1Test::keyboardstaysonthebutton() {
+    QFETCH(QString, button);
+    fixture->dialogs.inputs << "Ace";
+    form->newer_Click();
+    auto* pressed = form->findChild<QPushButton*>(button);
+    pressed->setFocus();
+    fixture->dialogs.answers << MsgResult::Yes;
+    if (pressed == form->Command4)
+        QTest::keyClick(pressed, Qt::Key_Space);
+    else
+        form->malaysia->trigger();
+    QCOMPARE(form->days, 1);
+    QCOMPARE(form->focusWidget(), pressed);
+}
+
+void Form1Test::longnameshowswholeinitstooltip_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("short") << "Ace" << false;
+    QTest::newRow("long") << "Maximiliane Wolkenstein-Rabenhorst" << true;
+}
+
+void Form1Test::longnameshowswholeinitstooltip() {
+    QFETCH(QString, name);
+    QFETCH(bool, cut);
+    form->nama1->setText(name);
+    QCOMPARE(form->nama1->text(), name);
+    QCOMPARE(form->nama1->toolTip(), cut ? name : QString());
 }
 
 QTEST_MAIN(Form1Test)

@@ -69,6 +69,12 @@ void FrmcarsTest::startputstheraceunderway() {
     fixture->random.draws << 0.5;
     openrace(300);
     QVERIFY(race->isVisible() && !race->Text1->isEnabled() && !race->Timer1->isActive());
+    // Opened again after Back, the focus is on Start, not on Back where Space would forfeit.
+    QCOMPARE(race->focusWidget(), race->Command2);
+    race->Command1->setFocus();
+    race->Command1->click();
+    openrace(300);
+    QCOMPARE(race->focusWidget(), race->Command2);
     race->Command2->click();
     QCOMPARE(race->words(), (QStringList{"alpha", "Bravo", "charlie delta"}));
     QCOMPARE(race->Label3->text(), QStringLiteral("Bravo"));

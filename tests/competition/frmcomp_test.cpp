@@ -6,6 +6,7 @@
 #include "support/fakes.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -26,6 +27,7 @@ private slots:
     void entryneedsthefee();
     void firstrowofthecurrentcountryisjoined();
     void listopensonceaday();
+    void keyboardjoinsthefirstrow();
 
 private:
     void showlist(QAction* place, const QStringList& countries, const QStringList& prices);
@@ -189,6 +191,17 @@ void FrmcompTest::listopensonceaday() {
     form->updatestatus();
     QVERIFY(form->Command2->isEnabled() && form->cc->isEnabled());
     QCOMPARE(list->country->count(), 5);
+}
+
+// Moved into by the keyboard, the list picks its first row, so Enter joins at once.
+void FrmcompTest::keyboardjoinsthefirstrow() {
+    showlist(form->china, {"China"}, {"$200"});
+    QFocusEvent tabbedin(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(list->country, &tabbedin);
+    QCOMPARE(list->firstprice->currentRow(), 0);
+    QTest::keyClick(list->country, Qt::Key_Return);
+    QCOMPARE(form->money, 150);
+    QVERIFY(form->racewindow && form->racewindow->isVisible());
 }
 
 QTEST_MAIN(FrmcompTest)

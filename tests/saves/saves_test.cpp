@@ -4,11 +4,14 @@
 #include "common/controls.h"
 #include "common/logbox.h"
 #include "common/watchlabel.h"
+#include "competition/frmcomp.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
 #include "support/fakes.h"
+#include "typing/frmp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -193,6 +196,8 @@ void SavesTest::loadatstartup() {
         return form->loadwindow && form->loadwindow->isVisible() &&
                !form->startwindow->isVisible() && !form->asd->isVisible() && !form->isVisible();
     };
+    // The list picked its first game as it took the focus; with none picked, nothing loads.
+    form->loadwindow->File1->clearSelection();
     form->loadwindow->Command1->click();
     QCOMPARE(lastbox().text, QStringLiteral("No path name given."));
     QVERIFY(loadfromstartwindow());
@@ -263,27 +268,33 @@ void SavesTest::dialogsbykeyboard() {
     QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
     QCOMPARE(filebytes("keys.kvr").left(6), QByteArray("\"Ace\","));
 
-    // In the Load dialog Enter loads the picked row, and does nothing while none is picked.
+    // In the Load dialog Enter loads the picked row, and does nothing while none is picked; the
+    // list picks its first row, the only one here, as the keyboard moves into it.
     form->loader->trigger();
     loa* load = form->loadwindow;
     const int boxes = fixture->dialogs.shown.size();
     QTest::keyClick(load->File1, Qt::Key_Return);
     QCOMPARE(fixture->dialogs.shown.size(), boxes);
-    load->File1->setCurrentRow(0);
+    QFocusEvent tabbedin(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(load->File1, &tabbedin);
     QTest::keyClick(load->File1, Qt::Key_Return);
     QCOMPARE(lastbox().text, QStringLiteral("File loaded!"));
     QCOMPARE(form->playername, QStringLiteral("Ace"));
 
     // Escape closes each window as its close box does.
     form->hot_Click();
+    form->Command1_Click();
+    form->cc_Click();
     for (QWidget* window :
-         std::initializer_list<QWidget*>{form->savewindow, form->loadwindow, form->hallwindow}) {
+         std::initializer_list<QWidget*>{form->savewindow, form->loadwindow, form->hallwindow,
+                                         form->practicewindow, form->competitionlist}) {
         showtofront(window);
         QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
         QVERIFY(!window->isVisible());
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!form->savewindow && !form->loadwindow && !form->hallwindow);
+    QVERIFY(!form->savewindow && !form->loadwindow && !form->hallwindow && !form->practicewindow &&
+            !form->competitionlist);
 }
 
 QTEST_MAIN(SavesTest)

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -267,7 +268,13 @@ void TictacTest::moneycheck() {
 }
 
 void TictacTest::compmovefirstandstatusrow() {
+    // A desktop font as large as Cantarell 11 leaves the two low buttons' captions whole.
+    const QFont desktop = QApplication::font();
+    QApplication::setFont(QFont(desktop.family(), 11));
     open();
+    QApplication::setFont(desktop);
+    for (QPushButton* command : {game->Command1, game->compst})
+        QVERIFY(command->fontMetrics().height() + 2 <= command->height());
     fixture->random.draws << 0.5;
     fixture->random.reseeds.clear();
     game->compst_Click();

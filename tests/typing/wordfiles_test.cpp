@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QTest>
 
-// The word files the game ships: each level's file is there, long enough to practise on, and
-// every entry can be typed and read in full.
+// The word files the game ships: each level's file is there, every entry can be typed and read in
+// full, and an exercise takes one to three minutes at the speed a player of that level types.
 class WordFilesTest : public QObject {
     Q_OBJECT
 private slots:
@@ -16,26 +16,49 @@ private slots:
 };
 
 void WordFilesTest::everylevelhasaworthwhilefile_data() {
-    QTest::addColumn<QString>("file");
-    for (const PracticeLevel& level : practicelevels())
-        QTest::newRow(qPrintable(level.file)) << level.file;
+    QTest::addColumn<int>("level");
+    QTest::addColumn<double>("wpm");
+    // Beginner at 15 words a minute, Expert at 45, the levels between in proportion.
+    QTest::newRow("easy.txt") << 0 << 15.0;
+    QTest::newRow("well.txt") << 1 << 22.5;
+    QTest::newRow("avg.txt") << 2 << 30.0;
+    QTest::newRow("aavg.txt") << 3 << 37.5;
+    QTest::newRow("dif.txt") << 4 << 45.0;
 }
 
 void WordFilesTest::everylevelhasaworthwhilefile() {
-    QFETCH(QString, file);
-    const QString path = QFINDTESTDATA("../../words/" + file);
-    QVERIFY2(!path.isEmpty(), qPrintable(file));
+    QFETCH(int, level);
+    QFETCH(double, wpm);
+    const PracticeLevel& rules = practicelevels().at(level);
+    QCOMPARE(rules.file, QString::fromLatin1(QTest::currentDataTag()));
+    const QString path = QFINDTESTDATA("../../words/" + rules.file);
+    QVERIFY2(!path.isEmpty(), qPrintable(rules.file));
     QStringList entries;
     loadwords(entries, path);
-    QVERIFY(entries.size() >= 200);
+    QVERIFY(!entries.isEmpty());
     frmp window;
     const QFontMetrics metrics(window.lbltype->font());
+    qsizetype characters = 0;
     for (const QString& entry : entries) {
         QVERIFY2(!entry.isEmpty() && entry == entry.trimmed(), qPrintable(entry));
         QVERIFY2(metrics.horizontalAdvance(entry) < window.lbltype->width(), qPrintable(entry));
+        characters += entry.size();
     }
-    if (file == QLatin1String("dif.txt"))
+    if (rules.file == QLatin1String("dif.txt"))
         QVERIFY(entries.filter(QStringLiteral(",")).size() >= entries.size() / 2);
+
+    // The shortest and the longest exercise the length formula can ask for, at five characters
+    // a word.
+    const double meanlength = double(characters) / double(entries.size());
+    const double shortest =
+        exerciselength(entries.size(), rules.divisor, std::nextafter(1.0f, 0.0f)) * meanlength / 5 /
+        wpm;
+    const double longest =
+        exerciselength(entries.size(), rules.divisor, 0.0f) * meanlength / 5 / wpm;
+    qInfo("%s: %lld entries, mean length %.1f, %.1f to %.1f minutes", qPrintable(rules.file),
+          qlonglong(entries.size()), meanlength, shortest, longest);
+    QVERIFY2(shortest >= 1.0, qPrintable(QString::number(shortest)));
+    QVERIFY2(longest <= 3.0, qPrintable(QString::number(longest)));
 }
 
 QTEST_MAIN(WordFilesTest)

@@ -1,0 +1,139 @@
+#include "common/darkpalette.h"
+#include "competition/frmcars.h"
+#include "competition/frmcomp.h"
+#include "support/fakes.h"
+#include "tictactoe/tictac.h"
+#include "typing/frmp.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+double luminance(QRgb colour) {
+    auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
+           0.0722 * channel(qBlue(colour));
+}
+
+double contrast(QRgb a, QRgb b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of a text as drawn: the ground is the commonest colour of the area, the text the
+// pixel that stands out most from it (the core of a glyph, free of smoothing).
+double drawncontrast(QWidget* surface, const QRect& area) {
+    const QImage image = surface->grab(area).toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y) | 0xff000000u];
+    QRgb ground = 0;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            ground = it.key();
+        }
+    }
+    double best = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, contrast(ground, it.key()));
+    return best;
+}
+
+// The inside of a control, clear of its frame.
+QRect inside(const QWidget* control) {
+    return control->rect().adjusted(4, 4, -4, -4);
+}
+
+} // namespace
+
+// Every text whose colour the game sets reads at 4.5:1 or better in a light and a dark theme.
+class ContrastTest : public QObject {
+    Q_OBJECT
+private slots:
+    void settextsread_data();
+    void settextsread();
+};
+
+void ContrastTest::settextsread_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("text");
+    const QStringList texts = {
+        "tic-tac-toe sign",    "tic-tac-toe title", "tic-tac-toe instructions",
+        "practice typing box", "race typing box",   "race target",
+        "race car name",       "competition price",
+    };
+    for (bool dark : {false, true})
+        for (const QString& text : texts)
+            QTest::newRow(qPrintable((dark ? "dark " : "light ") + text)) << dark << text;
+}
+
+void ContrastTest::settextsread() {
+    QFETCH(bool, dark);
+    QFETCH(QString, text);
+    const QPalette theme = dark ? darkpalette() : QApplication::style()->standardPalette();
+    QApplication::setPalette(theme);
+    GameFixture fixture;
+    std::unique_ptr<QWidget> window;
+    QWidget* surface = nullptr;
+    QRect area;
+    if (text.startsWith(QLatin1String("tic-tac-toe"))) {
+        auto* game = new tictac;
+        window.reset(game);
+        game->cell(1)->setText(QStringLiteral("X"));
+        surface = text.endsWith(QLatin1String("sign"))    ? static_cast<QWidget*>(game->cell(1))
+                  : text.endsWith(QLatin1String("title")) ? game->Label2
+                                                          : game->Label7;
+        area = inside(surface);
+    } else if (text == QLatin1String("practice typing box")) {
+        auto* practice = new frmp;
+        window.reset(practice);
+        practice->txttype->setText(QStringLiteral("Wednesday"));
+        surface = practice->txttype;
+        area = inside(surface);
+    } else if (text.startsWith(QLatin1String("race"))) {
+        auto* race = new frmcars;
+        window.reset(race);
+        race->Text1->setText(QStringLiteral("Wednesday"));
+        race->Label3->setText(QStringLiteral("Wednesday"));
+        surface =
+            text.endsWith(QLatin1String("box")) ? static_cast<QWidget*>(race->Text1) : race->Label3;
+        area = inside(surface);
+        // Drawn straight on the track's picture, which the window holds.
+        if (text.endsWith(QLatin1String("name"))) {
+            surface = race;
+            area = race->Label4->geometry();
+        }
+    } else {
+        auto* list = new frmcomp;
+        window.reset(list);
+        list->country->addItems({"Japan", "China"});
+        list->firstprice->addItems({"$420", "$100"});
+        // The chosen row takes the theme's own selection colours; the other shows the text.
+        list->country->setCurrentRow(0);
+        surface = list->firstprice->viewport();
+        area = list->firstprice->visualItemRect(list->firstprice->item(1));
+    }
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const double ratio = drawncontrast(surface, area);
+    QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio, 'f', 2)));
+}
+
+QTEST_MAIN(ContrastTest)
+#include "contrast_test.moc"
