@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!parsestatsline(line, record))
             continue;
         ++parsed;
-        if (record.counts.wrong > record.counts.charstyped)
+        if (record.counts.tally.wrong > record.counts.tally.charstyped)
             __builtin_trap();
         const QByteArray again = statsline(record);
         TypingRecord back;
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (parsed != rows)
         __builtin_trap();
     for (const StatsRow& row : reader.book.rows())
-        if (row.totals.wrong > row.totals.charstyped)
+        if (row.tally.wrong > row.tally.charstyped)
             __builtin_trap();
     return 0;
 }
