@@ -180,8 +180,10 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     auto* progress = new QChart;
     speedseries = new QLineSeries(progress);
     speedseries->setName(QStringLiteral("Speed (WPM)"));
+    speedseries->setMarkerSize(9);
     accuracyseries = new QLineSeries(progress);
     accuracyseries->setName(QStringLiteral("Accuracy (%)"));
+    accuracyseries->setMarkerSize(9);
     progress->addSeries(speedseries);
     progress->addSeries(accuracyseries);
     along = new QValueAxis(progress);
@@ -191,7 +193,7 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     wpm->setTitleText(QStringLiteral("Speed (WPM)"));
     auto* accuracy = new QValueAxis(progress);
     accuracy->setTitleText(QStringLiteral("Accuracy (%)"));
-    accuracy->setRange(0, 100);
+    roundticks(accuracy, 100, 5);
     progress->addAxis(along, Qt::AlignBottom);
     progress->addAxis(wpm, Qt::AlignLeft);
     progress->addAxis(accuracy, Qt::AlignRight);
@@ -432,7 +434,8 @@ void frmstats::drawprogress() {
     accuracyseries->setPointsVisible(few);
     // Record numbers count from 1; a spare one at the end keeps the last point off the edge.
     roundticks(along, static_cast<double>(few ? n + 1 : n), 10);
-    roundticks(wpm, topspeed, 6);
+    // Headroom above the fastest, so its point is not cut by the chart's edge.
+    roundticks(wpm, topspeed * 1.1, 6);
 }
 
 void frmstats::drawkeys() {

@@ -92,6 +92,13 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     QCOMPARE(w->keysnotice->text(),
              QStringLiteral("A key is ranked once it has come up 20 times."));
     QCOMPARE(w->summarylabel->accessibleName(), w->summarylabel->text());
+    // The charts follow a dark palette, and back.
+    QPalette dark = w->palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    w->setPalette(dark);
+    QCOMPARE(w->keyschart->chart()->theme(), QChart::ChartThemeDark);
+    w->setPalette(QPalette());
+    QCOMPARE(w->progresschart->chart()->theme(), QChart::ChartThemeLight);
 
     // A race lost to the clock, newest first above the exercise.
     frmcars* race = form.race();
