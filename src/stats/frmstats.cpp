@@ -327,6 +327,7 @@ void frmstats::load() {
     pages->setCurrentWidget(emptylabel);
     emptylabel->setText(QStringLiteral("Reading the records…"));
     summarylabel->clear();
+    summarylabel->setAccessibleName(QStringLiteral("Summary"));
     QTimer::singleShot(0, this, &frmstats::readslice);
 }
 
