@@ -226,6 +226,7 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
                       {QStringLiteral("Key"), QStringLiteral("Missed"), QStringLiteral("Expected"),
                        QStringLiteral("Miss rate")});
     keystable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    keystable->horizontalHeader()->setStretchLastSection(false);
     keyslayout->addWidget(keystable);
     tabs->addTab(keyspages, QStringLiteral("&Keys"));
 
