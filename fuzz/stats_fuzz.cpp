@@ -1,6 +1,7 @@
 // "stats.dat" on any bytes: damaged lines are counted, never a crash, and every line read
 // is written again to a line that reads back as the very same line.
 #include "stats/statsbook.h"
+#include "stats/statsexport.h"
 
 #include <cstdint>
 
@@ -20,18 +21,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!parsestatsline(line, record))
             continue;
         ++parsed;
-        if (record.counts.wrong > record.counts.charstyped)
+        if (record.counts.tally.wrong > record.counts.tally.charstyped)
             __builtin_trap();
         const QByteArray again = statsline(record);
         TypingRecord back;
         if (!parsestatsline(again.chopped(2), back) || statsline(back) != again)
             __builtin_trap();
+        // A record that just ended shows as its line will once the window is reopened.
+        StatsBook added;
+        added.add(record);
+        if (added.rows().size() != 1 ||
+            added.rows().first().tally.wrong != record.counts.tally.wrong)
+            __builtin_trap();
     }
     // The reader and the single-line parse take the same lines.
     if (parsed != rows)
         __builtin_trap();
-    for (const StatsRow& row : reader.book.rows())
-        if (row.totals.wrong > row.totals.charstyped)
+    QList<qsizetype> all;
+    for (qsizetype i = 0; i < rows; ++i) {
+        if (reader.book.rows()[i].tally.wrong > reader.book.rows()[i].tally.charstyped)
             __builtin_trap();
+        all.append(i);
+    }
+    // Any row read exports, whatever its texts hold.
+    const QByteArray csv = statscsv(reader.book, all);
+    if (!csv.endsWith("\r\n"))
+        __builtin_trap();
     return 0;
 }

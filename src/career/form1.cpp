@@ -13,6 +13,7 @@
 #include "common/textfile.h"
 #include "common/twips.h"
 #include "common/watchlabel.h"
+#include "stats/statsrecorder.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -57,6 +58,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setFont(arialfont(9));
     buildcontrols();
     buildmenus();
+    typingrecorder = new StatsRecorder([this] { return nama1->text(); }, this);
     setFixedSize(sizeHint());
     enterpressesbuttons();
 }

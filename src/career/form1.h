@@ -24,7 +24,7 @@ class sav;
 class loa;
 class tictac;
 class frmstats;
-struct TypingRecord;
+class StatsRecorder;
 
 // The main window: owner of the career for the whole run and the hub every activity starts from.
 // Other windows change the career through the status labels and reversevalue.
@@ -60,9 +60,11 @@ public:
     void scoregame();
     void scoregame2();
     void clearcountries();
-    // Keeps an exercise or race that just ended in "stats.dat", under the career shown now, and
-    // shows it in the statistics window if that is open.
-    void recordtyping(TypingRecord record);
+    // Keeps each exercise or race that ends, under the career shown now; handed to the windows
+    // that type and to the statistics window.
+    StatsRecorder* typingrecorder;
+    // The race window, created on first use with the recorder.
+    frmcars* race();
 
     // Controls, named as the rest of the game knows them.
     QGroupBox* Frame1;
@@ -173,6 +175,4 @@ private:
     bool objectivecheckrunning = false;
     // Set while a File command runs, so the start window is not offered on top of it.
     int filecommandsrunning = 0;
-    // A folder that refuses "stats.dat" refuses it after every exercise; the player hears once.
-    bool statsunwrittenreported = false;
 };

@@ -2,9 +2,17 @@
 
 #include "common/controls.h"
 #include "common/sidewindow.h"
+#include "competition/frmcars.h"
+#include "stats/statsrecorder.h"
 #include "typing/frmp.h"
 
 // Opens typing practice; pressed again while it is open, only brings it to the front.
 void Form1::Command1_Click() {
     showtofront(sidewindow(practicewindow, this));
+    practicewindow->recorder = typingrecorder;
+}
+
+frmcars* Form1::race() {
+    sidewindow(racewindow, this)->recorder = typingrecorder;
+    return racewindow;
 }

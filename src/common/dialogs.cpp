@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -28,6 +29,11 @@ public:
         const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
                                                    QLineEdit::Normal, defaulttext, &ok);
         return ok ? text : QString();
+    }
+
+    QString savefile(const QString& title, const QString& suggested,
+                     const QString& filter) override {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested, filter);
     }
 
 private:
@@ -73,4 +79,8 @@ MsgResult msgbox(const QString& text, MsgIcon icon, const QString& title, MsgBut
 
 QString inputbox(const QString& prompt, const QString& title, const QString& defaulttext) {
     return dialogs().input(prompt, titleor(title), defaulttext);
+}
+
+QString savefilebox(const QString& title, const QString& suggested, const QString& filter) {
+    return dialogs().savefile(title, suggested, filter);
 }

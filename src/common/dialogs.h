@@ -15,6 +15,15 @@ public:
     // Cancel gives the empty text.
     virtual QString input(const QString& prompt, const QString& title,
                           const QString& defaulttext) = 0;
+    // A file to write, starting at `suggested`; Cancel gives the empty text, as do answerers
+    // that have no file dialog.
+    virtual QString savefile(const QString& title, const QString& suggested,
+                             const QString& filter) {
+        Q_UNUSED(title);
+        Q_UNUSED(suggested);
+        Q_UNUSED(filter);
+        return {};
+    }
 };
 
 // Tests install scripted dialogs; nullptr restores the real boxes.
@@ -27,3 +36,4 @@ MsgResult msgbox(const QString& text, MsgIcon icon = MsgIcon::None,
                  const QString& title = QString(), MsgButtons buttons = MsgButtons::Ok);
 QString inputbox(const QString& prompt, const QString& title = QString(),
                  const QString& defaulttext = QString());
+QString savefilebox(const QString& title, const QString& suggested, const QString& filter);

@@ -8,10 +8,14 @@
 
 FileNumber filenumber(const QString& text, std::int64_t min, std::int64_t max,
                       std::int64_t& value) {
-    const QByteArray latin = text.toLatin1();
-    const char* end = latin.constData() + latin.size();
+    return filenumber(QByteArrayView(text.toLatin1()), min, max, value);
+}
+
+FileNumber filenumber(QByteArrayView bytes, std::int64_t min, std::int64_t max,
+                      std::int64_t& value) {
+    const char* end = bytes.data() + bytes.size();
     std::int64_t read = 0;
-    const auto [stop, error] = std::from_chars(latin.constData(), end, read);
+    const auto [stop, error] = std::from_chars(bytes.data(), end, read);
     if (error == std::errc::result_out_of_range)
         return FileNumber::OutOfRange;
     if (error != std::errc() || stop != end)

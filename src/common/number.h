@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstdint>
@@ -42,6 +43,9 @@ template <typename T> std::optional<T> roundtofit(double value) {
 // is applied whole or refused, never read as 0.
 enum class FileNumber { Whole, NotANumber, OutOfRange };
 FileNumber filenumber(const QString& text, std::int64_t min, std::int64_t max, std::int64_t& value);
+// The same read straight from a file's bytes.
+FileNumber filenumber(QByteArrayView bytes, std::int64_t min, std::int64_t max,
+                      std::int64_t& value);
 template <typename T> FileNumber filenumber(const QString& text, T& value) {
     static_assert(std::is_integral_v<T> && sizeof(T) <= 4);
     std::int64_t wide = 0;

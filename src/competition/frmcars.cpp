@@ -9,7 +9,7 @@
 #include "common/number.h"
 #include "common/programfolder.h"
 #include "common/watchlabel.h"
-#include "stats/statsfile.h"
+#include "stats/statsrecorder.h"
 #include "typing/wordlist.h"
 
 #include <QCheckBox>
@@ -174,7 +174,7 @@ void frmcars::Command2_Click() {
     Frame1->setEnabled(false);
     List1.clear();
     loadwords(List1, apppath + QStringLiteral("avg.txt"));
-    counter.restart();
+    counter.restart(Text1->text());
     typingtime.start();
     nextword();
     Timer1->start();
@@ -233,12 +233,10 @@ TypingRecord frmcars::racerecord(const QString& result) {
                        typingtime.milliseconds(), counter.finish());
 }
 
-namespace {
-void keep(const TypingRecord& record) {
-    if (Form1* main = Form1::instance())
-        main->recordtyping(record);
+void frmcars::keep(const TypingRecord& record) {
+    if (recorder)
+        recorder->record(record);
 }
-} // namespace
 
 void frmcars::racelost() {
     const TypingRecord record = racerecord(QStringLiteral("Lost"));

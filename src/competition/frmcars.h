@@ -4,6 +4,7 @@
 #include "stats/statsfile.h"
 #include "stats/typingtime.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -15,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class StatsRecorder;
 
 // The car race: the player's car moves one step per entry typed right, the opponent's at the
 // level's steady pace; the first past the finish decides. Opened only through startgame.
@@ -33,6 +35,8 @@ public:
     qint32 currentprize() const { return prize; }
     // The running race's keystrokes, for the typing statistics.
     const KeystrokeCounter& keystrokes() const { return counter; }
+    // Where a race that ends is kept; none keeps nothing.
+    QPointer<StatsRecorder> recorder;
 
     // Handlers.
     void Command2_Click();
@@ -77,6 +81,7 @@ private:
     void drawcars();
     // The race that just ended, for the typing statistics.
     TypingRecord racerecord(const QString& result);
+    void keep(const TypingRecord& record);
 
     qint32 prize = 0;
     QString apppath;

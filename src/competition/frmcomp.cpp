@@ -115,7 +115,7 @@ void frmcomp::country_DblClick() {
 
     QString price = currenttext(firstprice);
     price.remove(QLatin1Char('$'));
-    sidewindow(main->racewindow, main)->startgame(textint32(price));
+    main->race()->startgame(textint32(price));
     main->reversevalue();
     hide();
 }

@@ -1,10 +1,11 @@
 #include "stats/frmstats.h"
 
-#include "career/form1.h"
+#include "common/controls.h"
+#include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/programfolder.h"
-#include "common/textfile.h"
-#include "common/watchlabel.h"
+#include "stats/statsexport.h"
+#include "stats/statsrecorder.h"
 
 #include <QAbstractTableModel>
 #include <QBarCategoryAxis>
@@ -13,12 +14,17 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
-#include <QPointer>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
@@ -39,12 +45,26 @@ constexpr qint64 slicemilliseconds = 8;
 // The file is read a part at a time, each soon read.
 constexpr qint64 partbytes = 1 << 20;
 
-QString percent(double value) {
-    return QString::number(std::lround(value)) + QStringLiteral(" %");
+// Records shown one by one up to here draw each as a point too, so a few stand out.
+constexpr qsizetype mostmarkedpoints = 60;
+
+// The round step, 1, 2 or 5 times a power of ten and at least 1, that cuts `span` into at most
+// `most` parts: axes label whole records and whole percents.
+double roundstep(double span, int most) {
+    for (double power = 1; power < 1e15; power *= 10)
+        for (double m : {1.0, 2.0, 5.0})
+            if (span <= m * power * most)
+                return m * power;
+    return 1e15;
 }
 
-QString speedtext(double wpm) {
-    return QString::number(wpm, 'f', 1);
+void roundticks(QValueAxis* axis, double top, int most) {
+    const double step = roundstep(top, most);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setLabelFormat(QStringLiteral("%d"));
+    axis->setRange(0, std::max(step, std::ceil(top / step) * step));
 }
 
 QString keyname(QChar key) {
@@ -62,6 +82,7 @@ QTableWidget* table(QWidget* parent, const char* name, const QString& caption,
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->verticalHeader()->hide();
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     t->horizontalHeader()->setStretchLastSection(true);
     return t;
 }
@@ -103,51 +124,29 @@ public:
         return parent.isValid() ? 0 : static_cast<int>(shown.size());
     }
     int columnCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : static_cast<int>(headers.size());
+        return parent.isValid() ? 0 : static_cast<int>(recordcolumns().size());
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override {
-        if (o == Qt::Horizontal && role == Qt::DisplayRole && section < headers.size())
-            return headers[section];
+        if (o == Qt::Horizontal && role == Qt::DisplayRole && section < recordcolumns().size())
+            return recordcolumns()[section];
         return QAbstractTableModel::headerData(section, o, role);
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole || !index.isValid())
             return {};
-        const StatsRow& r = book.rows()[shown[shown.size() - 1 - index.row()]];
-        switch (index.column()) {
-        case 0:
-            return r.day.toString(QStringLiteral("yyyy-MM-dd ")) +
-                   r.time.toString(QStringLiteral("HH:mm"));
-        case 1:
-            return book.text(r.career);
-        case 2:
-            return book.text(r.activity);
-        case 3:
-            return book.text(r.level);
-        case 4:
-            return book.text(r.result);
-        case 5:
-            return speedtext(r.speed());
-        case 6:
-            return percent(r.accuracy());
-        case 7:
-            return QString::number(r.totals.corrections);
-        }
-        return {};
+        return recordcell(book, book.rows()[shown[shown.size() - 1 - index.row()]], index.column());
     }
 
 private:
     const StatsBook& book;
     QList<qsizetype> shown;
-    const QStringList headers{QStringLiteral("Date"),     QStringLiteral("Career"),
-                              QStringLiteral("Activity"), QStringLiteral("Level"),
-                              QStringLiteral("Result"),   QStringLiteral("Speed (WPM)"),
-                              QStringLiteral("Accuracy"), QStringLiteral("Mistakes")};
 };
 
 frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmstats", QStringLiteral("Typing Statistics"));
-    resize(twips(13500), twips(10500));
+    // Fits a 1280 x 720 screen with a panel and the title bar.
+    resize(twips(13500), twips(9000));
+    closeonescape(this);
     auto* layout = new QVBoxLayout(this);
 
     summarylabel = new QLabel(this);
@@ -159,7 +158,13 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     onlycurrent = new QCheckBox(QStringLiteral("Only the &current career"), this);
     onlycurrent->setObjectName(QStringLiteral("onlycurrent"));
     onlycurrent->setAccessibleName(QStringLiteral("Only the current career"));
-    layout->addWidget(onlycurrent);
+    exportbutton = new QPushButton(QStringLiteral("E&xport..."), this);
+    exportbutton->setObjectName(QStringLiteral("exportbutton"));
+    exportbutton->setAccessibleName(QStringLiteral("Export..."));
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(onlycurrent, 1);
+    choices->addWidget(exportbutton);
+    layout->addLayout(choices);
 
     pages = new QStackedWidget(this);
     pages->setObjectName(QStringLiteral("pages"));
@@ -175,8 +180,10 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     auto* progress = new QChart;
     speedseries = new QLineSeries(progress);
     speedseries->setName(QStringLiteral("Speed (WPM)"));
+    speedseries->setMarkerSize(9);
     accuracyseries = new QLineSeries(progress);
     accuracyseries->setName(QStringLiteral("Accuracy (%)"));
+    accuracyseries->setMarkerSize(9);
     progress->addSeries(speedseries);
     progress->addSeries(accuracyseries);
     along = new QValueAxis(progress);
@@ -186,7 +193,7 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     wpm->setTitleText(QStringLiteral("Speed (WPM)"));
     auto* accuracy = new QValueAxis(progress);
     accuracy->setTitleText(QStringLiteral("Accuracy (%)"));
-    accuracy->setRange(0, 100);
+    roundticks(accuracy, 100, 5);
     progress->addAxis(along, Qt::AlignBottom);
     progress->addAxis(wpm, Qt::AlignLeft);
     progress->addAxis(accuracy, Qt::AlignRight);
@@ -198,22 +205,36 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
         chartview(tabs, "progresschart", QStringLiteral("Speed and accuracy over time"), progress);
     tabs->addTab(progresschart, QStringLiteral("&Progress"));
 
-    auto* keyspage = new QWidget(tabs);
+    keyspages = new QStackedWidget(tabs);
+    keyspages->setObjectName(QStringLiteral("keyspages"));
+    keysnotice = new QLabel(
+        QStringLiteral("A key is ranked once it has come up %1 times.").arg(rankedkeyminimum),
+        keyspages);
+    keysnotice->setObjectName(QStringLiteral("keysnotice"));
+    keysnotice->setAlignment(Qt::AlignCenter);
+    keyspages->addWidget(keysnotice);
+    auto* keyspage = new QWidget(keyspages);
+    keyspages->addWidget(keyspage);
     auto* keyslayout = new QHBoxLayout(keyspage);
     auto* keys = new QChart;
     keyseries = new QBarSeries(keys);
     keys->addSeries(keyseries);
     keyschart = chartview(keyspage, "keyschart", QStringLiteral("Keys missed most"), keys);
     keys->legend()->hide();
-    keyslayout->addWidget(keyschart, 2);
+    keyslayout->addWidget(keyschart, 1);
     keystable = table(keyspage, "keystable", QStringLiteral("Keys missed most"),
                       {QStringLiteral("Key"), QStringLiteral("Missed"), QStringLiteral("Expected"),
                        QStringLiteral("Miss rate")});
-    keyslayout->addWidget(keystable, 1);
-    tabs->addTab(keyspage, QStringLiteral("&Keys"));
+    keystable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    keystable->horizontalHeader()->setStretchLastSection(false);
+    keyslayout->addWidget(keystable);
+    tabs->addTab(keyspages, QStringLiteral("&Keys"));
 
     entriestable = table(tabs, "entriestable", QStringLiteral("Entries mistyped most"),
                          {QStringLiteral("Entry"), QStringLiteral("Times mistyped")});
+    // The entry takes the spare width: phrases are long, the count short.
+    entriestable->horizontalHeader()->setStretchLastSection(false);
+    entriestable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     tabs->addTab(entriestable, QStringLiteral("&Entries"));
 
     recordstable = new QTableView(tabs);
@@ -224,11 +245,68 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     recordstable->setSelectionBehavior(QAbstractItemView::SelectRows);
     recordstable->verticalHeader()->hide();
     recordstable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    recordstable->horizontalHeader()->setStretchLastSection(true);
+    // Widths from the longest texts a column holds, not from the rows: measuring a hundred
+    // thousand rows would cost more than showing them.
+    QHeaderView* header = recordstable->horizontalHeader();
+    const QStringList widest{QStringLiteral("0000-00-00 00:00"),
+                             QString(),
+                             QStringLiteral("Practice"),
+                             QStringLiteral("Coming Along Well"),
+                             QStringLiteral("Completed"),
+                             QString(),
+                             QString(),
+                             QString()};
+    for (int c = 0; c < widest.size(); ++c) {
+        const int text = std::max(recordstable->fontMetrics().horizontalAdvance(widest[c]),
+                                  header->fontMetrics().horizontalAdvance(recordcolumns()[c]));
+        header->resizeSection(c, text + 3 * style()->pixelMetric(QStyle::PM_HeaderMargin) + 12);
+    }
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
     tabs->addTab(recordstable, QStringLiteral("&Records"));
 
     connect(onlycurrent, &QCheckBox::toggled, this, &frmstats::refresh);
+    connect(exportbutton, &QPushButton::clicked, this, &frmstats::exportrecords);
+    applytheme();
     refresh();
+}
+
+void frmstats::setrecorder(StatsRecorder* r) {
+    if (recorder)
+        disconnect(recorder, nullptr, this, nullptr);
+    recorder = r;
+    if (recorder)
+        connect(recorder, &StatsRecorder::recorded, this, &frmstats::addrecord);
+}
+
+void frmstats::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applytheme();
+}
+
+// The charts draw their own background and text: both follow whether the window is dark.
+void frmstats::applytheme() {
+    const QChart::ChartTheme theme = palette().color(QPalette::Window).lightness() < 128
+                                         ? QChart::ChartThemeDark
+                                         : QChart::ChartThemeLight;
+    for (QChartView* view : {progresschart, keyschart})
+        if (view->chart()->theme() != theme)
+            view->chart()->setTheme(theme);
+}
+
+void frmstats::exportrecords() {
+    const QString path = savefilebox(QStringLiteral("Export Typing Statistics"),
+                                     QDir::home().filePath(QStringLiteral("typing-statistics.csv")),
+                                     QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    const QByteArray bytes = statscsv(kept, shown.shown);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return;
+    msgbox(QStringLiteral("%1 could not be written: %2")
+               .arg(QDir::toNativeSeparators(path), file.errorString()),
+           MsgIcon::Exclamation, QStringLiteral("Export Typing Statistics"));
 }
 
 frmstats::~frmstats() = default;
@@ -250,6 +328,7 @@ void frmstats::load() {
     pages->setCurrentWidget(emptylabel);
     emptylabel->setText(QStringLiteral("Reading the records…"));
     summarylabel->clear();
+    summarylabel->setAccessibleName(QStringLiteral("Summary"));
     QTimer::singleShot(0, this, &frmstats::readslice);
 }
 
@@ -300,26 +379,33 @@ void frmstats::addrecord(const TypingRecord& record) {
 }
 
 void frmstats::refresh() {
+    exportbutton->setEnabled(false);
+    // Until the file is read there is nothing to narrow; its end shows the choice made meanwhile.
+    if (reader)
+        return;
     std::optional<QString> career;
-    if (onlycurrent->isChecked()) {
-        Form1* main = Form1::instance();
-        career = main ? main->nama1->text() : QString();
-    }
+    if (onlycurrent->isChecked())
+        career = statstext(recorder ? recorder->career() : QString());
     shown = summarise(kept, career);
     emptylabel->setText(QStringLiteral("No exercise or race recorded yet."));
     pages->setCurrentWidget(shown.shown.isEmpty() ? static_cast<QWidget*>(emptylabel) : tabs);
+    exportbutton->setEnabled(!shown.shown.isEmpty());
     QString text;
     if (!shown.shown.isEmpty())
-        text = QStringLiteral("%1 and %2 recorded, %3 of typing. Average speed %4 WPM, best %5 "
-                              "WPM; accuracy of the last ten %6.")
-                   .arg(counted(shown.exercises, "exercise", "exercises"),
-                        counted(shown.races, "race", "races"), durationtext(shown.milliseconds),
-                        speedtext(shown.averagespeed), speedtext(shown.bestspeed),
-                        percent(shown.recentaccuracy));
+        text =
+            QStringLiteral("%1 and %2 recorded, %3 of typing. Average speed %4 WPM, best %5 "
+                           "WPM; accuracy of the last ten %6.")
+                .arg(counted(shown.exercises, "exercise", "exercises"),
+                     counted(shown.races, "race", "races"), durationtext(shown.tally.milliseconds),
+                     speedtext(shown.averagespeed), speedtext(shown.bestspeed),
+                     shown.recentaccuracy ? percenttext(*shown.recentaccuracy)
+                                          : QStringLiteral("unknown"));
     if (unreadable > 0)
         text += (text.isEmpty() ? QString() : QStringLiteral(" ")) +
                 counted(unreadable, "unreadable line skipped.", "unreadable lines skipped.");
     summarylabel->setText(text);
+    // A screen reader reads the figures themselves, not a word standing for them.
+    summarylabel->setAccessibleName(text.isEmpty() ? QStringLiteral("Summary") : text);
     model->show(shown.shown);
     drawprogress();
     drawkeys();
@@ -335,25 +421,27 @@ void frmstats::drawprogress() {
     for (qsizetype g = 0; g < groups; ++g) {
         const qsizetype from = g * n / groups;
         const qsizetype to = (g + 1) * n / groups;
-        double speed = 0;
-        double accuracy = 0;
-        for (qsizetype i = from; i < to; ++i) {
-            const StatsRow& r = kept.rows()[shown.shown[i]];
-            speed += r.speed();
-            accuracy += r.accuracy();
-        }
-        const double count = static_cast<double>(to - from);
-        speeds.append({static_cast<double>(to), speed / count});
-        accuracies.append({static_cast<double>(to), accuracy / count});
-        topspeed = std::max(topspeed, speed / count);
+        TypingTally group;
+        for (qsizetype i = from; i < to; ++i)
+            group.add(kept.rows()[shown.shown[i]].tally);
+        const double speed = wordsperminute(group);
+        speeds.append({static_cast<double>(to), speed});
+        accuracies.append({static_cast<double>(to), accuracypercent(group)});
+        topspeed = std::max(topspeed, speed);
     }
     speedseries->replace(speeds);
     accuracyseries->replace(accuracies);
-    along->setRange(groups > 0 ? speeds.first().x() : 0, std::max<double>(1, n));
-    wpm->setRange(0, std::ceil(topspeed / 10) * 10);
+    const bool few = n <= mostmarkedpoints;
+    speedseries->setPointsVisible(few);
+    accuracyseries->setPointsVisible(few);
+    // Record numbers count from 1; a spare one at the end keeps the last point off the edge.
+    roundticks(along, static_cast<double>(few ? n + 1 : n), 10);
+    // Headroom above the fastest, so its point is not cut by the chart's edge.
+    roundticks(wpm, topspeed * 1.1, 6);
 }
 
 void frmstats::drawkeys() {
+    keyspages->setCurrentIndex(shown.keys.isEmpty() ? 0 : 1);
     keyseries->clear();
     QChart* chart = keyschart->chart();
     for (QAbstractAxis* axis : chart->axes())
@@ -361,27 +449,30 @@ void frmstats::drawkeys() {
     auto* rates = new QBarSet(QStringLiteral("Miss rate (%)"));
     QStringList names;
     keystable->setRowCount(static_cast<int>(shown.keys.size()));
+    double top = 0;
     for (int i = 0; i < shown.keys.size(); ++i) {
         const KeyMisses& k = shown.keys[i];
         rates->append(100 * k.rate());
         names.append(keyname(k.key));
         setrow(keystable, i,
                {keyname(k.key), QString::number(k.missed), QString::number(k.expected),
-                percent(100 * k.rate())});
+                percenttext(100 * k.rate())});
+        top = std::max(top, 100 * k.rate());
     }
     keyseries->append(rates);
     auto* axisx = new QBarCategoryAxis;
     axisx->append(names);
     auto* axisy = new QValueAxis;
     axisy->setTitleText(QStringLiteral("Miss rate (%)"));
-    double top = 0;
-    for (const KeyMisses& k : shown.keys)
-        top = std::max(top, 100 * k.rate());
-    axisy->setRange(0, std::max(5.0, std::ceil(top / 5) * 5));
+    roundticks(axisy, top, 8);
     chart->addAxis(axisx, Qt::AlignBottom);
     chart->addAxis(axisy, Qt::AlignLeft);
     keyseries->attachAxis(axisx);
     keyseries->attachAxis(axisy);
+    // The table shows every column whole; the chart gives up the width it needs.
+    keystable->setFixedWidth(keystable->horizontalHeader()->length() +
+                             keystable->verticalScrollBar()->sizeHint().width() +
+                             2 * keystable->frameWidth());
 }
 
 void frmstats::fillentries() {

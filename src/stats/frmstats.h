@@ -3,6 +3,7 @@
 #include "stats/statsbook.h"
 #include "stats/statssummary.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -10,6 +11,8 @@
 class QCheckBox;
 class QFile;
 class QLabel;
+class QPushButton;
+class StatsRecorder;
 class QStackedWidget;
 class QTableView;
 class QTableWidget;
@@ -35,22 +38,33 @@ public:
     bool loading() const { return reader != nullptr; }
     // An exercise or race that just ended, already in the file.
     void addrecord(const TypingRecord& record);
+    // Tells the window of each record kept, and which career is in play.
+    void setrecorder(StatsRecorder* recorder);
+    // Writes the records shown to a CSV file the player chooses.
+    void exportrecords();
 
     const StatsBook& book() const { return kept; }
     const StatsSummary& summary() const { return shown; }
 
     QLabel* summarylabel;
     QCheckBox* onlycurrent;
+    QPushButton* exportbutton;
     QStackedWidget* pages;
     QLabel* emptylabel;
     QTabWidget* tabs;
     QChartView* progresschart;
+    QStackedWidget* keyspages;
+    QLabel* keysnotice;
     QChartView* keyschart;
     QTableWidget* keystable;
     QTableWidget* entriestable;
     QTableView* recordstable;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void applytheme();
     void readslice();
     void refresh();
     void drawprogress();
@@ -71,4 +85,5 @@ private:
     QBarSeries* keyseries;
     QValueAxis* along;
     QValueAxis* wpm;
+    QPointer<StatsRecorder> recorder;
 };

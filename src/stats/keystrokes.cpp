@@ -19,9 +19,9 @@ bool appendedtyping(const QString& before, const QString& now) {
 
 } // namespace
 
-void KeystrokeCounter::restart() {
+void KeystrokeCounter::restart(const QString& box) {
     counted = KeystrokeCounts();
-    previous.clear();
+    previous = box;
     good = 0;
     wrongentry.clear();
 }
@@ -39,25 +39,30 @@ void KeystrokeCounter::changed(const QString& target, const QString& typed) {
     else
         nowgood = commonstart(typed, target);
 
+    TypingTally& t = counted.tally;
     if (typed.size() > previous.size()) {
         const qsizetype added = typed.size() - previous.size();
-        counted.charstyped = addsaturated(counted.charstyped, added);
-        // Only a keystroke made on a right start had a character of the target to hit: the
-        // first one the text now lacks if it went wrong, the next one if it went right.
-        const bool wentwrong = wason && nowgood < typed.size();
-        const qsizetype due = wentwrong ? nowgood : previous.size();
-        if (wason && due < target.size())
-            bump(counted.expected, target[due]);
-        if (wentwrong) {
-            counted.wrong = addsaturated(counted.wrong, 1);
-            if (due < target.size())
-                bump(counted.missed, target[due]);
+        t.charstyped = addsaturated(t.charstyped, added);
+        // Every character put in that the box holds past its right start is wrong, however far
+        // off the text already was: a run of five wrong keys is five, not one.
+        const qsizetype off = std::min(added, typed.size() - nowgood);
+        if (off > 0) {
+            t.wrong = addsaturated(t.wrong, off);
             wrongentry = target;
         }
+        // Only a keystroke made on a right start had a character of the target to hit: the
+        // first one the text now lacks if it went off, the next one if it went right. So a
+        // run that went off is one miss, against the character due where it did.
+        const bool wentoff = wason && nowgood < typed.size();
+        const qsizetype due = wentoff ? nowgood : previous.size();
+        if (wason && due < target.size())
+            bump(counted.expected, target[due]);
+        if (wentoff && due < target.size())
+            bump(counted.missed, target[due]);
     }
     if (!typed.isEmpty() && typed == target) {
-        counted.entries = addsaturated(counted.entries, 1);
-        counted.charsmatched = addsaturated(counted.charsmatched, target.size());
+        t.entries = addsaturated(t.entries, 1);
+        t.charsmatched = addsaturated(t.charsmatched, target.size());
         finish();
     }
     previous = typed;
@@ -65,8 +70,8 @@ void KeystrokeCounter::changed(const QString& target, const QString& typed) {
 }
 
 void KeystrokeCounter::correctionretracted() {
-    if (counted.corrections > 0)
-        counted.corrections -= 1;
+    if (counted.tally.corrections > 0)
+        counted.tally.corrections -= 1;
 }
 
 const KeystrokeCounts& KeystrokeCounter::finish() {
@@ -78,15 +83,25 @@ const KeystrokeCounts& KeystrokeCounter::finish() {
     return counted;
 }
 
-double wordsperminute(std::int64_t charsmatched, std::int64_t milliseconds) {
-    if (milliseconds <= 0)
-        return 0;
-    return static_cast<double>(charsmatched) / 5.0 * 60000.0 / static_cast<double>(milliseconds);
+void TypingTally::add(const TypingTally& o) {
+    milliseconds = addsaturated(milliseconds, o.milliseconds);
+    entries = addsaturated(entries, o.entries);
+    charsmatched = addsaturated(charsmatched, o.charsmatched);
+    charstyped = addsaturated(charstyped, o.charstyped);
+    wrong = addsaturated(wrong, o.wrong);
+    corrections = addsaturated(corrections, o.corrections);
 }
 
-double accuracypercent(std::int64_t charstyped, std::int64_t wrong) {
-    if (charstyped <= 0)
+double wordsperminute(const TypingTally& t) {
+    if (t.milliseconds <= 0)
+        return 0;
+    return static_cast<double>(t.charsmatched) / 5.0 * 60000.0 /
+           static_cast<double>(t.milliseconds);
+}
+
+double accuracypercent(const TypingTally& t) {
+    if (t.charstyped <= 0)
         return 100;
-    return 100.0 * static_cast<double>(charstyped - std::min(wrong, charstyped)) /
-           static_cast<double>(charstyped);
+    return 100.0 * static_cast<double>(t.charstyped - std::min(t.wrong, t.charstyped)) /
+           static_cast<double>(t.charstyped);
 }

@@ -15,13 +15,27 @@ inline std::int64_t addsaturated(std::int64_t a, std::int64_t b) {
     return sum;
 }
 
-// What one exercise or race showed of the player's typing.
-struct KeystrokeCounts {
+// The counts of one exercise or race, or of several added up: the one place a record's counts
+// live, from the typing box to the file, the window and the export.
+struct TypingTally {
+    std::int64_t milliseconds = 0; // typing time, pauses left out
     std::int64_t entries = 0;      // entries matched
     std::int64_t charsmatched = 0; // the lengths of the matched entries
     std::int64_t charstyped = 0;   // characters inserted, however they were later corrected
-    std::int64_t wrong = 0;        // keystrokes that left the typed text off the target's start
+    std::int64_t wrong = 0;        // keystrokes after which the box held no start of the entry
     std::int64_t corrections = 0;  // Backspace and Delete, as the window counts them
+
+    void add(const TypingTally& other);
+};
+
+// Words per minute: five matched characters make a word, over all the typing time.
+double wordsperminute(const TypingTally& tally);
+// Share of typed characters that were right, in percent; 100 with nothing typed.
+double accuracypercent(const TypingTally& tally);
+
+// What one exercise or race showed of the player's typing.
+struct KeystrokeCounts {
+    TypingTally tally;
     // Per character of the targets: how often it was the one to type next, and how often a
     // wrong keystroke fell where it belonged.
     QHash<QChar, std::int64_t> expected;
@@ -35,9 +49,10 @@ struct KeystrokeCounts {
 // nothing is kept per keystroke: a whole exercise costs no more per key than its first entry.
 class KeystrokeCounter {
 public:
-    void restart();
+    // Counting starts from the box as it stands: what it held before holds no keystrokes.
+    void restart(const QString& box = QString());
     void changed(const QString& target, const QString& typed);
-    void correctionkey() { counted.corrections = addsaturated(counted.corrections, 1); }
+    void correctionkey() { counted.tally.corrections = addsaturated(counted.tally.corrections, 1); }
     // A release that proved to be a key repeat takes its correction back.
     void correctionretracted();
     // Flushes the entry in hand; the counts are complete after this.
@@ -51,8 +66,3 @@ private:
     qsizetype good = 0; // length of the typed text's longest common start with the target
     QString wrongentry; // the target of the entry in hand, once it took a wrong keystroke
 };
-
-// Words per minute: five matched characters make a word.
-double wordsperminute(std::int64_t charsmatched, std::int64_t milliseconds);
-// Share of typed characters that were right, in percent; 100 with nothing typed.
-double accuracypercent(std::int64_t charstyped, std::int64_t wrong);

@@ -18,18 +18,19 @@ inline TypingRecord samplerecord(int i) {
     r.level = QLatin1String(race ? "Average" : levels[i % 5]);
     r.result = QLatin1String(race ? (i % 8 == 7 ? "Won" : "Lost") : "Completed");
     const int wave = (i * 37) % 23;
-    r.counts.entries = 10 + i % 6;
-    r.counts.charsmatched = r.counts.entries * 6;
-    r.counts.wrong = 1 + wave % 7;
-    r.counts.charstyped = r.counts.charsmatched + r.counts.wrong * 2;
-    r.counts.corrections = r.counts.wrong * 2;
+    TypingTally& t = r.counts.tally;
+    t.entries = 10 + i % 6;
+    t.charsmatched = t.entries * 6;
+    t.wrong = 1 + wave % 7;
+    t.charstyped = t.charsmatched + t.wrong * 2;
+    t.corrections = t.wrong * 2;
     // Speed creeps up with practice: 20 WPM at the start, a good 50 by the hundredth record.
     const double wpm = 20 + std::min(i, 100) * 0.3 + wave * 0.5;
-    r.milliseconds = static_cast<std::int64_t>(r.counts.charsmatched / 5.0 * 60000.0 / wpm);
+    t.milliseconds = static_cast<std::int64_t>(t.charsmatched / 5.0 * 60000.0 / wpm);
     const QString keys = QStringLiteral("etaoinsrhlp ;");
     for (int k = 0; k < keys.size(); ++k)
         r.counts.expected[keys[k]] = 5 + (k * 3 + i) % 9;
-    for (int k = 0; k < r.counts.wrong; ++k)
+    for (int k = 0; k < t.wrong; ++k)
         r.counts.missed[keys[(i + k * k) % keys.size()]] += 1;
     r.counts.mistyped[QLatin1String(entries[i % 4])] = 1 + i % 2;
     return r;

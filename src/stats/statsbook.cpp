@@ -9,10 +9,8 @@ void CareerTally::addrow(const StatsRow& row, bool race) {
         ++races;
     else
         ++exercises;
-    milliseconds = addsaturated(milliseconds, row.totals.milliseconds);
-    const double speed = row.speed();
-    speedsum += speed;
-    bestspeed = std::max(bestspeed, speed);
+    tally.add(row.tally);
+    bestspeed = std::max(bestspeed, wordsperminute(row.tally));
 }
 
 KeyMisses& CareerTally::key(char16_t code) {
@@ -30,8 +28,7 @@ void CareerTally::addkey(char16_t code, std::int64_t expected, std::int64_t miss
 void CareerTally::add(const CareerTally& other) {
     exercises = addsaturated(exercises, other.exercises);
     races = addsaturated(races, other.races);
-    milliseconds = addsaturated(milliseconds, other.milliseconds);
-    speedsum += other.speedsum;
+    tally.add(other.tally);
     bestspeed = std::max(bestspeed, other.bestspeed);
     for (const KeyMisses& k : other.keys())
         addkey(k.key.unicode(), k.expected, k.missed);
@@ -84,7 +81,7 @@ void StatsBook::add(const StatsLine& l) {
     row.activity = textposition(l.activity);
     row.level = textposition(l.level);
     row.result = textposition(l.result);
-    row.totals = l.totals;
+    row.tally = l.tally;
     CareerTally& tally = addrow(std::move(row));
     for (const CharCount& c : l.expected)
         tally.addkey(c.key, c.times, 0);
@@ -96,25 +93,11 @@ void StatsBook::add(const StatsLine& l) {
     }
 }
 
-void StatsBook::add(const TypingRecord& r) {
-    StatsRow row;
-    row.day = r.ended.date();
-    row.time = r.ended.time();
-    row.career = textposition(r.career);
-    row.activity = textposition(r.activity);
-    row.level = textposition(r.level);
-    row.result = textposition(r.result);
-    const KeystrokeCounts& c = r.counts;
-    row.totals = {r.milliseconds, c.entries, c.charsmatched, c.charstyped, c.wrong, c.corrections};
-    CareerTally& tally = addrow(std::move(row));
-    for (auto it = r.counts.expected.cbegin(); it != r.counts.expected.cend(); ++it)
-        tally.addkey(it.key().unicode(), it.value(), 0);
-    for (auto it = r.counts.missed.cbegin(); it != r.counts.missed.cend(); ++it)
-        tally.addkey(it.key().unicode(), 0, it.value());
-    for (auto it = r.counts.mistyped.cbegin(); it != r.counts.mistyped.cend(); ++it) {
-        std::int64_t& times = tally.entries[it.key()];
-        times = addsaturated(times, it.value());
-    }
+void StatsBook::add(const TypingRecord& record) {
+    StatsLine line;
+    const QByteArray bytes = statsline(record);
+    if (splitstatsline(QByteArrayView(bytes).chopped(2), line))
+        add(line);
 }
 
 StatsReader::StatsReader(QByteArray bytes) : data(std::move(bytes)), ended(true) {}

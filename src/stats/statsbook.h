@@ -22,10 +22,7 @@ struct StatsRow {
     qint32 activity = 0;
     qint32 level = 0;
     qint32 result = 0;
-    RecordTotals totals;
-
-    double speed() const { return wordsperminute(totals.charsmatched, totals.milliseconds); }
-    double accuracy() const { return accuracypercent(totals.charstyped, totals.wrong); }
+    TypingTally tally;
 };
 // A hundred thousand rows move by memcpy when the list grows, not one by one.
 Q_DECLARE_TYPEINFO(StatsRow, Q_RELOCATABLE_TYPE);
@@ -45,8 +42,7 @@ class CareerTally {
 public:
     std::int64_t exercises = 0;
     std::int64_t races = 0;
-    std::int64_t milliseconds = 0;
-    double speedsum = 0;
+    TypingTally tally; // of all its records together
     double bestspeed = 0;
     QHash<QString, std::int64_t> entries; // times each entry was mistyped
 
@@ -67,6 +63,7 @@ private:
 class StatsBook {
 public:
     void add(const StatsLine& line);
+    // As its line in the file reads, so it shows as it will after the window is reopened.
     void add(const TypingRecord& record);
     const QList<StatsRow>& rows() const { return list; }
     const QHash<QString, CareerTally>& tallies() const { return bycareer; }

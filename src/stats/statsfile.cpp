@@ -15,14 +15,6 @@ constexpr char tag[] = "keystrider-stats";
 constexpr std::int64_t version = 1;
 const QString dateformat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
-// A field may hold neither a line end (it would split the record) nor a double quote.
-QString fieldtext(const QString& text) {
-    QString out = quotabletext(text);
-    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return out;
-}
-
 // "97:3 101:1": character code and count, in code order so a line always reads the same.
 QString chartable(const QHash<QChar, std::int64_t>& table) {
     QList<QChar> keys = table.keys();
@@ -34,7 +26,7 @@ QString chartable(const QHash<QChar, std::int64_t>& table) {
     return parts.join(QLatin1Char(' '));
 }
 
-// The names a line may hold; the counts first, in the order of RecordTotals.
+// The names a line may hold; the counts first, in the order of TypingTally.
 enum class Name {
     ms,
     entries,
@@ -67,15 +59,8 @@ Name nameof(QByteArrayView field) {
     return Name::unknown;
 }
 
-// A whole number straight from the bytes, read as filenumber reads the decoded field.
 bool wholenumber(QByteArrayView bytes, std::int64_t min, std::int64_t max, std::int64_t& value) {
-    std::int64_t read = 0;
-    const char* end = bytes.data() + bytes.size();
-    const auto [stop, error] = std::from_chars(bytes.data(), end, read);
-    if (error != std::errc() || stop != end || read < min || read > max)
-        return false;
-    value = read;
-    return true;
+    return filenumber(bytes, min, max, value) == FileNumber::Whole;
 }
 
 bool count(QByteArrayView bytes, std::int64_t& value) {
@@ -145,6 +130,14 @@ void addto(QHash<QChar, std::int64_t>& table, const QVarLengthArray<CharCount, 3
 
 } // namespace
 
+// A field may hold neither a line end (it would split the record) nor a double quote.
+QString statstext(const QString& text) {
+    QString out = quotabletext(text);
+    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return out;
+}
+
 TypingRecord endedrecord(const QString& activity, const QString& level, const QString& result,
                          std::int64_t milliseconds, const KeystrokeCounts& counts) {
     TypingRecord r;
@@ -152,32 +145,33 @@ TypingRecord endedrecord(const QString& activity, const QString& level, const QS
     r.activity = activity;
     r.level = level;
     r.result = result;
-    r.milliseconds = milliseconds;
     r.counts = counts;
+    r.counts.tally.milliseconds = milliseconds;
     return r;
 }
 
 QByteArray statsline(const TypingRecord& r) {
     const KeystrokeCounts& c = r.counts;
+    const TypingTally& t = c.tally;
     LineWriter line;
     line.text(QLatin1String(tag)).number(version);
     line.text(QStringLiteral("ended")).text(r.ended.toString(dateformat));
-    line.text(QStringLiteral("career")).text(fieldtext(r.career));
-    line.text(QStringLiteral("activity")).text(fieldtext(r.activity));
-    line.text(QStringLiteral("level")).text(fieldtext(r.level));
-    line.text(QStringLiteral("result")).text(fieldtext(r.result));
-    line.text(QStringLiteral("ms")).number(r.milliseconds);
-    line.text(QStringLiteral("entries")).number(c.entries);
-    line.text(QStringLiteral("matched")).number(c.charsmatched);
-    line.text(QStringLiteral("typed")).number(c.charstyped);
-    line.text(QStringLiteral("wrong")).number(c.wrong);
-    line.text(QStringLiteral("corrections")).number(c.corrections);
+    line.text(QStringLiteral("career")).text(statstext(r.career));
+    line.text(QStringLiteral("activity")).text(statstext(r.activity));
+    line.text(QStringLiteral("level")).text(statstext(r.level));
+    line.text(QStringLiteral("result")).text(statstext(r.result));
+    line.text(QStringLiteral("ms")).number(t.milliseconds);
+    line.text(QStringLiteral("entries")).number(t.entries);
+    line.text(QStringLiteral("matched")).number(t.charsmatched);
+    line.text(QStringLiteral("typed")).number(t.charstyped);
+    line.text(QStringLiteral("wrong")).number(t.wrong);
+    line.text(QStringLiteral("corrections")).number(t.corrections);
     line.text(QStringLiteral("expected")).text(chartable(c.expected));
     line.text(QStringLiteral("missed")).text(chartable(c.missed));
     // In the order of the texts as written, so the line reads back to the very same line.
     QList<std::pair<QString, std::int64_t>> entries;
     for (auto it = c.mistyped.cbegin(); it != c.mistyped.cend(); ++it)
-        entries.append({fieldtext(it.key()), it.value()});
+        entries.append({statstext(it.key()), it.value()});
     std::sort(entries.begin(), entries.end());
     for (const auto& [text, times] : entries)
         for (std::int64_t i = 0; i < times; ++i)
@@ -197,7 +191,7 @@ bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
     std::int64_t lineversion = 0;
     if (!wholenumber(fields[1], 1, std::numeric_limits<std::int64_t>::max(), lineversion))
         return false;
-    RecordTotals& t = l.totals;
+    TypingTally& t = l.tally;
     std::int64_t* numbers[] = {&t.milliseconds, &t.entries, &t.charsmatched,
                                &t.charstyped,   &t.wrong,   &t.corrections};
     // Bits of the names a line can't do without: the six counts, ended, activity and result.
@@ -255,14 +249,8 @@ bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
     r.activity = text(l.activity);
     r.level = text(l.level);
     r.result = text(l.result);
-    const RecordTotals& t = l.totals;
-    r.milliseconds = t.milliseconds;
     KeystrokeCounts& c = r.counts;
-    c.entries = t.entries;
-    c.charsmatched = t.charsmatched;
-    c.charstyped = t.charstyped;
-    c.wrong = t.wrong;
-    c.corrections = t.corrections;
+    c.tally = l.tally;
     addto(c.expected, l.expected);
     addto(c.missed, l.missed);
     for (QByteArrayView entry : l.mistyped) {

@@ -15,12 +15,8 @@ struct TypingRecord {
     QString career;
     QString activity; // "Practice" or "Race"
     QString level;
-    QString result;                // "Completed", "Restarted", "Won" or "Lost"
-    std::int64_t milliseconds = 0; // typing time, pauses left out
+    QString result; // "Completed", "Restarted", "Won" or "Lost"
     KeystrokeCounts counts;
-
-    double speed() const { return wordsperminute(counts.charsmatched, milliseconds); }
-    double accuracy() const { return accuracypercent(counts.charstyped, counts.wrong); }
 };
 
 inline const QString statsfilename = QStringLiteral("stats.dat");
@@ -28,6 +24,9 @@ inline const QString statsfilename = QStringLiteral("stats.dat");
 // An exercise or race that ends now; the career is the main window's to fill in.
 TypingRecord endedrecord(const QString& activity, const QString& level, const QString& result,
                          std::int64_t milliseconds, const KeystrokeCounts& counts);
+
+// A text as a line keeps it: no double quote, no line break. Careers are told apart by this.
+QString statstext(const QString& text);
 
 // One line of the file, CR LF included: a tag and version, then name and value pairs, so a
 // later version can add names that this one skips.
@@ -39,16 +38,6 @@ struct CharCount {
     std::int64_t times = 0;
 };
 
-// The counts of a record besides its tables: what each row of the window shows.
-struct RecordTotals {
-    std::int64_t milliseconds = 0;
-    std::int64_t entries = 0;
-    std::int64_t charsmatched = 0;
-    std::int64_t charstyped = 0;
-    std::int64_t wrong = 0;
-    std::int64_t corrections = 0;
-};
-
 // A line taken apart without copying it: its texts still lie in the line's bytes
 // (Windows-1252), so reading a long file makes strings only of what it keeps.
 struct StatsLine {
@@ -58,7 +47,7 @@ struct StatsLine {
     QByteArrayView activity;
     QByteArrayView level;
     QByteArrayView result;
-    RecordTotals totals;
+    TypingTally tally;
     // As the line has them: a character may come twice, its counts then add up.
     QVarLengthArray<CharCount, 32> expected;
     QVarLengthArray<CharCount, 32> missed;
@@ -69,7 +58,7 @@ struct StatsLine {
         day = {};
         time = {};
         career = activity = level = result = {};
-        totals = {};
+        tally = {};
         expected.clear();
         missed.clear();
         mistyped.clear();

@@ -22,14 +22,21 @@ StatsSummary summarise(const StatsBook& book, const std::optional<QString>& care
             total.add(tally);
     s.exercises = total.exercises;
     s.races = total.races;
-    s.milliseconds = total.milliseconds;
+    s.tally = total.tally;
     s.bestspeed = total.bestspeed;
-    s.averagespeed = total.speedsum / static_cast<double>(s.shown.size());
-    const qsizetype recent = std::min<qsizetype>(10, s.shown.size());
-    double accuracysum = 0;
-    for (qsizetype i = s.shown.size() - recent; i < s.shown.size(); ++i)
-        accuracysum += rows[s.shown[i]].accuracy();
-    s.recentaccuracy = accuracysum / static_cast<double>(recent);
+    // All matched characters over all the time: a short fast record weighs what it lasted.
+    s.averagespeed = wordsperminute(total.tally);
+    TypingTally recent;
+    int counted = 0;
+    for (qsizetype i = s.shown.size() - 1; i >= 0 && counted < 10; --i) {
+        const TypingTally& t = rows[s.shown[i]].tally;
+        if (t.charstyped > 0) {
+            recent.add(t);
+            ++counted;
+        }
+    }
+    if (counted > 0)
+        s.recentaccuracy = accuracypercent(recent);
 
     for (const KeyMisses& k : total.keys())
         if (k.expected >= rankedkeyminimum && k.missed > 0)

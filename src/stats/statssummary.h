@@ -18,10 +18,11 @@ struct StatsSummary {
     QList<qsizetype> shown;
     std::int64_t exercises = 0;
     std::int64_t races = 0;
-    std::int64_t milliseconds = 0;
+    TypingTally tally; // of every record shown together
     double averagespeed = 0;
-    double bestspeed = 0;
-    double recentaccuracy = 0; // over the last ten shown
+    double bestspeed = 0; // of the best single record
+    // Over the keystrokes of the last ten records shown that had any; none without such a record.
+    std::optional<double> recentaccuracy;
     // Highest miss rate first, only keys expected often enough for the rate to mean something.
     QList<KeyMisses> keys;
     QList<EntryMisses> entries; // most often mistyped first

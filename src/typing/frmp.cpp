@@ -10,7 +10,7 @@
 #include "common/random.h"
 #include "common/twips.h"
 #include "common/watchlabel.h"
-#include "stats/statsfile.h"
+#include "stats/statsrecorder.h"
 #include "typing/levels.h"
 #include "typing/practice.h"
 #include "typing/wordlist.h"
@@ -117,7 +117,7 @@ void frmp::Command1_Click() {
     mistakes = 0;
     level->setEnabled(false);
     Command1->setText(restartcaption);
-    counter.restart();
+    counter.restart(txttype->text());
     typingtime.start();
     startlevel(selectedlevel());
 }
@@ -193,15 +193,16 @@ void frmp::endexercise() {
                     leftcount > 0 ? QStringLiteral("Restarted") : QStringLiteral("Completed"),
                     typingtime.milliseconds(), counter.finish());
     // The correction keys the result message reports, so the two never disagree.
-    record.counts.corrections = mistakes;
+    record.counts.tally.corrections = mistakes;
     QPointer<frmp> alive(this);
     msgbox(resultmessage(seconds, typedcount, played.name, mistakes), MsgIcon::Exclamation,
            QStringLiteral("Result"));
     if (Form1* main = Form1::instance()) {
         main->train1->setText(creditedtraining(main->train1->text(), played.points));
         main->reversevalue();
-        main->recordtyping(record);
     }
+    if (recorder)
+        recorder->record(record);
     // Other windows keep running while the box is open; this one may be gone by now, but the
     // exercise was reported, so its points still count.
     if (alive)

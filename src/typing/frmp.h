@@ -3,6 +3,7 @@
 #include "stats/keystrokes.h"
 #include "stats/typingtime.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -13,6 +14,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class StatsRecorder;
 
 // The practice window: timed typing exercises at five levels that earn training points.
 class frmp : public QWidget {
@@ -65,6 +67,8 @@ public:
     int selectedlevel() const;
     // The running exercise's keystrokes, for the typing statistics.
     const KeystrokeCounter& keystrokes() const { return counter; }
+    // Where an exercise that ends is kept; none keeps nothing.
+    QPointer<StatsRecorder> recorder;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,7 @@
 #include "competition/frmcars.h"
 #include "stats/frmstats.h"
 #include "stats/samplerecords.h"
+#include "stats/statsrecorder.h"
 #include "support/fakes.h"
 #include "typing/frmp.h"
 
@@ -12,12 +13,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QValueAxis>
 
 class FrmstatsTest : public QObject {
     Q_OBJECT
@@ -57,9 +60,15 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     form.stats->trigger();
     QCOMPARE(form.statswindow, w); // single: the same window again
 
-    // A practice ended by Restart after a wrong key, its correction and one entry.
+    // Start and Restart at once give the message as ever, but say nothing of the typing.
     form.Command1_Click();
     frmp* practice = form.practicewindow;
+    practice->Command1->click();
+    practice->Command1->click();
+    QCOMPARE(fixture.dialogs.shown.size(), 1);
+    QCOMPARE(w->pages->currentWidget(), w->emptylabel);
+
+    // A practice ended by Restart after a wrong key, its correction and one entry.
     practice->Command1->click();
     QTest::keyClicks(practice->txttype, QStringLiteral("x"));
     QTest::keyClick(practice->txttype, Qt::Key_Backspace);
@@ -71,9 +80,28 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     QStringList cells = row(records, 0);
     cells.removeAt(3); // the speed follows the real clock
     QCOMPARE(cells, (QStringList{"Practice", "Easy", "Restarted", "83 %", "1"}));
+    // One record is one point, on an axis of whole records; few keys rank yet.
+    const auto* speeds = qobject_cast<QLineSeries*>(w->progresschart->chart()->series().first());
+    QCOMPARE(speeds->count(), 1);
+    QVERIFY(speeds->pointsVisible());
+    const auto* along =
+        qobject_cast<QValueAxis*>(w->progresschart->chart()->axes(Qt::Horizontal).first());
+    QCOMPARE((QList<double>{along->min(), along->max(), along->tickInterval()}),
+             (QList<double>{0, 2, 1}));
+    QCOMPARE(w->keyspages->currentWidget(), w->keysnotice);
+    QCOMPARE(w->keysnotice->text(),
+             QStringLiteral("A key is ranked once it has come up 20 times."));
+    QCOMPARE(w->summarylabel->accessibleName(), w->summarylabel->text());
+    // The charts follow a dark palette, and back.
+    QPalette dark = w->palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    w->setPalette(dark);
+    QCOMPARE(w->keyschart->chart()->theme(), QChart::ChartThemeDark);
+    w->setPalette(QPalette());
+    QCOMPARE(w->progresschart->chart()->theme(), QChart::ChartThemeLight);
 
     // A race lost to the clock, newest first above the exercise.
-    frmcars* race = sidewindow(form.racewindow, &form);
+    frmcars* race = form.race();
     race->startgame(100);
     race->Command2_Click();
     QTest::keyClicks(race->Text1, race->Label3->text());
@@ -95,8 +123,34 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     w->onlycurrent->setChecked(true);
     QCOMPARE(w->pages->currentWidget(), w->emptylabel);
 
+    // The records shown go to a CSV file; one that can't be written changes nothing.
+    w->onlycurrent->setChecked(false);
+    const QString csv = QDir(fixture.folder()).filePath(QStringLiteral("out.csv"));
+    fixture.dialogs.files << csv << fixture.folder() + QStringLiteral("/no/such/folder.csv");
+    w->exportbutton->click();
+    QCOMPARE(fixture.dialogs.shown.last().title, QStringLiteral("Export Typing Statistics"));
+    QCOMPARE(fixture.dialogs.shown.last().text, QDir::home().filePath("typing-statistics.csv"));
+    QFile exported(csv);
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = exported.readAll().split('\n');
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[0], QByteArray("Date,Career,Activity,Level,Result,Speed (WPM),Accuracy,"
+                                  "Mistakes,Typing ms,Entries,Matched,Typed,Wrong,Corrections\r"));
+    QVERIFY(lines[1].contains(",Ace,Practice,Easy,Restarted,"));
+    QVERIFY(lines[1].endsWith(",1,5,6,1,1\r"));
+    exported.close();
+    const qsizetype before = fixture.dialogs.shown.size();
+    w->exportbutton->click();
+    QCOMPARE(fixture.dialogs.shown.size(), before + 2);
+    QVERIFY(fixture.dialogs.shown.last().text.contains(QStringLiteral("could not be written")));
+
+    // A career whose name the file keeps with a single quote still owns its records.
+    form.playername = QStringLiteral("Bo\"b");
+    form.updatestatus();
+    form.typingrecorder->record(samplerecord(1));
+
     // After a restart of the window the file gives the same records; a damaged line is counted.
-    w->close();
+    QTest::keyClick(w, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!form.statswindow);
     QFile file(QDir(fixture.folder()).filePath(QStringLiteral("stats.dat")));
@@ -107,22 +161,27 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     w = form.statswindow;
     records = w->recordstable->model();
     QVERIFY(w->loading());
+    // Narrowing while the file is read waits for the records.
+    w->onlycurrent->setChecked(true);
+    QCOMPARE(w->emptylabel->text(), QStringLiteral("Reading the records…"));
     // One that ends while the file is read goes into the file and the window, and shows once.
     const TypingRecord ended = samplerecord(0);
-    form.recordtyping(ended);
+    form.typingrecorder->record(ended);
     w->finishloading();
-    QCOMPARE(w->book().rows().size(), 3);
+    QCOMPARE(records->rowCount(), 2);
+    w->onlycurrent->setChecked(false);
+    QCOMPARE(w->book().rows().size(), 4);
     QCOMPARE(row(records, 0).mid(0, 3), (QStringList{"Practice", "Easy", "Completed"}));
     QVERIFY(w->summarylabel->text().endsWith(QStringLiteral("1 unreadable line skipped.")));
 
     // A folder that refuses the file is told once, however many exercises end.
     QVERIFY(file.remove() && QDir(fixture.folder()).mkdir(QStringLiteral("stats.dat")));
     const qsizetype boxes = fixture.dialogs.shown.size();
-    form.recordtyping(ended);
-    form.recordtyping(ended);
+    form.typingrecorder->record(ended);
+    form.typingrecorder->record(ended);
     QCOMPARE(fixture.dialogs.shown.size(), boxes + 1);
     QVERIFY(fixture.dialogs.shown.last().text.startsWith(QStringLiteral("stats.dat could not")));
-    QCOMPARE(w->book().rows().size(), 3);
+    QCOMPARE(w->book().rows().size(), 4);
     delete form.practicewindow;
     delete form.racewindow;
     delete form.statswindow;

@@ -1,25 +1,45 @@
 #include "stats/keystrokes.h"
 
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QTest>
 
 #include <cmath>
 
 namespace {
 
-// Plays a script into a counter the way a typing box feeds it: "@word" shows a new target, any
-// other step is the box's text after a keystroke; a match empties the box, as the windows do.
+// Plays a script into a counter through a typing box, the way the windows feed it: "@word"
+// shows a new target, "!text" is the box as it stands at Start, "?text" is an input method's
+// preedit and "=text" its commit; any other step is the box's text after a keystroke. A match
+// empties the box, as the windows do.
 KeystrokeCounts play(const QStringList& steps) {
     KeystrokeCounter counter;
     counter.restart();
+    QLineEdit box;
     QString target;
+    QObject::connect(&box, &QLineEdit::textChanged, [&](const QString& typed) {
+        counter.changed(target, typed);
+        if (typed == target && !typed.isEmpty())
+            box.clear();
+    });
     for (const QString& step : steps) {
+        const QString text = step.mid(1);
         if (step.startsWith(QLatin1Char('@'))) {
-            target = step.mid(1);
-            continue;
+            target = text;
+        } else if (step.startsWith(QLatin1Char('!'))) {
+            const QSignalBlocker quiet(box);
+            box.setText(text);
+            counter.restart(text);
+        } else if (step.startsWith(QLatin1Char('?'))) {
+            QInputMethodEvent preedit(text, {});
+            QCoreApplication::sendEvent(&box, &preedit);
+        } else if (step.startsWith(QLatin1Char('='))) {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QCoreApplication::sendEvent(&box, &commit);
+        } else {
+            box.setText(step);
         }
-        counter.changed(target, step);
-        if (step == target && !step.isEmpty())
-            counter.changed(target, QString());
     }
     return counter.finish();
 }
@@ -65,8 +85,16 @@ void KeystrokesTest::counts_data() {
         QStringList{"@apple", "x", ""} + typing("apple") + QStringList{"@apple"} + typing("apple");
     // clang-format off
     QTest::newRow("apple twice after x and Backspace") << apple << 6000LL << C{11, 1, 10, 2} << "a:1" << "a:3 e:2 l:2 p:4" << "apple" << 91 << 20.0;
-    // Keys typed after the text already went wrong are not new mistakes.
-    QTest::newRow("wrong run counts once") << QStringList{"@cat", "c", "cx", "cxy", "cx", "c", "ca", "cat"} << 60000LL << C{5, 1, 3, 1} << "a:1" << "a:2 c:1 t:1" << "cat" << 80 << 0.6;
+    // Every key of a run that went off is wrong; the run is one miss, of the key due where it went off.
+    QTest::newRow("wrong run counts every key") << QStringList{"@cat", "c", "cx", "cxy", "cx", "c", "ca", "cat"} << 60000LL << C{5, 2, 3, 1} << "a:1" << "a:2 c:1 t:1" << "cat" << 60 << 0.6;
+    QTest::newRow("x held five times, five Backspaces") << QStringList{"@cat", "x", "xx", "xxx", "xxxx", "xxxxx", "xxxx", "xxx", "xx", "x", "", "c", "ca", "cat"} << 6000LL << C{8, 5, 3, 1} << "c:1" << "a:1 c:2 t:1" << "cat" << 38 << 6.0;
+    QTest::newRow("wrong paste counts each character") << QStringList{"@cat", "c", "cxyz", "c", "cat"} << 6000LL << C{6, 3, 3, 1} << "a:1" << "a:2 c:1" << "cat" << 50 << 6.0;
+    // What the box held before Start was typed before counting began.
+    QTest::newRow("text typed before Start") << QStringList{"!abx", "@cat", "ab", "a", "", "c", "ca", "cat"} << 6000LL << C{3, 0, 3, 1} << "" << "a:1 c:1 t:1" << "" << 100 << 6.0;
+    QTest::newRow("key added to text before Start") << QStringList{"!ab", "@cat", "abx", "", "cat"} << 6000LL << C{4, 1, 3, 1} << "" << "c:1" << "cat" << 75 << 6.0;
+    // A dead key's preedit is no keystroke; the composed character is one.
+    QTest::newRow("input method preedit, then commit") << QStringList{"@été", "?\u00b4", "=é", "ét", "?\u00b4", "?é", "=é"} << 6000LL << C{3, 0, 3, 1} << "" << "t:1 é:2" << "" << 100 << 6.0;
+    QTest::newRow("input method commits a wrong character") << QStringList{"@été", "?\u00b4", "=á", "", "été"} << 6000LL << C{4, 1, 3, 1} << "é:1" << "é:2" << "été" << 75 << 6.0;
     QTest::newRow("missing letter put in by moving the caret") << QStringList{"@cat", "c", "ct", "cat"} << 1000LL << C{3, 1, 3, 1} << "a:1" << "a:1 c:1" << "cat" << 67 << 36.0;
     QTest::newRow("wrong key inserted before the caret's end") << QStringList{"@cat", "c", "ca", "cxa"} << 1000LL << C{3, 1, 0, 0} << "a:1" << "a:2 c:1" << "cat" << 67 << 0.0;
     QTest::newRow("paste of a right start") << QStringList{"@house", "hou", "house"} << 12000LL << C{5, 0, 5, 1} << "" << "h:1 s:1" << "" << 100 << 5.0;
@@ -81,15 +109,18 @@ void KeystrokesTest::counts() {
     QFETCH(QStringList, steps);
     QFETCH(qint64, milliseconds);
     const KeystrokeCounts c = play(steps);
-    QTEST((QList<qint64>{c.charstyped, c.wrong, c.charsmatched, c.entries}), "counts");
+    const TypingTally& t = c.tally;
+    QTEST((QList<qint64>{t.charstyped, t.wrong, t.charsmatched, t.entries}), "counts");
     QTEST(table(c.missed), "missed");
     QTEST(table(c.expected), "expected");
     QTEST(QStringList(c.mistyped.keys()).join(QLatin1Char(',')), "mistyped");
-    QTEST(int(std::lround(accuracypercent(c.charstyped, c.wrong))), "accuracy");
+    QTEST(int(std::lround(accuracypercent(t))), "accuracy");
     QFETCH(double, wpm);
-    QVERIFY2(std::abs(wordsperminute(c.charsmatched, milliseconds) - wpm) < 1e-9,
-             qPrintable(QString::number(wordsperminute(c.charsmatched, milliseconds))));
+    TypingTally timed = t;
+    timed.milliseconds = milliseconds;
+    QVERIFY2(std::abs(wordsperminute(timed) - wpm) < 1e-9,
+             qPrintable(QString::number(wordsperminute(timed))));
 }
 
-QTEST_GUILESS_MAIN(KeystrokesTest)
+QTEST_MAIN(KeystrokesTest)
 #include "keystrokes_test.moc"

@@ -20,6 +20,11 @@ QString ScriptedDialogs::input(const QString& prompt, const QString& title, cons
     return inputs.isEmpty() ? QStringLiteral("Tester") : inputs.dequeue();
 }
 
+QString ScriptedDialogs::savefile(const QString& title, const QString& suggested, const QString&) {
+    shown.append({suggested, title, MsgIcon::None, MsgButtons::Ok, true});
+    return files.isEmpty() ? QString() : files.dequeue();
+}
+
 QStringList ScriptedDialogs::texts() const {
     QStringList out;
     for (const ShownBox& box : shown)

@@ -26,9 +26,13 @@ public:
     MsgResult message(const QString& text, const QString& title, MsgIcon icon,
                       MsgButtons buttons) override;
     QString input(const QString& prompt, const QString& title, const QString& defaulttext) override;
+    // Shown as a box whose text is the suggested file; answered from `files`, else cancelled.
+    QString savefile(const QString& title, const QString& suggested,
+                     const QString& filter) override;
 
     QQueue<MsgResult> answers;
     QQueue<QString> inputs;
+    QQueue<QString> files;
     QList<ShownBox> shown;
     // Runs inside a message box, as a timer tick would while a real box is open.
     std::function<void()> whileopen;

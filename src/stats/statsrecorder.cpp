@@ -1,0 +1,24 @@
+#include "stats/statsrecorder.h"
+
+#include "common/dialogs.h"
+#include "common/programfolder.h"
+#include "common/textfile.h"
+
+StatsRecorder::StatsRecorder(std::function<QString()> career, QObject* parent)
+    : QObject(parent), currentcareer(std::move(career)) {}
+
+void StatsRecorder::record(TypingRecord record) {
+    if (record.counts.tally.charstyped == 0)
+        return;
+    record.career = career();
+    if (appendtofile(::apppath() + statsfilename, statsline(record))) {
+        emit recorded(record);
+        return;
+    }
+    if (!unwrittenreported) {
+        unwrittenreported = true;
+        msgbox(QStringLiteral("stats.dat could not be written: this exercise or race, and the "
+                              "ones after it, are left out of the typing statistics."),
+               MsgIcon::Exclamation);
+    }
+}
