@@ -191,11 +191,15 @@ QPainterPath KeyboardView::keyshape(const PhysicalKey& key) const {
     return path;
 }
 
-QString KeyboardView::tooltipat(QPoint point) const {
+int KeyboardView::keyat(QPoint point) const {
     for (const PhysicalKey& key : physicalkeys())
         if (keyshape(key).contains(point))
-            return heat.value(key.code).lines.join(QLatin1Char('\n'));
-    return {};
+            return key.code;
+    return 0;
+}
+
+QString KeyboardView::tooltipat(QPoint point) const {
+    return heat.value(keyat(point)).lines.join(QLatin1Char('\n'));
 }
 
 void KeyboardView::drawkey(QPainter& painter, const PhysicalKey& key, bool lit) const {
@@ -266,9 +270,9 @@ void KeyboardView::invalidate() {
     update();
 }
 
-void KeyboardView::paintEvent(QPaintEvent*) {
+void KeyboardView::paintEvent(QPaintEvent* event) {
+    const qreal ratio = devicePixelRatioF();
     if (rest.isNull()) {
-        const qreal ratio = devicePixelRatioF();
         rest = QPixmap(size() * ratio);
         rest.setDevicePixelRatio(ratio);
         rest.fill(palette().color(QPalette::Window));
@@ -279,7 +283,8 @@ void KeyboardView::paintEvent(QPaintEvent*) {
             drawkey(painter, key, false);
     }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, rest);
+    const QRectF area = event->rect();
+    painter.drawPixmap(area, rest, QRectF(area.topLeft() * ratio, area.size() * ratio));
     painter.setRenderHint(QPainter::Antialiasing);
     for (int code : highlighted())
         if (const PhysicalKey* key = physicalkey(code))
@@ -301,10 +306,12 @@ bool KeyboardView::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QString tip = tooltipat(help->pos());
+        // The tip goes when the pointer leaves its key, so the next key gets its own.
         if (tip.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), tip, this);
+            QToolTip::showText(help->globalPos(), tip, this,
+                               keyrect(keyat(help->pos())).toAlignedRect());
         return true;
     }
     return QWidget::event(event);

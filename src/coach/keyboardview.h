@@ -55,6 +55,7 @@ private:
         double t = 0;
         QStringList lines;
     };
+    int keyat(QPoint point) const;
     QList<int> highlighted() const;
     void highlightchanged(const QList<int>& before);
     void describe();
