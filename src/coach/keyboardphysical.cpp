@@ -109,6 +109,13 @@ const PhysicalKey* physicalkey(int code) {
     return nullptr;
 }
 
+QList<QRectF> keyparts(const PhysicalKey& key) {
+    if (key.code != keycode::enter)
+        return {key.place};
+    const QRectF upper(key.place.topLeft(), QSizeF(key.place.width(), 1));
+    return {upper, upper.translated(0, 1).adjusted(0.25, 0, 0, 0)};
+}
+
 QSizeF physicalsize() {
     return {22.5, 6.5};
 }

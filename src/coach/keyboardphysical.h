@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRectF>
 #include <QString>
 
@@ -29,6 +30,10 @@ struct PhysicalKey {
     Finger finger;
     const char* caption;
 };
+
+// The rows a key covers: its place, or for the ISO Enter the upper row's part and the lower
+// row's, a quarter key narrower on the left.
+QList<QRectF> keyparts(const PhysicalKey& key);
 
 // Every key, the typing block first, then the function row, the editing keys and the keypad.
 std::span<const PhysicalKey> physicalkeys();

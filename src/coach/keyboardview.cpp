@@ -176,17 +176,19 @@ QRectF KeyboardView::keyrect(int code) const {
 }
 
 QPainterPath KeyboardView::keyshape(const PhysicalKey& key) const {
-    const QRectF r = keyrect(key.code);
-    const double unit = frameof(size()).unit;
-    const double radius = unit * 0.1;
+    const Frame frame = frameof(size());
+    const double margin = frame.unit * 0.05;
+    const double radius = frame.unit * 0.1;
     QPainterPath path;
-    path.addRoundedRect(key.code == keycode::enter ? QRectF(r.left(), r.top(), r.width(), unit) : r,
-                        radius, radius);
-    if (key.code == keycode::enter) {
-        // ISO Enter: the lower row's part is a quarter key narrower on the left.
-        QPainterPath lower;
-        lower.addRoundedRect(r.adjusted(unit * 0.25, unit / 2, 0, 0), radius, radius);
-        path = path.united(lower);
+    for (const QRectF& part : keyparts(key)) {
+        QRectF r(frame.origin + part.topLeft() * frame.unit, part.size() * frame.unit);
+        r.adjust(margin, margin, -margin, -margin);
+        // A lower row's part reaches up into the one above: one key, no gap between its parts.
+        if (!path.isEmpty())
+            r.setTop(r.top() - 2 * margin - radius);
+        QPainterPath piece;
+        piece.addRoundedRect(r, radius, radius);
+        path = path.united(piece);
     }
     return path;
 }

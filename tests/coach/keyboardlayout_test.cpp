@@ -1,5 +1,6 @@
 #include "coach/keyboardchooser.h"
 #include "coach/keyboardlayout.h"
+#include "coach/keyboardphysical.h"
 
 #include <QTemporaryFile>
 #include <QTest>
@@ -26,7 +27,12 @@ class KeyboardLayoutTest : public QObject {
 private slots:
     void presses_data();
     void presses();
+    void labels_data();
+    void labels();
     void unknownlayout();
+    void physicaltable();
+    void rulesfile_data();
+    void rulesfile();
     void chooser();
     void systemkeymap();
 };
@@ -73,9 +79,86 @@ void KeyboardLayoutTest::presses() {
     QCOMPARE(strokes(keyboard.presses(character)), expected);
 }
 
+void KeyboardLayoutTest::labels_data() {
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QString>("variant");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("expected");
+    // clang-format off
+    QTest::newRow("us: 1 shifted") << "us" << "" << 2 << 1 << "!";
+    QTest::newRow("us: no third level without AltGr") << "us" << "" << 16 << 2 << "";
+    QTest::newRow("de: AltGr q") << "de" << "" << 16 << 2 << "@";
+    QTest::newRow("de: dead circumflex shows its accent") << "de" << "" << 41 << 0 << "^";
+    QTest::newRow("us intl: dead grave shows its accent") << "us" << "intl" << 41 << 0 << "`";
+    QTest::newRow("us: Tab types no cap text") << "us" << "" << 15 << 0 << "";
+    QTest::newRow("us: keypad 7 without Num Lock") << "us" << "" << 71 << 0 << "";
+    QTest::newRow("us: code past the table") << "us" << "" << 300 << 0 << "";
+    QTest::newRow("us: level past the table") << "us" << "" << 16 << 4 << "";
+    // clang-format on
+}
+
+void KeyboardLayoutTest::labels() {
+    QFETCH(QString, layout);
+    QFETCH(QString, variant);
+    QFETCH(int, code);
+    QFETCH(int, level);
+    QFETCH(QString, expected);
+    QCOMPARE(KeyboardLayout::fromnames(layout, variant).text(code, level), expected);
+}
+
 void KeyboardLayoutTest::unknownlayout() {
     QVERIFY(KeyboardLayout::fromnames(QStringLiteral("no-such-layout")).isempty());
     QVERIFY(KeyboardLayout().presses(QStringLiteral("a")).isEmpty());
+}
+
+// 105 keys, each code once, no two overlapping, all on the board.
+void KeyboardLayoutTest::physicaltable() {
+    const auto keys = physicalkeys();
+    QCOMPARE(keys.size(), size_t(105));
+    const QRectF board(QPointF(0, 0), physicalsize());
+    QList<QPair<int, QRectF>> parts;
+    for (const PhysicalKey& key : keys) {
+        QCOMPARE(physicalkey(key.code), &key);
+        for (const QRectF& part : keyparts(key)) {
+            QVERIFY(board.contains(part));
+            for (const auto& [code, other] : std::as_const(parts))
+                QVERIFY2(!part.intersects(other),
+                         qPrintable(QStringLiteral("%1 %2").arg(key.code).arg(code)));
+            parts.append({key.code, part});
+        }
+    }
+}
+
+void KeyboardLayoutTest::rulesfile_data() {
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QString>("expected");
+    const QByteArray model =
+        "<modelList><model><configItem><name>pc105</name><description>PC</description></configItem></model></modelList>";
+    const QByteArray us =
+        "<layout><configItem><name>us</name><description>English (US)</description><languageList><iso639Id>eng</iso639Id></languageList></configItem><variantList><variant><configItem><name>intl</name><description>English (US, intl.)</description></configItem></variant></variantList></layout>";
+    const QByteArray de =
+        "<layout><configItem><name>de</name><description>German</description></configItem></layout>";
+    const QByteArray option =
+        "<optionList><group><configItem><name>grp</name><description>Switching</description></configItem></group></optionList>";
+    // clang-format off
+    QTest::newRow("models and options skipped, sorted by description") << "<xkbConfigRegistry>" + model + "<layoutList>" + us + de + "</layoutList>" + option + "</xkbConfigRegistry>" << "us us(intl) de";
+    QTest::newRow("damaged") << "<xkbConfigRegistry><layoutList>" + us + "<layout>" << "";
+    QTest::newRow("empty") << QByteArray() << "";
+    // clang-format on
+}
+
+void KeyboardLayoutTest::rulesfile() {
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, expected);
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(xml);
+    file.close();
+    QStringList keys;
+    for (const KeyboardLayoutName& name : xkblayoutnames(file.fileName()))
+        keys << (name.variant.isEmpty() ? name.layout : name.layout + '(' + name.variant + ')');
+    QCOMPARE(keys.join(' '), expected);
 }
 
 void KeyboardLayoutTest::chooser() {
