@@ -4,6 +4,7 @@
 #include "career/form1.h"
 #include "career/frmhall.h"
 #include "career/frmstart.h"
+#include "coach/keyboardview.h"
 #include "common/clock.h"
 #include "common/darkpalette.h"
 #include "common/program.h"
@@ -200,6 +201,22 @@ void shoottictac() {
     save(game.Frame1, QStringLiteral("tictac-thinking"));
     setprogramfolder(folder);
 }
+// The keyboard drawing on its own, on the us layout: the next key F lit, then as a heat map.
+void shootkeyboard() {
+    KeyboardView keyboard;
+    keyboard.setlayout(KeyboardLayout::fromnames(QStringLiteral("us")));
+    keyboard.resize(keyboard.sizeHint());
+    keyboard.shownext(QStringLiteral("f"));
+    save(&keyboard, QStringLiteral("keyboard"));
+    keyboard.shownext(QString());
+    QList<KeyHeat> heat;
+    const QString letters = QStringLiteral("etaoinshrdlucmfwypvbgkqjxz");
+    for (qsizetype i = 0; i < letters.size(); ++i)
+        heat.append({letters.mid(i, 1), double(i % 9),
+                     QString::number(i % 9) + QStringLiteral("% missed")});
+    keyboard.setheatmap(heat);
+    save(&keyboard, QStringLiteral("keyboard-heatmap"));
+}
 
 // Every window, into outdir.
 void shootall() {
@@ -227,6 +244,7 @@ void shootall() {
     shootduel();
     shoottictac();
     shootstats();
+    shootkeyboard();
     shootsaves(form);
 }
 } // namespace
