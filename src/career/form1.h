@@ -24,6 +24,7 @@ class sav;
 class loa;
 class tictac;
 class frmstats;
+class frmcoach;
 struct TypingRecord;
 
 // The main window: owner of the career for the whole run and the hub every activity starts from.
@@ -109,6 +110,7 @@ public:
     QAction* cc;
     QAction* hot;
     QAction* stats;
+    QAction* coach;
     QMenu* sdfasdfasfasf;
     QAction* timmac;
     QAction* ll;
@@ -128,6 +130,7 @@ public:
     // Stands in for the File pop-up at start-up once that went without a choice.
     QPointer<frmstart> startwindow;
     QPointer<frmstats> statswindow;
+    QPointer<frmcoach> coachwindow;
 
     // Handlers.
     void newer_Click();
@@ -142,6 +145,7 @@ public:
     void cc_Click();
     void hot_Click();
     void stats_Click();
+    void coach_Click();
     void timmac_Click();
     void ll_Click();
     void Ti_Click();

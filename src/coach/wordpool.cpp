@@ -1,0 +1,49 @@
+#include "coach/wordpool.h"
+
+#include "stats/keystrokes.h"
+
+namespace {
+
+// Longer runs are no words anyone practises: a line of a binary file, a pasted link.
+constexpr qsizetype longestword = 30;
+
+void bump(QHash<QChar, std::int64_t>& table, QChar key) {
+    std::int64_t& count = table[key];
+    count = addsaturated(count, 1);
+}
+
+} // namespace
+
+void WordPool::addtexts(const QStringList& texts) {
+    for (const QString& text : texts) {
+        qsizetype start = -1;
+        for (qsizetype i = 0; i <= text.size(); ++i) {
+            const bool blank = i == text.size() || text[i].isSpace();
+            if (!blank && start < 0)
+                start = i;
+            if (blank && start >= 0) {
+                addword(text.mid(start, i - start));
+                start = -1;
+            }
+        }
+    }
+}
+
+void WordPool::addword(const QString& word) {
+    if (word.size() > longestword || seen.contains(word))
+        return;
+    for (QChar c : word)
+        if (c.category() == QChar::Other_Control || c.isSurrogate())
+            return;
+    seen.insert(word, true);
+    list.append(word);
+    QChar previous; // the word's start
+    for (QChar c : word) {
+        bump(counts, c);
+        bump(after[previous], c);
+        bump(before[c], previous);
+        previous = c;
+    }
+    bump(after[previous], QChar());
+    bump(before[QChar()], previous);
+}
