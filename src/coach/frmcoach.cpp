@@ -114,6 +114,8 @@ void frmcoach::buildcontrols() {
     lbltypecaption = label("lbltypecaption", QStringLiteral("Type:"));
     lbltype = named(new QLabel(this), "lbltype", QStringLiteral("Entry to type"));
     lbltype->setFont(arialfont(15.75, true));
+    lbltype->setFixedHeight(lbltype->fontMetrics().height() + 4);
+    lbltype->setMinimumWidth(200);
     txttype = new QLineEdit(this);
     txttype->setObjectName(QStringLiteral("txttype"));
     maketypingbox(txttype);
@@ -126,6 +128,13 @@ void frmcoach::buildcontrols() {
     lblaccuracy = label("lblaccuracy", QStringLiteral("Accuracy:"));
     accuracy =
         named(new QLabel(QStringLiteral("100 %"), this), "accuracy", QStringLiteral("Accuracy"));
+    // Labels that change while the player types keep their size, so a keystroke never lays
+    // the window out again.
+    for (QLabel* changing : {speed, accuracy})
+        changing->setFixedSize(
+            changing->fontMetrics().horizontalAdvance(QStringLiteral("000 WPM")) + 8,
+            changing->sizeHint().height());
+    confidencebars->setFixedHeight(QProgressBar().sizeHint().height());
     keyboardslot = named(new QWidget(this), "keyboardslot", QStringLiteral("Keyboard"));
     keyboardslot->setMinimumSize(600, 200);
     note = named(new QLabel(this), "note", QStringLiteral("Coach"));
@@ -192,22 +201,25 @@ KeyStat frmcoach::livestat(QChar key) const {
 }
 
 void frmcoach::showbars(const QList<QChar>& used) {
-    while (barlayout->count() > 1) {
-        QLayoutItem* item = barlayout->takeAt(0);
-        delete item->widget();
-        delete item;
-    }
-    int at = 0;
-    for (QChar key : used) {
+    // The bars are made once and reused: making and dropping widgets at every entry would lay
+    // the window out again while the player types.
+    while (bars.size() < std::min<qsizetype>(used.size(), mostbars)) {
         auto* bar = new QProgressBar(confidencebars);
-        const QString name = keyname(key);
         bar->setObjectName(QStringLiteral("confidence"));
-        bar->setAccessibleName(QStringLiteral("Confidence: %1").arg(name));
         bar->setRange(0, 100);
-        bar->setValue(static_cast<int>(confidence(livestat(key), targetspeed->value()) * 100));
+        bar->setFixedWidth(60);
+        barlayout->insertWidget(bars.size(), bar);
+        bars.append(bar);
+    }
+    for (qsizetype i = 0; i < bars.size(); ++i) {
+        QProgressBar* bar = bars[i];
+        bar->setVisible(i < used.size());
+        if (i >= used.size())
+            continue;
+        const QString name = keyname(used[i]);
+        bar->setAccessibleName(QStringLiteral("Confidence: %1").arg(name));
+        bar->setValue(static_cast<int>(confidence(livestat(used[i]), targetspeed->value()) * 100));
         bar->setFormat(name);
-        bar->setMaximumWidth(80);
-        barlayout->insertWidget(at++, bar);
     }
 }
 
@@ -241,6 +253,7 @@ void frmcoach::choosetext_Click() {
 void frmcoach::loadtext(const QString& path) {
     note->setText(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()));
     choosetext->setEnabled(false);
+    readingtext = true;
     auto result = std::make_shared<LoadedText>();
     const QStringList wordfiles = wordfiletexts();
     // A long text takes a while to read and split; the window answers meanwhile.
@@ -251,6 +264,7 @@ void frmcoach::loadtext(const QString& path) {
     });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     connect(worker, &QThread::finished, this, [this, result] {
+        readingtext = false;
         choosetext->setEnabled(!drilling());
         if (!result->text.error.isEmpty()) {
             note->setText(result->text.error);
@@ -291,6 +305,10 @@ void frmcoach::startdrill() {
             return;
         }
     } else {
+        if (readingtext) {
+            note->setText(QStringLiteral("The text is still being read."));
+            return;
+        }
         if (owntext.sentences.isEmpty()) {
             note->setText(QStringLiteral("Choose a text to type first."));
             return;
@@ -334,7 +352,7 @@ void frmcoach::showentry() {
     if (kind != Kind::Weak) {
         QList<QChar> used;
         for (QChar c : entry)
-            if (!c.isSpace() && !used.contains(c) && used.size() < 12)
+            if (!c.isSpace() && !used.contains(c) && used.size() < mostbars)
                 used.append(c);
         showbars(used);
     }
@@ -393,7 +411,10 @@ void frmcoach::entrydone(bool wrongkey) {
         ++ownat;
         if (ownat >= owntext.sentences.size())
             ownat = 0; // the text is done; it starts again next time
-        keepplace(owntext.path, ownat);
+        if (!keepplace(owntext.path, ownat))
+            note->setText(QStringLiteral("%1 could not be written: where you stop in this text "
+                                         "is not kept.")
+                              .arg(placefilename));
         finished = ownat == 0;
     }
     showfigures();

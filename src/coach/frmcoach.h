@@ -21,6 +21,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QHBoxLayout;
+class QProgressBar;
 
 // The typing coach: drills on the player's weak keys, mistyped entries and own texts.
 class frmcoach : public QWidget {
@@ -100,7 +101,10 @@ private:
     TypingTime typingtime;
     QElapsedTimer clock;
     std::int64_t wrongatentry = 0;
-    bool emptying = false; // the program empties the box; no keystroke
+    bool readingtext = false; // an own-text drill waits for it
+    bool emptying = false;    // the program empties the box; no keystroke
     QString shownnext;
     QHBoxLayout* barlayout = nullptr;
+    static constexpr qsizetype mostbars = 12;
+    QList<QProgressBar*> bars;
 };

@@ -14,28 +14,31 @@ void bump(QHash<QChar, std::int64_t>& table, QChar key) {
 
 } // namespace
 
-void WordPool::addtexts(const QStringList& texts) {
+void WordPool::addtexts(const QStringList& texts, qsizetype most) {
+    qsizetype taken = 0;
     for (const QString& text : texts) {
+        if (taken >= most)
+            return;
         qsizetype start = -1;
         for (qsizetype i = 0; i <= text.size(); ++i) {
             const bool blank = i == text.size() || text[i].isSpace();
             if (!blank && start < 0)
                 start = i;
             if (blank && start >= 0) {
-                addword(text.mid(start, i - start));
+                taken += addword(text.mid(start, i - start)) ? 1 : 0;
                 start = -1;
             }
         }
     }
 }
 
-void WordPool::addword(const QString& word) {
+bool WordPool::addword(const QString& word) {
     if (word.size() > longestword || seen.contains(word))
-        return;
+        return false;
     for (QChar c : word)
         if (c.category() == QChar::Other_Control || c.isSurrogate())
-            return;
-    seen.insert(word, true);
+            return false;
+    seen.insert(word);
     list.append(word);
     QChar previous; // the word's start
     for (QChar c : word) {
@@ -46,4 +49,5 @@ void WordPool::addword(const QString& word) {
     }
     bump(after[previous], QChar());
     bump(before[QChar()], previous);
+    return true;
 }

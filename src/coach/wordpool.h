@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +13,10 @@
 // each distinct word, how often each character comes, and which letter follows which.
 class WordPool {
 public:
-    // Splits every entry at blanks; a word is kept once, however often it comes.
-    void addtexts(const QStringList& texts);
+    // Splits every entry at blanks; a word is kept once, however often it comes. Stops once
+    // `most` new words were taken: a long book has all the words a drill needs in its first
+    // pages, and reading every one of a million would keep the player waiting.
+    void addtexts(const QStringList& texts, qsizetype most = 20000);
     const QStringList& words() const { return list; }
     const QHash<QChar, std::int64_t>& frequency() const { return counts; }
     // How often `next` followed `key` within a word; a null QChar stands for the word's edge.
@@ -21,9 +24,9 @@ public:
     const QHash<QChar, QHash<QChar, std::int64_t>>& preceding() const { return before; }
 
 private:
-    void addword(const QString& word);
+    bool addword(const QString& word);
     QStringList list;
-    QHash<QString, bool> seen;
+    QSet<QString> seen;
     QHash<QChar, std::int64_t> counts;
     QHash<QChar, QHash<QChar, std::int64_t>> after;
     QHash<QChar, QHash<QChar, std::int64_t>> before;
