@@ -73,8 +73,32 @@ QString madeupword(const WordPool& pool, QChar key, SeededDraw& draw) {
     return best;
 }
 
+namespace {
+
+// The space is trained between words: entries of two words, every third one starting with a
+// word that holds one of the other keys.
+QStringList buildspacedrill(const WordPool& pool, const FocusChoice& keys, SeededDraw& draw) {
+    const QStringList& words = pool.words();
+    QStringList mixed;
+    for (const QString& word : words)
+        if (std::any_of(keys.others.cbegin(), keys.others.cend(),
+                        [&](QChar key) { return word.contains(key); }))
+            mixed.append(word);
+    QStringList drill;
+    for (int i = 0; i < drilllength && !words.isEmpty(); ++i) {
+        const QStringList& from = i % 3 == 2 && !mixed.isEmpty() ? mixed : words;
+        const QString& first = from[draw.below(from.size())];
+        drill.append(first + QLatin1Char(' ') + words[draw.below(words.size())]);
+    }
+    return drill;
+}
+
+} // namespace
+
 QStringList buildweakdrill(const WordPool& pool, const FocusChoice& keys, std::uint64_t seed) {
     SeededDraw draw(seed);
+    if (keys.focus == QLatin1Char(' '))
+        return buildspacedrill(pool, keys, draw);
     QStringList real;
     QStringList mixed; // holding one of the other keys too
     for (const QString& word : pool.words()) {

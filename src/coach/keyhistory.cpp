@@ -82,7 +82,9 @@ FocusChoice choosefocus(const KeyHistory& history, int targetwpm,
     QList<QChar> judged;
     bool anyunreached = false;
     for (auto it = history.all().cbegin(); it != history.all().cend(); ++it) {
-        if (it.value().due < leastdue || !frequency.contains(it.key()) || it.key().isSpace())
+        // Of the blanks only the space bar is trained: a drill's entries hold no tab.
+        const bool untrainable = it.key().isSpace() && it.key() != QLatin1Char(' ');
+        if (it.value().due < leastdue || !frequency.contains(it.key()) || untrainable)
             continue;
         judged.append(it.key());
         anyunreached = anyunreached || !reachedtarget(it.value(), targetwpm);

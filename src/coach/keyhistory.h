@@ -53,7 +53,7 @@ struct FocusChoice {
     bool enoughhistory = false; // false: the keys are the sources' most frequent letters
 };
 
-// The weakest key due at least `leastdue` times among those `usable` allows, leaving out keys
+// The weakest key due at least `leastdue` times among those `frequency` holds, leaving out keys
 // that already reached the target while any other has not; then the next two weakest. Without
 // such a key, the most frequent letters of `frequency` instead.
 FocusChoice choosefocus(const KeyHistory& history, int targetwpm,

@@ -20,6 +20,7 @@ void WordPool::addtexts(const QStringList& texts, qsizetype most) {
         if (taken >= most)
             return;
         qsizetype start = -1;
+        bool first = true;
         for (qsizetype i = 0; i <= text.size(); ++i) {
             const bool blank = i == text.size() || text[i].isSpace();
             if (!blank && start < 0)
@@ -27,6 +28,10 @@ void WordPool::addtexts(const QStringList& texts, qsizetype most) {
             if (blank && start >= 0) {
                 taken += addword(text.mid(start, i - start)) ? 1 : 0;
                 start = -1;
+                // The blank between two words is a key typed too.
+                if (!first)
+                    bump(counts, QLatin1Char(' '));
+                first = false;
             }
         }
     }
