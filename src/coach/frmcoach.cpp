@@ -92,10 +92,8 @@ void frmcoach::buildcontrols() {
     for (QWidget* w : {static_cast<QWidget*>(optweak), static_cast<QWidget*>(optmistyped),
                        static_cast<QWidget*>(optowntext)})
         drillbox->addWidget(w);
-    auto* textrow = new QHBoxLayout;
-    textrow->addWidget(choosetext);
-    textrow->addWidget(textname, 1);
-    drillbox->addLayout(textrow);
+    drillbox->addWidget(choosetext, 0, Qt::AlignLeft);
+    drillbox->addWidget(textname);
 
     lblfocus = label("lblfocus", QStringLiteral("Focus key:"));
     focuskey = named(new QLabel(this), "focuskey", QStringLiteral("Focus key"));
@@ -107,14 +105,17 @@ void frmcoach::buildcontrols() {
     targetspeed->setSuffix(QStringLiteral(" WPM"));
     lbltarget->setBuddy(targetspeed);
     confidencebars = named(new QWidget(this), "confidencebars", QStringLiteral("Confidence"));
-    barlayout = new QHBoxLayout(confidencebars);
+    barlayout = new QGridLayout(confidencebars);
     barlayout->setContentsMargins(0, 0, 0, 0);
-    barlayout->addStretch();
+    barlayout->setVerticalSpacing(2);
+    barlayout->setColumnStretch(mostbars, 1);
 
     lbltypecaption = label("lbltypecaption", QStringLiteral("Type:"));
     lbltype = named(new QLabel(this), "lbltype", QStringLiteral("Entry to type"));
     lbltype->setFont(arialfont(15.75, true));
-    lbltype->setFixedHeight(lbltype->fontMetrics().height() + 4);
+    // A sentence of an own text may run to two lines.
+    lbltype->setWordWrap(true);
+    lbltype->setFixedHeight(lbltype->fontMetrics().lineSpacing() * 2 + 4);
     lbltype->setMinimumWidth(200);
     txttype = new QLineEdit(this);
     txttype->setObjectName(QStringLiteral("txttype"));
@@ -132,9 +133,9 @@ void frmcoach::buildcontrols() {
     // the window out again.
     for (QLabel* changing : {speed, accuracy})
         changing->setFixedSize(
-            changing->fontMetrics().horizontalAdvance(QStringLiteral("000 WPM")) + 8,
+            changing->fontMetrics().horizontalAdvance(QStringLiteral("00000 WPM")) + 8,
             changing->sizeHint().height());
-    confidencebars->setFixedHeight(QProgressBar().sizeHint().height());
+    confidencebars->setFixedHeight(fontMetrics().height() + 12);
     keyboardslot = named(new QWidget(this), "keyboardslot", QStringLiteral("Keyboard"));
     keyboardslot->setMinimumSize(600, 200);
     note = named(new QLabel(this), "note", QStringLiteral("Coach"));
@@ -145,11 +146,13 @@ void frmcoach::buildcontrols() {
     grid->addWidget(lblfocus, 0, 1);
     grid->addWidget(focuskey, 0, 2);
     grid->addWidget(lbltarget, 1, 1);
-    grid->addWidget(targetspeed, 1, 2);
+    grid->addWidget(targetspeed, 1, 2, Qt::AlignLeft);
     grid->addWidget(confidencebars, 2, 1, 1, 2);
     grid->addWidget(note, 3, 1, 1, 2);
-    grid->addWidget(lbltypecaption, 4, 0);
-    grid->addWidget(lbltype, 4, 1, 1, 2);
+    auto* typerow = new QHBoxLayout;
+    typerow->addWidget(lbltypecaption);
+    typerow->addWidget(lbltype, 1);
+    grid->addLayout(typerow, 4, 0, 1, 3);
     grid->addWidget(txttype, 5, 0, 1, 3);
     auto* figures = new QHBoxLayout;
     figures->addWidget(startstop);
@@ -204,22 +207,31 @@ void frmcoach::showbars(const QList<QChar>& used) {
     // The bars are made once and reused: making and dropping widgets at every entry would lay
     // the window out again while the player types.
     while (bars.size() < std::min<qsizetype>(used.size(), mostbars)) {
+        const int column = static_cast<int>(bars.size());
+        auto* name = new QLabel(confidencebars);
+        name->setTextFormat(Qt::PlainText);
+        name->setAlignment(Qt::AlignCenter);
+        barlayout->addWidget(name, 0, column);
         auto* bar = new QProgressBar(confidencebars);
         bar->setObjectName(QStringLiteral("confidence"));
         bar->setRange(0, 100);
-        bar->setFixedWidth(60);
-        barlayout->insertWidget(bars.size(), bar);
+        bar->setTextVisible(false);
+        bar->setFixedSize(44, 8);
+        barlayout->addWidget(bar, 1, column);
+        barnames.append(name);
         bars.append(bar);
     }
     for (qsizetype i = 0; i < bars.size(); ++i) {
-        QProgressBar* bar = bars[i];
-        bar->setVisible(i < used.size());
-        if (i >= used.size())
+        const bool shown = i < used.size();
+        barnames[i]->setVisible(shown);
+        bars[i]->setVisible(shown);
+        if (!shown)
             continue;
         const QString name = keyname(used[i]);
-        bar->setAccessibleName(QStringLiteral("Confidence: %1").arg(name));
-        bar->setValue(static_cast<int>(confidence(livestat(used[i]), targetspeed->value()) * 100));
-        bar->setFormat(name);
+        barnames[i]->setText(name);
+        bars[i]->setAccessibleName(QStringLiteral("Confidence: %1").arg(name));
+        bars[i]->setValue(
+            static_cast<int>(confidence(livestat(used[i]), targetspeed->value()) * 100));
     }
 }
 

@@ -20,7 +20,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QHBoxLayout;
+class QGridLayout;
 class QProgressBar;
 
 // The typing coach: drills on the player's weak keys, mistyped entries and own texts.
@@ -104,7 +104,8 @@ private:
     bool readingtext = false; // an own-text drill waits for it
     bool emptying = false;    // the program empties the box; no keystroke
     QString shownnext;
-    QHBoxLayout* barlayout = nullptr;
+    QGridLayout* barlayout = nullptr;
     static constexpr qsizetype mostbars = 12;
+    QList<QLabel*> barnames;
     QList<QProgressBar*> bars;
 };
