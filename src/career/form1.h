@@ -25,6 +25,8 @@ class loa;
 class tictac;
 class frmstats;
 class StatsRecorder;
+class frmcoach;
+struct TypingRecord;
 
 // The main window: owner of the career for the whole run and the hub every activity starts from.
 // Other windows change the career through the status labels and reversevalue.
@@ -111,6 +113,7 @@ public:
     QAction* cc;
     QAction* hot;
     QAction* stats;
+    QAction* coach;
     QMenu* sdfasdfasfasf;
     QAction* timmac;
     QAction* ll;
@@ -130,6 +133,7 @@ public:
     // Stands in for the File pop-up at start-up once that went without a choice.
     QPointer<frmstart> startwindow;
     QPointer<frmstats> statswindow;
+    QPointer<frmcoach> coachwindow;
 
     // Handlers.
     void newer_Click();
@@ -144,6 +148,7 @@ public:
     void cc_Click();
     void hot_Click();
     void stats_Click();
+    void coach_Click();
     void timmac_Click();
     void ll_Click();
     void Ti_Click();

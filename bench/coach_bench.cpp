@@ -1,0 +1,139 @@
+// The typing coach at scale: a weak-keys drill built from the tallies of a 100 000-line
+// "stats.dat", a 10 MB own text loaded with the longest time the window kept events waiting,
+// and the cost of a keystroke in the coach's typing box against a bare QLineEdit.
+#include "benchsetup.h"
+#include "coach/coachhistory.h"
+#include "coach/drillbuilder.h"
+#include "coach/frmcoach.h"
+#include "coach/wordpool.h"
+#include "common/textfile.h"
+#include "stats/samplerecords.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cstdio>
+
+namespace {
+
+double milliseconds(qint64 nanoseconds) {
+    return static_cast<double>(nanoseconds) / 1e6;
+}
+
+bool writebytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A made-up word of three to eight letters, the same for the same number.
+QByteArray madeword(std::uint64_t n) {
+    SeededDraw draw(n);
+    QByteArray word;
+    const qsizetype length = 3 + draw.below(6);
+    for (qsizetype i = 0; i < length; ++i)
+        word += static_cast<char>('a' + draw.below(26));
+    return word;
+}
+
+void typekey(QWidget* box, QChar c) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(box, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(box, &release);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    BenchSetup bench(argc, argv);
+    QByteArray stats;
+    for (int i = 0; i < 100000; ++i)
+        stats += statsline(samplerecord(i));
+    QByteArray words;
+    for (std::uint64_t i = 0; i < 5000; ++i)
+        words += '"' + madeword(i) + "\"\r\n";
+    if (!writebytes(bench.filepath(statsfilename), stats) ||
+        !writebytes(bench.filepath(QStringLiteral("easy.txt")), words))
+        return 1;
+
+    QElapsedTimer clock;
+    clock.start();
+    const CoachHistory history = loadcoachhistory();
+    const qint64 read = clock.nsecsElapsed();
+    WordPool pool;
+    pool.addtexts(fromwindows1252(words).split(QLatin1Char('\n')));
+    clock.restart();
+    const FocusChoice keys = choosefocus(history.keys, 35, pool.frequency());
+    const QStringList drill = buildweakdrill(pool, keys, 1);
+    const qint64 built = clock.nsecsElapsed();
+    std::printf("drill of %lld entries on key '%s' built in %.2f ms (goal 20 ms) from the tallies "
+                "of 100 000 records, read once in %.1f ms\n",
+                static_cast<long long>(drill.size()), qPrintable(QString(keys.focus)),
+                milliseconds(built), milliseconds(read));
+
+    // A 10 MB text of sentences of eight words.
+    QByteArray text;
+    for (std::uint64_t i = 0; text.size() < 10 * 1024 * 1024; ++i)
+        text += madeword(i) + (i % 8 == 7 ? ". " : " ") + (i % 80 == 79 ? "\n" : "");
+    const QString textpath = bench.filepath(QStringLiteral("long.txt"));
+    if (!writebytes(textpath, text))
+        return 1;
+    frmcoach window;
+    window.show();
+    window.load();
+    QCoreApplication::processEvents();
+    EventGaps gaps;
+    bool loaded = false;
+    QObject::connect(&window, &frmcoach::textloaded, [&loaded] { loaded = true; });
+    gaps.start();
+    window.loadtext(textpath);
+    while (!loaded)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const qint64 loadtime = gaps.elapsed();
+    const qint64 longestgap = gaps.stop();
+    std::printf("10 MB own text loaded in %.1f ms (goal 200 ms), longest gap between event turns "
+                "%.1f ms (goal 50 ms)\n",
+                milliseconds(loadtime), milliseconds(longestgap));
+
+    // The same keys into the coach's box during a drill and into a bare QLineEdit, each window
+    // painting what changed after every key, taking turns so both see the same machine.
+    window.optweak->setChecked(true);
+    window.startstop->click();
+    QLineEdit bare; // in the same type, which costs the same to draw
+    bare.setFont(window.txttype->font());
+    bare.resize(window.txttype->size());
+    bare.show();
+    constexpr int rounds = 5;
+    constexpr int keysperround = 2000;
+    qint64 coachtime = 0;
+    qint64 baretime = 0;
+    for (int round = 0; round < rounds; ++round) {
+        for (int k = 0; k < keysperround; ++k) {
+            // A new drill is the Start button's cost, not a keystroke's.
+            if (!window.drilling())
+                window.startstop->click();
+            const QChar key = window.lbltype->text().at(window.txttype->text().size());
+            clock.restart();
+            typekey(window.txttype, key);
+            QCoreApplication::processEvents();
+            coachtime += clock.nsecsElapsed();
+        }
+        for (int k = 0; k < keysperround; ++k) {
+            if (bare.text().size() >= 5)
+                bare.clear();
+            clock.restart();
+            typekey(&bare, QLatin1Char('a' + k % 26));
+            QCoreApplication::processEvents();
+            baretime += clock.nsecsElapsed();
+        }
+    }
+    const double perkeycoach = milliseconds(coachtime) * 1000 / (rounds * keysperround);
+    const double perkeybare = milliseconds(baretime) * 1000 / (rounds * keysperround);
+    std::printf("keystroke: coach %.1f us, bare QLineEdit %.1f us, ratio %.2f (goal 1.3)\n",
+                perkeycoach, perkeybare, perkeycoach / perkeybare);
+    return 0;
+}

@@ -1,0 +1,24 @@
+// The own-text sentence splitter and the place file on any bytes: every sentence can be typed
+// and is no longer than the longest, and the place file reads back what it wrote.
+#include "coach/owntext.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    for (const QString& sentence : splitsentences(decodeowntext(bytes))) {
+        if (sentence.isEmpty() || sentence.size() > longestsentence ||
+            sentence.trimmed() != sentence || sentence.back().isHighSurrogate())
+            __builtin_trap();
+        for (QChar c : sentence)
+            if (c.category() == QChar::Other_Control)
+                __builtin_trap();
+    }
+    const QHash<QString, std::int64_t> places = readplaces(bytes);
+    for (auto it = places.cbegin(); it != places.cend(); ++it)
+        if (it.key().isEmpty() || it.value() < 0)
+            __builtin_trap();
+    if (readplaces(placesbytes(places)) != places)
+        __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,12 @@
+// The typing coach, a side window of its own beside the career.
+#include "career/form1.h"
+#include "coach/frmcoach.h"
+#include "common/controls.h"
+#include "common/sidewindow.h"
+
+void Form1::coach_Click() {
+    const bool fresh = !coachwindow;
+    showtofront(sidewindow(coachwindow, this));
+    if (fresh)
+        coachwindow->load();
+}

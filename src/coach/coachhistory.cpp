@@ -1,0 +1,36 @@
+#include "coach/coachhistory.h"
+
+#include "coach/bytelines.h"
+
+#include "common/programfolder.h"
+#include "common/textfile.h"
+#include "stats/keystrokes.h"
+#include "stats/statsfile.h"
+
+CoachHistory readcoachhistory(const QByteArray& statsbytes) {
+    CoachHistory history;
+    StatsLine line;
+    QByteArrayView rest(statsbytes);
+    QByteArrayView text;
+    while (nextline(rest, text)) {
+        line.clear();
+        if (!splitstatsline(text, line))
+            continue;
+        for (const CharCount& due : line.expected)
+            history.keys.addcounts(QChar(due.key), due.times, 0);
+        for (const CharCount& miss : line.missed)
+            history.keys.addcounts(QChar(miss.key), 0, miss.times);
+        for (QByteArrayView entry : line.mistyped) {
+            std::int64_t& times = history.mistyped[fromwindows1252(entry.toByteArray())];
+            times = addsaturated(times, 1);
+        }
+    }
+    return history;
+}
+
+CoachHistory loadcoachhistory() {
+    QByteArray bytes;
+    if (!readwholefile(::apppath() + statsfilename, bytes))
+        return {};
+    return readcoachhistory(bytes);
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "coach/coachhistory.h"
+#include "coach/keytiming.h"
+#include "coach/mistypedqueue.h"
+#include "coach/owntext.h"
+#include "coach/wordpool.h"
+#include "stats/keystrokes.h"
+#include "stats/typingtime.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QGridLayout;
+class QProgressBar;
+
+// The typing coach: drills on the player's weak keys, mistyped entries and own texts.
+class frmcoach : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmcoach(QWidget* parent = nullptr);
+
+    QGroupBox* drill;
+    QRadioButton* optweak;
+    QRadioButton* optmistyped;
+    QRadioButton* optowntext;
+    QPushButton* choosetext;
+    QLabel* textname;
+    QLabel* lblfocus;
+    QLabel* focuskey;
+    QLabel* lbltarget;
+    QSpinBox* targetspeed;
+    QWidget* confidencebars;
+    QLabel* lbltypecaption;
+    QLabel* lbltype;
+    QLineEdit* txttype;
+    QPushButton* startstop;
+    QLabel* lblspeed;
+    QLabel* speed;
+    QLabel* lblaccuracy;
+    QLabel* accuracy;
+    QWidget* keyboardslot; // the keyboard drawing goes here
+    QLabel* note;          // what the coach tells the player
+
+    // Asks the player for a text file; tests answer it instead of a real file dialog.
+    static std::function<QString(QWidget*)> choosefile;
+
+    // Reads the typing statistics; the window keeps what the drills add to them from then on.
+    void load();
+    bool drilling() const { return kind != Kind::None; }
+    // Loads a text in the background; `textloaded` tells when it is in hand.
+    void loadtext(const QString& path);
+    void startstop_Click();
+    void choosetext_Click();
+
+signals:
+    // The next character to type, empty when there is none: for the keyboard drawing.
+    void nextcharacter(const QString& character);
+    void textloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class Kind { None, Weak, Mistyped, Own };
+    void buildcontrols();
+    void startdrill();
+    void stopdrill(bool completed);
+    void showentry();
+    void txttype_Change();
+    void entrydone(bool wrongkey);
+    void showfocus();
+    void showbars(const QList<QChar>& keys);
+    void showfigures();
+    QString currententry() const;
+    KeyStat livestat(QChar key) const;
+    std::uint64_t drawseed() const;
+    QString levelname() const;
+
+    CoachHistory history;
+    WordPool pool;
+    OwnText owntext;
+    Kind kind = Kind::None;
+    FocusChoice keys;
+    bool focusreached = false;
+    QStringList weakentries;
+    qsizetype weakat = 0;
+    std::optional<MistypedQueue> mistypedqueue;
+    std::int64_t ownat = 0;
+    KeystrokeCounter counter;
+    KeyTiming timing;
+    TypingTime typingtime;
+    QElapsedTimer clock;
+    std::int64_t wrongatentry = 0;
+    bool readingtext = false; // an own-text drill waits for it
+    bool emptying = false;    // the program empties the box; no keystroke
+    QString shownnext;
+    QGridLayout* barlayout = nullptr;
+    static constexpr qsizetype mostbars = 12;
+    QList<QLabel*> barnames;
+    QList<QProgressBar*> bars;
+};

@@ -1,0 +1,151 @@
+#include "career/form1.h"
+#include "coach/frmcoach.h"
+#include "coach/owntext.h"
+#include "stats/statsfile.h"
+#include "support/fakes.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+
+class FrmcoachTest : public QObject {
+    Q_OBJECT
+private slots:
+    void drillsaretypedandrecorded();
+};
+
+namespace {
+
+QByteArray lastline(const GameFixture& fixture) {
+    QByteArray bytes;
+    QFile file(QDir(fixture.folder()).filePath(statsfilename));
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    const QList<QByteArray> lines = bytes.trimmed().split('\n');
+    return lines.last();
+}
+
+// QTest::keyClicks takes Latin-1 only; own texts hold more.
+void typetext(QWidget* box, const QString& text) {
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void typeentry(frmcoach* w) {
+    typetext(w->txttype, w->lbltype->text());
+}
+
+} // namespace
+
+void FrmcoachTest::drillsaretypedandrecorded() {
+    GameFixture fixture;
+    fixture.writefile("easy.txt", "\"fast\",\"set\",\"tea\",\"sea\",\"east\",\"so\"\r\n");
+    KeystrokeCounts earlier;
+    earlier.mistyped.insert(QStringLiteral("sea"), 3);
+    fixture.writefile("stats.dat",
+                      statsline(endedrecord("Practice", "Easy", "Completed", 1000, earlier)));
+    Form1 form;
+
+    const QList<QAction*> others = form.fasdfasfas->actions();
+    QCOMPARE(others.at(others.indexOf(form.stats) + 1), form.coach);
+    QCOMPARE(form.coach->text(), QStringLiteral("Typing &Coach"));
+    form.coach->trigger();
+    frmcoach* w = form.coachwindow;
+    QVERIFY(w && w->isVisible());
+    QCOMPARE(w->windowTitle(), QStringLiteral("Typing Coach"));
+    form.coach->trigger();
+    QCOMPARE(form.coachwindow, w); // single
+    QVERIFY(w->optweak->isChecked());
+    QCOMPARE(w->targetspeed->value(), 35);
+    QCOMPARE(w->keyboardslot->accessibleName(), QStringLiteral("Keyboard"));
+    QCOMPARE(w->choosetext->text(), QStringLiteral("Choose Text..."));
+
+    // No history yet: the sources' most frequent letter, and the coach says why.
+    QCOMPARE(w->focuskey->text(), QStringLiteral("s"));
+    QSignalSpy next(w, &frmcoach::nextcharacter);
+    w->startstop->click();
+    QCOMPARE(w->startstop->text(), QStringLiteral("Stop"));
+    QCOMPARE(w->note->text(),
+             QStringLiteral("A few drills more and the coach finds your weak keys."));
+    int bars = 0;
+    for (const QProgressBar* bar : w->findChildren<QProgressBar*>())
+        bars += bar->isVisibleTo(w) ? 1 : 0;
+    QCOMPARE(bars, 3);
+    QCOMPARE(next.last().first().toString(), w->lbltype->text().left(1));
+    for (int i = 0; i < 20; ++i) {
+        QVERIFY(w->lbltype->text().contains(QLatin1Char('s')));
+        typeentry(w);
+    }
+    QVERIFY(!w->drilling());
+    QCOMPARE(w->startstop->text(), QStringLiteral("Start"));
+    QCOMPARE(w->accuracy->text(), QStringLiteral("100 %"));
+    QVERIFY(
+        lastline(fixture).contains("\"Drill\",\"level\",\"Weak keys\",\"result\",\"Completed\""));
+
+    // Mistyped entries: one typed with a wrong key comes again.
+    w->optmistyped->setChecked(true);
+    w->startstop->click();
+    QCOMPARE(w->lbltype->text(), QStringLiteral("sea"));
+    QTest::keyClicks(w->txttype, QStringLiteral("sx"));
+    QTest::keyClick(w->txttype, Qt::Key_Backspace);
+    QTest::keyClicks(w->txttype, QStringLiteral("ea"));
+    QVERIFY(w->drilling());
+    QCOMPARE(w->lbltype->text(), QStringLiteral("sea"));
+    QCOMPARE(w->accuracy->text(), QStringLiteral("75 %"));
+    typeentry(w);
+    QVERIFY(!w->drilling());
+    QVERIFY(lastline(fixture).contains("\"Mistyped entries\",\"result\",\"Completed\""));
+
+    // An own text, stopped after its first sentence, goes on from the second after a restart.
+    fixture.writefile("mine.txt", "Zoë types. Then she rests!\nThe end");
+    const QString path = QDir(fixture.folder()).filePath(QStringLiteral("mine.txt"));
+    frmcoach::choosefile = [path](QWidget*) { return path; };
+    QSignalSpy loaded(w, &frmcoach::textloaded);
+    w->choosetext->click();
+    QVERIFY(loaded.wait(5000));
+    QVERIFY(w->optowntext->isChecked());
+    w->startstop->click();
+    QCOMPARE(w->lbltype->text(), QStringLiteral("Zoë types."));
+    typeentry(w);
+    QCOMPARE(w->lbltype->text(), QStringLiteral("Then she rests!"));
+    QTest::keyClicks(w->txttype, QStringLiteral("T"));
+    w->startstop->click();
+    QVERIFY(lastline(fixture).contains("\"Own text\",\"result\",\"Stopped\""));
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!form.coachwindow);
+
+    form.coach->trigger();
+    w = form.coachwindow;
+    QSignalSpy reloaded(w, &frmcoach::textloaded);
+    w->choosetext->click();
+    QVERIFY(reloaded.wait(5000));
+    w->startstop->click();
+    QCOMPARE(w->lbltype->text(), QStringLiteral("Then she rests!"));
+    // Stopped before a key is typed, the drill leaves no record.
+    const QByteArray before = lastline(fixture);
+    w->startstop->click();
+    QCOMPARE(lastline(fixture), before);
+
+    // A text that cannot be typed is told, and the one in hand stays.
+    fixture.writefile("blob.bin", QByteArray("\x00\x01\x02", 3));
+    frmcoach::choosefile = [&fixture](QWidget*) {
+        return QDir(fixture.folder()).filePath(QStringLiteral("blob.bin"));
+    };
+    w->choosetext->click();
+    QVERIFY(reloaded.wait(5000));
+    QCOMPARE(w->note->text(), QStringLiteral("blob.bin is not a text file."));
+    QCOMPARE(w->textname->text(), QStringLiteral("mine.txt"));
+    delete form.coachwindow;
+}
+
+QTEST_MAIN(FrmcoachTest)
+#include "frmcoach_test.moc"

@@ -1,0 +1,102 @@
+#include "coach/keyhistory.h"
+#include "coach/keytiming.h"
+
+#include <QTest>
+
+class KeyHistoryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void focuskey_data();
+    void focuskey();
+    void keytiming_data();
+    void keytiming();
+};
+
+namespace {
+
+// "key:due:missed" or "key:due:missed:gapms:gaps", blank-separated; "_" is the space.
+KeyHistory historyof(const QString& spec) {
+    KeyHistory history;
+    for (const QString& item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList f = item.split(QLatin1Char(':'));
+        const QChar key = f[0] == QLatin1String("_") ? QLatin1Char(' ') : f[0][0];
+        history.addcounts(key, f[1].toLongLong(), f[2].toLongLong());
+        if (f.size() == 5)
+            history.addtime(key, f[3].toLongLong() * f[4].toLongLong(), f[4].toLongLong());
+    }
+    return history;
+}
+
+} // namespace
+
+void KeyHistoryTest::focuskey_data() {
+    QTest::addColumn<QString>("history");
+    QTest::addColumn<int>("wpm");
+    QTest::addColumn<QString>("expected"); // focus, then the others
+    QTest::addColumn<bool>("enough");
+    // The sources' letters by frequency: e t a o w q x, and the space besides.
+    // clang-format off
+    QTest::newRow("most missed")           << "a:100:20 o:100:2 t:100:6"        << 35 << "ato" << true;
+    QTest::newRow("fewer than 20 ignored") << "a:100:10 x:19:19"                << 35 << "a"   << true;
+    QTest::newRow("exactly 20 counts")     << "a:100:10 x:20:19"                << 35 << "xa"  << true;
+    QTest::newRow("slow beats missed")     << "a:100:10:200:40 o:100:0:2000:40" << 35 << "oa"  << true;
+    QTest::newRow("reached moves focus")   << "q:400:8:250:30 w:40:4"           << 35 << "w"   << true;
+    QTest::newRow("not reached at 60 WPM") << "q:400:8:250:30 w:40:4"           << 60 << "wq"  << true;
+    QTest::newRow("all reached: lowest")   << "q:400:8:100:30 w:400:0:100:30"   << 35 << "qw"  << true;
+    QTest::newRow("key not in sources")    << ";:100:90 a:100:1"                << 35 << "a"   << true;
+    QTest::newRow("space can be focus")    << "_:100:90 a:100:1"                << 35 << " a"  << true;
+    QTest::newRow("tab never focus")       << "\t:100:90 a:100:1"               << 35 << "a"   << true;
+    QTest::newRow("no history: frequent")  << ""                                << 35 << "eta" << false;
+    QTest::newRow("only short history")    << "q:19:19"                         << 35 << "eta" << false;
+    // clang-format on
+}
+
+void KeyHistoryTest::focuskey() {
+    QFETCH(QString, history);
+    QFETCH(int, wpm);
+    QFETCH(QString, expected);
+    QFETCH(bool, enough);
+    const QHash<QChar, std::int64_t> frequency = {{'e', 90}, {'t', 80}, {'a', 70},
+                                                  {'o', 60}, {'q', 5},  {'w', 20},
+                                                  {'x', 3},  {' ', 99}, {'\t', 1}};
+    const FocusChoice choice = choosefocus(historyof(history), wpm, frequency);
+    QString got(choice.focus);
+    for (QChar c : choice.others)
+        got += c;
+    QCOMPARE(got, expected);
+    QCOMPARE(choice.enoughhistory, enough);
+}
+
+void KeyHistoryTest::keytiming_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QStringList>("boxes"); // the box's text at each change
+    QTest::addColumn<QList<int>>("times");
+    QTest::addColumn<QString>("expected"); // "key:sum:count" per timed key
+    // clang-format off
+    QTest::newRow("right after right")     << "abc" << QStringList{"a", "ab", "abc"}            << QList<int>{0, 150, 400}           << "b:150:1 c:250:1";
+    QTest::newRow("pause of 2 s left out") << "abc" << QStringList{"a", "ab", "abc"}            << QList<int>{0, 2000, 2100}         << "c:100:1";
+    QTest::newRow("after a wrong key")     << "abc" << QStringList{"a", "ax", "a", "ab", "abc"} << QList<int>{0, 100, 200, 300, 400} << "c:100:1";
+    QTest::newRow("wrong key not timed")   << "ab"  << QStringList{"a", "ax"}                   << QList<int>{0, 100}                << "";
+    QTest::newRow("paste of two")          << "abc" << QStringList{"a", "abc"}                  << QList<int>{0, 100}                << "";
+    // clang-format on
+}
+
+void KeyHistoryTest::keytiming() {
+    QFETCH(QString, target);
+    QFETCH(QStringList, boxes);
+    QFETCH(QList<int>, times);
+    QFETCH(QString, expected);
+    KeyTiming timing;
+    for (qsizetype i = 0; i < boxes.size(); ++i)
+        timing.changed(target, boxes[i], times[i]);
+    QStringList got;
+    for (QChar key : target) {
+        const KeyStat stat = timing.times().stat(key);
+        if (stat.timed > 0)
+            got << QStringLiteral("%1:%2:%3").arg(key).arg(stat.timedms).arg(stat.timed);
+    }
+    QCOMPARE(got.join(QLatin1Char(' ')), expected);
+}
+
+QTEST_APPLESS_MAIN(KeyHistoryTest)
+#include "keyhistory_test.moc"

@@ -1,0 +1,134 @@
+#include "coach/owntext.h"
+#include "support/fakes.h"
+
+#include <QDir>
+#include <QTest>
+
+class OwnTextTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sentences_data();
+    void sentences();
+    void decoding_data();
+    void decoding();
+    void loading_data();
+    void loading();
+    void placefile_data();
+    void placefile();
+    void placeacrossruns();
+};
+
+void OwnTextTest::sentences_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("expected");
+    // clang-format off
+    QTest::newRow("three ends")           << "One. Two! Three? Four"            << QStringList{"One.", "Two!", "Three?", "Four"};
+    QTest::newRow("point inside a word")  << "Pi is 3.14 today."                << QStringList{"Pi is 3.14 today."};
+    QTest::newRow("line ends")            << "first line\r\nsecond\rthird\n"     << QStringList{"first line", "second", "third"};
+    QTest::newRow("blank lines and runs") << "\n\n  a   b  \n\n"                 << QStringList{"a b"};
+    QTest::newRow("tab after a point")    << "Yes.\tNo."                        << QStringList{"Yes.", "No."};
+    QTest::newRow("marks together")       << "Really?! Yes..."                  << QStringList{"Really?!", "Yes..."};
+    QTest::newRow("control characters")   << "a\x01" "b\tc"                     << QStringList{"ab c"};
+    QTest::newRow("empty")                << ""                                 << QStringList{};
+    QTest::newRow("beyond Windows-1252")  << "Ω and 😀 stay."                   << QStringList{"Ω and 😀 stay."};
+    QTest::newRow("long cut at a blank")  << QString(100, 'a') + " " + QString(30, 'b') << QStringList{QString(100, 'a'), QString(30, 'b')};
+    QTest::newRow("long with no blank")   << QString(250, 'c')                  << QStringList{QString(120, 'c'), QString(120, 'c'), QString(10, 'c')};
+    QTest::newRow("exactly the longest")  << QString(120, 'd')                  << QStringList{QString(120, 'd')};
+    QTest::newRow("pair not split")       << QString(119, 'e') + "😀"           << QStringList{QString(119, 'e'), "😀"};
+    // clang-format on
+}
+
+void OwnTextTest::sentences() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, expected);
+    QCOMPARE(splitsentences(text), expected);
+}
+
+void OwnTextTest::decoding_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expected");
+    // clang-format off
+    QTest::newRow("UTF-8")              << QByteArray("Z\xc3\xb6\xc3\xab \xe2\x82\xac") << QStringLiteral("Zöë €");
+    QTest::newRow("UTF-8 mark dropped") << QByteArray("\xef\xbb\xbfok")                  << QStringLiteral("ok");
+    QTest::newRow("Windows-1252")       << QByteArray("Z\xf6\xeb \x80")                   << QStringLiteral("Zöë €");
+    QTest::newRow("cut UTF-8 is 1252")  << QByteArray("ab\xc3")                           << QStringLiteral("abÃ");
+    QTest::newRow("ASCII")              << QByteArray("plain")                            << QStringLiteral("plain");
+    // clang-format on
+}
+
+void OwnTextTest::decoding() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expected);
+    QCOMPARE(decodeowntext(bytes), expected);
+}
+
+void OwnTextTest::loading_data() {
+    QTest::addColumn<QByteArray>("bytes"); // "<folder>" makes a folder, "<none>" no file
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<int>("sentences");
+    // clang-format off
+    QTest::newRow("text")          << QByteArray("One. Two.")               << ""                              << 2;
+    QTest::newRow("empty")         << QByteArray("")                        << "t.txt holds no text to type."  << 0;
+    QTest::newRow("only blanks")   << QByteArray(" \r\n\t\r\n")              << "t.txt holds no text to type."  << 0;
+    QTest::newRow("binary")        << QByteArray("PK\x03\x04\x00\x00", 6)    << "t.txt is not a text file."     << 0;
+    QTest::newRow("folder")        << QByteArray("<folder>")                << "t.txt is not a file."          << 0;
+    QTest::newRow("missing")       << QByteArray("<none>")                  << "t.txt is not a file."          << 0;
+    QTest::newRow("megabyte line") << QByteArray(1 << 20, 'x')              << ""                              << (1 << 20) / 120 + 1;
+    // clang-format on
+}
+
+void OwnTextTest::loading() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+    QFETCH(int, sentences);
+    GameFixture fixture;
+    const QString path = QDir(fixture.folder()).filePath(QStringLiteral("t.txt"));
+    if (bytes == "<folder>")
+        QVERIFY(QDir(fixture.folder()).mkdir(QStringLiteral("t.txt")));
+    else if (bytes != "<none>")
+        fixture.writefile(QStringLiteral("t.txt"), bytes);
+    const OwnText text = loadowntext(path);
+    QCOMPARE(text.error, error);
+    QCOMPARE(text.sentences.size(), sentences);
+}
+
+void OwnTextTest::placefile_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expected"); // "path=place" sorted, blank-separated
+    // clang-format off
+    QTest::newRow("two texts")            << QByteArray("\"%2Fa.txt\",3\r\n\"%2Fb%20c.txt\",0\r\n") << "/a.txt=3 /b c.txt=0";
+    QTest::newRow("LF only, no last end") << QByteArray("\"%2Fa\",1\n\"%2Fb\",2")                 << "/a=1 /b=2";
+    QTest::newRow("negative skipped")     << QByteArray("\"%2Fa\",-1\r\n")                        << "";
+    QTest::newRow("not a number")         << QByteArray("\"%2Fa\",x\r\n\"%2Fb\",2\r\n")            << "/b=2";
+    QTest::newRow("too big")              << QByteArray("\"%2Fa\",99999999999999999999\r\n")      << "";
+    QTest::newRow("no quotes")            << QByteArray("%2Fa,1\r\n")                             << "";
+    QTest::newRow("empty path")           << QByteArray("\"\",1\r\n")                             << "";
+    QTest::newRow("later line wins")      << QByteArray("\"a\",1\r\n\"a\",5\r\n")                  << "a=5";
+    QTest::newRow("garbage")              << QByteArray("\x01\x02\"\",\r\n\",")                   << "";
+    // clang-format on
+}
+
+void OwnTextTest::placefile() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expected);
+    const QHash<QString, std::int64_t> places = readplaces(bytes);
+    QStringList got;
+    for (auto it = places.cbegin(); it != places.cend(); ++it)
+        got << QStringLiteral("%1=%2").arg(it.key()).arg(it.value());
+    got.sort();
+    QCOMPARE(got.join(QLatin1Char(' ')), expected);
+    QCOMPARE(readplaces(placesbytes(places)), places);
+}
+
+void OwnTextTest::placeacrossruns() {
+    GameFixture fixture;
+    const QString odd = QStringLiteral("/tmp/a \"quoted\",\r\nname ☃.txt");
+    QCOMPARE(placeof(odd), 0);
+    QVERIFY(keepplace(odd, 7));
+    QVERIFY(keepplace(QStringLiteral("/tmp/other.txt"), 2));
+    QCOMPARE(placeof(odd), 7);
+    QCOMPARE(placeof(QStringLiteral("/tmp/other.txt")), 2);
+}
+
+QTEST_MAIN(OwnTextTest)
+#include "owntext_test.moc"
