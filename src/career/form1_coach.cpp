@@ -3,10 +3,12 @@
 #include "coach/frmcoach.h"
 #include "common/controls.h"
 #include "common/sidewindow.h"
+#include "stats/statsrecorder.h"
 
 void Form1::coach_Click() {
     const bool fresh = !coachwindow;
     showtofront(sidewindow(coachwindow, this));
+    coachwindow->recorder = typingrecorder;
     if (fresh)
         coachwindow->load();
 }

@@ -7,6 +7,7 @@
 #include "common/programfolder.h"
 #include "common/random.h"
 #include "stats/statsfile.h"
+#include "stats/statsrecorder.h"
 #include "typing/levels.h"
 #include "typing/wordlist.h"
 
@@ -360,7 +361,7 @@ QString frmcoach::currententry() const {
 void frmcoach::showentry() {
     const QString entry = currententry();
     lbltype->setText(entry);
-    wrongatentry = counter.counts().wrong;
+    wrongatentry = counter.counts().tally.wrong;
     if (kind != Kind::Weak) {
         QList<QChar> used;
         for (QChar c : entry)
@@ -387,17 +388,16 @@ void frmcoach::txttype_Change() {
         emit nextcharacter(nextchar);
     }
     if (!typed.isEmpty() && typed == target)
-        entrydone(counter.counts().wrong > wrongatentry);
+        entrydone(counter.counts().tally.wrong > wrongatentry);
     else
         showfigures();
 }
 
 void frmcoach::showfigures() {
-    const KeystrokeCounts& counts = counter.counts();
-    speed->setText(QStringLiteral("%1 WPM").arg(
-        qRound(wordsperminute(counts.charsmatched, typingtime.milliseconds()))));
-    accuracy->setText(
-        QStringLiteral("%1 %").arg(qRound(accuracypercent(counts.charstyped, counts.wrong))));
+    TypingTally sofar = counter.counts().tally;
+    sofar.milliseconds = typingtime.milliseconds();
+    speed->setText(QStringLiteral("%1 WPM").arg(qRound(wordsperminute(sofar))));
+    accuracy->setText(QStringLiteral("%1 %").arg(qRound(accuracypercent(sofar))));
 }
 
 void frmcoach::entrydone(bool wrongkey) {
@@ -463,7 +463,7 @@ void frmcoach::stopdrill(bool completed) {
     showfocus();
     note->setText(said);
     QPointer<frmcoach> alive(this);
-    recorddrill(level, completed, milliseconds, counts);
+    recorddrill(recorder, level, completed, milliseconds, counts);
     if (alive)
         startstop->setFocus();
 }

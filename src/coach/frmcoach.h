@@ -9,6 +9,7 @@
 #include "stats/typingtime.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -22,6 +23,7 @@ class QRadioButton;
 class QSpinBox;
 class QGridLayout;
 class QProgressBar;
+class StatsRecorder;
 
 // The typing coach: drills on the player's weak keys, mistyped entries and own texts.
 class frmcoach : public QWidget {
@@ -50,6 +52,8 @@ public:
     QLabel* accuracy;
     QWidget* keyboardslot; // the keyboard drawing goes here
     QLabel* note;          // what the coach tells the player
+    // Where an ended drill goes; the main window hands it over as it does to practice.
+    QPointer<StatsRecorder> recorder;
 
     // Asks the player for a text file; tests answer it instead of a real file dialog.
     static std::function<QString(QWidget*)> choosefile;
