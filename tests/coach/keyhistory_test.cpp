@@ -15,9 +15,9 @@ private slots:
 namespace {
 
 // "key:due:missed" or "key:due:missed:gapms:gaps", blank-separated; "_" is the space.
-KeyHistory historyof(const QString& spec) {
+KeyHistory historyof(const QString& keys) {
     KeyHistory history;
-    for (const QString& item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& item : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QStringList f = item.split(QLatin1Char(':'));
         const QChar key = f[0] == QLatin1String("_") ? QLatin1Char(' ') : f[0][0];
         history.addcounts(key, f[1].toLongLong(), f[2].toLongLong());
