@@ -1,5 +1,4 @@
 #include "coach/keyhistory.h"
-#include "coach/keytiming.h"
 
 #include <QTest>
 
@@ -8,8 +7,6 @@ class KeyHistoryTest : public QObject {
 private slots:
     void focuskey_data();
     void focuskey();
-    void keytiming_data();
-    void keytiming();
 };
 
 namespace {
@@ -65,37 +62,6 @@ void KeyHistoryTest::focuskey() {
         got += c;
     QCOMPARE(got, expected);
     QCOMPARE(choice.enoughhistory, enough);
-}
-
-void KeyHistoryTest::keytiming_data() {
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QStringList>("boxes"); // the box's text at each change
-    QTest::addColumn<QList<int>>("times");
-    QTest::addColumn<QString>("expected"); // "key:sum:count" per timed key
-    // clang-format off
-    QTest::newRow("right after right")     << "abc" << QStringList{"a", "ab", "abc"}            << QList<int>{0, 150, 400}           << "b:150:1 c:250:1";
-    QTest::newRow("pause of 2 s left out") << "abc" << QStringList{"a", "ab", "abc"}            << QList<int>{0, 2000, 2100}         << "c:100:1";
-    QTest::newRow("after a wrong key")     << "abc" << QStringList{"a", "ax", "a", "ab", "abc"} << QList<int>{0, 100, 200, 300, 400} << "c:100:1";
-    QTest::newRow("wrong key not timed")   << "ab"  << QStringList{"a", "ax"}                   << QList<int>{0, 100}                << "";
-    QTest::newRow("paste of two")          << "abc" << QStringList{"a", "abc"}                  << QList<int>{0, 100}                << "";
-    // clang-format on
-}
-
-void KeyHistoryTest::keytiming() {
-    QFETCH(QString, target);
-    QFETCH(QStringList, boxes);
-    QFETCH(QList<int>, times);
-    QFETCH(QString, expected);
-    KeyTiming timing;
-    for (qsizetype i = 0; i < boxes.size(); ++i)
-        timing.changed(target, boxes[i], times[i]);
-    QStringList got;
-    for (QChar key : target) {
-        const KeyStat stat = timing.times().stat(key);
-        if (stat.timed > 0)
-            got << QStringLiteral("%1:%2:%3").arg(key).arg(stat.timedms).arg(stat.timed);
-    }
-    QCOMPARE(got.join(QLatin1Char(' ')), expected);
 }
 
 QTEST_APPLESS_MAIN(KeyHistoryTest)
