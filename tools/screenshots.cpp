@@ -174,6 +174,7 @@ void shootstats() {
         stats.tabs->setCurrentIndex(1);
         save(&stats, QStringLiteral("frmstats-keys"));
         stats.keys->bytime->setChecked(true);
+        QCoreApplication::processEvents(); // the chart redraws its scene later
         save(&stats, QStringLiteral("frmstats-keys-time"));
         stats.tabs->setCurrentIndex(3);
         save(&stats, QStringLiteral("frmstats-records"));

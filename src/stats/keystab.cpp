@@ -72,6 +72,13 @@ KeysTab::KeysTab(QWidget* parent) : QStackedWidget(parent) {
     auto* keys = new QChart;
     series = new QBarSeries(keys);
     keys->addSeries(series);
+    // The axes stay; each drawing gives them new keys and a new scale.
+    along = new QBarCategoryAxis(keys);
+    measure = new QValueAxis(keys);
+    keys->addAxis(along, Qt::AlignBottom);
+    keys->addAxis(measure, Qt::AlignLeft);
+    series->attachAxis(along);
+    series->attachAxis(measure);
     chart = chartview(page, "keyschart", missedcaption, keys);
     keys->legend()->hide();
     top->addWidget(chart, 1);
@@ -155,12 +162,8 @@ void KeysTab::drawchart(const QList<KeyMisses>& keys, bool time) {
     chart->chart()->setTitle(caption);
     chart->setAccessibleName(caption);
     series->clear();
-    QChart* c = chart->chart();
-    for (QAbstractAxis* axis : c->axes())
-        c->removeAxis(axis), delete axis;
-    const QString measure =
-        time ? QStringLiteral("Mean time (ms)") : QStringLiteral("Miss rate (%)");
-    auto* bars = new QBarSet(measure);
+    const QString unit = time ? QStringLiteral("Mean time (ms)") : QStringLiteral("Miss rate (%)");
+    auto* bars = new QBarSet(unit);
     QStringList names;
     double top = 0;
     for (const KeyMisses& k : keys) {
@@ -170,15 +173,10 @@ void KeysTab::drawchart(const QList<KeyMisses>& keys, bool time) {
         top = std::max(top, value);
     }
     series->append(bars);
-    auto* axisx = new QBarCategoryAxis;
-    axisx->append(names);
-    auto* axisy = new QValueAxis;
-    axisy->setTitleText(measure);
-    roundticks(axisy, top, 8);
-    c->addAxis(axisx, Qt::AlignBottom);
-    c->addAxis(axisy, Qt::AlignLeft);
-    series->attachAxis(axisx);
-    series->attachAxis(axisy);
+    along->clear();
+    along->append(names);
+    measure->setTitleText(unit);
+    roundticks(measure, top, 8);
 }
 
 void KeysTab::drawheat(bool time) {

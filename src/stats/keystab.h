@@ -5,12 +5,14 @@
 #include <QStackedWidget>
 
 class KeyboardView;
+class QBarCategoryAxis;
 class QBarSeries;
 class QChartView;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
+class QValueAxis;
 
 // The statistics window's Keys tab: the keys missed most and the slowest keys, each as a table,
 // one of the two as a chart and as a heat map on the player's keyboard, and a way to the coach.
@@ -41,5 +43,7 @@ private:
     void drawheat(bool time);
 
     QBarSeries* series;
+    QBarCategoryAxis* along;
+    QValueAxis* measure;
     StatsSummary shown;
 };
