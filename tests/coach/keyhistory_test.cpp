@@ -1,3 +1,4 @@
+#include "coach/coachhistory.h"
 #include "coach/keyhistory.h"
 
 #include <QTest>
@@ -7,6 +8,8 @@ class KeyHistoryTest : public QObject {
 private slots:
     void focuskey_data();
     void focuskey();
+    void fromstats_data();
+    void fromstats();
 };
 
 namespace {
@@ -62,6 +65,28 @@ void KeyHistoryTest::focuskey() {
         got += c;
     QCOMPARE(got, expected);
     QCOMPARE(choice.enoughhistory, enough);
+}
+
+void KeyHistoryTest::fromstats_data() {
+    QTest::addColumn<QByteArray>("statsdat");
+    QTest::addColumn<QString>("expected"); // a's "due:missed:ms:gaps"
+    const QByteArray head = "\"keystrider-stats\",1,\"ended\",\"2026-12-08 13:30:05\",\"activity\","
+                            "\"Drill\",\"result\",\"Stopped\",\"ms\",9,\"entries\",1,\"matched\",9,"
+                            "\"typed\",9,\"wrong\",0,\"corrections\",0,\"expected\",\"97:30\",";
+    const QByteArray timed = head + "\"keytime\",\"97:6000:25 98:10:1\"\r\n";
+    // clang-format off
+    QTest::newRow("typing times kept")        << timed                                     << "30:0:6000:25";
+    QTest::newRow("older line without them")  << head.chopped(1) + "\r\n"                  << "30:0:0:0";
+    QTest::newRow("lines add up")             << timed + timed                             << "60:0:12000:50";
+    QTest::newRow("damaged line left out")    << timed + head + "\"keytime\",\"97:x:1\"\r\n" << "30:0:6000:25";
+    // clang-format on
+}
+
+void KeyHistoryTest::fromstats() {
+    QFETCH(QByteArray, statsdat);
+    const KeyStat a = readcoachhistory(statsdat).keys.stat(QLatin1Char('a'));
+    QTEST(QStringLiteral("%1:%2:%3:%4").arg(a.due).arg(a.missed).arg(a.timedms).arg(a.timed),
+          "expected");
 }
 
 QTEST_APPLESS_MAIN(KeyHistoryTest)
