@@ -96,8 +96,9 @@ KeysTab::KeysTab(QWidget* parent) : QStackedWidget(parent) {
     heatmap = new KeyboardView(page);
     heatmap->setObjectName(QStringLiteral("heatmap"));
     heatmap->setAccessibleName(QStringLiteral("Keyboard"));
-    // The same layout the coach starts with.
-    heatmap->setlayout(KeyboardChooser().load());
+    // The layout the coach starts with: its default needs no list of the other layouts, so the
+    // window opens without reading xkeyboard-config's rules.
+    heatmap->setlayout(KeyboardChooser({}, KeyboardLayout::systemavailable()).load());
     heatmap->setFixedSize(heatmap->minimumSizeHint() * 27 / 16);
     bottom->addWidget(heatmap);
     auto* side = new QVBoxLayout;
