@@ -21,15 +21,14 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
-#include <cmath>
-
 namespace {
 
 const QString missedcaption = QStringLiteral("Keys missed most");
 const QString slowcaption = QStringLiteral("Slowest keys");
 
 QString milliseconds(double ms) {
-    return QStringLiteral("%1 ms").arg(std::lround(ms));
+    // Rounded as text: a damaged line's sum may lie past any integer's reach.
+    return QString::number(ms, 'f', 0) + QStringLiteral(" ms");
 }
 
 QRadioButton* option(QWidget* parent, const char* name, const QString& caption) {
