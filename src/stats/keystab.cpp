@@ -38,7 +38,7 @@ QRadioButton* option(QWidget* parent, const char* name, const QString& caption) 
     return button;
 }
 
-// Ten rows show whole without a scroll bar, and every column whole beside the chart.
+// Every column whole, with room for a scroll bar: the chart gives up the width it needs.
 void fitwidth(QTableWidget* t) {
     t->setFixedWidth(t->horizontalHeader()->length() + t->verticalScrollBar()->sizeHint().width() +
                      2 * t->frameWidth());
