@@ -16,6 +16,7 @@
 #include "saves/sav.h"
 #include "services/frmgame.h"
 #include "stats/frmstats.h"
+#include "stats/keystab.h"
 #include "stats/samplerecords.h"
 #include "tictactoe/tictac.h"
 #include "typing/frmp.h"
@@ -172,6 +173,9 @@ void shootstats() {
         save(&stats, QStringLiteral("frmstats"));
         stats.tabs->setCurrentIndex(1);
         save(&stats, QStringLiteral("frmstats-keys"));
+        stats.keys->bytime->setChecked(true);
+        QCoreApplication::processEvents(); // the chart redraws its scene later
+        save(&stats, QStringLiteral("frmstats-keys-time"));
         stats.tabs->setCurrentIndex(3);
         save(&stats, QStringLiteral("frmstats-records"));
     }

@@ -10,6 +10,7 @@ void Form1::stats_Click() {
     showtofront(sidewindow(statswindow, this));
     if (fresh) {
         statswindow->setrecorder(typingrecorder);
+        connect(statswindow, &frmstats::practisekeys, this, &Form1::coach_Click);
         statswindow->load();
     }
 }

@@ -20,6 +20,8 @@ CoachHistory readcoachhistory(const QByteArray& statsbytes) {
             history.keys.addcounts(QChar(due.key), due.times, 0);
         for (const CharCount& miss : line.missed)
             history.keys.addcounts(QChar(miss.key), 0, miss.times);
+        for (const CharTime& time : line.keytime)
+            history.keys.addtime(QChar(time.key), time.milliseconds, time.times);
         for (QByteArrayView entry : line.mistyped) {
             std::int64_t& times = history.mistyped[fromwindows1252(entry.toByteArray())];
             times = addsaturated(times, 1);

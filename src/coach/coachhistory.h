@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-// What the coach takes from the typing statistics: every record's keys and mistyped entries,
-// of every career, tallied as the file is read.
+// What the coach takes from the typing statistics: every record's keys, their typing times and the
+// mistyped entries, of every career, tallied as the file is read.
 struct CoachHistory {
     KeyHistory keys;
     QHash<QString, std::int64_t> mistyped;

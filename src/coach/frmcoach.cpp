@@ -184,9 +184,7 @@ std::uint64_t frmcoach::drawseed() const {
 }
 
 void frmcoach::showfocus() {
-    KeyHistory now = history.keys;
-    now.add(timing.times());
-    keys = choosefocus(now, targetspeed->value(), pool.frequency());
+    keys = choosefocus(history.keys, targetspeed->value(), pool.frequency());
     focuskey->setText(keys.focus.isNull() ? QString() : keyname(keys.focus));
     QList<QChar> used;
     if (!keys.focus.isNull())
@@ -196,10 +194,11 @@ void frmcoach::showfocus() {
 
 KeyStat frmcoach::livestat(QChar key) const {
     KeyStat stat = history.keys.stat(key);
-    stat.add(timing.times().stat(key));
     if (drilling()) {
         const KeystrokeCounts& counts = counter.counts();
-        stat.add({counts.expected.value(key), counts.missed.value(key), 0, 0});
+        const KeyTime time = counts.keytime.value(key);
+        stat.add(
+            {counts.expected.value(key), counts.missed.value(key), time.milliseconds, time.count});
     }
     return stat;
 }
@@ -332,7 +331,6 @@ void frmcoach::startdrill() {
     }
     kind = chosen;
     counter.restart();
-    timing.restart();
     typingtime.start();
     clock.start();
     drill->setEnabled(false);
@@ -378,8 +376,7 @@ void frmcoach::txttype_Change() {
     }
     const QString target = lbltype->text();
     const QString typed = txttype->text();
-    counter.changed(target, typed);
-    timing.changed(target, typed, clock.elapsed());
+    counter.changed(target, typed, clock.elapsed());
     const qsizetype next = typed.size();
     const QString nextchar =
         target.startsWith(typed) && next < target.size() ? QString(target[next]) : QString();
@@ -404,7 +401,6 @@ void frmcoach::entrydone(bool wrongkey) {
     emptying = true;
     emptytypingbox(txttype);
     emptying = false;
-    timing.nextentry();
     bool finished = false;
     if (kind == Kind::Weak) {
         ++weakat;
@@ -442,12 +438,10 @@ void frmcoach::stopdrill(bool completed) {
     const std::int64_t milliseconds = typingtime.milliseconds();
     kind = Kind::None;
     history.keys.addrecord(counts);
-    history.keys.add(timing.times());
     for (auto it = counts.mistyped.cbegin(); it != counts.mistyped.cend(); ++it) {
         std::int64_t& times = history.mistyped[it.key()];
         times = addsaturated(times, it.value());
     }
-    timing.restart();
     emptying = true;
     emptytypingbox(txttype);
     emptying = false;

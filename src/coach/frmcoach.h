@@ -1,7 +1,6 @@
 #pragma once
 
 #include "coach/coachhistory.h"
-#include "coach/keytiming.h"
 #include "coach/mistypedqueue.h"
 #include "coach/owntext.h"
 #include "coach/wordpool.h"
@@ -101,7 +100,6 @@ private:
     std::optional<MistypedQueue> mistypedqueue;
     std::int64_t ownat = 0;
     KeystrokeCounter counter;
-    KeyTiming timing;
     TypingTime typingtime;
     QElapsedTimer clock;
     std::int64_t wrongatentry = 0;

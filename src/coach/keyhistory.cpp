@@ -55,6 +55,8 @@ void KeyHistory::addrecord(const KeystrokeCounts& counts) {
         addcounts(it.key(), it.value(), 0);
     for (auto it = counts.missed.cbegin(); it != counts.missed.cend(); ++it)
         addcounts(it.key(), 0, it.value());
+    for (auto it = counts.keytime.cbegin(); it != counts.keytime.cend(); ++it)
+        addtime(it.key(), it.value().milliseconds, it.value().count);
 }
 
 void KeyHistory::add(const KeyHistory& other) {

@@ -196,7 +196,7 @@ void frmcars::Text1_Change() {
     if (Command2->isEnabled())
         return;
     const QString typed = Text1->text();
-    counter.changed(Label3->text(), typed);
+    counter.changed(Label3->text(), typed, typingtime.clock());
     if (typed.isEmpty() || typed != Label3->text())
         return;
     nextword();

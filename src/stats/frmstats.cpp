@@ -4,13 +4,12 @@
 #include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/programfolder.h"
+#include "stats/keystab.h"
 #include "stats/statsexport.h"
 #include "stats/statsrecorder.h"
+#include "stats/statswidgets.h"
 
 #include <QAbstractTableModel>
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -48,62 +47,8 @@ constexpr qint64 partbytes = 1 << 20;
 // Records shown one by one up to here draw each as a point too, so a few stand out.
 constexpr qsizetype mostmarkedpoints = 60;
 
-// The round step, 1, 2 or 5 times a power of ten and at least 1, that cuts `span` into at most
-// `most` parts: axes label whole records and whole percents.
-double roundstep(double span, int most) {
-    for (double power = 1; power < 1e15; power *= 10)
-        for (double m : {1.0, 2.0, 5.0})
-            if (span <= m * power * most)
-                return m * power;
-    return 1e15;
-}
-
-void roundticks(QValueAxis* axis, double top, int most) {
-    const double step = roundstep(top, most);
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(0);
-    axis->setTickInterval(step);
-    axis->setLabelFormat(QStringLiteral("%d"));
-    axis->setRange(0, std::max(step, std::ceil(top / step) * step));
-}
-
-QString keyname(QChar key) {
-    if (key == QLatin1Char(' '))
-        return QStringLiteral("Space");
-    return QString(key);
-}
-
-QTableWidget* table(QWidget* parent, const char* name, const QString& caption,
-                    const QStringList& columns) {
-    auto* t = new QTableWidget(0, static_cast<int>(columns.size()), parent);
-    t->setObjectName(QLatin1String(name));
-    t->setAccessibleName(caption);
-    t->setHorizontalHeaderLabels(columns);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionBehavior(QAbstractItemView::SelectRows);
-    t->verticalHeader()->hide();
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->horizontalHeader()->setStretchLastSection(true);
-    return t;
-}
-
-void setrow(QTableWidget* t, int row, const QStringList& cells) {
-    for (int c = 0; c < cells.size(); ++c)
-        t->setItem(row, c, new QTableWidgetItem(cells[c]));
-}
-
 QString counted(std::int64_t n, const char* one, const char* many) {
     return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
-}
-
-QChartView* chartview(QWidget* parent, const char* name, const QString& caption, QChart* chart) {
-    auto* view = new QChartView(chart, parent);
-    view->setObjectName(QLatin1String(name));
-    view->setAccessibleName(caption);
-    view->setRenderHint(QPainter::Antialiasing);
-    chart->setTitle(caption);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    return view;
 }
 
 } // namespace
@@ -145,7 +90,7 @@ private:
 frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmstats", QStringLiteral("Typing Statistics"));
     // Fits a 1280 x 720 screen with a panel and the title bar.
-    resize(twips(13500), twips(9000));
+    resize(twips(17400), twips(9000));
     closeonescape(this);
     auto* layout = new QVBoxLayout(this);
 
@@ -205,29 +150,12 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
         chartview(tabs, "progresschart", QStringLiteral("Speed and accuracy over time"), progress);
     tabs->addTab(progresschart, QStringLiteral("&Progress"));
 
-    keyspages = new QStackedWidget(tabs);
-    keyspages->setObjectName(QStringLiteral("keyspages"));
-    keysnotice = new QLabel(
-        QStringLiteral("A key is ranked once it has come up %1 times.").arg(rankedkeyminimum),
-        keyspages);
-    keysnotice->setObjectName(QStringLiteral("keysnotice"));
-    keysnotice->setAlignment(Qt::AlignCenter);
-    keyspages->addWidget(keysnotice);
-    auto* keyspage = new QWidget(keyspages);
-    keyspages->addWidget(keyspage);
-    auto* keyslayout = new QHBoxLayout(keyspage);
-    auto* keys = new QChart;
-    keyseries = new QBarSeries(keys);
-    keys->addSeries(keyseries);
-    keyschart = chartview(keyspage, "keyschart", QStringLiteral("Keys missed most"), keys);
-    keys->legend()->hide();
-    keyslayout->addWidget(keyschart, 1);
-    keystable = table(keyspage, "keystable", QStringLiteral("Keys missed most"),
-                      {QStringLiteral("Key"), QStringLiteral("Missed"), QStringLiteral("Expected"),
-                       QStringLiteral("Miss rate")});
-    keystable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    keystable->horizontalHeader()->setStretchLastSection(false);
-    keyslayout->addWidget(keystable);
+    keys = new KeysTab(tabs);
+    keyspages = keys;
+    keysnotice = keys->notice;
+    keyschart = keys->chart;
+    keystable = keys->missedtable;
+    connect(keys, &KeysTab::practisekeys, this, &frmstats::practisekeys);
     tabs->addTab(keyspages, QStringLiteral("&Keys"));
 
     entriestable = table(tabs, "entriestable", QStringLiteral("Entries mistyped most"),
@@ -286,12 +214,11 @@ void frmstats::changeEvent(QEvent* event) {
 
 // The charts draw their own background and text: both follow whether the window is dark.
 void frmstats::applytheme() {
-    const QChart::ChartTheme theme = palette().color(QPalette::Window).lightness() < 128
-                                         ? QChart::ChartThemeDark
-                                         : QChart::ChartThemeLight;
-    for (QChartView* view : {progresschart, keyschart})
-        if (view->chart()->theme() != theme)
-            view->chart()->setTheme(theme);
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    const QChart::ChartTheme theme = dark ? QChart::ChartThemeDark : QChart::ChartThemeLight;
+    if (progresschart->chart()->theme() != theme)
+        progresschart->chart()->setTheme(theme);
+    keys->applytheme(dark);
 }
 
 void frmstats::exportrecords() {
@@ -408,7 +335,7 @@ void frmstats::refresh() {
     summarylabel->setAccessibleName(text.isEmpty() ? QStringLiteral("Summary") : text);
     model->show(shown.shown);
     drawprogress();
-    drawkeys();
+    keys->showkeys(shown);
     fillentries();
 }
 
@@ -438,41 +365,6 @@ void frmstats::drawprogress() {
     roundticks(along, static_cast<double>(few ? n + 1 : n), 10);
     // Headroom above the fastest, so its point is not cut by the chart's edge.
     roundticks(wpm, topspeed * 1.1, 6);
-}
-
-void frmstats::drawkeys() {
-    keyspages->setCurrentIndex(shown.keys.isEmpty() ? 0 : 1);
-    keyseries->clear();
-    QChart* chart = keyschart->chart();
-    for (QAbstractAxis* axis : chart->axes())
-        chart->removeAxis(axis), delete axis;
-    auto* rates = new QBarSet(QStringLiteral("Miss rate (%)"));
-    QStringList names;
-    keystable->setRowCount(static_cast<int>(shown.keys.size()));
-    double top = 0;
-    for (int i = 0; i < shown.keys.size(); ++i) {
-        const KeyMisses& k = shown.keys[i];
-        rates->append(100 * k.rate());
-        names.append(keyname(k.key));
-        setrow(keystable, i,
-               {keyname(k.key), QString::number(k.missed), QString::number(k.expected),
-                percenttext(100 * k.rate())});
-        top = std::max(top, 100 * k.rate());
-    }
-    keyseries->append(rates);
-    auto* axisx = new QBarCategoryAxis;
-    axisx->append(names);
-    auto* axisy = new QValueAxis;
-    axisy->setTitleText(QStringLiteral("Miss rate (%)"));
-    roundticks(axisy, top, 8);
-    chart->addAxis(axisx, Qt::AlignBottom);
-    chart->addAxis(axisy, Qt::AlignLeft);
-    keyseries->attachAxis(axisx);
-    keyseries->attachAxis(axisy);
-    // The table shows every column whole; the chart gives up the width it needs.
-    keystable->setFixedWidth(keystable->horizontalHeader()->length() +
-                             keystable->verticalScrollBar()->sizeHint().width() +
-                             2 * keystable->frameWidth());
 }
 
 void frmstats::fillentries() {

@@ -18,9 +18,9 @@ class QTableView;
 class QTableWidget;
 class QTabWidget;
 class RecordsModel;
+class KeysTab;
 class QChartView;
 class QLineSeries;
-class QBarSeries;
 class QValueAxis;
 
 // The typing statistics: a summary, the progress over time, the keys and entries missed most
@@ -43,6 +43,11 @@ public:
     // Writes the records shown to a CSV file the player chooses.
     void exportrecords();
 
+signals:
+    // The player asks to practise the keys shown: the coach opens.
+    void practisekeys();
+
+public:
     const StatsBook& book() const { return kept; }
     const StatsSummary& summary() const { return shown; }
 
@@ -53,6 +58,7 @@ public:
     QLabel* emptylabel;
     QTabWidget* tabs;
     QChartView* progresschart;
+    KeysTab* keys;
     QStackedWidget* keyspages;
     QLabel* keysnotice;
     QChartView* keyschart;
@@ -68,7 +74,6 @@ private:
     void readslice();
     void refresh();
     void drawprogress();
-    void drawkeys();
     void fillentries();
 
     StatsBook kept;
@@ -82,7 +87,6 @@ private:
     RecordsModel* model;
     QLineSeries* speedseries;
     QLineSeries* accuracyseries;
-    QBarSeries* keyseries;
     QValueAxis* along;
     QValueAxis* wpm;
     QPointer<StatsRecorder> recorder;

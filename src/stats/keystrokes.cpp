@@ -24,6 +24,9 @@ void KeystrokeCounter::restart(const QString& box) {
     previous = box;
     good = 0;
     wrongentry.clear();
+    lastright = false;
+    matched = false;
+    lastmilliseconds = 0;
 }
 
 void KeystrokeCounter::bump(QHash<QChar, std::int64_t>& table, QChar key) {
@@ -31,7 +34,8 @@ void KeystrokeCounter::bump(QHash<QChar, std::int64_t>& table, QChar key) {
     count = addsaturated(count, 1);
 }
 
-void KeystrokeCounter::changed(const QString& target, const QString& typed) {
+void KeystrokeCounter::changed(const QString& target, const QString& typed,
+                               std::int64_t milliseconds) {
     const bool wason = good == previous.size(); // the box held a start of the target
     qsizetype nowgood;
     if (wason && appendedtyping(previous, typed))
@@ -60,13 +64,31 @@ void KeystrokeCounter::changed(const QString& target, const QString& typed) {
         if (wentoff && due < target.size())
             bump(counted.missed, target[due]);
     }
-    if (!typed.isEmpty() && typed == target) {
+    // The window empties the box once the entry matched: no keystroke, the chain of right
+    // ones goes on into the next entry.
+    if (!(matched && typed.isEmpty()))
+        timekeystroke(typed, nowgood, milliseconds);
+    matched = !typed.isEmpty() && typed == target;
+    if (matched) {
         t.entries = addsaturated(t.entries, 1);
         t.charsmatched = addsaturated(t.charsmatched, target.size());
         finish();
     }
     previous = typed;
     good = nowgood;
+}
+
+void KeystrokeCounter::timekeystroke(const QString& typed, qsizetype nowgood,
+                                     std::int64_t milliseconds) {
+    // One character added at the end, and the box still a start of the entry.
+    const bool right = typed.size() == previous.size() + 1 && typed.startsWith(previous) &&
+                       nowgood == typed.size();
+    std::int64_t gap = 0;
+    if (right && lastright && !__builtin_sub_overflow(milliseconds, lastmilliseconds, &gap) &&
+        gap >= 0 && gap < longestkeygap)
+        counted.keytime[typed.back()].add(gap, 1);
+    lastright = right;
+    lastmilliseconds = milliseconds;
 }
 
 void KeystrokeCounter::correctionretracted() {

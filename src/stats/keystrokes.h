@@ -33,6 +33,21 @@ double wordsperminute(const TypingTally& tally);
 // Share of typed characters that were right, in percent; 100 with nothing typed.
 double accuracypercent(const TypingTally& tally);
 
+// Typing time of one character: the gaps before the keystrokes that typed it right straight
+// after a right one, added up, and how many there were.
+struct KeyTime {
+    std::int64_t milliseconds = 0;
+    std::int64_t count = 0;
+
+    void add(std::int64_t moremilliseconds, std::int64_t morecount) {
+        milliseconds = addsaturated(milliseconds, moremilliseconds);
+        count = addsaturated(count, morecount);
+    }
+};
+
+// A gap this long or longer is a pause, not typing time.
+inline constexpr std::int64_t longestkeygap = 2000;
+
 // What one exercise or race showed of the player's typing.
 struct KeystrokeCounts {
     TypingTally tally;
@@ -40,6 +55,7 @@ struct KeystrokeCounts {
     // wrong keystroke fell where it belonged.
     QHash<QChar, std::int64_t> expected;
     QHash<QChar, std::int64_t> missed;
+    QHash<QChar, KeyTime> keytime;
     // Entries that took at least one wrong keystroke, each time they did.
     QHash<QString, std::int64_t> mistyped;
 };
@@ -51,7 +67,8 @@ class KeystrokeCounter {
 public:
     // Counting starts from the box as it stands: what it held before holds no keystrokes.
     void restart(const QString& box = QString());
-    void changed(const QString& target, const QString& typed);
+    // `milliseconds` is when the box changed, on any steady clock the window keeps.
+    void changed(const QString& target, const QString& typed, std::int64_t milliseconds);
     void correctionkey() { counted.tally.corrections = addsaturated(counted.tally.corrections, 1); }
     // A release that proved to be a key repeat takes its correction back.
     void correctionretracted();
@@ -61,8 +78,13 @@ public:
 
 private:
     void bump(QHash<QChar, std::int64_t>& table, QChar key);
+    void timekeystroke(const QString& typed, qsizetype nowgood, std::int64_t milliseconds);
     KeystrokeCounts counted;
     QString previous;   // the box's text at the last change
     qsizetype good = 0; // length of the typed text's longest common start with the target
     QString wrongentry; // the target of the entry in hand, once it took a wrong keystroke
+    // For the typing time: whether the last keystroke typed one character right, and when.
+    bool lastright = false;
+    bool matched = false; // the last change matched the entry
+    std::int64_t lastmilliseconds = 0;
 };

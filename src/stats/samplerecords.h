@@ -28,8 +28,12 @@ inline TypingRecord samplerecord(int i) {
     const double wpm = 20 + std::min(i, 100) * 0.3 + wave * 0.5;
     t.milliseconds = static_cast<std::int64_t>(t.charsmatched / 5.0 * 60000.0 / wpm);
     const QString keys = QStringLiteral("etaoinsrhlp ;");
-    for (int k = 0; k < keys.size(); ++k)
+    for (int k = 0; k < keys.size(); ++k) {
         r.counts.expected[keys[k]] = 5 + (k * 3 + i) % 9;
+        // Reaches for the far keys take longer; every key a little less as practice goes on.
+        const std::int64_t timed = 3 + (k + i) % 5;
+        r.counts.keytime[keys[k]] = {timed * (260 + k * 17 - std::min(i, 100)), timed};
+    }
     for (int k = 0; k < t.wrong; ++k)
         r.counts.missed[keys[(i + k * k) % keys.size()]] += 1;
     r.counts.mistyped[QLatin1String(entries[i % 4])] = 1 + i % 2;

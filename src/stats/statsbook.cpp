@@ -25,13 +25,19 @@ void CareerTally::addkey(char16_t code, std::int64_t expected, std::int64_t miss
     k.missed = addsaturated(k.missed, missed);
 }
 
+void CareerTally::addtime(char16_t code, const KeyTime& time) {
+    key(code).time.add(time.milliseconds, time.count);
+}
+
 void CareerTally::add(const CareerTally& other) {
     exercises = addsaturated(exercises, other.exercises);
     races = addsaturated(races, other.races);
     tally.add(other.tally);
     bestspeed = std::max(bestspeed, other.bestspeed);
-    for (const KeyMisses& k : other.keys())
+    for (const KeyMisses& k : other.keys()) {
         addkey(k.key.unicode(), k.expected, k.missed);
+        addtime(k.key.unicode(), k.time);
+    }
     for (auto it = other.entries.cbegin(); it != other.entries.cend(); ++it) {
         std::int64_t& times = entries[it.key()];
         times = addsaturated(times, it.value());
@@ -41,7 +47,7 @@ void CareerTally::add(const CareerTally& other) {
 QList<KeyMisses> CareerTally::keys() const {
     QList<KeyMisses> out;
     for (const KeyMisses& k : low)
-        if (k.expected > 0 || k.missed > 0)
+        if (k.expected > 0 || k.missed > 0 || k.time.count > 0)
             out.append(k);
     for (const KeyMisses& k : high)
         out.append(k);
@@ -87,6 +93,8 @@ void StatsBook::add(const StatsLine& l) {
         tally.addkey(c.key, c.times, 0);
     for (const CharCount& c : l.missed)
         tally.addkey(c.key, 0, c.times);
+    for (const CharTime& t : l.keytime)
+        tally.addtime(t.key, {t.milliseconds, t.times});
     for (QByteArrayView entry : l.mistyped) {
         std::int64_t& times = tally.entries[texts[textposition(entry)]];
         times = addsaturated(times, 1);

@@ -32,8 +32,15 @@ struct KeyMisses {
     QChar key;
     std::int64_t missed = 0;
     std::int64_t expected = 0;
+    KeyTime time;
     double rate() const {
         return expected > 0 ? static_cast<double>(missed) / static_cast<double>(expected) : 0;
+    }
+    // Mean typing time in milliseconds; 0 when it was never timed.
+    double meantime() const {
+        return time.count > 0
+                   ? static_cast<double>(time.milliseconds) / static_cast<double>(time.count)
+                   : 0;
     }
 };
 
@@ -48,8 +55,9 @@ public:
 
     void addrow(const StatsRow& row, bool race);
     void addkey(char16_t code, std::int64_t expected, std::int64_t missed);
+    void addtime(char16_t code, const KeyTime& time);
     void add(const CareerTally& other);
-    // Every key that was expected or missed at least once.
+    // Every key that was expected, missed or timed at least once.
     QList<KeyMisses> keys() const;
 
 private:

@@ -15,14 +15,22 @@ constexpr char tag[] = "keystrider-stats";
 constexpr std::int64_t version = 1;
 const QString dateformat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
-// "97:3 101:1": character code and count, in code order so a line always reads the same.
-QString chartable(const QHash<QChar, std::int64_t>& table) {
+QString counttext(std::int64_t times) {
+    return QString::number(times);
+}
+
+QString counttext(const KeyTime& time) {
+    return QString::number(time.milliseconds) + QLatin1Char(':') + QString::number(time.count);
+}
+
+// "97:3 101:1": character code and count(s), in code order so a line always reads the same.
+template <typename Value> QString chartable(const QHash<QChar, Value>& table) {
     QList<QChar> keys = table.keys();
     std::sort(keys.begin(), keys.end());
     QStringList parts;
     for (QChar key : keys)
         parts.append(QString::number(key.unicode()) + QLatin1Char(':') +
-                     QString::number(table.value(key)));
+                     counttext(table.value(key)));
     return parts.join(QLatin1Char(' '));
 }
 
@@ -41,12 +49,13 @@ enum class Name {
     level,
     expected,
     missed,
+    keytime,
     mistyped,
     unknown
 };
 constexpr std::string_view names[] = {"ms",          "entries",  "matched",  "typed",   "wrong",
                                       "corrections", "ended",    "activity", "result",  "career",
-                                      "level",       "expected", "missed",   "mistyped"};
+                                      "level",       "expected", "missed",   "keytime", "mistyped"};
 // Every count, ended, activity and result.
 constexpr unsigned requirednames = (1u << static_cast<int>(Name::career)) - 1;
 
@@ -67,8 +76,9 @@ bool count(QByteArrayView bytes, std::int64_t& value) {
     return wholenumber(bytes, 0, std::numeric_limits<std::int64_t>::max(), value);
 }
 
-bool readchartable(QByteArrayView text, QVarLengthArray<CharCount, 32>& table) {
-    // Pointers, not searches: a line has two tables of a dozen short pairs each.
+// Blank-separated parts of a character code and `Counts` counts, each after a colon: "97:12"
+// or "97:1500:12". Pointers, not searches: a line has three tables of a dozen short parts each.
+template <int Counts, typename Add> bool readchartable(QByteArrayView text, Add add) {
     const char* p = text.data();
     const char* const end = p + text.size();
     while (p < end) {
@@ -77,16 +87,37 @@ bool readchartable(QByteArrayView text, QVarLengthArray<CharCount, 32>& table) {
             continue;
         }
         const char* const partend = std::find(p, end, ' ');
-        const char* const colon = std::find(p, partend, ':');
+        const char* colon = std::find(p, partend, ':');
         std::int64_t code = 0;
-        std::int64_t times = 0;
-        if (colon == partend || !wholenumber(QByteArrayView(p, colon), 1, 0xFFFF, code) ||
-            !count(QByteArrayView(colon + 1, partend), times))
+        if (colon == partend || !wholenumber(QByteArrayView(p, colon), 1, 0xFFFF, code))
             return false;
-        table.append({static_cast<char16_t>(code), times});
+        std::int64_t counts[Counts] = {};
+        for (std::int64_t& n : counts) {
+            if (colon == partend)
+                return false;
+            const char* const from = colon + 1;
+            colon = std::find(from, partend, ':');
+            if (!count(QByteArrayView(from, colon), n))
+                return false;
+        }
+        if (colon != partend)
+            return false;
+        add(static_cast<char16_t>(code), counts);
         p = partend;
     }
     return true;
+}
+
+bool readchartable(QByteArrayView text, QVarLengthArray<CharCount, 32>& table) {
+    return readchartable<1>(text, [&](char16_t key, const std::int64_t* n) {
+        table.append({key, n[0]});
+    });
+}
+
+bool readtimetable(QByteArrayView text, QVarLengthArray<CharTime, 32>& table) {
+    return readchartable<2>(text, [&](char16_t key, const std::int64_t* n) {
+        table.append({key, n[0], n[1]});
+    });
 }
 
 bool digitsat(QByteArrayView v, qsizetype at, int digits, int& out) {
@@ -168,6 +199,7 @@ QByteArray statsline(const TypingRecord& r) {
     line.text(QStringLiteral("corrections")).number(t.corrections);
     line.text(QStringLiteral("expected")).text(chartable(c.expected));
     line.text(QStringLiteral("missed")).text(chartable(c.missed));
+    line.text(QStringLiteral("keytime")).text(chartable(c.keytime));
     // In the order of the texts as written, so the line reads back to the very same line.
     QList<std::pair<QString, std::int64_t>> entries;
     for (auto it = c.mistyped.cbegin(); it != c.mistyped.cend(); ++it)
@@ -226,6 +258,10 @@ bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
             if (!readchartable(value, l.missed))
                 return false;
             break;
+        case Name::keytime:
+            if (!readtimetable(value, l.keytime))
+                return false;
+            break;
         case Name::mistyped:
             l.mistyped.append(value);
             break;
@@ -253,6 +289,8 @@ bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
     c.tally = l.tally;
     addto(c.expected, l.expected);
     addto(c.missed, l.missed);
+    for (const CharTime& t : l.keytime)
+        c.keytime[QChar(t.key)].add(t.milliseconds, t.times);
     for (QByteArrayView entry : l.mistyped) {
         std::int64_t& times = c.mistyped[text(entry)];
         times = addsaturated(times, 1);

@@ -38,6 +38,13 @@ struct CharCount {
     std::int64_t times = 0;
 };
 
+// A character's typing time as a line keeps it.
+struct CharTime {
+    char16_t key = 0;
+    std::int64_t milliseconds = 0;
+    std::int64_t times = 0;
+};
+
 // A line taken apart without copying it: its texts still lie in the line's bytes
 // (Windows-1252), so reading a long file makes strings only of what it keeps.
 struct StatsLine {
@@ -51,6 +58,7 @@ struct StatsLine {
     // As the line has them: a character may come twice, its counts then add up.
     QVarLengthArray<CharCount, 32> expected;
     QVarLengthArray<CharCount, 32> missed;
+    QVarLengthArray<CharTime, 32> keytime;
     QVarLengthArray<QByteArrayView, 4> mistyped; // once for each time
 
     // As new, keeping the tables' room: one line serves a whole file.
@@ -61,6 +69,7 @@ struct StatsLine {
         tally = {};
         expected.clear();
         missed.clear();
+        keytime.clear();
         mistyped.clear();
     }
 };

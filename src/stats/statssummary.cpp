@@ -4,6 +4,22 @@
 
 #include <algorithm>
 
+namespace {
+
+// Highest first, ties in character order, cut to `limit`.
+void rankkeys(QList<KeyMisses>& keys, qsizetype limit, double (KeyMisses::*measure)() const) {
+    std::sort(keys.begin(), keys.end(), [measure](const KeyMisses& a, const KeyMisses& b) {
+        const double ma = (a.*measure)();
+        const double mb = (b.*measure)();
+        if (ma != mb)
+            return ma > mb;
+        return a.key < b.key;
+    });
+    keys = keys.first(std::min(limit, keys.size()));
+}
+
+} // namespace
+
 StatsSummary summarise(const StatsBook& book, const std::optional<QString>& career,
                        qsizetype keylimit, qsizetype entrylimit) {
     StatsSummary s;
@@ -38,15 +54,18 @@ StatsSummary summarise(const StatsBook& book, const std::optional<QString>& care
     if (counted > 0)
         s.recentaccuracy = accuracypercent(recent);
 
-    for (const KeyMisses& k : total.keys())
+    for (const KeyMisses& k : total.keys()) {
         if (k.expected >= rankedkeyminimum && k.missed > 0)
             s.keys.append(k);
-    std::sort(s.keys.begin(), s.keys.end(), [](const KeyMisses& a, const KeyMisses& b) {
-        if (a.rate() != b.rate())
-            return a.rate() > b.rate();
-        return a.key < b.key;
-    });
-    s.keys = s.keys.first(std::min(keylimit, s.keys.size()));
+        if (k.time.count >= rankedkeyminimum)
+            s.slowkeys.append(k);
+        if (k.expected >= rankedkeyminimum || k.time.count >= rankedkeyminimum)
+            s.rankedkeys.append(k);
+    }
+    rankkeys(s.keys, keylimit, &KeyMisses::rate);
+    rankkeys(s.slowkeys, keylimit, &KeyMisses::meantime);
+    std::sort(s.rankedkeys.begin(), s.rankedkeys.end(),
+              [](const KeyMisses& a, const KeyMisses& b) { return a.key < b.key; });
     for (auto it = total.entries.cbegin(); it != total.entries.cend(); ++it)
         s.entries.append({it.key(), it.value()});
     std::sort(s.entries.begin(), s.entries.end(), [](const EntryMisses& a, const EntryMisses& b) {

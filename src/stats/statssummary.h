@@ -25,10 +25,15 @@ struct StatsSummary {
     std::optional<double> recentaccuracy;
     // Highest miss rate first, only keys expected often enough for the rate to mean something.
     QList<KeyMisses> keys;
+    // Highest mean typing time first, only keys timed often enough for the mean to mean something.
+    QList<KeyMisses> slowkeys;
+    // Every key expected or timed often enough, in character order: the heat map's.
+    QList<KeyMisses> rankedkeys;
     QList<EntryMisses> entries; // most often mistyped first
 };
 
-// A key is ranked once it was the one to type this many times.
+// A key is ranked once it was the one to type this many times, and by its typing time once it
+// was timed this many times.
 constexpr std::int64_t rankedkeyminimum = 20;
 
 // No career shows every record.

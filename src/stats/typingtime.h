@@ -10,6 +10,7 @@ public:
     void start() {
         banked = 0;
         running.start();
+        sincestart.start();
     }
     void pause() {
         banked += running.isValid() ? running.elapsed() : 0;
@@ -20,7 +21,11 @@ public:
         return banked + (running.isValid() ? running.elapsed() : 0);
     }
 
+    // Milliseconds since Start, pauses included: the clock the keystroke counter times keys by.
+    std::int64_t clock() const { return sincestart.isValid() ? sincestart.elapsed() : 0; }
+
 private:
     std::int64_t banked = 0;
+    QElapsedTimer sincestart;
     QElapsedTimer running;
 };

@@ -143,7 +143,7 @@ void frmp::nextword() {
 }
 
 void frmp::txttype_Change() {
-    counter.changed(lbltype->text(), txttype->text());
+    counter.changed(lbltype->text(), txttype->text(), typingtime.clock());
     if (wordmatches(txttype->text(), lbltype->text()))
         worddone();
 }

@@ -1,5 +1,5 @@
+#include "coach/coachhistory.h"
 #include "coach/keyhistory.h"
-#include "coach/keytiming.h"
 
 #include <QTest>
 
@@ -8,8 +8,8 @@ class KeyHistoryTest : public QObject {
 private slots:
     void focuskey_data();
     void focuskey();
-    void keytiming_data();
-    void keytiming();
+    void fromstats_data();
+    void fromstats();
 };
 
 namespace {
@@ -67,35 +67,26 @@ void KeyHistoryTest::focuskey() {
     QCOMPARE(choice.enoughhistory, enough);
 }
 
-void KeyHistoryTest::keytiming_data() {
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QStringList>("boxes"); // the box's text at each change
-    QTest::addColumn<QList<int>>("times");
-    QTest::addColumn<QString>("expected"); // "key:sum:count" per timed key
+void KeyHistoryTest::fromstats_data() {
+    QTest::addColumn<QByteArray>("statsdat");
+    QTest::addColumn<QString>("expected"); // a's "due:missed:ms:gaps"
+    const QByteArray head = "\"keystrider-stats\",1,\"ended\",\"2026-12-08 13:30:05\",\"activity\","
+                            "\"Drill\",\"result\",\"Stopped\",\"ms\",9,\"entries\",1,\"matched\",9,"
+                            "\"typed\",9,\"wrong\",0,\"corrections\",0,\"expected\",\"97:30\",";
+    const QByteArray timed = head + "\"keytime\",\"97:6000:25 98:10:1\"\r\n";
     // clang-format off
-    QTest::newRow("right after right")     << "abc" << QStringList{"a", "ab", "abc"}            << QList<int>{0, 150, 400}           << "b:150:1 c:250:1";
-    QTest::newRow("pause of 2 s left out") << "abc" << QStringList{"a", "ab", "abc"}            << QList<int>{0, 2000, 2100}         << "c:100:1";
-    QTest::newRow("after a wrong key")     << "abc" << QStringList{"a", "ax", "a", "ab", "abc"} << QList<int>{0, 100, 200, 300, 400} << "c:100:1";
-    QTest::newRow("wrong key not timed")   << "ab"  << QStringList{"a", "ax"}                   << QList<int>{0, 100}                << "";
-    QTest::newRow("paste of two")          << "abc" << QStringList{"a", "abc"}                  << QList<int>{0, 100}                << "";
+    QTest::newRow("typing times kept")        << timed                                     << "30:0:6000:25";
+    QTest::newRow("older line without them")  << head.chopped(1) + "\r\n"                  << "30:0:0:0";
+    QTest::newRow("lines add up")             << timed + timed                             << "60:0:12000:50";
+    QTest::newRow("damaged line left out")    << timed + head + "\"keytime\",\"97:x:1\"\r\n" << "30:0:6000:25";
     // clang-format on
 }
 
-void KeyHistoryTest::keytiming() {
-    QFETCH(QString, target);
-    QFETCH(QStringList, boxes);
-    QFETCH(QList<int>, times);
-    QFETCH(QString, expected);
-    KeyTiming timing;
-    for (qsizetype i = 0; i < boxes.size(); ++i)
-        timing.changed(target, boxes[i], times[i]);
-    QStringList got;
-    for (QChar key : target) {
-        const KeyStat stat = timing.times().stat(key);
-        if (stat.timed > 0)
-            got << QStringLiteral("%1:%2:%3").arg(key).arg(stat.timedms).arg(stat.timed);
-    }
-    QCOMPARE(got.join(QLatin1Char(' ')), expected);
+void KeyHistoryTest::fromstats() {
+    QFETCH(QByteArray, statsdat);
+    const KeyStat a = readcoachhistory(statsdat).keys.stat(QLatin1Char('a'));
+    QTEST(QStringLiteral("%1:%2:%3:%4").arg(a.due).arg(a.missed).arg(a.timedms).arg(a.timed),
+          "expected");
 }
 
 QTEST_APPLESS_MAIN(KeyHistoryTest)

@@ -1,7 +1,10 @@
 #include "career/form1.h"
+#include "coach/frmcoach.h"
+#include "coach/keyboardview.h"
 #include "common/sidewindow.h"
 #include "competition/frmcars.h"
 #include "stats/frmstats.h"
+#include "stats/keystab.h"
 #include "stats/samplerecords.h"
 #include "stats/statsrecorder.h"
 #include "support/fakes.h"
@@ -16,8 +19,10 @@
 #include <QLineSeries>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QValueAxis>
@@ -174,6 +179,28 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     QCOMPARE(row(records, 0).mid(0, 3), (QStringList{"Practice", "Easy", "Completed"}));
     QVERIFY(w->summarylabel->text().endsWith(QStringLiteral("1 unreadable line skipped.")));
 
+    // Enough records for keys to rank by time: the far reach to ; is the slowest, and the
+    // heat map by time gives each key's numbers.
+    for (int i = 2; i < 10; ++i)
+        form.typingrecorder->record(samplerecord(i));
+    w->tabs->setCurrentWidget(w->keyspages);
+    QCOMPARE(w->keyspages->currentIndex(), 1);
+    QTableWidget* slow = w->keys->slowtable;
+    QCOMPARE(slow->accessibleName(), QStringLiteral("Slowest keys"));
+    QCOMPARE(slow->rowCount(), 10);
+    QCOMPARE(slow->item(0, 0)->text(), QStringLiteral(";"));
+    QVERIFY(slow->item(0, 1)->text().endsWith(QStringLiteral(" ms")));
+    w->keys->bytime->click();
+    QCOMPARE(w->keyschart->accessibleName(), QStringLiteral("Slowest keys"));
+    const QPoint semicolon = w->keys->heatmap->keyrect(39).center().toPoint();
+    QVERIFY(w->keys->heatmap->tooltipat(semicolon).contains(QStringLiteral("ms on average")));
+    w->keys->bymiss->click();
+    QVERIFY(w->keys->heatmap->tooltipat(semicolon).contains(QStringLiteral("missed")));
+    // The way to the coach opens it, as its menu item does.
+    QCOMPARE(w->keys->practise->accessibleName(), QStringLiteral("Practise These Keys"));
+    w->keys->practise->click();
+    QVERIFY(form.coachwindow && form.coachwindow->isVisible());
+
     // A folder that refuses the file is told once, however many exercises end.
     QVERIFY(file.remove() && QDir(fixture.folder()).mkdir(QStringLiteral("stats.dat")));
     const qsizetype boxes = fixture.dialogs.shown.size();
@@ -181,7 +208,8 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     form.typingrecorder->record(ended);
     QCOMPARE(fixture.dialogs.shown.size(), boxes + 1);
     QVERIFY(fixture.dialogs.shown.last().text.startsWith(QStringLiteral("stats.dat could not")));
-    QCOMPARE(w->book().rows().size(), 4);
+    QCOMPARE(w->book().rows().size(), 12);
+    delete form.coachwindow;
     delete form.practicewindow;
     delete form.racewindow;
     delete form.statswindow;

@@ -10,21 +10,25 @@ namespace {
 
 // Plays a script into a counter through a typing box, the way the windows feed it: "@word"
 // shows a new target, "!text" is the box as it stands at Start, "?text" is an input method's
-// preedit and "=text" its commit; any other step is the box's text after a keystroke. A match
-// empties the box, as the windows do.
+// preedit and "=text" its commit, "~ms" a pause; any other step is the box's text after a
+// keystroke. Steps come 100 ms apart. A match empties the box, as the windows do.
 KeystrokeCounts play(const QStringList& steps) {
     KeystrokeCounter counter;
     counter.restart();
     QLineEdit box;
     QString target;
+    std::int64_t clock = 0;
     QObject::connect(&box, &QLineEdit::textChanged, [&](const QString& typed) {
-        counter.changed(target, typed);
+        counter.changed(target, typed, clock);
         if (typed == target && !typed.isEmpty())
             box.clear();
     });
     for (const QString& step : steps) {
         const QString text = step.mid(1);
-        if (step.startsWith(QLatin1Char('@'))) {
+        clock += 100;
+        if (step.startsWith(QLatin1Char('~'))) {
+            clock += text.toLongLong();
+        } else if (step.startsWith(QLatin1Char('@'))) {
             target = text;
         } else if (step.startsWith(QLatin1Char('!'))) {
             const QSignalBlocker quiet(box);
@@ -44,13 +48,21 @@ KeystrokeCounts play(const QStringList& steps) {
     return counter.finish();
 }
 
-// "a:1 p:2": a table of counts by character, in character order.
-QString table(const QHash<QChar, std::int64_t>& counts) {
+QString cell(std::int64_t count) {
+    return QString::number(count);
+}
+
+QString cell(const KeyTime& time) {
+    return QStringLiteral("%1:%2").arg(time.milliseconds).arg(time.count);
+}
+
+// "a:1 p:2", or with typing times "p:100:1": a table by character, in character order.
+template <typename Value> QString table(const QHash<QChar, Value>& counts) {
     QList<QChar> keys = counts.keys();
     std::sort(keys.begin(), keys.end());
     QStringList parts;
     for (QChar k : keys)
-        parts << QString(k) + QLatin1Char(':') + QString::number(counts.value(k));
+        parts << QString(k) + QLatin1Char(':') + cell(counts.value(k));
     return parts.join(QLatin1Char(' '));
 }
 
@@ -80,28 +92,34 @@ void KeystrokesTest::counts_data() {
     QTest::addColumn<QString>("mistyped");
     QTest::addColumn<int>("accuracy");
     QTest::addColumn<double>("wpm");
+    // Typing time per key, "key:ms:count", the steps 100 ms apart.
+    QTest::addColumn<QString>("keytime");
     using C = QList<qint64>;
     const QStringList apple =
         QStringList{"@apple", "x", ""} + typing("apple") + QStringList{"@apple"} + typing("apple");
     // clang-format off
-    QTest::newRow("apple twice after x and Backspace") << apple << 6000LL << C{11, 1, 10, 2} << "a:1" << "a:3 e:2 l:2 p:4" << "apple" << 91 << 20.0;
+    QTest::newRow("apple twice after x and Backspace") << apple << 6000LL << C{11, 1, 10, 2} << "a:1" << "a:3 e:2 l:2 p:4" << "apple" << 91 << 20.0 << "a:200:1 e:200:2 l:200:2 p:400:4";
     // Every key of a run that went off is wrong; the run is one miss, of the key due where it went off.
-    QTest::newRow("wrong run counts every key") << QStringList{"@cat", "c", "cx", "cxy", "cx", "c", "ca", "cat"} << 60000LL << C{5, 2, 3, 1} << "a:1" << "a:2 c:1 t:1" << "cat" << 60 << 0.6;
-    QTest::newRow("x held five times, five Backspaces") << QStringList{"@cat", "x", "xx", "xxx", "xxxx", "xxxxx", "xxxx", "xxx", "xx", "x", "", "c", "ca", "cat"} << 6000LL << C{8, 5, 3, 1} << "c:1" << "a:1 c:2 t:1" << "cat" << 38 << 6.0;
-    QTest::newRow("wrong paste counts each character") << QStringList{"@cat", "c", "cxyz", "c", "cat"} << 6000LL << C{6, 3, 3, 1} << "a:1" << "a:2 c:1" << "cat" << 50 << 6.0;
+    QTest::newRow("wrong run counts every key") << QStringList{"@cat", "c", "cx", "cxy", "cx", "c", "ca", "cat"} << 60000LL << C{5, 2, 3, 1} << "a:1" << "a:2 c:1 t:1" << "cat" << 60 << 0.6 << "t:100:1";
+    QTest::newRow("x held five times, five Backspaces") << QStringList{"@cat", "x", "xx", "xxx", "xxxx", "xxxxx", "xxxx", "xxx", "xx", "x", "", "c", "ca", "cat"} << 6000LL << C{8, 5, 3, 1} << "c:1" << "a:1 c:2 t:1" << "cat" << 38 << 6.0 << "a:100:1 t:100:1";
+    QTest::newRow("wrong paste counts each character") << QStringList{"@cat", "c", "cxyz", "c", "cat"} << 6000LL << C{6, 3, 3, 1} << "a:1" << "a:2 c:1" << "cat" << 50 << 6.0 << "";
     // What the box held before Start was typed before counting began.
-    QTest::newRow("text typed before Start") << QStringList{"!abx", "@cat", "ab", "a", "", "c", "ca", "cat"} << 6000LL << C{3, 0, 3, 1} << "" << "a:1 c:1 t:1" << "" << 100 << 6.0;
-    QTest::newRow("key added to text before Start") << QStringList{"!ab", "@cat", "abx", "", "cat"} << 6000LL << C{4, 1, 3, 1} << "" << "c:1" << "cat" << 75 << 6.0;
+    QTest::newRow("text typed before Start") << QStringList{"!abx", "@cat", "ab", "a", "", "c", "ca", "cat"} << 6000LL << C{3, 0, 3, 1} << "" << "a:1 c:1 t:1" << "" << 100 << 6.0 << "a:100:1 t:100:1";
+    QTest::newRow("key added to text before Start") << QStringList{"!ab", "@cat", "abx", "", "cat"} << 6000LL << C{4, 1, 3, 1} << "" << "c:1" << "cat" << 75 << 6.0 << "";
     // A dead key's preedit is no keystroke; the composed character is one.
-    QTest::newRow("input method preedit, then commit") << QStringList{"@été", "?\u00b4", "=é", "ét", "?\u00b4", "?é", "=é"} << 6000LL << C{3, 0, 3, 1} << "" << "t:1 é:2" << "" << 100 << 6.0;
-    QTest::newRow("input method commits a wrong character") << QStringList{"@été", "?\u00b4", "=á", "", "été"} << 6000LL << C{4, 1, 3, 1} << "é:1" << "é:2" << "été" << 75 << 6.0;
-    QTest::newRow("missing letter put in by moving the caret") << QStringList{"@cat", "c", "ct", "cat"} << 1000LL << C{3, 1, 3, 1} << "a:1" << "a:1 c:1" << "cat" << 67 << 36.0;
-    QTest::newRow("wrong key inserted before the caret's end") << QStringList{"@cat", "c", "ca", "cxa"} << 1000LL << C{3, 1, 0, 0} << "a:1" << "a:2 c:1" << "cat" << 67 << 0.0;
-    QTest::newRow("paste of a right start") << QStringList{"@house", "hou", "house"} << 12000LL << C{5, 0, 5, 1} << "" << "h:1 s:1" << "" << 100 << 5.0;
-    QTest::newRow("empty target of a missing word file") << QStringList{"@", "a", ""} << 0LL << C{1, 1, 0, 0} << "" << "" << "" << 0 << 0.0;
-    QTest::newRow("nothing typed") << QStringList{"@apple"} << 0LL << C{0, 0, 0, 0} << "" << "" << "" << 100 << 0.0;
-    QTest::newRow("entry still in hand at the end") << QStringList{"@pear", "q"} << 500LL << C{1, 1, 0, 0} << "p:1" << "p:1" << "pear" << 0 << 0.0;
-    QTest::newRow("case differs") << QStringList{"@Tea", "t", "", "T", "Te", "Tea"} << 30000LL << C{4, 1, 3, 1} << "T:1" << "T:2 a:1 e:1" << "Tea" << 75 << 1.2;
+    QTest::newRow("input method preedit, then commit") << QStringList{"@été", "?\u00b4", "=é", "ét", "?\u00b4", "?é", "=é"} << 6000LL << C{3, 0, 3, 1} << "" << "t:1 é:2" << "" << 100 << 6.0 << "t:100:1 é:300:1";
+    QTest::newRow("input method commits a wrong character") << QStringList{"@été", "?\u00b4", "=á", "", "été"} << 6000LL << C{4, 1, 3, 1} << "é:1" << "é:2" << "été" << 75 << 6.0 << "";
+    QTest::newRow("missing letter put in by moving the caret") << QStringList{"@cat", "c", "ct", "cat"} << 1000LL << C{3, 1, 3, 1} << "a:1" << "a:1 c:1" << "cat" << 67 << 36.0 << "";
+    QTest::newRow("wrong key inserted before the caret's end") << QStringList{"@cat", "c", "ca", "cxa"} << 1000LL << C{3, 1, 0, 0} << "a:1" << "a:2 c:1" << "cat" << 67 << 0.0 << "a:100:1";
+    QTest::newRow("paste of a right start") << QStringList{"@house", "hou", "house"} << 12000LL << C{5, 0, 5, 1} << "" << "h:1 s:1" << "" << 100 << 5.0 << "";
+    QTest::newRow("empty target of a missing word file") << QStringList{"@", "a", ""} << 0LL << C{1, 1, 0, 0} << "" << "" << "" << 0 << 0.0 << "";
+    QTest::newRow("nothing typed") << QStringList{"@apple"} << 0LL << C{0, 0, 0, 0} << "" << "" << "" << 100 << 0.0 << "";
+    QTest::newRow("entry still in hand at the end") << QStringList{"@pear", "q"} << 500LL << C{1, 1, 0, 0} << "p:1" << "p:1" << "pear" << 0 << 0.0 << "";
+    QTest::newRow("case differs") << QStringList{"@Tea", "t", "", "T", "Te", "Tea"} << 30000LL << C{4, 1, 3, 1} << "T:1" << "T:2 a:1 e:1" << "Tea" << 75 << 1.2 << "a:100:1 e:100:1";
+    // A key is timed from a right keystroke to the next right one, under 2 s, across entries.
+    QTest::newRow("right run timed from its second key") << QStringList{"@abc", "a", "ab", "abc", "@de", "d", "de"} << 1000LL << C{5, 0, 5, 2} << "" << "a:1 b:1 c:1 d:1 e:1" << "" << 100 << 60.0 << "b:100:1 c:100:1 d:200:1 e:100:1";
+    QTest::newRow("wrong key and its Backspace break the gap") << QStringList{"@abc", "a", "ax", "a", "ab", "abc"} << 1000LL << C{4, 1, 3, 1} << "b:1" << "a:1 b:2 c:1" << "abc" << 75 << 36.0 << "c:100:1";
+    QTest::newRow("gap of 2 s is a pause") << QStringList{"@abcd", "a", "ab", "~1800", "abc", "~1799", "abcd"} << 1000LL << C{4, 0, 4, 1} << "" << "a:1 b:1 c:1 d:1" << "" << 100 << 48.0 << "b:100:1 d:1999:1";
     // clang-format on
 }
 
@@ -113,6 +131,7 @@ void KeystrokesTest::counts() {
     QTEST((QList<qint64>{t.charstyped, t.wrong, t.charsmatched, t.entries}), "counts");
     QTEST(table(c.missed), "missed");
     QTEST(table(c.expected), "expected");
+    QTEST(table(c.keytime), "keytime");
     QTEST(QStringList(c.mistyped.keys()).join(QLatin1Char(',')), "mistyped");
     QTEST(int(std::lround(accuracypercent(t))), "accuracy");
     QFETCH(double, wpm);

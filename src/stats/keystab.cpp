@@ -1,0 +1,198 @@
+#include "stats/keystab.h"
+
+#include "coach/keyboardchooser.h"
+#include "coach/keyboardview.h"
+#include "stats/statsexport.h"
+#include "stats/statswidgets.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace {
+
+const QString missedcaption = QStringLiteral("Keys missed most");
+const QString slowcaption = QStringLiteral("Slowest keys");
+
+QString milliseconds(double ms) {
+    // Rounded as text: a damaged line's sum may lie past any integer's reach.
+    return QString::number(ms, 'f', 0) + QStringLiteral(" ms");
+}
+
+QRadioButton* option(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return button;
+}
+
+// Every column whole, with room for a scroll bar: the chart gives up the width it needs.
+void fitwidth(QTableWidget* t) {
+    t->setFixedWidth(t->horizontalHeader()->length() + t->verticalScrollBar()->sizeHint().width() +
+                     2 * t->frameWidth());
+}
+
+QTableWidget* keystable(QWidget* parent, const char* name, const QString& caption,
+                        const QStringList& columns) {
+    QTableWidget* t = table(parent, name, caption, columns);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->horizontalHeader()->setStretchLastSection(false);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+    return t;
+}
+
+} // namespace
+
+KeysTab::KeysTab(QWidget* parent) : QStackedWidget(parent) {
+    setObjectName(QStringLiteral("keyspages"));
+    notice = new QLabel(
+        QStringLiteral("A key is ranked once it has come up %1 times.").arg(rankedkeyminimum),
+        this);
+    notice->setObjectName(QStringLiteral("keysnotice"));
+    notice->setAlignment(Qt::AlignCenter);
+    addWidget(notice);
+    auto* page = new QWidget(this);
+    addWidget(page);
+    auto* layout = new QVBoxLayout(page);
+
+    auto* top = new QHBoxLayout;
+    auto* keys = new QChart;
+    series = new QBarSeries(keys);
+    keys->addSeries(series);
+    // The axes stay; each drawing gives them new keys and a new scale.
+    along = new QBarCategoryAxis(keys);
+    measure = new QValueAxis(keys);
+    keys->addAxis(along, Qt::AlignBottom);
+    keys->addAxis(measure, Qt::AlignLeft);
+    series->attachAxis(along);
+    series->attachAxis(measure);
+    chart = chartview(page, "keyschart", missedcaption, keys);
+    keys->legend()->hide();
+    top->addWidget(chart, 1);
+    missedtable = keystable(page, "keystable", missedcaption,
+                            {QStringLiteral("Key"), QStringLiteral("Missed"),
+                             QStringLiteral("Expected"), QStringLiteral("Miss rate")});
+    top->addWidget(missedtable);
+    slowtable = keystable(
+        page, "slowtable", slowcaption,
+        {QStringLiteral("Key"), QStringLiteral("Mean time"), QStringLiteral("Times timed")});
+    top->addWidget(slowtable);
+    layout->addLayout(top, 1);
+
+    auto* bottom = new QHBoxLayout;
+    heatmap = new KeyboardView(page);
+    heatmap->setObjectName(QStringLiteral("heatmap"));
+    heatmap->setAccessibleName(QStringLiteral("Keyboard"));
+    // The layout the coach starts with: its default needs no list of the other layouts, so the
+    // window opens without reading xkeyboard-config's rules.
+    heatmap->setlayout(KeyboardChooser({}, KeyboardLayout::systemavailable()).load());
+    heatmap->setFixedSize(heatmap->minimumSizeHint() * 27 / 16);
+    bottom->addWidget(heatmap);
+    auto* side = new QVBoxLayout;
+    auto* choice = new QGroupBox(QStringLiteral("Show"), page);
+    choice->setObjectName(QStringLiteral("keysshow"));
+    choice->setAccessibleName(QStringLiteral("Show"));
+    auto* choices = new QVBoxLayout(choice);
+    bymiss = option(choice, "bymiss", QStringLiteral("&Miss rate"));
+    bytime = option(choice, "bytime", QStringLiteral("Typing t&ime"));
+    bymiss->setChecked(true);
+    choices->addWidget(bymiss);
+    choices->addWidget(bytime);
+    side->addWidget(choice);
+    side->addStretch(1);
+    practise = new QPushButton(QStringLiteral("Practise &These Keys"), page);
+    practise->setObjectName(QStringLiteral("practise"));
+    practise->setAccessibleName(QStringLiteral("Practise These Keys"));
+    side->addWidget(practise);
+    bottom->addLayout(side);
+    bottom->addStretch(1);
+    layout->addLayout(bottom);
+
+    connect(bymiss, &QRadioButton::toggled, this, &KeysTab::draw);
+    connect(practise, &QPushButton::clicked, this, &KeysTab::practisekeys);
+}
+
+void KeysTab::applytheme(bool dark) {
+    const QChart::ChartTheme theme = dark ? QChart::ChartThemeDark : QChart::ChartThemeLight;
+    if (chart->chart()->theme() != theme)
+        chart->chart()->setTheme(theme);
+}
+
+void KeysTab::showkeys(const StatsSummary& summary) {
+    shown = summary;
+    setCurrentIndex(shown.rankedkeys.isEmpty() ? 0 : 1);
+    missedtable->setRowCount(static_cast<int>(shown.keys.size()));
+    for (int i = 0; i < shown.keys.size(); ++i) {
+        const KeyMisses& k = shown.keys[i];
+        setrow(missedtable, i,
+               {keyname(k.key), QString::number(k.missed), QString::number(k.expected),
+                percenttext(100 * k.rate())});
+    }
+    slowtable->setRowCount(static_cast<int>(shown.slowkeys.size()));
+    for (int i = 0; i < shown.slowkeys.size(); ++i) {
+        const KeyMisses& k = shown.slowkeys[i];
+        setrow(slowtable, i,
+               {keyname(k.key), milliseconds(k.meantime()), QString::number(k.time.count)});
+    }
+    fitwidth(missedtable);
+    fitwidth(slowtable);
+    draw();
+}
+
+void KeysTab::draw() {
+    const bool time = bytime->isChecked();
+    drawchart(time ? shown.slowkeys : shown.keys, time);
+    drawheat(time);
+}
+
+void KeysTab::drawchart(const QList<KeyMisses>& keys, bool time) {
+    const QString caption = time ? slowcaption : missedcaption;
+    chart->chart()->setTitle(caption);
+    chart->setAccessibleName(caption);
+    series->clear();
+    const QString unit = time ? QStringLiteral("Mean time (ms)") : QStringLiteral("Miss rate (%)");
+    auto* bars = new QBarSet(unit);
+    QStringList names;
+    double top = 0;
+    for (const KeyMisses& k : keys) {
+        const double value = time ? k.meantime() : 100 * k.rate();
+        bars->append(value);
+        names.append(keyname(k.key));
+        top = std::max(top, value);
+    }
+    series->append(bars);
+    along->clear();
+    along->append(names);
+    measure->setTitleText(unit);
+    roundticks(measure, top, 8);
+}
+
+void KeysTab::drawheat(bool time) {
+    QList<KeyHeat> heat;
+    for (const KeyMisses& k : shown.rankedkeys) {
+        if (time && k.time.count >= rankedkeyminimum)
+            heat.append({QString(k.key), k.meantime(),
+                         QStringLiteral("%1 on average, %2 times timed")
+                             .arg(milliseconds(k.meantime()))
+                             .arg(k.time.count)});
+        else if (!time && k.expected >= rankedkeyminimum)
+            heat.append({QString(k.key), k.rate(),
+                         QStringLiteral("%1 missed, %2 of %3")
+                             .arg(percenttext(100 * k.rate()))
+                             .arg(k.missed)
+                             .arg(k.expected)});
+    }
+    heatmap->setheatmap(heat);
+}
