@@ -51,6 +51,16 @@ QString counted(std::int64_t n, const char* one, const char* many) {
     return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
 }
 
+// "3 exercises and 1 race", with the coach's drills named only once there are some.
+QString recordedtext(const StatsSummary& shown) {
+    const QString exercises = counted(shown.exercises, "exercise", "exercises");
+    const QString races = counted(shown.races, "race", "races");
+    if (shown.drills == 0)
+        return exercises + QStringLiteral(" and ") + races;
+    return exercises + QStringLiteral(", ") + races + QStringLiteral(" and ") +
+           counted(shown.drills, "drill", "drills");
+}
+
 } // namespace
 
 // Every record, newest first; rows are made only as the view shows them, so a hundred
@@ -319,14 +329,12 @@ void frmstats::refresh() {
     exportbutton->setEnabled(!shown.shown.isEmpty());
     QString text;
     if (!shown.shown.isEmpty())
-        text =
-            QStringLiteral("%1 and %2 recorded, %3 of typing. Average speed %4 WPM, best %5 "
-                           "WPM; accuracy of the last ten %6.")
-                .arg(counted(shown.exercises, "exercise", "exercises"),
-                     counted(shown.races, "race", "races"), durationtext(shown.tally.milliseconds),
-                     speedtext(shown.averagespeed), speedtext(shown.bestspeed),
-                     shown.recentaccuracy ? percenttext(*shown.recentaccuracy)
-                                          : QStringLiteral("unknown"));
+        text = QStringLiteral("%1 recorded, %2 of typing. Average speed %3 WPM, best %4 WPM; "
+                              "accuracy of the last ten %5.")
+                   .arg(recordedtext(shown), durationtext(shown.tally.milliseconds),
+                        speedtext(shown.averagespeed), speedtext(shown.bestspeed),
+                        shown.recentaccuracy ? percenttext(*shown.recentaccuracy)
+                                             : QStringLiteral("unknown"));
     if (unreadable > 0)
         text += (text.isEmpty() ? QString() : QStringLiteral(" ")) +
                 counted(unreadable, "unreadable line skipped.", "unreadable lines skipped.");

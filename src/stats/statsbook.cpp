@@ -4,9 +4,11 @@
 
 #include <QIODevice>
 
-void CareerTally::addrow(const StatsRow& row, bool race) {
-    if (race)
+void CareerTally::addrow(const StatsRow& row, QStringView activity) {
+    if (activity == QLatin1String("Race"))
         ++races;
+    else if (activity == QLatin1String("Drill"))
+        ++drills;
     else
         ++exercises;
     tally.add(row.tally);
@@ -32,6 +34,7 @@ void CareerTally::addtime(char16_t code, const KeyTime& time) {
 void CareerTally::add(const CareerTally& other) {
     exercises = addsaturated(exercises, other.exercises);
     races = addsaturated(races, other.races);
+    drills = addsaturated(drills, other.drills);
     tally.add(other.tally);
     bestspeed = std::max(bestspeed, other.bestspeed);
     for (const KeyMisses& k : other.keys()) {
@@ -74,7 +77,7 @@ qint32 StatsBook::textposition(const QString& text) {
 
 CareerTally& StatsBook::addrow(StatsRow row) {
     CareerTally& tally = bycareer[texts[row.career]];
-    tally.addrow(row, texts[row.activity] == QLatin1String("Race"));
+    tally.addrow(row, texts[row.activity]);
     list.append(std::move(row));
     return tally;
 }

@@ -49,11 +49,12 @@ class CareerTally {
 public:
     std::int64_t exercises = 0;
     std::int64_t races = 0;
-    TypingTally tally; // of all its records together
+    std::int64_t drills = 0; // of the typing coach
+    TypingTally tally;       // of all its records together
     double bestspeed = 0;
     QHash<QString, std::int64_t> entries; // times each entry was mistyped
 
-    void addrow(const StatsRow& row, bool race);
+    void addrow(const StatsRow& row, QStringView activity);
     void addkey(char16_t code, std::int64_t expected, std::int64_t missed);
     void addtime(char16_t code, const KeyTime& time);
     void add(const CareerTally& other);

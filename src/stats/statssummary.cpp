@@ -38,6 +38,7 @@ StatsSummary summarise(const StatsBook& book, const std::optional<QString>& care
             total.add(tally);
     s.exercises = total.exercises;
     s.races = total.races;
+    s.drills = total.drills;
     s.tally = total.tally;
     s.bestspeed = total.bestspeed;
     // All matched characters over all the time: a short fast record weighs what it lasted.

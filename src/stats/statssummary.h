@@ -18,6 +18,7 @@ struct StatsSummary {
     QList<qsizetype> shown;
     std::int64_t exercises = 0;
     std::int64_t races = 0;
+    std::int64_t drills = 0;
     TypingTally tally; // of every record shown together
     double averagespeed = 0;
     double bestspeed = 0; // of the best single record

@@ -178,6 +178,12 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     QCOMPARE(w->book().rows().size(), 4);
     QCOMPARE(row(records, 0).mid(0, 3), (QStringList{"Practice", "Easy", "Completed"}));
     QVERIFY(w->summarylabel->text().endsWith(QStringLiteral("1 unreadable line skipped.")));
+    // The coach's drills are counted apart from exercises and races.
+    TypingRecord drilled = samplerecord(1);
+    drilled.activity = QStringLiteral("Drill");
+    form.typingrecorder->record(drilled);
+    QCOMPARE(w->summarylabel->text().section(QLatin1Char(','), 0, 1),
+             QStringLiteral("3 exercises, 1 race and 1 drill recorded"));
 
     // Enough records for keys to rank by time: the far reach to ; is the slowest, and the
     // heat map by time gives each key's numbers.
