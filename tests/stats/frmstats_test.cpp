@@ -214,7 +214,7 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     form.typingrecorder->record(ended);
     QCOMPARE(fixture.dialogs.shown.size(), boxes + 1);
     QVERIFY(fixture.dialogs.shown.last().text.startsWith(QStringLiteral("stats.dat could not")));
-    QCOMPARE(w->book().rows().size(), 12);
+    QCOMPARE(w->book().rows().size(), 13);
     delete form.coachwindow;
     delete form.practicewindow;
     delete form.racewindow;
