@@ -1,7 +1,10 @@
 #include "coach/frmcoach.h"
 
 #include "coach/coachrecord.h"
+#include "coach/deadkeywatcher.h"
 #include "coach/drillbuilder.h"
+#include "coach/keyboardchoice.h"
+#include "coach/keyboardview.h"
 #include "common/controls.h"
 #include "common/layout.h"
 #include "common/programfolder.h"
@@ -12,6 +15,7 @@
 #include "typing/wordlist.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -70,6 +74,7 @@ std::function<QString(QWidget*)> frmcoach::choosefile = [](QWidget* parent) {
 
 frmcoach::frmcoach(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmcoach", QStringLiteral("Typing Coach"));
+    closeonescape(this);
     buildcontrols();
     pool.addtexts(wordfiletexts());
 }
@@ -137,8 +142,7 @@ void frmcoach::buildcontrols() {
             changing->fontMetrics().horizontalAdvance(QStringLiteral("00000 WPM")) + 8,
             changing->sizeHint().height());
     confidencebars->setFixedHeight(fontMetrics().height() + 12);
-    keyboardslot = named(new QWidget(this), "keyboardslot", QStringLiteral("Keyboard"));
-    keyboardslot->setMinimumSize(600, 200);
+    buildkeyboard();
     note = named(new QLabel(this), "note", QStringLiteral("Coach"));
     note->setWordWrap(true);
 
@@ -161,7 +165,11 @@ void frmcoach::buildcontrols() {
     for (QWidget* w : {lblspeed, speed, lblaccuracy, accuracy})
         figures->addWidget(w);
     grid->addLayout(figures, 6, 0, 1, 3);
-    grid->addWidget(keyboardslot, 7, 0, 1, 3);
+    auto* layoutrow = new QHBoxLayout;
+    layoutrow->addWidget(lbllayout);
+    layoutrow->addWidget(layoutbox, 1);
+    grid->addLayout(layoutrow, 7, 0, 1, 3);
+    grid->addWidget(keyboard, 8, 0, 1, 3);
     grid->setColumnStretch(2, 1);
 
     connect(startstop, &QPushButton::clicked, this, &frmcoach::startstop_Click);
@@ -172,6 +180,38 @@ void frmcoach::buildcontrols() {
             showfocus();
     });
     // The tab order is the order the controls were made in, top to bottom.
+}
+
+void frmcoach::buildkeyboard() {
+    lbllayout = named(new QLabel(QStringLiteral("Keyboard layout:"), this), "lbllayout",
+                      QStringLiteral("Keyboard layout:"));
+    layoutbox = named(new QComboBox(this), "layoutbox", QStringLiteral("Keyboard layout:"));
+    lbllayout->setBuddy(layoutbox);
+    keyboard = new KeyboardView(this);
+    keyboard->setMinimumSize(keyboard->minimumSizeHint());
+    if (const std::optional<QString> kept = keptkeyboard())
+        chooser.choose(*kept);
+    chooser.fill(layoutbox);
+    keyboard->setlayout(chooser.load());
+    connect(layoutbox, &QComboBox::currentIndexChanged, this, &frmcoach::layoutchosen);
+    connect(this, &frmcoach::nextcharacter, keyboard, &KeyboardView::shownext);
+    auto* deadkeys = new DeadKeyWatcher(txttype, [this](int code) {
+        for (int level = 0; level < 4; ++level)
+            if (keyboard->layout().isdead(code, level))
+                return true;
+        return false;
+    });
+    connect(deadkeys, &DeadKeyWatcher::deadkey, keyboard, &KeyboardView::steptoletter);
+}
+
+void frmcoach::layoutchosen(int row) {
+    if (row < 0)
+        return;
+    chooser.choose(row);
+    keyboard->setlayout(chooser.load());
+    if (!keepkeyboard(chooser.key()))
+        note->setText(QStringLiteral("%1 could not be written: the keyboard chosen is not kept.")
+                          .arg(keyboardfilename));
 }
 
 void frmcoach::load() {
