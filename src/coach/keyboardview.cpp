@@ -78,7 +78,7 @@ QList<int> KeyboardView::highlighted() const {
 void KeyboardView::highlightchanged(const QList<int>& before) {
     for (const QList<int>& codes : {before, highlighted()})
         for (int code : codes)
-            update(keyrect(code).toAlignedRect().adjusted(-3, -3, 3, 3));
+            update(paintrect(code));
     describe();
 }
 
@@ -269,7 +269,32 @@ void KeyboardView::drawlabels(QPainter& painter, const PhysicalKey& key, const Q
 
 void KeyboardView::invalidate() {
     rest = QPixmap();
+    lit.clear();
     update();
+}
+
+// The key with room for the lit key's thick outline.
+QRect KeyboardView::paintrect(int code) const {
+    const int outline = int(std::ceil(std::max(2.0, frameof(size()).unit * 0.08) / 2)) + 1;
+    return keyrect(code).toAlignedRect().adjusted(-outline, -outline, outline, outline);
+}
+
+const QPixmap& KeyboardView::litkey(int code) {
+    auto it = lit.find(code);
+    if (it != lit.end())
+        return *it;
+    const QRect area = paintrect(code);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture(area.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    if (const PhysicalKey* key = physicalkey(code)) {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(-area.topLeft());
+        drawkey(painter, *key, true);
+    }
+    return *lit.insert(code, picture);
 }
 
 void KeyboardView::paintEvent(QPaintEvent* event) {
@@ -287,10 +312,9 @@ void KeyboardView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRectF area = event->rect();
     painter.drawPixmap(area, rest, QRectF(area.topLeft() * ratio, area.size() * ratio));
-    painter.setRenderHint(QPainter::Antialiasing);
+    // A lit key is drawn once and then only copied: a keystroke costs a few small copies.
     for (int code : highlighted())
-        if (const PhysicalKey* key = physicalkey(code))
-            drawkey(painter, *key, true);
+        painter.drawPixmap(paintrect(code).topLeft(), litkey(code));
 }
 
 void KeyboardView::resizeEvent(QResizeEvent*) {
