@@ -3,6 +3,7 @@
 #include "coach/coachrecord.h"
 #include "coach/deadkeywatcher.h"
 #include "coach/drillbuilder.h"
+#include "coach/figurelabel.h"
 #include "coach/keyboardchoice.h"
 #include "coach/keyboardview.h"
 #include "common/controls.h"
@@ -57,6 +58,21 @@ template <typename T> T* named(T* control, const char* name, const QString& acce
         control->setTextFormat(Qt::PlainText);
     return control;
 }
+
+// Holds the label of the entry to type at its own size. A label in a layout lays the whole
+// window out again whenever its text changes; this one, outside any, at no cost.
+class LabelSlot : public QWidget {
+public:
+    LabelSlot(QLabel* held, QWidget* parent) : QWidget(parent), label(held) {
+        label->setParent(this);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { label->setGeometry(rect()); }
+
+private:
+    QLabel* label;
+};
 
 // A text and the word pool that goes with it, made away from the window's thread.
 struct LoadedText {
@@ -121,8 +137,9 @@ void frmcoach::buildcontrols() {
     lbltype->setFont(arialfont(15.75, true));
     // A sentence of an own text may run to two lines.
     lbltype->setWordWrap(true);
-    lbltype->setFixedHeight(lbltype->fontMetrics().lineSpacing() * 2 + 4);
-    lbltype->setMinimumWidth(200);
+    auto* typeslot = new LabelSlot(lbltype, this);
+    typeslot->setFixedHeight(lbltype->fontMetrics().lineSpacing() * 2 + 4);
+    typeslot->setMinimumWidth(200);
     txttype = new QLineEdit(this);
     txttype->setObjectName(QStringLiteral("txttype"));
     maketypingbox(txttype);
@@ -131,10 +148,10 @@ void frmcoach::buildcontrols() {
 
     startstop = named(new QPushButton(startcaption, this), "startstop", startcaption);
     lblspeed = label("lblspeed", QStringLiteral("Speed:"));
-    speed = named(new QLabel(QStringLiteral("0 WPM"), this), "speed", QStringLiteral("Speed"));
+    speed = named(new FigureLabel(QStringLiteral("0 WPM"), this), "speed", QStringLiteral("Speed"));
     lblaccuracy = label("lblaccuracy", QStringLiteral("Accuracy:"));
-    accuracy =
-        named(new QLabel(QStringLiteral("100 %"), this), "accuracy", QStringLiteral("Accuracy"));
+    accuracy = named(new FigureLabel(QStringLiteral("100 %"), this), "accuracy",
+                     QStringLiteral("Accuracy"));
     // Labels that change while the player types keep their size, so a keystroke never lays
     // the window out again.
     for (QLabel* changing : {speed, accuracy})
@@ -156,7 +173,7 @@ void frmcoach::buildcontrols() {
     grid->addWidget(note, 3, 1, 1, 2);
     auto* typerow = new QHBoxLayout;
     typerow->addWidget(lbltypecaption);
-    typerow->addWidget(lbltype, 1);
+    typerow->addWidget(typeslot, 1);
     grid->addLayout(typerow, 4, 0, 1, 3);
     grid->addWidget(txttype, 5, 0, 1, 3);
     auto* figures = new QHBoxLayout;

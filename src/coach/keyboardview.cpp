@@ -35,6 +35,8 @@ KeyboardView::KeyboardView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("keyboard"));
     setAccessibleName(QStringLiteral("Keyboard"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // Every paint covers its area from the picture of the keys: nothing under it need be drawn.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void KeyboardView::setlayout(KeyboardLayout newlayout) {

@@ -1,0 +1,29 @@
+#include "coach/figurelabel.h"
+
+#include <QEvent>
+#include <QPainter>
+
+void FigureLabel::paintEvent(QPaintEvent*) {
+    // A drill shows a few hundred figures at most; a cap keeps a very long one bounded.
+    if (laidout.size() > 1000)
+        laidout.clear();
+    auto it = laidout.find(text());
+    if (it == laidout.end()) {
+        QStaticText figure(text());
+        figure.setTextFormat(Qt::PlainText);
+        figure.prepare(QTransform(), font());
+        it = laidout.insert(text(), figure);
+    }
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(foregroundRole()));
+    const QRect area = contentsRect();
+    painter.drawStaticText(
+        QPointF(area.left(), area.top() + (area.height() - it->size().height()) / 2), *it);
+}
+
+void FigureLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        laidout.clear();
+    QLabel::changeEvent(event);
+}
