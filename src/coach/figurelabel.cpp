@@ -3,6 +3,10 @@
 #include <QEvent>
 #include <QPainter>
 
+FigureLabel::FigureLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
 void FigureLabel::paintEvent(QPaintEvent*) {
     // A drill shows a few hundred figures at most; a cap keeps a very long one bounded.
     if (laidout.size() > 1000)
@@ -15,6 +19,8 @@ void FigureLabel::paintEvent(QPaintEvent*) {
         it = laidout.insert(text(), figure);
     }
     QPainter painter(this);
+    // The label paints its own ground, so the window need not paint under it first.
+    painter.fillRect(rect(), palette().brush(backgroundRole()));
     painter.setFont(font());
     painter.setPen(palette().color(foregroundRole()));
     const QRect area = contentsRect();

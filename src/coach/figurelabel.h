@@ -10,7 +10,7 @@
 class FigureLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    FigureLabel(const QString& text, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

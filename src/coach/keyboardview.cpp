@@ -312,8 +312,11 @@ void KeyboardView::paintEvent(QPaintEvent* event) {
             drawkey(painter, key, false);
     }
     QPainter painter(this);
-    const QRectF area = event->rect();
-    painter.drawPixmap(area, rest, QRectF(area.topLeft() * ratio, area.size() * ratio));
+    // Only the keys that changed, not the box around them: the last key and the next may lie
+    // at both ends of the keyboard.
+    for (const QRect& area : event->region())
+        painter.drawPixmap(area, rest,
+                           QRectF(QPointF(area.topLeft()) * ratio, area.size() * ratio));
     // A lit key is drawn once and then only copied: a keystroke costs a few small copies.
     for (int code : highlighted())
         painter.drawPixmap(paintrect(code).topLeft(), litkey(code));

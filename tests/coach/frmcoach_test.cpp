@@ -5,6 +5,7 @@
 #include "stats/statsfile.h"
 #include "support/fakes.h"
 
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -199,6 +200,12 @@ void FrmcoachTest::layoutchoiceiskept() {
     keepmistyped(fixture, QStringLiteral("è"));
     auto w = std::make_unique<frmcoach>();
     QVERIFY(w->layoutbox->currentIndex() >= 0);
+    // Every control Tab reaches tells a screen reader its caption.
+    for (const QWidget* control : w->findChildren<QWidget*>())
+        if ((control->focusPolicy() & Qt::TabFocus) &&
+            !qobject_cast<QAbstractSpinBox*>(control->parentWidget()) &&
+            !qobject_cast<QComboBox*>(control->parentWidget()))
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
     const int intl = w->layoutbox->findText(QStringLiteral("English (US, intl., with dead keys)"));
     QVERIFY(intl >= 0);
     w->layoutbox->setCurrentIndex(intl);
