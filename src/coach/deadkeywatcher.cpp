@@ -10,11 +10,8 @@
 DeadKeyWatcher::DeadKeyWatcher(QWidget* watched, std::function<bool(int)> deadcode)
     : QObject(watched), box(watched), isdead(std::move(deadcode)) {
     box->installEventFilter(this);
+    // Taken off the application again when the watcher goes, by the filter's own destructor.
     QCoreApplication::instance()->installNativeEventFilter(this);
-}
-
-DeadKeyWatcher::~DeadKeyWatcher() {
-    QCoreApplication::instance()->removeNativeEventFilter(this);
 }
 
 bool DeadKeyWatcher::eventFilter(QObject*, QEvent* event) {

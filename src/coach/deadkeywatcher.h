@@ -17,7 +17,6 @@ class DeadKeyWatcher : public QObject, public QAbstractNativeEventFilter {
 public:
     // isdead tells whether the key of an evdev code is a dead key on the layout in use.
     DeadKeyWatcher(QWidget* box, std::function<bool(int)> isdead);
-    ~DeadKeyWatcher() override;
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
 
