@@ -453,8 +453,15 @@ void frmcoach::txttype_Change() {
 void frmcoach::showfigures() {
     TypingTally sofar = counter.counts().tally;
     sofar.milliseconds = typingtime.milliseconds();
-    speed->setText(QStringLiteral("%1 WPM").arg(qRound(wordsperminute(sofar))));
-    accuracy->setText(QStringLiteral("%1 %").arg(qRound(accuracypercent(sofar))));
+    // Formatted only when the figure shown changes: most keystrokes leave the accuracy be.
+    const int wpm = qRound(wordsperminute(sofar));
+    const int percent = qRound(accuracypercent(sofar));
+    if (wpm != shownspeed)
+        speed->setText(QStringLiteral("%1 WPM").arg(wpm));
+    if (percent != shownaccuracy)
+        accuracy->setText(QStringLiteral("%1 %").arg(percent));
+    shownspeed = wpm;
+    shownaccuracy = percent;
 }
 
 void frmcoach::entrydone(bool wrongkey) {

@@ -115,6 +115,8 @@ private:
     bool readingtext = false; // an own-text drill waits for it
     bool emptying = false;    // the program empties the box; no keystroke
     QString shownnext;
+    int shownspeed = 0;      // as the label shows it
+    int shownaccuracy = 100; // likewise
     KeyboardChooser chooser;
     QGridLayout* barlayout = nullptr;
     static constexpr qsizetype mostbars = 12;

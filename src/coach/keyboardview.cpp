@@ -78,8 +78,13 @@ QList<int> KeyboardView::highlighted() const {
 
 // Only the keys that change are drawn again, so a keystroke costs two or three keys' paint.
 void KeyboardView::highlightchanged(const QList<int>& before) {
-    for (const QList<int>& codes : {before, highlighted()})
-        for (int code : codes)
+    const QList<int> after = highlighted();
+    // A key lit before and after (a Shift held over two capitals) looks the same: left alone.
+    for (int code : before)
+        if (!after.contains(code))
+            update(paintrect(code));
+    for (int code : after)
+        if (!before.contains(code))
             update(paintrect(code));
     describe();
 }
