@@ -4,6 +4,7 @@
 #include "career/form1.h"
 #include "career/frmhall.h"
 #include "career/frmstart.h"
+#include "coach/frmcoach.h"
 #include "coach/keyboardview.h"
 #include "common/clock.h"
 #include "common/darkpalette.h"
@@ -20,6 +21,7 @@
 #include "stats/samplerecords.h"
 #include "tictactoe/tictac.h"
 #include "typing/frmp.h"
+#include "typing/levels.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -147,20 +149,24 @@ void shootsaves(Form1& form) {
     save(form.loadwindow, QStringLiteral("loa"));
 }
 
+// The first records of a made-up typist's statistics.
+void writesamplestats(const QString& path, int records) {
+    QByteArray bytes;
+    for (int i = 0; i < records; ++i)
+        bytes += statsline(samplerecord(i));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
 // The typing statistics of a made-up typist: after the first record, then on the progress
 // chart, the keys and the records.
 void shootstats() {
     QTemporaryDir dir;
     const QString folder = apppath();
     setprogramfolder(dir.path());
-    QFile file(dir.filePath(statsfilename));
     for (int records : {1, 120}) {
-        QByteArray bytes;
-        for (int i = 0; i < records; ++i)
-            bytes += statsline(samplerecord(i));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-        file.close();
+        writesamplestats(dir.filePath(statsfilename), records);
         frmstats stats;
         stats.load();
         stats.finishloading();
@@ -222,6 +228,27 @@ void shootkeyboard() {
     save(&keyboard, QStringLiteral("keyboard-heatmap"));
 }
 
+// The coach over the made-up typist's statistics: at rest, then at the start of a weak-keys
+// drill with the next key lit. Its own folder holds copies of the word files, so no layout kept
+// by a game played in the build folder shows.
+void shootcoach() {
+    QTemporaryDir dir;
+    const QString folder = apppath();
+    for (const PracticeLevel& level : practicelevels())
+        QFile::copy(folder + level.file, dir.filePath(level.file));
+    setprogramfolder(dir.path());
+    writesamplestats(dir.filePath(statsfilename), 120);
+    frmcoach coach;
+    coach.load();
+    coach.show();
+    QCoreApplication::processEvents();
+    save(&coach, QStringLiteral("frmcoach"));
+    coach.startstop->click();
+    QCoreApplication::processEvents();
+    save(&coach, QStringLiteral("frmcoach-drill"));
+    setprogramfolder(folder);
+}
+
 // Every window, into outdir.
 void shootall() {
     // The word files lie beside the game, one folder up from this tool.
@@ -249,6 +276,7 @@ void shootall() {
     shoottictac();
     shootstats();
     shootkeyboard();
+    shootcoach();
     shootsaves(form);
 }
 } // namespace

@@ -1,7 +1,11 @@
 #include "coach/frmcoach.h"
 
 #include "coach/coachrecord.h"
+#include "coach/deadkeywatcher.h"
 #include "coach/drillbuilder.h"
+#include "coach/figurelabel.h"
+#include "coach/keyboardchoice.h"
+#include "coach/keyboardview.h"
 #include "common/controls.h"
 #include "common/layout.h"
 #include "common/programfolder.h"
@@ -12,6 +16,7 @@
 #include "typing/wordlist.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -54,6 +59,21 @@ template <typename T> T* named(T* control, const char* name, const QString& acce
     return control;
 }
 
+// Holds the label of the entry to type at its own size. A label in a layout lays the whole
+// window out again whenever its text changes; this one, outside any, at no cost.
+class LabelSlot : public QWidget {
+public:
+    LabelSlot(QLabel* held, QWidget* parent) : QWidget(parent), label(held) {
+        label->setParent(this);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { label->setGeometry(rect()); }
+
+private:
+    QLabel* label;
+};
+
 // A text and the word pool that goes with it, made away from the window's thread.
 struct LoadedText {
     OwnText text;
@@ -70,6 +90,7 @@ std::function<QString(QWidget*)> frmcoach::choosefile = [](QWidget* parent) {
 
 frmcoach::frmcoach(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmcoach", QStringLiteral("Typing Coach"));
+    closeonescape(this);
     buildcontrols();
     pool.addtexts(wordfiletexts());
 }
@@ -116,8 +137,9 @@ void frmcoach::buildcontrols() {
     lbltype->setFont(arialfont(15.75, true));
     // A sentence of an own text may run to two lines.
     lbltype->setWordWrap(true);
-    lbltype->setFixedHeight(lbltype->fontMetrics().lineSpacing() * 2 + 4);
-    lbltype->setMinimumWidth(200);
+    auto* typeslot = new LabelSlot(lbltype, this);
+    typeslot->setFixedHeight(lbltype->fontMetrics().lineSpacing() * 2 + 4);
+    typeslot->setMinimumWidth(200);
     txttype = new QLineEdit(this);
     txttype->setObjectName(QStringLiteral("txttype"));
     maketypingbox(txttype);
@@ -126,10 +148,10 @@ void frmcoach::buildcontrols() {
 
     startstop = named(new QPushButton(startcaption, this), "startstop", startcaption);
     lblspeed = label("lblspeed", QStringLiteral("Speed:"));
-    speed = named(new QLabel(QStringLiteral("0 WPM"), this), "speed", QStringLiteral("Speed"));
+    speed = named(new FigureLabel(QStringLiteral("0 WPM"), this), "speed", QStringLiteral("Speed"));
     lblaccuracy = label("lblaccuracy", QStringLiteral("Accuracy:"));
-    accuracy =
-        named(new QLabel(QStringLiteral("100 %"), this), "accuracy", QStringLiteral("Accuracy"));
+    accuracy = named(new FigureLabel(QStringLiteral("100 %"), this), "accuracy",
+                     QStringLiteral("Accuracy"));
     // Labels that change while the player types keep their size, so a keystroke never lays
     // the window out again.
     for (QLabel* changing : {speed, accuracy})
@@ -137,8 +159,7 @@ void frmcoach::buildcontrols() {
             changing->fontMetrics().horizontalAdvance(QStringLiteral("00000 WPM")) + 8,
             changing->sizeHint().height());
     confidencebars->setFixedHeight(fontMetrics().height() + 12);
-    keyboardslot = named(new QWidget(this), "keyboardslot", QStringLiteral("Keyboard"));
-    keyboardslot->setMinimumSize(600, 200);
+    buildkeyboard();
     note = named(new QLabel(this), "note", QStringLiteral("Coach"));
     note->setWordWrap(true);
 
@@ -152,7 +173,7 @@ void frmcoach::buildcontrols() {
     grid->addWidget(note, 3, 1, 1, 2);
     auto* typerow = new QHBoxLayout;
     typerow->addWidget(lbltypecaption);
-    typerow->addWidget(lbltype, 1);
+    typerow->addWidget(typeslot, 1);
     grid->addLayout(typerow, 4, 0, 1, 3);
     grid->addWidget(txttype, 5, 0, 1, 3);
     auto* figures = new QHBoxLayout;
@@ -161,7 +182,11 @@ void frmcoach::buildcontrols() {
     for (QWidget* w : {lblspeed, speed, lblaccuracy, accuracy})
         figures->addWidget(w);
     grid->addLayout(figures, 6, 0, 1, 3);
-    grid->addWidget(keyboardslot, 7, 0, 1, 3);
+    auto* layoutrow = new QHBoxLayout;
+    layoutrow->addWidget(lbllayout);
+    layoutrow->addWidget(layoutbox, 1);
+    grid->addLayout(layoutrow, 7, 0, 1, 3);
+    grid->addWidget(keyboard, 8, 0, 1, 3);
     grid->setColumnStretch(2, 1);
 
     connect(startstop, &QPushButton::clicked, this, &frmcoach::startstop_Click);
@@ -172,6 +197,38 @@ void frmcoach::buildcontrols() {
             showfocus();
     });
     // The tab order is the order the controls were made in, top to bottom.
+}
+
+void frmcoach::buildkeyboard() {
+    lbllayout = named(new QLabel(QStringLiteral("Keyboard layout:"), this), "lbllayout",
+                      QStringLiteral("Keyboard layout:"));
+    layoutbox = named(new QComboBox(this), "layoutbox", QStringLiteral("Keyboard layout:"));
+    lbllayout->setBuddy(layoutbox);
+    keyboard = new KeyboardView(this);
+    keyboard->setMinimumSize(keyboard->minimumSizeHint());
+    if (const std::optional<QString> kept = keptkeyboard())
+        chooser.choose(*kept);
+    chooser.fill(layoutbox);
+    keyboard->setlayout(chooser.load());
+    connect(layoutbox, &QComboBox::currentIndexChanged, this, &frmcoach::layoutchosen);
+    connect(this, &frmcoach::nextcharacter, keyboard, &KeyboardView::shownext);
+    auto* deadkeys = new DeadKeyWatcher(txttype, [this](int code) {
+        for (int level = 0; level < 4; ++level)
+            if (keyboard->layout().isdead(code, level))
+                return true;
+        return false;
+    });
+    connect(deadkeys, &DeadKeyWatcher::deadkey, keyboard, &KeyboardView::steptoletter);
+}
+
+void frmcoach::layoutchosen(int row) {
+    if (row < 0)
+        return;
+    chooser.choose(row);
+    keyboard->setlayout(chooser.load());
+    if (!keepkeyboard(chooser.key()))
+        note->setText(QStringLiteral("%1 could not be written: the keyboard chosen is not kept.")
+                          .arg(keyboardfilename));
 }
 
 void frmcoach::load() {
@@ -393,8 +450,15 @@ void frmcoach::txttype_Change() {
 void frmcoach::showfigures() {
     TypingTally sofar = counter.counts().tally;
     sofar.milliseconds = typingtime.milliseconds();
-    speed->setText(QStringLiteral("%1 WPM").arg(qRound(wordsperminute(sofar))));
-    accuracy->setText(QStringLiteral("%1 %").arg(qRound(accuracypercent(sofar))));
+    // Formatted only when the figure shown changes: most keystrokes leave the accuracy be.
+    const int wpm = qRound(wordsperminute(sofar));
+    const int percent = qRound(accuracypercent(sofar));
+    if (wpm != shownspeed)
+        speed->setText(QStringLiteral("%1 WPM").arg(wpm));
+    if (percent != shownaccuracy)
+        accuracy->setText(QStringLiteral("%1 %").arg(percent));
+    shownspeed = wpm;
+    shownaccuracy = percent;
 }
 
 void frmcoach::entrydone(bool wrongkey) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "coach/coachhistory.h"
+#include "coach/keyboardchooser.h"
 #include "coach/mistypedqueue.h"
 #include "coach/owntext.h"
 #include "coach/wordpool.h"
@@ -14,6 +15,8 @@
 #include <functional>
 #include <optional>
 
+class KeyboardView;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -49,8 +52,10 @@ public:
     QLabel* speed;
     QLabel* lblaccuracy;
     QLabel* accuracy;
-    QWidget* keyboardslot; // the keyboard drawing goes here
-    QLabel* note;          // what the coach tells the player
+    QLabel* lbllayout;
+    QComboBox* layoutbox;
+    KeyboardView* keyboard;
+    QLabel* note; // what the coach tells the player
     // Where an ended drill goes; the main window hands it over as it does to practice.
     QPointer<StatsRecorder> recorder;
 
@@ -84,6 +89,8 @@ private:
     void showfocus();
     void showbars(const QList<QChar>& keys);
     void showfigures();
+    void buildkeyboard();
+    void layoutchosen(int row);
     QString currententry() const;
     KeyStat livestat(QChar key) const;
     std::uint64_t drawseed() const;
@@ -106,6 +113,9 @@ private:
     bool readingtext = false; // an own-text drill waits for it
     bool emptying = false;    // the program empties the box; no keystroke
     QString shownnext;
+    int shownspeed = 0;      // as the label shows it
+    int shownaccuracy = 100; // likewise
+    KeyboardChooser chooser;
     QGridLayout* barlayout = nullptr;
     static constexpr qsizetype mostbars = 12;
     QList<QLabel*> barnames;

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <array>
+
 namespace {
 
 using F = Finger;
@@ -103,10 +105,16 @@ std::span<const PhysicalKey> physicalkeys() {
 }
 
 const PhysicalKey* physicalkey(int code) {
-    for (const PhysicalKey& key : table())
-        if (key.code == code)
-            return &key;
-    return nullptr;
+    // Asked several times a keystroke while the drawing follows the player: by code, not by a
+    // walk through the table.
+    static const std::array<const PhysicalKey*, 256> bycode = [] {
+        std::array<const PhysicalKey*, 256> index{};
+        for (const PhysicalKey& key : table())
+            if (key.code >= 0 && key.code < int(index.size()) && !index[key.code])
+                index[key.code] = &key;
+        return index;
+    }();
+    return code >= 0 && code < int(bycode.size()) ? bycode[code] : nullptr;
 }
 
 QList<QRectF> keyparts(const PhysicalKey& key) {

@@ -35,6 +35,8 @@ KeyboardView::KeyboardView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("keyboard"));
     setAccessibleName(QStringLiteral("Keyboard"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // Every paint covers its area from the picture of the keys: nothing under it need be drawn.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void KeyboardView::setlayout(KeyboardLayout newlayout) {
@@ -76,9 +78,14 @@ QList<int> KeyboardView::highlighted() const {
 
 // Only the keys that change are drawn again, so a keystroke costs two or three keys' paint.
 void KeyboardView::highlightchanged(const QList<int>& before) {
-    for (const QList<int>& codes : {before, highlighted()})
-        for (int code : codes)
-            update(keyrect(code).toAlignedRect().adjusted(-3, -3, 3, 3));
+    const QList<int> after = highlighted();
+    // A key lit before and after (a Shift held over two capitals) looks the same: left alone.
+    for (int code : before)
+        if (!after.contains(code))
+            update(paintrect(code));
+    for (int code : after)
+        if (!before.contains(code))
+            update(paintrect(code));
     describe();
 }
 
@@ -269,7 +276,32 @@ void KeyboardView::drawlabels(QPainter& painter, const PhysicalKey& key, const Q
 
 void KeyboardView::invalidate() {
     rest = QPixmap();
+    lit.clear();
     update();
+}
+
+// The key with room for the lit key's thick outline.
+QRect KeyboardView::paintrect(int code) const {
+    const int outline = int(std::ceil(std::max(2.0, frameof(size()).unit * 0.08) / 2)) + 1;
+    return keyrect(code).toAlignedRect().adjusted(-outline, -outline, outline, outline);
+}
+
+const QPixmap& KeyboardView::litkey(int code) {
+    auto it = lit.find(code);
+    if (it != lit.end())
+        return *it;
+    const QRect area = paintrect(code);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture(area.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    if (const PhysicalKey* key = physicalkey(code)) {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(-area.topLeft());
+        drawkey(painter, *key, true);
+    }
+    return *lit.insert(code, picture);
 }
 
 void KeyboardView::paintEvent(QPaintEvent* event) {
@@ -285,12 +317,14 @@ void KeyboardView::paintEvent(QPaintEvent* event) {
             drawkey(painter, key, false);
     }
     QPainter painter(this);
-    const QRectF area = event->rect();
-    painter.drawPixmap(area, rest, QRectF(area.topLeft() * ratio, area.size() * ratio));
-    painter.setRenderHint(QPainter::Antialiasing);
+    // Only the keys that changed, not the box around them: the last key and the next may lie
+    // at both ends of the keyboard.
+    for (const QRect& area : event->region())
+        painter.drawPixmap(area, rest,
+                           QRectF(QPointF(area.topLeft()) * ratio, area.size() * ratio));
+    // A lit key is drawn once and then only copied: a keystroke costs a few small copies.
     for (int code : highlighted())
-        if (const PhysicalKey* key = physicalkey(code))
-            drawkey(painter, *key, true);
+        painter.drawPixmap(paintrect(code).topLeft(), litkey(code));
 }
 
 void KeyboardView::resizeEvent(QResizeEvent*) {

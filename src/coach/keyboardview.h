@@ -66,6 +66,8 @@ private:
     void drawlabels(QPainter& painter, const PhysicalKey& key, const QRectF& cap) const;
     QPainterPath keyshape(const PhysicalKey& key) const;
     void invalidate();
+    QRect paintrect(int code) const;
+    const QPixmap& litkey(int code);
 
     KeyboardLayout keyboard;
     QString character;
@@ -74,4 +76,5 @@ private:
     QList<KeyHeat> heatlist;
     QHash<int, Heat> heat;
     QPixmap rest; // the keys without the highlight, drawn once per size, palette and layout
+    QHash<int, QPixmap> lit; // each key as it looks lit, on a clear ground, drawn when first lit
 };

@@ -33,20 +33,32 @@ bool islineend(QChar c) {
            c == QChar(0x2029);
 }
 
-// One sentence as the typing box takes it, cut into pieces no longer than the longest.
+// One sentence as the typing box takes it, cut into pieces no longer than the longest. A long
+// text is millions of characters: they are written straight into the sentence's own buffer,
+// and most sentences, short and clean, are kept without another copy.
 void addsentence(QStringList& out, QStringView raw) {
-    QString clean;
-    clean.reserve(std::min(raw.size(), qsizetype(4096)));
+    QString clean(raw.size(), Qt::Uninitialized);
+    QChar* const begin = clean.data();
+    QChar* end = begin;
     for (QChar c : raw) {
-        if (c == QLatin1Char('\t') || c == QChar(0xA0))
-            c = QLatin1Char(' ');
-        else if (c.category() == QChar::Other_Control || c == QChar(0xFEFF))
-            continue;
-        if (c == QLatin1Char(' ') && (clean.isEmpty() || clean.back() == QLatin1Char(' ')))
+        const char16_t code = c.unicode();
+        if (code < 0x20 || code >= 0x7f) { // plain ASCII needs no look
+            if (c == QLatin1Char('\t') || c == QChar(0xA0))
+                c = QLatin1Char(' ');
+            else if (c.category() == QChar::Other_Control || c == QChar(0xFEFF))
+                continue;
+        }
+        if (c == QLatin1Char(' ') && (end == begin || end[-1] == QLatin1Char(' ')))
             continue; // runs of blanks are one, and none leads
-        clean.append(c);
+        *end++ = c;
     }
-    QStringView rest(clean);
+    clean.truncate(end - begin);
+    QStringView rest = QStringView(clean).trimmed();
+    if (rest.size() == clean.size() && rest.size() <= longestsentence) {
+        if (!clean.isEmpty())
+            out.append(clean);
+        return;
+    }
     while (!rest.isEmpty()) {
         rest = rest.trimmed();
         if (rest.size() <= longestsentence) {

@@ -1,11 +1,15 @@
 #include "career/form1.h"
 #include "coach/frmcoach.h"
+#include "coach/keyboardview.h"
 #include "coach/owntext.h"
 #include "stats/statsfile.h"
 #include "support/fakes.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,10 +20,16 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include <memory>
+
 class FrmcoachTest : public QObject {
     Q_OBJECT
 private slots:
     void drillsaretypedandrecorded();
+    void keyboardfollowstheentry_data();
+    void keyboardfollowstheentry();
+    void layoutchoiceiskept();
+    void focuskeyreachesthetarget();
 };
 
 namespace {
@@ -37,6 +47,14 @@ QByteArray lastline(const GameFixture& fixture) {
 void typetext(QWidget* box, const QString& text) {
     for (QChar c : text)
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// A stats.dat of one practice record in which the entry was mistyped.
+void keepmistyped(GameFixture& fixture, const QString& entry) {
+    KeystrokeCounts earlier;
+    earlier.mistyped.insert(entry, 1);
+    fixture.writefile("stats.dat",
+                      statsline(endedrecord("Practice", "Easy", "Completed", 1000, earlier)));
 }
 
 void typeentry(frmcoach* w) {
@@ -65,7 +83,7 @@ void FrmcoachTest::drillsaretypedandrecorded() {
     QCOMPARE(form.coachwindow, w); // single
     QVERIFY(w->optweak->isChecked());
     QCOMPARE(w->targetspeed->value(), 35);
-    QCOMPARE(w->keyboardslot->accessibleName(), QStringLiteral("Keyboard"));
+    QCOMPARE(w->keyboard->accessibleName(), QStringLiteral("Keyboard"));
     QCOMPARE(w->choosetext->text(), QStringLiteral("Choose Text..."));
 
     // No history yet: the sources' most frequent letter, and the coach says why.
@@ -145,6 +163,87 @@ void FrmcoachTest::drillsaretypedandrecorded() {
     QCOMPARE(w->note->text(), QStringLiteral("blob.bin is not a text file."));
     QCOMPARE(w->textname->text(), QStringLiteral("mine.txt"));
     delete form.coachwindow;
+}
+
+void FrmcoachTest::keyboardfollowstheentry_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("description");
+    // clang-format off
+    QTest::newRow("capital")   << ""   << "Next key: S, left ring finger, with right Shift";
+    QTest::newRow("letter")    << "S"  << "Next key: E, left middle finger";
+    QTest::newRow("space")     << "Se" << "Next key: Space, thumb";
+    QTest::newRow("wrong key") << "Sx" << "";
+    QTest::newRow("lacking")   << "Se " << "Next key: è, not on this keyboard";
+    // clang-format on
+}
+
+// On the us layout, the keyboard tells the next key of a mistyped entry as it is typed.
+void FrmcoachTest::keyboardfollowstheentry() {
+    QFETCH(QString, typed);
+    QFETCH(QString, description);
+    GameFixture fixture;
+    keepmistyped(fixture, QStringLiteral("Se è"));
+    frmcoach w;
+    w.load();
+    w.show();
+    QCOMPARE(w.layoutbox->currentText(), QStringLiteral("English (US)"));
+    w.optmistyped->setChecked(true);
+    w.startstop->click();
+    typetext(w.txttype, typed);
+    QCOMPARE(w.keyboard->accessibleDescription(), description);
+}
+
+// The layout picked in the coach is kept for the next time it opens; a dead key pressed in the
+// box moves the drawing on to the letter.
+void FrmcoachTest::layoutchoiceiskept() {
+    GameFixture fixture;
+    keepmistyped(fixture, QStringLiteral("è"));
+    auto w = std::make_unique<frmcoach>();
+    QVERIFY(w->layoutbox->currentIndex() >= 0);
+    // Every control Tab reaches tells a screen reader its caption.
+    for (const QWidget* control : w->findChildren<QWidget*>())
+        if ((control->focusPolicy() & Qt::TabFocus) &&
+            !qobject_cast<QAbstractSpinBox*>(control->parentWidget()) &&
+            !qobject_cast<QComboBox*>(control->parentWidget()))
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    const int intl = w->layoutbox->findText(QStringLiteral("English (US, intl., with dead keys)"));
+    QVERIFY(intl >= 0);
+    w->layoutbox->setCurrentIndex(intl);
+    w = std::make_unique<frmcoach>();
+    w->load();
+    w->show();
+    QCOMPARE(w->layoutbox->currentIndex(), intl);
+    w->optmistyped->setChecked(true);
+    w->startstop->click();
+    QCOMPARE(w->keyboard->accessibleDescription(),
+             QStringLiteral("Next key: `, left little finger, then E"));
+    QKeyEvent dead(QEvent::KeyPress, Qt::Key_Dead_Grave, Qt::NoModifier);
+    QCoreApplication::sendEvent(w->txttype, &dead);
+    QCOMPARE(w->txttype->text(), QString());
+    QCOMPARE(w->keyboard->accessibleDescription(),
+             QStringLiteral("Next key: E, left middle finger"));
+    // Escape closes the coach as it closes the other side windows.
+    QTest::keyClick(w.get(), Qt::Key_Escape);
+    QVERIFY(!w->isVisible());
+}
+
+// Typed fast and right often enough, the focus key reaches the target and the coach says so.
+void FrmcoachTest::focuskeyreachesthetarget() {
+    GameFixture fixture;
+    fixture.writefile("easy.txt", "\"aqua\",\"quit\",\"equal\",\"quiz\",\"squad\"\r\n");
+    KeystrokeCounts earlier;
+    earlier.expected.insert(QLatin1Char('q'), 20);
+    earlier.missed.insert(QLatin1Char('q'), 1);
+    fixture.writefile("stats.dat",
+                      statsline(endedrecord("Practice", "Easy", "Completed", 1000, earlier)));
+    frmcoach w;
+    w.load();
+    w.show();
+    QCOMPARE(w.focuskey->text(), QStringLiteral("q"));
+    w.startstop->click();
+    while (w.drilling() && w.note->text().isEmpty())
+        typeentry(&w);
+    QCOMPARE(w.note->text(), QStringLiteral("q reached 35 WPM"));
 }
 
 QTEST_MAIN(FrmcoachTest)

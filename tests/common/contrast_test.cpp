@@ -1,3 +1,4 @@
+#include "coach/frmcoach.h"
 #include "common/darkpalette.h"
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
@@ -76,7 +77,7 @@ void ContrastTest::settextsread_data() {
     const QStringList texts = {
         "tic-tac-toe sign",    "tic-tac-toe title", "tic-tac-toe instructions",
         "practice typing box", "race typing box",   "race target",
-        "race car name",       "competition price",
+        "race car name",       "competition price", "coach typing box",
     };
     for (bool dark : {false, true})
         for (const QString& text : texts)
@@ -105,6 +106,14 @@ void ContrastTest::settextsread() {
         window.reset(practice);
         practice->txttype->setText(QStringLiteral("Wednesday"));
         surface = practice->txttype;
+        area = inside(surface);
+    } else if (text == QLatin1String("coach typing box")) {
+        auto* coach = new frmcoach;
+        window.reset(coach);
+        // The box takes text only during a drill; its look is the same before.
+        coach->txttype->setEnabled(true);
+        coach->txttype->setText(QStringLiteral("Wednesday"));
+        surface = coach->txttype;
         area = inside(surface);
     } else if (text.startsWith(QLatin1String("race"))) {
         auto* race = new frmcars;
