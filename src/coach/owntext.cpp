@@ -147,7 +147,10 @@ QHash<QString, std::int64_t> readplaces(QByteArrayView bytes) {
         const std::int64_t place = line.sliced(close + 2).toLongLong(&ok);
         if (!ok || place < 0)
             continue;
-        const QString path = QUrl::fromPercentEncoding(line.sliced(1, close - 1).toByteArray());
+        // A name may begin with a byte order mark; the usual decoders would drop it.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        const QString path =
+            utf8(QByteArray::fromPercentEncoding(line.sliced(1, close - 1).toByteArray()));
         if (!path.isEmpty())
             places.insert(path, place);
     }
