@@ -8,6 +8,8 @@ class KeyboardViewTest : public QObject {
     Q_OBJECT
 private slots:
     void nextkeyandheatmap();
+    void describedagain_data();
+    void describedagain();
 };
 
 void KeyboardViewTest::nextkeyandheatmap() {
@@ -68,6 +70,49 @@ void KeyboardViewTest::nextkeyandheatmap() {
         }
         QVERIFY(!view.grab().isNull());
     }
+}
+
+// What the drawing works out once per character must come out the same each time the character
+// comes again, and anew for another layout. Steps: a character to show, "+" for the next press,
+// "us" or "intl" for a layout.
+void KeyboardViewTest::describedagain_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("lit");
+    const QString deadgrave = QStringLiteral("Next key: `, left little finger, then E");
+    QTest::newRow("again after its letter") << QStringList{"è", "+", "è"} << deadgrave << 41;
+    QTest::newRow("its letter alone")
+        << QStringList{"è", "+", "e"} << QStringLiteral("Next key: E, left middle finger") << 18;
+    QTest::newRow("gone with the layout")
+        << QStringList{"è", "us"} << QStringLiteral("Next key: è, not on this keyboard") << 0;
+    QTest::newRow("back with the layout") << QStringList{"è", "us", "intl", "è"} << deadgrave << 41;
+    QTest::newRow("capital after small")
+        << QStringList{"f", "F"}
+        << QStringLiteral("Next key: F, left index finger, with right Shift") << 54;
+    QTest::newRow("nothing next") << QStringList{"f", ""} << QString() << 0;
+}
+
+void KeyboardViewTest::describedagain() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, description);
+    QFETCH(int, lit);
+    KeyboardView view;
+    view.resize(view.sizeHint());
+    view.setlayout(KeyboardLayout::fromnames(QStringLiteral("us"), QStringLiteral("intl")));
+    const QColor rest = view.colours(lit ? lit : 33).fill;
+    for (const QString& step : steps) {
+        if (step == QLatin1String("+"))
+            QVERIFY(view.steptoletter());
+        else if (step == QLatin1String("us"))
+            view.setlayout(KeyboardLayout::fromnames(QStringLiteral("us")));
+        else if (step == QLatin1String("intl"))
+            view.setlayout(KeyboardLayout::fromnames(QStringLiteral("us"), QStringLiteral("intl")));
+        else
+            view.shownext(step);
+    }
+    QCOMPARE(view.accessibleDescription(), description);
+    if (lit)
+        QVERIFY(view.colours(lit).fill != rest);
 }
 
 QTEST_MAIN(KeyboardViewTest)
