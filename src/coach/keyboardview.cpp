@@ -331,13 +331,19 @@ void KeyboardView::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     // Only the keys that changed, not the box around them: the last key and the next may lie
-    // at both ends of the keyboard.
-    for (const QRect& area : event->region())
+    // at both ends of the keyboard. Each copy is clipped to its own rectangle: under the clip
+    // of several the painter would copy pixel by pixel instead of line by line.
+    for (const QRect& area : event->region()) {
+        painter.setClipRect(area);
         painter.drawPixmap(area, rest,
                            QRectF(QPointF(area.topLeft()) * ratio, area.size() * ratio));
+    }
     // A lit key is drawn once and then only copied: a keystroke costs a few small copies.
-    for (int code : highlighted())
-        painter.drawPixmap(paintrect(code).topLeft(), litkey(code));
+    for (int code : highlighted()) {
+        const QRect area = paintrect(code);
+        painter.setClipRect(area);
+        painter.drawPixmap(area.topLeft(), litkey(code));
+    }
 }
 
 void KeyboardView::resizeEvent(QResizeEvent*) {

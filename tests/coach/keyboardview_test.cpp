@@ -1,6 +1,7 @@
 #include "coach/keyboardview.h"
 
 #include <QHelpEvent>
+#include <QScreen>
 #include <QTest>
 #include <QToolTip>
 
@@ -10,6 +11,8 @@ private slots:
     void nextkeyandheatmap();
     void describedagain_data();
     void describedagain();
+    void repaintedasafresh_data();
+    void repaintedasafresh();
 };
 
 void KeyboardViewTest::nextkeyandheatmap() {
@@ -113,6 +116,43 @@ void KeyboardViewTest::describedagain() {
     QCOMPARE(view.accessibleDescription(), description);
     if (lit)
         QVERIFY(view.colours(lit).fill != rest);
+}
+
+namespace {
+
+// What the window shows, as its last paints left it: unlike grab(), paints nothing afresh.
+QImage onscreen(const KeyboardLayout& layout, const QStringList& characters) {
+    KeyboardView view;
+    view.setlayout(layout);
+    view.resize(view.sizeHint());
+    view.show();
+    if (!QTest::qWaitForWindowExposed(&view))
+        return {};
+    for (const QString& character : characters) {
+        view.shownext(character);
+        QCoreApplication::processEvents();
+    }
+    return view.screen()->grabWindow(view.winId()).toImage();
+}
+
+} // namespace
+
+// Repainting only the keys that change must leave the keyboard as drawing it whole would.
+void KeyboardViewTest::repaintedasafresh_data() {
+    QTest::addColumn<QStringList>("characters");
+    QTest::newRow("neighbours") << QStringList{"f", "g", "h"};
+    QTest::newRow("both ends") << QStringList{"q", "p", "z", "/"};
+    QTest::newRow("shift held over capitals") << QStringList{"A", "S", "D"};
+    QTest::newRow("shift let go") << QStringList{"A", "a", "P"};
+    QTest::newRow("nothing next") << QStringList{"f", "", "j", ""};
+}
+
+void KeyboardViewTest::repaintedasafresh() {
+    QFETCH(QStringList, characters);
+    const KeyboardLayout us = KeyboardLayout::fromnames(QStringLiteral("us"));
+    const QImage stepped = onscreen(us, characters);
+    QVERIFY(!stepped.isNull());
+    QCOMPARE(stepped, onscreen(us, {characters.last()}));
 }
 
 QTEST_MAIN(KeyboardViewTest)
