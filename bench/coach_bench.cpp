@@ -113,9 +113,12 @@ int main(int argc, char* argv[]) {
     qint64 baretime = 0;
     for (int round = 0; round < rounds; ++round) {
         for (int k = 0; k < keysperround; ++k) {
-            // A new drill is the Start button's cost, not a keystroke's.
-            if (!window.drilling())
+            // A new drill is the Start button's cost, not a keystroke's: so is painting what
+            // Start changed (the drill options greyed, the button's caption).
+            if (!window.drilling()) {
                 window.startstop->click();
+                QCoreApplication::processEvents();
+            }
             const QChar key = window.lbltype->text().at(window.txttype->text().size());
             clock.restart();
             typekey(window.txttype, key);

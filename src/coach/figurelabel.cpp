@@ -2,34 +2,57 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QStaticText>
 
 FigureLabel::FigureLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void FigureLabel::paintEvent(QPaintEvent*) {
-    // A drill shows a few hundred figures at most; a cap keeps a very long one bounded.
-    if (laidout.size() > 1000)
-        laidout.clear();
-    auto it = laidout.find(text());
-    if (it == laidout.end()) {
-        QStaticText figure(text());
-        figure.setTextFormat(Qt::PlainText);
-        figure.prepare(QTransform(), font());
-        it = laidout.insert(text(), figure);
-    }
-    QPainter painter(this);
+QPixmap FigureLabel::draw() const {
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture(size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    QStaticText figure(text());
+    figure.setTextFormat(Qt::PlainText);
+    QPainter painter(&picture);
     // The label paints its own ground, so the window need not paint under it first.
     painter.fillRect(rect(), palette().brush(backgroundRole()));
     painter.setFont(font());
     painter.setPen(palette().color(foregroundRole()));
+    figure.prepare(painter.transform(), font());
     const QRect area = contentsRect();
     painter.drawStaticText(
-        QPointF(area.left(), area.top() + (area.height() - it->size().height()) / 2), *it);
+        QPointF(area.left(), area.top() + (area.height() - figure.size().height()) / 2), figure);
+    return picture;
+}
+
+void FigureLabel::paintEvent(QPaintEvent*) {
+    // A drill shows a few hundred figures at most; a cap keeps a very long one bounded.
+    if (drawn.size() > 500)
+        drawn.clear();
+    auto it = drawn.find(text());
+    if (it == drawn.end() || it->devicePixelRatio() != devicePixelRatioF())
+        it = drawn.insert(text(), draw());
+    QPainter(this).drawPixmap(0, 0, *it);
 }
 
 void FigureLabel::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange)
-        laidout.clear();
+    // The pictures hold the colours of the moment: an inactive or disabled window has its own.
+    switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+    case QEvent::EnabledChange:
+    case QEvent::ActivationChange:
+        drawn.clear();
+        break;
+    default:
+        break;
+    }
     QLabel::changeEvent(event);
+}
+
+void FigureLabel::resizeEvent(QResizeEvent* event) {
+    drawn.clear();
+    QLabel::resizeEvent(event);
 }

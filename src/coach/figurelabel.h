@@ -2,11 +2,12 @@
 
 #include <QHash>
 #include <QLabel>
-#include <QStaticText>
+#include <QPixmap>
 
 // A label for a figure that changes at every keystroke ("42 WPM"). A plain label lays its text
-// out at each paint; this one lays out each text once and keeps it, so showing a figure it has
-// shown before only draws glyphs already placed. Plain text, one line, left and centred.
+// out and draws its glyphs at each paint; this one draws each text once, ground and all, and
+// keeps the picture: a figure shown before costs one copy. Plain text, one line, left and
+// centred.
 class FigureLabel : public QLabel {
     Q_OBJECT
 public:
@@ -15,7 +16,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QHash<QString, QStaticText> laidout;
+    QPixmap draw() const;
+    QHash<QString, QPixmap> drawn;
 };

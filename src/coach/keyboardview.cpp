@@ -42,34 +42,49 @@ KeyboardView::KeyboardView(QWidget* parent) : QWidget(parent) {
 void KeyboardView::setlayout(KeyboardLayout newlayout) {
     keyboard = std::move(newlayout);
     placeheat();
+    guides.clear();
+    guide = nullptr;
     const QString next = character;
-    character.clear();
     shownext(next);
     invalidate();
 }
 
 void KeyboardView::shownext(const QString& newcharacter) {
-    const QList<int> before = highlighted();
+    const Lit before = highlighted();
     character = newcharacter;
-    presses = character.isEmpty() ? QList<KeyPress>() : keyboard.presses(character);
+    guide = nullptr;
+    if (!character.isEmpty()) {
+        // An own text in many scripts could bring thousands; the drill's few come back soon.
+        if (guides.size() > 1000)
+            guides.clear();
+        auto it = guides.find(character);
+        if (it == guides.end()) {
+            Guide made{keyboard.presses(character), {}};
+            const qsizetype steps = std::max<qsizetype>(made.presses.size(), 1);
+            for (qsizetype at = 0; at < steps; ++at)
+                made.words.append(describe(character, made.presses, at));
+            it = guides.insert(character, made);
+        }
+        guide = &*it;
+    }
     step = 0;
     highlightchanged(before);
 }
 
 bool KeyboardView::steptoletter() {
-    if (step + 1 >= presses.size())
+    if (!guide || step + 1 >= guide->presses.size())
         return false;
-    const QList<int> before = highlighted();
+    const Lit before = highlighted();
     ++step;
     highlightchanged(before);
     return true;
 }
 
-QList<int> KeyboardView::highlighted() const {
-    if (step >= presses.size())
+KeyboardView::Lit KeyboardView::highlighted() const {
+    if (!guide || step >= guide->presses.size())
         return {};
-    const KeyPress& press = presses.at(step);
-    QList<int> codes{press.code};
+    const KeyPress& press = guide->presses.at(step);
+    Lit codes{press.code};
     for (int modifier : {press.shiftcode, press.altgrcode})
         if (modifier)
             codes.append(modifier);
@@ -77,8 +92,8 @@ QList<int> KeyboardView::highlighted() const {
 }
 
 // Only the keys that change are drawn again, so a keystroke costs two or three keys' paint.
-void KeyboardView::highlightchanged(const QList<int>& before) {
-    const QList<int> after = highlighted();
+void KeyboardView::highlightchanged(const Lit& before) {
+    const Lit after = highlighted();
     // A key lit before and after (a Shift held over two capitals) looks the same: left alone.
     for (int code : before)
         if (!after.contains(code))
@@ -86,7 +101,7 @@ void KeyboardView::highlightchanged(const QList<int>& before) {
     for (int code : after)
         if (!before.contains(code))
             update(paintrect(code));
-    describe();
+    setAccessibleDescription(guide ? guide->words.at(step) : QString());
 }
 
 QString KeyboardView::keyname(const KeyPress& press) const {
@@ -101,25 +116,23 @@ QString KeyboardView::keyname(const KeyPress& press) const {
     return upper != text && keyboard.text(press.code, level | 1) == upper ? upper : text;
 }
 
-void KeyboardView::describe() {
-    QString words;
-    if (step < presses.size()) {
-        const KeyPress& press = presses.at(step);
-        const PhysicalKey* key = physicalkey(press.code);
-        words = QStringLiteral("Next key: ") + keyname(press) + QStringLiteral(", ") +
-                fingername(key ? key->finger : Finger::None);
-        if (press.shiftcode)
-            words += press.shiftcode == keycode::rightshift ? QStringLiteral(", with right Shift")
-                                                            : QStringLiteral(", with left Shift");
-        if (press.altgrcode)
-            words += QStringLiteral(", with AltGr");
-        if (step + 1 < presses.size())
-            words += QStringLiteral(", then ") + keyname(presses.at(step + 1));
-    } else if (!character.isEmpty()) {
-        words = QStringLiteral("Next key: ") + shown(character) +
-                QStringLiteral(", not on this keyboard");
-    }
-    setAccessibleDescription(words);
+QString KeyboardView::describe(const QString& next, const QList<KeyPress>& keys,
+                               qsizetype at) const {
+    if (at >= keys.size())
+        return QStringLiteral("Next key: ") + shown(next) +
+               QStringLiteral(", not on this keyboard");
+    const KeyPress& press = keys.at(at);
+    const PhysicalKey* key = physicalkey(press.code);
+    QString words = QStringLiteral("Next key: ") + keyname(press) + QStringLiteral(", ") +
+                    fingername(key ? key->finger : Finger::None);
+    if (press.shiftcode)
+        words += press.shiftcode == keycode::rightshift ? QStringLiteral(", with right Shift")
+                                                        : QStringLiteral(", with left Shift");
+    if (press.altgrcode)
+        words += QStringLiteral(", with AltGr");
+    if (at + 1 < keys.size())
+        words += QStringLiteral(", then ") + keyname(keys.at(at + 1));
+    return words;
 }
 
 void KeyboardView::setheatmap(const QList<KeyHeat>& newheat) {
@@ -318,13 +331,19 @@ void KeyboardView::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     // Only the keys that changed, not the box around them: the last key and the next may lie
-    // at both ends of the keyboard.
-    for (const QRect& area : event->region())
+    // at both ends of the keyboard. Each copy is clipped to its own rectangle: under the clip
+    // of several the painter would copy pixel by pixel instead of line by line.
+    for (const QRect& area : event->region()) {
+        painter.setClipRect(area);
         painter.drawPixmap(area, rest,
                            QRectF(QPointF(area.topLeft()) * ratio, area.size() * ratio));
+    }
     // A lit key is drawn once and then only copied: a keystroke costs a few small copies.
-    for (int code : highlighted())
-        painter.drawPixmap(paintrect(code).topLeft(), litkey(code));
+    for (int code : highlighted()) {
+        const QRect area = paintrect(code);
+        painter.setClipRect(area);
+        painter.drawPixmap(area.topLeft(), litkey(code));
+    }
 }
 
 void KeyboardView::resizeEvent(QResizeEvent*) {

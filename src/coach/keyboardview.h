@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QPixmap>
+#include <QVarLengthArray>
 #include <QWidget>
 
 // A value a heat map shows for one character, and how its tooltip words it ("12% missed").
@@ -55,10 +56,18 @@ private:
         double t = 0;
         QStringList lines;
     };
+    // How to type one character and what the description says at each of its presses, worked
+    // out the first time the character comes up: a drill asks for the same few again and again.
+    struct Guide {
+        QList<KeyPress> presses;
+        QStringList words; // one a press; one line alone when the keyboard lacks the character
+    };
+    // The key and the modifiers lit: three at most, kept off the heap.
+    using Lit = QVarLengthArray<int, 3>;
     int keyat(QPoint point) const;
-    QList<int> highlighted() const;
-    void highlightchanged(const QList<int>& before);
-    void describe();
+    Lit highlighted() const;
+    void highlightchanged(const Lit& before);
+    QString describe(const QString& next, const QList<KeyPress>& keys, qsizetype at) const;
     QString keyname(const KeyPress& press) const;
     void placeheat();
     KeyColours lookof(int code, bool lit) const;
@@ -71,7 +80,8 @@ private:
 
     KeyboardLayout keyboard;
     QString character;
-    QList<KeyPress> presses;
+    QHash<QString, Guide> guides; // for this layout
+    const Guide* guide = nullptr; // the character's, or none
     qsizetype step = 0;
     QList<KeyHeat> heatlist;
     QHash<int, Heat> heat;

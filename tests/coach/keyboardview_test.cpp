@@ -1,6 +1,7 @@
 #include "coach/keyboardview.h"
 
 #include <QHelpEvent>
+#include <QScreen>
 #include <QTest>
 #include <QToolTip>
 
@@ -8,6 +9,10 @@ class KeyboardViewTest : public QObject {
     Q_OBJECT
 private slots:
     void nextkeyandheatmap();
+    void describedagain_data();
+    void describedagain();
+    void repaintedasafresh_data();
+    void repaintedasafresh();
 };
 
 void KeyboardViewTest::nextkeyandheatmap() {
@@ -68,6 +73,86 @@ void KeyboardViewTest::nextkeyandheatmap() {
         }
         QVERIFY(!view.grab().isNull());
     }
+}
+
+// What the drawing works out once per character must come out the same each time the character
+// comes again, and anew for another layout. Steps: a character to show, "+" for the next press,
+// "us" or "intl" for a layout.
+void KeyboardViewTest::describedagain_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("lit");
+    const QString deadgrave = QStringLiteral("Next key: `, left little finger, then E");
+    QTest::newRow("again after its letter") << QStringList{"è", "+", "è"} << deadgrave << 41;
+    QTest::newRow("its letter alone")
+        << QStringList{"è", "+", "e"} << QStringLiteral("Next key: E, left middle finger") << 18;
+    QTest::newRow("gone with the layout")
+        << QStringList{"è", "us"} << QStringLiteral("Next key: è, not on this keyboard") << 0;
+    QTest::newRow("back with the layout") << QStringList{"è", "us", "intl", "è"} << deadgrave << 41;
+    QTest::newRow("capital after small")
+        << QStringList{"f", "F"}
+        << QStringLiteral("Next key: F, left index finger, with right Shift") << 54;
+    QTest::newRow("nothing next") << QStringList{"f", ""} << QString() << 0;
+}
+
+void KeyboardViewTest::describedagain() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, description);
+    QFETCH(int, lit);
+    KeyboardView view;
+    view.resize(view.sizeHint());
+    view.setlayout(KeyboardLayout::fromnames(QStringLiteral("us"), QStringLiteral("intl")));
+    const QColor rest = view.colours(lit ? lit : 33).fill;
+    for (const QString& step : steps) {
+        if (step == QLatin1String("+"))
+            QVERIFY(view.steptoletter());
+        else if (step == QLatin1String("us"))
+            view.setlayout(KeyboardLayout::fromnames(QStringLiteral("us")));
+        else if (step == QLatin1String("intl"))
+            view.setlayout(KeyboardLayout::fromnames(QStringLiteral("us"), QStringLiteral("intl")));
+        else
+            view.shownext(step);
+    }
+    QCOMPARE(view.accessibleDescription(), description);
+    if (lit)
+        QVERIFY(view.colours(lit).fill != rest);
+}
+
+namespace {
+
+// What the window shows, as its last paints left it: unlike grab(), paints nothing afresh.
+QImage onscreen(const KeyboardLayout& layout, const QStringList& characters) {
+    KeyboardView view;
+    view.setlayout(layout);
+    view.resize(view.sizeHint());
+    view.show();
+    if (!QTest::qWaitForWindowExposed(&view))
+        return {};
+    for (const QString& character : characters) {
+        view.shownext(character);
+        QCoreApplication::processEvents();
+    }
+    return view.screen()->grabWindow(view.winId()).toImage();
+}
+
+} // namespace
+
+// Repainting only the keys that change must leave the keyboard as drawing it whole would.
+void KeyboardViewTest::repaintedasafresh_data() {
+    QTest::addColumn<QStringList>("characters");
+    QTest::newRow("neighbours") << QStringList{"f", "g", "h"};
+    QTest::newRow("both ends") << QStringList{"q", "p", "z", "/"};
+    QTest::newRow("shift held over capitals") << QStringList{"A", "S", "D"};
+    QTest::newRow("shift let go") << QStringList{"A", "a", "P"};
+    QTest::newRow("nothing next") << QStringList{"f", "", "j", ""};
+}
+
+void KeyboardViewTest::repaintedasafresh() {
+    QFETCH(QStringList, characters);
+    const KeyboardLayout us = KeyboardLayout::fromnames(QStringLiteral("us"));
+    const QImage stepped = onscreen(us, characters);
+    QVERIFY(!stepped.isNull());
+    QCOMPARE(stepped, onscreen(us, {characters.last()}));
 }
 
 QTEST_MAIN(KeyboardViewTest)
