@@ -23,11 +23,11 @@ constexpr int entries = 100000;
 // Every box is answered at once, so nothing waits on a player.
 class AnsweringDialogs : public Dialogs {
 public:
-    MsgResult message(const QString& text, const QString&, MsgIcon, MsgButtons) override {
+    MsgResult message(const QString& text, const QString&, MsgIcon, MsgButtons buttons) override {
         last = text;
-        return MsgResult::Ok;
+        return isyesno(buttons) ? MsgResult::Yes : MsgResult::Ok;
     }
-    QString input(const QString&, const QString&, const QString&) override {
+    std::optional<QString> input(const QString&, const QString&, const QString&) override {
         return QStringLiteral("Bench");
     }
     QString last;

@@ -37,6 +37,7 @@ QTimer* racetimer(QObject* parent, const char* name, int interval) {
 
 frmdisk::frmdisk(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmdisk", QStringLiteral("KVR Battle Disk Competition"));
+    closeonescape(this);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     Label1 = placed(new QLabel(QStringLiteral("You:"), this), "Label1", 120, 120, 975, 255);

@@ -11,6 +11,17 @@ struct CareerState {
     std::int32_t money = 0;
     std::int32_t days = 0;
     std::int32_t training = 0;
+
+    bool operator==(const CareerState&) const = default;
+};
+
+// What a saved game keeps of a career. A change to any of it since the career was begun, saved
+// or loaded is something a New game or a load would throw away.
+struct CareerMark {
+    CareerState state;
+    QString log;
+
+    bool operator==(const CareerMark&) const = default;
 };
 
 // The day count at which time is up. Kept in 32 bits: 15 + 5 x any 16-bit rank fits, so a rank

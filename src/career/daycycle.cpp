@@ -30,6 +30,7 @@ void Form1::datechange() {
 
 // The new-day switches: the once-a-day commands come back and the day's competitions are drawn.
 void Form1::days1_Change() {
+    ++newdaysbegun;
     ll->setEnabled(true);
     Ti->setEnabled(true);
     generatecompetitions();

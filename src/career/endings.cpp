@@ -11,6 +11,7 @@
 #include "common/watchlabel.h"
 
 #include <QGroupBox>
+#include <QPushButton>
 #include <QTimer>
 
 void Form1::train1_Change() {
@@ -50,13 +51,25 @@ void Form1::scoregame2() {
     resetvalues();
     updatelog(QStringLiteral("Your game has ended..."));
     updatelog(QStringLiteral("with a score of ") + QString::number(score) + QStringLiteral("!"));
-    Frame3->show();
+    coverbuttons();
+    // The score is what is left of the career: nothing to lose, and nothing of it to save over
+    // the file it came from without asking.
+    markcareer(QString());
     const QString hall = apppath + QStringLiteral("hall.dat");
     // The success stands even when the hall of fame can't take it; the player is told.
     if (!appendtofile(hall, LineWriter().text(hallentry(name, score)).line()))
         msgbox(QStringLiteral("Your score could not be written to ") + hall + QStringLiteral("."),
                MsgIcon::Exclamation, QStringLiteral("Vivo Re Zazede"));
     hot_Click();
+}
+
+void Form1::coverbuttons() {
+    Frame3->show();
+    // Hidden beneath the frame: a covered "Next Day" pressed from the keyboard would play the
+    // cleared career into the failure ending.
+    for (QPushButton* covered : {Command1, Command7, Command2, Command3, Command4})
+        covered->hide();
+    Command6->setFocus();
 }
 
 void Form1::scoregame() {

@@ -61,6 +61,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     typingrecorder = new StatsRecorder([this] { return nama1->text(); }, this);
     setFixedSize(sizeHint());
     enterpressesbuttons();
+    returnfocusfrommenubar(menuBar());
 }
 
 Form1::~Form1() {
@@ -146,6 +147,12 @@ void Form1::buildcontrols() {
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(days1, &WatchLabel::changed, this, &Form1::days1_Change);
+    // A name cut short on screen is heard whole.
+    connect(nama1, &WatchLabel::changed, this, [this] {
+        Frame2->setAccessibleDescription(nama1->text().isEmpty()
+                                             ? QString()
+                                             : Label1->text() + QLatin1Char(' ') + nama1->text());
+    });
     connect(train1, &WatchLabel::changed, this, &Form1::train1_Change);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
@@ -233,10 +240,14 @@ void Form1::buildmenus() {
 void Form1::Form_Load() {
     apppath = ::apppath();
     saver->setEnabled(false);
-    // Offered once: a pop-up that came back whenever it was dismissed would keep the pointer
-    // and keyboard from every other program. Dismissed, it gives way to the start window.
-    // On Wayland the pop-up would have no window to belong to and no pointer to open at.
-    if (onwayland()) {
+    offerfilemenu();
+}
+
+// Offered once: a pop-up that came back whenever it was dismissed would keep the pointer and
+// keyboard from every other program. Dismissed, it gives way to the start window. On Wayland
+// the pop-up would have no window to belong to and no pointer to open at.
+void Form1::offerfilemenu() {
+    if (onwayland() || startwindow) {
         offerstartwindow();
         return;
     }
@@ -248,7 +259,8 @@ void Form1::Form_Load() {
 // the start window stands in. Deferred: a choice made in the pop-up runs only after it hides.
 void Form1::offerstartwindow() {
     QTimer::singleShot(0, this, [this] {
-        if (isVisible() || programended() || filecommandsrunning > 0 || loadwindowopen())
+        if (isVisible() || programended() || filecommandsrunning > 0 || loadwindowopen() ||
+            asd->isVisible())
             return;
         showtofront(sidewindow(startwindow, this));
     });
@@ -313,19 +325,20 @@ void Form1::closeEvent(QCloseEvent* event) {
     closer();
 }
 
+// Asks before anything changes: Cancel backs out and the career in play stays as it was.
 void Form1::newer_Click() {
-    resetvalues();
-    const QString title = QStringLiteral("Enter Name");
-    QString name;
-    while (name.isEmpty()) {
-        name = inputbox(QStringLiteral("Enter name you want:"), title);
-        // The saved game, the battle disk and the hall of fame would keep such a name as '?'.
-        if (!name.isEmpty() && !fitswindows1252(name)) {
-            msgbox(namelettersmessage(), MsgIcon::Error, title);
-            name.clear();
-        }
+    if (!mayabandoncareer())
+        return;
+    const std::optional<QString> name = askname();
+    if (!name) {
+        // At start-up nothing would be left on screen.
+        if (!isVisible())
+            offerfilemenu();
+        return;
     }
-    playername = name;
+    const int newdaysbefore = newdaysbegun;
+    resetvalues();
+    playername = *name;
     rank = 0;
     money = 250;
     days = 0;
@@ -337,6 +350,53 @@ void Form1::newer_Click() {
     updatelog(QStringLiteral("Each rank promotion gives you extra days of game!"));
     training = 0;
     loaded();
+    begincareer(newdaysbefore, QString());
+}
+
+std::optional<QString> Form1::askname() {
+    const QString title = QStringLiteral("Enter Name");
+    for (;;) {
+        const std::optional<QString> name = askinput(QStringLiteral("Enter name you want:"), title);
+        if (!name)
+            return std::nullopt;
+        if (name->isEmpty())
+            continue;
+        // The saved game, the battle disk and the hall of fame would keep such a name as '?'.
+        if (!fitswindows1252(*name)) {
+            msgbox(namelettersmessage(), MsgIcon::Error, title);
+            continue;
+        }
+        return name;
+    }
+}
+
+CareerMark Form1::careermark() const {
+    return {state(), txtlog->text()};
+}
+
+bool Form1::careerunsaved() const {
+    return careermark() != savedmark;
+}
+
+bool Form1::mayabandoncareer() {
+    if (!careerunsaved())
+        return true;
+    return msgbox(QStringLiteral("Abandon ") + playername +
+                      QStringLiteral("'s career? It has not been saved since it changed."),
+                  MsgIcon::Question, QString(), MsgButtons::YesNoDefaultNo) == MsgResult::Yes;
+}
+
+void Form1::markcareer(const QString& file) {
+    careerfile = file;
+    savedmark = careermark();
+}
+
+void Form1::begincareer(int newdaysbefore, const QString& file) {
+    // A new career on the same day number as the last would keep the last one's used
+    // once-a-day commands.
+    if (newdaysbegun == newdaysbefore)
+        days1_Change();
+    markcareer(file);
 }
 
 void Form1::bye_Click() {

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -62,6 +64,24 @@ public:
     void scoregame();
     void scoregame2();
     void clearcountries();
+
+    // The file this career was last saved to or loaded from in this run; empty for a new one.
+    // Save asks before it replaces any other saved game.
+    QString careerfile;
+    // Counts the new days begun, so a career's start can tell whether its day was opened.
+    int newdaysbegun = 0;
+    // What the career holds now, as a saved game would keep it.
+    CareerMark careermark() const;
+    // Whether the career changed since it was begun, saved or loaded.
+    bool careerunsaved() const;
+    // Asks before New or Load throws away a career changed since it was saved; true when it may
+    // go, at once when there is nothing to lose.
+    bool mayabandoncareer();
+    // The career as it stands is the one saved to, or loaded from, that file.
+    void markcareer(const QString& file);
+    // A New game or a load is complete: its day's activities open as on any new day (unless
+    // the new-day switches already ran since `newdaysbefore`), and it counts as unchanged.
+    void begincareer(int newdaysbefore, const QString& file);
     // Keeps each exercise or race that ends, under the career shown now; handed to the windows
     // that type and to the statistics window.
     StatsRecorder* typingrecorder;
@@ -173,7 +193,16 @@ protected:
 private:
     void buildcontrols();
     void buildmenus();
+    // At start-up: the File menu at the pointer, or where that can't be, the start window.
+    void offerfilemenu();
     void offerstartwindow();
+    // The name of a new career, asked until one is given; nothing when the player cancels.
+    std::optional<QString> askname();
+    // After a success the "End game" frame covers the action buttons: they can be neither
+    // reached nor pressed, and "Exit Game" takes the keyboard.
+    void coverbuttons();
+    // What a career was last begun, saved or loaded as.
+    CareerMark savedmark;
     bool loadwindowopen() const;
 
     // Set while the objective check shows its success, so a tick meanwhile does nothing.

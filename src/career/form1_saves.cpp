@@ -10,9 +10,10 @@ void Form1::saver_Click() {
     showtofront(sidewindow(savewindow, this));
 }
 
-// The career is cleared before the dialog opens, whether or not a game is then loaded.
+// The career in play stays until a game is really loaded: closed unused, the dialog leaves it.
 void Form1::loader_Click() {
-    resetvalues();
+    if (!mayabandoncareer())
+        return;
     loa* dialog = sidewindow(loadwindow, this);
     // At start-up the Load dialog takes the start window's place, and gives it back when it
     // goes without a load, so the hidden program never runs on with nothing on screen.

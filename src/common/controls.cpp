@@ -11,8 +11,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 void setcurrenttext(QListWidget* list, const QString& text) {
     for (int row = 0; row < list->count(); ++row) {
@@ -123,6 +125,35 @@ protected:
     }
 };
 
+class MenuBarFocus : public QObject {
+public:
+    explicit MenuBarFocus(QMenuBar* bar) : QObject(bar), bar(bar) {
+        bar->installEventFilter(this);
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            if (now && now != this->bar && now->window() == this->bar->window())
+                before = now;
+        });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::FocusIn ||
+            static_cast<QFocusEvent*>(event)->reason() == Qt::MenuBarFocusReason)
+            return false;
+        // Once the focus has settled: moving it while it arrives confuses the window.
+        QTimer::singleShot(0, this, [this] {
+            if (bar->hasFocus() && !bar->activeAction() && before && before->isVisible() &&
+                before->isEnabled())
+                before->setFocus(Qt::OtherFocusReason);
+        });
+        return false;
+    }
+
+private:
+    QMenuBar* bar;
+    QPointer<QWidget> before;
+};
+
 class SpaceDown : public QObject {
 public:
     explicit SpaceDown(QPushButton* button) : QObject(button) { button->installEventFilter(this); }
@@ -144,6 +175,10 @@ protected:
 
 void selectfirstonfocus(QListWidget* list) {
     new FirstRowOnFocus(list);
+}
+
+void returnfocusfrommenubar(QMenuBar* bar) {
+    new MenuBarFocus(bar);
 }
 
 void clickonspacedown(QPushButton* button) {

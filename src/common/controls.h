@@ -8,6 +8,7 @@
 class QAbstractItemView;
 class QLineEdit;
 class QListWidget;
+class QMenuBar;
 class QPoint;
 class QPushButton;
 class QString;
@@ -39,6 +40,11 @@ void selectfirstonfocus(QListWidget* list);
 
 // Escape closes the window as its close box does.
 void closeonescape(QWidget* window);
+
+// The focus a command of the menu bar leaves behind (a dialog it opened closes, a window it
+// showed hides) lands on the bar, where nothing shows it: it goes back to the control that had
+// it before. The bar keeps the focus the player gives it with Alt or F10.
+void returnfocusfrommenubar(QMenuBar* bar);
 
 // Return or Enter presses the focused push button of any window, as Space does; dialogs already
 // do it for their own buttons. Installed once for the whole program.

@@ -2,8 +2,15 @@
 
 #include <QString>
 
+#include <memory>
+#include <optional>
+
+class QInputDialog;
+class QMessageBox;
+
 enum class MsgIcon { None, Information, Exclamation, Error, Question };
-enum class MsgButtons { Ok, YesNo };
+// YesNoDefaultNo: Enter answers No, for a question whose Yes loses something.
+enum class MsgButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MsgResult { Ok, Yes, No };
 
 // Modal message and input boxes, behind one interface so tests can script the answers.
@@ -12,9 +19,9 @@ public:
     virtual ~Dialogs() = default;
     virtual MsgResult message(const QString& text, const QString& title, MsgIcon icon,
                               MsgButtons buttons) = 0;
-    // Cancel gives the empty text.
-    virtual QString input(const QString& prompt, const QString& title,
-                          const QString& defaulttext) = 0;
+    // Nothing when the box was cancelled.
+    virtual std::optional<QString> input(const QString& prompt, const QString& title,
+                                         const QString& defaulttext) = 0;
     // A file to write, starting at `suggested`; Cancel gives the empty text, as do answerers
     // that have no file dialog.
     virtual QString savefile(const QString& title, const QString& suggested,
@@ -34,6 +41,19 @@ inline const QString defaulttitle = QStringLiteral("KVR");
 
 MsgResult msgbox(const QString& text, MsgIcon icon = MsgIcon::None,
                  const QString& title = QString(), MsgButtons buttons = MsgButtons::Ok);
+// Cancel gives the empty text, an ordinary answer to most callers.
 QString inputbox(const QString& prompt, const QString& title = QString(),
                  const QString& defaulttext = QString());
+// For the callers that back out on Cancel: nothing when the box was cancelled.
+std::optional<QString> askinput(const QString& prompt, const QString& title = QString(),
+                                const QString& defaulttext = QString());
+bool isyesno(MsgButtons buttons);
+
+// The real boxes, built but not shown; each is at least wide enough to show its whole title.
+std::unique_ptr<QMessageBox> messagebox(const QString& text, const QString& title, MsgIcon icon,
+                                        MsgButtons buttons);
+std::unique_ptr<QInputDialog> inputdialog(const QString& prompt, const QString& title,
+                                          const QString& defaulttext);
+// The width a box needs for the window manager to show its whole title beside its buttons.
+int titlewidth(const QString& title);
 QString savefilebox(const QString& title, const QString& suggested, const QString& filter);

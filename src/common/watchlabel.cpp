@@ -1,5 +1,9 @@
 #include "watchlabel.h"
 
+#include <QPainter>
+#include <QStyle>
+#include <QTextDocument>
+
 WatchLabel::WatchLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
 }
@@ -8,8 +12,26 @@ void WatchLabel::setText(const QString& newtext) {
     if (newtext == text())
         return;
     QLabel::setText(newtext);
-    // A text the label cuts off, such as a long name, still shows whole when pointed at.
-    const bool cut = fontMetrics().horizontalAdvance(newtext) > contentsRect().width();
-    setToolTip(cut ? newtext : QString());
+    // A text the label cuts off, such as a long name, still shows whole when pointed at; as
+    // plain text, since a tooltip takes anything that looks like markup for markup.
+    setToolTip(iscut() ? Qt::convertFromPlainText(newtext, Qt::WhiteSpaceNoWrap) : QString());
     emit changed();
+}
+
+bool WatchLabel::iscut() const {
+    return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
+}
+
+void WatchLabel::paintEvent(QPaintEvent* event) {
+    if (!iscut()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect room = contentsRect();
+    style()->drawItemText(&painter, room, QStyle::visualAlignment(layoutDirection(), alignment()),
+                          palette(), isEnabled(),
+                          fontMetrics().elidedText(text(), Qt::ElideRight, room.width()),
+                          foregroundRole());
 }

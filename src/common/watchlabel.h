@@ -10,9 +10,14 @@ public:
     // Shows its text as it is: a player's name is never taken for markup.
     explicit WatchLabel(QWidget* parent = nullptr);
     // Hides QLabel::setText on purpose: every write goes through the comparison. A text too wide
-    // for the label becomes its tooltip as well.
+    // for the label is cut with an ellipsis and becomes its tooltip as well.
     void setText(const QString& text);
+    // Whether the text is wider than the label shows.
+    bool iscut() const;
 
 signals:
     void changed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };

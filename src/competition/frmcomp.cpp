@@ -35,6 +35,11 @@ frmcomp::frmcomp(QWidget* parent) : QWidget(parent) {
                       1680, 375);
     country = placed(new QListWidget(Frame1), "country", 120, 675, 2895, 2100);
     firstprice = placed(new QListWidget(Frame1), "firstprice", 3015, 675, 1680, 2100);
+    // Headings the keyboard can do nothing with; the list opens with the focus, its first row
+    // picked as it takes it.
+    for (QPushButton* heading : {Command1, Command3})
+        heading->setFocusPolicy(Qt::NoFocus);
+    country->setFocus();
     country->setAccessibleName(Command1->text());
     firstprice->setAccessibleName(Command3->text());
     // The prices only follow the countries; the player can't pick one of his own. Disabled, they

@@ -28,7 +28,7 @@ void loa::Command1_Click() {
         return;
     }
     // Read and checked whole before anything changes: a damaged file never becomes a career,
-    // and the one cleared by "&Load" stays cleared. The dialog stays for another pick.
+    // and the one in play stays. The dialog stays for another pick.
     const SavedGameRead read = loadsavedgame(gamefile());
     if (read.fault != SaveFault::None) {
         msgbox(savefaultmessage(read, txtpath->text() + QStringLiteral(".kvr")), MsgIcon::Error,
@@ -37,6 +37,7 @@ void loa::Command1_Click() {
     }
     const SavedGame& game = read.game;
 
+    const int newdaysbefore = main->newdaysbegun;
     main->resetvalues();
     const std::int32_t days = addclamped(game.days, 1);
     // Each write may run the new-day switches or the promotion check at once, in this order.
@@ -57,4 +58,5 @@ void loa::Command1_Click() {
     main->clearcountries();
     main->singapore->setChecked(true);
     main->updatelog(QStringLiteral("You travelled back to Singapore!"));
+    main->begincareer(newdaysbefore, gamefile());
 }

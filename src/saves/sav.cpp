@@ -9,6 +9,7 @@
 #include "common/watchlabel.h"
 #include "saves/savedgame.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QShowEvent>
 
@@ -49,6 +50,15 @@ void sav::Command1_Click() {
     game.days = textint32(main->days1->text());
     game.log = main->txtlog->text();
     game.training = main->train1->text();
+    // One key on a picked row must not replace another career, or this one's later day.
+    const QFileInfo existing(gamefile());
+    if (existing.exists() && !existing.isDir() && gamefile() != main->careerfile &&
+        msgbox(name + QStringLiteral(".kvr holds another saved game. Replace it?"),
+               MsgIcon::Question, QStringLiteral("Save Game..."),
+               MsgButtons::YesNoDefaultNo) != MsgResult::Yes) {
+        txtpath->setFocus();
+        return;
+    }
     // Written beside the old game and renamed over it, so a failed write leaves that one whole.
     if (!replacefile(gamefile(), savedgamebytes(game))) {
         msgbox(QStringLiteral("The game could not be saved as ") + name +
@@ -56,6 +66,7 @@ void sav::Command1_Click() {
                MsgIcon::Error, QStringLiteral("Error"));
         return;
     }
+    main->markcareer(gamefile());
     refresh();
     msgbox(QStringLiteral("File saved!"), MsgIcon::Exclamation, QStringLiteral("Saved."));
     hide();

@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 const QString ending = QStringLiteral(".kvr");
 }
@@ -20,11 +22,14 @@ SavesDialog::SavesDialog(const char* name, const QString& caption, int widthtwip
                          const QString& buttoncaption)
     : folder(apppath()) {
     setupsidewindow(this, name, caption);
-    File1 = placed(new QListWidget(this), "File1", 0, 0, 4695, 2340);
+    // Both dialogs place the list and the box 4695 twips wide; the Load dialog is narrower, and
+    // there they end at its edge rather than past it.
+    const int right = std::min(4695, widthtwips);
+    File1 = placed(new QListWidget(this), "File1", 0, 0, right, 2340);
     File1->setAccessibleName(QStringLiteral("Saved games"));
     Label1 = placed(new QLabel(QStringLiteral("Filename:"), this), "Label1", 0, 2400, 1335, 255);
     // Made after the label it overlaps, so it lies on top.
-    txtpath = placed(new QLineEdit(this), "txtpath", 960, 2400, 3735, 285);
+    txtpath = placed(new QLineEdit(this), "txtpath", 960, 2400, right - 960, 285);
     txtpath->setAccessibleName(QStringLiteral("Filename"));
     Label1->setBuddy(txtpath);
     Command1 = placed(new QPushButton(buttoncaption, this), "Command1", 120, 2760, 4455, 255);

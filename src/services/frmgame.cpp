@@ -1,6 +1,7 @@
 #include "services/frmgame.h"
 
 #include "career/form1.h"
+#include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/number.h"
@@ -41,6 +42,7 @@ double amount(const QLabel* l) {
 
 frmgame::frmgame(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmgame", QStringLiteral("Double Or Nothing!"));
+    closeonescape(this);
     // A small title bar with only a close box, and no task-bar entry.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);

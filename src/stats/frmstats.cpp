@@ -130,6 +130,8 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     pages->addWidget(emptylabel);
     tabs = new QTabWidget(pages);
     tabs->setObjectName(QStringLiteral("tabs"));
+    // Else a screen reader meets the row of tabs as a nameless filler.
+    tabs->setAccessibleName(QStringLiteral("Statistics pages"));
     pages->addWidget(tabs);
 
     auto* progress = new QChart;
@@ -180,8 +182,7 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     recordstable->setAccessibleName(QStringLiteral("Records"));
     model = new RecordsModel(kept, this);
     recordstable->setModel(model);
-    recordstable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    recordstable->verticalHeader()->hide();
+    readonlytable(recordstable);
     recordstable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     // Widths from the longest texts a column holds, not from the rows: measuring a hundred
     // thousand rows would cost more than showing them.

@@ -44,12 +44,19 @@ QTableWidget* table(QWidget* parent, const char* name, const QString& caption,
     t->setObjectName(QLatin1String(name));
     t->setAccessibleName(caption);
     t->setHorizontalHeaderLabels(columns);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionBehavior(QAbstractItemView::SelectRows);
-    t->verticalHeader()->hide();
+    readonlytable(t);
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     t->horizontalHeader()->setStretchLastSection(true);
     return t;
+}
+
+void readonlytable(QAbstractItemView* t) {
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table for the next control; the arrow keys move inside it.
+    t->setTabKeyNavigation(false);
+    if (auto* view = qobject_cast<QTableView*>(t))
+        view->verticalHeader()->hide();
 }
 
 void setrow(QTableWidget* t, int row, const QStringList& cells) {
@@ -62,6 +69,9 @@ QChartView* chartview(QWidget* parent, const char* name, const QString& caption,
     view->setObjectName(QLatin1String(name));
     view->setAccessibleName(caption);
     view->setRenderHint(QPainter::Antialiasing);
+    // A picture the keyboard can do nothing with takes no Tab stop; its figures are in the
+    // tables.
+    view->setFocusPolicy(Qt::NoFocus);
     chart->setTitle(caption);
     chart->legend()->setAlignment(Qt::AlignBottom);
     return view;

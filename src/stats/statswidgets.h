@@ -6,6 +6,7 @@
 
 class QChart;
 class QChartView;
+class QAbstractItemView;
 class QTableWidget;
 class QValueAxis;
 class QWidget;
@@ -19,6 +20,9 @@ QString keyname(QChar key);
 // A read-only table of whole rows, its caption as accessible name.
 QTableWidget* table(QWidget* parent, const char* name, const QString& caption,
                     const QStringList& columns);
+// A table the player reads and never edits: whole rows selected, no row numbers, and Tab goes on
+// to the next control.
+void readonlytable(QAbstractItemView* t);
 void setrow(QTableWidget* t, int row, const QStringList& cells);
 // A chart view titled and named by its caption.
 QChartView* chartview(QWidget* parent, const char* name, const QString& caption, QChart* chart);

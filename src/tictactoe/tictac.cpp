@@ -2,6 +2,7 @@
 // tictac_memory.cpp.
 #include "tictactoe/tictac.h"
 
+#include "common/controls.h"
 #include "common/layout.h"
 #include "common/twips.h"
 
@@ -85,11 +86,12 @@ tictac::tictac(QWidget* parent) : QWidget(parent) {
     setbackground(this, windowcolour);
     buildcontrols();
     setFixedSize(twips(6015), twips(4125));
+    closeonescape(this);
     Form_Load();
 }
 
 // Created in tab order: the board and its commands first, then the blocks that lie under the
-// instructions and past the right edge, which the keyboard still reaches.
+// instructions and past the right edge, which Tab passes by: a focus nobody can see helps no one.
 void tictac::buildcontrols() {
     Label2 = label(this, "Label2", QStringLiteral("Vivovu Dev Ezi Doz"), 2640, 240, 3255, 255);
     Label2->setFont(sansfont(12, true));
@@ -216,6 +218,9 @@ void tictac::buildhiddenblocks() {
     setthemebackground(Frame1);
     List3 = placed(new QListWidget(Frame1), "List3", 120, 240, 2535, 3765);
     List3->setAccessibleName(QStringLiteral("Thinking Process"));
+    for (QWidget* unseen :
+         std::initializer_list<QWidget*>{Text4, Command2, List1, Text5, Text6, List3})
+        unseen->setFocusPolicy(Qt::NoFocus);
 }
 
 // Enter on the roster does what a double-click does, so the keyboard can switch players.

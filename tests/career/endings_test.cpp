@@ -6,10 +6,13 @@
 #include "common/textfile.h"
 #include "common/watchlabel.h"
 #include "support/fakes.h"
+#include "support/keyboardwalk.h"
 
 #include <QFile>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -35,6 +38,7 @@ private slots:
     void overlongentryisshowncut();
     void hallwithoutfileisempty();
     void successesofnextrunsappendbelow();
+    void awoncareercannotbeplayedintoaloss();
 
 private:
     GameFixture* fixture = nullptr;
@@ -260,6 +264,27 @@ void EndingsTest::successesofnextrunsappendbelow() {
     form->money = 25000;
     form->scoregame2();
     QCOMPARE(hallrows(), (QStringList{"Old scored 7 points!", "Ace scored 375000 points!"}));
+}
+
+// The "End game" frame covers the action buttons: the keyboard can't reach them, so the cleared
+// career can't be played on into "Game Over!", neither now nor in a game begun afterwards.
+void EndingsTest::awoncareercannotbeplayedintoaloss() {
+    form->money = 25000;
+    form->updatestatus();
+    form->Timer2_Timer();
+    QCOMPARE(form->focusWidget(), form->Command6);
+    const QList<QPushButton*> covered{form->Command1, form->Command7, form->Command2,
+                                      form->Command3, form->Command4};
+    for (const bool newgame : {false, true}) {
+        if (newgame)
+            form->newer->trigger();
+        for (QWidget* visited : tabwalk(form, 20))
+            QVERIFY2(!covered.contains(visited), qPrintable(visited->objectName()));
+        QTest::keyClick(form->Command4, Qt::Key_Return);
+        QVERIFY(form->Frame3->isVisible());
+    }
+    QCOMPARE(form->days, 0);
+    QCOMPARE(fixture->endings, 0);
 }
 
 QTEST_MAIN(EndingsTest)

@@ -5,16 +5,20 @@
 #include "common/program.h"
 #include "common/watchlabel.h"
 #include "saves/loa.h"
+#include "saves/sav.h"
 #include "support/fakes.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 namespace {
@@ -49,6 +53,11 @@ private slots:
     void keyboardstaysonthebutton();
     void longnameshowswholeinitstooltip_data();
     void longnameshowswholeinitstooltip();
+    void cancelatstartupgoesback();
+    void newcareeropensitsday_data();
+    void newcareeropensitsday();
+    void focuscomesbackfromthemenubar_data();
+    void focuscomesbackfromthemenubar();
 
 private:
     GameFixture* fixture = nullptr;
@@ -122,8 +131,11 @@ void Form1Test::newgameduringagameclearsthelog() {
     form->money = 9000;
     form->malaysia->setChecked(true);
     form->singapore->setChecked(false);
+    fixture->dialogs.answers << MsgResult::Yes;
     fixture->dialogs.inputs << "Bee";
     form->newer_Click();
+    QCOMPARE(fixture->dialogs.shown.at(1).text,
+             QStringLiteral("Abandon Tester's career? It has not been saved since it changed."));
     QCOMPARE(form->txtlog->text(), objectives);
     QCOMPARE(form->money1->text(), QStringLiteral("250"));
     QVERIFY(form->malaysia->isChecked());
@@ -344,6 +356,7 @@ void Form1Test::longnameshowswholeinitstooltip_data() {
     QTest::addColumn<bool>("cut");
     QTest::newRow("short") << "Ace" << false;
     QTest::newRow("long") << "Maximiliane Wolkenstein-Rabenhorst" << true;
+    QTest::newRow("markup") << "<img src='/dev/zero'> padding padding padding" << true;
 }
 
 void Form1Test::longnameshowswholeinitstooltip() {
@@ -351,7 +364,92 @@ void Form1Test::longnameshowswholeinitstooltip() {
     QFETCH(bool, cut);
     form->nama1->setText(name);
     QCOMPARE(form->nama1->text(), name);
-    QCOMPARE(form->nama1->toolTip(), cut ? name : QString());
+    QCOMPARE(form->nama1->iscut(), cut);
+    // Shown as the text it is, never as markup.
+    QCOMPARE(QTextDocumentFragment::fromHtml(form->nama1->toolTip()).toPlainText(),
+             cut ? name : QString());
+    QVERIFY(!form->nama1->toolTip().contains("<img"));
+    // The keyboard has no tooltip: a screen reader hears the whole name with the panel.
+    QCOMPARE(form->Frame2->accessibleDescription(), "Name: " + name);
+}
+
+// Cancel at the name prompt of the start backs out to where New was chosen.
+void Form1Test::cancelatstartupgoesback() {
+    form->Form_Load();
+    fixture->dialogs.inputs << QString();
+    form->asd->hide();
+    form->newer->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(form->asd->isVisible());
+    QVERIFY(!form->isVisible() && !form->startwindow);
+    form->asd->hide();
+    QCoreApplication::processEvents();
+    QVERIFY(form->startwindow && form->startwindow->isVisible());
+    fixture->dialogs.inputs << QString();
+    form->startwindow->cmdnew->click();
+    QCoreApplication::processEvents();
+    QVERIFY(form->startwindow && form->startwindow->isVisible());
+    QVERIFY(!form->isVisible() && !form->asd->isVisible());
+    QCOMPARE(fixture->endings, 0);
+}
+
+// A career begun on the day number of the last one still opens the day's activities.
+void Form1Test::newcareeropensitsday_data() {
+    QTest::addColumn<QString>("begun");
+    QTest::newRow("new game") << "";
+    QTest::newRow("load") << "\"Old\",900,0,-1,\"log\",\"0\"\r\n";
+}
+
+void Form1Test::newcareeropensitsday() {
+    QFETCH(QString, begun);
+    form->newer_Click();
+    form->ll_Click();
+    form->Ti_Click();
+    form->cc_Click();
+    QVERIFY(!form->ll->isEnabled() && !form->Ti->isEnabled() && !form->cc->isEnabled());
+    // Whatever the bag did, the question is answered.
+    fixture->dialogs.answers << MsgResult::Yes;
+    if (begun.isEmpty()) {
+        form->newer->trigger();
+    } else {
+        fixture->writefile("old.kvr", begun.toLatin1());
+        form->loader->trigger();
+        form->loadwindow->File1->setCurrentRow(0);
+        form->loadwindow->Command1->click();
+        QCOMPARE(form->playername, QStringLiteral("Old"));
+    }
+    QCOMPARE(form->days, 0);
+    QVERIFY(form->ll->isEnabled() && form->Ti->isEnabled() && form->cc->isEnabled());
+    QVERIFY(form->Command2->isEnabled());
+}
+
+// After a command of the menu bar the focus goes back where it was, not to the bar.
+void Form1Test::focuscomesbackfromthemenubar_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Cheat Input") << "cheater";
+    QTest::newRow("Save") << "saver";
+}
+
+void Form1Test::focuscomesbackfromthemenubar() {
+    QFETCH(QString, command);
+    form->newer_Click();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    form->Command3->setFocus();
+    // Alt or F10: the bar keeps the focus the player gives it.
+    form->menuBar()->setFocus(Qt::MenuBarFocusReason);
+    QCoreApplication::processEvents();
+    QCOMPARE(form->focusWidget(), form->menuBar());
+    form->findChild<QAction*>(command)->trigger();
+    if (form->savewindow) {
+        form->savewindow->txtpath->setText("mine");
+        form->savewindow->Command1->click();
+    }
+    // The window comes back to the front with the bar as its focus.
+    QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(form->menuBar(), &back);
+    QCoreApplication::processEvents();
+    QCOMPARE(form->focusWidget(), form->Command3);
 }
 
 QTEST_MAIN(Form1Test)

@@ -1,13 +1,17 @@
+#include "battledisk/frmdisk.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
 #include "career/frmstart.h"
 #include "common/controls.h"
 #include "common/logbox.h"
+#include "common/sidewindow.h"
 #include "common/watchlabel.h"
 #include "competition/frmcomp.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
+#include "services/frmgame.h"
 #include "support/fakes.h"
+#include "tictactoe/tictac.h"
 #include "typing/frmp.h"
 
 #include <QAction>
@@ -20,6 +24,8 @@
 #include <QPushButton>
 #include <QTest>
 
+Q_DECLARE_METATYPE(MsgResult)
+
 class SavesTest : public QObject {
     Q_OBJECT
 private slots:
@@ -28,7 +34,10 @@ private slots:
     void saveandloadback();
     void saverefusalsandfailures();
     void loadatstartup();
-    void loadclosedthensavetheclearedcareer();
+    void abandoningthecareer_data();
+    void abandoningthecareer();
+    void saveoveranothergame_data();
+    void saveoveranothergame();
     void dialogsbykeyboard();
 
 private:
@@ -94,8 +103,8 @@ void SavesTest::saveandloadback() {
     QCOMPARE(listed(save), QStringList{"career.kvr"});
     QVERIFY(filebytes("career.kvr").startsWith("\"Ace\",700,1,5,\" Objectives: To raise"));
 
-    // Money changed since the labels were last written is saved all the same, and the old game
-    // is replaced without a question.
+    // Money changed since the labels were last written is saved all the same, and the career's
+    // own file is replaced without a question.
     form->money = 900;
     form->saver->trigger();
     QCOMPARE(save->txtpath->text(), QStringLiteral("career"));
@@ -108,7 +117,9 @@ void SavesTest::saveandloadback() {
     form->loader->trigger();
     loa* load = form->loadwindow;
     QVERIFY(load && load->isVisible());
-    QCOMPARE(form->nama1->text(), QString());
+    // Just saved, the career goes without a question, and only once a game is loaded.
+    QCOMPARE(fixture->dialogs.shown.size(), boxes + 1);
+    QCOMPARE(form->nama1->text(), QStringLiteral("Ace"));
     QVERIFY(load->txtpath->isReadOnly());
     pick(load, "career.kvr");
     QCOMPARE(load->txtpath->text(), QStringLiteral("career"));
@@ -216,7 +227,7 @@ void SavesTest::loadatstartup() {
     QCOMPARE(lastbox().icon, MsgIcon::Error);
     QVERIFY(load->isVisible());
     QVERIFY(!form->isVisible());
-    QCOMPARE(form->money1->text(), QStringLiteral("0"));
+    QCOMPARE(form->money1->text(), QString());
     QCOMPARE(form->nama1->text(), QString());
 
     form->ll->setEnabled(false);
@@ -241,19 +252,131 @@ void SavesTest::loadatstartup() {
     QVERIFY(!form->malaysia->isChecked());
 }
 
-void SavesTest::loadclosedthensavetheclearedcareer() {
+// New and Load ask before a career changed since it was begun, saved or loaded goes, and the
+// career stays until a new one is named or a game is really loaded.
+void SavesTest::abandoningthecareer_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<MsgResult>("answer");
+    // What the player does next: a name, Cancel at the name prompt, a load, the close box.
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<QString>("career");
+    QTest::newRow("new, unchanged") << "new" << false << MsgResult::Ok << "Bee"
+                                    << "Bee";
+    QTest::newRow("new, changed, kept") << "new" << true << MsgResult::No << ""
+                                        << "Ace";
+    QTest::newRow("new, changed, abandoned") << "new" << true << MsgResult::Yes << "Bee"
+                                             << "Bee";
+    QTest::newRow("new, cancelled at the name") << "new" << true << MsgResult::Yes << "cancel"
+                                                << "Ace";
+    QTest::newRow("load, unchanged, closed") << "load" << false << MsgResult::Ok << "close"
+                                             << "Ace";
+    QTest::newRow("load, changed, kept") << "load" << true << MsgResult::No << ""
+                                         << "Ace";
+    QTest::newRow("load, changed, closed") << "load" << true << MsgResult::Yes << "close"
+                                           << "Ace";
+    QTest::newRow("load, changed, loaded") << "load" << true << MsgResult::Yes << "load"
+                                           << "Old";
+}
+
+void SavesTest::abandoningthecareer() {
+    QFETCH(QString, command);
+    QFETCH(bool, changed);
+    QFETCH(MsgResult, answer);
+    QFETCH(QString, then);
+    QFETCH(QString, career);
+    fixture->writefile("old.kvr", "\"Old\",900,0,3,\"log\",\"0\"\r\n");
     fixture->dialogs.inputs << "Ace";
     form->newer_Click();
-    form->money = 4000;
-    form->loader->trigger();
-    form->loadwindow->close();
+    if (changed) {
+        form->money = 300;
+        fixture->dialogs.answers << answer;
+    }
+    const int boxes = fixture->dialogs.shown.size();
+    if (then == "cancel")
+        fixture->dialogs.inputs << QString();
+    else if (command == "new")
+        fixture->dialogs.inputs << then;
+    (command == "new" ? form->newer : form->loader)->trigger();
+    if (changed) {
+        const ShownBox asked = fixture->dialogs.shown.value(boxes);
+        QCOMPARE(asked.text,
+                 QStringLiteral("Abandon Ace's career? It has not been saved since it changed."));
+        QCOMPARE(asked.buttons, MsgButtons::YesNoDefaultNo);
+    } else {
+        QVERIFY(fixture->dialogs.shown.size() == boxes ||
+                fixture->dialogs.shown.value(boxes).isinput);
+    }
+    const bool dialogopen = form->loadwindow && form->loadwindow->isVisible();
+    QCOMPARE(dialogopen, command == "load" && answer != MsgResult::No);
+    if (then == "close")
+        form->loadwindow->close();
+    if (then == "load") {
+        pick(form->loadwindow, "old.kvr");
+        form->loadwindow->Command1->click();
+    }
     QCoreApplication::processEvents();
+    QCOMPARE(form->playername, career);
+    QCOMPARE(form->nama1->text(), career);
     QVERIFY(form->isVisible());
-    QVERIFY(!form->asd->isVisible());
+    // Nothing left to lose right after a career begins; a kept one still holds its change.
+    QCOMPARE(form->careerunsaved(), career == "Ace" && changed);
+}
+
+// Save asks before it replaces a saved game other than the career's own file.
+void SavesTest::saveoveranothergame_data() {
+    QTest::addColumn<QString>("own");
+    QTest::addColumn<MsgResult>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("another game, kept") << "" << MsgResult::No << true << false;
+    QTest::newRow("another game, replaced") << "" << MsgResult::Yes << true << true;
+    QTest::newRow("saved there before") << "saved" << MsgResult::Ok << false << true;
+    QTest::newRow("loaded from there") << "loaded" << MsgResult::Ok << false << true;
+}
+
+void SavesTest::saveoveranothergame() {
+    QFETCH(QString, own);
+    QFETCH(MsgResult, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, replaced);
+    const QByteArray other = "\"Bee\",700,2,9,\"her log\",\"40\"\r\n";
+    fixture->writefile("bee.kvr", other);
+    fixture->dialogs.inputs << "Ace";
+    form->newer_Click();
+    if (own == "loaded") {
+        form->loader->trigger();
+        pick(form->loadwindow, "bee.kvr");
+        form->loadwindow->Command1->click();
+    }
     form->saver->trigger();
-    form->savewindow->txtpath->setText("empty");
-    form->savewindow->Command1->click();
-    QCOMPARE(filebytes("empty.kvr"), QByteArray("\"\",0,0,0,\" \",\"0\"\r\n"));
+    sav* save = form->savewindow;
+    if (own == "saved") {
+        save->txtpath->setText("bee");
+        fixture->dialogs.answers << MsgResult::Yes;
+        save->Command1->click();
+        form->saver->trigger();
+    }
+    form->money = 1234;
+    // From the keyboard: Shift+Tab into the list picks its first row, Enter saves there.
+    save->refresh();
+    QFocusEvent tabbedin(QEvent::FocusIn, Qt::BacktabFocusReason);
+    QApplication::sendEvent(save->File1, &tabbedin);
+    if (save->File1->selectedItems().isEmpty())
+        save->File1->setCurrentRow(0);
+    const int boxes = fixture->dialogs.shown.size();
+    fixture->dialogs.answers << answer;
+    QTest::keyClick(save->File1, Qt::Key_Return);
+    const ShownBox first = fixture->dialogs.shown.value(boxes);
+    QCOMPARE(first.text == "bee.kvr holds another saved game. Replace it?", asked);
+    if (asked) {
+        QCOMPARE(first.title, QStringLiteral("Save Game..."));
+        QCOMPARE(first.buttons, MsgButtons::YesNoDefaultNo);
+    }
+    QCOMPARE(filebytes("bee.kvr").contains(",1234,"), replaced);
+    QCOMPARE(save->isVisible(), !replaced);
+    if (!replaced)
+        QCOMPARE(filebytes("bee.kvr"), other);
 }
 
 void SavesTest::dialogsbykeyboard() {
@@ -281,20 +404,30 @@ void SavesTest::dialogsbykeyboard() {
     QCOMPARE(lastbox().text, QStringLiteral("File loaded!"));
     QCOMPARE(form->playername, QStringLiteral("Ace"));
 
+    // Both dialogs keep their controls inside their edges.
+    for (const SavesDialog* dialog : std::initializer_list<SavesDialog*>{save, load})
+        for (const QWidget* control : dialog->findChildren<QWidget*>())
+            QVERIFY2(dialog->rect().contains(control->geometry()),
+                     qPrintable(dialog->objectName()));
+
     // Escape closes each window as its close box does.
     form->hot_Click();
     form->Command1_Click();
     form->cc_Click();
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{form->savewindow, form->loadwindow, form->hallwindow,
-                                         form->practicewindow, form->competitionlist}) {
+    form->Ti_Click();
+    form->command5_Click();
+    sidewindow(form->diskwindow, form);
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             form->savewindow, form->loadwindow, form->hallwindow, form->practicewindow,
+             form->competitionlist, form->tictacwindow, form->gamewindow, form->diskwindow}) {
         showtofront(window);
         QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
         QVERIFY(!window->isVisible());
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!form->savewindow && !form->loadwindow && !form->hallwindow && !form->practicewindow &&
-            !form->competitionlist);
+            !form->competitionlist && !form->tictacwindow && !form->gamewindow &&
+            !form->diskwindow);
 }
 
 QTEST_MAIN(SavesTest)

@@ -8,12 +8,14 @@
 #include "stats/samplerecords.h"
 #include "stats/statsrecorder.h"
 #include "support/fakes.h"
+#include "support/keyboardwalk.h"
 #include "typing/frmp.h"
 
 #include <QChartView>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -31,6 +33,8 @@ class FrmstatsTest : public QObject {
     Q_OBJECT
 private slots:
     void exercisesandracesshowastheyend();
+    void tableslettabgo_data();
+    void tableslettabgo();
 };
 
 namespace {
@@ -219,6 +223,42 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     delete form.practicewindow;
     delete form.racewindow;
     delete form.statswindow;
+}
+
+// On every page Tab moves on from each table (the arrow keys move inside it) and passes the charts
+// by; the row of tabs is named for a screen reader.
+void FrmstatsTest::tableslettabgo_data() {
+    QTest::addColumn<int>("page");
+    QTest::newRow("Progress") << 0;
+    QTest::newRow("Keys") << 1;
+    QTest::newRow("Entries") << 2;
+    QTest::newRow("Records") << 3;
+}
+
+void FrmstatsTest::tableslettabgo() {
+    QFETCH(int, page);
+    GameFixture fixture;
+    StatsRecorder recorder([] { return QStringLiteral("Ace"); });
+    frmstats w;
+    w.setrecorder(&recorder);
+    w.finishloading();
+    for (int i = 0; i < 10; ++i)
+        recorder.record(samplerecord(i));
+    QCOMPARE(w.tabs->accessibleName(), QStringLiteral("Statistics pages"));
+    w.tabs->setCurrentIndex(page);
+    const QList<QWidget*> walk = tabwalk(&w, 16);
+    QVERIFY(!walk.isEmpty());
+    for (qsizetype i = 1; i < walk.size(); ++i)
+        QVERIFY2(walk[i] != walk[i - 1], qPrintable(walk[i]->objectName()));
+    for (QWidget* visited : walk)
+        QVERIFY2(!qobject_cast<QChartView*>(visited) &&
+                     !qobject_cast<QChartView*>(visited->parent()),
+                 qPrintable(visited->objectName()));
+    for (QAbstractItemView* table : w.tabs->currentWidget()->findChildren<QAbstractItemView*>())
+        if (table->isVisible() && !qobject_cast<QHeaderView*>(table))
+            QVERIFY2(walk.contains(table), qPrintable(table->objectName()));
+    if (auto* shown = qobject_cast<QAbstractItemView*>(w.tabs->currentWidget()))
+        QVERIFY(walk.contains(shown));
 }
 
 QTEST_MAIN(FrmstatsTest)

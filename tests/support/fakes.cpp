@@ -12,12 +12,18 @@ MsgResult ScriptedDialogs::message(const QString& text, const QString& title, Ms
         whileopen();
     if (!answers.isEmpty())
         return answers.dequeue();
-    return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
+    return isyesno(buttons) ? MsgResult::No : MsgResult::Ok;
 }
 
-QString ScriptedDialogs::input(const QString& prompt, const QString& title, const QString&) {
+std::optional<QString> ScriptedDialogs::input(const QString& prompt, const QString& title,
+                                              const QString&) {
     shown.append({prompt, title, MsgIcon::None, MsgButtons::Ok, true});
-    return inputs.isEmpty() ? QStringLiteral("Tester") : inputs.dequeue();
+    if (inputs.isEmpty())
+        return QStringLiteral("Tester");
+    const QString answer = inputs.dequeue();
+    if (answer.isNull())
+        return std::nullopt;
+    return answer;
 }
 
 QString ScriptedDialogs::savefile(const QString& title, const QString& suggested, const QString&) {

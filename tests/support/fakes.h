@@ -20,12 +20,14 @@ struct ShownBox {
 };
 
 // Answers boxes from a queue and records every box shown. An unscripted Yes/No is answered No;
-// an unscripted input box gets "Tester", so a name prompt never loops.
+// an unscripted input box gets "Tester", so a name prompt never loops. A null QString() among
+// the inputs cancels its box; "" is an empty answer given with OK.
 class ScriptedDialogs : public Dialogs {
 public:
     MsgResult message(const QString& text, const QString& title, MsgIcon icon,
                       MsgButtons buttons) override;
-    QString input(const QString& prompt, const QString& title, const QString& defaulttext) override;
+    std::optional<QString> input(const QString& prompt, const QString& title,
+                                 const QString& defaulttext) override;
     // Shown as a box whose text is the suggested file; answered from `files`, else cancelled.
     QString savefile(const QString& title, const QString& suggested,
                      const QString& filter) override;
