@@ -132,7 +132,6 @@ void shootduel() {
 }
 
 // The Save and Load dialogs over a folder of two saved games, a name typed and a game picked.
-// Last, as "&Load" clears the career.
 void shootsaves(Form1& form) {
     QTemporaryDir dir;
     setprogramfolder(dir.path());
@@ -144,6 +143,8 @@ void shootsaves(Form1& form) {
     form.saver_Click();
     form.savewindow->txtpath->setText(QStringLiteral("Ace"));
     save(form.savewindow, QStringLiteral("sav"));
+    // As just saved, so "&Load" has no question to ask.
+    form.markcareer(QString());
     form.loader_Click();
     form.loadwindow->File1->setCurrentRow(1);
     save(form.loadwindow, QStringLiteral("loa"));
