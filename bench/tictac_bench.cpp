@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
 
     QElapsedTimer timer;
     timer.start();
-    tictac window;
+    tictac window(nullptr);
     std::printf("window load with %lld strategies: %.2f ms\n",
                 static_cast<long long>(window.strategies().size()),
                 milliseconds(timer.nsecsElapsed()));

@@ -1,5 +1,6 @@
 // Renders each window of the game to a PNG without a display, so anyone can look at every
 // window without playing.
+#include "career/career.h"
 #include "battledisk/frmdisk.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
@@ -81,7 +82,7 @@ void savecompetitionwindows(Form1& form) {
     list->country->setCurrentRow(0);
     save(list, QStringLiteral("frmcomp"));
 
-    frmcars race;
+    frmcars race(nullptr);
     race.startgame(523);
     save(&race, QStringLiteral("frmcars-ready"));
     race.Command2_Click();
@@ -96,7 +97,7 @@ void savecompetitionwindows(Form1& form) {
 
 // The practice window at rest, then mid-exercise with a target and a half-typed entry.
 void shootpractice(Form1& form) {
-    form.Command1_Click();
+    form.opentraining();
     frmp* practice = form.practicewindow;
     save(practice, QStringLiteral("frmp"));
     practice->Option5->setChecked(true);
@@ -110,7 +111,7 @@ void shootpractice(Form1& form) {
 
 // Double or Nothing choosing a bet, then two rounds into a gamble.
 void shootgamble(Form1& form) {
-    form.command5_Click();
+    form.playdoubleornothing();
     frmgame* game = form.gamewindow;
     save(game, QStringLiteral("frmgame"));
     game->betmoney->setCurrentIndex(0);
@@ -140,13 +141,13 @@ void shootsaves(Form1& form) {
         if (!file.open(QIODevice::WriteOnly))
             return;
     }
-    form.saver_Click();
-    form.savewindow->txtpath->setText(QStringLiteral("Ace"));
+    form.opensave();
+    form.savewindow->filename->setText(QStringLiteral("Ace"));
     save(form.savewindow, QStringLiteral("sav"));
     // As just saved, so "&Load" has no question to ask.
-    form.markcareer(QString());
-    form.loader_Click();
-    form.loadwindow->File1->setCurrentRow(1);
+    form.career->markcareer(QString());
+    form.openload();
+    form.loadwindow->games->setCurrentRow(1);
     save(form.loadwindow, QStringLiteral("loa"));
 }
 
@@ -195,7 +196,7 @@ void shoottictac() {
     QTemporaryDir empty;
     const QString folder = apppath();
     setprogramfolder(empty.path());
-    tictac game;
+    tictac game(nullptr);
     const char* signs[9] = {"X", "", "", "", "O", "", "", "", "X"};
     for (int k = 1; k <= 9; ++k)
         game.cell(k)->setText(QLatin1String(signs[k - 1]));
@@ -256,18 +257,18 @@ void shootall() {
     setprogramfolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
 
     Form1 form;
-    form.playername = QStringLiteral("Ace");
-    form.money = 250;
+    form.career->setplayername(QStringLiteral("Ace"));
+    form.career->setmoney(250);
     form.updatelog(QStringLiteral("Objectives: To raise to Typist Rank 8 so that"));
     form.updatelog(QStringLiteral("you will be hired by QuendleSoft as a typist or"));
     form.loaded();
-    form.Timer1_Timer();
+    form.showdaysleft();
     save(&form, QStringLiteral("Form1"));
-    for (QMenu* menu : {form.asd, form.coun, form.tpl, form.fasdfasfas, form.sdfasdfasfasf}) {
+    for (QMenu* menu : {form.filemenu, form.countrymenu, form.twoplayers, form.othersmenu, form.servicesmenu}) {
         menu->adjustSize();
         save(menu, QStringLiteral("Form1-menu-") + menu->objectName());
     }
-    frmstart start;
+    frmstart start({}, {}, {});
     save(&start, QStringLiteral("frmstart"));
     hallwindow();
     savecompetitionwindows(form);

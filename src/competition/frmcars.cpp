@@ -1,6 +1,6 @@
 #include "competition/frmcars.h"
 
-#include "career/form1.h"
+#include "career/career.h"
 #include "common/clock.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
@@ -65,7 +65,7 @@ void setcolours(QWidget* control, QPalette::ColorRole back, const QColor& backco
 
 } // namespace
 
-frmcars::frmcars(QWidget* parent) : QWidget(parent) {
+frmcars::frmcars(Career* career, QWidget* parent) : QWidget(parent), career(career) {
     setupsidewindow(this, "frmcars", QStringLiteral("Competition! Car Race!"));
     buildcontrols();
     setFixedSize(twips(clientwidth), twips(clientheight));
@@ -250,11 +250,9 @@ void frmcars::racewon() {
     msgbox(QStringLiteral("You won! Price money is for you!"), MsgIcon::Exclamation,
            QStringLiteral("So good!"));
     keep(record);
-    if (Form1* main = Form1::instance()) {
-        // Clamped: a fortune near the top of 32 bits must not wrap round to a debt.
-        main->train1->setText(QString::number(addclamped(textint32(main->train1->text()), 10)));
-        main->money1->setText(QString::number(addclamped(textint32(main->money1->text()), prize)));
-        main->reversevalue();
+    if (career) {
+        career->changetrainingby(10);
+        career->changemoneyby(prize);
     }
     resetrace();
 }

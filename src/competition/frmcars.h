@@ -16,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class Career;
 class StatsRecorder;
 
 // The car race: the player's car moves one step per entry typed right, the opponent's at the
@@ -23,7 +24,7 @@ class StatsRecorder;
 class frmcars : public QWidget {
     Q_OBJECT
 public:
-    explicit frmcars(QWidget* parent = nullptr);
+    explicit frmcars(Career* career, QWidget* parent = nullptr);
 
     // Prepares the race for a competition's first price and shows the window.
     void startgame(qint32 prize);
@@ -76,6 +77,8 @@ public:
 
 private:
     void buildcontrols();
+    // Paid the prize and training points when the race is won.
+    const QPointer<Career> career;
     QRadioButton* optionfor(RaceLevel level) const;
     // Cars sit at the nearest whole pixel to their exact place.
     void drawcars();

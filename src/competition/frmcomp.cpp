@@ -1,14 +1,12 @@
 #include "competition/frmcomp.h"
 
-#include "career/form1.h"
+#include "career/career.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/number.h"
 #include "common/sidewindow.h"
-#include "common/watchlabel.h"
 #include "competition/competitiondraw.h"
-#include "competition/frmcars.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -23,7 +21,7 @@ namespace {
 constexpr int entryfee = 100;
 }
 
-frmcomp::frmcomp(QWidget* parent) : QWidget(parent) {
+frmcomp::frmcomp(Career* career, QWidget* parent) : QWidget(parent), career(career) {
     setupsidewindow(this, "frmcomp", QStringLiteral("Competition List"));
 
     Frame1 = placed(new QGroupBox(QStringLiteral("List of World Competitions"), this), "Frame1",
@@ -89,38 +87,28 @@ void frmcomp::country_Click() {
 
 void frmcomp::country_DblClick() {
     const QString clicked = currenttext(country);
-    Form1* main = Form1::instance();
-    if (clicked.isEmpty() || !main)
+    if (clicked.isEmpty() || !career)
         return;
 
     // Moves the selection to the first row held in the player's country, which may be another
     // row of the same name than the one clicked, or no row at all.
-    const std::pair<QAction*, QString> places[] = {{main->singapore, QStringLiteral("Singapore")},
-                                                   {main->malaysia, QStringLiteral("Malaysia")},
-                                                   {main->china, QStringLiteral("China")},
-                                                   {main->japan, QStringLiteral("Japan")},
-                                                   {main->america, QStringLiteral("America")}};
-    for (const auto& [item, name] : places) {
-        if (item->isChecked())
-            setcurrenttext(country, name);
-    }
+    if (career->country() != Country::None)
+        setcurrenttext(country, QLatin1String(countryinfo(career->country()).name));
     if (currenttext(country) != clicked) {
         msgbox(QStringLiteral("You are at the wrong country!"), MsgIcon::Error,
                QStringLiteral("Error"));
         return;
     }
 
-    const qint32 money = textint32(main->money1->text());
-    if (money < entryfee) {
+    if (career->shown().money < entryfee) {
         msgbox(QStringLiteral("You do not have enough money to join the competition!"));
         return;
     }
-    main->money1->setText(QString::number(money - entryfee));
-    main->reversevalue();
+    career->changemoneyby(-entryfee);
 
     QString price = currenttext(firstprice);
     price.remove(QLatin1Char('$'));
-    main->race()->startgame(textint32(price));
-    main->reversevalue();
+    emit joined(textint32(price));
+    career->takeshown();
     hide();
 }

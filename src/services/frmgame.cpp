@@ -1,12 +1,11 @@
 #include "services/frmgame.h"
 
-#include "career/form1.h"
+#include "career/career.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/number.h"
 #include "common/twips.h"
-#include "common/watchlabel.h"
 #include "services/gamble.h"
 
 #include <QComboBox>
@@ -38,9 +37,13 @@ double amount(const QLabel* l) {
     return textnumber(l->text());
 }
 
+QString moneytext(const Career* career) {
+    return QString::number(career->shown().money);
+}
+
 } // namespace
 
-frmgame::frmgame(QWidget* parent) : QWidget(parent) {
+frmgame::frmgame(Career* career, QWidget* parent) : QWidget(parent), career(career) {
     setupsidewindow(this, "frmgame", QStringLiteral("Double Or Nothing!"));
     closeonescape(this);
     // A small title bar with only a close box, and no task-bar entry.
@@ -97,53 +100,48 @@ void frmgame::starter() {
     betmoney->clear();
     betmoney->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("50")});
     betmoney->setCurrentIndex(-1);
-    if (Form1* main = Form1::instance())
-        cash->setText(main->money1->text());
+    if (career)
+        cash->setText(moneytext(career));
 }
 
 // Play: the stake leaves the player's money at once and becomes the current sum.
 void frmgame::Command1_Click() {
     const QString bet = betmoney->currentText();
-    Form1* main = Form1::instance();
-    if (bet.isEmpty() || !main)
+    if (bet.isEmpty() || !career)
         return;
     const std::optional<double> left =
-        afterstake(amount(main->money1), textnumber(bet), amount(cash));
+        afterstake(career->shown().money, textnumber(bet), amount(cash));
     if (!left) {
         msgbox(QStringLiteral("You do not have enough money!"), MsgIcon::Error,
                QStringLiteral("Error"));
         return;
     }
-    main->money1->setText(generalnumber(*left));
-    main->reversevalue();
-    cash->setText(main->money1->text());
+    career->changemoney(roundtoint<qint32>(*left));
+    cash->setText(moneytext(career));
     showframe(Frame2);
     winmoney->setText(bet);
 }
 
 // Claim Money: the current sum is paid in.
 void frmgame::Command2_Click() {
-    Form1* main = Form1::instance();
-    if (!main)
+    if (!career)
         return;
-    const std::optional<double> after = afterclaim(amount(main->money1), amount(winmoney));
+    const std::optional<double> after = afterclaim(career->shown().money, amount(winmoney));
     if (!after) {
         msgbox(QStringLiteral("You cannot hold that much money! Spend some, then claim it."),
                MsgIcon::Exclamation, QStringLiteral("Double Or Nothing!"));
         return;
     }
-    main->money1->setText(generalnumber(*after));
-    cash->setText(main->money1->text());
-    main->reversevalue();
+    career->changemoney(roundtoint<qint32>(*after));
+    cash->setText(moneytext(career));
     starter();
 }
 
 // Continue Betting: doubled or lost, with kinder odds for a poorer player.
 void frmgame::Command3_Click() {
-    Form1* main = Form1::instance();
-    if (!main)
+    if (!career)
         return;
-    const double outside = amount(main->money1);
+    const double outside = career->shown().money;
     const std::optional<double> doubled = doubledsum(outside, amount(winmoney));
     if (!doubled) {
         msgbox(QStringLiteral("Your sum cannot grow any bigger! Claim your money."),

@@ -1,19 +1,21 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
+class Career;
 class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 
-// Double or Nothing: a stake that each further bet doubles or loses, paid out on a claim. The
-// player's money moves through the main window's money label.
+// Double or Nothing: a stake that each further bet doubles or loses, paid out on a claim, from
+// and into the career's money as the status panel shows it.
 class frmgame : public QWidget {
     Q_OBJECT
 public:
-    explicit frmgame(QWidget* parent = nullptr);
+    explicit frmgame(Career* career, QWidget* parent = nullptr);
 
     // Back to choosing a bet, with the cash as the main window shows it.
     void starter();
@@ -40,4 +42,8 @@ public:
 
 private:
     void showframe(QGroupBox* frame);
+
+private:
+    const QPointer<Career> career;
 };
+

@@ -2,6 +2,7 @@
 // tictac_memory.cpp.
 #include "tictactoe/tictac.h"
 
+#include "career/career.h"
 #include "common/controls.h"
 #include "common/layout.h"
 #include "common/twips.h"
@@ -81,7 +82,7 @@ const QColor windowcolour(128, 128, 255);
 
 } // namespace
 
-tictac::tictac(QWidget* parent) : QWidget(parent) {
+tictac::tictac(Career* career, QWidget* parent) : QWidget(parent), career(career) {
     setupsidewindow(this, "tictac", QStringLiteral("Quendle's Tic Tac Toe"));
     setbackground(this, windowcolour);
     buildcontrols();

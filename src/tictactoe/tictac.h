@@ -3,11 +3,13 @@
 #include "tictactoe/board.h"
 #include "tictactoe/records.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
 
+class Career;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -21,7 +23,7 @@ class QTimer;
 class tictac : public QWidget {
     Q_OBJECT
 public:
-    explicit tictac(QWidget* parent = nullptr);
+    explicit tictac(Career* career, QWidget* parent = nullptr);
 
     // The cell k (1 to 9), the button rk.
     QPushButton* cell(int k) const { return r[static_cast<std::size_t>(k - 1)]; }
@@ -94,6 +96,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Played for its money; a game without a career is played for nothing.
+    const QPointer<Career> career;
     void buildcontrols();
     void buildboard();
     void buildhiddenblocks();
@@ -101,7 +105,7 @@ private:
     void selectstage(int row);
     // "Start / Reset" and "Comp Move First" go on and off together.
     void setstartbuttons(bool enabled);
-    void changemoney(double amount);
+    void changemoney(std::int64_t amount);
     void scored(const QString& message);
     void applyrecord(const PlayerRecord& record);
     // Makes the name current with its record; a damaged record is moved aside, and said so.

@@ -1,12 +1,11 @@
 // The game: the player's move, the computer's reply, the end-of-game check, the scoring, the
 // tiredness draw, the reset and the status row.
-#include "career/form1.h"
+#include "career/career.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/number.h"
 #include "common/program.h"
 #include "common/random.h"
-#include "common/watchlabel.h"
 #include "tictactoe/opponent.h"
 #include "tictactoe/tictac.h"
 
@@ -25,16 +24,6 @@ constexpr int prize = 25;
 constexpr int loss = 10;
 // What a game can cost, checked before each one.
 constexpr int stake = 10;
-
-// The career's money as its label shows it; a game without the main window is played for
-// nothing.
-bool mainmoney(double& money) {
-    const Form1* main = Form1::instance();
-    if (!main)
-        return false;
-    money = textnumber(main->money1->text());
-    return true;
-}
 
 void showcount(QLineEdit* box, const QString& caption, qint16 count) {
     const QString text = caption + QString::number(count);
@@ -149,17 +138,10 @@ void tictac::drawgame() {
     Command1_Click();
 }
 
-// Through the main window's money label, which keeps a fraction it holds; the sum stays within
-// what the career's money can hold, so the label never shows more than the career has.
-void tictac::changemoney(double amount) {
-    Form1* main = Form1::instance();
-    double money = 0;
-    if (!mainmoney(money))
-        return;
-    money = std::clamp(money + amount, double(std::numeric_limits<qint32>::min()),
-                       double(std::numeric_limits<qint32>::max()));
-    main->money1->setText(QString::number(money, 'f', QLocale::FloatingPointShortest));
-    main->reversevalue();
+// The sum stays within what the career's money can hold.
+void tictac::changemoney(std::int64_t amount) {
+    if (career)
+        career->changemoneyby(amount);
 }
 
 void tictac::endround() {
@@ -186,8 +168,7 @@ void tictac::Command1_Click() {
     turns = 0;
     for (int k = 1; k <= 9; ++k)
         setcaption(k, QString());
-    double money = 0;
-    if (mainmoney(money) && money < stake) {
+    if (career && career->shown().money < stake) {
         msgbox(QStringLiteral("You do not have enough money to pay if you lost!"), MsgIcon::Error,
                QStringLiteral("Oh no!"));
         hide();

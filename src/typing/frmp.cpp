@@ -1,6 +1,6 @@
 #include "typing/frmp.h"
 
-#include "career/form1.h"
+#include "career/career.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/keyupwatcher.h"
@@ -9,7 +9,6 @@
 #include "common/programfolder.h"
 #include "common/random.h"
 #include "common/twips.h"
-#include "common/watchlabel.h"
 #include "stats/statsrecorder.h"
 #include "typing/levels.h"
 #include "typing/practice.h"
@@ -34,7 +33,7 @@ const QString resumecaption = QStringLiteral("Resume");
 
 } // namespace
 
-frmp::frmp(QWidget* parent) : QWidget(parent) {
+frmp::frmp(Career* career, QWidget* parent) : QWidget(parent), career(career) {
     setupsidewindow(this, "frmp", QStringLiteral("Practice Typing!"));
     buildcontrols();
     setFixedSize(twips(8280), twips(3660));
@@ -197,10 +196,8 @@ void frmp::endexercise() {
     QPointer<frmp> alive(this);
     msgbox(resultmessage(seconds, typedcount, played.name, mistakes), MsgIcon::Exclamation,
            QStringLiteral("Result"));
-    if (Form1* main = Form1::instance()) {
-        main->train1->setText(creditedtraining(main->train1->text(), played.points));
-        main->reversevalue();
-    }
+    if (career)
+        career->changetrainingby(played.points);
     if (recorder)
         recorder->record(record);
     // Other windows keep running while the box is open; this one may be gone by now, but the

@@ -14,13 +14,14 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class Career;
 class StatsRecorder;
 
 // The practice window: timed typing exercises at five levels that earn training points.
 class frmp : public QWidget {
     Q_OBJECT
 public:
-    explicit frmp(QWidget* parent = nullptr);
+    explicit frmp(Career* career, QWidget* parent = nullptr);
 
     // Controls, named as the rest of the game knows them.
     QGroupBox* level;
@@ -74,6 +75,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Credited with the level's training points when an exercise ends.
+    const QPointer<Career> career;
     void buildcontrols();
     void resetwindow();
     void showcounts();

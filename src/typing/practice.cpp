@@ -13,6 +13,3 @@ QString resultmessage(qint32 seconds, qint32 typedcount, const QString& levelnam
            QLatin1String(" level with ") + QString::number(mistakes) + QLatin1String(" mistakes.");
 }
 
-QString creditedtraining(const QString& train1text, int points) {
-    return QString::number(addclamped<qint32>(textint32(train1text), points));
-}

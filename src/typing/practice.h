@@ -12,6 +12,3 @@ bool wordmatches(const QString& typed, const QString& target);
 // What the player is told when an exercise ends, however it ended.
 QString resultmessage(qint32 seconds, qint32 typedcount, const QString& levelname, qint32 mistakes);
 
-// The training label's new text once a level's points are added to what it shows; stops at the
-// counter's width rather than wrapping round.
-QString creditedtraining(const QString& train1text, int points);

@@ -72,7 +72,7 @@ void FrmcoachTest::drillsaretypedandrecorded() {
                       statsline(endedrecord("Practice", "Easy", "Completed", 1000, earlier)));
     Form1 form;
 
-    const QList<QAction*> others = form.fasdfasfas->actions();
+    const QList<QAction*> others = form.othersmenu->actions();
     QCOMPARE(others.at(others.indexOf(form.stats) + 1), form.coach);
     QCOMPARE(form.coach->text(), QStringLiteral("Typing &Coach"));
     form.coach->trigger();

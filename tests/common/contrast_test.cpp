@@ -94,7 +94,7 @@ void ContrastTest::settextsread() {
     QWidget* surface = nullptr;
     QRect area;
     if (text.startsWith(QLatin1String("tic-tac-toe"))) {
-        auto* game = new tictac;
+        auto* game = new tictac(nullptr);
         window.reset(game);
         game->cell(1)->setText(QStringLiteral("X"));
         surface = text.endsWith(QLatin1String("sign"))    ? static_cast<QWidget*>(game->cell(1))
@@ -102,7 +102,7 @@ void ContrastTest::settextsread() {
                                                           : game->Label7;
         area = inside(surface);
     } else if (text == QLatin1String("practice typing box")) {
-        auto* practice = new frmp;
+        auto* practice = new frmp(nullptr);
         window.reset(practice);
         practice->txttype->setText(QStringLiteral("Wednesday"));
         surface = practice->txttype;
@@ -116,7 +116,7 @@ void ContrastTest::settextsread() {
         surface = coach->txttype;
         area = inside(surface);
     } else if (text.startsWith(QLatin1String("race"))) {
-        auto* race = new frmcars;
+        auto* race = new frmcars(nullptr);
         window.reset(race);
         race->Text1->setText(QStringLiteral("Wednesday"));
         race->Label3->setText(QStringLiteral("Wednesday"));
@@ -129,7 +129,7 @@ void ContrastTest::settextsread() {
             area = race->Label4->geometry();
         }
     } else {
-        auto* list = new frmcomp;
+        auto* list = new frmcomp(nullptr);
         window.reset(list);
         list->country->addItems({"Japan", "China"});
         list->firstprice->addItems({"$420", "$100"});

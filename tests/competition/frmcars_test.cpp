@@ -1,3 +1,4 @@
+#include "career/career.h"
 #include "career/form1.h"
 #include "common/sidewindow.h"
 #include "competition/frmcars.h"
@@ -44,7 +45,7 @@ private:
 void FrmcarsTest::init() {
     fixture = new GameFixture;
     form = new Form1;
-    form->money = 250;
+    form->career->setmoney(250);
     form->updatestatus();
     fixture->writefile("avg.txt", "alpha\r\nBravo\r\ncharlie delta\r\n");
 }
@@ -55,7 +56,7 @@ void FrmcarsTest::cleanup() {
 }
 
 void FrmcarsTest::openrace(qint32 prize) {
-    race = sidewindow(form->racewindow, form);
+    race = sidewindow(form->racewindow, form, form->career);
     race->startgame(prize);
 }
 
@@ -202,8 +203,8 @@ void FrmcarsTest::endings() {
              QStringList{won ? "You won! Price money is for you!" : "You lost!!!"});
     QCOMPARE(fixture->dialogs.shown.last().title, won ? "So good!" : "Too bad!");
     QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::Exclamation);
-    QCOMPARE(form->money, won ? 250 + 523 : 250);
-    QCOMPARE(form->training, won ? 10 : 0);
+    QCOMPARE(form->career->money(), won ? 250 + 523 : 250);
+    QCOMPARE(form->career->training(), won ? 10 : 0);
     // At rest, hidden, the level kept.
     QVERIFY(!race->isVisible() && !race->Timer1->isActive() && !race->Text1->isEnabled());
     QVERIFY(race->Command2->isEnabled() && race->Frame1->isEnabled());
@@ -229,7 +230,7 @@ void FrmcarsTest::closeboxdiscardstherace() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!form->racewindow);
     QVERIFY(fixture->dialogs.shown.isEmpty());
-    QCOMPARE(form->money, 250);
+    QCOMPARE(form->career->money(), 250);
     // Afresh: Average while no prize overrules it, the cars at the start.
     openrace(5000);
     QCOMPARE(race->level(), RaceLevel::Average);

@@ -1,3 +1,4 @@
+#include "career/career.h"
 #include "career/form1.h"
 #include "common/watchlabel.h"
 #include "competition/competitiondraw.h"
@@ -31,7 +32,7 @@ private slots:
     void keyboardjoinsthefirstrow();
 
 private:
-    void showlist(QAction* place, const QStringList& countries, const QStringList& prices);
+    void showlist(Country place, const QStringList& countries, const QStringList& prices);
     QStringList rows(const QListWidget* column) const;
 
     GameFixture* fixture = nullptr;
@@ -42,7 +43,7 @@ private:
 void FrmcompTest::init() {
     fixture = new GameFixture;
     form = new Form1;
-    form->money = 250;
+    form->career->setmoney(250);
     // The first day's switches create the list's window and draw a list.
     form->updatestatus();
     list = form->competitionlist;
@@ -53,15 +54,14 @@ void FrmcompTest::cleanup() {
     delete fixture;
 }
 
-void FrmcompTest::showlist(QAction* place, const QStringList& countries,
+void FrmcompTest::showlist(Country place, const QStringList& countries,
                            const QStringList& prices) {
-    for (QAction* item : {form->singapore, form->malaysia, form->china, form->japan, form->america})
-        item->setChecked(item == place);
+    form->career->setcountry(place);
     list->country->clear();
     list->firstprice->clear();
     list->country->addItems(countries);
     list->firstprice->addItems(prices);
-    form->Command2_Click();
+    form->checkcompetitions();
 }
 
 QStringList FrmcompTest::rows(const QListWidget* column) const {
@@ -108,7 +108,7 @@ void FrmcompTest::generatefillsthelisthidden() {
 }
 
 void FrmcompTest::pricesfollowtheselection() {
-    showlist(form->china, {"China", "Japan", "China"}, {"$200", "$300", "$400"});
+    showlist(Country::China, {"China", "Japan", "China"}, {"$200", "$300", "$400"});
     list->country->setCurrentRow(2);
     QCOMPARE(list->firstprice->currentRow(), 2);
     list->country->setCurrentRow(-1);
@@ -124,31 +124,31 @@ void FrmcompTest::pricesfollowtheselection() {
 void FrmcompTest::listclosedwhileanewdayisdrawn() {
     // The window goes while the draw lets pending events run; the draw must not follow it.
     QTimer::singleShot(0, list, [this] { delete list; });
-    form->days = 1;
+    form->career->setdays(1);
     form->updatestatus();
     QVERIFY(!form->competitionlist);
-    form->days = 2;
+    form->career->setdays(2);
     form->updatestatus();
     QVERIFY(form->competitionlist);
     QVERIFY(form->competitionlist->country->count() >= 1);
 }
 
 void FrmcompTest::wrongcountryisrefused() {
-    showlist(form->malaysia, {"Singapore", "Malaysia"}, {"$700", "$200"});
+    showlist(Country::Malaysia, {"Singapore", "Malaysia"}, {"$700", "$200"});
     list->country->setCurrentRow(0);
     list->country_DblClick();
     QCOMPARE(fixture->dialogs.texts(), QStringList{"You are at the wrong country!"});
     QCOMPARE(fixture->dialogs.shown.last().title, QStringLiteral("Error"));
     QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::Error);
-    QCOMPARE(form->money, 250);
+    QCOMPARE(form->career->money(), 250);
     QVERIFY(list->isVisible() && !form->racewindow);
 }
 
 // Double-clicked as the player does it: the first click selects the row.
 void FrmcompTest::entryneedsthefee() {
-    form->money = 99;
+    form->career->setmoney(99);
     form->updatestatus();
-    showlist(form->singapore, {"Japan", "Singapore"}, {"$800", "$523"});
+    showlist(Country::Singapore, {"Japan", "Singapore"}, {"$800", "$523"});
     list->country->doItemsLayout();
     const QPoint second = list->country->visualItemRect(list->country->item(1)).center();
     QTest::mouseClick(list->country->viewport(), Qt::LeftButton, {}, second);
@@ -157,20 +157,20 @@ void FrmcompTest::entryneedsthefee() {
              QStringList{"You do not have enough money to join the competition!"});
     QCOMPARE(fixture->dialogs.shown.last().title, QStringLiteral("KVR"));
     QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::None);
-    QCOMPARE(form->money, 99);
+    QCOMPARE(form->career->money(), 99);
     QVERIFY(list->isVisible() && !form->racewindow);
 
-    form->money = 100;
+    form->career->setmoney(100);
     form->updatestatus();
     QTest::mouseDClick(list->country->viewport(), Qt::LeftButton, {}, second);
     QCOMPARE(fixture->dialogs.shown.size(), 1);
-    QCOMPARE(form->money, 0);
+    QCOMPARE(form->career->money(), 0);
     QVERIFY(!list->isVisible() && form->racewindow->isVisible());
     QCOMPARE(form->racewindow->currentprize(), 523);
 }
 
 void FrmcompTest::firstrowofthecurrentcountryisjoined() {
-    showlist(form->china, {"Singapore", "China", "Japan", "China"},
+    showlist(Country::China, {"Singapore", "China", "Japan", "China"},
              {"$200", "$600", "$300", "$800"});
     list->country->setCurrentRow(3);
     // Return does from the keyboard what the double click does.
@@ -178,31 +178,31 @@ void FrmcompTest::firstrowofthecurrentcountryisjoined() {
     QVERIFY(fixture->dialogs.shown.isEmpty());
     QCOMPARE(form->racewindow->currentprize(), 600);
     QCOMPARE(form->racewindow->level(), RaceLevel::Hard);
-    QCOMPARE(form->money, 150);
+    QCOMPARE(form->career->money(), 150);
 }
 
 void FrmcompTest::listopensonceaday() {
-    form->Command2->click();
+    form->competition->click();
     QVERIFY(list->isVisible());
-    QVERIFY(!form->Command2->isEnabled() && !form->cc->isEnabled());
+    QVERIFY(!form->competition->isEnabled() && !form->checkcompetition->isEnabled());
     form->updatestatus();
-    QVERIFY(!form->Command2->isEnabled() && !form->cc->isEnabled());
+    QVERIFY(!form->competition->isEnabled() && !form->checkcompetition->isEnabled());
     fixture->random.draws << 0.99;
-    form->days = 1;
+    form->career->setdays(1);
     form->updatestatus();
-    QVERIFY(form->Command2->isEnabled() && form->cc->isEnabled());
+    QVERIFY(form->competition->isEnabled() && form->checkcompetition->isEnabled());
     QCOMPARE(list->country->count(), 5);
 }
 
 // The list opens with the focus and its first row picked, so Enter joins at once; Tab has nowhere
 // else to go, as the headings do nothing.
 void FrmcompTest::keyboardjoinsthefirstrow() {
-    showlist(form->china, {"China"}, {"$200"});
+    showlist(Country::China, {"China"}, {"$200"});
     for (QWidget* visited : tabwalk(list, 3))
         QCOMPARE(visited, list->country);
     QCOMPARE(list->firstprice->currentRow(), 0);
     QTest::keyClick(list->country, Qt::Key_Return);
-    QCOMPARE(form->money, 150);
+    QCOMPARE(form->career->money(), 150);
     QVERIFY(form->racewindow && form->racewindow->isVisible());
 }
 

@@ -1,3 +1,4 @@
+#include "career/career.h"
 #include "battledisk/frmdisk.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
@@ -67,35 +68,35 @@ QByteArray SavesTest::filebytes(const QString& name) const {
 
 QStringList SavesTest::listed(const SavesDialog* dialog) const {
     QStringList rows;
-    for (int i = 0; i < dialog->File1->count(); ++i)
-        rows << dialog->File1->item(i)->text();
+    for (int i = 0; i < dialog->games->count(); ++i)
+        rows << dialog->games->item(i)->text();
     return rows;
 }
 
 void SavesTest::pick(SavesDialog* dialog, const QString& name, bool twice) {
-    dialog->File1->doItemsLayout();
-    const QListWidgetItem* row = dialog->File1->item(listed(dialog).indexOf(name));
-    const QPoint at = dialog->File1->visualItemRect(row).center();
+    dialog->games->doItemsLayout();
+    const QListWidgetItem* row = dialog->games->item(listed(dialog).indexOf(name));
+    const QPoint at = dialog->games->visualItemRect(row).center();
     // As the player does it: a double click's first click selects the row.
-    QTest::mouseClick(dialog->File1->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(dialog->games->viewport(), Qt::LeftButton, {}, at);
     if (twice)
-        QTest::mouseDClick(dialog->File1->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(dialog->games->viewport(), Qt::LeftButton, {}, at);
 }
 
 void SavesTest::saveandloadback() {
     fixture->dialogs.inputs << "Ace";
-    form->newer_Click();
+    form->startnewgame();
     form->updatelog("Won $100, then $50, in Singapore");
-    form->money = 700;
-    form->rank = 1;
-    form->days = 5;
-    form->training = 20;
+    form->career->setmoney(700);
+    form->career->setrank(1);
+    form->career->setdays(5);
+    form->career->settraining(20);
 
-    form->saver->trigger();
+    form->savegame->trigger();
     sav* save = form->savewindow;
     QVERIFY(save && save->isVisible());
-    QTest::keyClicks(save->txtpath, "career");
-    save->Command1->click();
+    QTest::keyClicks(save->filename, "career");
+    save->button->click();
     QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
     QCOMPARE(lastbox().title, QStringLiteral("Saved."));
     QCOMPARE(lastbox().icon, MsgIcon::Exclamation);
@@ -105,53 +106,53 @@ void SavesTest::saveandloadback() {
 
     // Money changed since the labels were last written is saved all the same, and the career's
     // own file is replaced without a question.
-    form->money = 900;
-    form->saver->trigger();
-    QCOMPARE(save->txtpath->text(), QStringLiteral("career"));
+    form->career->setmoney(900);
+    form->savegame->trigger();
+    QCOMPARE(save->filename->text(), QStringLiteral("career"));
     const int boxes = fixture->dialogs.shown.size();
-    save->Command1->click();
+    save->button->click();
     QCOMPARE(fixture->dialogs.shown.size(), boxes + 1);
     QVERIFY(filebytes("career.kvr").startsWith("\"Ace\",900,1,5,"));
-    const QString savedlog = form->txtlog->text();
+    const QString savedlog = form->eventlog->text();
 
-    form->loader->trigger();
+    form->loadgame->trigger();
     loa* load = form->loadwindow;
     QVERIFY(load && load->isVisible());
     // Just saved, the career goes without a question, and only once a game is loaded.
     QCOMPARE(fixture->dialogs.shown.size(), boxes + 1);
-    QCOMPARE(form->nama1->text(), QStringLiteral("Ace"));
-    QVERIFY(load->txtpath->isReadOnly());
+    QCOMPARE(form->shownname->text(), QStringLiteral("Ace"));
+    QVERIFY(load->filename->isReadOnly());
     pick(load, "career.kvr");
-    QCOMPARE(load->txtpath->text(), QStringLiteral("career"));
-    load->Command1->click();
+    QCOMPARE(load->filename->text(), QStringLiteral("career"));
+    load->button->click();
     QCOMPARE(fixture->dialogs.texts().last(), QStringLiteral("File loaded!"));
     QCOMPARE(lastbox().title, QStringLiteral("Loaded."));
     QCOMPARE(lastbox().icon, MsgIcon::Exclamation);
     QVERIFY(!load->isVisible());
-    QCOMPARE(form->playername, QStringLiteral("Ace"));
-    QCOMPARE(form->money, 900);
-    QCOMPARE(form->rank, qint16(1));
-    QCOMPARE(form->days, 6);
-    QCOMPARE(form->training, 20);
-    QCOMPARE(form->txtlog->text(), savedlog + "You travelled back to Singapore!\r\n");
+    QCOMPARE(form->career->playername(), QStringLiteral("Ace"));
+    QCOMPARE(form->career->money(), 900);
+    QCOMPARE(form->career->rank(), qint16(1));
+    QCOMPARE(form->career->days(), 6);
+    QCOMPARE(form->career->training(), 20);
+    QCOMPARE(form->eventlog->text(), savedlog + "You travelled back to Singapore!\r\n");
 }
 
 void SavesTest::saverefusalsandfailures() {
     fixture->dialogs.inputs << "Ace";
-    form->newer_Click();
-    form->saver->trigger();
+    form->startnewgame();
+    form->savegame->trigger();
     sav* save = form->savewindow;
 
-    save->Command1->click();
+    save->button->click();
     QCOMPARE(lastbox().text, QStringLiteral("No path name given."));
     QCOMPARE(lastbox().title, QStringLiteral("Error"));
     QCOMPARE(lastbox().icon, MsgIcon::Error);
     QVERIFY(!save->isVisible());
 
     // A name leading out of the folder writes nothing anywhere; the dialog stays to correct it.
-    form->saver->trigger();
-    save->txtpath->setText("../escape");
-    save->Command1->click();
+    form->savegame->trigger();
+    save->filename->setText("../escape");
+    save->button->click();
     QCOMPARE(lastbox().icon, MsgIcon::Error);
     QVERIFY(lastbox().text.contains("../escape"));
     QVERIFY(save->isVisible());
@@ -162,7 +163,7 @@ void SavesTest::saverefusalsandfailures() {
     fixture->writefile("x.kvr.kvr", "other");
     save->refresh();
     pick(save, "x.kvr.kvr", true);
-    QCOMPARE(save->txtpath->text(), QStringLiteral("x"));
+    QCOMPARE(save->filename->text(), QStringLiteral("x"));
     QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
     QVERIFY(filebytes("x.kvr").startsWith("\"Ace\",250,0,0,"));
     QCOMPARE(filebytes("x.kvr.kvr"), QByteArray("other"));
@@ -171,9 +172,9 @@ void SavesTest::saverefusalsandfailures() {
     // A folder in the way: the save fails, says so, and leaves what was there whole.
     QVERIFY(QDir(fixture->folder()).mkdir("blocked.kvr"));
     fixture->writefile("blocked.kvr/inside", "keep");
-    form->saver->trigger();
-    save->txtpath->setText("blocked");
-    save->Command1->click();
+    form->savegame->trigger();
+    save->filename->setText("blocked");
+    save->button->click();
     QCOMPARE(lastbox().icon, MsgIcon::Error);
     QVERIFY(lastbox().text.contains("could not be saved as blocked.kvr"));
     QVERIFY(save->isVisible());
@@ -187,16 +188,16 @@ void SavesTest::loadatstartup() {
     fixture->writefile("old.kvr", "\"Old Timer\",1500,0,3,\"" + log + "\",\"30\"\r\n");
     fixture->writefile("bad.kvr", "\"Old Timer\",lots,0,3,\"log\",\"30\"\r\n");
     form->Form_Load();
-    form->malaysia->setChecked(true);
-    form->singapore->setChecked(false);
+    form->countryitem(Country::Malaysia)->setChecked(true);
+    form->countryitem(Country::Singapore)->setChecked(false);
     // "&Load" on the start-up menu: the dialog opens and nothing else comes up on top of it
     // while the main window is still hidden.
-    QVERIFY(form->asd->isVisible());
-    form->asd->hide();
-    form->loader->trigger();
+    QVERIFY(form->filemenu->isVisible());
+    form->filemenu->hide();
+    form->loadgame->trigger();
     QCoreApplication::processEvents();
     QVERIFY(form->loadwindow && form->loadwindow->isVisible());
-    QVERIFY(!form->startwindow && !form->asd->isVisible() && !form->isVisible());
+    QVERIFY(!form->startwindow && !form->filemenu->isVisible() && !form->isVisible());
     // Leaving the dialog unused, by its button or its close box, gives way to the start window,
     // whose Load opens the dialog again.
     auto loadfromstartwindow = [this] {
@@ -205,11 +206,11 @@ void SavesTest::loadatstartup() {
             return false;
         form->startwindow->cmdload->click();
         return form->loadwindow && form->loadwindow->isVisible() &&
-               !form->startwindow->isVisible() && !form->asd->isVisible() && !form->isVisible();
+               !form->startwindow->isVisible() && !form->filemenu->isVisible() && !form->isVisible();
     };
     // The list picked its first game as it took the focus; with none picked, nothing loads.
-    form->loadwindow->File1->clearSelection();
-    form->loadwindow->Command1->click();
+    form->loadwindow->games->clearSelection();
+    form->loadwindow->button->click();
     QCOMPARE(lastbox().text, QStringLiteral("No path name given."));
     QVERIFY(loadfromstartwindow());
     form->loadwindow->close();
@@ -221,35 +222,34 @@ void SavesTest::loadatstartup() {
     loa* load = form->loadwindow;
     QCOMPARE(listed(load), (QStringList{"bad.kvr", "old.kvr"}));
     pick(load, "bad.kvr");
-    load->Command1->click();
+    load->button->click();
     QCOMPARE(lastbox().text,
              QStringLiteral("bad.kvr can't be loaded: its money is not a whole number."));
     QCOMPARE(lastbox().icon, MsgIcon::Error);
     QVERIFY(load->isVisible());
     QVERIFY(!form->isVisible());
-    QCOMPARE(form->money1->text(), QString());
-    QCOMPARE(form->nama1->text(), QString());
+    QCOMPARE(form->shownmoney->text(), QString());
+    QCOMPARE(form->shownname->text(), QString());
 
-    form->ll->setEnabled(false);
-    form->cc->setEnabled(false);
-    form->Command2->setEnabled(false);
+    form->career->use(Activity::RewardBag);
+    form->career->use(Activity::Competition);
     pick(load, "old.kvr");
-    load->Command1->click();
+    load->button->click();
     QCoreApplication::processEvents();
     QVERIFY(form->isVisible());
-    QVERIFY(!form->asd->isVisible());
+    QVERIFY(!form->filemenu->isVisible());
     QVERIFY(!form->startwindow || !form->startwindow->isVisible());
-    QVERIFY(form->saver->isEnabled());
-    QCOMPARE(form->nama1->text(), QStringLiteral("Old Timer"));
-    QCOMPARE(form->money1->text(), QStringLiteral("1500"));
-    QCOMPARE(form->days1->text(), QStringLiteral("4"));
-    QCOMPARE(form->train1->text(), QStringLiteral("30"));
+    QVERIFY(form->savegame->isEnabled());
+    QCOMPARE(form->shownname->text(), QStringLiteral("Old Timer"));
+    QCOMPARE(form->shownmoney->text(), QStringLiteral("1500"));
+    QCOMPARE(form->showndays->text(), QStringLiteral("4"));
+    QCOMPARE(form->showntraining->text(), QStringLiteral("30"));
     // The new day's switches and the promotion check ran as the labels were written.
-    QVERIFY(form->ll->isEnabled() && form->cc->isEnabled() && form->Command2->isEnabled());
-    QCOMPARE(form->rank, qint16(2));
-    QCOMPARE(form->txtlog->text(), log + "You travelled back to Singapore!\r\n");
-    QVERIFY(form->singapore->isChecked());
-    QVERIFY(!form->malaysia->isChecked());
+    QVERIFY(form->rewardbag->isEnabled() && form->checkcompetition->isEnabled() && form->competition->isEnabled());
+    QCOMPARE(form->career->rank(), qint16(2));
+    QCOMPARE(form->eventlog->text(), log + "You travelled back to Singapore!\r\n");
+    QVERIFY(form->countryitem(Country::Singapore)->isChecked());
+    QVERIFY(!form->countryitem(Country::Malaysia)->isChecked());
 }
 
 // New and Load ask before a career changed since it was begun, saved or loaded goes (Ok: not
@@ -259,16 +259,16 @@ void SavesTest::abandoningthecareer_data() {
     QTest::addColumn<MsgResult>("answer");
     QTest::addColumn<QString>("then"); // a name, a null QString() to cancel, "load", "close"
     QTest::addColumn<QString>("career");
-    QTest::newRow("new, unchanged") << &Form1::newer << MsgResult::Ok << "Bee"
+    QTest::newRow("new, unchanged") << &Form1::newgame << MsgResult::Ok << "Bee"
                                     << "Bee";
-    QTest::newRow("new, kept") << &Form1::newer << MsgResult::No << "Bee"
+    QTest::newRow("new, kept") << &Form1::newgame << MsgResult::No << "Bee"
                                << "Ace";
-    QTest::newRow("new, cancelled") << &Form1::newer << MsgResult::Yes << QString() << "Ace";
-    QTest::newRow("load, closed") << &Form1::loader << MsgResult::Yes << "close"
+    QTest::newRow("new, cancelled") << &Form1::newgame << MsgResult::Yes << QString() << "Ace";
+    QTest::newRow("load, closed") << &Form1::loadgame << MsgResult::Yes << "close"
                                   << "Ace";
-    QTest::newRow("load, kept") << &Form1::loader << MsgResult::No << "load"
+    QTest::newRow("load, kept") << &Form1::loadgame << MsgResult::No << "load"
                                 << "Ace";
-    QTest::newRow("load, loaded") << &Form1::loader << MsgResult::Yes << "load"
+    QTest::newRow("load, loaded") << &Form1::loadgame << MsgResult::Yes << "load"
                                   << "Old";
 }
 
@@ -279,9 +279,9 @@ void SavesTest::abandoningthecareer() {
     QFETCH(QString, career);
     fixture->writefile("old.kvr", "\"Old\",900,0,3,\"log\",\"0\"\r\n");
     fixture->dialogs.inputs << "Ace";
-    form->newer_Click();
+    form->startnewgame();
     if (answer != MsgResult::Ok)
-        form->money = 300;
+        form->career->setmoney(300);
     fixture->dialogs.answers << answer;
     fixture->dialogs.inputs << then;
     const int boxes = fixture->dialogs.shown.size();
@@ -293,10 +293,10 @@ void SavesTest::abandoningthecareer() {
         form->loadwindow->close();
     if (form->loadwindow && then == "load") {
         pick(form->loadwindow, "old.kvr");
-        form->loadwindow->Command1->click();
+        form->loadwindow->button->click();
     }
-    QCOMPARE(form->nama1->text(), career);
-    QCOMPARE(form->careerunsaved(), career == "Ace" && answer != MsgResult::Ok);
+    QCOMPARE(form->shownname->text(), career);
+    QCOMPARE(form->career->unsaved(), career == "Ace" && answer != MsgResult::Ok);
 }
 
 // Save asks before it replaces another saved game, not the career's own file.
@@ -316,24 +316,24 @@ void SavesTest::saveoveranothergame() {
     QFETCH(bool, replaced);
     const QByteArray other = "\"Bee\",700,2,9,\"her log\",\"40\"\r\n";
     fixture->writefile("bee.kvr", other);
-    form->newer_Click();
-    form->saver->trigger();
+    form->startnewgame();
+    form->savegame->trigger();
     sav* save = form->savewindow;
     if (own == "loaded") {
-        form->loader->trigger();
+        form->loadgame->trigger();
         pick(form->loadwindow, "bee.kvr");
-        form->loadwindow->Command1->click();
+        form->loadwindow->button->click();
     } else if (own == "saved") {
         fixture->dialogs.answers << MsgResult::Yes;
         pick(save, "bee.kvr", true);
     }
-    form->money = 1234;
-    form->saver->trigger();
+    form->career->setmoney(1234);
+    form->savegame->trigger();
     // From the keyboard: the list's first row picked, Enter saves there.
     pick(save, "bee.kvr");
     const int boxes = fixture->dialogs.shown.size();
     fixture->dialogs.answers << answer;
-    QTest::keyClick(save->File1, Qt::Key_Return);
+    QTest::keyClick(save->games, Qt::Key_Return);
     const ShownBox asked = fixture->dialogs.shown.value(boxes);
     QCOMPARE(asked.text == "bee.kvr holds another saved game. Replace it?", own.isEmpty());
     QCOMPARE(asked.buttons, own.isEmpty() ? MsgButtons::YesNoDefaultNo : MsgButtons::Ok);
@@ -343,11 +343,11 @@ void SavesTest::saveoveranothergame() {
 
 void SavesTest::dialogsbykeyboard() {
     fixture->dialogs.inputs << "Ace";
-    form->newer_Click();
+    form->startnewgame();
     // The Save dialog opens in Filename: typed at once, Enter saves.
-    form->saver->trigger();
+    form->savegame->trigger();
     sav* save = form->savewindow;
-    QCOMPARE(save->focusWidget(), save->txtpath);
+    QCOMPARE(save->focusWidget(), save->filename);
     QTest::keyClicks(save->focusWidget(), "keys");
     QTest::keyClick(save->focusWidget(), Qt::Key_Return);
     QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
@@ -355,16 +355,16 @@ void SavesTest::dialogsbykeyboard() {
 
     // In the Load dialog Enter loads the picked row, and does nothing while none is picked; the
     // list picks its first row, the only one here, as the keyboard moves into it.
-    form->loader->trigger();
+    form->loadgame->trigger();
     loa* load = form->loadwindow;
     const int boxes = fixture->dialogs.shown.size();
-    QTest::keyClick(load->File1, Qt::Key_Return);
+    QTest::keyClick(load->games, Qt::Key_Return);
     QCOMPARE(fixture->dialogs.shown.size(), boxes);
     QFocusEvent tabbedin(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(load->File1, &tabbedin);
-    QTest::keyClick(load->File1, Qt::Key_Return);
+    QApplication::sendEvent(load->games, &tabbedin);
+    QTest::keyClick(load->games, Qt::Key_Return);
     QCOMPARE(lastbox().text, QStringLiteral("File loaded!"));
-    QCOMPARE(form->playername, QStringLiteral("Ace"));
+    QCOMPARE(form->career->playername(), QStringLiteral("Ace"));
 
     // Both dialogs keep their controls inside their edges.
     for (const SavesDialog* dialog : std::initializer_list<SavesDialog*>{save, load})
@@ -373,11 +373,11 @@ void SavesTest::dialogsbykeyboard() {
                      qPrintable(dialog->objectName()));
 
     // Escape closes each window as its close box does.
-    form->hot_Click();
-    form->Command1_Click();
-    form->cc_Click();
-    form->Ti_Click();
-    form->command5_Click();
+    form->showhalloffame();
+    form->opentraining();
+    form->checkcompetitions();
+    form->playtictactoe();
+    form->playdoubleornothing();
     sidewindow(form->diskwindow, form);
     for (QWidget* window : std::initializer_list<QWidget*>{
              form->savewindow, form->loadwindow, form->hallwindow, form->practicewindow,

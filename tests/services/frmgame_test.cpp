@@ -1,3 +1,4 @@
+#include "career/career.h"
 #include "career/form1.h"
 #include "services/frmgame.h"
 #include "support/fakes.h"
@@ -19,9 +20,9 @@ private slots:
 
 private:
     void open(qint32 money) {
-        form->money = money;
+        form->career->setmoney(money);
         form->updatestatus();
-        form->command5->trigger();
+        form->doubleornothing->trigger();
         game = form->gamewindow;
         fixture->random.reseeds.clear(); // the new day count drew its competitions
     }
@@ -50,17 +51,17 @@ void FrmgameTest::stakeandclaim() {
     bet("50");
     QCOMPARE(fixture->dialogs.texts(), QStringList{"You do not have enough money!"});
     QCOMPARE(fixture->dialogs.shown[0].title, QStringLiteral("Error"));
-    QCOMPARE(form->money, 49);
+    QCOMPARE(form->career->money(), 49);
     QVERIFY(showing(game->Frame1));
 
     open(50);
     bet("50");
-    QCOMPARE(form->money, 0);
+    QCOMPARE(form->career->money(), 0);
     QCOMPARE(game->cash->text(), QStringLiteral("0"));
     QCOMPARE(game->winmoney->text(), QStringLiteral("50"));
     QVERIFY(showing(game->Frame2));
     game->Command2->click();
-    QCOMPARE(form->money, 50);
+    QCOMPARE(form->career->money(), 50);
     QCOMPARE(game->cash->text(), QStringLiteral("50"));
     QCOMPARE(game->betmoney->currentIndex(), -1);
     QVERIFY(showing(game->Frame1));
@@ -77,7 +78,7 @@ void FrmgameTest::threewonroundsthenclaim() {
     QCOMPARE(game->winmoney->text(), QStringLiteral("80"));
     QCOMPARE(fixture->random.reseeds, QList<double>(3, 3600));
     game->Command2->click();
-    QCOMPARE(form->money, 170);
+    QCOMPARE(form->career->money(), 170);
     QVERIFY(fixture->dialogs.shown.isEmpty());
 }
 
@@ -89,7 +90,7 @@ void FrmgameTest::alosscoststhestake() {
     game->Command3->click();
     QCOMPARE(fixture->dialogs.texts(), QStringList{"You lost! All your bet money is gone!"});
     QCOMPARE(fixture->dialogs.shown[0].title, QStringLiteral("Too bad!"));
-    QCOMPARE(form->money, 80);
+    QCOMPARE(form->career->money(), 80);
     QVERIFY(showing(game->Frame1));
 }
 

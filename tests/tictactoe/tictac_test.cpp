@@ -1,3 +1,4 @@
+#include "career/career.h"
 #include "career/form1.h"
 #include "common/filename.h"
 #include "common/watchlabel.h"
@@ -70,7 +71,7 @@ private:
 void TictacTest::init() {
     fixture = new GameFixture;
     form = new Form1;
-    form->money = 250;
+    form->career->setmoney(250);
     form->updatestatus();
 }
 
@@ -80,8 +81,8 @@ void TictacTest::cleanup() {
 }
 
 void TictacTest::open() {
-    form->Ti->setEnabled(true);
-    form->Ti_Click();
+    form->tictactoe->setEnabled(true);
+    form->playtictactoe();
     game = form->tictacwindow;
     QVERIFY(game && game->isVisible());
 }
@@ -110,7 +111,7 @@ void TictacTest::closewindow() {
 
 void TictacTest::opensfromservicesonceaday() {
     open();
-    QVERIFY(!form->Ti->isEnabled());
+    QVERIFY(!form->tictactoe->isEnabled());
     QCOMPARE(game->windowTitle(), QStringLiteral("Quendle's Tic Tac Toe"));
     QCOMPARE(game->size(), QSize(401, 275));
     QCOMPARE(
@@ -147,12 +148,12 @@ void TictacTest::opensfromservicesonceaday() {
     // Shown again from a hidden window without loading anew; the item returns with the day.
     game->hide();
     game->Text4->setText(QStringLiteral("kept"));
-    form->Ti->trigger();
+    form->tictactoe->trigger();
     QVERIFY(!game->isVisible());
-    form->days = 1;
+    form->career->setdays(1);
     form->updatestatus();
-    QVERIFY(form->Ti->isEnabled());
-    form->Ti->trigger();
+    QVERIFY(form->tictactoe->isEnabled());
+    form->tictactoe->trigger();
     QVERIFY(game->isVisible());
     QCOMPARE(game->Text4->text(), QStringLiteral("kept"));
     QCOMPARE(game->List3->count(), 6);
@@ -213,7 +214,7 @@ void TictacTest::scoring() {
         QVERIFY(game->gameover);
         QCOMPARE(game->Command1->isEnabled(), buttonsduringmessage);
         QCOMPARE(game->compst->isEnabled(), buttonsduringmessage);
-        QCOMPARE(form->money1->text(), QStringLiteral("250"));
+        QCOMPARE(form->shownmoney->text(), QStringLiteral("250"));
         QCOMPARE(game->wins + game->losses + game->draws, 0);
         game->Timer1_Timer();
         QVERIFY(!game->Timer1->isActive());
@@ -227,8 +228,8 @@ void TictacTest::scoring() {
         QCOMPARE(fixture->dialogs.shown[1].title, QStringLiteral("KVR"));
         QCOMPARE(fixture->dialogs.shown[1].icon, MsgIcon::None);
     }
-    QCOMPARE(form->money1->text(), money);
-    QCOMPARE(form->money, money.toInt());
+    QCOMPARE(form->shownmoney->text(), money);
+    QCOMPARE(form->career->money(), money.toInt());
     QCOMPARE((QList<int>{game->wins, game->losses, game->draws}), record);
     QCOMPARE(game->strategies(), learned);
     QCOMPARE(game->Label6->isVisible(), !learned.isEmpty());
@@ -243,18 +244,18 @@ void TictacTest::scoring() {
 }
 
 void TictacTest::moneycheck_data() {
-    QTest::addColumn<QString>("money");
+    QTest::addColumn<int>("money");
     QTest::addColumn<bool>("staysopen");
-    QTest::newRow("exactly 10") << "10" << true;
-    QTest::newRow("9.5") << "9.5" << false;
+    QTest::newRow("exactly 10") << 10 << true;
+    QTest::newRow("9") << 9 << false;
 }
 
 void TictacTest::moneycheck() {
-    QFETCH(QString, money);
+    QFETCH(int, money);
     QFETCH(bool, staysopen);
     open();
     setboard("X...O....", "1", "5", 1);
-    form->money1->setText(money);
+    form->career->changemoney(money);
     game->Command1_Click();
     QCOMPARE(game->isVisible(), staysopen);
     QCOMPARE(game->board(), Board());

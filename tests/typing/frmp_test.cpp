@@ -1,3 +1,4 @@
+#include "career/career.h"
 #include "career/form1.h"
 #include "common/controls.h"
 #include "common/watchlabel.h"
@@ -73,7 +74,7 @@ void FrmpTest::cleanup() {
 }
 
 frmp* FrmpTest::open() {
-    form->Command1_Click();
+    form->opentraining();
     return form->practicewindow;
 }
 
@@ -119,7 +120,7 @@ void FrmpTest::opensidleandcomestothefront() {
 }
 
 void FrmpTest::elevenmatchesendtheexercise() {
-    form->training = 20;
+    form->career->settraining(20);
     form->updatestatus();
     fixture->random.draws << 0.3 << 0.0 << 0.95 << 0.42;
     start();
@@ -149,8 +150,8 @@ void FrmpTest::elevenmatchesendtheexercise() {
              QStringList{"You took 2s to type 11 words in Easy level with 0 mistakes."});
     QCOMPARE(fixture->dialogs.shown.first().title, QStringLiteral("Result"));
     QCOMPARE(fixture->dialogs.shown.first().icon, MsgIcon::Exclamation);
-    QCOMPARE(form->training, 21);
-    QCOMPARE(form->train1->text(), QStringLiteral("21"));
+    QCOMPARE(form->career->training(), 21);
+    QCOMPARE(form->showntraining->text(), QStringLiteral("21"));
     // Back at rest, ready for another go.
     QCOMPARE(w->Command1->text(), QStringLiteral("Start"));
     QVERIFY(!w->pauser->isEnabled() && w->level->isEnabled() && !w->Timer1->isActive());
@@ -197,7 +198,7 @@ void FrmpTest::restartatoncereportsandcredits() {
     start();
     QCOMPARE(fixture->dialogs.texts(),
              QStringList{"You took 0s to type 0 words in " + name + " level with 0 mistakes."});
-    QCOMPARE(form->training, points);
+    QCOMPARE(form->career->training(), points);
     QCOMPARE(w->Command1->text(), QStringLiteral("Start"));
 }
 
@@ -296,7 +297,7 @@ void FrmpTest::restartwhilepausedacceptstypingagain() {
 }
 
 void FrmpTest::closingabandonstheexercise() {
-    form->training = 5;
+    form->career->settraining(5);
     form->updatestatus();
     w->Option3->click();
     fixture->writefile("avg.txt", lines(tenwords));
@@ -308,8 +309,8 @@ void FrmpTest::closingabandonstheexercise() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(form->practicewindow.isNull());
     QVERIFY(fixture->dialogs.shown.isEmpty());
-    QCOMPARE(form->training, 5);
-    QCOMPARE(form->train1->text(), QStringLiteral("5"));
+    QCOMPARE(form->career->training(), 5);
+    QCOMPARE(form->showntraining->text(), QStringLiteral("5"));
     w = open();
     QVERIFY(w->Option1->isChecked());
     QCOMPARE(w->Command1->text(), QStringLiteral("Start"));
@@ -329,7 +330,7 @@ void FrmpTest::missingfileaskesforoneuntypableentry() {
     start();
     QCOMPARE(fixture->dialogs.texts(),
              QStringList{"You took 0s to type 0 words in Easy level with 1 mistakes."});
-    QCOMPARE(form->training, 1);
+    QCOMPARE(form->career->training(), 1);
 }
 
 void FrmpTest::selectionnevercanbeovertyped() {

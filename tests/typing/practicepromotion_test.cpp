@@ -1,3 +1,4 @@
+#include "career/career.h"
 #include "career/form1.h"
 #include "common/logbox.h"
 #include "common/watchlabel.h"
@@ -18,15 +19,15 @@ private slots:
 void PracticePromotionTest::creditedpointspromote() {
     GameFixture fixture;
     Form1 form;
-    form.training = 15;
+    form.career->settraining(15);
     form.updatestatus();
-    form.Command1_Click();
+    form.opentraining();
     frmp* w = form.practicewindow;
     w->Command1->click();
     w->Command1->click();
-    QCOMPARE(form.training, 16);
-    QCOMPARE(form.rank, qint16(1));
-    QVERIFY(form.txtlog->text().contains("You have been promoted to rank 1.\r\n"));
+    QCOMPARE(form.career->training(), 16);
+    QCOMPARE(form.career->rank(), qint16(1));
+    QVERIFY(form.eventlog->text().contains("You have been promoted to rank 1.\r\n"));
     delete w;
 }
 

@@ -36,7 +36,7 @@ void WordFilesTest::everylevelhasaworthwhilefile() {
     QStringList entries;
     loadwords(entries, path);
     QVERIFY(!entries.isEmpty());
-    frmp window;
+    frmp window(nullptr);
     const QFontMetrics metrics(window.lbltype->font());
     qsizetype characters = 0;
     for (const QString& entry : entries) {
