@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
 
     frmp window(nullptr);
     timer.restart();
-    window.Command1->click();
+    window.startrestart->click();
     std::printf("practice Start on the file: %.2f ms (%lld entries to type)\n", milliseconds(timer),
                 static_cast<long long>(window.leftcount));
     return 0;

@@ -1,7 +1,7 @@
 // Renders each window of the game to a PNG without a display, so anyone can look at every
 // window without playing.
-#include "career/career.h"
 #include "battledisk/frmdisk.h"
+#include "career/career.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
 #include "career/frmstart.h"
@@ -85,14 +85,14 @@ void savecompetitionwindows(Form1& form) {
     frmcars race(nullptr);
     race.startgame(523);
     save(&race, QStringLiteral("frmcars-ready"));
-    race.Command2_Click();
+    race.start_Click();
     for (int entry = 0; entry < 12; ++entry)
-        race.Text1->setText(race.Label3->text());
+        race.typingbox->setText(race.target->text());
     for (int tick = 0; tick < 400; ++tick)
-        race.Timer1_Timer();
-    race.Text1->setText(race.Label3->text().left(5));
+        race.clock_Timer();
+    race.typingbox->setText(race.target->text().left(5));
     save(&race, QStringLiteral("frmcars-racing"));
-    race.Timer1->stop();
+    race.clock->stop();
 }
 
 // The practice window at rest, then mid-exercise with a target and a half-typed entry.
@@ -100,11 +100,11 @@ void shootpractice(Form1& form) {
     form.opentraining();
     frmp* practice = form.practicewindow;
     save(practice, QStringLiteral("frmp"));
-    practice->Option5->setChecked(true);
-    practice->Command1_Click();
+    practice->expert->setChecked(true);
+    practice->startrestart_Click();
     for (int tick = 0; tick < 12; ++tick)
-        practice->Timer1_Timer();
-    practice->txttype->setText(practice->lbltype->text().left(7));
+        practice->clock_Timer();
+    practice->typingbox->setText(practice->target->text().left(7));
     save(practice, QStringLiteral("frmp-exercise"));
     practice->close();
 }
@@ -115,7 +115,7 @@ void shootgamble(Form1& form) {
     frmgame* game = form.gamewindow;
     save(game, QStringLiteral("frmgame"));
     game->betmoney->setCurrentIndex(0);
-    game->Command1_Click();
+    game->play_Click();
     game->winmoney->setText(QStringLiteral("40"));
     save(game, QStringLiteral("frmgame-gambling"));
     game->close();
@@ -200,17 +200,17 @@ void shoottictac() {
     const char* signs[9] = {"X", "", "", "", "O", "", "", "", "X"};
     for (int k = 1; k <= 9; ++k)
         game.cell(k)->setText(QLatin1String(signs[k - 1]));
-    game.Text7->setText(QStringLiteral("19"));
-    game.Text9->setText(QStringLiteral("5"));
+    game.yourmoves->setText(QStringLiteral("19"));
+    game.compmoves->setText(QStringLiteral("5"));
     game.turns = 1;
-    game.List1->addItems({QStringLiteral("Player2"), QStringLiteral("Ann")});
-    game.List3->setCurrentRow(1);
-    game.Timer1_Timer();
-    game.Label6->show();
+    game.roster->addItems({QStringLiteral("Player2"), QStringLiteral("Ann")});
+    game.stages->setCurrentRow(1);
+    game.clock_Timer();
+    game.strategylearned->show();
     save(&game, QStringLiteral("tictac"));
-    game.Frame2->hide();
+    game.instructions->hide();
     save(&game, QStringLiteral("tictac-under-instructions"));
-    save(game.Frame1, QStringLiteral("tictac-thinking"));
+    save(game.thinkingframe, QStringLiteral("tictac-thinking"));
     setprogramfolder(folder);
 }
 // The keyboard drawing on its own, on the us layout: the next key F lit, then as a heat map.
@@ -264,7 +264,8 @@ void shootall() {
     form.loaded();
     form.showdaysleft();
     save(&form, QStringLiteral("Form1"));
-    for (QMenu* menu : {form.filemenu, form.countrymenu, form.twoplayers, form.othersmenu, form.servicesmenu}) {
+    for (QMenu* menu :
+         {form.filemenu, form.countrymenu, form.twoplayers, form.othersmenu, form.servicesmenu}) {
         menu->adjustSize();
         save(menu, QStringLiteral("Form1-menu-") + menu->objectName());
     }

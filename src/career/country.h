@@ -9,10 +9,10 @@ enum class Country { None, Singapore, Malaysia, China, Japan, America };
 
 struct CountryInfo {
     Country country;
-    const char* name;      // as the competition list names it
-    const char* menuname;  // the Country menu item's object name
-    const char* caption;   // the Country menu item; the one place the fare is kept
-    const char* arrival;   // the log entry on arrival
+    const char* name;     // as the competition list names it
+    const char* menuname; // the Country menu item's object name
+    const char* caption;  // the Country menu item; the one place the fare is kept
+    const char* arrival;  // the log entry on arrival
 };
 
 inline constexpr CountryInfo countries[] = {

@@ -16,6 +16,7 @@ void Form1::generatecompetitions() {
     const bool fresh = !competitionlist;
     frmcomp* list = sidewindow(competitionlist, this, career);
     if (fresh)
-        connect(list, &frmcomp::joined, this, [this](std::int32_t prize) { race()->startgame(prize); });
+        connect(list, &frmcomp::joined, this,
+                [this](std::int32_t prize) { race()->startgame(prize); });
     list->generate();
 }

@@ -32,7 +32,8 @@ void done(const QString& text) {
 
 void Form1::createbattledisk() {
     const std::optional<QString> path = askdiskpath();
-    if (!path || !writediskfile(*path, {career->playername(), career->money(), career->training()})) {
+    if (!path ||
+        !writediskfile(*path, {career->playername(), career->money(), career->training()})) {
         disknotfound();
         return;
     }

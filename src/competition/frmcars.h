@@ -32,7 +32,7 @@ public:
     RaceLevel level() const;
     void setlevel(RaceLevel level);
     const CarRace& race() const { return positions; }
-    const QStringList& words() const { return List1; }
+    const QStringList& words() const { return wordlist; }
     qint32 currentprize() const { return prize; }
     // The running race's keystrokes, for the typing statistics.
     const KeystrokeCounter& keystrokes() const { return counter; }
@@ -40,40 +40,40 @@ public:
     QPointer<StatsRecorder> recorder;
 
     // Handlers.
-    void Command2_Click();
-    void Command1_Click();
-    void Text1_Change();
-    void Text1_KeyUp(int key);
-    void Timer1_Timer();
+    void start_Click();
+    void back_Click();
+    void typingbox_Change();
+    void typingbox_KeyUp(int key);
+    void clock_Timer();
 
     void nextword();
     void racewon();
     void racelost();
     void resetrace();
 
-    QLabel* Image1;
-    QFrame* Line1;
-    QFrame* Line2;
-    QLabel* Label2;
-    QLabel* Label1;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* car1;
-    QLabel* car2;
-    QLabel* Label3;
-    QLineEdit* Text1;
-    QPushButton* Command2;
-    QPushButton* Command1;
-    QGroupBox* Frame1;
-    QRadioButton* Option1;
-    QRadioButton* Option2;
-    QRadioButton* Option3;
-    QRadioButton* Option4;
-    QTimer* Timer1;
-    QCheckBox* Check1;
-    QFrame* Frame2;
+    QLabel* track;
+    QFrame* startline;
+    QFrame* finishline;
+    QLabel* startcaption;
+    QLabel* finishcaption;
+    QLabel* opponentcaption;
+    QLabel* yourcarcaption;
+    QLabel* opponentcar;
+    QLabel* yourcar;
+    QLabel* target;
+    QLineEdit* typingbox;
+    QPushButton* start;
+    QPushButton* back;
+    QGroupBox* levelframe;
+    QRadioButton* easy;
+    QRadioButton* average;
+    QRadioButton* hard;
+    QRadioButton* expert;
+    QTimer* clock;
+    QCheckBox* blindmode;
+    QFrame* blindcover;
     QPushButton* pauser;
-    QPushButton* Command3;
+    QPushButton* reset;
 
 private:
     void buildcontrols();
@@ -89,7 +89,7 @@ private:
     qint32 prize = 0;
     QString apppath;
     // The word list; never shown.
-    QStringList List1;
+    QStringList wordlist;
     CarRace positions;
     // Where the player's car stood before the last correction, should that prove a key repeat.
     int beforecorrection = track::startleft;

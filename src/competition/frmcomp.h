@@ -25,12 +25,12 @@ public:
     void country_Click();
     void country_DblClick();
 
-    QGroupBox* Frame1;
-    QPushButton* Command1;
-    QPushButton* Command3;
+    QGroupBox* listframe;
+    QPushButton* countryheading;
+    QPushButton* priceheading;
     QListWidget* country;
     QListWidget* firstprice;
-    QLabel* Label1;
+    QLabel* hint;
 
 signals:
     // The fee is paid: the race for this first price starts.

@@ -21,24 +21,24 @@ public:
     void starter();
 
     // Handlers.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void play_Click();
+    void claim_Click();
+    void continuebetting_Click();
 
-    QLabel* Label1;
-    QFrame* Line1;
-    QLabel* Label2;
-    QGroupBox* Frame1;
-    QLabel* Label3;
+    QLabel* heading;
+    QFrame* divider;
+    QLabel* rules;
+    QGroupBox* startframe;
+    QLabel* cashcaption;
     QLabel* cash;
-    QLabel* Label4;
+    QLabel* betcaption;
     QComboBox* betmoney;
-    QPushButton* Command1;
-    QGroupBox* Frame2;
-    QLabel* Label5;
+    QPushButton* play;
+    QGroupBox* gamblingframe;
+    QLabel* sumcaption;
     QLabel* winmoney;
-    QPushButton* Command2;
-    QPushButton* Command3;
+    QPushButton* claim;
+    QPushButton* continuebetting;
 
 private:
     void showframe(QGroupBox* frame);
@@ -46,4 +46,3 @@ private:
 private:
     const QPointer<Career> career;
 };
-

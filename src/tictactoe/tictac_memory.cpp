@@ -15,33 +15,33 @@
 #include <QTimer>
 
 void tictac::Form_Load() {
-    List3->addItems({QStringLiteral("Processing"), QStringLiteral("Trying predefined Strategy"),
-                     QStringLiteral("Looking for ways to win"),
-                     QStringLiteral("Looking for ways to block you"),
-                     QStringLiteral("Recalling your Strategy"), QStringLiteral("Random Move")});
+    stages->addItems({QStringLiteral("Processing"), QStringLiteral("Trying predefined Strategy"),
+                      QStringLiteral("Looking for ways to win"),
+                      QStringLiteral("Looking for ways to block you"),
+                      QStringLiteral("Recalling your Strategy"), QStringLiteral("Random Move")});
     apppath = ::apppath();
     loadbrain();
-    yoursign = Text5->text();
-    compsign = Text6->text();
+    yoursign = yoursignbox->text();
+    compsign = compsignbox->text();
     gameover = false;
     loadroster();
     turns = 0;
     setstartbuttons(true);
-    Timer1->start();
+    clock->start();
 }
 
 void tictac::loadbrain() {
     brain = ::loadbrain(apppath);
-    List2->clear();
-    List2->addItems(brain);
+    strategylist->clear();
+    strategylist->addItems(brain);
 }
 
 void tictac::learn() {
-    Timer2->start();
-    Label6->show();
-    const QString strategy = Text7->text();
+    learnedclock->start();
+    strategylearned->show();
+    const QString strategy = yourmoves->text();
     brain.append(strategy);
-    List2->addItem(strategy);
+    strategylist->addItem(strategy);
     // Once per window: a folder that refuses the file refuses it after every win.
     if (!learnstrategy(apppath, strategy) && !brainunwrittenreported) {
         brainunwrittenreported = true;
@@ -51,9 +51,9 @@ void tictac::learn() {
     }
 }
 
-void tictac::Timer2_Timer() {
-    Label6->hide();
-    Timer2->stop();
+void tictac::learnedclock_Timer() {
+    strategylearned->hide();
+    learnedclock->stop();
 }
 
 namespace {
@@ -69,12 +69,12 @@ void tictac::applyrecord(const PlayerRecord& record) {
     draws = record.draws;
     yoursign = record.yoursign;
     compsign = record.compsign;
-    Text5->setText(yoursign);
-    Text6->setText(compsign);
+    yoursignbox->setText(yoursign);
+    compsignbox->setText(compsign);
 }
 
 void tictac::takeuprecord(const QString& name) {
-    Text4->setText(name);
+    namebox->setText(name);
     recordname = name;
     PlayerRecord record;
     if (readrecord(apppath, name, record) == RecordState::Damaged) {
@@ -107,16 +107,16 @@ bool tictac::keeprecord(const QString& name, const PlayerRecord& record) {
 void tictac::loadroster() {
     const QStringList names = ::loadroster(apppath);
     if (names.isEmpty()) {
-        Text4->setText(defaultplayer);
+        namebox->setText(defaultplayer);
         recordname = defaultplayer;
         return;
     }
-    List1->addItems(names);
+    roster->addItems(names);
     takeuprecord(names.first());
 }
 
-void tictac::Command2_Click() {
-    const QString name = Text4->text();
+void tictac::addtolist_Click() {
+    const QString name = namebox->text();
     if (name.isEmpty())
         return;
     // The roster's format has no way to hold a double quote inside a name.
@@ -136,10 +136,10 @@ void tictac::Command2_Click() {
     if (canholdrecord(recordname) && recordname.compare(defaultplayer, Qt::CaseInsensitive) != 0 &&
         !keeprecord(recordname, PlayerRecord{wins, losses, draws, yoursign, compsign}))
         return;
-    const QList<QListWidgetItem*> listed = List1->findItems(name, Qt::MatchExactly);
+    const QList<QListWidgetItem*> listed = roster->findItems(name, Qt::MatchExactly);
     if (!listed.isEmpty()) {
-        List1->setCurrentItem(listed.first());
-        Timer1->start();
+        roster->setCurrentItem(listed.first());
+        clock->start();
         takeuprecord(name);
         return;
     }
@@ -154,16 +154,16 @@ void tictac::Command2_Click() {
     losses = 0;
     draws = 0;
     recordname = name;
-    List1->addItem(name);
+    roster->addItem(name);
 }
 
-void tictac::List1_DblClick() {
-    const QListWidgetItem* chosen = List1->currentItem();
+void tictac::roster_DblClick() {
+    const QListWidgetItem* chosen = roster->currentItem();
     if (!chosen || !chosen->isSelected())
         return;
     const QString next = chosen->text();
-    Timer1->start();
-    const QString current = Text4->text();
+    clock->start();
+    const QString current = namebox->text();
     // A name that cannot have a file has no record to keep; one that can is not given up
     // unsaved.
     if (canholdrecord(current) &&
@@ -174,11 +174,12 @@ void tictac::List1_DblClick() {
 
 void tictac::closeEvent(QCloseEvent* event) {
     closing = true;
-    const QString name = Text4->text();
+    const QString name = namebox->text();
     // The sign boxes as they stand, applied or not. The default player's record is never kept.
     const bool keep = canholdrecord(name) && name.compare(defaultplayer, Qt::CaseInsensitive) != 0;
     if (keep)
-        keeprecord(name, PlayerRecord{wins, losses, draws, Text5->text(), Text6->text()});
+        keeprecord(name,
+                   PlayerRecord{wins, losses, draws, yoursignbox->text(), compsignbox->text()});
     removedefaultrecord(apppath);
     QWidget::closeEvent(event);
 }

@@ -109,8 +109,8 @@ void FullDiskTest::record() {
     form->tictactoe->setEnabled(true);
     form->playtictactoe();
     tictac* game = form->tictacwindow;
-    game->Text4->setText(QStringLiteral("Ann"));
-    game->Command2_Click();
+    game->namebox->setText(QStringLiteral("Ann"));
+    game->addtolist_Click();
     const QByteArray written = filebytes("Ann.sco");
     QCOMPARE(written, QByteArray("\"Ann\",0,0,0,\"X\",\"O\"\r\n"));
 

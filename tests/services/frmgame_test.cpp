@@ -28,11 +28,11 @@ private:
     }
     void bet(const QString& amount) {
         game->betmoney->setCurrentIndex(game->betmoney->findText(amount));
-        game->Command1->click();
+        game->play->click();
     }
     // Exactly one of the two frames at the one place shows: the given one.
     bool showing(const QGroupBox* frame) const {
-        const QGroupBox* other = frame == game->Frame1 ? game->Frame2 : game->Frame1;
+        const QGroupBox* other = frame == game->startframe ? game->gamblingframe : game->startframe;
         return frame->isVisible() && !other->isVisible() && frame->geometry() == other->geometry();
     }
 
@@ -46,25 +46,25 @@ void FrmgameTest::stakeandclaim() {
     QVERIFY(game->isVisible() && game->windowFlags().testFlag(Qt::Tool));
     QCOMPARE(game->cash->text(), QStringLiteral("49"));
     QCOMPARE(game->betmoney->currentText(), QString());
-    game->Command1->click();
+    game->play->click();
     QVERIFY(fixture->dialogs.shown.isEmpty());
     bet("50");
     QCOMPARE(fixture->dialogs.texts(), QStringList{"You do not have enough money!"});
     QCOMPARE(fixture->dialogs.shown[0].title, QStringLiteral("Error"));
     QCOMPARE(form->career->money(), 49);
-    QVERIFY(showing(game->Frame1));
+    QVERIFY(showing(game->startframe));
 
     open(50);
     bet("50");
     QCOMPARE(form->career->money(), 0);
     QCOMPARE(game->cash->text(), QStringLiteral("0"));
     QCOMPARE(game->winmoney->text(), QStringLiteral("50"));
-    QVERIFY(showing(game->Frame2));
-    game->Command2->click();
+    QVERIFY(showing(game->gamblingframe));
+    game->claim->click();
     QCOMPARE(form->career->money(), 50);
     QCOMPARE(game->cash->text(), QStringLiteral("50"));
     QCOMPARE(game->betmoney->currentIndex(), -1);
-    QVERIFY(showing(game->Frame1));
+    QVERIFY(showing(game->startframe));
     QCOMPARE(fixture->dialogs.shown.size(), 1);
 }
 
@@ -74,10 +74,10 @@ void FrmgameTest::threewonroundsthenclaim() {
     fixture->random.draws << 0.5 << 0.5 << 0.5;
     bet("10");
     for (int round = 0; round < 3; ++round)
-        game->Command3->click();
+        game->continuebetting->click();
     QCOMPARE(game->winmoney->text(), QStringLiteral("80"));
     QCOMPARE(fixture->random.reseeds, QList<double>(3, 3600));
-    game->Command2->click();
+    game->claim->click();
     QCOMPARE(form->career->money(), 170);
     QVERIFY(fixture->dialogs.shown.isEmpty());
 }
@@ -86,12 +86,12 @@ void FrmgameTest::alosscoststhestake() {
     open(100);
     fixture->random.draws << 0.5 << 0.0;
     bet("20");
-    game->Command3->click();
-    game->Command3->click();
+    game->continuebetting->click();
+    game->continuebetting->click();
     QCOMPARE(fixture->dialogs.texts(), QStringList{"You lost! All your bet money is gone!"});
     QCOMPARE(fixture->dialogs.shown[0].title, QStringLiteral("Too bad!"));
     QCOMPARE(form->career->money(), 80);
-    QVERIFY(showing(game->Frame1));
+    QVERIFY(showing(game->startframe));
 }
 
 QTEST_MAIN(FrmgameTest)

@@ -71,17 +71,17 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     // Start and Restart at once give the message as ever, but say nothing of the typing.
     form.opentraining();
     frmp* practice = form.practicewindow;
-    practice->Command1->click();
-    practice->Command1->click();
+    practice->startrestart->click();
+    practice->startrestart->click();
     QCOMPARE(fixture.dialogs.shown.size(), 1);
     QCOMPARE(w->pages->currentWidget(), w->emptylabel);
 
     // A practice ended by Restart after a wrong key, its correction and one entry.
-    practice->Command1->click();
-    QTest::keyClicks(practice->txttype, QStringLiteral("x"));
-    QTest::keyClick(practice->txttype, Qt::Key_Backspace);
-    QTest::keyClicks(practice->txttype, practice->lbltype->text());
-    practice->Command1->click();
+    practice->startrestart->click();
+    QTest::keyClicks(practice->typingbox, QStringLiteral("x"));
+    QTest::keyClick(practice->typingbox, Qt::Key_Backspace);
+    QTest::keyClicks(practice->typingbox, practice->target->text());
+    practice->startrestart->click();
     QCOMPARE(w->pages->currentWidget(), w->tabs);
     QAbstractItemModel* records = w->recordstable->model();
     QCOMPARE(records->rowCount(), 1);
@@ -111,10 +111,10 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     // A race lost to the clock, newest first above the exercise.
     frmcars* race = form.race();
     race->startgame(100);
-    race->Command2_Click();
-    QTest::keyClicks(race->Text1, race->Label3->text());
-    while (race->Timer1->isActive())
-        race->Timer1_Timer();
+    race->start_Click();
+    QTest::keyClicks(race->typingbox, race->target->text());
+    while (race->clock->isActive())
+        race->clock_Timer();
     QCOMPARE(fixture.dialogs.shown.last().text, QStringLiteral("You lost!!!"));
     QCOMPARE(records->rowCount(), 2);
     QCOMPARE(row(records, 0).mid(0, 3), (QStringList{"Race", "Easy", "Lost"}));

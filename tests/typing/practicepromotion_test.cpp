@@ -23,8 +23,8 @@ void PracticePromotionTest::creditedpointspromote() {
     form.updatestatus();
     form.opentraining();
     frmp* w = form.practicewindow;
-    w->Command1->click();
-    w->Command1->click();
+    w->startrestart->click();
+    w->startrestart->click();
     QCOMPARE(form.career->training(), 16);
     QCOMPARE(form.career->rank(), qint16(1));
     QVERIFY(form.eventlog->text().contains("You have been promoted to rank 1.\r\n"));
