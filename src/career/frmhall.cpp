@@ -1,6 +1,7 @@
 #include "career/frmhall.h"
 
 #include "common/controls.h"
+#include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/program.h"
 #include "common/programfolder.h"
@@ -16,6 +17,9 @@ namespace {
 // Far more than a row can show; a longer entry is shown cut, with "…", and stays whole in the
 // file. Drawing a row of megabytes would stall the window for seconds.
 constexpr qsizetype longestshown = 256;
+
+// A line a success; one of 10 MB (a name nobody types) still fits.
+constexpr qint64 largesthall = 16 * 1024 * 1024;
 
 } // namespace
 
@@ -34,8 +38,14 @@ frmhall::frmhall(QWidget* parent) : QWidget(parent) {
 
 void frmhall::load() {
     QByteArray bytes;
-    if (!readwholefile(apppath() + QStringLiteral("hall.dat"), bytes))
+    const FileRead read = readfile(apppath() + QStringLiteral("hall.dat"), largesthall, bytes);
+    if (!read.ok()) {
+        // No file yet is an empty hall; one that is there and can't be read is said to be.
+        if (!read.missing())
+            msgbox(read.message(QStringLiteral("hall.dat")), MsgIcon::Exclamation,
+                   QStringLiteral("Vivo Re Zazede"));
         return;
+    }
     FieldReader reader(std::move(bytes));
     QPointer<frmhall> self(this);
     QElapsedTimer sincepump;

@@ -1,5 +1,7 @@
 #include "watchlabel.h"
 
+#include "common/controls.h"
+
 WatchLabel::WatchLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
 }
@@ -10,6 +12,6 @@ void WatchLabel::setText(const QString& newtext) {
     QLabel::setText(newtext);
     // A text the label cuts off, such as a long name, still shows whole when pointed at.
     const bool cut = fontMetrics().horizontalAdvance(newtext) > contentsRect().width();
-    setToolTip(cut ? newtext : QString());
+    setToolTip(cut ? plaintooltip(newtext) : QString());
     emit changed();
 }

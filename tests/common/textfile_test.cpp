@@ -5,6 +5,7 @@
 #include "tictactoe/records.h"
 #include "tictactoe/strategies.h"
 
+#include "support/fakes.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -288,7 +289,7 @@ void TextFileTest::appendaftertorntail() {
             QVERIFY(parsestatsline(line.chopped(2), record));
             QCOMPARE(record.ended, samplerecord(7).ended);
         } else {
-            QCOMPARE(everyfieldof(path), before + QStringList{entry});
+            QCOMPARE(everyfield(back), before + QStringList{entry});
         }
     }
 }
