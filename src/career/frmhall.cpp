@@ -18,9 +18,6 @@ namespace {
 // file. Drawing a row of megabytes would stall the window for seconds.
 constexpr qsizetype longestshown = 256;
 
-// A line a success; one of 10 MB (a name nobody types) still fits.
-constexpr qint64 largesthall = 16 * 1024 * 1024;
-
 } // namespace
 
 frmhall::frmhall(QWidget* parent) : QWidget(parent) {
@@ -38,7 +35,15 @@ frmhall::frmhall(QWidget* parent) : QWidget(parent) {
 
 void frmhall::load() {
     QByteArray bytes;
-    const FileRead read = readfile(apppath() + QStringLiteral("hall.dat"), largesthall, bytes);
+    QPointer<frmhall> self(this);
+    // A long hall comes in a part at a time, and the window answers between parts.
+    const FileRead read =
+        readfile(apppath() + QStringLiteral("hall.dat"), largesthall, bytes, [&self] {
+            doevents();
+            return !self.isNull();
+        });
+    if (!self)
+        return;
     if (!read.ok()) {
         // No file yet is an empty hall; one that is there and can't be read is said to be.
         if (!read.missing())
@@ -47,7 +52,6 @@ void frmhall::load() {
         return;
     }
     FieldReader reader(std::move(bytes));
-    QPointer<frmhall> self(this);
     QElapsedTimer sincepump;
     sincepump.start();
     QStringList batch;

@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -280,37 +281,48 @@ Opened openregular(const QByteArray& name, int flags, Links links, qint64 most) 
 } // namespace
 
 FileRead readfile(const QString& path, qint64 most, QByteArray& bytes, Links links) {
+    return readfile(path, most, bytes, {}, links);
+}
+
+FileRead readfile(const QString& path, qint64 most, QByteArray& bytes,
+                  const std::function<bool()>& between, Links links) {
     bytes.clear();
     Opened opened = openregular(QFile::encodeName(path), O_RDONLY, links, most);
     if (opened.fd < 0)
         return opened.read;
+    const int fd = opened.fd;
+    const auto failed = [&bytes, fd, most](ReadFault kind, int error) {
+        ::close(fd);
+        bytes.clear();
+        return fault(kind, most, error);
+    };
     struct stat held {};
-    ::fstat(opened.fd, &held);
+    ::fstat(fd, &held);
     // The size said is only a start: a file may grow while it is read, and some (those of
     // /proc) say 0 and still hold bytes. One byte past the limit tells a file over it.
     qsizetype got = 0;
     bytes.resize(static_cast<qsizetype>(std::min<qint64>(held.st_size, most) + 1));
+    // Memory is slow to come by: a part of a megabyte takes a few milliseconds.
+    constexpr qsizetype part = 1 << 20;
     for (;;) {
         if (got == bytes.size()) {
             if (got > most)
                 break;
             bytes.resize(static_cast<qsizetype>(std::min<qint64>(most + 1, 2 * got + 4096)));
         }
-        const ssize_t done =
-            ::read(opened.fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        const qsizetype wanted = between ? std::min(part, bytes.size() - got) : bytes.size() - got;
+        const ssize_t done = ::read(fd, bytes.data() + got, static_cast<size_t>(wanted));
         if (done < 0 && errno == EINTR)
             continue;
-        if (done < 0) {
-            const int error = errno;
-            ::close(opened.fd);
-            bytes.clear();
-            return fault(ReadFault::Unreadable, most, error);
-        }
+        if (done < 0)
+            return failed(ReadFault::Unreadable, errno);
         if (done == 0)
             break;
         got += done;
+        if (between && !between())
+            return failed(ReadFault::Unreadable, ECANCELED);
     }
-    ::close(opened.fd);
+    ::close(fd);
     if (got > most) {
         bytes.clear();
         return fault(ReadFault::TooLarge, most);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QFile;
 
 // The comma-and-quote text files every data file of the game uses: Windows-1252 bytes,
@@ -92,6 +94,10 @@ QString sizetext(qint64 bytes);
 // Whole-file helpers; each opens, works and closes within the call. Two copies of the game on
 // one folder may call them at once: neither tears the other's lines nor files.
 FileRead readfile(const QString& path, qint64 most, QByteArray& bytes, Links links = Links::Follow);
+// The same a part at a time, with `between` run after each part, so a window can let its events
+// run while a long file comes in. A `between` that answers false ends the read.
+FileRead readfile(const QString& path, qint64 most, QByteArray& bytes,
+                  const std::function<bool()>& between, Links links = Links::Follow);
 // The same checks for a reader that takes the file in parts: `file` is left open for reading,
 // and holds no more than `most` bytes when it was opened.
 FileRead openfile(const QString& path, qint64 most, QFile& file, Links links = Links::Follow);

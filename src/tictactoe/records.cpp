@@ -14,8 +14,6 @@ namespace {
 const QString recordending = QStringLiteral(".sco");
 // One line of a name, three counts and two signs.
 constexpr qint64 largestrecord = 64 * 1024;
-// Names a line each: thousands of them, and still listed at once.
-constexpr qint64 largestroster = 256 * 1024;
 
 QString recordpath(const QString& folder, const QString& name) {
     return folder + name + recordending;

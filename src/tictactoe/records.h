@@ -47,5 +47,7 @@ void removedefaultrecord(const QString& folder);
 // The roster's names in file order; a missing file is an empty roster, and so is one that
 // can't be read, as `read` then says.
 inline const QString rosterfile = QStringLiteral("list.dat");
+// Names a line each: thousands of them, and still listed at once.
+inline constexpr qint64 largestroster = 64 * 1024;
 QStringList loadroster(const QString& folder, FileRead& read);
 bool appendroster(const QString& folder, const QString& name);

@@ -10,8 +10,9 @@
 // strategies; a missing file is an empty memory, and so is one that can't be read, as `read`
 // then says.
 inline const QString brainfile = QStringLiteral("brain.dat");
-// A strategy a line of a few bytes: well over a hundred thousand of them.
-inline constexpr qint64 largestbrain = 1024 * 1024;
+// A strategy a line of a few bytes: some sixty thousand of them, one a game won, and still read
+// as the window opens without keeping the player waiting.
+inline constexpr qint64 largestbrain = 512 * 1024;
 QStringList loadbrain(const QString& folder, FileRead& read);
 // Appends one strategy as a line of its own, creating the file. False when it could not be
 // written whole; the file then holds what it held before.

@@ -44,6 +44,8 @@ public:
     void Timer2_Timer();
     void loadbrain();
     void learn();
+    // Brings the hidden list of strategies up to the memory, a slice per turn of events.
+    void showstrategies();
     void loadroster();
     void Command2_Click();
     void List1_DblClick();

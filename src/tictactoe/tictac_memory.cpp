@@ -8,6 +8,7 @@
 #include "tictactoe/tictac.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,7 +35,7 @@ void tictac::loadbrain() {
     FileRead read;
     brain = ::loadbrain(apppath, read);
     List2->clear();
-    List2->addItems(brain);
+    showstrategies();
     // A file that is there but can't be read is left as it is: what is learned now stays in
     // this window.
     if (!read.ok() && !read.missing()) {
@@ -51,7 +52,7 @@ void tictac::learn() {
     Label6->show();
     const QString strategy = Text7->text();
     brain.append(strategy);
-    List2->addItem(strategy);
+    showstrategies();
     if (brainrefused)
         return;
     // Once per window: a folder that refuses the file refuses it after every win.
@@ -61,6 +62,17 @@ void tictac::learn() {
                               "now is forgotten when this window closes."),
                MsgIcon::Exclamation);
     }
+}
+
+// The hidden list takes the strategies a slice at a time: filled at once, a long memory would
+// hold the window for as long as it opens. The opponent searches `brain`, whole from the start.
+void tictac::showstrategies() {
+    QElapsedTimer slice;
+    slice.start();
+    while (List2->count() < brain.size() && slice.elapsed() < 8)
+        List2->addItems(brain.mid(List2->count(), 2000));
+    if (List2->count() < brain.size())
+        QTimer::singleShot(0, this, &tictac::showstrategies);
 }
 
 void tictac::Timer2_Timer() {

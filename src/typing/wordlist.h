@@ -10,7 +10,7 @@
 // Word lists: the entries of one word file, in file order, duplicates included.
 
 // A word file far longer than any exercise asks for: a hundred thousand entries take 1 MB.
-inline constexpr qint64 largestwordfile = 4 * 1024 * 1024;
+inline constexpr qint64 largestwordfile = 2 * 1024 * 1024;
 
 // Appends every entry of the file; a missing file or a broken entry ends the load quietly with
 // what was read so far. Entries no typing box could take (too long, or holding a tab, a line
