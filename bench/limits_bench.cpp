@@ -27,18 +27,6 @@
 
 namespace {
 
-class AnsweringDialogs : public Dialogs {
-public:
-    MsgResult message(const QString& text, const QString&, MsgIcon, MsgButtons) override {
-        last = text;
-        return MsgResult::Ok;
-    }
-    QString input(const QString&, const QString&, const QString&) override {
-        return QStringLiteral("Bench");
-    }
-    QString last;
-};
-
 // Lines of `line` until one more would pass the limit.
 QByteArray filledto(qint64 most, const QByteArray& line) {
     QByteArray bytes;
