@@ -4,11 +4,6 @@
 #include "common/programfolder.h"
 #include "common/textfile.h"
 
-namespace {
-// One short line; a file any larger is no choice of ours.
-constexpr qint64 largestkeyboardfile = 4096;
-} // namespace
-
 std::optional<QString> keptkeyboard(QString& trouble) {
     QByteArray bytes;
     const FileRead read = readfile(::apppath() + keyboardfilename, largestkeyboardfile, bytes);

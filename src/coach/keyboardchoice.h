@@ -9,6 +9,8 @@
 // it holds after a restart: one quoted line, the chooser's key ("de", "us(intl)", or empty for
 // the X server's own keymap).
 inline const QString keyboardfilename = QStringLiteral("keyboard.dat");
+// One short line; a file any larger is no choice of ours.
+inline constexpr qint64 largestkeyboardfile = 4096;
 // The kept choice; none when nothing was kept or the file cannot be read, and `trouble` then
 // says why when the file is there.
 std::optional<QString> keptkeyboard(QString& trouble);

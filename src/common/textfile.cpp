@@ -571,6 +571,11 @@ void removeleftover(const QString& path) {
     file.fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (file.fd >= 0 && lock(file.fd, LOCK_EX | LOCK_NB) && stillnamed(file.fd, name))
         ::unlink(name.constData());
+    // No copy of the game makes a link of that name: only the link goes, never what it names.
+    struct stat found {};
+    if (file.fd < 0 && errno == ELOOP && ::lstat(name.constData(), &found) == 0 &&
+        S_ISLNK(found.st_mode))
+        ::unlink(name.constData());
 }
 
 } // namespace

@@ -12,8 +12,6 @@
 namespace {
 
 const QString recordending = QStringLiteral(".sco");
-// One line of a name, three counts and two signs.
-constexpr qint64 largestrecord = 64 * 1024;
 
 QString recordpath(const QString& folder, const QString& name) {
     return folder + name + recordending;

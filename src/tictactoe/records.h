@@ -47,6 +47,8 @@ void removedefaultrecord(const QString& folder);
 // The roster's names in file order; a missing file is an empty roster, and so is one that
 // can't be read, as `read` then says.
 inline const QString rosterfile = QStringLiteral("list.dat");
+// One line of a name, three counts and two signs.
+inline constexpr qint64 largestrecord = 64 * 1024;
 // Names a line each: thousands of them, and still listed at once.
 inline constexpr qint64 largestroster = 64 * 1024;
 QStringList loadroster(const QString& folder, FileRead& read);
