@@ -565,16 +565,22 @@ QString keepdamaged(const QString& path, const QByteArray& bytes) {
 namespace {
 
 void removeleftover(const QString& path) {
-    // One that a running copy of the game is writing is locked: it is not a leftover.
     const QByteArray name = QFile::encodeName(path);
+    struct stat found {};
+    if (::lstat(name.constData(), &found) != 0)
+        return;
+    // No copy of the game makes a link of that name: only the link goes, never what it names.
+    // Anything else that is no file (a folder, a device) is nothing of ours to open or remove.
+    if (S_ISLNK(found.st_mode)) {
+        ::unlink(name.constData());
+        return;
+    }
+    if (!S_ISREG(found.st_mode))
+        return;
+    // One that a running copy of the game is writing is locked: it is not a leftover.
     Descriptor file;
     file.fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (file.fd >= 0 && lock(file.fd, LOCK_EX | LOCK_NB) && stillnamed(file.fd, name))
-        ::unlink(name.constData());
-    // No copy of the game makes a link of that name: only the link goes, never what it names.
-    struct stat found {};
-    if (file.fd < 0 && errno == ELOOP && ::lstat(name.constData(), &found) == 0 &&
-        S_ISLNK(found.st_mode))
         ::unlink(name.constData());
 }
 
