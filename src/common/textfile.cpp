@@ -1,5 +1,6 @@
 #include "textfile.h"
 
+#include <QByteArrayList>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -343,6 +344,28 @@ FileRead openfile(const QString& path, qint64 most, QFile& file, Links links) {
 
 namespace {
 
+// Whether the field reader, reading a line from its start, is still inside a quoted text at
+// its end. A quote inside an unquoted field, or after a closing quote, opens nothing.
+bool endsinsidequote(QByteArrayView line) {
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    while (p < end) {
+        while (p < end && (*p == ' ' || *p == '\t'))
+            ++p;
+        if (p < end && *p == '"') {
+            const auto* close = static_cast<const char*>(std::memchr(p + 1, '"', end - p - 1));
+            if (!close)
+                return true;
+            p = close + 1;
+        }
+        while (p < end && *p != ',' && !islineend(*p))
+            ++p;
+        if (p < end)
+            ++p;
+    }
+    return false;
+}
+
 // What keeps a torn last line (a power cut mid-append) from swallowing the next entry: a quote
 // left open is closed and the line ended, so the fragment reads back as one entry of its own.
 QByteArray tailmending(QFile& file) {
@@ -351,8 +374,8 @@ QByteArray tailmending(QFile& file) {
         return {};
     // Only the last line matters; read it backwards a slice at a time, as it may be long.
     constexpr qint64 slice = 65536;
-    qint64 quotes = 0;
-    char last = 0;
+    QByteArrayList parts;
+    qint64 linestart = 0;
     for (qint64 end = size; end > 0;) {
         const qint64 start = std::max<qint64>(0, end - slice);
         if (!file.seek(start))
@@ -360,20 +383,24 @@ QByteArray tailmending(QFile& file) {
         const QByteArray chunk = file.read(end - start);
         if (chunk.size() != end - start)
             return {};
-        if (end == size)
-            last = chunk.back();
-        if (last == '\n')
+        if (end == size && chunk.back() == '\n')
             return {};
         const qsizetype lf = chunk.lastIndexOf('\n');
-        quotes += chunk.mid(lf + 1).count('"');
-        if (lf >= 0)
+        parts.prepend(chunk.mid(lf + 1));
+        if (lf >= 0) {
+            linestart = start + lf + 1;
             break;
+        }
         end = start;
     }
+    QByteArray line = parts.join();
+    // The reader passes over the mark an editor puts before UTF-8 at the start of a file.
+    if (linestart == 0 && line.startsWith("\xEF\xBB\xBF"))
+        line.remove(0, 3);
     QByteArray mend;
-    if (quotes % 2 != 0)
+    if (endsinsidequote(line))
         mend += '"';
-    mend += (last == '\r' && mend.isEmpty()) ? "\n" : "\r\n";
+    mend += (line.endsWith('\r') && mend.isEmpty()) ? "\n" : "\r\n";
     return mend;
 }
 

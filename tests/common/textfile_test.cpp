@@ -255,6 +255,8 @@ void TextFileTest::appendaftertorntail_data() {
     QTest::newRow("open quote")          << QByteArray("\"Bo\"\r\n\"Bob sco") << QStringList{"Bo", "Bob sco"};
     QTest::newRow("open quote, lone CR") << QByteArray("\"Bob sco\r") << QStringList{"Bob sco\r"};
     QTest::newRow("long open quote")     << longline << QStringList{QString(200000, u'w')};
+    // A quote inside an unquoted field opens nothing; the one after it does.
+    QTest::newRow("quote in a plain field") << QByteArray("ce\",\"Bo\r") << QStringList{"ce\"", "Bo\r"};
     // clang-format on
 }
 
