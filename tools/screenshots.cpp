@@ -241,6 +241,7 @@ void shootcoach() {
     writesamplestats(dir.filePath(statsfilename), 120);
     frmcoach coach;
     coach.load();
+    coach.finishloading();
     coach.show();
     QCoreApplication::processEvents();
     save(&coach, QStringLiteral("frmcoach"));

@@ -15,8 +15,11 @@ std::optional<QString> askdiskpath() {
                              QStringLiteral("Create KVR Competition Disk")));
 }
 
-void disknotfound() {
-    msgbox(QStringLiteral("Diskette not found!"), MsgIcon::Error, QStringLiteral("Error"));
+// What was wrong with a disk found, when there is more to say, follows the game's own words.
+void disknotfound(const QString& trouble = QString()) {
+    const QString text = QStringLiteral("Diskette not found!");
+    msgbox(trouble.isEmpty() ? text : text + QStringLiteral("\n\n") + trouble, MsgIcon::Error,
+           QStringLiteral("Error"));
 }
 
 void wrongdisk() {
@@ -31,8 +34,9 @@ void done(const QString& text) {
 
 void Form1::createdisk_Click() {
     const std::optional<QString> path = askdiskpath();
-    if (!path || !writediskfile(*path, {playername, money, training})) {
-        disknotfound();
+    QString trouble;
+    if (!path || !writediskfile(*path, {playername, money, training}, trouble)) {
+        disknotfound(trouble);
         return;
     }
     done(QStringLiteral("KVR Battle Disk Created!"));
@@ -41,9 +45,10 @@ void Form1::createdisk_Click() {
 // The owner takes the disk character's money back; the training on the disk is not used.
 void Form1::loaddisk_Click() {
     const std::optional<QString> path = askdiskpath();
-    const std::optional<BattleDisk> disk = path ? readdiskfile(*path) : std::nullopt;
+    QString trouble;
+    const std::optional<BattleDisk> disk = path ? readdiskfile(*path, trouble) : std::nullopt;
     if (!disk) {
-        disknotfound();
+        disknotfound(trouble);
         return;
     }
     if (!isowndisk(*disk, playername)) {
@@ -59,9 +64,10 @@ void Form1::loaddisk_Click() {
 // leaves both careers as they were and no race starts.
 void Form1::fightdisk_Click() {
     const std::optional<QString> path = askdiskpath();
-    const std::optional<BattleDisk> disk = path ? readdiskfile(*path) : std::nullopt;
+    QString trouble;
+    const std::optional<BattleDisk> disk = path ? readdiskfile(*path, trouble) : std::nullopt;
     if (!disk) {
-        disknotfound();
+        disknotfound(trouble);
         return;
     }
     if (isowndisk(*disk, playername)) {
@@ -69,8 +75,8 @@ void Form1::fightdisk_Click() {
         return;
     }
     const DuelOutcome outcome = duel(training, money, *disk);
-    if (!writediskfile(*path, outcome.disk)) {
-        disknotfound();
+    if (!writediskfile(*path, outcome.disk, trouble)) {
+        disknotfound(trouble);
         return;
     }
     frmdisk* race = sidewindow(diskwindow, this);

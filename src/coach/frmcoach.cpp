@@ -40,10 +40,15 @@ namespace {
 const QString startcaption = QStringLiteral("Start");
 const QString stopcaption = QStringLiteral("Stop");
 
-QStringList wordfiletexts() {
+// The five word files' entries; `trouble` says which of them are there and can't be read.
+QStringList wordfiletexts(const QString& folder, QString& trouble) {
     QStringList texts;
-    for (const PracticeLevel& level : practicelevels())
-        loadwords(texts, ::apppath() + level.file);
+    for (const PracticeLevel& level : practicelevels()) {
+        const FileRead read = loadwords(texts, folder + level.file);
+        if (!read.ok() && !read.missing())
+            trouble +=
+                (trouble.isEmpty() ? QString() : QStringLiteral(" ")) + read.message(level.file);
+    }
     return texts;
 }
 
@@ -82,6 +87,13 @@ struct LoadedText {
 
 } // namespace
 
+// The statistics and the word files' pool, read away from the window's thread.
+struct LoadedHistory {
+    CoachHistory history;
+    WordPool pool;
+    QString trouble;
+};
+
 std::function<QString(QWidget*)> frmcoach::choosefile = [](QWidget* parent) {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Choose a Text to Type"),
                                         QDir::homePath(),
@@ -92,7 +104,6 @@ frmcoach::frmcoach(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmcoach", QStringLiteral("Typing Coach"));
     closeonescape(this);
     buildcontrols();
-    pool.addtexts(wordfiletexts());
 }
 
 void frmcoach::buildcontrols() {
@@ -159,9 +170,9 @@ void frmcoach::buildcontrols() {
             changing->fontMetrics().horizontalAdvance(QStringLiteral("00000 WPM")) + 8,
             changing->sizeHint().height());
     confidencebars->setFixedHeight(fontMetrics().height() + 12);
-    buildkeyboard();
     note = named(new QLabel(this), "note", QStringLiteral("Coach"));
     note->setWordWrap(true);
+    buildkeyboard();
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(drill, 0, 0, 4, 1);
@@ -206,8 +217,13 @@ void frmcoach::buildkeyboard() {
     lbllayout->setBuddy(layoutbox);
     keyboard = new KeyboardView(this);
     keyboard->setMinimumSize(keyboard->minimumSizeHint());
-    if (const std::optional<QString> kept = keptkeyboard())
+    QString trouble;
+    if (const std::optional<QString> kept = keptkeyboard(trouble))
         chooser.choose(*kept);
+    // A keyboard.dat that is there and can't be read is not written over.
+    keyboardunkept = !trouble.isEmpty();
+    if (keyboardunkept)
+        note->setText(trouble + QStringLiteral(" The keyboard chosen is not kept."));
     chooser.fill(layoutbox);
     keyboard->setlayout(chooser.load());
     connect(layoutbox, &QComboBox::currentIndexChanged, this, &frmcoach::layoutchosen);
@@ -226,14 +242,54 @@ void frmcoach::layoutchosen(int row) {
         return;
     chooser.choose(row);
     keyboard->setlayout(chooser.load());
-    if (!keepkeyboard(chooser.key()))
+    if (!keyboardunkept && !keepkeyboard(chooser.key()))
         note->setText(QStringLiteral("%1 could not be written: the keyboard chosen is not kept.")
                           .arg(keyboardfilename));
 }
 
 void frmcoach::load() {
-    history = loadcoachhistory();
+    auto result = std::make_shared<LoadedHistory>();
+    historyread = result;
+    const QString folder = ::apppath();
+    if (note->text().isEmpty())
+        note->setText(QStringLiteral("Reading the typing statistics..."));
+    // A long stats.dat takes a while to read and tally; the window answers meanwhile.
+    QThread* worker = QThread::create([result, folder] {
+        result->history = loadcoachhistory(folder);
+        QString trouble;
+        result->pool.addtexts(wordfiletexts(folder, trouble));
+        result->trouble = result->history.trouble;
+        if (!trouble.isEmpty())
+            result->trouble +=
+                (result->trouble.isEmpty() ? QString() : QStringLiteral(" ")) + trouble;
+    });
+    historyworker = worker;
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(worker, &QThread::finished, this, &frmcoach::takeuphistory);
+    worker->start();
+}
+
+void frmcoach::finishloading() {
+    if (historyworker)
+        historyworker->wait();
+    takeuphistory();
+}
+
+void frmcoach::takeuphistory() {
+    if (!historyread)
+        return;
+    history = std::move(historyread->history);
+    // An own text read first came with its own pool, the word files' included.
+    if (owntext.sentences.isEmpty())
+        pool = std::move(historyread->pool);
+    const QString trouble = historyread->trouble;
+    historyread.reset();
+    if (!trouble.isEmpty())
+        note->setText(trouble);
+    else if (note->text() == QLatin1String("Reading the typing statistics..."))
+        note->clear();
     showfocus();
+    emit historyloaded();
 }
 
 std::uint64_t frmcoach::drawseed() const {
@@ -324,11 +380,12 @@ void frmcoach::loadtext(const QString& path) {
     choosetext->setEnabled(false);
     readingtext = true;
     auto result = std::make_shared<LoadedText>();
-    const QStringList wordfiles = wordfiletexts();
+    const QString folder = ::apppath();
     // A long text takes a while to read and split; the window answers meanwhile.
-    QThread* worker = QThread::create([result, path, wordfiles] {
+    QThread* worker = QThread::create([result, path, folder] {
         result->text = loadowntext(path);
-        result->pool.addtexts(wordfiles);
+        QString trouble; // told when the window opened
+        result->pool.addtexts(wordfiletexts(folder, trouble));
         result->pool.addtexts(result->text.sentences);
     });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
@@ -355,6 +412,10 @@ void frmcoach::startdrill() {
     Kind chosen = optmistyped->isChecked()  ? Kind::Mistyped
                   : optowntext->isChecked() ? Kind::Own
                                             : Kind::Weak;
+    if (historyread) {
+        note->setText(QStringLiteral("The typing statistics are still being read."));
+        return;
+    }
     note->clear();
     showfocus();
     if (chosen == Kind::Weak) {
@@ -483,10 +544,9 @@ void frmcoach::entrydone(bool wrongkey) {
         ++ownat;
         if (ownat >= owntext.sentences.size())
             ownat = 0; // the text is done; it starts again next time
-        if (!keepplace(owntext.path, ownat))
-            note->setText(QStringLiteral("%1 could not be written: where you stop in this text "
-                                         "is not kept.")
-                              .arg(placefilename));
+        const QString said = keepplace(owntext.path, ownat);
+        if (!said.isEmpty())
+            note->setText(said);
         finished = ownat == 0;
     }
     showfigures();

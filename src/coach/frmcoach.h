@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class KeyboardView;
@@ -25,7 +26,9 @@ class QRadioButton;
 class QSpinBox;
 class QGridLayout;
 class QProgressBar;
+class QThread;
 class StatsRecorder;
+struct LoadedHistory;
 
 // The typing coach: drills on the player's weak keys, mistyped entries and own texts.
 class frmcoach : public QWidget {
@@ -62,8 +65,11 @@ public:
     // Asks the player for a text file; tests answer it instead of a real file dialog.
     static std::function<QString(QWidget*)> choosefile;
 
-    // Reads the typing statistics; the window keeps what the drills add to them from then on.
+    // Reads the typing statistics away from the window's thread; `historyloaded` tells when
+    // they are in hand. The window keeps what the drills add to them from then on.
     void load();
+    // Waits for the statistics being read and takes them up at once.
+    void finishloading();
     bool drilling() const { return kind != Kind::None; }
     // Loads a text in the background; `textloaded` tells when it is in hand.
     void loadtext(const QString& path);
@@ -74,6 +80,7 @@ signals:
     // The next character to type, empty when there is none: for the keyboard drawing.
     void nextcharacter(const QString& character);
     void textloaded();
+    void historyloaded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,7 +103,12 @@ private:
     std::uint64_t drawseed() const;
     QString levelname() const;
 
+    void takeuphistory();
+
     CoachHistory history;
+    // The statistics being read, and where they go once read.
+    QPointer<QThread> historyworker;
+    std::shared_ptr<LoadedHistory> historyread;
     WordPool pool;
     OwnText owntext;
     Kind kind = Kind::None;
@@ -110,8 +122,9 @@ private:
     TypingTime typingtime;
     QElapsedTimer clock;
     std::int64_t wrongatentry = 0;
-    bool readingtext = false; // an own-text drill waits for it
-    bool emptying = false;    // the program empties the box; no keystroke
+    bool readingtext = false;    // an own-text drill waits for it
+    bool emptying = false;       // the program empties the box; no keystroke
+    bool keyboardunkept = false; // keyboard.dat could not be read: it is left alone
     QString shownnext;
     int shownspeed = 0;      // as the label shows it
     int shownaccuracy = 100; // likewise

@@ -1,13 +1,23 @@
 #include "coach/keyboardchoice.h"
 
+#include "common/bytelines.h"
 #include "common/programfolder.h"
 #include "common/textfile.h"
 
-std::optional<QString> keptkeyboard() {
+std::optional<QString> keptkeyboard(QString& trouble) {
     QByteArray bytes;
-    if (!readwholefile(::apppath() + keyboardfilename, bytes))
+    const FileRead read = readfile(::apppath() + keyboardfilename, largestkeyboardfile, bytes);
+    trouble = read.ok() || read.missing() ? QString() : read.message(keyboardfilename);
+    if (!read.ok())
         return std::nullopt;
-    FieldReader reader(bytes.left(bytes.indexOf('\n')));
+    return readkeyboardchoice(bytes);
+}
+
+std::optional<QString> readkeyboardchoice(QByteArrayView bytes) {
+    // The first line, whatever ends it, or the whole file when nothing does.
+    QByteArrayView line;
+    nextline(bytes, line);
+    FieldReader reader(line.toByteArray());
     QString key;
     bool cut = false;
     // A layout name is short; anything longer is no choice of ours.

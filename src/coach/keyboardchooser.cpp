@@ -1,5 +1,7 @@
 #include "coach/keyboardchooser.h"
 
+#include "common/textfile.h"
+
 #include <QComboBox>
 #include <QFile>
 #include <QXmlStreamReader>
@@ -35,8 +37,9 @@ QString keyof(const KeyboardLayoutName& name) {
 } // namespace
 
 QList<KeyboardLayoutName> xkblayoutnames(const QString& rulesfile) {
-    QFile file(rulesfile);
-    if (!file.open(QIODevice::ReadOnly))
+    // The system's list of layouts is a few hundred KB: a file far larger is no such list.
+    QFile file;
+    if (!openfile(rulesfile, 16 * 1024 * 1024, file).ok())
         return {};
     QList<KeyboardLayoutName> names;
     QXmlStreamReader xml(&file);

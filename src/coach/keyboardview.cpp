@@ -1,5 +1,7 @@
 #include "coach/keyboardview.h"
 
+#include "common/controls.h"
+
 #include <QEvent>
 #include <QHelpEvent>
 #include <QPainter>
@@ -365,7 +367,7 @@ bool KeyboardView::event(QEvent* event) {
         if (tip.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), tip, this,
+            QToolTip::showText(help->globalPos(), plaintooltip(tip), this,
                                keyrect(keyat(help->pos())).toAlignedRect());
         return true;
     }

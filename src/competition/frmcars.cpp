@@ -173,7 +173,8 @@ void frmcars::Command2_Click() {
     Command2->setEnabled(false);
     Frame1->setEnabled(false);
     List1.clear();
-    loadwords(List1, apppath + QStringLiteral("avg.txt"));
+    reportwordfile(loadwords(List1, apppath + QStringLiteral("avg.txt")),
+                   QStringLiteral("avg.txt"));
     counter.restart(Text1->text());
     typingtime.start();
     nextword();

@@ -42,6 +42,14 @@ void sav::Command1_Click() {
                MsgIcon::Error, QStringLiteral("Error"));
         return;
     }
+    // A file whose name begins with a dot is hidden: the Load list would never show it.
+    if (name.startsWith(QLatin1Char('.'))) {
+        msgbox(QStringLiteral("A game can't be saved as \"") + name +
+                   QStringLiteral("\": a name that begins with a dot makes a hidden file, which "
+                                  "the Load list does not show. Choose another name."),
+               MsgIcon::Error, QStringLiteral("Error"));
+        return;
+    }
 
     SavedGame game;
     game.playername = main->nama1->text();

@@ -124,7 +124,7 @@ void frmp::Command1_Click() {
 
 void frmp::startlevel(int levelindex) {
     const PracticeLevel& chosen = practicelevels()[levelindex];
-    loadwords(List1, apppath + chosen.file);
+    reportwordfile(loadwords(List1, apppath + chosen.file), chosen.file);
     typedcount = 0;
     leftcount = exerciselength(List1.size(), chosen.divisor);
     showcounts();

@@ -1,3 +1,4 @@
+#include "coach/keyboardchoice.h"
 #include "coach/keyboardchooser.h"
 #include "coach/keyboardlayout.h"
 #include "coach/keyboardphysical.h"
@@ -34,6 +35,8 @@ private slots:
     void rulesfile_data();
     void rulesfile();
     void chooser();
+    void keptchoice_data();
+    void keptchoice();
     void systemkeymap();
 };
 
@@ -184,6 +187,27 @@ void KeyboardLayoutTest::chooser() {
 }
 
 // Runs where there is an X server (QT_QPA_PLATFORM=xcb under Xvfb); skipped offscreen.
+void KeyboardLayoutTest::keptchoice_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("choice"); // "<none>" when the file keeps none
+    // clang-format off
+    QTest::newRow("as written")        << QByteArray("\"de\"\r\n")          << "de";
+    QTest::newRow("no line end")       << QByteArray("\"us\"")              << "us";
+    QTest::newRow("CR alone")          << QByteArray("\"us(intl)\"\r")      << "us(intl)";
+    QTest::newRow("first line counts") << QByteArray("\"de\"\r\"fr\"\n")     << "de";
+    QTest::newRow("system keyboard")   << QByteArray("\"\"\r\n")            << "";
+    QTest::newRow("empty file")        << QByteArray()                     << "<none>";
+    QTest::newRow("unclosed quote")    << QByteArray("\"us\r\n")           << "<none>";
+    QTest::newRow("far too long")      << QByteArray(300, 'x')             << "<none>";
+    // clang-format on
+}
+
+void KeyboardLayoutTest::keptchoice() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, choice);
+    QCOMPARE(readkeyboardchoice(bytes).value_or(QStringLiteral("<none>")), choice);
+}
+
 void KeyboardLayoutTest::systemkeymap() {
     if (!KeyboardLayout::systemavailable())
         QSKIP("no X server");
