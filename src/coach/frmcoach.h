@@ -1,10 +1,10 @@
 #pragma once
 
 #include "coach/coachhistory.h"
-#include "coach/keyboardchooser.h"
 #include "coach/mistypedqueue.h"
 #include "coach/owntext.h"
 #include "coach/wordpool.h"
+#include "keyboard/keyboardchooser.h"
 #include "stats/keystrokes.h"
 #include "stats/typingtime.h"
 

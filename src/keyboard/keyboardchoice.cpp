@@ -1,4 +1,4 @@
-#include "coach/keyboardchoice.h"
+#include "keyboard/keyboardchoice.h"
 
 #include "common/programfolder.h"
 #include "common/textfile.h"

@@ -1,6 +1,6 @@
-#include "coach/keyboardchooser.h"
-#include "coach/keyboardlayout.h"
-#include "coach/keyboardphysical.h"
+#include "keyboard/keyboardchooser.h"
+#include "keyboard/keyboardlayout.h"
+#include "keyboard/keyboardphysical.h"
 
 #include <QTemporaryFile>
 #include <QTest>

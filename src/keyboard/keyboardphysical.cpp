@@ -1,4 +1,4 @@
-#include "coach/keyboardphysical.h"
+#include "keyboard/keyboardphysical.h"
 
 #include <QList>
 
