@@ -1,7 +1,7 @@
 #pragma once
 
 #include "coach/coachhistory.h"
-#include "coach/mistypedqueue.h"
+#include "coach/drill.h"
 #include "coach/owntext.h"
 #include "coach/wordpool.h"
 #include "keyboard/keyboardchooser.h"
@@ -13,8 +13,9 @@
 #include <QWidget>
 
 #include <functional>
-#include <optional>
+#include <memory>
 
+class ConfidenceBars;
 class KeyboardView;
 class QComboBox;
 class QGroupBox;
@@ -23,8 +24,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QGridLayout;
-class QProgressBar;
 class StatsRecorder;
 
 // The typing coach: drills on the player's weak keys, mistyped entries and own texts.
@@ -43,7 +42,7 @@ public:
     QLabel* focuskey;
     QLabel* lbltarget;
     QSpinBox* targetspeed;
-    QWidget* confidencebars;
+    ConfidenceBars* confidencebars;
     QLabel* lbltypecaption;
     QLabel* lbltype;
     QLineEdit* txttype;
@@ -64,7 +63,7 @@ public:
 
     // Reads the typing statistics; the window keeps what the drills add to them from then on.
     void load();
-    bool drilling() const { return kind != Kind::None; }
+    bool drilling() const { return running != nullptr; }
     // Loads a text in the background; `textloaded` tells when it is in hand.
     void loadtext(const QString& path);
     void startstop_Click();
@@ -79,8 +78,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class Kind { None, Weak, Mistyped, Own };
+    static inline const QString startcaption = QStringLiteral("Start");
+    static inline const QString stopcaption = QStringLiteral("Stop");
+
+    // Made and laid out in frmcoach_controls.cpp.
     void buildcontrols();
+    void buildkeyboard();
+    void layoutchosen(int row);
+
+    std::unique_ptr<Drill> chosendrill();
     void startdrill();
     void stopdrill(bool completed);
     void showentry();
@@ -89,23 +95,14 @@ private:
     void showfocus();
     void showbars(const QList<QChar>& keys);
     void showfigures();
-    void buildkeyboard();
-    void layoutchosen(int row);
-    QString currententry() const;
     KeyStat livestat(QChar key) const;
     std::uint64_t drawseed() const;
-    QString levelname() const;
 
     CoachHistory history;
     WordPool pool;
     OwnText owntext;
-    Kind kind = Kind::None;
     FocusChoice keys;
-    bool focusreached = false;
-    QStringList weakentries;
-    qsizetype weakat = 0;
-    std::optional<MistypedQueue> mistypedqueue;
-    std::int64_t ownat = 0;
+    std::unique_ptr<Drill> running; // the drill in hand, none at rest
     KeystrokeCounter counter;
     TypingTime typingtime;
     QElapsedTimer clock;
@@ -116,8 +113,4 @@ private:
     int shownspeed = 0;      // as the label shows it
     int shownaccuracy = 100; // likewise
     KeyboardChooser chooser;
-    QGridLayout* barlayout = nullptr;
-    static constexpr qsizetype mostbars = 12;
-    QList<QLabel*> barnames;
-    QList<QProgressBar*> bars;
 };

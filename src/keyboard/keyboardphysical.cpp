@@ -128,6 +128,10 @@ QSizeF physicalsize() {
     return {22.5, 6.5};
 }
 
+QString keyname(QChar character) {
+    return character == QLatin1Char(' ') ? QStringLiteral("Space") : QString(character);
+}
+
 QString fingername(Finger finger) {
     // In the order of the fingers.
     static const char* const names[] = {"",

@@ -1,6 +1,7 @@
 #include "stats/keystab.h"
 
 #include "keyboard/keyboardchooser.h"
+#include "keyboard/keyboardphysical.h"
 #include "keyboard/keyboardview.h"
 #include "stats/statsexport.h"
 #include "stats/statswidgets.h"
