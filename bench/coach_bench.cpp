@@ -7,7 +7,7 @@
 #include "coach/frmcoach.h"
 #include "coach/wordpool.h"
 #include "common/textfile.h"
-#include "stats/samplerecords.h"
+#include "samples/samplerecords.h"
 
 #include <QFile>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 // keyboard.dat on any bytes: a choice read is short and trimmed, and written back it reads the
 // same.
-#include "coach/keyboardchoice.h"
+#include "keyboard/keyboardchoice.h"
 #include "common/textfile.h"
 
 #include <cstdint>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "coach/coachhistory.h"
-#include "coach/keyboardchooser.h"
-#include "coach/mistypedqueue.h"
+#include "coach/drill.h"
 #include "coach/owntext.h"
 #include "coach/wordpool.h"
+#include "keyboard/keyboardchooser.h"
 #include "stats/keystrokes.h"
 #include "stats/typingtime.h"
 
@@ -14,8 +14,8 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
+class ConfidenceBars;
 class KeyboardView;
 class QComboBox;
 class QGroupBox;
@@ -24,8 +24,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QGridLayout;
-class QProgressBar;
 class QThread;
 class StatsRecorder;
 struct LoadedHistory;
@@ -46,7 +44,7 @@ public:
     QLabel* focuskey;
     QLabel* lbltarget;
     QSpinBox* targetspeed;
-    QWidget* confidencebars;
+    ConfidenceBars* confidencebars;
     QLabel* lbltypecaption;
     QLabel* lbltype;
     QLineEdit* txttype;
@@ -70,7 +68,7 @@ public:
     void load();
     // Waits for the statistics being read and takes them up at once.
     void finishloading();
-    bool drilling() const { return kind != Kind::None; }
+    bool drilling() const { return running != nullptr; }
     // Loads a text in the background; `textloaded` tells when it is in hand.
     void loadtext(const QString& path);
     void startstop_Click();
@@ -86,8 +84,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class Kind { None, Weak, Mistyped, Own };
+    static inline const QString startcaption = QStringLiteral("Start");
+    static inline const QString stopcaption = QStringLiteral("Stop");
+
+    // Made and laid out in frmcoach_controls.cpp.
     void buildcontrols();
+    void buildkeyboard();
+    void layoutchosen(int row);
+
+    std::unique_ptr<Drill> chosendrill();
     void startdrill();
     void stopdrill(bool completed);
     void showentry();
@@ -96,13 +101,8 @@ private:
     void showfocus();
     void showbars(const QList<QChar>& keys);
     void showfigures();
-    void buildkeyboard();
-    void layoutchosen(int row);
-    QString currententry() const;
     KeyStat livestat(QChar key) const;
     std::uint64_t drawseed() const;
-    QString levelname() const;
-
     void takeuphistory();
 
     CoachHistory history;
@@ -111,13 +111,8 @@ private:
     std::shared_ptr<LoadedHistory> historyread;
     WordPool pool;
     OwnText owntext;
-    Kind kind = Kind::None;
     FocusChoice keys;
-    bool focusreached = false;
-    QStringList weakentries;
-    qsizetype weakat = 0;
-    std::optional<MistypedQueue> mistypedqueue;
-    std::int64_t ownat = 0;
+    std::unique_ptr<Drill> running; // the drill in hand, none at rest
     KeystrokeCounter counter;
     TypingTime typingtime;
     QElapsedTimer clock;
@@ -129,8 +124,4 @@ private:
     int shownspeed = 0;      // as the label shows it
     int shownaccuracy = 100; // likewise
     KeyboardChooser chooser;
-    QGridLayout* barlayout = nullptr;
-    static constexpr qsizetype mostbars = 12;
-    QList<QLabel*> barnames;
-    QList<QProgressBar*> bars;
 };

@@ -1,7 +1,7 @@
 #include "career/form1.h"
 #include "coach/frmcoach.h"
-#include "coach/keyboardview.h"
 #include "coach/owntext.h"
+#include "keyboard/keyboardview.h"
 #include "stats/statsfile.h"
 #include "support/fakes.h"
 

@@ -5,7 +5,7 @@
 #include "battledisk/battledisk.h"
 #include "career/frmhall.h"
 #include "coach/coachhistory.h"
-#include "coach/keyboardchoice.h"
+#include "keyboard/keyboardchoice.h"
 #include "coach/owntext.h"
 #include "saves/savedgame.h"
 #include "stats/frmstats.h"

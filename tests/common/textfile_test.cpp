@@ -1,6 +1,6 @@
 #include "career/score.h"
 #include "common/textfile.h"
-#include "stats/samplerecords.h"
+#include "samples/samplerecords.h"
 #include "tictactoe/fields.h"
 #include "tictactoe/records.h"
 #include "tictactoe/strategies.h"

@@ -4,7 +4,7 @@
 // "--append NAME FOLDER".
 #include "career/score.h"
 #include "common/textfile.h"
-#include "stats/samplerecords.h"
+#include "samples/samplerecords.h"
 #include "tictactoe/fields.h"
 
 #include "support/fakes.h"

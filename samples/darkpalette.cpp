@@ -1,4 +1,4 @@
-#include "darkpalette.h"
+#include "samples/darkpalette.h"
 
 QPalette darkpalette() {
     QPalette dark(QColor(0x35, 0x35, 0x35));

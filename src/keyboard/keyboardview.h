@@ -1,7 +1,7 @@
 #pragma once
 
-#include "coach/keyboardcolours.h"
-#include "coach/keyboardlayout.h"
+#include "keyboard/keyboardcolours.h"
+#include "keyboard/keyboardlayout.h"
 
 #include <QHash>
 #include <QPixmap>

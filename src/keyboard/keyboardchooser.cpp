@@ -1,4 +1,4 @@
-#include "coach/keyboardchooser.h"
+#include "keyboard/keyboardchooser.h"
 
 #include "common/textfile.h"
 

@@ -1,4 +1,4 @@
-#include "coach/keyboardchoice.h"
+#include "keyboard/keyboardchoice.h"
 
 #include "common/bytelines.h"
 #include "common/programfolder.h"

@@ -1,4 +1,4 @@
-#include "coach/keyboardview.h"
+#include "keyboard/keyboardview.h"
 
 #include "common/controls.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "coach/keyboardlayout.h"
+#include "keyboard/keyboardlayout.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "coach/keyboardphysical.h"
+#include "keyboard/keyboardphysical.h"
 
 #include <QList>
 
@@ -126,6 +126,10 @@ QList<QRectF> keyparts(const PhysicalKey& key) {
 
 QSizeF physicalsize() {
     return {22.5, 6.5};
+}
+
+QString keyname(QChar character) {
+    return character == QLatin1Char(' ') ? QStringLiteral("Space") : QString(character);
 }
 
 QString fingername(Finger finger) {

@@ -1,4 +1,4 @@
-#include "coach/keyboardcolours.h"
+#include "keyboard/keyboardcolours.h"
 
 #include <algorithm>
 #include <cmath>

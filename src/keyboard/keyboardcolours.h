@@ -1,6 +1,6 @@
 #pragma once
 
-#include "coach/keyboardphysical.h"
+#include "keyboard/keyboardphysical.h"
 
 #include <QColor>
 

@@ -42,6 +42,9 @@ const PhysicalKey* physicalkey(int code);
 // The whole keyboard's size in key widths.
 QSizeF physicalsize();
 
+// The key of a character as tables, charts and the coach name it: the space bar is "Space".
+QString keyname(QChar character);
+
 // "left index finger", "thumb", ...
 QString fingername(Finger finger);
 bool lefthand(Finger finger);

@@ -1,4 +1,4 @@
-#include "coach/deadkeywatcher.h"
+#include "keyboard/deadkeywatcher.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>

@@ -1,6 +1,6 @@
-#include "coach/keyboardlayout.h"
+#include "keyboard/keyboardlayout.h"
 
-#include "coach/keyboardphysical.h"
+#include "keyboard/keyboardphysical.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
-#include "coach/keyboardchoice.h"
-#include "coach/keyboardchooser.h"
-#include "coach/keyboardlayout.h"
-#include "coach/keyboardphysical.h"
+#include "keyboard/keyboardchoice.h"
+#include "keyboard/keyboardchooser.h"
+#include "keyboard/keyboardlayout.h"
+#include "keyboard/keyboardphysical.h"
 
 #include <QTemporaryFile>
 #include <QTest>
