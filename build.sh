@@ -54,6 +54,10 @@ cmake -S . -B "$build" -G Ninja $config
 if [ "$what" = fuzz ]; then
     # Only the fuzzers: the rest of the tree is built and tested by the other commands.
     cmake --build "$build" --target $(for f in fuzz/*_fuzz.cpp; do basename "$f" .cpp; done)
+elif [ "$what" = run ]; then
+    # Only the game: a player need not wait for the tests. Its word files are copied beside it
+    # when CMake configures the folder.
+    cmake --build "$build" --target keystrider
 else
     cmake --build "$build"
 fi

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/dialogs.h"
 #include "common/programfolder.h"
 
 #include <QApplication>
@@ -60,4 +61,17 @@ private:
     QElapsedTimer clock;
     qint64 lastturn = 0;
     qint64 longest = 0;
+};
+
+// Every box is answered at once, so nothing waits on a player.
+class AnsweringDialogs : public Dialogs {
+public:
+    MsgResult message(const QString& text, const QString&, MsgIcon, MsgButtons buttons) override {
+        last = text;
+        return isyesno(buttons) ? MsgResult::Yes : MsgResult::Ok;
+    }
+    std::optional<QString> input(const QString&, const QString&, const QString&) override {
+        return QStringLiteral("Bench");
+    }
+    QString last;
 };

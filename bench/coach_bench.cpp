@@ -7,7 +7,7 @@
 #include "coach/frmcoach.h"
 #include "coach/wordpool.h"
 #include "common/textfile.h"
-#include "stats/samplerecords.h"
+#include "samples/samplerecords.h"
 
 #include <QFile>
 #include <QKeyEvent>
@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
 
     QElapsedTimer clock;
     clock.start();
-    const CoachHistory history = loadcoachhistory();
+    const CoachHistory history = loadcoachhistory(apppath());
     const qint64 read = clock.nsecsElapsed();
     WordPool pool;
     pool.addtexts(fromwindows1252(words).split(QLatin1Char('\n')));
@@ -85,6 +85,7 @@ int main(int argc, char* argv[]) {
     frmcoach window;
     window.show();
     window.load();
+    window.finishloading();
     QCoreApplication::processEvents();
     EventGaps gaps;
     bool loaded = false;

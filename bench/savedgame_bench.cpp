@@ -20,19 +20,6 @@ namespace {
 
 constexpr int entries = 100000;
 
-// Every box is answered at once, so nothing waits on a player.
-class AnsweringDialogs : public Dialogs {
-public:
-    MsgResult message(const QString& text, const QString&, MsgIcon, MsgButtons buttons) override {
-        last = text;
-        return isyesno(buttons) ? MsgResult::Yes : MsgResult::Ok;
-    }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return QStringLiteral("Bench");
-    }
-    QString last;
-};
-
 QString longlog() {
     QString log;
     log.reserve(entries * 44);

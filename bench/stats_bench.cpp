@@ -4,8 +4,8 @@
 // a record that just ended, then the time to append one record.
 #include "benchsetup.h"
 #include "common/textfile.h"
+#include "samples/samplerecords.h"
 #include "stats/frmstats.h"
-#include "stats/samplerecords.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

@@ -14,11 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (c.category() == QChar::Other_Control)
                 __builtin_trap();
     }
-    const QHash<QString, std::int64_t> places = readplaces(bytes);
-    for (auto it = places.cbegin(); it != places.cend(); ++it)
-        if (it.key().isEmpty() || it.value() < 0)
+    // Every line is an entry or set aside; entries written again read back the same.
+    const PlaceFile places = readplacefile(bytes);
+    for (const PlaceFile::Entry& entry : places.entries)
+        if (entry.path.isEmpty() || entry.place < 0 || entry.line.contains('\n') ||
+            entry.line.contains('\r'))
             __builtin_trap();
-    if (readplaces(placesbytes(places)) != places)
+    const PlaceFile again = readplacefile(places.bytes());
+    if (!again.damaged.isEmpty() || again.bytes() != places.bytes())
         __builtin_trap();
     return 0;
 }

@@ -1,5 +1,6 @@
 // "stats.dat" on any bytes: damaged lines are counted, never a crash, and every line read
 // is written again to a line that reads back as the very same line.
+#include "common/bytelines.h"
 #include "stats/statsbook.h"
 #include "stats/statsexport.h"
 
@@ -10,13 +11,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     StatsReader reader(bytes);
     while (reader.read(7)) {
     }
+    // Lines end at CR LF, LF or a CR alone, as every reader of the game takes them.
+    QList<QByteArray> lines;
+    QByteArrayView rest(bytes);
+    for (QByteArrayView line; nextline(rest, line);)
+        lines.append(line.toByteArray());
     const qsizetype rows = reader.book.rows().size();
-    if (reader.unreadable < 0 || rows + reader.unreadable > bytes.count('\n') + 1)
+    if (reader.unreadable < 0 || rows + reader.unreadable > lines.size())
         __builtin_trap();
     qsizetype parsed = 0;
-    for (QByteArray line : bytes.split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
+    for (const QByteArray& line : lines) {
         TypingRecord record;
         if (!parsestatsline(line, record))
             continue;

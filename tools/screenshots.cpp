@@ -6,20 +6,20 @@
 #include "career/frmhall.h"
 #include "career/frmstart.h"
 #include "coach/frmcoach.h"
-#include "coach/keyboardview.h"
 #include "common/clock.h"
-#include "common/darkpalette.h"
 #include "common/program.h"
 #include "common/programfolder.h"
 #include "common/random.h"
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
+#include "keyboard/keyboardview.h"
+#include "samples/darkpalette.h"
+#include "samples/samplerecords.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
 #include "services/frmgame.h"
 #include "stats/frmstats.h"
 #include "stats/keystab.h"
-#include "stats/samplerecords.h"
 #include "tictactoe/tictac.h"
 #include "typing/frmp.h"
 #include "typing/levels.h"
@@ -242,6 +242,7 @@ void shootcoach() {
     writesamplestats(dir.filePath(statsfilename), 120);
     frmcoach coach;
     coach.load();
+    coach.finishloading();
     coach.show();
     QCoreApplication::processEvents();
     save(&coach, QStringLiteral("frmcoach"));

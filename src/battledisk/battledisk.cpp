@@ -48,13 +48,38 @@ std::optional<BattleDisk> readdisk(const QByteArray& bytes) {
     return disk;
 }
 
-std::optional<BattleDisk> readdiskfile(const QString& path) {
+std::optional<BattleDisk> readdiskfile(const QString& path, QString& trouble) {
+    trouble.clear();
+    // A copy killed while writing the disk left the player's name and money beside it.
+    removeunfinishedreplace(path);
     QByteArray bytes;
-    if (!readwholefile(path, bytes))
+    const FileRead read = readfile(path, largestdisk, bytes, Links::Refuse);
+    if (!read.ok()) {
+        if (!read.missing())
+            trouble = read.message(QFileInfo(path).fileName());
         return std::nullopt;
+    }
     return readdisk(bytes);
 }
 
+std::optional<BattleDisk> readdiskfile(const QString& path) {
+    QString trouble;
+    return readdiskfile(path, trouble);
+}
+
+bool writediskfile(const QString& path, const BattleDisk& disk, QString& trouble) {
+    trouble.clear();
+    removeunfinishedreplace(path);
+    const ReadFault refused = replaceable(path, Links::Refuse);
+    if (refused != ReadFault::None) {
+        trouble = QStringLiteral("%1 was not written: %2.")
+                      .arg(QFileInfo(path).fileName(), FileRead{refused, 0, largestdisk}.reason());
+        return false;
+    }
+    return replacefile(path, diskbytes(disk), Links::Refuse);
+}
+
 bool writediskfile(const QString& path, const BattleDisk& disk) {
-    return replacefile(path, diskbytes(disk));
+    QString trouble;
+    return writediskfile(path, disk, trouble);
 }

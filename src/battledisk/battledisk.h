@@ -30,6 +30,14 @@ QByteArray diskbytes(const BattleDisk& disk);
 // whatever follows the third field is not part of the disk.
 std::optional<BattleDisk> readdisk(const QByteArray& bytes);
 
+// A disk holds a name and two numbers; a file larger than this is no battle disk.
+inline constexpr qint64 largestdisk = 1024 * 1024;
+
+// The disk is someone else's: its file is read and written only as a regular file of the disk
+// itself, never through a symbolic link. `trouble` says why a disk was refused when there is
+// more to tell than that there is none.
+std::optional<BattleDisk> readdiskfile(const QString& path, QString& trouble);
 std::optional<BattleDisk> readdiskfile(const QString& path);
 // Replaces the file only once the whole disk is written.
+bool writediskfile(const QString& path, const BattleDisk& disk, QString& trouble);
 bool writediskfile(const QString& path, const BattleDisk& disk);

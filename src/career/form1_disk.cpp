@@ -16,8 +16,11 @@ std::optional<QString> askdiskpath() {
                              QStringLiteral("Create KVR Competition Disk")));
 }
 
-void disknotfound() {
-    msgbox(QStringLiteral("Diskette not found!"), MsgIcon::Error, QStringLiteral("Error"));
+// What was wrong with a disk found, when there is more to say, follows the game's own words.
+void disknotfound(const QString& trouble = QString()) {
+    const QString text = QStringLiteral("Diskette not found!");
+    msgbox(trouble.isEmpty() ? text : text + QStringLiteral("\n\n") + trouble, MsgIcon::Error,
+           QStringLiteral("Error"));
 }
 
 void wrongdisk() {
@@ -32,9 +35,10 @@ void done(const QString& text) {
 
 void Form1::createbattledisk() {
     const std::optional<QString> path = askdiskpath();
-    if (!path ||
-        !writediskfile(*path, {career->playername(), career->money(), career->training()})) {
-        disknotfound();
+    QString trouble;
+    if (!path || !writediskfile(*path, {career->playername(), career->money(), career->training()},
+                                trouble)) {
+        disknotfound(trouble);
         return;
     }
     done(QStringLiteral("KVR Battle Disk Created!"));
@@ -43,9 +47,10 @@ void Form1::createbattledisk() {
 // The owner takes the disk character's money back; the training on the disk is not used.
 void Form1::updatefromdisk() {
     const std::optional<QString> path = askdiskpath();
-    const std::optional<BattleDisk> disk = path ? readdiskfile(*path) : std::nullopt;
+    QString trouble;
+    const std::optional<BattleDisk> disk = path ? readdiskfile(*path, trouble) : std::nullopt;
     if (!disk) {
-        disknotfound();
+        disknotfound(trouble);
         return;
     }
     if (!isowndisk(*disk, career->playername())) {
@@ -61,9 +66,10 @@ void Form1::updatefromdisk() {
 // leaves both careers as they were and no race starts.
 void Form1::fightbattledisk() {
     const std::optional<QString> path = askdiskpath();
-    const std::optional<BattleDisk> disk = path ? readdiskfile(*path) : std::nullopt;
+    QString trouble;
+    const std::optional<BattleDisk> disk = path ? readdiskfile(*path, trouble) : std::nullopt;
     if (!disk) {
-        disknotfound();
+        disknotfound(trouble);
         return;
     }
     if (isowndisk(*disk, career->playername())) {
@@ -71,8 +77,8 @@ void Form1::fightbattledisk() {
         return;
     }
     const DuelOutcome outcome = duel(career->training(), career->money(), *disk);
-    if (!writediskfile(*path, outcome.disk)) {
-        disknotfound();
+    if (!writediskfile(*path, outcome.disk, trouble)) {
+        disknotfound(trouble);
         return;
     }
     frmdisk* race = sidewindow(diskwindow, this);

@@ -1,6 +1,7 @@
 #include "career/frmhall.h"
 
 #include "common/controls.h"
+#include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/program.h"
 #include "common/programfolder.h"
@@ -34,10 +35,23 @@ frmhall::frmhall(QWidget* parent) : QWidget(parent) {
 
 void frmhall::load() {
     QByteArray bytes;
-    if (!readwholefile(apppath() + QStringLiteral("hall.dat"), bytes))
-        return;
-    FieldReader reader(std::move(bytes));
     QPointer<frmhall> self(this);
+    // A long hall comes in a part at a time, and the window answers between parts.
+    const FileRead read =
+        readfile(apppath() + QStringLiteral("hall.dat"), largesthall, bytes, [&self] {
+            doevents();
+            return !self.isNull();
+        });
+    if (!self)
+        return;
+    if (!read.ok()) {
+        // No file yet is an empty hall; one that is there and can't be read is said to be.
+        if (!read.missing())
+            msgbox(read.message(QStringLiteral("hall.dat")), MsgIcon::Exclamation,
+                   QStringLiteral("Vivo Re Zazede"));
+        return;
+    }
+    FieldReader reader(std::move(bytes));
     QElapsedTimer sincepump;
     sincepump.start();
     QStringList batch;

@@ -1,8 +1,6 @@
 #include "coach/coachhistory.h"
 
-#include "coach/bytelines.h"
-
-#include "common/programfolder.h"
+#include "common/bytelines.h"
 #include "common/textfile.h"
 #include "stats/keystrokes.h"
 #include "stats/statsfile.h"
@@ -30,9 +28,14 @@ CoachHistory readcoachhistory(const QByteArray& statsbytes) {
     return history;
 }
 
-CoachHistory loadcoachhistory() {
+CoachHistory loadcoachhistory(const QString& folder) {
     QByteArray bytes;
-    if (!readwholefile(::apppath() + statsfilename, bytes))
-        return {};
+    const FileRead read = readfile(folder + statsfilename, largeststats, bytes);
+    if (!read.ok()) {
+        CoachHistory none;
+        if (!read.missing())
+            none.trouble = read.message(statsfilename);
+        return none;
+    }
     return readcoachhistory(bytes);
 }

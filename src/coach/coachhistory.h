@@ -13,8 +13,11 @@
 struct CoachHistory {
     KeyHistory keys;
     QHash<QString, std::int64_t> mistyped;
+    // Why stats.dat was there and could not be read; empty when it was read or is missing.
+    QString trouble;
 };
 
 CoachHistory readcoachhistory(const QByteArray& statsbytes);
-// From "stats.dat" in the program folder; nothing when it is missing.
-CoachHistory loadcoachhistory();
+// From "stats.dat" in the program folder; nothing when it is missing or can't be read. A long
+// file takes a while: the window reads it away from its own thread.
+CoachHistory loadcoachhistory(const QString& folder);

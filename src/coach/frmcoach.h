@@ -1,10 +1,10 @@
 #pragma once
 
 #include "coach/coachhistory.h"
-#include "coach/keyboardchooser.h"
-#include "coach/mistypedqueue.h"
+#include "coach/drill.h"
 #include "coach/owntext.h"
 #include "coach/wordpool.h"
+#include "keyboard/keyboardchooser.h"
 #include "stats/keystrokes.h"
 #include "stats/typingtime.h"
 
@@ -13,8 +13,9 @@
 #include <QWidget>
 
 #include <functional>
-#include <optional>
+#include <memory>
 
+class ConfidenceBars;
 class KeyboardView;
 class QComboBox;
 class QGroupBox;
@@ -23,9 +24,9 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QGridLayout;
-class QProgressBar;
+class QThread;
 class StatsRecorder;
+struct LoadedHistory;
 
 // The typing coach: drills on the player's weak keys, mistyped entries and own texts.
 class frmcoach : public QWidget {
@@ -43,7 +44,7 @@ public:
     QLabel* focuskey;
     QLabel* lbltarget;
     QSpinBox* targetspeed;
-    QWidget* confidencebars;
+    ConfidenceBars* confidencebars;
     QLabel* lbltypecaption;
     QLabel* lbltype;
     QLineEdit* txttype;
@@ -62,9 +63,12 @@ public:
     // Asks the player for a text file; tests answer it instead of a real file dialog.
     static std::function<QString(QWidget*)> choosefile;
 
-    // Reads the typing statistics; the window keeps what the drills add to them from then on.
+    // Reads the typing statistics away from the window's thread; `historyloaded` tells when
+    // they are in hand. The window keeps what the drills add to them from then on.
     void load();
-    bool drilling() const { return kind != Kind::None; }
+    // Waits for the statistics being read and takes them up at once.
+    void finishloading();
+    bool drilling() const { return running != nullptr; }
     // Loads a text in the background; `textloaded` tells when it is in hand.
     void loadtext(const QString& path);
     void startstop_Click();
@@ -74,13 +78,21 @@ signals:
     // The next character to type, empty when there is none: for the keyboard drawing.
     void nextcharacter(const QString& character);
     void textloaded();
+    void historyloaded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class Kind { None, Weak, Mistyped, Own };
+    static inline const QString startcaption = QStringLiteral("Start");
+    static inline const QString stopcaption = QStringLiteral("Stop");
+
+    // Made and laid out in frmcoach_controls.cpp.
     void buildcontrols();
+    void buildkeyboard();
+    void layoutchosen(int row);
+
+    std::unique_ptr<Drill> chosendrill();
     void startdrill();
     void stopdrill(bool completed);
     void showentry();
@@ -89,35 +101,27 @@ private:
     void showfocus();
     void showbars(const QList<QChar>& keys);
     void showfigures();
-    void buildkeyboard();
-    void layoutchosen(int row);
-    QString currententry() const;
     KeyStat livestat(QChar key) const;
     std::uint64_t drawseed() const;
-    QString levelname() const;
+    void takeuphistory();
 
     CoachHistory history;
+    // The statistics being read, and where they go once read.
+    QPointer<QThread> historyworker;
+    std::shared_ptr<LoadedHistory> historyread;
     WordPool pool;
     OwnText owntext;
-    Kind kind = Kind::None;
     FocusChoice keys;
-    bool focusreached = false;
-    QStringList weakentries;
-    qsizetype weakat = 0;
-    std::optional<MistypedQueue> mistypedqueue;
-    std::int64_t ownat = 0;
+    std::unique_ptr<Drill> running; // the drill in hand, none at rest
     KeystrokeCounter counter;
     TypingTime typingtime;
     QElapsedTimer clock;
     std::int64_t wrongatentry = 0;
-    bool readingtext = false; // an own-text drill waits for it
-    bool emptying = false;    // the program empties the box; no keystroke
+    bool readingtext = false;    // an own-text drill waits for it
+    bool emptying = false;       // the program empties the box; no keystroke
+    bool keyboardunkept = false; // keyboard.dat could not be read: it is left alone
     QString shownnext;
     int shownspeed = 0;      // as the label shows it
     int shownaccuracy = 100; // likewise
     KeyboardChooser chooser;
-    QGridLayout* barlayout = nullptr;
-    static constexpr qsizetype mostbars = 12;
-    QList<QLabel*> barnames;
-    QList<QProgressBar*> bars;
 };

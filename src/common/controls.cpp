@@ -16,6 +16,14 @@
 #include <QScreen>
 #include <QTimer>
 
+QString plaintooltip(const QString& text) {
+    if (text.isEmpty())
+        return text;
+    // Escaped inside a paragraph that keeps blanks and line breaks, so it reads as it was.
+    return QStringLiteral("<p style='white-space:pre-wrap'>") + text.toHtmlEscaped() +
+           QStringLiteral("</p>");
+}
+
 void setcurrenttext(QListWidget* list, const QString& text) {
     for (int row = 0; row < list->count(); ++row) {
         if (list->item(row)->text() == text) {

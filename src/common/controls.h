@@ -13,6 +13,11 @@ class QPoint;
 class QPushButton;
 class QString;
 
+// A tooltip that shows `text` as it is. Qt takes a tooltip that looks like markup for rich
+// text, and rich text loads what an <img> names: a name such as <img src='/dev/zero'> would
+// read that file until memory runs out.
+QString plaintooltip(const QString& text);
+
 // Selects the first row whose text is exactly the given one, or no row when none has it.
 void setcurrenttext(QListWidget* list, const QString& text);
 // The selected row's text, empty when no row is selected.

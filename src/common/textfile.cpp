@@ -1,5 +1,6 @@
 #include "textfile.h"
 
+#include <QByteArrayList>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <limits>
 
 namespace {
 
@@ -180,15 +183,188 @@ QByteArray LineWriter::line() const {
     return towindows1252(fields.join(QLatin1Char(','))) + "\r\n";
 }
 
-bool readwholefile(const QString& path, QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
+QString sizetext(qint64 bytes) {
+    constexpr qint64 mb = 1024 * 1024;
+    if (bytes >= mb && bytes % mb == 0)
+        return QStringLiteral("%1 MB").arg(bytes / mb);
+    if (bytes >= 1024 && bytes % 1024 == 0)
+        return QStringLiteral("%1 KB").arg(bytes / 1024);
+    return QStringLiteral("%1 bytes").arg(bytes);
+}
+
+QString FileRead::reason() const {
+    switch (fault) {
+    case ReadFault::None:
+        break;
+    case ReadFault::Missing:
+        return QStringLiteral("it is not there");
+    case ReadFault::NotAFile:
+        return QStringLiteral("it is a folder, a device or a pipe, not a file");
+    case ReadFault::Link:
+        return QStringLiteral(
+            "it is a symbolic link, which the game never follows on a battle disk");
+    case ReadFault::TooLarge:
+        return QStringLiteral("it is larger than %1, the most the game reads of it")
+            .arg(sizetext(most));
+    case ReadFault::Unreadable:
+        if (error == 0)
+            break;
+        return QString::fromLocal8Bit(std::strerror(error)).toLower();
+    }
+    return QStringLiteral("the system refused it");
+}
+
+QString FileRead::message(const QString& name) const {
+    return QStringLiteral("%1 could not be read: %2.").arg(name, reason());
 }
 
 namespace {
+
+struct Opened {
+    int fd = -1;
+    FileRead read;
+};
+
+FileRead fault(ReadFault kind, qint64 most, int error = 0) {
+    return {kind, error, most};
+}
+
+// Opens `name` only when it is a regular file: a pipe or a device is never opened (a pipe
+// would wait for a writer for good, /dev/zero never ends), and the open itself never waits.
+// With O_CREAT a name that is not there yet is made.
+Opened openregular(const QByteArray& name, int flags, Links links, qint64 most) {
+    const bool nofollow = links == Links::Refuse;
+    struct stat before {};
+    const int looked =
+        nofollow ? ::lstat(name.constData(), &before) : ::stat(name.constData(), &before);
+    if (looked != 0 && errno != ENOENT)
+        return {-1,
+                fault(errno == ENOTDIR ? ReadFault::Missing : ReadFault::Unreadable, most, errno)};
+    if (looked != 0 && !(flags & O_CREAT))
+        return {-1, fault(ReadFault::Missing, most)};
+    if (looked == 0 && S_ISLNK(before.st_mode))
+        return {-1, fault(ReadFault::Link, most)};
+    if (looked == 0 && !S_ISREG(before.st_mode))
+        return {-1, fault(ReadFault::NotAFile, most)};
+    Opened opened;
+    do
+        opened.fd =
+            ::open(name.constData(),
+                   flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | (nofollow ? O_NOFOLLOW : 0), 0666);
+    while (opened.fd < 0 && errno == EINTR);
+    if (opened.fd < 0) {
+        // Whatever came in under the name since it was looked at is judged as it now is.
+        struct stat now {};
+        if (errno == ENOENT)
+            opened.read = fault(ReadFault::Missing, most);
+        else if (nofollow && errno == ELOOP && ::lstat(name.constData(), &now) == 0 &&
+                 S_ISLNK(now.st_mode))
+            opened.read = fault(ReadFault::Link, most);
+        else if (errno == ENXIO)
+            opened.read = fault(ReadFault::NotAFile, most);
+        else
+            opened.read = fault(ReadFault::Unreadable, most, errno);
+        return opened;
+    }
+    struct stat held {};
+    if (::fstat(opened.fd, &held) != 0 || !S_ISREG(held.st_mode)) {
+        ::close(opened.fd);
+        return {-1, fault(ReadFault::NotAFile, most)};
+    }
+    if (held.st_size > most) {
+        ::close(opened.fd);
+        return {-1, fault(ReadFault::TooLarge, most)};
+    }
+    opened.read.most = most;
+    return opened;
+}
+
+} // namespace
+
+FileRead readfile(const QString& path, qint64 most, QByteArray& bytes, Links links) {
+    return readfile(path, most, bytes, {}, links);
+}
+
+FileRead readfile(const QString& path, qint64 most, QByteArray& bytes,
+                  const std::function<bool()>& between, Links links) {
+    bytes.clear();
+    Opened opened = openregular(QFile::encodeName(path), O_RDONLY, links, most);
+    if (opened.fd < 0)
+        return opened.read;
+    const int fd = opened.fd;
+    const auto failed = [&bytes, fd, most](ReadFault kind, int error) {
+        ::close(fd);
+        bytes.clear();
+        return fault(kind, most, error);
+    };
+    struct stat held {};
+    ::fstat(fd, &held);
+    // The size said is only a start: a file may grow while it is read, and some (those of
+    // /proc) say 0 and still hold bytes. One byte past the limit tells a file over it.
+    qsizetype got = 0;
+    bytes.resize(static_cast<qsizetype>(std::min<qint64>(held.st_size, most) + 1));
+    // Memory is slow to come by: a part of a megabyte takes a few milliseconds.
+    constexpr qsizetype part = 1 << 20;
+    for (;;) {
+        if (got == bytes.size()) {
+            if (got > most)
+                break;
+            bytes.resize(static_cast<qsizetype>(std::min<qint64>(most + 1, 2 * got + 4096)));
+        }
+        const qsizetype wanted = between ? std::min(part, bytes.size() - got) : bytes.size() - got;
+        const ssize_t done = ::read(fd, bytes.data() + got, static_cast<size_t>(wanted));
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done < 0)
+            return failed(ReadFault::Unreadable, errno);
+        if (done == 0)
+            break;
+        got += done;
+        if (between && !between())
+            return failed(ReadFault::Unreadable, ECANCELED);
+    }
+    ::close(fd);
+    if (got > most) {
+        bytes.clear();
+        return fault(ReadFault::TooLarge, most);
+    }
+    bytes.resize(got);
+    return opened.read;
+}
+
+FileRead openfile(const QString& path, qint64 most, QFile& file, Links links) {
+    Opened opened = openregular(QFile::encodeName(path), O_RDONLY, links, most);
+    if (opened.fd >= 0 && !file.open(opened.fd, QIODevice::ReadOnly | QIODevice::Unbuffered,
+                                     QFileDevice::AutoCloseHandle)) {
+        ::close(opened.fd);
+        return fault(ReadFault::Unreadable, most, EBADF);
+    }
+    return opened.read;
+}
+
+namespace {
+
+// Whether the field reader, reading a line from its start, is still inside a quoted text at
+// its end. A quote inside an unquoted field, or after a closing quote, opens nothing.
+bool endsinsidequote(QByteArrayView line) {
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    while (p < end) {
+        while (p < end && (*p == ' ' || *p == '\t'))
+            ++p;
+        if (p < end && *p == '"') {
+            const auto* close = static_cast<const char*>(std::memchr(p + 1, '"', end - p - 1));
+            if (!close)
+                return true;
+            p = close + 1;
+        }
+        while (p < end && *p != ',' && !islineend(*p))
+            ++p;
+        if (p < end)
+            ++p;
+    }
+    return false;
+}
 
 // What keeps a torn last line (a power cut mid-append) from swallowing the next entry: a quote
 // left open is closed and the line ended, so the fragment reads back as one entry of its own.
@@ -198,8 +374,8 @@ QByteArray tailmending(QFile& file) {
         return {};
     // Only the last line matters; read it backwards a slice at a time, as it may be long.
     constexpr qint64 slice = 65536;
-    qint64 quotes = 0;
-    char last = 0;
+    QByteArrayList parts;
+    qint64 linestart = 0;
     for (qint64 end = size; end > 0;) {
         const qint64 start = std::max<qint64>(0, end - slice);
         if (!file.seek(start))
@@ -207,20 +383,24 @@ QByteArray tailmending(QFile& file) {
         const QByteArray chunk = file.read(end - start);
         if (chunk.size() != end - start)
             return {};
-        if (end == size)
-            last = chunk.back();
-        if (last == '\n')
+        if (end == size && chunk.back() == '\n')
             return {};
         const qsizetype lf = chunk.lastIndexOf('\n');
-        quotes += chunk.mid(lf + 1).count('"');
-        if (lf >= 0)
+        parts.prepend(chunk.mid(lf + 1));
+        if (lf >= 0) {
+            linestart = start + lf + 1;
             break;
+        }
         end = start;
     }
+    QByteArray line = parts.join();
+    // The reader passes over the mark an editor puts before UTF-8 at the start of a file.
+    if (linestart == 0 && line.startsWith("\xEF\xBB\xBF"))
+        line.remove(0, 3);
     QByteArray mend;
-    if (quotes % 2 != 0)
+    if (endsinsidequote(line))
         mend += '"';
-    mend += (last == '\r' && mend.isEmpty()) ? "\n" : "\r\n";
+    mend += (line.endsWith('\r') && mend.isEmpty()) ? "\n" : "\r\n";
     return mend;
 }
 
@@ -302,9 +482,17 @@ bool writeall(int fd, const QByteArray& bytes) {
 } // namespace
 
 bool appendtofile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
+    // Lines go into a regular file only: a pipe or a device under the name is no file of ours.
+    const Opened opened = openregular(QFile::encodeName(path), O_RDWR | O_APPEND | O_CREAT,
+                                      Links::Follow, std::numeric_limits<qint64>::max());
+    QFile file;
+    if (opened.fd < 0 ||
+        !file.open(opened.fd, QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered,
+                   QFileDevice::AutoCloseHandle)) {
+        if (opened.fd >= 0)
+            ::close(opened.fd);
         return false;
+    }
     // A second copy of the game may append to the same file: the lock keeps its line out of
     // the way while this one mends the tail, writes, or cuts a failed write back.
     if (!lock(file.handle(), LOCK_EX))
@@ -318,8 +506,26 @@ bool appendtofile(const QString& path, const QByteArray& bytes) {
     return false;
 }
 
-bool replacefile(const QString& path, const QByteArray& bytes) {
-    const QString target = followlinks(path);
+ReadFault replaceable(const QString& path, Links links) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat found {};
+    if (::lstat(name.constData(), &found) != 0)
+        return ReadFault::None;
+    if (S_ISLNK(found.st_mode)) {
+        if (links == Links::Refuse)
+            return ReadFault::Link;
+        // A dangling link makes its target, as before; one to a device or a folder is refused.
+        if (::stat(name.constData(), &found) != 0)
+            return ReadFault::None;
+    }
+    return S_ISREG(found.st_mode) ? ReadFault::None : ReadFault::NotAFile;
+}
+
+bool replacefile(const QString& path, const QByteArray& bytes, Links links) {
+    // Renaming over a device or a pipe would take it from its folder (as root, /dev/zero).
+    if (replaceable(path, links) != ReadFault::None)
+        return false;
+    const QString target = links == Links::Follow ? followlinks(path) : path;
     // Our own fixed name for the new copy, so one left by a killed run is known for what it is
     // and swept away (a QSaveFile links in NAME.XXXXXX, which could be anybody's file).
     const QByteArray partial = QFile::encodeName(partialname(target));
@@ -328,10 +534,19 @@ bool replacefile(const QString& path, const QByteArray& bytes) {
     // Another copy of the game replacing the same file holds the lock on the partial copy
     // until its rename; this one then starts afresh on a new partial copy.
     for (int tries = 0; file.fd < 0; ++tries) {
-        file.fd = ::open(partial.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+        file.fd = ::open(partial.constData(),
+                         O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
         if (file.fd < 0 || !lock(file.fd, LOCK_EX) || tries == 100)
             return false;
-        if (!stillnamed(file.fd, partial)) {
+        // Only a file of this copy's own making is cut and written: a name of that form that
+        // is a hard link to another file (on a disk from someone else) or no file at all is
+        // taken away, not written through.
+        struct stat held {};
+        const bool ours =
+            ::fstat(file.fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_nlink == 1;
+        if (!stillnamed(file.fd, partial) || !ours) {
+            if (!ours && stillnamed(file.fd, partial))
+                ::unlink(partial.constData());
             ::close(file.fd);
             file.fd = -1;
         }
@@ -340,7 +555,7 @@ bool replacefile(const QString& path, const QByteArray& bytes) {
     // Who may read or write the old file holds for the new one: a file made read-only is not
     // replaced, as writing into it would be refused too.
     struct stat old {};
-    if (written && ::stat(finalname.constData(), &old) == 0)
+    if (written && ::lstat(finalname.constData(), &old) == 0 && !S_ISLNK(old.st_mode))
         written = ::access(finalname.constData(), W_OK) == 0 && copymode(file.fd, old);
     // A full disk may only say so when the data is forced out; the rename must not come first.
     written = written && writeall(file.fd, bytes) && ::fsync(file.fd) == 0 &&
@@ -350,16 +565,73 @@ bool replacefile(const QString& path, const QByteArray& bytes) {
     return written;
 }
 
+QString damagedname(const QString& name, int n) {
+    return n < 2 ? name + QStringLiteral(".damaged") : name + QStringLiteral(".damaged-%1").arg(n);
+}
+
+QString keepdamaged(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    for (int n = 1; n < 1000; ++n) {
+        const QString name = damagedname(info.fileName(), n);
+        const QByteArray where = QFile::encodeName(info.path() + QLatin1Char('/') + name);
+        Descriptor file;
+        file.fd =
+            ::open(where.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (file.fd < 0 && errno == EEXIST)
+            continue;
+        if (file.fd < 0)
+            return QString();
+        if (writeall(file.fd, bytes) && ::fsync(file.fd) == 0)
+            return name;
+        ::unlink(where.constData());
+        return QString();
+    }
+    return QString();
+}
+
+namespace {
+
+void removeleftover(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat found {};
+    if (::lstat(name.constData(), &found) != 0)
+        return;
+    // No copy of the game makes a link of that name: only the link goes, never what it names.
+    // Anything else that is no file (a folder, a device) is nothing of ours to open or remove.
+    if (S_ISLNK(found.st_mode)) {
+        ::unlink(name.constData());
+        return;
+    }
+    if (!S_ISREG(found.st_mode))
+        return;
+    // One that a running copy of the game is writing is locked: it is not a leftover.
+    Descriptor file;
+    file.fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (file.fd >= 0 && lock(file.fd, LOCK_EX | LOCK_NB) && stillnamed(file.fd, name))
+        ::unlink(name.constData());
+}
+
+} // namespace
+
+void removeunfinishedreplace(const QString& path) {
+    removeleftover(partialname(path));
+}
+
 void removeunfinishedreplaces(const QString& folder) {
     QDir dir(folder);
     const QStringList leftovers = dir.entryList({QStringLiteral(".*.keystrider-partial")},
                                                 QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& leftover : leftovers) {
-        // One that a running copy of the game is writing is locked: it is not a leftover.
-        const QByteArray name = QFile::encodeName(dir.filePath(leftover));
-        Descriptor file;
-        file.fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-        if (file.fd >= 0 && lock(file.fd, LOCK_EX | LOCK_NB) && stillnamed(file.fd, name))
-            ::unlink(name.constData());
+    for (const QString& leftover : leftovers)
+        removeleftover(dir.filePath(leftover));
+    // A file the player put behind a link is written beside its target, and so is its copy.
+    const QString here = QFileInfo(folder).canonicalFilePath();
+    for (const QFileInfo& entry :
+         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (!entry.isSymLink())
+            continue;
+        const QString target = followlinks(entry.filePath());
+        if (target != entry.filePath() &&
+            QFileInfo(QFileInfo(target).path()).canonicalFilePath() != here)
+            removeunfinishedreplace(target);
     }
 }

@@ -1,8 +1,9 @@
 #include "watchlabel.h"
 
+#include "common/controls.h"
+
 #include <QPainter>
 #include <QStyle>
-#include <QTextDocument>
 
 WatchLabel::WatchLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
@@ -12,9 +13,8 @@ void WatchLabel::setText(const QString& newtext) {
     if (newtext == text())
         return;
     QLabel::setText(newtext);
-    // A text the label cuts off, such as a long name, still shows whole when pointed at; as
-    // plain text, since a tooltip takes anything that looks like markup for markup.
-    setToolTip(iscut() ? Qt::convertFromPlainText(newtext, Qt::WhiteSpaceNoWrap) : QString());
+    // A text the label cuts off, such as a long name, still shows whole when pointed at.
+    setToolTip(iscut() ? plaintooltip(newtext) : QString());
     emit changed();
 }
 

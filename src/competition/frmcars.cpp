@@ -174,7 +174,8 @@ void frmcars::start_Click() {
     start->setEnabled(false);
     levelframe->setEnabled(false);
     wordlist.clear();
-    loadwords(wordlist, apppath + QStringLiteral("avg.txt"));
+    reportwordfile(loadwords(wordlist, apppath + QStringLiteral("avg.txt")),
+                   QStringLiteral("avg.txt"));
     counter.restart(typingbox->text());
     typingtime.start();
     nextword();

@@ -39,6 +39,14 @@ void sav::go() {
                MsgIcon::Error, QStringLiteral("Error"));
         return;
     }
+    // A file whose name begins with a dot is hidden: the Load list would never show it.
+    if (name.startsWith(QLatin1Char('.'))) {
+        msgbox(QStringLiteral("A game can't be saved as \"") + name +
+                   QStringLiteral("\": a name that begins with a dot makes a hidden file, which "
+                                  "the Load list does not show. Choose another name."),
+               MsgIcon::Error, QStringLiteral("Error"));
+        return;
+    }
 
     // What the status panel shows, as the game has always saved it.
     const CareerState& shown = career->shown();

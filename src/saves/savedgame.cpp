@@ -40,6 +40,7 @@ SavedGameRead readsavedgame(const QByteArray& bytes) {
         if (!reader.next(field))
             return {reader.unclosedquote() ? SaveFault::UnclosedQuote : SaveFault::TooFewFields,
                     {},
+                    {},
                     {}};
     }
     SavedGameRead read;
@@ -57,15 +58,16 @@ SavedGameRead readsavedgame(const QByteArray& bytes) {
                   {"training", wholenumber(fields[5], training)}};
     for (const auto& check : checks) {
         if (check.fault != SaveFault::None)
-            return {check.fault, QLatin1String(check.name), {}};
+            return {check.fault, QLatin1String(check.name), {}, {}};
     }
     return read;
 }
 
 SavedGameRead loadsavedgame(const QString& path) {
     QByteArray bytes;
-    if (!readwholefile(path, bytes))
-        return {SaveFault::Unreadable, {}, {}};
+    const FileRead file = readfile(path, largestsave, bytes);
+    if (!file.ok())
+        return {SaveFault::Unreadable, {}, {}, file};
     return readsavedgame(bytes);
 }
 
@@ -75,7 +77,9 @@ QString savefaultmessage(const SavedGameRead& read, const QString& filename) {
     case SaveFault::None:
         break;
     case SaveFault::Unreadable:
-        return refused + QStringLiteral("the file could not be read.");
+        if (read.file.ok() || read.file.missing())
+            return refused + QStringLiteral("the file could not be read.");
+        return refused + read.file.reason() + QLatin1Char('.');
     case SaveFault::TooFewFields:
         return refused + QStringLiteral("it holds fewer than the six fields of a saved game.");
     case SaveFault::NotANumber:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/textfile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -31,10 +33,16 @@ struct SavedGameRead {
     QString field;
     // Only meaningful when fault is None.
     SavedGame game;
+    // Why the file itself was not read, for Unreadable.
+    FileRead file;
 };
 
+// A hundred thousand entries of event log take about 4 MB.
+inline constexpr qint64 largestsave = 16 * 1024 * 1024;
+
 SavedGameRead readsavedgame(const QByteArray& bytes);
-// The same from a file; Unreadable when it can't be opened or read.
+// The same from a file; Unreadable when it can't be opened or read, or is no file of a size
+// a saved game can have.
 SavedGameRead loadsavedgame(const QString& path);
 
 // What the player is told when the named file is refused.

@@ -4,6 +4,7 @@
 #include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/programfolder.h"
+#include "common/textfile.h"
 #include "stats/keystab.h"
 #include "stats/statsexport.h"
 #include "stats/statsrecorder.h"
@@ -126,6 +127,8 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     layout->addWidget(pages, 1);
     emptylabel = new QLabel(pages);
     emptylabel->setObjectName(QStringLiteral("emptylabel"));
+    emptylabel->setTextFormat(Qt::PlainText);
+    emptylabel->setWordWrap(true);
     emptylabel->setAlignment(Qt::AlignCenter);
     pages->addWidget(emptylabel);
     tabs = new QTabWidget(pages);
@@ -256,9 +259,11 @@ void frmstats::load() {
     arrived.clear();
     unreadable = 0;
     reader = std::make_unique<StatsReader>();
-    file = std::make_unique<QFile>(apppath() + statsfilename);
-    // A missing file is a player who has not typed yet.
-    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    file = std::make_unique<QFile>();
+    // A missing file is a player who has not typed yet; one that can't be read is said to be.
+    const FileRead read = openfile(apppath() + statsfilename, largeststats, *file);
+    unreadfile = read.ok() || read.missing() ? QString() : read.message(statsfilename);
+    if (!read.ok())
         reader->end();
     // Records that end while this reads are appended to the file as well as handed to
     // addrecord: reading only what was there at the start shows each once.
@@ -325,7 +330,8 @@ void frmstats::refresh() {
     if (onlycurrent->isChecked())
         career = statstext(recorder ? recorder->career() : QString());
     shown = summarise(kept, career);
-    emptylabel->setText(QStringLiteral("No exercise or race recorded yet."));
+    emptylabel->setText(unreadfile.isEmpty() ? QStringLiteral("No exercise or race recorded yet.")
+                                             : unreadfile);
     pages->setCurrentWidget(shown.shown.isEmpty() ? static_cast<QWidget*>(emptylabel) : tabs);
     exportbutton->setEnabled(!shown.shown.isEmpty());
     QString text;
@@ -339,6 +345,8 @@ void frmstats::refresh() {
     if (unreadable > 0)
         text += (text.isEmpty() ? QString() : QStringLiteral(" ")) +
                 counted(unreadable, "unreadable line skipped.", "unreadable lines skipped.");
+    if (!unreadfile.isEmpty() && !shown.shown.isEmpty())
+        text += QLatin1Char(' ') + unreadfile;
     summarylabel->setText(text);
     // A screen reader reads the figures themselves, not a word standing for them.
     summarylabel->setAccessibleName(text.isEmpty() ? QStringLiteral("Summary") : text);

@@ -79,6 +79,8 @@ private:
     StatsBook kept;
     StatsSummary shown;
     std::int64_t unreadable = 0;
+    // Why stats.dat could not be read, when it is there and could not.
+    QString unreadfile;
     std::unique_ptr<StatsReader> reader;
     std::unique_ptr<QFile> file;
     qint64 unreadbytes = 0;

@@ -1,7 +1,8 @@
 #include "stats/keystab.h"
 
-#include "coach/keyboardchooser.h"
-#include "coach/keyboardview.h"
+#include "keyboard/keyboardchooser.h"
+#include "keyboard/keyboardphysical.h"
+#include "keyboard/keyboardview.h"
 #include "stats/statsexport.h"
 #include "stats/statswidgets.h"
 

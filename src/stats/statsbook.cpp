@@ -1,5 +1,6 @@
 #include "stats/statsbook.h"
 
+#include "common/bytelines.h"
 #include "common/textfile.h"
 
 #include <QIODevice>
@@ -128,18 +129,17 @@ bool StatsReader::more(QIODevice& file, qint64 most) {
 
 bool StatsReader::read(int lines) {
     StatsLine line;
+    const char* const begin = data.constData();
+    const char* const stop = begin + data.size();
     for (int i = 0; i < lines && pos < data.size(); ++i) {
-        qsizetype end = data.indexOf('\n', std::max(pos, searched));
-        if (end < 0 && !ended) {
-            searched = data.size(); // a line longer than a part is not searched again
+        const char* const end = lineend(begin + std::max(pos, searched), stop);
+        // A CR last in the part may be the first half of a CR LF.
+        if ((end == stop || (*end == '\r' && end + 1 == stop)) && !ended) {
+            searched = end - begin; // a line longer than a part is not searched again
             return false;
         }
-        if (end < 0)
-            end = data.size();
-        QByteArrayView bytes(data.constData() + pos, end - pos);
-        pos = end + 1;
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
+        QByteArrayView bytes(begin + pos, end);
+        pos = end == stop ? data.size() : pastlineend(end, stop) - begin;
         if (bytes.trimmed().isEmpty())
             continue;
         if (splitstatsline(bytes, line))

@@ -1,11 +1,18 @@
 #include "stats/statsexport.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
 QByteArray csvfield(const QString& text) {
     QByteArray bytes = text.toUtf8();
+    // A spreadsheet takes a cell that begins so for a formula, and a career named "=1+2" is no
+    // sum: a leading apostrophe makes it text, as spreadsheets agree. No count of ours is
+    // negative, so no number is touched.
+    static constexpr char formula[] = {'=', '+', '-', '@', '\t', '\r'};
+    if (!bytes.isEmpty() && std::memchr(formula, bytes.front(), sizeof formula))
+        bytes.prepend('\'');
     if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\r') &&
         !bytes.contains('\n'))
         return bytes;

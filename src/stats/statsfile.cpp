@@ -120,6 +120,18 @@ bool readtimetable(QByteArrayView text, QVarLengthArray<CharTime, 32>& table) {
     });
 }
 
+// Typing times the game can have counted: each gap under the longest, each one a keystroke of
+// those typed. Anything else would hold a key's time or the coach's focus wrong for good.
+bool possibletimes(const QVarLengthArray<CharTime, 32>& keytime, const TypingTally& tally) {
+    std::int64_t timed = 0;
+    for (const CharTime& t : keytime) {
+        if (t.times == 0 ? t.milliseconds != 0 : t.milliseconds / longestkeygap >= t.times)
+            return false;
+        timed = addsaturated(timed, t.times);
+    }
+    return timed <= tally.charstyped;
+}
+
 bool digitsat(QByteArrayView v, qsizetype at, int digits, int& out) {
     out = 0;
     for (qsizetype i = at; i < at + digits; ++i) {
@@ -272,7 +284,7 @@ bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
             seen |= 1u << static_cast<int>(name);
     }
     // A later version may add names; without these a line says nothing worth showing.
-    return seen == requirednames && t.wrong <= t.charstyped;
+    return seen == requirednames && t.wrong <= t.charstyped && possibletimes(l.keytime, t);
 }
 
 bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {

@@ -20,6 +20,8 @@ struct TypingRecord {
 };
 
 inline const QString statsfilename = QStringLiteral("stats.dat");
+// A hundred thousand records take about 36 MB: this is several times a lifetime of typing.
+inline constexpr qint64 largeststats = 256 * 1024 * 1024;
 
 // An exercise or race that ends now; the career is the main window's to fill in.
 TypingRecord endedrecord(const QString& activity, const QString& level, const QString& result,

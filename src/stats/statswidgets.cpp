@@ -32,12 +32,6 @@ void roundticks(QValueAxis* axis, double top, int most) {
     axis->setRange(0, std::max(step, std::ceil(top / step) * step));
 }
 
-QString keyname(QChar key) {
-    if (key == QLatin1Char(' '))
-        return QStringLiteral("Space");
-    return QString(key);
-}
-
 QTableWidget* table(QWidget* parent, const char* name, const QString& caption,
                     const QStringList& columns) {
     auto* t = new QTableWidget(0, static_cast<int>(columns.size()), parent);

@@ -15,8 +15,6 @@ class QWidget;
 
 // Ticks at a round step from 0 to at least `top`, at most `most` of them.
 void roundticks(QValueAxis* axis, double top, int most);
-// A key as the tables and charts name it: the space bar is "Space".
-QString keyname(QChar key);
 // A read-only table of whole rows, its caption as accessible name.
 QTableWidget* table(QWidget* parent, const char* name, const QString& caption,
                     const QStringList& columns);

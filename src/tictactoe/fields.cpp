@@ -11,9 +11,10 @@ QStringList everyfield(QByteArray bytes) {
     return fields;
 }
 
-QStringList everyfieldof(const QString& path) {
+QStringList everyfieldof(const QString& path, qint64 most, FileRead& read) {
     QByteArray bytes;
-    if (!readwholefile(path, bytes))
+    read = readfile(path, most, bytes);
+    if (!read.ok())
         return {};
     return everyfield(std::move(bytes));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/textfile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -8,5 +10,6 @@
 // cannot be read ends the list with what came before it. The roster and the opponent's memory
 // are such lists.
 QStringList everyfield(QByteArray bytes);
-// The same from a file; a missing or unreadable file gives no fields.
-QStringList everyfieldof(const QString& path);
+// The same from a file of at most `most` bytes; a missing or unreadable file gives no fields,
+// and `read` says why.
+QStringList everyfieldof(const QString& path, qint64 most, FileRead& read);

@@ -12,7 +12,6 @@
 namespace {
 
 const QString recordending = QStringLiteral(".sco");
-const QString rosterfile = QStringLiteral("list.dat");
 
 QString recordpath(const QString& folder, const QString& name) {
     return folder + name + recordending;
@@ -54,12 +53,19 @@ bool canholdrecord(const QString& name) {
     return isplainfilename(name, recordending);
 }
 
-RecordState readrecord(const QString& folder, const QString& name, PlayerRecord& record) {
+RecordState readrecord(const QString& folder, const QString& name, PlayerRecord& record,
+                       FileRead& read) {
     record = PlayerRecord();
-    QByteArray bytes;
-    if (!canholdrecord(name) || !QFileInfo::exists(recordpath(folder, name)))
+    read = FileRead();
+    if (!canholdrecord(name))
         return RecordState::Missing;
-    if (readwholefile(recordpath(folder, name), bytes) && parserecord(bytes, record))
+    QByteArray bytes;
+    read = readfile(recordpath(folder, name), largestrecord, bytes);
+    if (read.missing())
+        return RecordState::Missing;
+    if (!read.ok())
+        return RecordState::Unreadable;
+    if (parserecord(bytes, record))
         return RecordState::Read;
     record = PlayerRecord();
     return RecordState::Damaged;
@@ -67,9 +73,9 @@ RecordState readrecord(const QString& folder, const QString& name, PlayerRecord&
 
 QString setdamagedaside(const QString& folder, const QString& name) {
     const QString from = recordpath(folder, name);
-    QString aside = name + recordending + QStringLiteral(".damaged");
+    QString aside = damagedname(name + recordending, 1);
     for (int n = 2; QFileInfo::exists(folder + aside) && n < 1000; ++n)
-        aside = name + recordending + QStringLiteral(".damaged-%1").arg(n);
+        aside = damagedname(name + recordending, n);
     // rename() never replaces an existing file, so an older damaged copy is never lost.
     return QFile::rename(from, folder + aside) ? aside : QString();
 }
@@ -86,8 +92,8 @@ void removedefaultrecord(const QString& folder) {
             QFile::remove(dir.filePath(file));
 }
 
-QStringList loadroster(const QString& folder) {
-    return everyfieldof(folder + rosterfile);
+QStringList loadroster(const QString& folder, FileRead& read) {
+    return everyfieldof(folder + rosterfile, largestroster, read);
 }
 
 bool appendroster(const QString& folder, const QString& name) {

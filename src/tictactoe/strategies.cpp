@@ -3,12 +3,8 @@
 #include "common/textfile.h"
 #include "tictactoe/fields.h"
 
-namespace {
-const QString brainfile = QStringLiteral("brain.dat");
-}
-
-QStringList loadbrain(const QString& folder) {
-    return everyfieldof(folder + brainfile);
+QStringList loadbrain(const QString& folder, FileRead& read) {
+    return everyfieldof(folder + brainfile, largestbrain, read);
 }
 
 bool learnstrategy(const QString& folder, const QString& strategy) {

@@ -46,6 +46,8 @@ public:
     void learnedclock_Timer();
     void loadbrain();
     void learn();
+    // Brings the hidden list of strategies up to the memory, a slice per turn of events.
+    void showstrategies();
     void loadroster();
     void addtolist_Click();
     void roster_DblClick();
@@ -119,6 +121,10 @@ private:
     // Set once the close box was used, so a reply still searching gives up.
     bool closing = false;
     bool brainunwrittenreported = false;
+    // brain.dat is there but could not be read: nothing is written to it.
+    bool brainrefused = false;
+    // list.dat is there but could not be read, and why: no name is added to it.
+    FileRead rosterrefused;
     // Whose record wins, losses and draws hold: the name box may already show another name.
     QString recordname;
     // A damaged record that could not be moved aside is never written over.

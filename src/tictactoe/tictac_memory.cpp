@@ -8,6 +8,7 @@
 #include "tictactoe/tictac.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,9 +32,19 @@ void tictac::Form_Load() {
 }
 
 void tictac::loadbrain() {
-    brain = ::loadbrain(apppath);
+    FileRead read;
+    brain = ::loadbrain(apppath, read);
     strategylist->clear();
-    strategylist->addItems(brain);
+    showstrategies();
+    // A file that is there but can't be read is left as it is: what is learned now stays in
+    // this window.
+    if (!read.ok() && !read.missing()) {
+        brainrefused = true;
+        msgbox(read.message(brainfile) +
+                   QStringLiteral(" Vivovu Dev Ezi Doz plays without what it learned before, "
+                                  "and what it learns now is not kept."),
+               MsgIcon::Exclamation);
+    }
 }
 
 void tictac::learn() {
@@ -41,7 +52,9 @@ void tictac::learn() {
     strategylearned->show();
     const QString strategy = yourmoves->text();
     brain.append(strategy);
-    strategylist->addItem(strategy);
+    showstrategies();
+    if (brainrefused)
+        return;
     // Once per window: a folder that refuses the file refuses it after every win.
     if (!learnstrategy(apppath, strategy) && !brainunwrittenreported) {
         brainunwrittenreported = true;
@@ -49,6 +62,17 @@ void tictac::learn() {
                               "now is forgotten when this window closes."),
                MsgIcon::Exclamation);
     }
+}
+
+// The hidden list takes the strategies a slice at a time: filled at once, a long memory would
+// hold the window for as long as it opens. The opponent searches `brain`, whole from the start.
+void tictac::showstrategies() {
+    QElapsedTimer slice;
+    slice.start();
+    while (strategylist->count() < brain.size() && slice.elapsed() < 8)
+        strategylist->addItems(brain.mid(strategylist->count(), 2000));
+    if (strategylist->count() < brain.size())
+        QTimer::singleShot(0, this, &tictac::showstrategies);
 }
 
 void tictac::learnedclock_Timer() {
@@ -77,7 +101,15 @@ void tictac::takeuprecord(const QString& name) {
     namebox->setText(name);
     recordname = name;
     PlayerRecord record;
-    if (readrecord(apppath, name, record) == RecordState::Damaged) {
+    FileRead read;
+    const RecordState state = readrecord(apppath, name, record, read);
+    if (state == RecordState::Unreadable) {
+        keptunwritten = name;
+        msgbox(QStringLiteral("%1 It is left as it is and will not be written over. %2 plays "
+                              "with no wins, losses or draws.")
+                   .arg(read.message(name + QStringLiteral(".sco")), name),
+               MsgIcon::Exclamation);
+    } else if (state == RecordState::Damaged) {
         const QString file = name + QStringLiteral(".sco");
         const QString aside = setdamagedaside(apppath, name);
         if (aside.isEmpty())
@@ -105,7 +137,14 @@ bool tictac::keeprecord(const QString& name, const PlayerRecord& record) {
 }
 
 void tictac::loadroster() {
-    const QStringList names = ::loadroster(apppath);
+    FileRead read;
+    const QStringList names = ::loadroster(apppath, read);
+    if (!read.ok() && !read.missing()) {
+        rosterrefused = read;
+        msgbox(read.message(rosterfile) +
+                   QStringLiteral(" The list starts empty, and no name is added to it."),
+               MsgIcon::Exclamation);
+    }
     if (names.isEmpty()) {
         namebox->setText(defaultplayer);
         recordname = defaultplayer;
@@ -129,6 +168,12 @@ void tictac::addtolist_Click() {
     }
     if (!fitswindows1252(name)) {
         msgbox(namelettersmessage(), MsgIcon::Exclamation);
+        return;
+    }
+    if (!rosterrefused.ok()) {
+        msgbox(rosterrefused.message(rosterfile) +
+                   QStringLiteral(" %1 is not added to the list.").arg(name),
+               MsgIcon::Exclamation);
         return;
     }
     // The counts of this visit belong to the player whose record they are, not to the name

@@ -124,7 +124,7 @@ void frmp::startrestart_Click() {
 
 void frmp::startlevel(int levelindex) {
     const PracticeLevel& chosen = practicelevels()[levelindex];
-    loadwords(words, apppath + chosen.file);
+    reportwordfile(loadwords(words, apppath + chosen.file), chosen.file);
     typedcount = 0;
     leftcount = exerciselength(words.size(), chosen.divisor);
     showcounts();

@@ -1,7 +1,10 @@
 #include "wordlist.h"
 
+#include "common/dialogs.h"
 #include "common/random.h"
 #include "common/textfile.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -22,10 +25,17 @@ bool typable(const QString& entry) {
 }
 } // namespace
 
-void loadwords(QStringList& list, const QString& path) {
+FileRead loadwords(QStringList& list, const QString& path) {
     QByteArray bytes;
-    if (readwholefile(path, bytes))
+    const FileRead read = readfile(path, largestwordfile, bytes);
+    if (read.ok())
         appendwords(list, std::move(bytes));
+    return read;
+}
+
+void reportwordfile(const FileRead& read, const QString& path) {
+    if (!read.ok() && !read.missing())
+        msgbox(read.message(QFileInfo(path).fileName()), MsgIcon::Exclamation);
 }
 
 void appendwords(QStringList& list, QByteArray bytes) {

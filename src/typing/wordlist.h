@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/textfile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -7,10 +9,17 @@
 
 // Word lists: the entries of one word file, in file order, duplicates included.
 
+// A word file far longer than any exercise asks for: a hundred thousand entries take 1 MB.
+inline constexpr qint64 largestwordfile = 2 * 1024 * 1024;
+
 // Appends every entry of the file; a missing file or a broken entry ends the load quietly with
 // what was read so far. Entries no typing box could take (too long, or holding a tab, a line
-// end or another control character) are left out, so every target can be typed.
-void loadwords(QStringList& list, const QString& path);
+// end or another control character) are left out, so every target can be typed. A file that is
+// there and can't be read adds nothing, and the answer says why.
+FileRead loadwords(QStringList& list, const QString& path);
+// Tells the player why a word file that is there could not be read; nothing for a good or a
+// missing one.
+void reportwordfile(const FileRead& read, const QString& path);
 // The same, from the file's bytes.
 void appendwords(QStringList& list, QByteArray bytes);
 

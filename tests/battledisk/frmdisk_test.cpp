@@ -7,9 +7,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString notfound = QStringLiteral("Diskette not found!");
@@ -29,6 +33,8 @@ private slots:
     void twocareersshareadisk();
     void stagedrace_data();
     void stagedrace();
+    void adiskfromsomeoneelse_data();
+    void adiskfromsomeoneelse();
 
 private:
     Form1* career(const QString& name, qint32 money, qint32 training);
@@ -193,6 +199,62 @@ void FrmdiskTest::stagedrace() {
     QCOMPARE(fixture->dialogs.shown.size(), 2);
     QVERIFY(!race->isVisible());
     QCOMPARE(winner->text().size(), 26);
+}
+
+void FrmdiskTest::adiskfromsomeoneelse_data() {
+    QTest::addColumn<QString>("lying"); // what the disk holds besides a good disk of Ace's
+    QTest::addColumn<QString>("commandname");
+    QTest::addColumn<QString>("said");
+    const QString refused =
+        notfound + "\n\nbattle.dat could not be read: it is a symbolic link, which the game "
+                   "never follows on a battle disk.";
+    // clang-format off
+    QTest::newRow("create over a link")   << "link"          << "create" << notfound + "\n\nbattle.dat was not written: it is a symbolic link, which the game never follows on a battle disk.";
+    QTest::newRow("update from a link")   << "link"          << "update" << refused;
+    QTest::newRow("duel through a link")  << "link"          << "fight"  << refused;
+    QTest::newRow("a pipe")               << "pipe"          << "update" << notfound + "\n\nbattle.dat could not be read: it is a folder, a device or a pipe, not a file.";
+    QTest::newRow("a killed write's copy") << "partial"      << "update" << "Status Updated!";
+    QTest::newRow("copy linked hard")     << "hard partial"  << "create" << "KVR Battle Disk Created!";
+    QTest::newRow("copy as a link")       << "linked partial" << "create" << "KVR Battle Disk Created!";
+    // clang-format on
+}
+
+// A disk comes from a friend: its links lead nowhere of the player's, and a copy a killed write
+// left, the player's name and money, does not stay on it.
+void FrmdiskTest::adiskfromsomeoneelse() {
+    QFETCH(QString, lying);
+    QFETCH(QString, commandname);
+    QFETCH(QString, said);
+    const QString disk = fixture->folder() + QStringLiteral("usb/");
+    const QString mine = fixture->folder() + QStringLiteral("bashrc");
+    const QString partial = disk + ".battle.dat.keystrider-partial";
+    QVERIFY(QDir().mkpath(disk));
+    const QByteArray kept = "\"Ace\"\r\n999\r\n0\r\n";
+    fixture->writefile("bashrc", kept);
+    QVERIFY(QFile::setPermissions(mine, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    if (lying == "link")
+        QVERIFY(QFile::link(mine, disk + "battle.dat"));
+    else if (lying == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(disk + "battle.dat").constData(), 0600), 0);
+    else
+        fixture->writefile("usb/battle.dat", "\"Ace\"\r\n300\r\n0\r\n");
+    if (lying == "partial")
+        fixture->writefile("usb/.battle.dat.keystrider-partial", "\"Ace\"\r\n12");
+    else if (lying == "hard partial")
+        QCOMPARE(
+            ::link(QFile::encodeName(mine).constData(), QFile::encodeName(partial).constData()), 0);
+    else if (lying == "linked partial")
+        QVERIFY(QFile::link(mine, partial));
+
+    Form1* ace = career("Ace", 250, 0);
+    void (Form1::*handler)() = commandname == "create"   ? &Form1::createbattledisk
+                               : commandname == "update" ? &Form1::updatefromdisk
+                                                         : &Form1::fightbattledisk;
+    QCOMPARE(command(ace, handler, disk), QStringList{said});
+    QCOMPARE(contents(mine), kept);
+    QCOMPARE(ace->career->money(), lying == "partial" ? 300 : 250);
+    QVERIFY(!QFileInfo(partial).exists() && !QFileInfo(partial).isSymLink());
+    QCOMPARE(QFileInfo(disk + "battle.dat").isSymLink(), lying == "link");
 }
 
 QTEST_MAIN(FrmdiskTest)

@@ -1,7 +1,7 @@
 #include "career/form1.h"
 #include "coach/frmcoach.h"
-#include "coach/keyboardview.h"
 #include "coach/owntext.h"
+#include "keyboard/keyboardview.h"
 #include "stats/statsfile.h"
 #include "support/fakes.h"
 
@@ -78,6 +78,7 @@ void FrmcoachTest::drillsaretypedandrecorded() {
     form.coach->trigger();
     frmcoach* w = form.coachwindow;
     QVERIFY(w && w->isVisible());
+    w->finishloading();
     QCOMPARE(w->windowTitle(), QStringLiteral("Typing Coach"));
     form.coach->trigger();
     QCOMPARE(form.coachwindow, w); // single
@@ -143,6 +144,7 @@ void FrmcoachTest::drillsaretypedandrecorded() {
 
     form.coach->trigger();
     w = form.coachwindow;
+    w->finishloading();
     QSignalSpy reloaded(w, &frmcoach::textloaded);
     w->choosetext->click();
     QVERIFY(reloaded.wait(5000));
@@ -185,6 +187,7 @@ void FrmcoachTest::keyboardfollowstheentry() {
     keepmistyped(fixture, QStringLiteral("Se è"));
     frmcoach w;
     w.load();
+    w.finishloading();
     w.show();
     QCOMPARE(w.layoutbox->currentText(), QStringLiteral("English (US)"));
     w.optmistyped->setChecked(true);
@@ -211,6 +214,7 @@ void FrmcoachTest::layoutchoiceiskept() {
     w->layoutbox->setCurrentIndex(intl);
     w = std::make_unique<frmcoach>();
     w->load();
+    w->finishloading();
     w->show();
     QCOMPARE(w->layoutbox->currentIndex(), intl);
     w->optmistyped->setChecked(true);
@@ -238,6 +242,7 @@ void FrmcoachTest::focuskeyreachesthetarget() {
                       statsline(endedrecord("Practice", "Easy", "Completed", 1000, earlier)));
     frmcoach w;
     w.load();
+    w.finishloading();
     w.show();
     QCOMPARE(w.focuskey->text(), QStringLiteral("q"));
     w.startstop->click();

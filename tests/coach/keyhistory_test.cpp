@@ -72,7 +72,7 @@ void KeyHistoryTest::fromstats_data() {
     QTest::addColumn<QString>("expected"); // a's "due:missed:ms:gaps"
     const QByteArray head = "\"keystrider-stats\",1,\"ended\",\"2026-12-08 13:30:05\",\"activity\","
                             "\"Drill\",\"result\",\"Stopped\",\"ms\",9,\"entries\",1,\"matched\",9,"
-                            "\"typed\",9,\"wrong\",0,\"corrections\",0,\"expected\",\"97:30\",";
+                            "\"typed\",40,\"wrong\",0,\"corrections\",0,\"expected\",\"97:30\",";
     const QByteArray timed = head + "\"keytime\",\"97:6000:25 98:10:1\"\r\n";
     // clang-format off
     QTest::newRow("typing times kept")        << timed                                     << "30:0:6000:25";

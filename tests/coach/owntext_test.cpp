@@ -94,40 +94,64 @@ void OwnTextTest::loading() {
 
 void OwnTextTest::placefile_data() {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("expected"); // "path=place" sorted, blank-separated
+    QTest::addColumn<QString>("expected"); // "path=place" in file order, blank-separated
+    QTest::addColumn<int>("damaged");
     // clang-format off
-    QTest::newRow("two texts")            << QByteArray("\"%2Fa.txt\",3\r\n\"%2Fb%20c.txt\",0\r\n") << "/a.txt=3 /b c.txt=0";
-    QTest::newRow("LF only, no last end") << QByteArray("\"%2Fa\",1\n\"%2Fb\",2")                 << "/a=1 /b=2";
-    QTest::newRow("negative skipped")     << QByteArray("\"%2Fa\",-1\r\n")                        << "";
-    QTest::newRow("not a number")         << QByteArray("\"%2Fa\",x\r\n\"%2Fb\",2\r\n")            << "/b=2";
-    QTest::newRow("too big")              << QByteArray("\"%2Fa\",99999999999999999999\r\n")      << "";
-    QTest::newRow("no quotes")            << QByteArray("%2Fa,1\r\n")                             << "";
-    QTest::newRow("empty path")           << QByteArray("\"\",1\r\n")                             << "";
-    QTest::newRow("later line wins")      << QByteArray("\"a\",1\r\n\"a\",5\r\n")                  << "a=5";
-    QTest::newRow("garbage")              << QByteArray("\x01\x02\"\",\r\n\",")                   << "";
+    QTest::newRow("two texts")            << QByteArray("\"%2Fa.txt\",3\r\n\"%2Fb%20c.txt\",0\r\n") << "/a.txt=3 /b c.txt=0" << 0;
+    QTest::newRow("LF only, no last end") << QByteArray("\"%2Fa\",1\n\"%2Fb\",2")                 << "/a=1 /b=2"           << 0;
+    QTest::newRow("CR alone ends a line") << QByteArray("\"%2Fa\",1\r\"%2Fb\",2\r\n")             << "/a=1 /b=2"           << 0;
+    QTest::newRow("Latin-1 name kept")    << QByteArray("\"/caf\xe9\",4\r\n")                      << "/caf\u00e9=4"        << 0;
+    QTest::newRow("negative")             << QByteArray("\"%2Fa\",-1\r\n")                        << ""                    << 1;
+    QTest::newRow("not a number")         << QByteArray("\"%2Fa\",x\r\n\"%2Fb\",2\r\n")            << "/b=2"                << 1;
+    QTest::newRow("beyond 64 bits")       << QByteArray("\"%2Fa\",99999999999999999999\r\n")      << ""                    << 1;
+    QTest::newRow("no quotes")            << QByteArray("%2Fa,1\r\n")                             << ""                    << 1;
+    QTest::newRow("empty path")           << QByteArray("\"\",1\r\n")                             << ""                    << 1;
+    QTest::newRow("two for one text")     << QByteArray("\"a\",1\r\n\"a\",5\r\n")                  << "a=1 a=5"             << 0;
+    QTest::newRow("garbage")              << QByteArray("\x01\x02\"\",\r\n\",")                   << ""                    << 2;
     // clang-format on
 }
 
 void OwnTextTest::placefile() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, expected);
-    const QHash<QString, std::int64_t> places = readplaces(bytes);
+    QFETCH(int, damaged);
+    const PlaceFile file = readplacefile(bytes);
     QStringList got;
-    for (auto it = places.cbegin(); it != places.cend(); ++it)
-        got << QStringLiteral("%1=%2").arg(it.key()).arg(it.value());
-    got.sort();
+    for (const PlaceFile::Entry& entry : file.entries)
+        got << QStringLiteral("%1=%2").arg(QString::fromLatin1(entry.path)).arg(entry.place);
     QCOMPARE(got.join(QLatin1Char(' ')), expected);
-    QCOMPARE(readplaces(placesbytes(places)), places);
+    QCOMPARE(file.damaged.size(), damaged);
+    // Written again, every entry reads back as it was.
+    const PlaceFile again = readplacefile(file.bytes());
+    QCOMPARE(again.bytes(), file.bytes());
+    QVERIFY(again.damaged.isEmpty());
 }
 
+// Keeping one text's place leaves every other entry as it was, later entries for one text
+// count, and a line that is no entry is set aside beside the file, with a word to the player.
 void OwnTextTest::placeacrossruns() {
     GameFixture fixture;
     const QString odd = QStringLiteral("/tmp/a \"quoted\",\r\nname ☃.txt");
     QCOMPARE(placeof(odd), 0);
-    QVERIFY(keepplace(odd, 7));
-    QVERIFY(keepplace(QStringLiteral("/tmp/other.txt"), 2));
+    QCOMPARE(keepplace(odd, 7), QString());
+    QCOMPARE(keepplace(QStringLiteral("/tmp/other.txt"), 2), QString());
     QCOMPARE(placeof(odd), 7);
     QCOMPARE(placeof(QStringLiteral("/tmp/other.txt")), 2);
+
+    const QByteArray kept = "\"/caf\xe9\",4\r\n\"%2Fa\",1\r\n\"%2Fb\",9\r\n\"%2Fb\",2\r\n";
+    fixture.writefile(
+        QStringLiteral("textplaces.dat"),
+        "\"/caf\xe9\",4\r\n\"%2Fa\",1\r\"%2Fb\",9\r\n\"%2Fc\",99999999999999999999\r\n"
+        "\"%2Fb\",2\r\n");
+    QCOMPARE(placeof(QStringLiteral("/b")), 2);
+    QCOMPARE(keepplace(QStringLiteral("/d"), 3),
+             QStringLiteral("textplaces.dat held lines that cannot be read, so they were kept as "
+                            "textplaces.dat.damaged for you to repair or delete."));
+    QByteArray bytes;
+    QVERIFY(readwholefile(fixture.folder() + QStringLiteral("textplaces.dat"), bytes));
+    QCOMPARE(bytes, kept + "\"%2Fd\",3\r\n");
+    QVERIFY(readwholefile(fixture.folder() + QStringLiteral("textplaces.dat.damaged"), bytes));
+    QCOMPARE(bytes, QByteArray("\"%2Fc\",99999999999999999999\r\n"));
 }
 
 QTEST_MAIN(OwnTextTest)

@@ -1,7 +1,7 @@
 #include "coach/frmcoach.h"
-#include "common/darkpalette.h"
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
+#include "samples/darkpalette.h"
 #include "support/fakes.h"
 #include "tictactoe/tictac.h"
 #include "typing/frmp.h"

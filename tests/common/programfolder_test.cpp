@@ -145,6 +145,13 @@ void ProgramFolderTest::sweepsleftovers() {
         QFile file((name == "easy.txt" ? exefolder : folder) + name);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
+    // A save the player keeps elsewhere behind a link is written beside its target: the copy
+    // left there goes too, and nothing else of that folder.
+    const QString elsewhere = dir.path() + "/elsewhere/";
+    QVERIFY(QDir().mkpath(elsewhere));
+    for (const char* name : {"real.kvr", ".real.kvr.keystrider-partial", ".x.keystrider-partial"})
+        QVERIFY(QFile(elsewhere + name).open(QIODevice::WriteOnly));
+    QVERIFY(QFile::link(elsewhere + "real.kvr", folder + "linked.kvr"));
     // The other copy's lock: this one's sweep opens the file anew, so it meets the lock too.
     const int writing = ::open(QFile::encodeName(folder + names[3]).constData(), O_RDONLY);
     QVERIFY(writing >= 0 && ::flock(writing, LOCK_EX) == 0);
@@ -154,7 +161,9 @@ void ProgramFolderTest::sweepsleftovers() {
     setprogramfolder(QString());
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),
              (QStringList{".hall.dat.keystrider-partial", "career.kvr", "career.kvr.Ab12Cd",
-                          "easy.txt"}));
+                          "easy.txt", "linked.kvr"}));
+    QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{".x.keystrider-partial", "real.kvr"}));
 }
 
 QTEST_GUILESS_MAIN(ProgramFolderTest)

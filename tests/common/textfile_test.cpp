@@ -1,10 +1,11 @@
 #include "career/score.h"
 #include "common/textfile.h"
-#include "stats/samplerecords.h"
+#include "samples/samplerecords.h"
 #include "tictactoe/fields.h"
 #include "tictactoe/records.h"
 #include "tictactoe/strategies.h"
 
+#include "support/fakes.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -254,6 +255,8 @@ void TextFileTest::appendaftertorntail_data() {
     QTest::newRow("open quote")          << QByteArray("\"Bo\"\r\n\"Bob sco") << QStringList{"Bo", "Bob sco"};
     QTest::newRow("open quote, lone CR") << QByteArray("\"Bob sco\r") << QStringList{"Bob sco\r"};
     QTest::newRow("long open quote")     << longline << QStringList{QString(200000, u'w')};
+    // A quote inside an unquoted field opens nothing; the one after it does.
+    QTest::newRow("quote in a plain field") << QByteArray("ce\",\"Bo\r") << QStringList{"ce\"", "Bo\r"};
     // clang-format on
 }
 
@@ -288,7 +291,7 @@ void TextFileTest::appendaftertorntail() {
             QVERIFY(parsestatsline(line.chopped(2), record));
             QCOMPARE(record.ended, samplerecord(7).ended);
         } else {
-            QCOMPARE(everyfieldof(path), before + QStringList{entry});
+            QCOMPARE(everyfield(back), before + QStringList{entry});
         }
     }
 }

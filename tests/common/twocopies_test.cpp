@@ -4,9 +4,10 @@
 // "--append NAME FOLDER".
 #include "career/score.h"
 #include "common/textfile.h"
-#include "stats/samplerecords.h"
+#include "samples/samplerecords.h"
 #include "tictactoe/fields.h"
 
+#include "support/fakes.h"
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -62,7 +63,9 @@ void TwoCopiesTest::appendstayswhole() {
 
     // Each copy's lines come back whole and in its own order, however the two interleave.
     QHash<QString, int> next;
-    for (const QString& entry : everyfieldof(folder + "hall.dat")) {
+    QByteArray hall;
+    QVERIFY(readwholefile(folder + "hall.dat", hall));
+    for (const QString& entry : everyfield(hall)) {
         const QString copy = entry.section(' ', 0, 0);
         QCOMPARE(entry, hallentry(copy, next[copy]++));
     }

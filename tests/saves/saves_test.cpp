@@ -157,7 +157,15 @@ void SavesTest::saverefusalsandfailures() {
     QVERIFY(lastbox().text.contains("../escape"));
     QVERIFY(save->isVisible());
     QVERIFY(!QFile::exists(fixture->folder() + "../escape.kvr"));
-    QVERIFY(QDir(fixture->folder()).isEmpty());
+    // A name with a leading dot would be a hidden file the Load list never shows.
+    save->filename->setText(".secret");
+    save->button->click();
+    QCOMPARE(lastbox().icon, MsgIcon::Error);
+    QVERIFY(lastbox().text.contains("\".secret\": a name that begins with a dot"));
+    QVERIFY(save->isVisible());
+    QVERIFY(QDir(fixture->folder())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                .isEmpty());
 
     // Every ".kvr" comes off a picked name; a double click saves at once.
     fixture->writefile("x.kvr.kvr", "other");

@@ -1,3 +1,4 @@
+#include "common/bytelines.h"
 #include "common/textfile.h"
 #include "stats/statsexport.h"
 #include "stats/statsfile.h"
@@ -45,6 +46,8 @@ private slots:
     void reads();
     void summaries_data();
     void summaries();
+    void exportcells_data();
+    void exportcells();
 };
 
 void StatsFileTest::reads_data() {
@@ -76,6 +79,13 @@ void StatsFileTest::reads_data() {
     QTest::newRow("keytime without its count") << with("32:5000:20 ", "32:5000 ") << 0 << 1LL << "" << true;
     QTest::newRow("keytime with a third count") << with("32:5000:20 ", "32:5000:20:1 ") << 0 << 1LL << "" << true;
     QTest::newRow("keytime negative") << with("97:6000:25", "97:-6000:25") << 0 << 1LL << "" << true;
+    // Typing times the game can't have counted: a gap of 2 s or more, a time with no gap, more
+    // gaps than keys typed.
+    QTest::newRow("keytime mean of 2 s") << with("97:6000:25", "97:50000:25") << 0 << 1LL << "" << true;
+    QTest::newRow("keytime far past any gap") << with("97:6000:25", "97:6000:25 101:99999999999:25") << 0 << 1LL << "" << true;
+    QTest::newRow("keytime without gaps") << with("97:6000:25", "97:6000:0") << 0 << 1LL << "" << true;
+    QTest::newRow("more gaps than keys typed") << with("\"typed\",90", "\"typed\",46") << 0 << 1LL << "" << true;
+    QTest::newRow("CR alone between lines") << good.chopped(2) + "\r" + good << 2 << 0LL << "Ace" << true;
     QTest::newRow("unclosed quote") << with("\"Ace\"", "\"Ace") << 0 << 1LL << "" << true;
     QTest::newRow("two damaged among good ones") << good + "garbage\r\n" + good + "\"keystrider-stats\",x\r\n" << 2 << 2LL << "Ace" << true;
     QTest::newRow("empty file") << QByteArray() << 0 << 0LL << "" << true;
@@ -106,8 +116,9 @@ void StatsFileTest::reads() {
     QTEST(book.text(book.rows().last().career), "career");
     // Whatever was read back is the record written, to the character.
     TypingRecord r;
-    for (const QByteArray& line : bytes.split('\n'))
-        if (TypingRecord read; parsestatsline(line.trimmed(), read))
+    QByteArrayView rest(bytes);
+    for (QByteArrayView line; nextline(rest, line);)
+        if (TypingRecord read; parsestatsline(line.trimmed().toByteArray(), read))
             r = read;
     QFETCH(bool, timed);
     TypingRecord written = sample(r.career);
@@ -168,6 +179,7 @@ void StatsFileTest::summaries() {
         TypingRecord r = sample(QStringLiteral("Ace"));
         r.counts.tally = {n[0].toLongLong(), 1, n[1].toLongLong(), n[2].toLongLong(),
                           n[3].toLongLong(), 0};
+        r.counts.keytime.clear(); // a record of two keystrokes times no 25 of them
         book.add(r);
     }
     const StatsSummary s = summarise(book, std::nullopt);
@@ -175,6 +187,33 @@ void StatsFileTest::summaries() {
     QTEST(speedtext(s.bestspeed), "best");
     QTEST(s.recentaccuracy ? percenttext(*s.recentaccuracy) : QStringLiteral("unknown"),
           "recentaccuracy");
+}
+
+void StatsFileTest::exportcells_data() {
+    QTest::addColumn<QString>("career");
+    QTest::addColumn<QByteArray>("cell");
+    // clang-format off
+    QTest::newRow("plain")               << "Ace"       << QByteArray("Ace");
+    QTest::newRow("comma")               << "Ace, Jr"   << QByteArray("\"Ace, Jr\"");
+    // A spreadsheet would take these for formulas: they are written as text.
+    QTest::newRow("equals")              << "=1+2"      << QByteArray("'=1+2");
+    QTest::newRow("plus")                << "+1"        << QByteArray("'+1");
+    QTest::newRow("minus")               << "-1+1"      << QByteArray("'-1+1");
+    QTest::newRow("at")                  << "@SUM(A1)"  << QByteArray("'@SUM(A1)");
+    QTest::newRow("formula and a comma") << "=A1,B1"    << QByteArray("\"'=A1,B1\"");
+    QTest::newRow("equals inside")       << "Ace=1"     << QByteArray("Ace=1");
+    // clang-format on
+}
+
+void StatsFileTest::exportcells() {
+    QFETCH(QString, career);
+    QFETCH(QByteArray, cell);
+    StatsBook book;
+    book.add(sample(career));
+    const QList<QByteArray> lines = statscsv(book, {0}).split('\n');
+    QVERIFY2(lines[1].startsWith("2026-12-08 13:30," + cell + ",Practice,"), lines[1]);
+    // The counts are never touched.
+    QVERIFY(lines[1].endsWith(",42000,15,80,90,4,3\r"));
 }
 
 QTEST_GUILESS_MAIN(StatsFileTest)

@@ -5,6 +5,14 @@
 
 #include <QFile>
 
+bool readwholefile(const QString& path, QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
 MsgResult ScriptedDialogs::message(const QString& text, const QString& title, MsgIcon icon,
                                    MsgButtons buttons) {
     shown.append({text, title, icon, buttons, false});

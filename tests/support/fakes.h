@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <functional>
 
+// The whole of a file the game wrote, for a test to look at.
+bool readwholefile(const QString& path, QByteArray& bytes);
+
 // One box the game showed, as the player would have seen it.
 struct ShownBox {
     QString text;

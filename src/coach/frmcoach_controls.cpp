@@ -1,0 +1,183 @@
+// The coach's controls, their layout and the keyboard drawing with its choice of layout.
+#include "coach/confidencebars.h"
+#include "coach/figurelabel.h"
+#include "coach/frmcoach.h"
+#include "common/controls.h"
+#include "common/layout.h"
+#include "keyboard/deadkeywatcher.h"
+#include "keyboard/keyboardchoice.h"
+#include "keyboard/keyboardview.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename T> T* named(T* control, const char* name, const QString& accessible) {
+    control->setObjectName(QLatin1String(name));
+    control->setAccessibleName(accessible);
+    if constexpr (std::is_base_of_v<QLabel, T>)
+        control->setTextFormat(Qt::PlainText);
+    return control;
+}
+
+// Holds the label of the entry to type at its own size. A label in a layout lays the whole
+// window out again whenever its text changes; this one, outside any, at no cost.
+class LabelSlot : public QWidget {
+public:
+    LabelSlot(QLabel* held, QWidget* parent) : QWidget(parent), label(held) {
+        label->setParent(this);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { label->setGeometry(rect()); }
+
+private:
+    QLabel* label;
+};
+
+} // namespace
+
+void frmcoach::buildcontrols() {
+    auto label = [this](const char* name, const QString& text) {
+        return named(new QLabel(text, this), name, text);
+    };
+    drill = named(new QGroupBox(QStringLiteral("Drill"), this), "drill", QStringLiteral("Drill"));
+    auto option = [this](const char* name, const QString& text) {
+        return named(new QRadioButton(text, drill), name, text);
+    };
+    optweak = option("optweak", weakkeysname);
+    optmistyped = option("optmistyped", mistypedname);
+    optowntext = option("optowntext", owntextname);
+    optweak->setChecked(true);
+    choosetext = named(new QPushButton(QStringLiteral("Choose Text..."), drill), "choosetext",
+                       QStringLiteral("Choose Text..."));
+    textname = named(new QLabel(drill), "textname", QStringLiteral("Text"));
+    auto* drillbox = new QVBoxLayout(drill);
+    for (QWidget* w : {static_cast<QWidget*>(optweak), static_cast<QWidget*>(optmistyped),
+                       static_cast<QWidget*>(optowntext)})
+        drillbox->addWidget(w);
+    drillbox->addWidget(choosetext, 0, Qt::AlignLeft);
+    drillbox->addWidget(textname);
+
+    lblfocus = label("lblfocus", QStringLiteral("Focus key:"));
+    focuskey = named(new QLabel(this), "focuskey", QStringLiteral("Focus key"));
+    focuskey->setFont(arialfont(12, true));
+    lbltarget = label("lbltarget", QStringLiteral("Target speed:"));
+    targetspeed = named(new QSpinBox(this), "targetspeed", QStringLiteral("Target speed:"));
+    targetspeed->setRange(10, 150);
+    targetspeed->setValue(35);
+    targetspeed->setSuffix(QStringLiteral(" WPM"));
+    lbltarget->setBuddy(targetspeed);
+    confidencebars = new ConfidenceBars(mostkeysshown, this);
+
+    lbltypecaption = label("lbltypecaption", QStringLiteral("Type:"));
+    lbltype = named(new QLabel(this), "lbltype", QStringLiteral("Entry to type"));
+    lbltype->setFont(arialfont(15.75, true));
+    // A sentence of an own text may run to two lines.
+    lbltype->setWordWrap(true);
+    auto* typeslot = new LabelSlot(lbltype, this);
+    typeslot->setFixedHeight(lbltype->fontMetrics().lineSpacing() * 2 + 4);
+    typeslot->setMinimumWidth(200);
+    txttype = new QLineEdit(this);
+    txttype->setObjectName(QStringLiteral("txttype"));
+    maketypingbox(txttype);
+    txttype->setEnabled(false);
+    lbltypecaption->setBuddy(txttype);
+
+    startstop = named(new QPushButton(startcaption, this), "startstop", startcaption);
+    lblspeed = label("lblspeed", QStringLiteral("Speed:"));
+    speed = named(new FigureLabel(QStringLiteral("0 WPM"), this), "speed", QStringLiteral("Speed"));
+    lblaccuracy = label("lblaccuracy", QStringLiteral("Accuracy:"));
+    accuracy = named(new FigureLabel(QStringLiteral("100 %"), this), "accuracy",
+                     QStringLiteral("Accuracy"));
+    // Labels that change while the player types keep their size, so a keystroke never lays
+    // the window out again.
+    for (QLabel* changing : {speed, accuracy})
+        changing->setFixedSize(
+            changing->fontMetrics().horizontalAdvance(QStringLiteral("00000 WPM")) + 8,
+            changing->sizeHint().height());
+    note = named(new QLabel(this), "note", QStringLiteral("Coach"));
+    note->setWordWrap(true);
+    buildkeyboard();
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(drill, 0, 0, 4, 1);
+    grid->addWidget(lblfocus, 0, 1);
+    grid->addWidget(focuskey, 0, 2);
+    grid->addWidget(lbltarget, 1, 1);
+    grid->addWidget(targetspeed, 1, 2, Qt::AlignLeft);
+    grid->addWidget(confidencebars, 2, 1, 1, 2);
+    grid->addWidget(note, 3, 1, 1, 2);
+    auto* typerow = new QHBoxLayout;
+    typerow->addWidget(lbltypecaption);
+    typerow->addWidget(typeslot, 1);
+    grid->addLayout(typerow, 4, 0, 1, 3);
+    grid->addWidget(txttype, 5, 0, 1, 3);
+    auto* figures = new QHBoxLayout;
+    figures->addWidget(startstop);
+    figures->addStretch();
+    for (QWidget* w : {lblspeed, speed, lblaccuracy, accuracy})
+        figures->addWidget(w);
+    grid->addLayout(figures, 6, 0, 1, 3);
+    auto* layoutrow = new QHBoxLayout;
+    layoutrow->addWidget(lbllayout);
+    layoutrow->addWidget(layoutbox, 1);
+    grid->addLayout(layoutrow, 7, 0, 1, 3);
+    grid->addWidget(keyboard, 8, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+
+    connect(startstop, &QPushButton::clicked, this, &frmcoach::startstop_Click);
+    connect(choosetext, &QPushButton::clicked, this, &frmcoach::choosetext_Click);
+    connect(txttype, &QLineEdit::textChanged, this, &frmcoach::txttype_Change);
+    connect(targetspeed, &QSpinBox::valueChanged, this, [this] {
+        if (!drilling())
+            showfocus();
+    });
+    // The tab order is the order the controls were made in, top to bottom.
+}
+
+void frmcoach::buildkeyboard() {
+    lbllayout = named(new QLabel(QStringLiteral("Keyboard layout:"), this), "lbllayout",
+                      QStringLiteral("Keyboard layout:"));
+    layoutbox = named(new QComboBox(this), "layoutbox", QStringLiteral("Keyboard layout:"));
+    lbllayout->setBuddy(layoutbox);
+    keyboard = new KeyboardView(this);
+    keyboard->setMinimumSize(keyboard->minimumSizeHint());
+    QString trouble;
+    if (const std::optional<QString> kept = keptkeyboard(trouble))
+        chooser.choose(*kept);
+    // A keyboard.dat that is there and can't be read is not written over.
+    keyboardunkept = !trouble.isEmpty();
+    if (keyboardunkept)
+        note->setText(trouble + QStringLiteral(" The keyboard chosen is not kept."));
+    chooser.fill(layoutbox);
+    keyboard->setlayout(chooser.load());
+    connect(layoutbox, &QComboBox::currentIndexChanged, this, &frmcoach::layoutchosen);
+    connect(this, &frmcoach::nextcharacter, keyboard, &KeyboardView::shownext);
+    auto* deadkeys = new DeadKeyWatcher(txttype, [this](int code) {
+        for (int level = 0; level < 4; ++level)
+            if (keyboard->layout().isdead(code, level))
+                return true;
+        return false;
+    });
+    connect(deadkeys, &DeadKeyWatcher::deadkey, keyboard, &KeyboardView::steptoletter);
+}
+
+void frmcoach::layoutchosen(int row) {
+    if (row < 0)
+        return;
+    chooser.choose(row);
+    keyboard->setlayout(chooser.load());
+    if (!keyboardunkept && !keepkeyboard(chooser.key()))
+        note->setText(QStringLiteral("%1 could not be written: the keyboard chosen is not kept.")
+                          .arg(keyboardfilename));
+}

@@ -1,0 +1,25 @@
+#include "coach/owntextdrill.h"
+
+QString OwnTextDrill::start() {
+    if (reading)
+        return QStringLiteral("The text is still being read.");
+    if (text.sentences.isEmpty())
+        return QStringLiteral("Choose a text to type first.");
+    at = placeof(text.path);
+    if (at < 0 || at >= text.sentences.size())
+        at = 0;
+    done = false;
+    return {};
+}
+
+QString OwnTextDrill::entry() const {
+    return done ? QString() : text.sentences[at];
+}
+
+QString OwnTextDrill::typed(bool) {
+    ++at;
+    if (at >= text.sentences.size())
+        at = 0; // the text is done; it starts again next time
+    done = at == 0;
+    return keepplace(text.path, at);
+}

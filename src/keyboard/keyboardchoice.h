@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+// The layout the player picked for the coach's keyboard drawing, kept in the program folder so
+// it holds after a restart: one quoted line, the chooser's key ("de", "us(intl)", or empty for
+// the X server's own keymap).
+inline const QString keyboardfilename = QStringLiteral("keyboard.dat");
+// One short line; a file any larger is no choice of ours.
+inline constexpr qint64 largestkeyboardfile = 4096;
+// The kept choice; none when nothing was kept or the file cannot be read, and `trouble` then
+// says why when the file is there.
+std::optional<QString> keptkeyboard(QString& trouble);
+// The choice a file's bytes keep, none when they keep none.
+std::optional<QString> readkeyboardchoice(QByteArrayView bytes);
+// Keeps the choice; false when the file could not be written.
+bool keepkeyboard(const QString& key);

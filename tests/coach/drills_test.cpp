@@ -1,0 +1,168 @@
+#include "coach/mistypeddrill.h"
+#include "coach/owntextdrill.h"
+#include "coach/weakkeysdrill.h"
+#include "coach/wordpool.h"
+#include "support/fakes.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using MakeDrill = std::function<std::unique_ptr<Drill>(const GameFixture&)>;
+Q_DECLARE_METATYPE(MakeDrill)
+
+class DrillsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void drillsaskandend_data();
+    void drillsaskandend();
+};
+
+namespace {
+
+// Typed fast and never missed: at any target the coach offers, the key has reached it.
+const KeyStat fast{100, 0, 100 * 100, 100};
+
+MakeDrill weak(const QString& words, QChar focus, bool enoughhistory,
+               std::function<KeyStat(QChar)> stat) {
+    return [=](const GameFixture&) {
+        WordPool pool;
+        pool.addtexts({words});
+        FocusChoice keys{focus, {}, enoughhistory};
+        return std::make_unique<WeakKeysDrill>(pool, keys, 7, KeyJudge{stat, [] { return 35; }});
+    };
+}
+
+MakeDrill mistyped(const QHash<QString, std::int64_t>& entries) {
+    return [=](const GameFixture&) { return std::make_unique<MistypedDrill>(entries, 7); };
+}
+
+// An own text of these sentences; `place` is kept for it beforehand, unless negative.
+MakeDrill owntext(const QStringList& sentences, bool reading, int place = -1) {
+    return [=](const GameFixture& fixture) {
+        const QString path = QDir(fixture.folder()).filePath(QStringLiteral("mine.txt"));
+        if (place >= 0)
+            keepplace(path, place);
+        return std::make_unique<OwnTextDrill>(OwnText{path, sentences, {}}, reading);
+    };
+}
+
+} // namespace
+
+void DrillsTest::drillsaskandend_data() {
+    QTest::addColumn<MakeDrill>("make");
+    QTest::addColumn<QList<bool>>("wrongkeys"); // each entry typed with a wrong key or not
+    QTest::addColumn<QString>("startnote");
+    QTest::addColumn<QStringList>("entries"); // what each entry in turn matches
+    QTest::addColumn<QString>("keys");        // the keys shown for the first entry
+    QTest::addColumn<QStringList>("said");    // what typing the entries made the coach say
+    QTest::addColumn<QString>("level");
+
+    const QString words = QStringLiteral("sat sea mass so is as sun set miss base");
+    const QStringList twentys(20, QStringLiteral("s"));
+    const QStringList three{"One.", "Two, too!", "Three."};
+    const QString cantkeep =
+        QStringLiteral("textplaces.dat could not be read: it is a folder, a device or a pipe, not "
+                       "a file. Where you stop in this text is not kept.");
+    auto never = [](QChar) { return KeyStat{}; };
+    auto always = [](QChar) { return fast; };
+    // Not yet at the start, there after the first entry.
+    auto soon = [] {
+        return [calls = std::make_shared<int>(0)](QChar) {
+            return (*calls)++ == 0 ? KeyStat{} : fast;
+        };
+    };
+    const QString weakkeys = QStringLiteral("Weak keys");
+    const QString mistypedentries = QStringLiteral("Mistyped entries");
+    const QString own = QStringLiteral("Own text");
+    const QString none;
+
+    // clang-format off
+    QTest::newRow("weak keys, first drills")
+        << weak(words, 's', false, never) << QList<bool>{}
+        << "A few drills more and the coach finds your weak keys." << twentys << "s"
+        << QStringList{} << weakkeys;
+    QTest::newRow("weak keys, the focus reaches the target")
+        << weak(words, 's', true, soon()) << QList<bool>{} << none << twentys << "s"
+        << QStringList{"s reached 35 WPM"} << weakkeys;
+    QTest::newRow("weak keys, reached before the drill")
+        << weak(words, 's', true, always) << QList<bool>{} << none << twentys << "s"
+        << QStringList{} << weakkeys;
+    QTest::newRow("weak keys, Space is named")
+        << weak(words, ' ', true, soon()) << QList<bool>{} << none << QStringList(20, " ") << " "
+        << QStringList{"Space reached 35 WPM"} << weakkeys;
+    QTest::newRow("weak keys, no word holds the key")
+        << weak(words, 'q', true, never) << QList<bool>{}
+        << "The word files hold no words to build a drill from." << QStringList{} << "q"
+        << QStringList{} << weakkeys;
+    QTest::newRow("mistyped, a wrong key brings the entry back")
+        << mistyped({{"sea", 2}}) << QList<bool>{true, true, false} << none
+        << QStringList{"^sea$", "^sea$", "^sea$"} << "sea" << QStringList{} << mistypedentries;
+    QTest::newRow("mistyped, keys once each, no blanks, twelve at most")
+        << mistyped({{"the quick brown fox jumps", 1}}) << QList<bool>{} << none
+        << QStringList{"^the quick brown fox jumps$"} << "thequickbrow" << QStringList{}
+        << mistypedentries;
+    QTest::newRow("mistyped, none yet")
+        << mistyped({}) << QList<bool>{} << "No mistyped entries yet: practise or race first."
+        << QStringList{} << "" << QStringList{} << mistypedentries;
+    QTest::newRow("own text, from the top")
+        << owntext(three, false) << QList<bool>{} << none
+        << QStringList{"^One\\.$", "^Two, too!$", "^Three\\.$"} << "One." << QStringList{} << own;
+    QTest::newRow("own text, from where the player stopped")
+        << owntext(three, false, 1) << QList<bool>{} << none
+        << QStringList{"^Two, too!$", "^Three\\.$"} << "Two,t!" << QStringList{} << own;
+    QTest::newRow("own text, a place past the end starts again")
+        << owntext(three, false, 3) << QList<bool>{} << none
+        << QStringList{"^One\\.$", "^Two, too!$", "^Three\\.$"} << "One." << QStringList{} << own;
+    QTest::newRow("own text, still being read")
+        << owntext(three, true) << QList<bool>{} << "The text is still being read."
+        << QStringList{} << "" << QStringList{} << own;
+    QTest::newRow("own text, none chosen")
+        << owntext({}, false) << QList<bool>{} << "Choose a text to type first."
+        << QStringList{} << "" << QStringList{} << own;
+    // clang-format on
+    QTest::newRow("own text, the place cannot be kept")
+        << MakeDrill([three](const GameFixture& fixture) {
+               QDir(fixture.folder()).mkdir(QStringLiteral("textplaces.dat"));
+               return owntext(three, false)(fixture);
+           })
+        << QList<bool>{} << none << QStringList{"^One\\.$", "^Two, too!$", "^Three\\.$"} << "One."
+        << QStringList{cantkeep, cantkeep, cantkeep} << own;
+}
+
+// A drill typed from start to end, entry by entry, as the coach's window types it.
+void DrillsTest::drillsaskandend() {
+    QFETCH(MakeDrill, make);
+    QFETCH(QList<bool>, wrongkeys);
+    QFETCH(QString, startnote);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, said);
+    QFETCH(QString, level);
+    GameFixture fixture;
+    std::unique_ptr<Drill> drill = make(fixture);
+    QCOMPARE(drill->level(), level);
+    QCOMPARE(drill->start(), startnote);
+    const QList<QChar> shown = drill->keys();
+    QCOMPARE(QString(shown.constData(), shown.size()), keys);
+    QStringList asked;
+    QStringList notes;
+    while (!drill->finished() && asked.size() <= 100) {
+        asked.append(drill->entry());
+        const bool wrong = asked.size() <= wrongkeys.size() && wrongkeys[asked.size() - 1];
+        const QString note = drill->typed(wrong);
+        if (!note.isEmpty())
+            notes.append(note);
+    }
+    QCOMPARE(drill->entry(), QString());
+    QCOMPARE(asked.size(), entries.size());
+    for (qsizetype i = 0; i < asked.size(); ++i)
+        QVERIFY2(asked[i].contains(QRegularExpression(entries[i])), qPrintable(asked[i]));
+    QCOMPARE(notes, said);
+}
+
+QTEST_MAIN(DrillsTest)
+#include "drills_test.moc"
