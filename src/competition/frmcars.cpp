@@ -101,7 +101,7 @@ void frmcars::buildcontrols() {
         if (!iscorrectionkey(key))
             return;
         positions.playerleft = beforecorrection;
-        counter.correctionretracted();
+        session.correctionretracted();
         drawcars();
     });
 
@@ -176,8 +176,7 @@ void frmcars::start_Click() {
     wordlist.clear();
     reportwordfile(loadwords(wordlist, apppath + QStringLiteral("avg.txt")),
                    QStringLiteral("avg.txt"));
-    counter.restart(typingbox->text());
-    typingtime.start();
+    session.start(typingbox->text());
     nextword();
     clock->start();
     typingbox->setFocus();
@@ -197,9 +196,7 @@ void frmcars::nextword() {
 void frmcars::typingbox_Change() {
     if (start->isEnabled())
         return;
-    const QString typed = typingbox->text();
-    counter.changed(target->text(), typed, typingtime.clock());
-    if (typed.isEmpty() || typed != target->text())
+    if (!session.changed(target->text(), typingbox->text()))
         return;
     nextword();
     positions.entrymatched(level());
@@ -210,7 +207,7 @@ void frmcars::typingbox_KeyUp(int key) {
     if (!iscorrectionkey(key))
         return;
     beforecorrection = positions.playerleft;
-    counter.correctionkey();
+    session.correctionkey();
     // Every release costs, whether or not there was anything to delete.
     positions.correction(level());
     drawcars();
@@ -223,7 +220,7 @@ void frmcars::clock_Timer() {
         return;
     // Stopped before the message shows, so the race ends exactly once.
     clock->stop();
-    typingtime.pause();
+    session.pause();
     if (outcome == RaceOutcome::OpponentWon)
         racelost();
     else
@@ -231,8 +228,7 @@ void frmcars::clock_Timer() {
 }
 
 TypingRecord frmcars::racerecord(const QString& result) {
-    return endedrecord(QStringLiteral("Race"), optionfor(level())->text(), result,
-                       typingtime.milliseconds(), counter.finish());
+    return session.finish(QStringLiteral("Race"), optionfor(level())->text(), result);
 }
 
 void frmcars::keep(const TypingRecord& record) {

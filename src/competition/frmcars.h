@@ -1,8 +1,7 @@
 #pragma once
 
 #include "competition/carrace.h"
-#include "stats/statsfile.h"
-#include "stats/typingtime.h"
+#include "stats/typingsession.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -34,8 +33,6 @@ public:
     const CarRace& race() const { return positions; }
     const QStringList& words() const { return wordlist; }
     qint32 currentprize() const { return prize; }
-    // The running race's keystrokes, for the typing statistics.
-    const KeystrokeCounter& keystrokes() const { return counter; }
     // Where a race that ends is kept; none keeps nothing.
     QPointer<StatsRecorder> recorder;
 
@@ -93,6 +90,5 @@ private:
     CarRace positions;
     // Where the player's car stood before the last correction, should that prove a key repeat.
     int beforecorrection = track::startleft;
-    KeystrokeCounter counter;
-    TypingTime typingtime;
+    TypingSession session;
 };

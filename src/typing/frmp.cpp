@@ -80,8 +80,11 @@ void frmp::buildcontrols() {
     auto* keys = new KeyUpWatcher(typingbox);
     connect(keys, &KeyUpWatcher::keyup, this, &frmp::typingbox_KeyUp);
     connect(keys, &KeyUpWatcher::keyupretracted, this, [this](int key) {
-        if (iscorrectionkey(key) && mistakes > 0)
+        if (!iscorrectionkey(key))
+            return;
+        if (mistakes > 0)
             mistakes -= 1;
+        session.correctionretracted();
     });
 
     clock = new QTimer(this);
@@ -117,8 +120,7 @@ void frmp::startrestart_Click() {
     mistakes = 0;
     level->setEnabled(false);
     startrestart->setText(restartcaption);
-    counter.restart(typingbox->text());
-    typingtime.start();
+    session.start(typingbox->text());
     startlevel(selectedlevel());
 }
 
@@ -143,8 +145,7 @@ void frmp::nextword() {
 }
 
 void frmp::typingbox_Change() {
-    counter.changed(target->text(), typingbox->text(), typingtime.clock());
-    if (wordmatches(typingbox->text(), target->text()))
+    if (session.changed(target->text(), typingbox->text()))
         worddone();
 }
 
@@ -160,8 +161,10 @@ void frmp::worddone() {
 }
 
 void frmp::typingbox_KeyUp(int key) {
-    if (iscorrectionkey(key))
+    if (iscorrectionkey(key)) {
         mistakes = addclamped(mistakes, 1);
+        session.correctionkey();
+    }
 }
 
 void frmp::clock_Timer() {
@@ -173,10 +176,10 @@ void frmp::pauser_Click() {
     const bool pausing = pauser->text() == pausecaption;
     if (pausing) {
         clock->stop();
-        typingtime.pause();
+        session.pause();
     } else {
         clock->start();
-        typingtime.resume();
+        session.resume();
     }
     typingbox->setEnabled(!pausing);
     pauser->setText(pausing ? resumecaption : pausecaption);
@@ -188,12 +191,9 @@ void frmp::endexercise() {
     pauser->setEnabled(false);
     startrestart->setEnabled(true);
     const PracticeLevel& played = practicelevels()[selectedlevel()];
-    TypingRecord record =
-        endedrecord(QStringLiteral("Practice"), played.name,
-                    leftcount > 0 ? QStringLiteral("Restarted") : QStringLiteral("Completed"),
-                    typingtime.milliseconds(), counter.finish());
-    // The correction keys the result message reports, so the two never disagree.
-    record.counts.tally.corrections = mistakes;
+    const TypingRecord record =
+        session.finish(QStringLiteral("Practice"), played.name,
+                       leftcount > 0 ? QStringLiteral("Restarted") : QStringLiteral("Completed"));
     QPointer<frmp> alive(this);
     msgbox(resultmessage(seconds, typedcount, played.name, mistakes), MsgIcon::Exclamation,
            QStringLiteral("Result"));

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "stats/keystrokes.h"
-#include "stats/typingtime.h"
+#include "stats/typingsession.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -66,8 +65,6 @@ public:
 
     // 0 for easy up to 4 for expert.
     int selectedlevel() const;
-    // The running exercise's keystrokes, for the typing statistics.
-    const KeystrokeCounter& keystrokes() const { return counter; }
     // Where an exercise that ends is kept; none keeps nothing.
     QPointer<StatsRecorder> recorder;
 
@@ -80,6 +77,5 @@ private:
     void buildcontrols();
     void resetwindow();
     void showcounts();
-    KeystrokeCounter counter;
-    TypingTime typingtime;
+    TypingSession session;
 };
