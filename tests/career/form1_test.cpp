@@ -5,14 +5,17 @@
 #include "common/logbox.h"
 #include "common/program.h"
 #include "common/watchlabel.h"
+#include "competition/frmcomp.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
 #include "support/fakes.h"
+#include "tictactoe/tictac.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -54,6 +57,7 @@ private slots:
     void longnameshowswholeinitstooltip();
     void cancelatstartupgoesback();
     void newcareeropensitsday();
+    void onceadaycommands();
     void focuscomesbackfromthemenubar_data();
     void focuscomesbackfromthemenubar();
 
@@ -158,7 +162,8 @@ void Form1Test::resetvalueskeepsthetraininglabel() {
 
 void Form1Test::updatestatusrunsnotificationsinorder() {
     QStringList seen;
-    connect(form->showndays, &WatchLabel::changed, [&] { seen << "days:" + form->showntraining->text(); });
+    connect(form->showndays, &WatchLabel::changed,
+            [&] { seen << "days:" + form->showntraining->text(); });
     connect(form->showntraining, &WatchLabel::changed, [&] { seen << "train"; });
     form->career->setdays(3);
     form->career->settraining(9);
@@ -171,7 +176,8 @@ void Form1Test::updatestatusrunsnotificationsinorder() {
     form->career->use(Activity::Competition);
     form->career->setdays(4);
     form->updatestatus();
-    QVERIFY(form->rewardbag->isEnabled() && form->tictactoe->isEnabled() && form->checkcompetition->isEnabled());
+    QVERIFY(form->rewardbag->isEnabled() && form->tictactoe->isEnabled() &&
+            form->checkcompetition->isEnabled());
     QVERIFY(form->competition->isEnabled());
 }
 
@@ -183,7 +189,8 @@ void Form1Test::logappendsattheendwhateverisselected() {
     form->eventlog->setTextCursor(c);
     form->updatelog("third");
     QCOMPARE(form->eventlog->text(), QStringLiteral("first line\r\nsecond line\r\nthird\r\n"));
-    QCOMPARE(form->eventlog->textCursor().position(), form->eventlog->document()->characterCount() - 1);
+    QCOMPARE(form->eventlog->textCursor().position(),
+             form->eventlog->document()->characterCount() - 1);
     QVERIFY(!form->eventlog->textCursor().hasSelection());
 }
 
@@ -290,8 +297,8 @@ void Form1Test::startwindowstandsinforthemenu() {
 void Form1Test::popupsopenatthebutton() {
     form->loaded();
     QCursor::setPos(form->mapToGlobal(QPoint(form->width() + 200, 5)));
-    for (auto [button, menu] :
-         {std::pair{form->services, form->servicesmenu}, std::pair{form->flyaway, form->countrymenu}}) {
+    for (auto [button, menu] : {std::pair{form->services, form->servicesmenu},
+                                std::pair{form->flyaway, form->countrymenu}}) {
         button->setFocus();
         QTest::keyClick(button, Qt::Key_Space);
         QVERIFY(menu->isVisible());
@@ -374,8 +381,45 @@ void Form1Test::newcareeropensitsday() {
     form->playtictactoe();
     form->checkcompetitions();
     form->newgame->trigger();
-    QVERIFY(form->rewardbag->isEnabled() && form->tictactoe->isEnabled() && form->checkcompetition->isEnabled());
+    QVERIFY(form->rewardbag->isEnabled() && form->tictactoe->isEnabled() &&
+            form->checkcompetition->isEnabled());
     QVERIFY(form->competition->isEnabled());
+}
+
+// Tic-tac-toe and the competition list open once a day: a refresh leaves their commands off, a
+// hidden window stays hidden, and the next day brings them back and draws the list afresh, into
+// a new window should the last one go during the draw.
+void Form1Test::onceadaycommands() {
+    form->updatestatus();
+    form->tictactoe->trigger();
+    form->competition->click();
+    tictac* game = form->tictacwindow;
+    QVERIFY(game->isVisible() && form->competitionlist->isVisible());
+    const auto usable = [this] {
+        return QList<bool>{form->tictactoe->isEnabled(), form->competition->isEnabled(),
+                           form->checkcompetition->isEnabled()};
+    };
+    form->updatestatus();
+    QCOMPARE(usable(), QList<bool>(3, false));
+    game->hide();
+    game->namebox->setText(QStringLiteral("kept"));
+    form->tictactoe->trigger();
+    QVERIFY(!game->isVisible());
+
+    QTimer::singleShot(0, form->competitionlist, [this] { delete form->competitionlist; });
+    form->career->setdays(1);
+    form->updatestatus();
+    QCOMPARE(usable(), QList<bool>(3, true));
+    QVERIFY(!form->competitionlist);
+    // Shown again without loading anew.
+    form->tictactoe->trigger();
+    QVERIFY(game->isVisible());
+    QCOMPARE(game->namebox->text(), QStringLiteral("kept"));
+    QCOMPARE(game->stages->count(), 6);
+    fixture->random.draws << 0.99;
+    form->career->setdays(2);
+    form->updatestatus();
+    QCOMPARE(form->competitionlist->country->count(), 5);
 }
 
 // After a command of the menu bar the focus goes back where it was, not to the bar.

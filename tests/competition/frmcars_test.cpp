@@ -1,8 +1,5 @@
-#include "career/career.h"
-#include "career/form1.h"
-#include "common/sidewindow.h"
 #include "competition/frmcars.h"
-#include "support/fakes.h"
+#include "support/careerfixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -37,27 +34,21 @@ private:
     void openrace(qint32 prize);
     void ticks(int count);
 
-    GameFixture* fixture = nullptr;
-    Form1* form = nullptr;
-    frmcars* race = nullptr;
+    CareerFixture* fixture = nullptr;
+    QPointer<frmcars> race;
 };
 
 void FrmcarsTest::init() {
-    fixture = new GameFixture;
-    form = new Form1;
-    form->career->setmoney(250);
-    form->updatestatus();
+    fixture = new CareerFixture;
     fixture->writefile("avg.txt", "alpha\r\nBravo\r\ncharlie delta\r\n");
 }
 
 void FrmcarsTest::cleanup() {
-    delete form;
     delete fixture;
 }
 
 void FrmcarsTest::openrace(qint32 prize) {
-    race = sidewindow(form->racewindow, form, form->career);
-    race->startgame(prize);
+    fixture->window(race)->startgame(prize);
 }
 
 void FrmcarsTest::ticks(int count) {
@@ -203,8 +194,8 @@ void FrmcarsTest::endings() {
              QStringList{won ? "You won! Price money is for you!" : "You lost!!!"});
     QCOMPARE(fixture->dialogs.shown.last().title, won ? "So good!" : "Too bad!");
     QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::Exclamation);
-    QCOMPARE(form->career->money(), won ? 250 + 523 : 250);
-    QCOMPARE(form->career->training(), won ? 10 : 0);
+    QCOMPARE(fixture->career.money(), won ? 250 + 523 : 250);
+    QCOMPARE(fixture->career.training(), won ? 10 : 0);
     // At rest, hidden, the level kept.
     QVERIFY(!race->isVisible() && !race->clock->isActive() && !race->typingbox->isEnabled());
     QVERIFY(race->start->isEnabled() && race->levelframe->isEnabled());
@@ -228,9 +219,9 @@ void FrmcarsTest::closeboxdiscardstherace() {
     ticks(5);
     race->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!form->racewindow);
+    QVERIFY(!race);
     QVERIFY(fixture->dialogs.shown.isEmpty());
-    QCOMPARE(form->career->money(), 250);
+    QCOMPARE(fixture->career.money(), 250);
     // Afresh: Average while no prize overrules it, the cars at the start.
     openrace(5000);
     QCOMPARE(race->level(), RaceLevel::Average);

@@ -1,13 +1,9 @@
-#include "career/career.h"
-#include "career/form1.h"
-#include "common/watchlabel.h"
 #include "competition/competitiondraw.h"
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
-#include "support/fakes.h"
+#include "support/careerfixture.h"
 #include "support/keyboardwalk.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -24,44 +20,39 @@ private slots:
     void sizesandpricesovermanydraws();
     void generatefillsthelisthidden();
     void pricesfollowtheselection();
-    void listclosedwhileanewdayisdrawn();
+    void listclosedduringitsdraw();
     void wrongcountryisrefused();
     void entryneedsthefee();
     void firstrowofthecurrentcountryisjoined();
-    void listopensonceaday();
     void keyboardjoinsthefirstrow();
 
 private:
     void showlist(Country place, const QStringList& countries, const QStringList& prices);
     QStringList rows(const QListWidget* column) const;
 
-    GameFixture* fixture = nullptr;
-    Form1* form = nullptr;
-    frmcomp* list = nullptr;
+    CareerFixture* fixture = nullptr;
+    QPointer<frmcomp> list;
+    QPointer<frmcars> race;
 };
 
 void FrmcompTest::init() {
-    fixture = new GameFixture;
-    form = new Form1;
-    form->career->setmoney(250);
-    // The first day's switches create the list's window and draw a list.
-    form->updatestatus();
-    list = form->competitionlist;
+    fixture = new CareerFixture;
+    // As the main window does it: the fee paid, the race starts.
+    connect(fixture->window(list), &frmcomp::joined, &fixture->career,
+            [this](std::int32_t prize) { fixture->window(race)->startgame(prize); });
 }
 
 void FrmcompTest::cleanup() {
-    delete form;
     delete fixture;
 }
 
-void FrmcompTest::showlist(Country place, const QStringList& countries,
-                           const QStringList& prices) {
-    form->career->setcountry(place);
+void FrmcompTest::showlist(Country place, const QStringList& countries, const QStringList& prices) {
+    fixture->career.setcountry(place);
     list->country->clear();
     list->firstprice->clear();
     list->country->addItems(countries);
     list->firstprice->addItems(prices);
-    form->checkcompetitions();
+    fixture->open(list);
 }
 
 QStringList FrmcompTest::rows(const QListWidget* column) const {
@@ -121,16 +112,11 @@ void FrmcompTest::pricesfollowtheselection() {
     QCOMPARE(list->firstprice->currentRow(), 1);
 }
 
-void FrmcompTest::listclosedwhileanewdayisdrawn() {
+void FrmcompTest::listclosedduringitsdraw() {
     // The window goes while the draw lets pending events run; the draw must not follow it.
     QTimer::singleShot(0, list, [this] { delete list; });
-    form->career->setdays(1);
-    form->updatestatus();
-    QVERIFY(!form->competitionlist);
-    form->career->setdays(2);
-    form->updatestatus();
-    QVERIFY(form->competitionlist);
-    QVERIFY(form->competitionlist->country->count() >= 1);
+    list->generate();
+    QVERIFY(!list);
 }
 
 void FrmcompTest::wrongcountryisrefused() {
@@ -140,14 +126,14 @@ void FrmcompTest::wrongcountryisrefused() {
     QCOMPARE(fixture->dialogs.texts(), QStringList{"You are at the wrong country!"});
     QCOMPARE(fixture->dialogs.shown.last().title, QStringLiteral("Error"));
     QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::Error);
-    QCOMPARE(form->career->money(), 250);
-    QVERIFY(list->isVisible() && !form->racewindow);
+    QCOMPARE(fixture->career.money(), 250);
+    QVERIFY(list->isVisible() && !race);
 }
 
 // Double-clicked as the player does it: the first click selects the row.
 void FrmcompTest::entryneedsthefee() {
-    form->career->setmoney(99);
-    form->updatestatus();
+    fixture->career.setmoney(99);
+    fixture->career.updatestatus();
     showlist(Country::Singapore, {"Japan", "Singapore"}, {"$800", "$523"});
     list->country->doItemsLayout();
     const QPoint second = list->country->visualItemRect(list->country->item(1)).center();
@@ -157,16 +143,16 @@ void FrmcompTest::entryneedsthefee() {
              QStringList{"You do not have enough money to join the competition!"});
     QCOMPARE(fixture->dialogs.shown.last().title, QStringLiteral("KVR"));
     QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::None);
-    QCOMPARE(form->career->money(), 99);
-    QVERIFY(list->isVisible() && !form->racewindow);
+    QCOMPARE(fixture->career.money(), 99);
+    QVERIFY(list->isVisible() && !race);
 
-    form->career->setmoney(100);
-    form->updatestatus();
+    fixture->career.setmoney(100);
+    fixture->career.updatestatus();
     QTest::mouseDClick(list->country->viewport(), Qt::LeftButton, {}, second);
     QCOMPARE(fixture->dialogs.shown.size(), 1);
-    QCOMPARE(form->career->money(), 0);
-    QVERIFY(!list->isVisible() && form->racewindow->isVisible());
-    QCOMPARE(form->racewindow->currentprize(), 523);
+    QCOMPARE(fixture->career.money(), 0);
+    QVERIFY(!list->isVisible() && race->isVisible());
+    QCOMPARE(race->currentprize(), 523);
 }
 
 void FrmcompTest::firstrowofthecurrentcountryisjoined() {
@@ -176,22 +162,9 @@ void FrmcompTest::firstrowofthecurrentcountryisjoined() {
     // Return does from the keyboard what the double click does.
     QTest::keyClick(list->country, Qt::Key_Return);
     QVERIFY(fixture->dialogs.shown.isEmpty());
-    QCOMPARE(form->racewindow->currentprize(), 600);
-    QCOMPARE(form->racewindow->level(), RaceLevel::Hard);
-    QCOMPARE(form->career->money(), 150);
-}
-
-void FrmcompTest::listopensonceaday() {
-    form->competition->click();
-    QVERIFY(list->isVisible());
-    QVERIFY(!form->competition->isEnabled() && !form->checkcompetition->isEnabled());
-    form->updatestatus();
-    QVERIFY(!form->competition->isEnabled() && !form->checkcompetition->isEnabled());
-    fixture->random.draws << 0.99;
-    form->career->setdays(1);
-    form->updatestatus();
-    QVERIFY(form->competition->isEnabled() && form->checkcompetition->isEnabled());
-    QCOMPARE(list->country->count(), 5);
+    QCOMPARE(race->currentprize(), 600);
+    QCOMPARE(race->level(), RaceLevel::Hard);
+    QCOMPARE(fixture->career.money(), 150);
 }
 
 // The list opens with the focus and its first row picked, so Enter joins at once; Tab has nowhere
@@ -202,8 +175,8 @@ void FrmcompTest::keyboardjoinsthefirstrow() {
         QCOMPARE(visited, list->country);
     QCOMPARE(list->firstprice->currentRow(), 0);
     QTest::keyClick(list->country, Qt::Key_Return);
-    QCOMPARE(form->career->money(), 150);
-    QVERIFY(form->racewindow && form->racewindow->isVisible());
+    QCOMPARE(fixture->career.money(), 150);
+    QVERIFY(race && race->isVisible());
 }
 
 QTEST_MAIN(FrmcompTest)

@@ -1,17 +1,14 @@
-#include "career/career.h"
 #include "battledisk/frmdisk.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
 #include "career/frmstart.h"
-#include "common/controls.h"
 #include "common/logbox.h"
-#include "common/sidewindow.h"
 #include "common/watchlabel.h"
 #include "competition/frmcomp.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
 #include "services/frmgame.h"
-#include "support/fakes.h"
+#include "support/careerfixture.h"
 #include "tictactoe/tictac.h"
 #include "typing/frmp.h"
 
@@ -23,6 +20,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 Q_DECLARE_METATYPE(MsgResult)
@@ -34,12 +32,13 @@ private slots:
     void cleanup();
     void saveandloadback();
     void saverefusalsandfailures();
-    void loadatstartup();
-    void abandoningthecareer_data();
-    void abandoningthecareer();
     void saveoveranothergame_data();
     void saveoveranothergame();
     void dialogsbykeyboard();
+    // The main window's File flows.
+    void loadatstartup();
+    void abandoningthecareer_data();
+    void abandoningthecareer();
 
 private:
     QByteArray filebytes(const QString& name) const;
@@ -47,17 +46,16 @@ private:
     // Clicks the row of that name, or double-clicks it.
     void pick(SavesDialog* dialog, const QString& name, bool twice = false);
     ShownBox lastbox() const { return fixture->dialogs.shown.last(); }
-    GameFixture* fixture = nullptr;
-    Form1* form = nullptr;
+    CareerFixture* fixture = nullptr;
+    QPointer<sav> save;
+    QPointer<loa> load;
 };
 
 void SavesTest::init() {
-    fixture = new GameFixture;
-    form = new Form1;
+    fixture = new CareerFixture(QStringLiteral("Ace"));
 }
 
 void SavesTest::cleanup() {
-    delete form;
     delete fixture;
 }
 
@@ -84,17 +82,14 @@ void SavesTest::pick(SavesDialog* dialog, const QString& name, bool twice) {
 }
 
 void SavesTest::saveandloadback() {
-    fixture->dialogs.inputs << "Ace";
-    form->startnewgame();
-    form->updatelog("Won $100, then $50, in Singapore");
-    form->career->setmoney(700);
-    form->career->setrank(1);
-    form->career->setdays(5);
-    form->career->settraining(20);
+    Career& career = fixture->career;
+    career.updatelog("Won $100, then $50, in Singapore");
+    career.setmoney(700);
+    career.setrank(1);
+    career.setdays(5);
+    career.settraining(20);
 
-    form->savegame->trigger();
-    sav* save = form->savewindow;
-    QVERIFY(save && save->isVisible());
+    QVERIFY(fixture->open(save)->isVisible());
     QTest::keyClicks(save->filename, "career");
     save->button->click();
     QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
@@ -102,25 +97,24 @@ void SavesTest::saveandloadback() {
     QCOMPARE(lastbox().icon, MsgIcon::Exclamation);
     QVERIFY(!save->isVisible());
     QCOMPARE(listed(save), QStringList{"career.kvr"});
-    QVERIFY(filebytes("career.kvr").startsWith("\"Ace\",700,1,5,\" Objectives: To raise"));
+    QVERIFY(filebytes("career.kvr").startsWith("\"Ace\",700,1,5,\" Won $100, then $50"));
 
     // Money changed since the labels were last written is saved all the same, and the career's
     // own file is replaced without a question.
-    form->career->setmoney(900);
-    form->savegame->trigger();
+    career.setmoney(900);
+    fixture->open(save);
     QCOMPARE(save->filename->text(), QStringLiteral("career"));
     const int boxes = fixture->dialogs.shown.size();
     save->button->click();
     QCOMPARE(fixture->dialogs.shown.size(), boxes + 1);
     QVERIFY(filebytes("career.kvr").startsWith("\"Ace\",900,1,5,"));
-    const QString savedlog = form->eventlog->text();
+    const QString savedlog = career.log();
 
-    form->loadgame->trigger();
-    loa* load = form->loadwindow;
-    QVERIFY(load && load->isVisible());
+    QVERIFY(fixture->open(load)->isVisible());
+    QSignalSpy loaded(load, &loa::gameloaded);
     // Just saved, the career goes without a question, and only once a game is loaded.
-    QCOMPARE(fixture->dialogs.shown.size(), boxes + 1);
-    QCOMPARE(form->shownname->text(), QStringLiteral("Ace"));
+    QVERIFY(!career.unsaved());
+    QCOMPARE(career.shown().playername, QStringLiteral("Ace"));
     QVERIFY(load->filename->isReadOnly());
     pick(load, "career.kvr");
     QCOMPARE(load->filename->text(), QStringLiteral("career"));
@@ -129,19 +123,17 @@ void SavesTest::saveandloadback() {
     QCOMPARE(lastbox().title, QStringLiteral("Loaded."));
     QCOMPARE(lastbox().icon, MsgIcon::Exclamation);
     QVERIFY(!load->isVisible());
-    QCOMPARE(form->career->playername(), QStringLiteral("Ace"));
-    QCOMPARE(form->career->money(), 900);
-    QCOMPARE(form->career->rank(), qint16(1));
-    QCOMPARE(form->career->days(), 6);
-    QCOMPARE(form->career->training(), 20);
-    QCOMPARE(form->eventlog->text(), savedlog + "You travelled back to Singapore!\r\n");
+    QCOMPARE(loaded.count(), 1);
+    QCOMPARE(career.playername(), QStringLiteral("Ace"));
+    QCOMPARE(career.money(), 900);
+    QCOMPARE(career.rank(), qint16(1));
+    QCOMPARE(career.days(), 6);
+    QCOMPARE(career.training(), 20);
+    QCOMPARE(career.log(), savedlog + "You travelled back to Singapore!\r\n");
 }
 
 void SavesTest::saverefusalsandfailures() {
-    fixture->dialogs.inputs << "Ace";
-    form->startnewgame();
-    form->savegame->trigger();
-    sav* save = form->savewindow;
+    fixture->open(save);
 
     save->button->click();
     QCOMPARE(lastbox().text, QStringLiteral("No path name given."));
@@ -150,7 +142,7 @@ void SavesTest::saverefusalsandfailures() {
     QVERIFY(!save->isVisible());
 
     // A name leading out of the folder writes nothing anywhere; the dialog stays to correct it.
-    form->savegame->trigger();
+    fixture->open(save);
     save->filename->setText("../escape");
     save->button->click();
     QCOMPARE(lastbox().icon, MsgIcon::Error);
@@ -180,7 +172,7 @@ void SavesTest::saverefusalsandfailures() {
     // A folder in the way: the save fails, says so, and leaves what was there whole.
     QVERIFY(QDir(fixture->folder()).mkdir("blocked.kvr"));
     fixture->writefile("blocked.kvr/inside", "keep");
-    form->savegame->trigger();
+    fixture->open(save);
     save->filename->setText("blocked");
     save->button->click();
     QCOMPARE(lastbox().icon, MsgIcon::Error);
@@ -191,73 +183,168 @@ void SavesTest::saverefusalsandfailures() {
              (QStringList{"blocked.kvr", "x.kvr", "x.kvr.kvr"}));
 }
 
+// Save asks before it replaces another saved game, not the career's own file.
+void SavesTest::saveoveranothergame_data() {
+    QTest::addColumn<QString>("own"); // how "bee" became the career's own file, if it did
+    QTest::addColumn<MsgResult>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("another game, kept") << "" << MsgResult::No << false;
+    QTest::newRow("another game, replaced") << "" << MsgResult::Yes << true;
+    QTest::newRow("saved there before") << "saved" << MsgResult::Ok << true;
+    QTest::newRow("loaded from there") << "loaded" << MsgResult::Ok << true;
+}
+
+void SavesTest::saveoveranothergame() {
+    QFETCH(QString, own);
+    QFETCH(MsgResult, answer);
+    QFETCH(bool, replaced);
+    const QByteArray other = "\"Bee\",700,2,9,\"her log\",\"40\"\r\n";
+    fixture->writefile("bee.kvr", other);
+    fixture->open(save);
+    if (own == "loaded") {
+        pick(fixture->open(load), "bee.kvr");
+        load->button->click();
+    } else if (own == "saved") {
+        fixture->dialogs.answers << MsgResult::Yes;
+        pick(save, "bee.kvr", true);
+    }
+    fixture->career.setmoney(1234);
+    fixture->open(save);
+    // From the keyboard: the list's first row picked, Enter saves there.
+    pick(save, "bee.kvr");
+    const int boxes = fixture->dialogs.shown.size();
+    fixture->dialogs.answers << answer;
+    QTest::keyClick(save->games, Qt::Key_Return);
+    const ShownBox asked = fixture->dialogs.shown.value(boxes);
+    QCOMPARE(asked.text == "bee.kvr holds another saved game. Replace it?", own.isEmpty());
+    QCOMPARE(asked.buttons, own.isEmpty() ? MsgButtons::YesNoDefaultNo : MsgButtons::Ok);
+    QCOMPARE(filebytes("bee.kvr") == other, !replaced);
+    QCOMPARE(save->isVisible(), !replaced);
+}
+
+void SavesTest::dialogsbykeyboard() {
+    // The Save dialog opens in Filename: typed at once, Enter saves.
+    fixture->open(save);
+    QCOMPARE(save->focusWidget(), save->filename);
+    QTest::keyClicks(save->focusWidget(), "keys");
+    QTest::keyClick(save->focusWidget(), Qt::Key_Return);
+    QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
+    QCOMPARE(filebytes("keys.kvr").left(6), QByteArray("\"Ace\","));
+
+    // In the Load dialog Enter loads the picked row, and does nothing while none is picked; the
+    // list picks its first row, the only one here, as the keyboard moves into it.
+    fixture->open(load);
+    const int boxes = fixture->dialogs.shown.size();
+    QTest::keyClick(load->games, Qt::Key_Return);
+    QCOMPARE(fixture->dialogs.shown.size(), boxes);
+    QFocusEvent tabbedin(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(load->games, &tabbedin);
+    QTest::keyClick(load->games, Qt::Key_Return);
+    QCOMPARE(lastbox().text, QStringLiteral("File loaded!"));
+    QCOMPARE(fixture->career.playername(), QStringLiteral("Ace"));
+
+    // Both dialogs keep their controls inside their edges.
+    for (const SavesDialog* dialog : std::initializer_list<SavesDialog*>{save, load})
+        for (const QWidget* control : dialog->findChildren<QWidget*>())
+            QVERIFY2(dialog->rect().contains(control->geometry()),
+                     qPrintable(dialog->objectName()));
+
+    // Escape closes each window as its close box does.
+    QPointer<frmhall> hall;
+    QPointer<frmp> practice;
+    QPointer<frmcomp> list;
+    QPointer<tictac> game;
+    QPointer<frmgame> gamble;
+    QPointer<frmdisk> disk;
+    const QList<QPointer<QWidget>> windows = {save.data(),
+                                              load.data(),
+                                              sidewindow(hall, &fixture->career),
+                                              fixture->window(practice),
+                                              fixture->window(list),
+                                              fixture->window(game),
+                                              fixture->window(gamble),
+                                              sidewindow(disk, &fixture->career)};
+    for (QWidget* window : windows) {
+        showtofront(window);
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(windows.count(nullptr), windows.size());
+}
+
+// The main window's File flows: at start-up, and the question before a career goes. They need
+// the main window itself, with a career of its own.
+
 void SavesTest::loadatstartup() {
+    Form1 form;
     const QByteArray log = "Day one, quiet\r\n\r\n\r\nDay two\r\n";
     fixture->writefile("old.kvr", "\"Old Timer\",1500,0,3,\"" + log + "\",\"30\"\r\n");
     fixture->writefile("bad.kvr", "\"Old Timer\",lots,0,3,\"log\",\"30\"\r\n");
-    form->Form_Load();
-    form->countryitem(Country::Malaysia)->setChecked(true);
-    form->countryitem(Country::Singapore)->setChecked(false);
+    form.Form_Load();
+    form.countryitem(Country::Malaysia)->setChecked(true);
+    form.countryitem(Country::Singapore)->setChecked(false);
     // "&Load" on the start-up menu: the dialog opens and nothing else comes up on top of it
     // while the main window is still hidden.
-    QVERIFY(form->filemenu->isVisible());
-    form->filemenu->hide();
-    form->loadgame->trigger();
+    QVERIFY(form.filemenu->isVisible());
+    form.filemenu->hide();
+    form.loadgame->trigger();
     QCoreApplication::processEvents();
-    QVERIFY(form->loadwindow && form->loadwindow->isVisible());
-    QVERIFY(!form->startwindow && !form->filemenu->isVisible() && !form->isVisible());
+    QVERIFY(form.loadwindow && form.loadwindow->isVisible());
+    QVERIFY(!form.startwindow && !form.filemenu->isVisible() && !form.isVisible());
     // Leaving the dialog unused, by its button or its close box, gives way to the start window,
     // whose Load opens the dialog again.
-    auto loadfromstartwindow = [this] {
+    auto loadfromstartwindow = [&] {
         QCoreApplication::processEvents();
-        if (!form->startwindow || !form->startwindow->isVisible())
+        if (!form.startwindow || !form.startwindow->isVisible())
             return false;
-        form->startwindow->cmdload->click();
-        return form->loadwindow && form->loadwindow->isVisible() &&
-               !form->startwindow->isVisible() && !form->filemenu->isVisible() && !form->isVisible();
+        form.startwindow->cmdload->click();
+        return form.loadwindow && form.loadwindow->isVisible() && !form.startwindow->isVisible() &&
+               !form.filemenu->isVisible() && !form.isVisible();
     };
     // The list picked its first game as it took the focus; with none picked, nothing loads.
-    form->loadwindow->games->clearSelection();
-    form->loadwindow->button->click();
+    form.loadwindow->games->clearSelection();
+    form.loadwindow->button->click();
     QCOMPARE(lastbox().text, QStringLiteral("No path name given."));
     QVERIFY(loadfromstartwindow());
-    form->loadwindow->close();
+    form.loadwindow->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!form->loadwindow);
+    QVERIFY(!form.loadwindow);
 
     // A damaged file is refused whole; the dialog stays for another pick.
     QVERIFY(loadfromstartwindow());
-    loa* load = form->loadwindow;
-    QCOMPARE(listed(load), (QStringList{"bad.kvr", "old.kvr"}));
-    pick(load, "bad.kvr");
-    load->button->click();
+    loa* dialog = form.loadwindow;
+    QCOMPARE(listed(dialog), (QStringList{"bad.kvr", "old.kvr"}));
+    pick(dialog, "bad.kvr");
+    dialog->button->click();
     QCOMPARE(lastbox().text,
              QStringLiteral("bad.kvr can't be loaded: its money is not a whole number."));
     QCOMPARE(lastbox().icon, MsgIcon::Error);
-    QVERIFY(load->isVisible());
-    QVERIFY(!form->isVisible());
-    QCOMPARE(form->shownmoney->text(), QString());
-    QCOMPARE(form->shownname->text(), QString());
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!form.isVisible());
+    QCOMPARE(form.shownmoney->text(), QString());
+    QCOMPARE(form.shownname->text(), QString());
 
-    form->career->use(Activity::RewardBag);
-    form->career->use(Activity::Competition);
-    pick(load, "old.kvr");
-    load->button->click();
+    form.career->use(Activity::RewardBag);
+    form.career->use(Activity::Competition);
+    pick(dialog, "old.kvr");
+    dialog->button->click();
     QCoreApplication::processEvents();
-    QVERIFY(form->isVisible());
-    QVERIFY(!form->filemenu->isVisible());
-    QVERIFY(!form->startwindow || !form->startwindow->isVisible());
-    QVERIFY(form->savegame->isEnabled());
-    QCOMPARE(form->shownname->text(), QStringLiteral("Old Timer"));
-    QCOMPARE(form->shownmoney->text(), QStringLiteral("1500"));
-    QCOMPARE(form->showndays->text(), QStringLiteral("4"));
-    QCOMPARE(form->showntraining->text(), QStringLiteral("30"));
+    QVERIFY(form.isVisible());
+    QVERIFY(!form.filemenu->isVisible());
+    QVERIFY(!form.startwindow || !form.startwindow->isVisible());
+    QVERIFY(form.savegame->isEnabled());
+    QCOMPARE(form.shownname->text(), QStringLiteral("Old Timer"));
+    QCOMPARE(form.shownmoney->text(), QStringLiteral("1500"));
+    QCOMPARE(form.showndays->text(), QStringLiteral("4"));
+    QCOMPARE(form.showntraining->text(), QStringLiteral("30"));
     // The new day's switches and the promotion check ran as the labels were written.
-    QVERIFY(form->rewardbag->isEnabled() && form->checkcompetition->isEnabled() && form->competition->isEnabled());
-    QCOMPARE(form->career->rank(), qint16(2));
-    QCOMPARE(form->eventlog->text(), log + "You travelled back to Singapore!\r\n");
-    QVERIFY(form->countryitem(Country::Singapore)->isChecked());
-    QVERIFY(!form->countryitem(Country::Malaysia)->isChecked());
+    QVERIFY(form.rewardbag->isEnabled() && form.checkcompetition->isEnabled() &&
+            form.competition->isEnabled());
+    QCOMPARE(form.career->rank(), qint16(2));
+    QCOMPARE(form.eventlog->text(), log + "You travelled back to Singapore!\r\n");
+    QVERIFY(form.countryitem(Country::Singapore)->isChecked());
+    QVERIFY(!form.countryitem(Country::Malaysia)->isChecked());
 }
 
 // New and Load ask before a career changed since it was begun, saved or loaded goes (Ok: not
@@ -285,119 +372,27 @@ void SavesTest::abandoningthecareer() {
     QFETCH(MsgResult, answer);
     QFETCH(QString, then);
     QFETCH(QString, career);
+    Form1 form;
     fixture->writefile("old.kvr", "\"Old\",900,0,3,\"log\",\"0\"\r\n");
     fixture->dialogs.inputs << "Ace";
-    form->startnewgame();
+    form.startnewgame();
     if (answer != MsgResult::Ok)
-        form->career->setmoney(300);
+        form.career->setmoney(300);
     fixture->dialogs.answers << answer;
     fixture->dialogs.inputs << then;
     const int boxes = fixture->dialogs.shown.size();
-    (form->*command)->trigger();
+    (form.*command)->trigger();
     QCOMPARE(fixture->dialogs.shown.value(boxes).text ==
                  "Abandon Ace's career? It has not been saved since it changed.",
              answer != MsgResult::Ok);
-    if (form->loadwindow && then == "close")
-        form->loadwindow->close();
-    if (form->loadwindow && then == "load") {
-        pick(form->loadwindow, "old.kvr");
-        form->loadwindow->button->click();
+    if (form.loadwindow && then == "close")
+        form.loadwindow->close();
+    if (form.loadwindow && then == "load") {
+        pick(form.loadwindow, "old.kvr");
+        form.loadwindow->button->click();
     }
-    QCOMPARE(form->shownname->text(), career);
-    QCOMPARE(form->career->unsaved(), career == "Ace" && answer != MsgResult::Ok);
-}
-
-// Save asks before it replaces another saved game, not the career's own file.
-void SavesTest::saveoveranothergame_data() {
-    QTest::addColumn<QString>("own"); // how "bee" became the career's own file, if it did
-    QTest::addColumn<MsgResult>("answer");
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("another game, kept") << "" << MsgResult::No << false;
-    QTest::newRow("another game, replaced") << "" << MsgResult::Yes << true;
-    QTest::newRow("saved there before") << "saved" << MsgResult::Ok << true;
-    QTest::newRow("loaded from there") << "loaded" << MsgResult::Ok << true;
-}
-
-void SavesTest::saveoveranothergame() {
-    QFETCH(QString, own);
-    QFETCH(MsgResult, answer);
-    QFETCH(bool, replaced);
-    const QByteArray other = "\"Bee\",700,2,9,\"her log\",\"40\"\r\n";
-    fixture->writefile("bee.kvr", other);
-    form->startnewgame();
-    form->savegame->trigger();
-    sav* save = form->savewindow;
-    if (own == "loaded") {
-        form->loadgame->trigger();
-        pick(form->loadwindow, "bee.kvr");
-        form->loadwindow->button->click();
-    } else if (own == "saved") {
-        fixture->dialogs.answers << MsgResult::Yes;
-        pick(save, "bee.kvr", true);
-    }
-    form->career->setmoney(1234);
-    form->savegame->trigger();
-    // From the keyboard: the list's first row picked, Enter saves there.
-    pick(save, "bee.kvr");
-    const int boxes = fixture->dialogs.shown.size();
-    fixture->dialogs.answers << answer;
-    QTest::keyClick(save->games, Qt::Key_Return);
-    const ShownBox asked = fixture->dialogs.shown.value(boxes);
-    QCOMPARE(asked.text == "bee.kvr holds another saved game. Replace it?", own.isEmpty());
-    QCOMPARE(asked.buttons, own.isEmpty() ? MsgButtons::YesNoDefaultNo : MsgButtons::Ok);
-    QCOMPARE(filebytes("bee.kvr") == other, !replaced);
-    QCOMPARE(save->isVisible(), !replaced);
-}
-
-void SavesTest::dialogsbykeyboard() {
-    fixture->dialogs.inputs << "Ace";
-    form->startnewgame();
-    // The Save dialog opens in Filename: typed at once, Enter saves.
-    form->savegame->trigger();
-    sav* save = form->savewindow;
-    QCOMPARE(save->focusWidget(), save->filename);
-    QTest::keyClicks(save->focusWidget(), "keys");
-    QTest::keyClick(save->focusWidget(), Qt::Key_Return);
-    QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
-    QCOMPARE(filebytes("keys.kvr").left(6), QByteArray("\"Ace\","));
-
-    // In the Load dialog Enter loads the picked row, and does nothing while none is picked; the
-    // list picks its first row, the only one here, as the keyboard moves into it.
-    form->loadgame->trigger();
-    loa* load = form->loadwindow;
-    const int boxes = fixture->dialogs.shown.size();
-    QTest::keyClick(load->games, Qt::Key_Return);
-    QCOMPARE(fixture->dialogs.shown.size(), boxes);
-    QFocusEvent tabbedin(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(load->games, &tabbedin);
-    QTest::keyClick(load->games, Qt::Key_Return);
-    QCOMPARE(lastbox().text, QStringLiteral("File loaded!"));
-    QCOMPARE(form->career->playername(), QStringLiteral("Ace"));
-
-    // Both dialogs keep their controls inside their edges.
-    for (const SavesDialog* dialog : std::initializer_list<SavesDialog*>{save, load})
-        for (const QWidget* control : dialog->findChildren<QWidget*>())
-            QVERIFY2(dialog->rect().contains(control->geometry()),
-                     qPrintable(dialog->objectName()));
-
-    // Escape closes each window as its close box does.
-    form->showhalloffame();
-    form->opentraining();
-    form->checkcompetitions();
-    form->playtictactoe();
-    form->playdoubleornothing();
-    sidewindow(form->diskwindow, form);
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             form->savewindow, form->loadwindow, form->hallwindow, form->practicewindow,
-             form->competitionlist, form->tictacwindow, form->gamewindow, form->diskwindow}) {
-        showtofront(window);
-        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
-        QVERIFY(!window->isVisible());
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!form->savewindow && !form->loadwindow && !form->hallwindow && !form->practicewindow &&
-            !form->competitionlist && !form->tictacwindow && !form->gamewindow &&
-            !form->diskwindow);
+    QCOMPARE(form.shownname->text(), career);
+    QCOMPARE(form.career->unsaved(), career == "Ace" && answer != MsgResult::Ok);
 }
 
 QTEST_MAIN(SavesTest)

@@ -1,7 +1,5 @@
-#include "career/career.h"
-#include "career/form1.h"
 #include "services/frmgame.h"
-#include "support/fakes.h"
+#include "support/careerfixture.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,19 +10,18 @@
 class FrmgameTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { fixture = new GameFixture, form = new Form1; }
-    void cleanup() { delete form, delete fixture; }
+    void init() { fixture = new CareerFixture; }
+    void cleanup() { delete fixture; }
     void stakeandclaim();
     void threewonroundsthenclaim();
     void alosscoststhestake();
 
 private:
     void open(qint32 money) {
-        form->career->setmoney(money);
-        form->updatestatus();
-        form->doubleornothing->trigger();
-        game = form->gamewindow;
-        fixture->random.reseeds.clear(); // the new day count drew its competitions
+        fixture->career.setmoney(money);
+        fixture->career.updatestatus();
+        fixture->window(game)->starter();
+        fixture->open(game);
     }
     void bet(const QString& amount) {
         game->betmoney->setCurrentIndex(game->betmoney->findText(amount));
@@ -36,9 +33,8 @@ private:
         return frame->isVisible() && !other->isVisible() && frame->geometry() == other->geometry();
     }
 
-    GameFixture* fixture = nullptr;
-    Form1* form = nullptr;
-    frmgame* game = nullptr;
+    CareerFixture* fixture = nullptr;
+    QPointer<frmgame> game;
 };
 
 void FrmgameTest::stakeandclaim() {
@@ -51,17 +47,17 @@ void FrmgameTest::stakeandclaim() {
     bet("50");
     QCOMPARE(fixture->dialogs.texts(), QStringList{"You do not have enough money!"});
     QCOMPARE(fixture->dialogs.shown[0].title, QStringLiteral("Error"));
-    QCOMPARE(form->career->money(), 49);
+    QCOMPARE(fixture->career.money(), 49);
     QVERIFY(showing(game->startframe));
 
     open(50);
     bet("50");
-    QCOMPARE(form->career->money(), 0);
+    QCOMPARE(fixture->career.money(), 0);
     QCOMPARE(game->cash->text(), QStringLiteral("0"));
     QCOMPARE(game->winmoney->text(), QStringLiteral("50"));
     QVERIFY(showing(game->gamblingframe));
     game->claim->click();
-    QCOMPARE(form->career->money(), 50);
+    QCOMPARE(fixture->career.money(), 50);
     QCOMPARE(game->cash->text(), QStringLiteral("50"));
     QCOMPARE(game->betmoney->currentIndex(), -1);
     QVERIFY(showing(game->startframe));
@@ -78,7 +74,7 @@ void FrmgameTest::threewonroundsthenclaim() {
     QCOMPARE(game->winmoney->text(), QStringLiteral("80"));
     QCOMPARE(fixture->random.reseeds, QList<double>(3, 3600));
     game->claim->click();
-    QCOMPARE(form->career->money(), 170);
+    QCOMPARE(fixture->career.money(), 170);
     QVERIFY(fixture->dialogs.shown.isEmpty());
 }
 
@@ -90,7 +86,7 @@ void FrmgameTest::alosscoststhestake() {
     game->continuebetting->click();
     QCOMPARE(fixture->dialogs.texts(), QStringList{"You lost! All your bet money is gone!"});
     QCOMPARE(fixture->dialogs.shown[0].title, QStringLiteral("Too bad!"));
-    QCOMPARE(form->career->money(), 80);
+    QCOMPARE(fixture->career.money(), 80);
     QVERIFY(showing(game->startframe));
 }
 

@@ -1,13 +1,9 @@
-#include "career/career.h"
-#include "career/form1.h"
 #include "common/filename.h"
-#include "common/watchlabel.h"
-#include "support/fakes.h"
+#include "support/careerfixture.h"
 #include "support/keyboardwalk.h"
 #include "tictactoe/tictac.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -41,7 +37,7 @@ class TictacTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void opensfromservicesonceaday();
+    void opensready();
     void scoring_data();
     void scoring();
     void moneycheck_data();
@@ -63,28 +59,21 @@ private:
     void closewindow();
     QString folder() const { return fixture->folder(); }
 
-    GameFixture* fixture = nullptr;
-    Form1* form = nullptr;
-    tictac* game = nullptr;
+    CareerFixture* fixture = nullptr;
+    QPointer<tictac> game;
 };
 
 void TictacTest::init() {
-    fixture = new GameFixture;
-    form = new Form1;
-    form->career->setmoney(250);
-    form->updatestatus();
+    fixture = new CareerFixture;
 }
 
 void TictacTest::cleanup() {
-    delete form;
     delete fixture;
 }
 
 void TictacTest::open() {
-    form->tictactoe->setEnabled(true);
-    form->playtictactoe();
-    game = form->tictacwindow;
-    QVERIFY(game && game->isVisible());
+    fixture->open(game);
+    QVERIFY(game->isVisible());
 }
 
 void TictacTest::setboard(const QString& cells, const QString& yourmoves, const QString& compmoves,
@@ -106,12 +95,11 @@ void TictacTest::winonce() {
 void TictacTest::closewindow() {
     game->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!form->tictacwindow);
+    QVERIFY(!game);
 }
 
-void TictacTest::opensfromservicesonceaday() {
+void TictacTest::opensready() {
     open();
-    QVERIFY(!form->tictactoe->isEnabled());
     QCOMPARE(game->windowTitle(), QStringLiteral("Quendle's Tic Tac Toe"));
     QCOMPARE(game->size(), QSize(401, 275));
     QCOMPARE(
@@ -145,19 +133,6 @@ void TictacTest::opensfromservicesonceaday() {
     QCOMPARE(game->childAt(game->namebox->geometry().center()), game->instructions);
     QCOMPARE(QAccessible::queryAccessibleInterface(game->cell(5))->text(QAccessible::Name),
              QStringLiteral("Cell 5"));
-
-    // Shown again from a hidden window without loading anew; the item returns with the day.
-    game->hide();
-    game->namebox->setText(QStringLiteral("kept"));
-    form->tictactoe->trigger();
-    QVERIFY(!game->isVisible());
-    form->career->setdays(1);
-    form->updatestatus();
-    QVERIFY(form->tictactoe->isEnabled());
-    form->tictactoe->trigger();
-    QVERIFY(game->isVisible());
-    QCOMPARE(game->namebox->text(), QStringLiteral("kept"));
-    QCOMPARE(game->stages->count(), 6);
 }
 
 void TictacTest::scoring_data() {
@@ -215,7 +190,7 @@ void TictacTest::scoring() {
         QVERIFY(game->gameover);
         QCOMPARE(game->startreset->isEnabled(), buttonsduringmessage);
         QCOMPARE(game->compmovefirst->isEnabled(), buttonsduringmessage);
-        QCOMPARE(form->shownmoney->text(), QStringLiteral("250"));
+        QCOMPARE(fixture->career.shown().money, 250);
         QCOMPARE(game->wins + game->losses + game->draws, 0);
         game->clock_Timer();
         QVERIFY(!game->clock->isActive());
@@ -229,8 +204,8 @@ void TictacTest::scoring() {
         QCOMPARE(fixture->dialogs.shown[1].title, QStringLiteral("KVR"));
         QCOMPARE(fixture->dialogs.shown[1].icon, MsgIcon::None);
     }
-    QCOMPARE(form->shownmoney->text(), money);
-    QCOMPARE(form->career->money(), money.toInt());
+    QCOMPARE(fixture->career.shown().money, money.toInt());
+    QCOMPARE(fixture->career.money(), money.toInt());
     QCOMPARE((QList<int>{game->wins, game->losses, game->draws}), record);
     QCOMPARE(game->strategies(), learned);
     QCOMPARE(game->strategylearned->isVisible(), !learned.isEmpty());
@@ -256,7 +231,7 @@ void TictacTest::moneycheck() {
     QFETCH(bool, staysopen);
     open();
     setboard("X...O....", "1", "5", 1);
-    form->career->changemoney(money);
+    fixture->career.changemoney(money);
     game->startreset_Click();
     QCOMPARE(game->isVisible(), staysopen);
     QCOMPARE(game->board(), Board());
@@ -471,7 +446,6 @@ void TictacTest::clicksandclosingduringalongsearch() {
     fixture->writefile("brain.dat", brain);
     open();
     game->scanpausens = 0;
-    QPointer<tictac> window(game);
 
     // Clicks while the reply searches are dropped; the reply still takes exactly one cell.
     setboard("....O....", "", "5", 1);
@@ -496,8 +470,7 @@ void TictacTest::clicksandclosingduringalongsearch() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });
     game->cell_Click(9);
-    QVERIFY(!window);
-    QVERIFY(!form->tictacwindow);
+    QVERIFY(!game);
 }
 
 QTEST_MAIN(TictacTest)

@@ -1,8 +1,5 @@
-#include "career/career.h"
-#include "career/form1.h"
 #include "common/controls.h"
-#include "common/watchlabel.h"
-#include "support/fakes.h"
+#include "support/careerfixture.h"
 #include "typing/frmp.h"
 
 #include <QAccessible>
@@ -52,30 +49,23 @@ private:
     frmp* open();
     void start();
     void typetarget();
-    GameFixture* fixture = nullptr;
-    Form1* form = nullptr;
+    CareerFixture* fixture = nullptr;
+    QPointer<frmp> practice;
     frmp* w = nullptr;
 };
 
 void FrmpTest::init() {
-    fixture = new GameFixture;
-    form = new Form1;
-    form->updatestatus();
-    // The first status refresh drew the day's competitions; only the window's reseeds count.
-    fixture->random.reseeds.clear();
+    fixture = new CareerFixture;
     fixture->writefile("easy.txt", lines(tenwords));
     w = open();
 }
 
 void FrmpTest::cleanup() {
-    delete form->practicewindow;
-    delete form;
     delete fixture;
 }
 
 frmp* FrmpTest::open() {
-    form->opentraining();
-    return form->practicewindow;
+    return fixture->open(practice);
 }
 
 void FrmpTest::start() {
@@ -121,8 +111,8 @@ void FrmpTest::opensidleandcomestothefront() {
 }
 
 void FrmpTest::elevenmatchesendtheexercise() {
-    form->career->settraining(20);
-    form->updatestatus();
+    fixture->career.settraining(20);
+    fixture->career.updatestatus();
     fixture->random.draws << 0.3 << 0.0 << 0.95 << 0.42;
     start();
     QCOMPARE(w->leftshown->text(), QStringLiteral("11"));
@@ -151,8 +141,8 @@ void FrmpTest::elevenmatchesendtheexercise() {
              QStringList{"You took 2s to type 11 words in Easy level with 0 mistakes."});
     QCOMPARE(fixture->dialogs.shown.first().title, QStringLiteral("Result"));
     QCOMPARE(fixture->dialogs.shown.first().icon, MsgIcon::Exclamation);
-    QCOMPARE(form->career->training(), 21);
-    QCOMPARE(form->showntraining->text(), QStringLiteral("21"));
+    QCOMPARE(fixture->career.training(), 21);
+    QCOMPARE(fixture->career.shown().training, 21);
     // Back at rest, ready for another go.
     QCOMPARE(w->startrestart->text(), QStringLiteral("Start"));
     QVERIFY(!w->pauser->isEnabled() && w->level->isEnabled() && !w->clock->isActive());
@@ -200,7 +190,7 @@ void FrmpTest::restartatoncereportsandcredits() {
     start();
     QCOMPARE(fixture->dialogs.texts(),
              QStringList{"You took 0s to type 0 words in " + name + " level with 0 mistakes."});
-    QCOMPARE(form->career->training(), points);
+    QCOMPARE(fixture->career.training(), points);
     QCOMPARE(w->startrestart->text(), QStringLiteral("Start"));
 }
 
@@ -299,8 +289,8 @@ void FrmpTest::restartwhilepausedacceptstypingagain() {
 }
 
 void FrmpTest::closingabandonstheexercise() {
-    form->career->settraining(5);
-    form->updatestatus();
+    fixture->career.settraining(5);
+    fixture->career.updatestatus();
     w->average->click();
     fixture->writefile("avg.txt", lines(tenwords));
     start();
@@ -309,10 +299,10 @@ void FrmpTest::closingabandonstheexercise() {
     QVERIFY(w->close());
     QVERIFY(!w->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(form->practicewindow.isNull());
+    QVERIFY(practice.isNull());
     QVERIFY(fixture->dialogs.shown.isEmpty());
-    QCOMPARE(form->career->training(), 5);
-    QCOMPARE(form->showntraining->text(), QStringLiteral("5"));
+    QCOMPARE(fixture->career.training(), 5);
+    QCOMPARE(fixture->career.shown().training, 5);
     w = open();
     QVERIFY(w->easy->isChecked());
     QCOMPARE(w->startrestart->text(), QStringLiteral("Start"));
@@ -333,7 +323,7 @@ void FrmpTest::missingfileaskesforoneuntypableentry() {
     start();
     QCOMPARE(fixture->dialogs.texts(),
              QStringList{"You took 0s to type 0 words in Easy level with 1 mistakes."});
-    QCOMPARE(form->career->training(), 1);
+    QCOMPARE(fixture->career.training(), 1);
 }
 
 void FrmpTest::selectionnevercanbeovertyped() {

@@ -1,15 +1,11 @@
-#include "career/career.h"
-#include "career/form1.h"
-#include "common/logbox.h"
-#include "common/watchlabel.h"
-#include "support/fakes.h"
+#include "support/careerfixture.h"
 #include "typing/frmp.h"
 
 #include <QPushButton>
 #include <QTest>
 
-// The points a practice earns reach the career through the training label, whose change runs
-// the promotion check.
+// The points a practice earns reach the career as shown training, whose change runs the
+// promotion check.
 class PracticePromotionTest : public QObject {
     Q_OBJECT
 private slots:
@@ -17,18 +13,16 @@ private slots:
 };
 
 void PracticePromotionTest::creditedpointspromote() {
-    GameFixture fixture;
-    Form1 form;
-    form.career->settraining(15);
-    form.updatestatus();
-    form.opentraining();
-    frmp* w = form.practicewindow;
+    CareerFixture fixture;
+    fixture.career.settraining(15);
+    fixture.career.updatestatus();
+    QPointer<frmp> practice;
+    frmp* w = fixture.window(practice);
     w->startrestart->click();
     w->startrestart->click();
-    QCOMPARE(form.career->training(), 16);
-    QCOMPARE(form.career->rank(), qint16(1));
-    QVERIFY(form.eventlog->text().contains("You have been promoted to rank 1.\r\n"));
-    delete w;
+    QCOMPARE(fixture.career.training(), 16);
+    QCOMPARE(fixture.career.rank(), qint16(1));
+    QVERIFY(fixture.career.log().contains("You have been promoted to rank 1.\r\n"));
 }
 
 QTEST_MAIN(PracticePromotionTest)
