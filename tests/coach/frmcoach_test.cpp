@@ -122,6 +122,8 @@ void FrmcoachTest::drillsaretypedandrecorded() {
     typeentry(w);
     QVERIFY(!w->drilling());
     QVERIFY(lastline(fixture).contains("\"Mistyped entries\",\"result\",\"Completed\""));
+    // Its Backspace counts as a correction, as in practice and the race.
+    QVERIFY(lastline(fixture).contains("\"corrections\",1,"));
 
     // An own text, stopped after its first sentence, goes on from the second after a restart.
     fixture.writefile("mine.txt", "Zoë types. Then she rests!\nThe end");
