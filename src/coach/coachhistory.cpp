@@ -24,10 +24,7 @@ void CoachHistory::add(const StatsLine& line) {
 }
 
 void CoachHistory::add(const TypingRecord& record) {
-    QByteArray bytes;
-    StatsLine line;
-    if (recordline(record, bytes, line))
-        add(line);
+    throughline(record, [this](const StatsLine& line) { add(line); });
 }
 
 CoachHistory readcoachhistory(const QByteArray& statsbytes) {

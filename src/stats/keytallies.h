@@ -17,5 +17,11 @@ template <typename Sink> void addtallies(const StatsLine& line, Sink& sink) {
         sink.addmistyped(entry);
 }
 
-// A record as its line has it, for a history to take through `addtallies`.
-bool recordline(const TypingRecord& record, QByteArray& bytes, StatsLine& line);
+// A record as its line has it, handed to `take`: a history adds a record the way it adds a line
+// of the file.
+template <typename Take> void throughline(const TypingRecord& record, Take take) {
+    const QByteArray bytes = statsline(record);
+    StatsLine line;
+    if (splitstatsline(QByteArrayView(bytes).chopped(2), line))
+        take(line);
+}

@@ -109,10 +109,7 @@ void StatsBook::add(const StatsLine& l) {
 }
 
 void StatsBook::add(const TypingRecord& record) {
-    QByteArray bytes;
-    StatsLine line;
-    if (recordline(record, bytes, line))
-        add(line);
+    throughline(record, [this](const StatsLine& line) { add(line); });
 }
 
 StatsReader::StatsReader(QByteArray bytes) : data(std::move(bytes)), ended(true) {}

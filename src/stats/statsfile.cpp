@@ -312,8 +312,3 @@ bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
     addtallies(l, into);
     return true;
 }
-
-bool recordline(const TypingRecord& record, QByteArray& bytes, StatsLine& line) {
-    bytes = statsline(record);
-    return splitstatsline(QByteArrayView(bytes).chopped(2), line);
-}
