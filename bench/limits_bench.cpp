@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
     setdialogs(&dialogs);
 
     // The first window made sets up fonts and styles once for every later one.
-    { tictac warmup; }
+    { tictac warmup(nullptr); }
     const QByteArray brain = filledto(largestbrain, "\"2468\"\r\n");
     const QByteArray roster = filledto(largestroster, "\"Player 12345\"\r\n");
     if (!write(bench.filepath(brainfile), brain) || !write(bench.filepath(rosterfile), roster))
@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
     {
         std::unique_ptr<tictac> window;
         measure("tic-tac-toe opens on brain.dat and list.dat", brain.size() + roster.size(),
-                [&window] { window = std::make_unique<tictac>(); });
+                [&window] { window = std::make_unique<tictac>(nullptr); });
     }
 
     const QByteArray hall = filledto(largesthall, "\"Ace scored 4500 points!\"\r\n");
@@ -89,14 +89,14 @@ int main(int argc, char* argv[]) {
     if (!write(bench.filepath(QStringLiteral("easy.txt")), words))
         return 1;
     measure("practice starts on easy.txt", words.size(), [] {
-        frmp window;
+        frmp window(nullptr);
         window.show();
-        window.Command1->click();
-        window.Command1->click();
+        window.startrestart->click();
+        window.startrestart->click();
     });
 
     Form1 form;
-    form.newer_Click();
+    form.startnewgame();
     SavedGame game;
     game.playername = QStringLiteral("Bench");
     game.training = QStringLiteral("0");
@@ -106,13 +106,13 @@ int main(int argc, char* argv[]) {
     if (!write(bench.filepath(QStringLiteral("big.kvr")), save))
         return 1;
     measure("a saved game is loaded", save.size(), [&form] {
-        form.loader_Click();
+        form.openload();
         loa* dialog = form.loadwindow;
-        dialog->txtpath->setText(QStringLiteral("big"));
-        dialog->File1->setCurrentRow(0);
-        dialog->Command1_Click();
+        dialog->filename->setText(QStringLiteral("big"));
+        dialog->games->setCurrentRow(0);
+        dialog->go();
     });
-    if (form.nama1->text() != game.playername)
+    if (form.shownname->text() != game.playername)
         std::printf("the saved game was not loaded: %s\n", qPrintable(dialogs.last));
 
     const QByteArray places =

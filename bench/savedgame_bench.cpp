@@ -62,14 +62,14 @@ int main(int argc, char* argv[]) {
     setdialogs(&dialogs);
 
     Form1 form;
-    form.newer_Click();
+    form.startnewgame();
     const QString log = longlog();
     std::printf("log: %d entries, %lld characters\n", entries, static_cast<long long>(log.size()));
     Stopwatch watch;
-    form.txtlog->setText(log);
+    form.eventlog->setText(log);
     std::printf("LogBox set: %s\n", watch.text().constData());
     watch.restart();
-    const bool same = form.txtlog->text() == log;
+    const bool same = form.eventlog->text() == log;
     std::printf("LogBox get: %s, %s\n", watch.text().constData(), same ? "same text" : "DIFFERS");
 
     const SavedGame game{QStringLiteral("Bench"), 250, 0, 3, log, QStringLiteral("0")};
@@ -83,24 +83,24 @@ int main(int argc, char* argv[]) {
                 read.fault == SaveFault::None && read.game == game ? "same career" : "DIFFERS");
 
     // The player's way: "&Save", a name, the button; "&Load", a pick, the button.
-    form.saver_Click();
-    form.savewindow->txtpath->setText(QStringLiteral("bench"));
+    form.opensave();
+    form.savewindow->filename->setText(QStringLiteral("bench"));
     watch.restart();
-    form.savewindow->Command1_Click();
+    form.savewindow->go();
     const double savewall = watch.wallms();
     const double savecpu = watch.cpums();
     std::printf("Save button: %s, %s\n", watch.text().constData(), qPrintable(dialogs.last));
 
     watch.restart();
-    form.loader_Click();
-    form.loadwindow->File1->setCurrentRow(0);
-    form.loadwindow->Command1_Click();
+    form.openload();
+    form.loadwindow->games->setCurrentRow(0);
+    form.loadwindow->go();
     const double loadwall = watch.wallms();
     const double loadcpu = watch.cpums();
     std::printf("\"&Load\", pick and Load button: %s, %s\n", watch.text().constData(),
                 qPrintable(dialogs.last));
     const bool whole =
-        form.txtlog->text() == log + QStringLiteral("You travelled back to Singapore!\r\n");
+        form.eventlog->text() == log + QStringLiteral("You travelled back to Singapore!\r\n");
     std::printf("save and load together: %.1f ms (processor %.1f ms), log %s\n",
                 savewall + loadwall, savecpu + loadcpu, whole ? "whole" : "NOT WHOLE");
     setdialogs(nullptr);

@@ -63,23 +63,23 @@ Figures measure(tictac& window) {
     for (int i = 0; i < replies; ++i) {
         // The computer opened on the centre; the player answers in a corner. Neither record
         // occurs in any strategy, so both searches run to the end.
-        window.Command1_Click();
+        window.startreset_Click();
         window.cell(5)->setText(QStringLiteral("O"));
-        window.Text9->setText(QStringLiteral("5"));
+        window.compmoves->setText(QStringLiteral("5"));
         window.turns = 1;
         measuring = true;
         const qint64 start = clock.nsecsElapsed();
         last = start;
         const qint64 cpustart = cpuns();
-        window.r_Click(9);
+        window.cell_Click(9);
         cpu += cpuns() - cpustart;
         const qint64 end = clock.nsecsElapsed();
         longestgap = std::max(longestgap, end - last);
         measuring = false;
         times.push_back(milliseconds(end - start));
-        if (window.Text9->text().size() != 2)
+        if (window.compmoves->text().size() != 2)
             std::printf("reply %d took %lld cells\n", i,
-                        static_cast<long long>(window.Text9->text().size() - 1));
+                        static_cast<long long>(window.compmoves->text().size() - 1));
     }
     Figures f;
     for (double t : times)
@@ -111,7 +111,7 @@ int main(int argc, char* argv[]) {
 
     QElapsedTimer timer;
     timer.start();
-    tictac window;
+    tictac window(nullptr);
     std::printf("window load with %lld strategies: %.2f ms\n",
                 static_cast<long long>(window.strategies().size()),
                 milliseconds(timer.nsecsElapsed()));

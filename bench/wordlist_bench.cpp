@@ -72,9 +72,9 @@ int main(int argc, char* argv[]) {
     std::printf("picks: %.2f ms for %d (%.3f us each, checksum %lld)\n", pickms, picks,
                 pickms * 1000.0 / picks, static_cast<long long>(checksum));
 
-    frmp window;
+    frmp window(nullptr);
     timer.restart();
-    window.Command1->click();
+    window.startrestart->click();
     std::printf("practice Start on the file: %.2f ms (%lld entries to type)\n", milliseconds(timer),
                 static_cast<long long>(window.leftcount));
     return 0;

@@ -1,4 +1,4 @@
-#include "career/form1.h"
+#include "career/mainwindow.h"
 #include "common/dialogs.h"
 #include "common/programfolder.h"
 #include "typing/levels.h"
@@ -73,7 +73,6 @@ int main(int argc, char* argv[]) {
     // The main window stays hidden until a game is started or loaded, so the last window
     // closing must not end the run.
     QApplication::setQuitOnLastWindowClosed(false);
-    Form1 form;
-    form.Form_Load();
+    const std::unique_ptr<QWidget> game = startmainwindow();
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 // Renders each window of the game to a PNG without a display, so anyone can look at every
 // window without playing.
 #include "battledisk/frmdisk.h"
+#include "career/career.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
 #include "career/frmstart.h"
@@ -81,40 +82,40 @@ void savecompetitionwindows(Form1& form) {
     list->country->setCurrentRow(0);
     save(list, QStringLiteral("frmcomp"));
 
-    frmcars race;
+    frmcars race(nullptr);
     race.startgame(523);
     save(&race, QStringLiteral("frmcars-ready"));
-    race.Command2_Click();
+    race.start_Click();
     for (int entry = 0; entry < 12; ++entry)
-        race.Text1->setText(race.Label3->text());
+        race.typingbox->setText(race.target->text());
     for (int tick = 0; tick < 400; ++tick)
-        race.Timer1_Timer();
-    race.Text1->setText(race.Label3->text().left(5));
+        race.clock_Timer();
+    race.typingbox->setText(race.target->text().left(5));
     save(&race, QStringLiteral("frmcars-racing"));
-    race.Timer1->stop();
+    race.clock->stop();
 }
 
 // The practice window at rest, then mid-exercise with a target and a half-typed entry.
 void shootpractice(Form1& form) {
-    form.Command1_Click();
+    form.opentraining();
     frmp* practice = form.practicewindow;
     save(practice, QStringLiteral("frmp"));
-    practice->Option5->setChecked(true);
-    practice->Command1_Click();
+    practice->expert->setChecked(true);
+    practice->startrestart_Click();
     for (int tick = 0; tick < 12; ++tick)
-        practice->Timer1_Timer();
-    practice->txttype->setText(practice->lbltype->text().left(7));
+        practice->clock_Timer();
+    practice->typingbox->setText(practice->target->text().left(7));
     save(practice, QStringLiteral("frmp-exercise"));
     practice->close();
 }
 
 // Double or Nothing choosing a bet, then two rounds into a gamble.
 void shootgamble(Form1& form) {
-    form.command5_Click();
+    form.playdoubleornothing();
     frmgame* game = form.gamewindow;
     save(game, QStringLiteral("frmgame"));
     game->betmoney->setCurrentIndex(0);
-    game->Command1_Click();
+    game->play_Click();
     game->winmoney->setText(QStringLiteral("40"));
     save(game, QStringLiteral("frmgame-gambling"));
     game->close();
@@ -140,13 +141,13 @@ void shootsaves(Form1& form) {
         if (!file.open(QIODevice::WriteOnly))
             return;
     }
-    form.saver_Click();
-    form.savewindow->txtpath->setText(QStringLiteral("Ace"));
+    form.opensave();
+    form.savewindow->filename->setText(QStringLiteral("Ace"));
     save(form.savewindow, QStringLiteral("sav"));
     // As just saved, so "&Load" has no question to ask.
-    form.markcareer(QString());
-    form.loader_Click();
-    form.loadwindow->File1->setCurrentRow(1);
+    form.career->markcareer(QString());
+    form.openload();
+    form.loadwindow->games->setCurrentRow(1);
     save(form.loadwindow, QStringLiteral("loa"));
 }
 
@@ -195,21 +196,21 @@ void shoottictac() {
     QTemporaryDir empty;
     const QString folder = apppath();
     setprogramfolder(empty.path());
-    tictac game;
+    tictac game(nullptr);
     const char* signs[9] = {"X", "", "", "", "O", "", "", "", "X"};
     for (int k = 1; k <= 9; ++k)
         game.cell(k)->setText(QLatin1String(signs[k - 1]));
-    game.Text7->setText(QStringLiteral("19"));
-    game.Text9->setText(QStringLiteral("5"));
+    game.yourmoves->setText(QStringLiteral("19"));
+    game.compmoves->setText(QStringLiteral("5"));
     game.turns = 1;
-    game.List1->addItems({QStringLiteral("Player2"), QStringLiteral("Ann")});
-    game.List3->setCurrentRow(1);
-    game.Timer1_Timer();
-    game.Label6->show();
+    game.roster->addItems({QStringLiteral("Player2"), QStringLiteral("Ann")});
+    game.stages->setCurrentRow(1);
+    game.clock_Timer();
+    game.strategylearned->show();
     save(&game, QStringLiteral("tictac"));
-    game.Frame2->hide();
+    game.instructions->hide();
     save(&game, QStringLiteral("tictac-under-instructions"));
-    save(game.Frame1, QStringLiteral("tictac-thinking"));
+    save(game.thinkingframe, QStringLiteral("tictac-thinking"));
     setprogramfolder(folder);
 }
 // The keyboard drawing on its own, on the us layout: the next key F lit, then as a heat map.
@@ -257,18 +258,19 @@ void shootall() {
     setprogramfolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
 
     Form1 form;
-    form.playername = QStringLiteral("Ace");
-    form.money = 250;
+    form.career->setplayername(QStringLiteral("Ace"));
+    form.career->setmoney(250);
     form.updatelog(QStringLiteral("Objectives: To raise to Typist Rank 8 so that"));
     form.updatelog(QStringLiteral("you will be hired by QuendleSoft as a typist or"));
     form.loaded();
-    form.Timer1_Timer();
+    form.showdaysleft();
     save(&form, QStringLiteral("Form1"));
-    for (QMenu* menu : {form.asd, form.coun, form.tpl, form.fasdfasfas, form.sdfasdfasfasf}) {
+    for (QMenu* menu :
+         {form.filemenu, form.countrymenu, form.twoplayers, form.othersmenu, form.servicesmenu}) {
         menu->adjustSize();
         save(menu, QStringLiteral("Form1-menu-") + menu->objectName());
     }
-    frmstart start;
+    frmstart start({}, {}, {});
     save(&start, QStringLiteral("frmstart"));
     hallwindow();
     savecompetitionwindows(form);

@@ -1,61 +1,56 @@
 #pragma once
 
-#include "career/career_state.h"
+#include "career/country.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <optional>
 
+class Career;
+class LogBox;
 class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
-class LogBox;
-class WatchLabel;
-class frmp;
-class frmcomp;
-class frmcars;
-class frmhall;
-class frmgame;
-class frmdisk;
-class frmstart;
-class sav;
-class loa;
-class tictac;
-class frmstats;
 class StatsRecorder;
+class WatchLabel;
+class frmcars;
 class frmcoach;
-struct TypingRecord;
+class frmcomp;
+class frmdisk;
+class frmgame;
+class frmhall;
+class frmp;
+class frmstart;
+class frmstats;
+class loa;
+class sav;
+class tictac;
 
-// The main window: owner of the career for the whole run and the hub every activity starts from.
-// Other windows change the career through the status labels and reversevalue.
+// The main window: it shows the career and its event log, owns the menus and the five action
+// buttons, and hands the career to every window an activity opens. Control names of the
+// original layout stay as object names, where the checks and the screenshots find them.
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-    // The one main window of the run; other windows reach it through here.
-    static Form1* instance();
-
     // Start-up: hidden window, Save disabled, the File menu offered once at the mouse pointer.
     void Form_Load();
 
-    // Career state.
-    QString playername;
-    std::int16_t rank = 0;
-    std::int32_t money = 0;
-    std::int32_t days = 0;
-    std::int32_t training = 0;
+    // The career, shown by the status panel and the log, and handed to every window.
+    Career* career;
+    // Keeps each exercise or race that ends, under the career shown now; handed to the windows
+    // that type and to the statistics window.
+    StatsRecorder* typingrecorder;
     QString apppath;
-    CareerState state() const;
 
-    // Operations other windows call.
+    // The operations of the career game.
     void updatestatus();
-    void reversevalue();
     void updatelog(const QString& entry);
     void resetvalues();
     void loaded();
@@ -64,81 +59,64 @@ public:
     void scoregame();
     void scoregame2();
     void clearcountries();
-
-    // The file this career was last saved to or loaded from in this run; empty for a new one.
-    // Save asks before it replaces any other saved game.
-    QString careerfile;
-    // Counts the new days begun, so a career's start can tell whether its day was opened.
-    int newdaysbegun = 0;
-    // What the career holds now, as a saved game would keep it.
-    CareerMark careermark() const;
-    // Whether the career changed since it was begun, saved or loaded.
-    bool careerunsaved() const;
     // Asks before New or Load throws away a career changed since it was saved; true when it may
     // go, at once when there is nothing to lose.
     bool mayabandoncareer();
-    // The career as it stands is the one saved to, or loaded from, that file.
-    void markcareer(const QString& file);
-    // A New game or a load is complete: its day's activities open as on any new day (unless
-    // the new-day switches already ran since `newdaysbefore`), and it counts as unchanged.
-    void begincareer(int newdaysbefore, const QString& file);
-    // Keeps each exercise or race that ends, under the career shown now; handed to the windows
-    // that type and to the statistics window.
-    StatsRecorder* typingrecorder;
-    // The race window, created on first use with the recorder.
+    // The race window, created on first use with the career and the recorder.
     frmcars* race();
+    // The day's competitions, drawn afresh when a day begins.
+    void generatecompetitions();
 
-    // Controls, named as the rest of the game knows them.
-    QGroupBox* Frame1;
-    LogBox* txtlog;
-    QPushButton* Command1;
-    QPushButton* Command7;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QGroupBox* Frame2;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    WatchLabel* nama1;
-    WatchLabel* rank1;
-    WatchLabel* money1;
-    WatchLabel* days1;
-    WatchLabel* train1;
-    QGroupBox* Frame3;
-    QPushButton* Command6;
-    QTimer* Timer1;
-    QTimer* Timer2;
+    // Controls.
+    QGroupBox* logframe;
+    LogBox* eventlog;
+    QPushButton* training;
+    QPushButton* services;
+    QPushButton* competition;
+    QPushButton* flyaway;
+    QPushButton* nextday;
+    QGroupBox* statuspanel;
+    QLabel* namecaption;
+    QLabel* rankcaption;
+    QLabel* moneycaption;
+    QLabel* dayscaption;
+    QLabel* daysleftcaption;
+    QLabel* daysleft;
+    WatchLabel* shownname;
+    WatchLabel* shownrank;
+    WatchLabel* shownmoney;
+    WatchLabel* showndays;
+    WatchLabel* showntraining;
+    QGroupBox* endgame;
+    QPushButton* exitgame;
+    QTimer* daysleftclock;
+    QTimer* objectiveclock;
 
-    QMenu* asd;
-    QAction* newer;
-    QAction* saver;
-    QAction* loader;
-    QAction* bye;
-    QMenu* coun;
-    QAction* singapore;
-    QAction* malaysia;
-    QAction* china;
-    QAction* japan;
-    QAction* america;
-    QAction* cheater;
-    QMenu* tpl;
+    // Menus.
+    QMenu* filemenu;
+    QAction* newgame;
+    QAction* savegame;
+    QAction* loadgame;
+    QAction* exitprogram;
+    QMenu* countrymenu;
+    // The Country menu's items, in the order of `countries`.
+    QAction* countryitems[std::size(countries)];
+    QAction* cheatinput;
+    QMenu* twoplayers;
     QAction* createdisk;
     QAction* loaddisk;
     QAction* fightdisk;
-    QMenu* fasdfasfas;
-    QAction* cc;
-    QAction* hot;
+    QMenu* othersmenu;
+    QAction* checkcompetition;
+    QAction* halloffame;
     QAction* stats;
     QAction* coach;
-    QMenu* sdfasdfasfasf;
-    QAction* timmac;
-    QAction* ll;
-    QAction* Ti;
-    QAction* command5;
+    QMenu* servicesmenu;
+    QAction* timemachine;
+    QAction* rewardbag;
+    QAction* tictactoe;
+    QAction* doubleornothing;
+    QAction* countryitem(Country country) const;
 
     // Side windows, each created on first use and gone when closed with its close box.
     QPointer<frmp> practicewindow;
@@ -155,37 +133,30 @@ public:
     QPointer<frmstats> statswindow;
     QPointer<frmcoach> coachwindow;
 
-    // Handlers.
-    void newer_Click();
-    void saver_Click();
-    void loader_Click();
-    void bye_Click();
-    void country_Click(QAction* item);
-    void cheater_Click();
-    void createdisk_Click();
-    void loaddisk_Click();
-    void fightdisk_Click();
-    void cc_Click();
-    void hot_Click();
-    void stats_Click();
-    void coach_Click();
-    void timmac_Click();
-    void ll_Click();
-    void Ti_Click();
-    void command5_Click();
-    void Command1_Click();
-    void Command7_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command6_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void days1_Change();
-    void train1_Change();
-
-    // The day's competitions, drawn afresh by the new-day switches.
-    void generatecompetitions();
+    // What the player's commands do.
+    void startnewgame();
+    void opensave();
+    void openload();
+    void exitgame_Click();
+    void fly(Country country);
+    void entercheat();
+    void createbattledisk();
+    void updatefromdisk();
+    void fightbattledisk();
+    void checkcompetitions();
+    void showhalloffame();
+    void showstatistics();
+    void showcoach();
+    void usetimemachine();
+    void openrewardbag();
+    void playtictactoe();
+    void playdoubleornothing();
+    void opentraining();
+    void popupservices();
+    void popupcountries();
+    void passday();
+    void showdaysleft();
+    void checkobjective();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -193,17 +164,17 @@ protected:
 private:
     void buildcontrols();
     void buildmenus();
+    // The panel, the log, the menus and the buttons follow the career.
+    void showcareer();
     // At start-up: the File menu at the pointer, or where that can't be, the start window.
     void offerfilemenu();
     void offerstartwindow();
+    bool loadwindowopen() const;
     // The name of a new career, asked until one is given; nothing when the player cancels.
     std::optional<QString> askname();
     // After a success the "End game" frame covers the action buttons: they can be neither
     // reached nor pressed, and "Exit Game" takes the keyboard.
     void coverbuttons();
-    // What a career was last begun, saved or loaded as.
-    CareerMark savedmark;
-    bool loadwindowopen() const;
 
     // Set while the objective check shows its success, so a tick meanwhile does nothing.
     bool objectivecheckrunning = false;

@@ -5,7 +5,7 @@
 #include "common/sidewindow.h"
 #include "stats/statsrecorder.h"
 
-void Form1::coach_Click() {
+void Form1::showcoach() {
     const bool fresh = !coachwindow;
     showtofront(sidewindow(coachwindow, this));
     coachwindow->recorder = typingrecorder;

@@ -1,19 +1,22 @@
+#include "career/career.h"
 #include "career/form1.h"
 
 #include "common/controls.h"
 #include "common/sidewindow.h"
+#include "competition/frmcars.h"
 #include "competition/frmcomp.h"
 
-#include <QAction>
-#include <QPushButton>
-
 // Check Competition: shows the day's list, once a day.
-void Form1::cc_Click() {
-    showtofront(sidewindow(competitionlist, this));
-    Command2->setEnabled(false);
-    cc->setEnabled(false);
+void Form1::checkcompetitions() {
+    showtofront(sidewindow(competitionlist, this, career));
+    career->use(Activity::Competition);
 }
 
 void Form1::generatecompetitions() {
-    sidewindow(competitionlist, this)->generate();
+    const bool fresh = !competitionlist;
+    frmcomp* list = sidewindow(competitionlist, this, career);
+    if (fresh)
+        connect(list, &frmcomp::joined, this,
+                [this](std::int32_t prize) { race()->startgame(prize); });
+    list->generate();
 }

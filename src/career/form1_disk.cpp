@@ -1,3 +1,4 @@
+#include "career/career.h"
 #include "career/form1.h"
 
 #include "battledisk/battledisk.h"
@@ -32,10 +33,11 @@ void done(const QString& text) {
 
 } // namespace
 
-void Form1::createdisk_Click() {
+void Form1::createbattledisk() {
     const std::optional<QString> path = askdiskpath();
     QString trouble;
-    if (!path || !writediskfile(*path, {playername, money, training}, trouble)) {
+    if (!path || !writediskfile(*path, {career->playername(), career->money(), career->training()},
+                                trouble)) {
         disknotfound(trouble);
         return;
     }
@@ -43,7 +45,7 @@ void Form1::createdisk_Click() {
 }
 
 // The owner takes the disk character's money back; the training on the disk is not used.
-void Form1::loaddisk_Click() {
+void Form1::updatefromdisk() {
     const std::optional<QString> path = askdiskpath();
     QString trouble;
     const std::optional<BattleDisk> disk = path ? readdiskfile(*path, trouble) : std::nullopt;
@@ -51,18 +53,18 @@ void Form1::loaddisk_Click() {
         disknotfound(trouble);
         return;
     }
-    if (!isowndisk(*disk, playername)) {
+    if (!isowndisk(*disk, career->playername())) {
         wrongdisk();
         return;
     }
-    money = disk->money;
+    career->setmoney(disk->money);
     updatestatus();
     done(QStringLiteral("Status Updated!"));
 }
 
 // The disk is rewritten before anything else changes: a disk that cannot take the new money
 // leaves both careers as they were and no race starts.
-void Form1::fightdisk_Click() {
+void Form1::fightbattledisk() {
     const std::optional<QString> path = askdiskpath();
     QString trouble;
     const std::optional<BattleDisk> disk = path ? readdiskfile(*path, trouble) : std::nullopt;
@@ -70,11 +72,11 @@ void Form1::fightdisk_Click() {
         disknotfound(trouble);
         return;
     }
-    if (isowndisk(*disk, playername)) {
+    if (isowndisk(*disk, career->playername())) {
         wrongdisk();
         return;
     }
-    const DuelOutcome outcome = duel(training, money, *disk);
+    const DuelOutcome outcome = duel(career->training(), career->money(), *disk);
     if (!writediskfile(*path, outcome.disk, trouble)) {
         disknotfound(trouble);
         return;
@@ -84,6 +86,6 @@ void Form1::fightdisk_Click() {
         race->mewin();
     else
         race->diskwin();
-    money = outcome.playermoney;
+    career->setmoney(outcome.playermoney);
     updatestatus();
 }

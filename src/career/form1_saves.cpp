@@ -1,20 +1,27 @@
+#include "career/career.h"
 #include "career/form1.h"
-
 #include "career/frmstart.h"
 #include "common/controls.h"
 #include "common/sidewindow.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
 
-void Form1::saver_Click() {
-    showtofront(sidewindow(savewindow, this));
+void Form1::opensave() {
+    showtofront(sidewindow(savewindow, this, career));
 }
 
 // The career in play stays until a game is really loaded: closed unused, the dialog leaves it.
-void Form1::loader_Click() {
+void Form1::openload() {
     if (!mayabandoncareer())
         return;
-    loa* dialog = sidewindow(loadwindow, this);
+    const bool fresh = !loadwindow;
+    loa* dialog = sidewindow(loadwindow, this, career);
+    if (fresh)
+        connect(dialog, &loa::gameloaded, this, [this] {
+            loaded();
+            clearcountries();
+            career->setcountry(Country::Singapore);
+        });
     // At start-up the Load dialog takes the start window's place, and gives it back when it
     // goes without a load, so the hidden program never runs on with nothing on screen.
     if (startwindow)

@@ -1,4 +1,5 @@
 // The services menu: time machine, reward bag, cheats and the gamble's launcher.
+#include "career/career.h"
 #include "career/form1.h"
 
 #include "common/controls.h"
@@ -17,13 +18,13 @@ const QString bagtitle = QStringLiteral("Mysterious Reward Bag");
 const QString errortitle = QStringLiteral("Error");
 } // namespace
 
-void Form1::timmac_Click() {
+void Form1::usetimemachine() {
     const double traveldays = timetraveldays(inputbox(
         QStringLiteral("How many days you want to travel back in time?"), timemachinetitle));
     if (msgbox(timetravelquestion(timetravelprice(traveldays)), MsgIcon::None, timemachinetitle,
                MsgButtons::YesNo) != MsgResult::Yes)
         return;
-    const TimeTravel trip = timetravel(money, days, traveldays);
+    const TimeTravel trip = timetravel(career->money(), career->days(), traveldays);
     switch (trip.outcome) {
     case TimeTravelOutcome::NotEnoughMoney:
         msgbox(QStringLiteral("You do not have enough money!"), MsgIcon::Error, errortitle);
@@ -35,41 +36,41 @@ void Form1::timmac_Click() {
     case TimeTravelOutcome::Done:
         break;
     }
-    money = trip.money;
-    days = trip.days;
+    career->setmoney(trip.money);
+    career->setdays(trip.days);
     updatestatus();
 }
 
 // Once a day; a change of the day count brings it back.
-void Form1::ll_Click() {
-    ll->setEnabled(false);
+void Form1::openrewardbag() {
+    career->use(Activity::RewardBag);
     msgbox(QStringLiteral("Drawing Mysterious Reward bag..."), MsgIcon::Exclamation, bagtitle);
-    const BagLot& lot = baglot(drawrewardbag(state()));
+    const BagLot& lot = baglot(drawrewardbag(career->state()));
     msgbox(QLatin1String(lot.message), MsgIcon::Information, bagtitle);
     // The draw only gives a lot that can happen to this career.
-    const std::optional<CareerState> after = openbag(lot, state());
+    const std::optional<CareerState> after = openbag(lot, career->state());
     if (lot.change == BagChange::None || !after)
         return;
-    money = after->money;
-    days = after->days;
-    training = after->training;
+    career->setmoney(after->money);
+    career->setdays(after->days);
+    career->settraining(after->training);
     updatestatus();
 }
 
-void Form1::cheater_Click() {
+void Form1::entercheat() {
     const QString answer = inputbox(QStringLiteral("Enter cheat:"), QStringLiteral("Cheat?"));
-    if (const std::optional<CareerState> after = cheated(answer, state())) {
-        rank = after->rank;
-        money = after->money;
-        days = after->days;
+    if (const std::optional<CareerState> after = cheated(answer, career->state())) {
+        career->setrank(after->rank);
+        career->setmoney(after->money);
+        career->setdays(after->days);
     } else {
         msgbox(QStringLiteral("No such cheat!"), MsgIcon::Error, errortitle);
     }
     updatestatus();
 }
 
-void Form1::command5_Click() {
-    frmgame* game = sidewindow(gamewindow, this);
+void Form1::playdoubleornothing() {
+    frmgame* game = sidewindow(gamewindow, this, career);
     game->starter();
     showtofront(game);
 }

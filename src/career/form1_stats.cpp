@@ -5,12 +5,12 @@
 #include "stats/frmstats.h"
 #include "stats/statsrecorder.h"
 
-void Form1::stats_Click() {
+void Form1::showstatistics() {
     const bool fresh = !statswindow;
     showtofront(sidewindow(statswindow, this));
     if (fresh) {
         statswindow->setrecorder(typingrecorder);
-        connect(statswindow, &frmstats::practisekeys, this, &Form1::coach_Click);
+        connect(statswindow, &frmstats::practisekeys, this, &Form1::showcoach);
         statswindow->load();
     }
 }

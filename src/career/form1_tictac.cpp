@@ -1,13 +1,12 @@
+#include "career/career.h"
 #include "career/form1.h"
 
 #include "common/controls.h"
 #include "common/sidewindow.h"
 #include "tictactoe/tictac.h"
 
-#include <QAction>
-
 // Vivovu Dev Ezi Doz: once a day, until the new-day switches enable the item again.
-void Form1::Ti_Click() {
-    Ti->setEnabled(false);
-    showtofront(sidewindow(tictacwindow, this));
+void Form1::playtictactoe() {
+    career->use(Activity::TicTacToe);
+    showtofront(sidewindow(tictacwindow, this, career));
 }

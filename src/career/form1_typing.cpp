@@ -7,12 +7,12 @@
 #include "typing/frmp.h"
 
 // Opens typing practice; pressed again while it is open, only brings it to the front.
-void Form1::Command1_Click() {
-    showtofront(sidewindow(practicewindow, this));
+void Form1::opentraining() {
+    showtofront(sidewindow(practicewindow, this, career));
     practicewindow->recorder = typingrecorder;
 }
 
 frmcars* Form1::race() {
-    sidewindow(racewindow, this)->recorder = typingrecorder;
+    sidewindow(racewindow, this, career)->recorder = typingrecorder;
     return racewindow;
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QPushButton;
 
 // The way in while the main window is still hidden, once the File pop-up of the start went
@@ -11,7 +13,9 @@ class QPushButton;
 class frmstart : public QWidget {
     Q_OBJECT
 public:
-    frmstart();
+    // Each button does what the File menu's item of that name does.
+    frmstart(std::function<void()> newgame, std::function<void()> loadgame,
+             std::function<void()> exitgame);
 
     QPushButton* cmdnew;
     QPushButton* cmdload;
@@ -19,4 +23,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::function<void()> exitgame;
 };

@@ -3,7 +3,29 @@
 #include "common/bytelines.h"
 #include "common/textfile.h"
 #include "stats/keystrokes.h"
+#include "stats/keytallies.h"
 #include "stats/statsfile.h"
+
+void CoachHistory::add(const StatsLine& line) {
+    struct Into {
+        CoachHistory& history;
+        void addkey(char16_t key, std::int64_t expected, std::int64_t missed) {
+            history.keys.addcounts(QChar(key), expected, missed);
+        }
+        void addtime(char16_t key, const KeyTime& time) {
+            history.keys.addtime(QChar(key), time.milliseconds, time.count);
+        }
+        void addmistyped(QByteArrayView entry) {
+            std::int64_t& times = history.mistyped[fromwindows1252(entry.toByteArray())];
+            times = addsaturated(times, 1);
+        }
+    } into{*this};
+    addtallies(line, into);
+}
+
+void CoachHistory::add(const TypingRecord& record) {
+    throughline(record, [this](const StatsLine& line) { add(line); });
+}
 
 CoachHistory readcoachhistory(const QByteArray& statsbytes) {
     CoachHistory history;
@@ -12,18 +34,8 @@ CoachHistory readcoachhistory(const QByteArray& statsbytes) {
     QByteArrayView text;
     while (nextline(rest, text)) {
         line.clear();
-        if (!splitstatsline(text, line))
-            continue;
-        for (const CharCount& due : line.expected)
-            history.keys.addcounts(QChar(due.key), due.times, 0);
-        for (const CharCount& miss : line.missed)
-            history.keys.addcounts(QChar(miss.key), 0, miss.times);
-        for (const CharTime& time : line.keytime)
-            history.keys.addtime(QChar(time.key), time.milliseconds, time.times);
-        for (QByteArrayView entry : line.mistyped) {
-            std::int64_t& times = history.mistyped[fromwindows1252(entry.toByteArray())];
-            times = addsaturated(times, 1);
-        }
+        if (splitstatsline(text, line))
+            history.add(line);
     }
     return history;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "coach/keyhistory.h"
+#include "stats/statsfile.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -15,6 +16,10 @@ struct CoachHistory {
     QHash<QString, std::int64_t> mistyped;
     // Why stats.dat was there and could not be read; empty when it was read or is missing.
     QString trouble;
+
+    // A record's tallies, as the file holds them.
+    void add(const StatsLine& line);
+    void add(const TypingRecord& record);
 };
 
 CoachHistory readcoachhistory(const QByteArray& statsbytes);

@@ -1,6 +1,5 @@
 #include "coach/frmcoach.h"
 
-#include "coach/coachrecord.h"
 #include "coach/confidencebars.h"
 #include "coach/mistypeddrill.h"
 #include "coach/owntextdrill.h"
@@ -105,7 +104,7 @@ void frmcoach::showfocus() {
 KeyStat frmcoach::livestat(QChar key) const {
     KeyStat stat = history.keys.stat(key);
     if (drilling()) {
-        const KeystrokeCounts& counts = counter.counts();
+        const KeystrokeCounts& counts = session.counts();
         const KeyTime time = counts.keytime.value(key);
         stat.add(
             {counts.expected.value(key), counts.missed.value(key), time.milliseconds, time.count});
@@ -174,9 +173,7 @@ void frmcoach::startdrill() {
     if (chosen->finished())
         return;
     running = std::move(chosen);
-    counter.restart();
-    typingtime.start();
-    clock.start();
+    session.start();
     drill->setEnabled(false);
     startstop->setText(stopcaption);
     startstop->setAccessibleName(stopcaption);
@@ -189,7 +186,7 @@ void frmcoach::startdrill() {
 void frmcoach::showentry() {
     const QString entry = running->entry();
     lbltype->setText(entry);
-    wrongatentry = counter.counts().tally.wrong;
+    wrongatentry = session.counts().tally.wrong;
     showbars(running->keys());
     txttype_Change();
 }
@@ -200,7 +197,7 @@ void frmcoach::txttype_Change() {
     }
     const QString target = lbltype->text();
     const QString typed = txttype->text();
-    counter.changed(target, typed, clock.elapsed());
+    const bool matched = session.changed(target, typed);
     const qsizetype next = typed.size();
     const QString nextchar =
         target.startsWith(typed) && next < target.size() ? QString(target[next]) : QString();
@@ -208,15 +205,14 @@ void frmcoach::txttype_Change() {
         shownnext = nextchar;
         emit nextcharacter(nextchar);
     }
-    if (!typed.isEmpty() && typed == target)
-        entrydone(counter.counts().tally.wrong > wrongatentry);
+    if (matched)
+        entrydone(session.counts().tally.wrong > wrongatentry);
     else
         showfigures();
 }
 
 void frmcoach::showfigures() {
-    TypingTally sofar = counter.counts().tally;
-    sofar.milliseconds = typingtime.milliseconds();
+    const TypingTally sofar = session.sofar();
     // Formatted only when the figure shown changes: most keystrokes leave the accuracy be.
     const int wpm = qRound(wordsperminute(sofar));
     const int percent = qRound(accuracypercent(sofar));
@@ -244,14 +240,11 @@ void frmcoach::entrydone(bool wrongkey) {
 
 void frmcoach::stopdrill(bool completed) {
     const QString level = running->level();
-    const KeystrokeCounts counts = counter.finish();
-    const std::int64_t milliseconds = typingtime.milliseconds();
+    const TypingRecord record =
+        session.finish(QStringLiteral("Drill"), level,
+                       completed ? QStringLiteral("Completed") : QStringLiteral("Stopped"));
     running.reset();
-    history.keys.addrecord(counts);
-    for (auto it = counts.mistyped.cbegin(); it != counts.mistyped.cend(); ++it) {
-        std::int64_t& times = history.mistyped[it.key()];
-        times = addsaturated(times, it.value());
-    }
+    history.add(record);
     emptying = true;
     emptytypingbox(txttype);
     emptying = false;
@@ -267,7 +260,9 @@ void frmcoach::stopdrill(bool completed) {
     showfocus();
     note->setText(said);
     QPointer<frmcoach> alive(this);
-    recorddrill(recorder, level, completed, milliseconds, counts);
+    // The recorder leaves out a drill in which nothing was typed.
+    if (recorder)
+        recorder->record(record);
     if (alive)
         startstop->setFocus();
 }

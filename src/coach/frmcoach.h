@@ -5,10 +5,8 @@
 #include "coach/owntext.h"
 #include "coach/wordpool.h"
 #include "keyboard/keyboardchooser.h"
-#include "stats/keystrokes.h"
-#include "stats/typingtime.h"
+#include "stats/typingsession.h"
 
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -113,9 +111,7 @@ private:
     OwnText owntext;
     FocusChoice keys;
     std::unique_ptr<Drill> running; // the drill in hand, none at rest
-    KeystrokeCounter counter;
-    TypingTime typingtime;
-    QElapsedTimer clock;
+    TypingSession session;
     std::int64_t wrongatentry = 0;
     bool readingtext = false;    // an own-text drill waits for it
     bool emptying = false;       // the program empties the box; no keystroke

@@ -3,6 +3,7 @@
 #include "coach/figurelabel.h"
 #include "coach/frmcoach.h"
 #include "common/controls.h"
+#include "common/keyupwatcher.h"
 #include "common/layout.h"
 #include "keyboard/deadkeywatcher.h"
 #include "keyboard/keyboardchoice.h"
@@ -138,6 +139,16 @@ void frmcoach::buildcontrols() {
     connect(startstop, &QPushButton::clicked, this, &frmcoach::startstop_Click);
     connect(choosetext, &QPushButton::clicked, this, &frmcoach::choosetext_Click);
     connect(txttype, &QLineEdit::textChanged, this, &frmcoach::txttype_Change);
+    // Backspace and Delete count as corrections, as they do in practice and the race.
+    auto* releases = new KeyUpWatcher(txttype);
+    connect(releases, &KeyUpWatcher::keyup, this, [this](int key) {
+        if (drilling() && iscorrectionkey(key))
+            session.correctionkey();
+    });
+    connect(releases, &KeyUpWatcher::keyupretracted, this, [this](int key) {
+        if (drilling() && iscorrectionkey(key))
+            session.correctionretracted();
+    });
     connect(targetspeed, &QSpinBox::valueChanged, this, [this] {
         if (!drilling())
             showfocus();

@@ -50,15 +50,6 @@ void KeyHistory::addtime(QChar key, std::int64_t milliseconds, std::int64_t coun
         {0, 0, std::max<std::int64_t>(0, milliseconds), std::max<std::int64_t>(0, count)});
 }
 
-void KeyHistory::addrecord(const KeystrokeCounts& counts) {
-    for (auto it = counts.expected.cbegin(); it != counts.expected.cend(); ++it)
-        addcounts(it.key(), it.value(), 0);
-    for (auto it = counts.missed.cbegin(); it != counts.missed.cend(); ++it)
-        addcounts(it.key(), 0, it.value());
-    for (auto it = counts.keytime.cbegin(); it != counts.keytime.cend(); ++it)
-        addtime(it.key(), it.value().milliseconds, it.value().count);
-}
-
 void KeyHistory::add(const KeyHistory& other) {
     for (auto it = other.keys.cbegin(); it != other.keys.cend(); ++it)
         keys[it.key()].add(it.value());

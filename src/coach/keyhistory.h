@@ -36,8 +36,6 @@ public:
     void addcounts(QChar key, std::int64_t due, std::int64_t missed);
     // Typing time as a record will keep it: the sum of the gaps and how many there were.
     void addtime(QChar key, std::int64_t milliseconds, std::int64_t count);
-    // What a drill or exercise counted.
-    void addrecord(const KeystrokeCounts& counts);
     void add(const KeyHistory& other);
     KeyStat stat(QChar key) const { return keys.value(key); }
     const QHash<QChar, KeyStat>& all() const { return keys; }

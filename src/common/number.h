@@ -67,11 +67,20 @@ inline qint16 textint16(const QString& text) {
     return roundtoint<qint16>(textnumber(text));
 }
 
+// Counts that only ever grow stop at their largest value instead of wrapping round.
+inline std::int64_t addsaturated(std::int64_t a, std::int64_t b) {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        return b < 0 ? std::numeric_limits<std::int64_t>::min()
+                     : std::numeric_limits<std::int64_t>::max();
+    return sum;
+}
+
 // Sums at the widths of the career state: a result that would leave the width stops at its edge
 // instead of wrapping.
 template <typename T> T addclamped(T a, std::int64_t b) {
     static_assert(std::is_integral_v<T> && sizeof(T) <= 4);
-    const std::int64_t sum = static_cast<std::int64_t>(a) + b;
+    const std::int64_t sum = addsaturated(a, b);
     if (sum < std::numeric_limits<T>::min())
         return std::numeric_limits<T>::min();
     if (sum > std::numeric_limits<T>::max())

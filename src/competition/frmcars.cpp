@@ -1,6 +1,6 @@
 #include "competition/frmcars.h"
 
-#include "career/form1.h"
+#include "career/career.h"
 #include "common/clock.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
@@ -65,7 +65,7 @@ void setcolours(QWidget* control, QPalette::ColorRole back, const QColor& backco
 
 } // namespace
 
-frmcars::frmcars(QWidget* parent) : QWidget(parent) {
+frmcars::frmcars(Career* career, QWidget* parent) : QWidget(parent), career(career) {
     setupsidewindow(this, "frmcars", QStringLiteral("Competition! Car Race!"));
     buildcontrols();
     setFixedSize(twips(clientwidth), twips(clientheight));
@@ -74,74 +74,75 @@ frmcars::frmcars(QWidget* parent) : QWidget(parent) {
 }
 
 void frmcars::buildcontrols() {
-    Image1 = picture(this, "Image1", QStringLiteral("Track"), QStringLiteral(":/track.png"), 0, 600,
-                     11220, 3255);
-    Line1 = whiteline(this, "Line1", 1440, 600, 3720);
-    Line2 = whiteline(this, "Line2", 9960, 600, 3720);
-    Label2 = placed(new QLabel(QStringLiteral("Start"), this), "Label2", 600, 240, 735, 255);
-    Label1 = placed(new QLabel(QStringLiteral("Finish"), this), "Label1", 9960, 240, 735, 255);
-    Label4 = onthetrack(this, "Label4", QStringLiteral("Opponent"), 360, 720);
-    Label5 = onthetrack(this, "Label5", QStringLiteral("Your Car"), 360, 2400);
-    car1 = picture(this, "car1", QStringLiteral("Opponent"), QStringLiteral(":/car1.png"),
-                   track::startleft, opponenttop, track::opponentwidth, 735);
-    car2 = picture(this, "car2", QStringLiteral("Your Car"), QStringLiteral(":/car2.png"),
-                   track::startleft, playertop, track::playerwidth, 765);
+    track = picture(this, "Image1", QStringLiteral("Track"), QStringLiteral(":/track.png"), 0, 600,
+                    11220, 3255);
+    startline = whiteline(this, "Line1", 1440, 600, 3720);
+    finishline = whiteline(this, "Line2", 9960, 600, 3720);
+    startcaption = placed(new QLabel(QStringLiteral("Start"), this), "Label2", 600, 240, 735, 255);
+    finishcaption =
+        placed(new QLabel(QStringLiteral("Finish"), this), "Label1", 9960, 240, 735, 255);
+    opponentcaption = onthetrack(this, "Label4", QStringLiteral("Opponent"), 360, 720);
+    yourcarcaption = onthetrack(this, "Label5", QStringLiteral("Your Car"), 360, 2400);
+    opponentcar = picture(this, "car1", QStringLiteral("Opponent"), QStringLiteral(":/car1.png"),
+                          track::startleft, opponenttop, track::opponentwidth, 735);
+    yourcar = picture(this, "car2", QStringLiteral("Your Car"), QStringLiteral(":/car2.png"),
+                      track::startleft, playertop, track::playerwidth, 765);
 
-    Label3 = placed(new QLabel(this), "Label3", 1560, 5280, 9615, 495);
-    Label3->setFont(arialfont(15.75, true));
-    Label3->setAutoFillBackground(true);
-    setcolours(Label3, QPalette::Window, Qt::black, QPalette::WindowText, Qt::white);
-    Text1 = placed(new QLineEdit(this), "Text1", 1560, 5880, 9615, 615);
-    maketypingbox(Text1);
-    Text1->setEnabled(false);
-    auto* keys = new KeyUpWatcher(Text1);
-    connect(keys, &KeyUpWatcher::keyup, this, &frmcars::Text1_KeyUp);
+    target = placed(new QLabel(this), "Label3", 1560, 5280, 9615, 495);
+    target->setFont(arialfont(15.75, true));
+    target->setAutoFillBackground(true);
+    setcolours(target, QPalette::Window, Qt::black, QPalette::WindowText, Qt::white);
+    typingbox = placed(new QLineEdit(this), "Text1", 1560, 5880, 9615, 615);
+    maketypingbox(typingbox);
+    typingbox->setEnabled(false);
+    auto* keys = new KeyUpWatcher(typingbox);
+    connect(keys, &KeyUpWatcher::keyup, this, &frmcars::typingbox_KeyUp);
     connect(keys, &KeyUpWatcher::keyupretracted, this, [this](int key) {
         if (!iscorrectionkey(key))
             return;
         positions.playerleft = beforecorrection;
-        counter.correctionretracted();
+        session.correctionretracted();
         drawcars();
     });
 
-    Frame1 = placed(new QGroupBox(QStringLiteral("Level"), this), "Frame1", 1560, 3960, 5520, 1140);
-    Option1 =
-        placed(new QRadioButton(QStringLiteral("Easy"), Frame1), "Option1", 120, 480, 1215, 375);
-    Option2 = placed(new QRadioButton(QStringLiteral("Average"), Frame1), "Option2", 1440, 480,
+    levelframe =
+        placed(new QGroupBox(QStringLiteral("Level"), this), "Frame1", 1560, 3960, 5520, 1140);
+    easy = placed(new QRadioButton(QStringLiteral("Easy"), levelframe), "Option1", 120, 480, 1215,
+                  375);
+    average = placed(new QRadioButton(QStringLiteral("Average"), levelframe), "Option2", 1440, 480,
                      1335, 375);
-    Option3 =
-        placed(new QRadioButton(QStringLiteral("Hard"), Frame1), "Option3", 2880, 480, 1095, 375);
-    Option4 =
-        placed(new QRadioButton(QStringLiteral("Expert"), Frame1), "Option4", 4080, 480, 1215, 375);
-    Option2->setChecked(true);
-    Command2 =
+    hard = placed(new QRadioButton(QStringLiteral("Hard"), levelframe), "Option3", 2880, 480, 1095,
+                  375);
+    expert = placed(new QRadioButton(QStringLiteral("Expert"), levelframe), "Option4", 4080, 480,
+                    1215, 375);
+    average->setChecked(true);
+    start =
         placed(new QPushButton(QStringLiteral("Start"), this), "Command2", 7440, 4080, 1695, 495);
-    Command1 =
-        placed(new QPushButton(QStringLiteral("Back"), this), "Command1", 9480, 4080, 1695, 495);
+    back = placed(new QPushButton(QStringLiteral("Back"), this), "Command1", 9480, 4080, 1695, 495);
 
     // Blind mode, pause and reset exist but are never offered to the player.
-    Check1 =
+    blindmode =
         placed(new QCheckBox(QStringLiteral("Blind Mode"), this), "Check1", 120, 4320, 1335, 375);
-    Frame2 = placed(new QFrame(this), "Frame2", 1560, 5880, 9615, 615);
+    blindcover = placed(new QFrame(this), "Frame2", 1560, 5880, 9615, 615);
     pauser =
         placed(new QPushButton(QStringLiteral("Pause"), this), "pauser", 7440, 4680, 1695, 375);
-    Command3 =
+    reset =
         placed(new QPushButton(QStringLiteral("Reset"), this), "Command3", 9480, 4680, 1695, 375);
-    for (QWidget* unused : std::initializer_list<QWidget*>{Check1, Frame2, pauser, Command3})
+    for (QWidget* unused : std::initializer_list<QWidget*>{blindmode, blindcover, pauser, reset})
         unused->hide();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
+    clock = new QTimer(this);
+    clock->setObjectName(QStringLiteral("Timer1"));
+    clock->setInterval(100);
 
-    connect(Command2, &QPushButton::clicked, this, &frmcars::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmcars::Command1_Click);
-    connect(Text1, &QLineEdit::textChanged, this, &frmcars::Text1_Change);
-    connect(Timer1, &QTimer::timeout, this, &frmcars::Timer1_Timer);
+    connect(start, &QPushButton::clicked, this, &frmcars::start_Click);
+    connect(back, &QPushButton::clicked, this, &frmcars::back_Click);
+    connect(typingbox, &QLineEdit::textChanged, this, &frmcars::typingbox_Change);
+    connect(clock, &QTimer::timeout, this, &frmcars::clock_Timer);
 }
 
 QRadioButton* frmcars::optionfor(RaceLevel level) const {
-    const std::array<QRadioButton*, 4> options{Option1, Option2, Option3, Option4};
+    const std::array<QRadioButton*, 4> options{easy, average, hard, expert};
     return options.at(static_cast<std::size_t>(level));
 }
 
@@ -163,66 +164,63 @@ void frmcars::startgame(qint32 newprize) {
     if (const std::optional<RaceLevel> byprize = levelforprize(prize))
         setlevel(*byprize);
     // Never on Back, where a Space meant for the race would throw the fee away.
-    if (Command2->isEnabled())
-        Command2->setFocus();
+    if (start->isEnabled())
+        start->setFocus();
     showtofront(this);
 }
 
-void frmcars::Command2_Click() {
-    Text1->setEnabled(true);
-    Command2->setEnabled(false);
-    Frame1->setEnabled(false);
-    List1.clear();
-    reportwordfile(loadwords(List1, apppath + QStringLiteral("avg.txt")),
+void frmcars::start_Click() {
+    typingbox->setEnabled(true);
+    start->setEnabled(false);
+    levelframe->setEnabled(false);
+    wordlist.clear();
+    reportwordfile(loadwords(wordlist, apppath + QStringLiteral("avg.txt")),
                    QStringLiteral("avg.txt"));
-    counter.restart(Text1->text());
-    typingtime.start();
+    session.start(typingbox->text());
     nextword();
-    Timer1->start();
-    Text1->setFocus();
+    clock->start();
+    typingbox->setFocus();
 }
 
 // Back: the race, if one runs, goes on unseen.
-void frmcars::Command1_Click() {
+void frmcars::back_Click() {
     hide();
 }
 
 void frmcars::nextword() {
-    emptytypingbox(Text1);
-    Text1->setFocus();
-    Label3->setText(wordat(List1, pickwordindex(List1.size(), timeofday())));
+    emptytypingbox(typingbox);
+    typingbox->setFocus();
+    target->setText(wordat(wordlist, pickwordindex(wordlist.size(), timeofday())));
 }
 
-void frmcars::Text1_Change() {
-    if (Command2->isEnabled())
+void frmcars::typingbox_Change() {
+    if (start->isEnabled())
         return;
-    const QString typed = Text1->text();
-    counter.changed(Label3->text(), typed, typingtime.clock());
-    if (typed.isEmpty() || typed != Label3->text())
+    if (!session.changed(target->text(), typingbox->text()))
         return;
     nextword();
     positions.entrymatched(level());
     drawcars();
 }
 
-void frmcars::Text1_KeyUp(int key) {
+void frmcars::typingbox_KeyUp(int key) {
     if (!iscorrectionkey(key))
         return;
     beforecorrection = positions.playerleft;
-    counter.correctionkey();
+    session.correctionkey();
     // Every release costs, whether or not there was anything to delete.
     positions.correction(level());
     drawcars();
 }
 
-void frmcars::Timer1_Timer() {
+void frmcars::clock_Timer() {
     const RaceOutcome outcome = positions.tick(level());
     drawcars();
     if (outcome == RaceOutcome::Running)
         return;
     // Stopped before the message shows, so the race ends exactly once.
-    Timer1->stop();
-    typingtime.pause();
+    clock->stop();
+    session.pause();
     if (outcome == RaceOutcome::OpponentWon)
         racelost();
     else
@@ -230,8 +228,7 @@ void frmcars::Timer1_Timer() {
 }
 
 TypingRecord frmcars::racerecord(const QString& result) {
-    return endedrecord(QStringLiteral("Race"), optionfor(level())->text(), result,
-                       typingtime.milliseconds(), counter.finish());
+    return session.finish(QStringLiteral("Race"), optionfor(level())->text(), result);
 }
 
 void frmcars::keep(const TypingRecord& record) {
@@ -251,11 +248,9 @@ void frmcars::racewon() {
     msgbox(QStringLiteral("You won! Price money is for you!"), MsgIcon::Exclamation,
            QStringLiteral("So good!"));
     keep(record);
-    if (Form1* main = Form1::instance()) {
-        // Clamped: a fortune near the top of 32 bits must not wrap round to a debt.
-        main->train1->setText(QString::number(addclamped(textint32(main->train1->text()), 10)));
-        main->money1->setText(QString::number(addclamped(textint32(main->money1->text()), prize)));
-        main->reversevalue();
+    if (career) {
+        career->changetrainingby(10);
+        career->changemoneyby(prize);
     }
     resetrace();
 }
@@ -265,16 +260,16 @@ void frmcars::resetrace() {
     prize = 0;
     positions.restart();
     drawcars();
-    Label3->clear();
-    emptytypingbox(Text1);
-    Text1->setEnabled(false);
-    Timer1->stop();
-    Command2->setEnabled(true);
-    Frame1->setEnabled(true);
+    target->clear();
+    emptytypingbox(typingbox);
+    typingbox->setEnabled(false);
+    clock->stop();
+    start->setEnabled(true);
+    levelframe->setEnabled(true);
     hide();
 }
 
 void frmcars::drawcars() {
-    car1->move(twips(positions.opponentleft), twips(opponenttop));
-    car2->move(twips(positions.playerleft), twips(playertop));
+    opponentcar->move(twips(positions.opponentleft), twips(opponenttop));
+    yourcar->move(twips(positions.playerleft), twips(playertop));
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "competition/carrace.h"
-#include "stats/statsfile.h"
-#include "stats/typingtime.h"
+#include "stats/typingsession.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -16,6 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class Career;
 class StatsRecorder;
 
 // The car race: the player's car moves one step per entry typed right, the opponent's at the
@@ -23,7 +23,7 @@ class StatsRecorder;
 class frmcars : public QWidget {
     Q_OBJECT
 public:
-    explicit frmcars(QWidget* parent = nullptr);
+    explicit frmcars(Career* career, QWidget* parent = nullptr);
 
     // Prepares the race for a competition's first price and shows the window.
     void startgame(qint32 prize);
@@ -31,51 +31,51 @@ public:
     RaceLevel level() const;
     void setlevel(RaceLevel level);
     const CarRace& race() const { return positions; }
-    const QStringList& words() const { return List1; }
+    const QStringList& words() const { return wordlist; }
     qint32 currentprize() const { return prize; }
-    // The running race's keystrokes, for the typing statistics.
-    const KeystrokeCounter& keystrokes() const { return counter; }
     // Where a race that ends is kept; none keeps nothing.
     QPointer<StatsRecorder> recorder;
 
     // Handlers.
-    void Command2_Click();
-    void Command1_Click();
-    void Text1_Change();
-    void Text1_KeyUp(int key);
-    void Timer1_Timer();
+    void start_Click();
+    void back_Click();
+    void typingbox_Change();
+    void typingbox_KeyUp(int key);
+    void clock_Timer();
 
     void nextword();
     void racewon();
     void racelost();
     void resetrace();
 
-    QLabel* Image1;
-    QFrame* Line1;
-    QFrame* Line2;
-    QLabel* Label2;
-    QLabel* Label1;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* car1;
-    QLabel* car2;
-    QLabel* Label3;
-    QLineEdit* Text1;
-    QPushButton* Command2;
-    QPushButton* Command1;
-    QGroupBox* Frame1;
-    QRadioButton* Option1;
-    QRadioButton* Option2;
-    QRadioButton* Option3;
-    QRadioButton* Option4;
-    QTimer* Timer1;
-    QCheckBox* Check1;
-    QFrame* Frame2;
+    QLabel* track;
+    QFrame* startline;
+    QFrame* finishline;
+    QLabel* startcaption;
+    QLabel* finishcaption;
+    QLabel* opponentcaption;
+    QLabel* yourcarcaption;
+    QLabel* opponentcar;
+    QLabel* yourcar;
+    QLabel* target;
+    QLineEdit* typingbox;
+    QPushButton* start;
+    QPushButton* back;
+    QGroupBox* levelframe;
+    QRadioButton* easy;
+    QRadioButton* average;
+    QRadioButton* hard;
+    QRadioButton* expert;
+    QTimer* clock;
+    QCheckBox* blindmode;
+    QFrame* blindcover;
     QPushButton* pauser;
-    QPushButton* Command3;
+    QPushButton* reset;
 
 private:
     void buildcontrols();
+    // Paid the prize and training points when the race is won.
+    const QPointer<Career> career;
     QRadioButton* optionfor(RaceLevel level) const;
     // Cars sit at the nearest whole pixel to their exact place.
     void drawcars();
@@ -86,10 +86,9 @@ private:
     qint32 prize = 0;
     QString apppath;
     // The word list; never shown.
-    QStringList List1;
+    QStringList wordlist;
     CarRace positions;
     // Where the player's car stood before the last correction, should that prove a key repeat.
     int beforecorrection = track::startleft;
-    KeystrokeCounter counter;
-    TypingTime typingtime;
+    TypingSession session;
 };

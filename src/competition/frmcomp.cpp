@@ -1,14 +1,12 @@
 #include "competition/frmcomp.h"
 
-#include "career/form1.h"
+#include "career/career.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/number.h"
 #include "common/sidewindow.h"
-#include "common/watchlabel.h"
 #include "competition/competitiondraw.h"
-#include "competition/frmcars.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -23,25 +21,25 @@ namespace {
 constexpr int entryfee = 100;
 }
 
-frmcomp::frmcomp(QWidget* parent) : QWidget(parent) {
+frmcomp::frmcomp(Career* career, QWidget* parent) : QWidget(parent), career(career) {
     setupsidewindow(this, "frmcomp", QStringLiteral("Competition List"));
 
-    Frame1 = placed(new QGroupBox(QStringLiteral("List of World Competitions"), this), "Frame1",
-                    120, 120, 4815, 2895);
+    listframe = placed(new QGroupBox(QStringLiteral("List of World Competitions"), this), "Frame1",
+                       120, 120, 4815, 2895);
     // Column headings only; they do nothing.
-    Command1 =
-        placed(new QPushButton(QStringLiteral("Country"), Frame1), "Command1", 120, 300, 2895, 375);
-    Command3 = placed(new QPushButton(QStringLiteral("Grand Price"), Frame1), "Command3", 3015, 300,
-                      1680, 375);
-    country = placed(new QListWidget(Frame1), "country", 120, 675, 2895, 2100);
-    firstprice = placed(new QListWidget(Frame1), "firstprice", 3015, 675, 1680, 2100);
+    countryheading = placed(new QPushButton(QStringLiteral("Country"), listframe), "Command1", 120,
+                            300, 2895, 375);
+    priceheading = placed(new QPushButton(QStringLiteral("Grand Price"), listframe), "Command3",
+                          3015, 300, 1680, 375);
+    country = placed(new QListWidget(listframe), "country", 120, 675, 2895, 2100);
+    firstprice = placed(new QListWidget(listframe), "firstprice", 3015, 675, 1680, 2100);
     // Headings the keyboard can do nothing with; the list opens with the focus, its first row
     // picked as it takes it.
-    for (QPushButton* heading : {Command1, Command3})
+    for (QPushButton* heading : {countryheading, priceheading})
         heading->setFocusPolicy(Qt::NoFocus);
     country->setFocus();
-    country->setAccessibleName(Command1->text());
-    firstprice->setAccessibleName(Command3->text());
+    country->setAccessibleName(countryheading->text());
+    firstprice->setAccessibleName(priceheading->text());
     // The prices only follow the countries; the player can't pick one of his own. Disabled, they
     // keep the colours of an enabled list: a dark theme greys disabled text on a grey ground.
     firstprice->setEnabled(false);
@@ -50,7 +48,7 @@ frmcomp::frmcomp(QWidget* parent) : QWidget(parent) {
          {QPalette::Base, QPalette::Text, QPalette::Highlight, QPalette::HighlightedText})
         colours.setColor(QPalette::Disabled, role, colours.color(QPalette::Active, role));
     firstprice->setPalette(colours);
-    Label1 =
+    hint =
         placed(new QLabel(QStringLiteral("Double click the competition you want to join."), this),
                "Label1", 120, 3120, 4815, 255);
     setFixedSize(twips(5055), twips(3495));
@@ -89,38 +87,28 @@ void frmcomp::country_Click() {
 
 void frmcomp::country_DblClick() {
     const QString clicked = currenttext(country);
-    Form1* main = Form1::instance();
-    if (clicked.isEmpty() || !main)
+    if (clicked.isEmpty() || !career)
         return;
 
     // Moves the selection to the first row held in the player's country, which may be another
     // row of the same name than the one clicked, or no row at all.
-    const std::pair<QAction*, QString> places[] = {{main->singapore, QStringLiteral("Singapore")},
-                                                   {main->malaysia, QStringLiteral("Malaysia")},
-                                                   {main->china, QStringLiteral("China")},
-                                                   {main->japan, QStringLiteral("Japan")},
-                                                   {main->america, QStringLiteral("America")}};
-    for (const auto& [item, name] : places) {
-        if (item->isChecked())
-            setcurrenttext(country, name);
-    }
+    if (career->country() != Country::None)
+        setcurrenttext(country, QLatin1String(countryinfo(career->country()).name));
     if (currenttext(country) != clicked) {
         msgbox(QStringLiteral("You are at the wrong country!"), MsgIcon::Error,
                QStringLiteral("Error"));
         return;
     }
 
-    const qint32 money = textint32(main->money1->text());
-    if (money < entryfee) {
+    if (career->shown().money < entryfee) {
         msgbox(QStringLiteral("You do not have enough money to join the competition!"));
         return;
     }
-    main->money1->setText(QString::number(money - entryfee));
-    main->reversevalue();
+    career->changemoneyby(-entryfee);
 
     QString price = currenttext(firstprice);
     price.remove(QLatin1Char('$'));
-    main->race()->startgame(textint32(price));
-    main->reversevalue();
+    emit joined(textint32(price));
+    career->takeshown();
     hide();
 }

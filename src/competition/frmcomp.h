@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
+#include <cstdint>
+
+class Career;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -12,7 +16,7 @@ class QPushButton;
 class frmcomp : public QWidget {
     Q_OBJECT
 public:
-    explicit frmcomp(QWidget* parent = nullptr);
+    explicit frmcomp(Career* career, QWidget* parent = nullptr);
 
     // Draws the day's list afresh; does not show the window.
     void generate();
@@ -21,10 +25,18 @@ public:
     void country_Click();
     void country_DblClick();
 
-    QGroupBox* Frame1;
-    QPushButton* Command1;
-    QPushButton* Command3;
+    QGroupBox* listframe;
+    QPushButton* countryheading;
+    QPushButton* priceheading;
     QListWidget* country;
     QListWidget* firstprice;
-    QLabel* Label1;
+    QLabel* hint;
+
+signals:
+    // The fee is paid: the race for this first price starts.
+    void joined(std::int32_t prize);
+
+private:
+    // Where the player is, and the money the fee is paid from.
+    const QPointer<Career> career;
 };

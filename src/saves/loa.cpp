@@ -1,29 +1,26 @@
 #include "saves/loa.h"
 
-#include "career/form1.h"
+#include "career/career.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
-#include "common/logbox.h"
 #include "common/number.h"
 #include "common/program.h"
-#include "common/watchlabel.h"
 #include "saves/savedgame.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 
-loa::loa() : SavesDialog("loa", QStringLiteral("Load Game"), 4680, QStringLiteral("Load")) {
+loa::loa(Career* career)
+    : SavesDialog(career, "loa", QStringLiteral("Load Game"), 4680, QStringLiteral("Load")) {
     // Filled only by picking a game from the list.
-    txtpath->setReadOnly(true);
-    selectfirstonfocus(File1);
+    filename->setReadOnly(true);
+    selectfirstonfocus(games);
 }
 
-void loa::Command1_Click() {
-    Form1* main = Form1::instance();
-    if (!main)
+void loa::go() {
+    if (!career)
         return;
-    if (currenttext(File1).isEmpty()) {
+    if (currenttext(games).isEmpty()) {
         nonamegiven();
         return;
     }
@@ -31,32 +28,29 @@ void loa::Command1_Click() {
     // and the one in play stays. The dialog stays for another pick.
     const SavedGameRead read = loadsavedgame(gamefile());
     if (read.fault != SaveFault::None) {
-        msgbox(savefaultmessage(read, txtpath->text() + QStringLiteral(".kvr")), MsgIcon::Error,
+        msgbox(savefaultmessage(read, filename->text() + QStringLiteral(".kvr")), MsgIcon::Error,
                QStringLiteral("Error"));
         return;
     }
     const SavedGame& game = read.game;
 
-    const int newdaysbefore = main->newdaysbegun;
-    main->resetvalues();
-    const std::int32_t days = addclamped(game.days, 1);
-    // Each write may run the new-day switches or the promotion check at once, in this order.
-    main->nama1->setText(game.playername);
-    main->money1->setText(QString::number(game.money));
-    main->rank1->setText(QString::number(game.rank));
-    main->days1->setText(QString::number(days));
-    main->train1->setText(game.training);
-    main->txtlog->setText(game.log);
-    main->txtlog->movecarettoend();
-    main->reversevalue();
+    const int daysbefore = career->daysbegun();
+    career->resetvalues();
+    // Each value is shown in turn, and may open a new day or run the promotion check at once,
+    // before the career takes them all over.
+    career->showplayername(game.playername);
+    career->showmoney(game.money);
+    career->showrank(game.rank);
+    career->showdays(addclamped(game.days, 1));
+    career->showtraining(textint32(game.training));
+    career->setlog(game.log);
+    career->takeshown();
     msgbox(QStringLiteral("File loaded!"), MsgIcon::Exclamation, QStringLiteral("Loaded."));
     // The program may have ended while the box was open (the failure ending, the close box).
     if (programended())
         return;
     hide();
-    main->loaded();
-    main->clearcountries();
-    main->singapore->setChecked(true);
-    main->updatelog(QStringLiteral("You travelled back to Singapore!"));
-    main->begincareer(newdaysbefore, gamefile());
+    emit gameloaded();
+    career->updatelog(QStringLiteral("You travelled back to Singapore!"));
+    career->begincareer(daysbefore, gamefile());
 }

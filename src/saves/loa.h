@@ -2,10 +2,14 @@
 
 #include "saves/savesdialog.h"
 
-// "Load Game": puts a picked saved game back into the main window, one day on, in Singapore.
+// "Load Game": puts a picked saved game back in place of the career, one day on.
 class loa : public SavesDialog {
     Q_OBJECT
 public:
-    loa();
-    void Command1_Click() override;
+    explicit loa(Career* career);
+    void go() override;
+
+signals:
+    // A game was loaded: the main window shows it and takes the player back to Singapore.
+    void gameloaded();
 };

@@ -1,35 +1,32 @@
 #include "saves/sav.h"
 
-#include "career/form1.h"
+#include "career/career.h"
 #include "common/dialogs.h"
 #include "common/filename.h"
-#include "common/logbox.h"
-#include "common/number.h"
 #include "common/textfile.h"
-#include "common/watchlabel.h"
 #include "saves/savedgame.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QShowEvent>
 
-sav::sav() : SavesDialog("sav", QStringLiteral("Save Game..."), 4755, QStringLiteral("Save")) {
-    connect(txtpath, &QLineEdit::returnPressed, this, &sav::Command1_Click);
+sav::sav(Career* career)
+    : SavesDialog(career, "sav", QStringLiteral("Save Game..."), 4755, QStringLiteral("Save")) {
+    connect(filename, &QLineEdit::returnPressed, this, &sav::go);
 }
 
 // Each opening starts in Filename, so a name typed at once goes there and Enter saves it.
 void sav::showEvent(QShowEvent* event) {
     SavesDialog::showEvent(event);
     if (!event->spontaneous())
-        txtpath->setFocus();
+        filename->setFocus();
 }
 
-void sav::Command1_Click() {
-    Form1* main = Form1::instance();
-    if (!main)
+void sav::go() {
+    if (!career)
         return;
-    main->updatestatus();
-    const QString name = txtpath->text();
+    career->updatestatus();
+    const QString name = filename->text();
     if (name.isEmpty()) {
         nonamegiven();
         return;
@@ -51,20 +48,17 @@ void sav::Command1_Click() {
         return;
     }
 
-    SavedGame game;
-    game.playername = main->nama1->text();
-    game.money = textint32(main->money1->text());
-    game.rank = textint16(main->rank1->text());
-    game.days = textint32(main->days1->text());
-    game.log = main->txtlog->text();
-    game.training = main->train1->text();
+    // What the status panel shows, as the game has always saved it.
+    const CareerState& shown = career->shown();
+    const SavedGame game{shown.playername, shown.money,  shown.rank,
+                         shown.days,       career->log(), QString::number(shown.training)};
     // One key on a picked row must not replace another career, or this one's later day.
     const QFileInfo existing(gamefile());
-    if (existing.exists() && !existing.isDir() && gamefile() != main->careerfile &&
+    if (existing.exists() && !existing.isDir() && gamefile() != career->file() &&
         msgbox(name + QStringLiteral(".kvr holds another saved game. Replace it?"),
                MsgIcon::Question, QStringLiteral("Save Game..."),
                MsgButtons::YesNoDefaultNo) != MsgResult::Yes) {
-        txtpath->setFocus();
+        filename->setFocus();
         return;
     }
     // Written beside the old game and renamed over it, so a failed write leaves that one whole.
@@ -74,7 +68,7 @@ void sav::Command1_Click() {
                MsgIcon::Error, QStringLiteral("Error"));
         return;
     }
-    main->markcareer(gamefile());
+    career->markcareer(gamefile());
     refresh();
     msgbox(QStringLiteral("File saved!"), MsgIcon::Exclamation, QStringLiteral("Saved."));
     hide();

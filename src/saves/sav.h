@@ -7,8 +7,8 @@
 class sav : public SavesDialog {
     Q_OBJECT
 public:
-    sav();
-    void Command1_Click() override;
+    explicit sav(Career* career);
+    void go() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
+class Career;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -16,25 +18,26 @@ public:
     // Lists the saved games of the program folder afresh.
     void refresh();
 
-    // Handlers.
-    void File1_Click();
-    void File1_DblClick();
-    virtual void Command1_Click() = 0;
+    // Picking a game puts its name in the box; picking it twice also presses the button.
+    void pickgame();
+    void pickgameandgo();
+    // The button: saves or loads the game named in the box.
+    virtual void go() = 0;
 
-    // The file of the game named in txtpath.
+    // The file of the game named in the box.
     QString gamefile() const;
 
-    QListWidget* File1;
-    QLabel* Label1;
-    QLineEdit* txtpath;
-    QPushButton* Command1;
+    QListWidget* games;
+    QLabel* filenamecaption;
+    QLineEdit* filename;
+    QPushButton* button;
 
 signals:
     // The dialog went off screen, hidden after use or closed with its close box.
     void hidden();
 
 protected:
-    SavesDialog(const char* name, const QString& caption, int widthtwips,
+    SavesDialog(Career* career, const char* name, const QString& caption, int widthtwips,
                 const QString& buttoncaption);
     void hideEvent(QHideEvent* event) override;
     // Tells the player that nothing was given to save or load, and steps aside.
@@ -42,4 +45,5 @@ protected:
 
     // The program folder, taken when the dialog is made.
     const QString folder;
+    const QPointer<Career> career;
 };

@@ -1,43 +1,48 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
+class Career;
 class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 
-// Double or Nothing: a stake that each further bet doubles or loses, paid out on a claim. The
-// player's money moves through the main window's money label.
+// Double or Nothing: a stake that each further bet doubles or loses, paid out on a claim, from
+// and into the career's money as the status panel shows it.
 class frmgame : public QWidget {
     Q_OBJECT
 public:
-    explicit frmgame(QWidget* parent = nullptr);
+    explicit frmgame(Career* career, QWidget* parent = nullptr);
 
     // Back to choosing a bet, with the cash as the main window shows it.
     void starter();
 
     // Handlers.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void play_Click();
+    void claim_Click();
+    void continuebetting_Click();
 
-    QLabel* Label1;
-    QFrame* Line1;
-    QLabel* Label2;
-    QGroupBox* Frame1;
-    QLabel* Label3;
+    QLabel* heading;
+    QFrame* divider;
+    QLabel* rules;
+    QGroupBox* startframe;
+    QLabel* cashcaption;
     QLabel* cash;
-    QLabel* Label4;
+    QLabel* betcaption;
     QComboBox* betmoney;
-    QPushButton* Command1;
-    QGroupBox* Frame2;
-    QLabel* Label5;
+    QPushButton* play;
+    QGroupBox* gamblingframe;
+    QLabel* sumcaption;
     QLabel* winmoney;
-    QPushButton* Command2;
-    QPushButton* Command3;
+    QPushButton* claim;
+    QPushButton* continuebetting;
 
 private:
     void showframe(QGroupBox* frame);
+
+private:
+    const QPointer<Career> career;
 };

@@ -1,19 +1,11 @@
 #pragma once
 
+#include "common/number.h"
+
 #include <QHash>
 #include <QString>
 
 #include <cstdint>
-#include <limits>
-
-// Counts that only ever grow stop at their largest value instead of wrapping round.
-inline std::int64_t addsaturated(std::int64_t a, std::int64_t b) {
-    std::int64_t sum = 0;
-    if (__builtin_add_overflow(a, b, &sum))
-        return b < 0 ? std::numeric_limits<std::int64_t>::min()
-                     : std::numeric_limits<std::int64_t>::max();
-    return sum;
-}
 
 // The counts of one exercise or race, or of several added up: the one place a record's counts
 // live, from the typing box to the file, the window and the export.

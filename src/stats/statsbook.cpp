@@ -2,6 +2,7 @@
 
 #include "common/bytelines.h"
 #include "common/textfile.h"
+#include "stats/keytallies.h"
 
 #include <QIODevice>
 
@@ -92,24 +93,23 @@ void StatsBook::add(const StatsLine& l) {
     row.level = textposition(l.level);
     row.result = textposition(l.result);
     row.tally = l.tally;
-    CareerTally& tally = addrow(std::move(row));
-    for (const CharCount& c : l.expected)
-        tally.addkey(c.key, c.times, 0);
-    for (const CharCount& c : l.missed)
-        tally.addkey(c.key, 0, c.times);
-    for (const CharTime& t : l.keytime)
-        tally.addtime(t.key, {t.milliseconds, t.times});
-    for (QByteArrayView entry : l.mistyped) {
-        std::int64_t& times = tally.entries[texts[textposition(entry)]];
-        times = addsaturated(times, 1);
-    }
+    struct Into {
+        CareerTally& tally;
+        StatsBook& book;
+        void addkey(char16_t key, std::int64_t expected, std::int64_t missed) {
+            tally.addkey(key, expected, missed);
+        }
+        void addtime(char16_t key, const KeyTime& time) { tally.addtime(key, time); }
+        void addmistyped(QByteArrayView entry) {
+            std::int64_t& times = tally.entries[book.texts[book.textposition(entry)]];
+            times = addsaturated(times, 1);
+        }
+    } into{addrow(std::move(row)), *this};
+    addtallies(l, into);
 }
 
 void StatsBook::add(const TypingRecord& record) {
-    StatsLine line;
-    const QByteArray bytes = statsline(record);
-    if (splitstatsline(QByteArrayView(bytes).chopped(2), line))
-        add(line);
+    throughline(record, [this](const StatsLine& line) { add(line); });
 }
 
 StatsReader::StatsReader(QByteArray bytes) : data(std::move(bytes)), ended(true) {}

@@ -1,5 +1,7 @@
 #include "stats/statsfile.h"
 
+#include "stats/keytallies.h"
+
 #include "common/number.h"
 #include "common/textfile.h"
 
@@ -164,13 +166,6 @@ QString text(QByteArrayView bytes) {
     return fromwindows1252(QByteArray::fromRawData(bytes.data(), bytes.size()));
 }
 
-void addto(QHash<QChar, std::int64_t>& table, const QVarLengthArray<CharCount, 32>& counts) {
-    for (const CharCount& c : counts) {
-        std::int64_t& sum = table[QChar(c.key)];
-        sum = addsaturated(sum, c.times);
-    }
-}
-
 } // namespace
 
 // A field may hold neither a line end (it would split the record) nor a double quote.
@@ -297,15 +292,23 @@ bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
     r.activity = text(l.activity);
     r.level = text(l.level);
     r.result = text(l.result);
-    KeystrokeCounts& c = r.counts;
-    c.tally = l.tally;
-    addto(c.expected, l.expected);
-    addto(c.missed, l.missed);
-    for (const CharTime& t : l.keytime)
-        c.keytime[QChar(t.key)].add(t.milliseconds, t.times);
-    for (QByteArrayView entry : l.mistyped) {
-        std::int64_t& times = c.mistyped[text(entry)];
-        times = addsaturated(times, 1);
-    }
+    r.counts.tally = l.tally;
+    struct Into {
+        KeystrokeCounts& c;
+        void addkey(char16_t key, std::int64_t expected, std::int64_t missed) {
+            if (expected)
+                c.expected[QChar(key)] = addsaturated(c.expected.value(QChar(key)), expected);
+            if (missed)
+                c.missed[QChar(key)] = addsaturated(c.missed.value(QChar(key)), missed);
+        }
+        void addtime(char16_t key, const KeyTime& time) {
+            c.keytime[QChar(key)].add(time.milliseconds, time.count);
+        }
+        void addmistyped(QByteArrayView entry) {
+            std::int64_t& times = c.mistyped[text(entry)];
+            times = addsaturated(times, 1);
+        }
+    } into{r.counts};
+    addtallies(l, into);
     return true;
 }

@@ -2,6 +2,7 @@
 // tictac_memory.cpp.
 #include "tictactoe/tictac.h"
 
+#include "career/career.h"
 #include "common/controls.h"
 #include "common/layout.h"
 #include "common/twips.h"
@@ -81,7 +82,7 @@ const QColor windowcolour(128, 128, 255);
 
 } // namespace
 
-tictac::tictac(QWidget* parent) : QWidget(parent) {
+tictac::tictac(Career* career, QWidget* parent) : QWidget(parent), career(career) {
     setupsidewindow(this, "tictac", QStringLiteral("Quendle's Tic Tac Toe"));
     setbackground(this, windowcolour);
     buildcontrols();
@@ -93,57 +94,58 @@ tictac::tictac(QWidget* parent) : QWidget(parent) {
 // Created in tab order: the board and its commands first, then the blocks that lie under the
 // instructions and past the right edge, which Tab passes by: a focus nobody can see helps no one.
 void tictac::buildcontrols() {
-    Label2 = label(this, "Label2", QStringLiteral("Vivovu Dev Ezi Doz"), 2640, 240, 3255, 255);
-    Label2->setFont(sansfont(12, true));
+    heading = label(this, "Label2", QStringLiteral("Vivovu Dev Ezi Doz"), 2640, 240, 3255, 255);
+    heading->setFont(sansfont(12, true));
     buildboard();
 
-    Command1 = placed(new QPushButton(QStringLiteral("Start / Reset"), this), "Command1", 0, 3240,
-                      2415, 255);
-    compst = placed(new QPushButton(QStringLiteral("Comp Move First"), this), "compst", 0, 3480,
-                    2415, 255);
+    startreset = placed(new QPushButton(QStringLiteral("Start / Reset"), this), "Command1", 0, 3240,
+                        2415, 255);
+    compmovefirst = placed(new QPushButton(QStringLiteral("Comp Move First"), this), "compst", 0,
+                           3480, 2415, 255);
     // Seventeen pixels high: the desktop's font, often larger, would be cut off at the bottom.
-    for (QPushButton* command : {Command1, compst})
+    for (QPushButton* command : {startreset, compmovefirst})
         command->setFont(sansfont(8.25));
-    label1 = textbox(this, "label1", QStringLiteral("Turns"), 0, 3840, 1215, 285);
-    Text1 = textbox(this, "Text1", QStringLiteral("Winnings"), 1200, 3840, 1335, 285);
-    Text2 = textbox(this, "Text2", QStringLiteral("Loses"), 2520, 3840, 1575, 285);
-    Text3 = textbox(this, "Text3", QStringLiteral("Draws"), 4080, 3840, 1920, 285);
+    turnsbox = textbox(this, "label1", QStringLiteral("Turns"), 0, 3840, 1215, 285);
+    winsbox = textbox(this, "Text1", QStringLiteral("Winnings"), 1200, 3840, 1335, 285);
+    lossesbox = textbox(this, "Text2", QStringLiteral("Loses"), 2520, 3840, 1575, 285);
+    drawsbox = textbox(this, "Text3", QStringLiteral("Draws"), 4080, 3840, 1920, 285);
     // The counters are rewritten ten times a second; typing into them would be lost at once.
-    for (QLineEdit* box : {label1, Text1, Text2, Text3})
+    for (QLineEdit* box : {turnsbox, winsbox, lossesbox, drawsbox})
         box->setReadOnly(true);
-    Label6 = label(this, "Label6", QStringLiteral("Strategy Learned!"), 2760, 3480, 3135, 255);
-    Label6->setFont(arialfont(8.25, true));
-    Label6->hide();
+    strategylearned =
+        label(this, "Label6", QStringLiteral("Strategy Learned!"), 2760, 3480, 3135, 255);
+    strategylearned->setFont(arialfont(8.25, true));
+    strategylearned->hide();
 
     buildhiddenblocks();
 
-    Frame2 =
+    instructions =
         placed(new QGroupBox(QStringLiteral("Instructions"), this), "Frame2", 0, 0, 2535, 3135);
-    setthemebackground(Frame2);
-    Label7 = label(
-        Frame2, "Label7",
+    setthemebackground(instructions);
+    instructionstext = label(
+        instructions, "Label7",
         QStringLiteral(
             "Win vivovu Dev Ezi Doz to win $25 bucks! If you lost, then he will only take $5 bucks from you."),
         120, 360, 2295, 1935);
-    Label7->setWordWrap(true);
-    Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    instructionstext->setWordWrap(true);
+    instructionstext->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // On top of the left column: the roster and the sign boxes lie beneath it, unseen.
-    Frame2->raise();
+    instructions->raise();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(3000);
+    clock = new QTimer(this);
+    clock->setObjectName(QStringLiteral("Timer1"));
+    clock->setInterval(100);
+    learnedclock = new QTimer(this);
+    learnedclock->setObjectName(QStringLiteral("Timer2"));
+    learnedclock->setInterval(3000);
 
-    connect(Command1, &QPushButton::clicked, this, &tictac::Command1_Click);
-    connect(compst, &QPushButton::clicked, this, &tictac::compst_Click);
-    connect(Command2, &QPushButton::clicked, this, &tictac::Command2_Click);
-    connect(List1, &QListWidget::itemDoubleClicked, this, &tictac::List1_DblClick);
-    List1->installEventFilter(this);
-    connect(Timer1, &QTimer::timeout, this, &tictac::Timer1_Timer);
-    connect(Timer2, &QTimer::timeout, this, &tictac::Timer2_Timer);
+    connect(startreset, &QPushButton::clicked, this, &tictac::startreset_Click);
+    connect(compmovefirst, &QPushButton::clicked, this, &tictac::compmovefirst_Click);
+    connect(addtolist, &QPushButton::clicked, this, &tictac::addtolist_Click);
+    connect(roster, &QListWidget::itemDoubleClicked, this, &tictac::roster_DblClick);
+    roster->installEventFilter(this);
+    connect(clock, &QTimer::timeout, this, &tictac::clock_Timer);
+    connect(learnedclock, &QTimer::timeout, this, &tictac::learnedclock_Timer);
 }
 
 void tictac::buildboard() {
@@ -161,9 +163,9 @@ void tictac::buildboard() {
                            "border: 1px solid gray; } QPushButton:focus { border: 2px "
                            "solid black; }")
                 .arg(colour.name()));
-        r[static_cast<std::size_t>(k - 1)] = button;
+        cells[static_cast<std::size_t>(k - 1)] = button;
         setcaption(k, QString());
-        connect(button, &QPushButton::clicked, this, [this, k] { r_Click(k); });
+        connect(button, &QPushButton::clicked, this, [this, k] { cell_Click(k); });
     }
     static const char* const linenames[13] = {"Line1",  "Line2",  "Line3", "Line4", "Line5",
                                               "Line6",  "Line7",  "Line8", "Line9", "Line10",
@@ -172,63 +174,63 @@ void tictac::buildboard() {
     const int xs[4] = {2640, 3720, 4800, 5880};
     const int ys[4] = {720, 1560, 2400, 3360};
     for (int i = 0; i < 4; ++i) {
-        Line[static_cast<std::size_t>(i)] = line(this, linenames[i], xs[i], 720, xs[i], 3360);
-        Line[static_cast<std::size_t>(i + 4)] =
+        gridlines[static_cast<std::size_t>(i)] = line(this, linenames[i], xs[i], 720, xs[i], 3360);
+        gridlines[static_cast<std::size_t>(i + 4)] =
             line(this, linenames[i + 4], 2640, ys[i], 5880, ys[i]);
     }
-    Line[8] = line(this, linenames[8], 2520, 0, 2520, 3840);
-    Line[9] = line(this, linenames[9], 0, 720, 2520, 720);
-    Line[10] = line(this, linenames[10], 0, 2520, 2400, 2520);
-    Line[11] = line(this, linenames[11], 0, 3120, 2520, 3120);
-    Line[12] = line(this, linenames[12], 6000, 0, 6000, 4080);
+    gridlines[8] = line(this, linenames[8], 2520, 0, 2520, 3840);
+    gridlines[9] = line(this, linenames[9], 0, 720, 2520, 720);
+    gridlines[10] = line(this, linenames[10], 0, 2520, 2400, 2520);
+    gridlines[11] = line(this, linenames[11], 0, 3120, 2520, 3120);
+    gridlines[12] = line(this, linenames[12], 6000, 0, 6000, 4080);
 }
 
 void tictac::buildhiddenblocks() {
-    Label3 = label(this, "Label3", QStringLiteral("Name:"), 0, 120, 600, 285);
-    Text4 = textbox(this, "Text4", QStringLiteral("Name:"), 600, 120, 1815, 285);
-    Label3->setBuddy(Text4);
-    Command2 = placed(new QPushButton(QStringLiteral("Add to List"), this), "Command2", 1200, 430,
-                      1215, 255);
-    List1 = placed(new QListWidget(this), "List1", 0, 840, 2415, 1620);
-    List1->setAccessibleName(QStringLiteral("Players"));
-    Label4 = label(this, "Label4", QStringLiteral("Your Sign:"), 120, 2640, 480, 375);
-    Text5 = textbox(this, "Text5", QStringLiteral("Your Sign:"), 600, 2640, 495, 375);
-    Label5 = label(this, "Label5", QStringLiteral("Comp's Sign:"), 1200, 2640, 600, 375);
-    Text6 = textbox(this, "Text6", QStringLiteral("Comp's Sign:"), 1800, 2640, 495, 375);
-    for (QLabel* caption : {Label4, Label5})
+    namecaption = label(this, "Label3", QStringLiteral("Name:"), 0, 120, 600, 285);
+    namebox = textbox(this, "Text4", QStringLiteral("Name:"), 600, 120, 1815, 285);
+    namecaption->setBuddy(namebox);
+    addtolist = placed(new QPushButton(QStringLiteral("Add to List"), this), "Command2", 1200, 430,
+                       1215, 255);
+    roster = placed(new QListWidget(this), "List1", 0, 840, 2415, 1620);
+    roster->setAccessibleName(QStringLiteral("Players"));
+    yoursigncaption = label(this, "Label4", QStringLiteral("Your Sign:"), 120, 2640, 480, 375);
+    yoursignbox = textbox(this, "Text5", QStringLiteral("Your Sign:"), 600, 2640, 495, 375);
+    compsigncaption = label(this, "Label5", QStringLiteral("Comp's Sign:"), 1200, 2640, 600, 375);
+    compsignbox = textbox(this, "Text6", QStringLiteral("Comp's Sign:"), 1800, 2640, 495, 375);
+    for (QLabel* caption : {yoursigncaption, compsigncaption})
         caption->setWordWrap(true);
-    Label4->setBuddy(Text5);
-    Label5->setBuddy(Text6);
-    for (QLineEdit* sign : {Text5, Text6})
+    yoursigncaption->setBuddy(yoursignbox);
+    compsigncaption->setBuddy(compsignbox);
+    for (QLineEdit* sign : {yoursignbox, compsignbox})
         sign->setFont(sansfont(12));
-    Text5->setText(QStringLiteral("X"));
-    Text6->setText(QStringLiteral("O"));
+    yoursignbox->setText(QStringLiteral("X"));
+    compsignbox->setText(QStringLiteral("O"));
 
     // The move records and the learned strategies are never shown.
-    Text7 = textbox(this, "Text7", QStringLiteral("Your moves"), 0, 0, 0, 0);
-    Text9 = textbox(this, "Text9", QStringLiteral("Computer's moves"), 0, 0, 0, 0);
-    List2 = placed(new QListWidget(this), "List2", 0, 0, 0, 0);
-    List2->setAccessibleName(QStringLiteral("Learned strategies"));
-    for (QWidget* hidden : std::initializer_list<QWidget*>{Text7, Text9, List2})
+    yourmoves = textbox(this, "Text7", QStringLiteral("Your moves"), 0, 0, 0, 0);
+    compmoves = textbox(this, "Text9", QStringLiteral("Computer's moves"), 0, 0, 0, 0);
+    strategylist = placed(new QListWidget(this), "List2", 0, 0, 0, 0);
+    strategylist->setAccessibleName(QStringLiteral("Learned strategies"));
+    for (QWidget* hidden : std::initializer_list<QWidget*>{yourmoves, compmoves, strategylist})
         hidden->hide();
 
     // Right of the window's edge: the opponent's stages are there for whoever looks.
-    Frame1 = placed(new QGroupBox(QStringLiteral("Thinking Process"), this), "Frame1", 6120, 0,
-                    2775, 4095);
-    setthemebackground(Frame1);
-    List3 = placed(new QListWidget(Frame1), "List3", 120, 240, 2535, 3765);
-    List3->setAccessibleName(QStringLiteral("Thinking Process"));
-    for (QWidget* unseen :
-         std::initializer_list<QWidget*>{Text4, Command2, List1, Text5, Text6, List3})
+    thinkingframe = placed(new QGroupBox(QStringLiteral("Thinking Process"), this), "Frame1", 6120,
+                           0, 2775, 4095);
+    setthemebackground(thinkingframe);
+    stages = placed(new QListWidget(thinkingframe), "List3", 120, 240, 2535, 3765);
+    stages->setAccessibleName(QStringLiteral("Thinking Process"));
+    for (QWidget* unseen : std::initializer_list<QWidget*>{namebox, addtolist, roster, yoursignbox,
+                                                           compsignbox, stages})
         unseen->setFocusPolicy(Qt::NoFocus);
 }
 
 // Enter on the roster does what a double-click does, so the keyboard can switch players.
 bool tictac::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == List1 && event->type() == QEvent::KeyPress) {
+    if (watched == roster && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            List1_DblClick();
+            roster_DblClick();
             return true;
         }
     }

@@ -3,11 +3,13 @@
 #include "tictactoe/board.h"
 #include "tictactoe/records.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
 
+class Career;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -21,16 +23,16 @@ class QTimer;
 class tictac : public QWidget {
     Q_OBJECT
 public:
-    explicit tictac(QWidget* parent = nullptr);
+    explicit tictac(Career* career, QWidget* parent = nullptr);
 
     // The cell k (1 to 9), the button rk.
-    QPushButton* cell(int k) const { return r[static_cast<std::size_t>(k - 1)]; }
+    QPushButton* cell(int k) const { return cells[static_cast<std::size_t>(k - 1)]; }
     Board board() const;
-    // The learned strategies, in the order learned; List2 shows the same.
+    // The learned strategies, in the order learned; strategylist shows the same.
     const QStringList& strategies() const { return brain; }
 
     void Form_Load();
-    void r_Click(int k);
+    void cell_Click(int k);
     void compmove();
     // Scores a finished game; true when it did.
     bool checkwin();
@@ -38,46 +40,46 @@ public:
     void compwon();
     void drawgame();
     void endround();
-    void Command1_Click();
-    void compst_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
+    void startreset_Click();
+    void compmovefirst_Click();
+    void clock_Timer();
+    void learnedclock_Timer();
     void loadbrain();
     void learn();
     // Brings the hidden list of strategies up to the memory, a slice per turn of events.
     void showstrategies();
     void loadroster();
-    void Command2_Click();
-    void List1_DblClick();
+    void addtolist_Click();
+    void roster_DblClick();
 
     // Controls, named as the rest of the game knows them.
-    QLabel* Label2;
-    std::array<QPushButton*, 9> r;
-    std::array<QFrame*, 13> Line;
-    QGroupBox* Frame2;
-    QLabel* Label7;
-    QPushButton* Command1;
-    QPushButton* compst;
-    QLineEdit* label1;
-    QLineEdit* Text1;
-    QLineEdit* Text2;
-    QLineEdit* Text3;
-    QLabel* Label6;
-    QLabel* Label3;
-    QLineEdit* Text4;
-    QPushButton* Command2;
-    QListWidget* List1;
-    QLabel* Label4;
-    QLineEdit* Text5;
-    QLabel* Label5;
-    QLineEdit* Text6;
-    QLineEdit* Text7;
-    QLineEdit* Text9;
-    QListWidget* List2;
-    QGroupBox* Frame1;
-    QListWidget* List3;
-    QTimer* Timer1;
-    QTimer* Timer2;
+    QLabel* heading;
+    std::array<QPushButton*, 9> cells;
+    std::array<QFrame*, 13> gridlines;
+    QGroupBox* instructions;
+    QLabel* instructionstext;
+    QPushButton* startreset;
+    QPushButton* compmovefirst;
+    QLineEdit* turnsbox;
+    QLineEdit* winsbox;
+    QLineEdit* lossesbox;
+    QLineEdit* drawsbox;
+    QLabel* strategylearned;
+    QLabel* namecaption;
+    QLineEdit* namebox;
+    QPushButton* addtolist;
+    QListWidget* roster;
+    QLabel* yoursigncaption;
+    QLineEdit* yoursignbox;
+    QLabel* compsigncaption;
+    QLineEdit* compsignbox;
+    QLineEdit* yourmoves;
+    QLineEdit* compmoves;
+    QListWidget* strategylist;
+    QGroupBox* thinkingframe;
+    QListWidget* stages;
+    QTimer* clock;
+    QTimer* learnedclock;
 
     // Window state; the current player's record is wins, losses, draws and the two signs.
     QString yoursign;
@@ -96,6 +98,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Played for its money; a game without a career is played for nothing.
+    const QPointer<Career> career;
     void buildcontrols();
     void buildboard();
     void buildhiddenblocks();
@@ -103,7 +107,7 @@ private:
     void selectstage(int row);
     // "Start / Reset" and "Comp Move First" go on and off together.
     void setstartbuttons(bool enabled);
-    void changemoney(double amount);
+    void changemoney(std::int64_t amount);
     void scored(const QString& message);
     void applyrecord(const PlayerRecord& record);
     // Makes the name current with its record; a damaged record is moved aside, and said so.

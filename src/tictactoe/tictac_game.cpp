@@ -1,12 +1,11 @@
 // The game: the player's move, the computer's reply, the end-of-game check, the scoring, the
 // tiredness draw, the reset and the status row.
-#include "career/form1.h"
+#include "career/career.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/number.h"
 #include "common/program.h"
 #include "common/random.h"
-#include "common/watchlabel.h"
 #include "tictactoe/opponent.h"
 #include "tictactoe/tictac.h"
 
@@ -26,16 +25,6 @@ constexpr int loss = 10;
 // What a game can cost, checked before each one.
 constexpr int stake = 10;
 
-// The career's money as its label shows it; a game without the main window is played for
-// nothing.
-bool mainmoney(double& money) {
-    const Form1* main = Form1::instance();
-    if (!main)
-        return false;
-    money = textnumber(main->money1->text());
-    return true;
-}
-
 void showcount(QLineEdit* box, const QString& caption, qint16 count) {
     const QString text = caption + QString::number(count);
     // Rewriting the same text would move the caret of a box the player is reading.
@@ -45,22 +34,22 @@ void showcount(QLineEdit* box, const QString& caption, qint16 count) {
 
 } // namespace
 
-void tictac::r_Click(int k) {
+void tictac::cell_Click(int k) {
     // While a reply searches its memory the board is its own; the click is dropped.
     if (thinking || !cell(k)->text().isEmpty())
         return;
     setcaption(k, yoursign);
-    Text7->setText(Text7->text() + QString::number(k));
+    yourmoves->setText(yourmoves->text() + QString::number(k));
     compmove();
 }
 
 void tictac::setstartbuttons(bool enabled) {
-    Command1->setEnabled(enabled);
-    compst->setEnabled(enabled);
+    startreset->setEnabled(enabled);
+    compmovefirst->setEnabled(enabled);
 }
 
 void tictac::selectstage(int row) {
-    List3->setCurrentRow(row);
+    stages->setCurrentRow(row);
 }
 
 void tictac::compmove() {
@@ -70,7 +59,8 @@ void tictac::compmove() {
     if (checkwin())
         return;
     turns = addclamped<qint16>(turns, 1);
-    const Position position{board(), yoursign, compsign, turns, Text7->text(), Text9->text()};
+    const Position position{board(), yoursign,          compsign,
+                            turns,   yourmoves->text(), compmoves->text()};
     // A copy costs nothing until something is learned, and events that run meanwhile cannot
     // change what is being searched.
     const QStringList memory = brain;
@@ -96,7 +86,7 @@ void tictac::compmove() {
     for (std::size_t i = 0; i < after.size(); ++i)
         if (after[i] != position.board[i])
             changed += QString::number(i + 1);
-    Text9->setText(Text9->text() + changed);
+    compmoves->setText(compmoves->text() + changed);
     checkwin();
 }
 
@@ -129,7 +119,7 @@ void tictac::youwon() {
     wins = addclamped<qint16>(wins, 1);
     learn();
     endround();
-    Command1_Click();
+    startreset_Click();
 }
 
 void tictac::compwon() {
@@ -138,7 +128,7 @@ void tictac::compwon() {
     losses = addclamped<qint16>(losses, 1);
     changemoney(-loss);
     endround();
-    Command1_Click();
+    startreset_Click();
 }
 
 void tictac::drawgame() {
@@ -146,20 +136,13 @@ void tictac::drawgame() {
     draws = addclamped<qint16>(draws, 1);
     setstartbuttons(true);
     endround();
-    Command1_Click();
+    startreset_Click();
 }
 
-// Through the main window's money label, which keeps a fraction it holds; the sum stays within
-// what the career's money can hold, so the label never shows more than the career has.
-void tictac::changemoney(double amount) {
-    Form1* main = Form1::instance();
-    double money = 0;
-    if (!mainmoney(money))
-        return;
-    money = std::clamp(money + amount, double(std::numeric_limits<qint32>::min()),
-                       double(std::numeric_limits<qint32>::max()));
-    main->money1->setText(QString::number(money, 'f', QLocale::FloatingPointShortest));
-    main->reversevalue();
+// The sum stays within what the career's money can hold.
+void tictac::changemoney(std::int64_t amount) {
+    if (career)
+        career->changemoneyby(amount);
 }
 
 void tictac::endround() {
@@ -168,33 +151,32 @@ void tictac::endround() {
         return;
     msgbox(QStringLiteral("Vivovu Dev Ezi Doz is tired. Play another day!"));
     setstartbuttons(true);
-    Command1_Click();
+    startreset_Click();
     hide();
 }
 
-void tictac::Command1_Click() {
+void tictac::startreset_Click() {
     if (thinking)
         return;
     setstartbuttons(false);
     selectstage(static_cast<int>(Thinking::Processing));
-    Text9->clear();
-    Text7->clear();
-    Timer1->start();
-    yoursign = Text5->text();
-    compsign = Text6->text();
+    compmoves->clear();
+    yourmoves->clear();
+    clock->start();
+    yoursign = yoursignbox->text();
+    compsign = compsignbox->text();
     gameover = false;
     turns = 0;
     for (int k = 1; k <= 9; ++k)
         setcaption(k, QString());
-    double money = 0;
-    if (mainmoney(money) && money < stake) {
+    if (career && career->shown().money < stake) {
         msgbox(QStringLiteral("You do not have enough money to pay if you lost!"), MsgIcon::Error,
                QStringLiteral("Oh no!"));
         hide();
     }
 }
 
-void tictac::compst_Click() {
+void tictac::compmovefirst_Click() {
     if (thinking)
         return;
     setstartbuttons(false);
@@ -205,21 +187,21 @@ void tictac::compst_Click() {
     const int x = openingcell(board());
     if (x == 0)
         return;
-    Text9->setText(QString::number(x));
+    compmoves->setText(QString::number(x));
     turns = addclamped<qint16>(turns, 1);
     setcaption(x, compsign);
 }
 
-void tictac::Timer1_Timer() {
+void tictac::clock_Timer() {
     // The two signs must differ; the new one counts from the next reset.
-    if (Text5->text() == Text6->text())
-        Text6->setText(QStringLiteral("???"));
+    if (yoursignbox->text() == compsignbox->text())
+        compsignbox->setText(QStringLiteral("???"));
     if (gameover) {
         turns = addclamped<qint16>(turns, -1);
-        Timer1->stop();
+        clock->stop();
     }
-    showcount(label1, QStringLiteral("Turns: "), turns);
-    showcount(Text1, QStringLiteral("Winnings: "), wins);
-    showcount(Text2, QStringLiteral("Loses: "), losses);
-    showcount(Text3, QStringLiteral("Draws: "), draws);
+    showcount(turnsbox, QStringLiteral("Turns: "), turns);
+    showcount(winsbox, QStringLiteral("Winnings: "), wins);
+    showcount(lossesbox, QStringLiteral("Loses: "), losses);
+    showcount(drawsbox, QStringLiteral("Draws: "), draws);
 }

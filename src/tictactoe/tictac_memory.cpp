@@ -16,25 +16,25 @@
 #include <QTimer>
 
 void tictac::Form_Load() {
-    List3->addItems({QStringLiteral("Processing"), QStringLiteral("Trying predefined Strategy"),
-                     QStringLiteral("Looking for ways to win"),
-                     QStringLiteral("Looking for ways to block you"),
-                     QStringLiteral("Recalling your Strategy"), QStringLiteral("Random Move")});
+    stages->addItems({QStringLiteral("Processing"), QStringLiteral("Trying predefined Strategy"),
+                      QStringLiteral("Looking for ways to win"),
+                      QStringLiteral("Looking for ways to block you"),
+                      QStringLiteral("Recalling your Strategy"), QStringLiteral("Random Move")});
     apppath = ::apppath();
     loadbrain();
-    yoursign = Text5->text();
-    compsign = Text6->text();
+    yoursign = yoursignbox->text();
+    compsign = compsignbox->text();
     gameover = false;
     loadroster();
     turns = 0;
     setstartbuttons(true);
-    Timer1->start();
+    clock->start();
 }
 
 void tictac::loadbrain() {
     FileRead read;
     brain = ::loadbrain(apppath, read);
-    List2->clear();
+    strategylist->clear();
     showstrategies();
     // A file that is there but can't be read is left as it is: what is learned now stays in
     // this window.
@@ -48,9 +48,9 @@ void tictac::loadbrain() {
 }
 
 void tictac::learn() {
-    Timer2->start();
-    Label6->show();
-    const QString strategy = Text7->text();
+    learnedclock->start();
+    strategylearned->show();
+    const QString strategy = yourmoves->text();
     brain.append(strategy);
     showstrategies();
     if (brainrefused)
@@ -69,15 +69,15 @@ void tictac::learn() {
 void tictac::showstrategies() {
     QElapsedTimer slice;
     slice.start();
-    while (List2->count() < brain.size() && slice.elapsed() < 8)
-        List2->addItems(brain.mid(List2->count(), 2000));
-    if (List2->count() < brain.size())
+    while (strategylist->count() < brain.size() && slice.elapsed() < 8)
+        strategylist->addItems(brain.mid(strategylist->count(), 2000));
+    if (strategylist->count() < brain.size())
         QTimer::singleShot(0, this, &tictac::showstrategies);
 }
 
-void tictac::Timer2_Timer() {
-    Label6->hide();
-    Timer2->stop();
+void tictac::learnedclock_Timer() {
+    strategylearned->hide();
+    learnedclock->stop();
 }
 
 namespace {
@@ -93,12 +93,12 @@ void tictac::applyrecord(const PlayerRecord& record) {
     draws = record.draws;
     yoursign = record.yoursign;
     compsign = record.compsign;
-    Text5->setText(yoursign);
-    Text6->setText(compsign);
+    yoursignbox->setText(yoursign);
+    compsignbox->setText(compsign);
 }
 
 void tictac::takeuprecord(const QString& name) {
-    Text4->setText(name);
+    namebox->setText(name);
     recordname = name;
     PlayerRecord record;
     FileRead read;
@@ -146,16 +146,16 @@ void tictac::loadroster() {
                MsgIcon::Exclamation);
     }
     if (names.isEmpty()) {
-        Text4->setText(defaultplayer);
+        namebox->setText(defaultplayer);
         recordname = defaultplayer;
         return;
     }
-    List1->addItems(names);
+    roster->addItems(names);
     takeuprecord(names.first());
 }
 
-void tictac::Command2_Click() {
-    const QString name = Text4->text();
+void tictac::addtolist_Click() {
+    const QString name = namebox->text();
     if (name.isEmpty())
         return;
     // The roster's format has no way to hold a double quote inside a name.
@@ -181,10 +181,10 @@ void tictac::Command2_Click() {
     if (canholdrecord(recordname) && recordname.compare(defaultplayer, Qt::CaseInsensitive) != 0 &&
         !keeprecord(recordname, PlayerRecord{wins, losses, draws, yoursign, compsign}))
         return;
-    const QList<QListWidgetItem*> listed = List1->findItems(name, Qt::MatchExactly);
+    const QList<QListWidgetItem*> listed = roster->findItems(name, Qt::MatchExactly);
     if (!listed.isEmpty()) {
-        List1->setCurrentItem(listed.first());
-        Timer1->start();
+        roster->setCurrentItem(listed.first());
+        clock->start();
         takeuprecord(name);
         return;
     }
@@ -199,16 +199,16 @@ void tictac::Command2_Click() {
     losses = 0;
     draws = 0;
     recordname = name;
-    List1->addItem(name);
+    roster->addItem(name);
 }
 
-void tictac::List1_DblClick() {
-    const QListWidgetItem* chosen = List1->currentItem();
+void tictac::roster_DblClick() {
+    const QListWidgetItem* chosen = roster->currentItem();
     if (!chosen || !chosen->isSelected())
         return;
     const QString next = chosen->text();
-    Timer1->start();
-    const QString current = Text4->text();
+    clock->start();
+    const QString current = namebox->text();
     // A name that cannot have a file has no record to keep; one that can is not given up
     // unsaved.
     if (canholdrecord(current) &&
@@ -219,11 +219,12 @@ void tictac::List1_DblClick() {
 
 void tictac::closeEvent(QCloseEvent* event) {
     closing = true;
-    const QString name = Text4->text();
+    const QString name = namebox->text();
     // The sign boxes as they stand, applied or not. The default player's record is never kept.
     const bool keep = canholdrecord(name) && name.compare(defaultplayer, Qt::CaseInsensitive) != 0;
     if (keep)
-        keeprecord(name, PlayerRecord{wins, losses, draws, Text5->text(), Text6->text()});
+        keeprecord(name,
+                   PlayerRecord{wins, losses, draws, yoursignbox->text(), compsignbox->text()});
     removedefaultrecord(apppath);
     QWidget::closeEvent(event);
 }

@@ -1,6 +1,6 @@
 #include "typing/frmp.h"
 
-#include "career/form1.h"
+#include "career/career.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/keyupwatcher.h"
@@ -9,7 +9,6 @@
 #include "common/programfolder.h"
 #include "common/random.h"
 #include "common/twips.h"
-#include "common/watchlabel.h"
 #include "stats/statsrecorder.h"
 #include "typing/levels.h"
 #include "typing/practice.h"
@@ -34,7 +33,7 @@ const QString resumecaption = QStringLiteral("Resume");
 
 } // namespace
 
-frmp::frmp(QWidget* parent) : QWidget(parent) {
+frmp::frmp(Career* career, QWidget* parent) : QWidget(parent), career(career) {
     setupsidewindow(this, "frmp", QStringLiteral("Practice Typing!"));
     buildcontrols();
     setFixedSize(twips(8280), twips(3660));
@@ -45,53 +44,57 @@ frmp::frmp(QWidget* parent) : QWidget(parent) {
 void frmp::buildcontrols() {
     level = placed(new QGroupBox(QStringLiteral("Level"), this), "level",
                    twipsrect(120, 120, 2535, 2055));
-    QRadioButton** options[] = {&Option1, &Option2, &Option3, &Option4, &Option5};
+    QRadioButton** options[] = {&easy, &comingalongwell, &average, &aboveaverage, &expert};
     const char* optionnames[] = {"Option1", "Option2", "Option3", "Option4", "Option5"};
     for (int i = 0; i < 5; ++i)
         *options[i] = placed(new QRadioButton(practicelevels()[i].caption, level), optionnames[i],
                              twipsrect(180, 300 + i * 345, 2235, 300));
-    Option1->setChecked(true);
+    easy->setChecked(true);
 
     auto label = [this](const char* name, const QString& text, QRect where) {
         return placed(new QLabel(text, this), name, where);
     };
-    Label1 = label("Label1", QStringLiteral("Time:"), twipsrect(2880, 240, 2415, 300));
-    tim = label("tim", QStringLiteral("0"), twipsrect(5400, 240, 1215, 300));
-    Label2 = label("Label2", QStringLiteral("Word/Phrase :"), twipsrect(2880, 660, 2415, 300));
-    wordno = label("wordno", QStringLiteral("0"), twipsrect(5400, 660, 1215, 300));
-    Label3 = label("Label3", QStringLiteral("Word(s)/Phrase(s) left:"),
-                   twipsrect(2880, 1080, 2415, 300));
-    wordleft = label("wordleft", QStringLiteral("0"), twipsrect(5400, 1080, 1215, 300));
+    timecaption = label("Label1", QStringLiteral("Time:"), twipsrect(2880, 240, 2415, 300));
+    elapsed = label("tim", QStringLiteral("0"), twipsrect(5400, 240, 1215, 300));
+    typedcaption =
+        label("Label2", QStringLiteral("Word/Phrase :"), twipsrect(2880, 660, 2415, 300));
+    typedshown = label("wordno", QStringLiteral("0"), twipsrect(5400, 660, 1215, 300));
+    leftcaption = label("Label3", QStringLiteral("Word(s)/Phrase(s) left:"),
+                        twipsrect(2880, 1080, 2415, 300));
+    leftshown = label("wordleft", QStringLiteral("0"), twipsrect(5400, 1080, 1215, 300));
 
-    Command1 =
+    startrestart =
         placed(new QPushButton(startcaption, this), "Command1", twipsrect(2880, 1680, 1455, 420));
     pauser =
         placed(new QPushButton(pausecaption, this), "pauser", twipsrect(4500, 1680, 1455, 420));
 
-    Line1 = placed(new QFrame(this), "Line1", twipsrect(120, 2340, 8040, 30));
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
+    divider = placed(new QFrame(this), "Line1", twipsrect(120, 2340, 8040, 30));
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Sunken);
 
     // The target sits directly above the typing box, as wide as it, in the same type.
-    lbltype = label("lbltype", QString(), twipsrect(120, 2520, 8040, 480));
-    lbltype->setFont(arialfont(15.75, true));
-    txttype = placed(new QLineEdit(this), "txttype", twipsrect(120, 3030, 8040, 510));
-    maketypingbox(txttype);
-    auto* keys = new KeyUpWatcher(txttype);
-    connect(keys, &KeyUpWatcher::keyup, this, &frmp::txttype_KeyUp);
+    target = label("lbltype", QString(), twipsrect(120, 2520, 8040, 480));
+    target->setFont(arialfont(15.75, true));
+    typingbox = placed(new QLineEdit(this), "txttype", twipsrect(120, 3030, 8040, 510));
+    maketypingbox(typingbox);
+    auto* keys = new KeyUpWatcher(typingbox);
+    connect(keys, &KeyUpWatcher::keyup, this, &frmp::typingbox_KeyUp);
     connect(keys, &KeyUpWatcher::keyupretracted, this, [this](int key) {
-        if (iscorrectionkey(key) && mistakes > 0)
+        if (!iscorrectionkey(key))
+            return;
+        if (mistakes > 0)
             mistakes -= 1;
+        session.correctionretracted();
     });
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
+    clock = new QTimer(this);
+    clock->setObjectName(QStringLiteral("Timer1"));
+    clock->setInterval(1000);
 
-    connect(Command1, &QPushButton::clicked, this, &frmp::Command1_Click);
+    connect(startrestart, &QPushButton::clicked, this, &frmp::startrestart_Click);
     connect(pauser, &QPushButton::clicked, this, &frmp::pauser_Click);
-    connect(txttype, &QLineEdit::textChanged, this, &frmp::txttype_Change);
-    connect(Timer1, &QTimer::timeout, this, &frmp::Timer1_Timer);
+    connect(typingbox, &QLineEdit::textChanged, this, &frmp::typingbox_Change);
+    connect(clock, &QTimer::timeout, this, &frmp::clock_Timer);
 }
 
 void frmp::Form_Load() {
@@ -101,50 +104,48 @@ void frmp::Form_Load() {
 }
 
 int frmp::selectedlevel() const {
-    const QRadioButton* options[] = {Option1, Option2, Option3, Option4, Option5};
+    const QRadioButton* options[] = {easy, comingalongwell, average, aboveaverage, expert};
     for (int i = 0; i < 5; ++i)
         if (options[i]->isChecked())
             return i;
     return 0;
 }
 
-void frmp::Command1_Click() {
-    if (Command1->text() == restartcaption) {
+void frmp::startrestart_Click() {
+    if (startrestart->text() == restartcaption) {
         endexercise();
         return;
     }
     pauser->setEnabled(true);
     mistakes = 0;
     level->setEnabled(false);
-    Command1->setText(restartcaption);
-    counter.restart(txttype->text());
-    typingtime.start();
+    startrestart->setText(restartcaption);
+    session.start(typingbox->text());
     startlevel(selectedlevel());
 }
 
 void frmp::startlevel(int levelindex) {
     const PracticeLevel& chosen = practicelevels()[levelindex];
-    reportwordfile(loadwords(List1, apppath + chosen.file), chosen.file);
+    reportwordfile(loadwords(words, apppath + chosen.file), chosen.file);
     typedcount = 0;
-    leftcount = exerciselength(List1.size(), chosen.divisor);
+    leftcount = exerciselength(words.size(), chosen.divisor);
     showcounts();
-    Timer1->start();
+    clock->start();
     nextword();
 }
 
 void frmp::showcounts() {
-    wordno->setText(QString::number(typedcount));
-    wordleft->setText(QString::number(leftcount));
+    typedshown->setText(QString::number(typedcount));
+    leftshown->setText(QString::number(leftcount));
 }
 
 void frmp::nextword() {
-    txttype->setFocus();
-    lbltype->setText(wordat(List1, pickwordindex(List1.size(), seconds)));
+    typingbox->setFocus();
+    target->setText(wordat(words, pickwordindex(words.size(), seconds)));
 }
 
-void frmp::txttype_Change() {
-    counter.changed(lbltype->text(), txttype->text(), typingtime.clock());
-    if (wordmatches(txttype->text(), lbltype->text()))
+void frmp::typingbox_Change() {
+    if (session.changed(target->text(), typingbox->text()))
         worddone();
 }
 
@@ -152,55 +153,52 @@ void frmp::worddone() {
     leftcount = addclamped(leftcount, -1);
     typedcount = addclamped(typedcount, 1);
     showcounts();
-    emptytypingbox(txttype);
+    emptytypingbox(typingbox);
     if (leftcount > 0)
         nextword();
     else
         endexercise();
 }
 
-void frmp::txttype_KeyUp(int key) {
-    if (iscorrectionkey(key))
+void frmp::typingbox_KeyUp(int key) {
+    if (iscorrectionkey(key)) {
         mistakes = addclamped(mistakes, 1);
+        session.correctionkey();
+    }
 }
 
-void frmp::Timer1_Timer() {
+void frmp::clock_Timer() {
     seconds = addclamped(seconds, 1);
-    tim->setText(QString::number(seconds) + QLatin1Char('s'));
+    elapsed->setText(QString::number(seconds) + QLatin1Char('s'));
 }
 
 void frmp::pauser_Click() {
     const bool pausing = pauser->text() == pausecaption;
     if (pausing) {
-        Timer1->stop();
-        typingtime.pause();
+        clock->stop();
+        session.pause();
     } else {
-        Timer1->start();
-        typingtime.resume();
+        clock->start();
+        session.resume();
     }
-    txttype->setEnabled(!pausing);
+    typingbox->setEnabled(!pausing);
     pauser->setText(pausing ? resumecaption : pausecaption);
     if (!pausing)
-        txttype->setFocus();
+        typingbox->setFocus();
 }
 
 void frmp::endexercise() {
     pauser->setEnabled(false);
-    Command1->setEnabled(true);
+    startrestart->setEnabled(true);
     const PracticeLevel& played = practicelevels()[selectedlevel()];
-    TypingRecord record =
-        endedrecord(QStringLiteral("Practice"), played.name,
-                    leftcount > 0 ? QStringLiteral("Restarted") : QStringLiteral("Completed"),
-                    typingtime.milliseconds(), counter.finish());
-    // The correction keys the result message reports, so the two never disagree.
-    record.counts.tally.corrections = mistakes;
+    const TypingRecord record =
+        session.finish(QStringLiteral("Practice"), played.name,
+                       leftcount > 0 ? QStringLiteral("Restarted") : QStringLiteral("Completed"));
     QPointer<frmp> alive(this);
     msgbox(resultmessage(seconds, typedcount, played.name, mistakes), MsgIcon::Exclamation,
            QStringLiteral("Result"));
-    if (Form1* main = Form1::instance()) {
-        main->train1->setText(creditedtraining(main->train1->text(), played.points));
-        main->reversevalue();
-    }
+    if (career)
+        career->changetrainingby(played.points);
     if (recorder)
         recorder->record(record);
     // Other windows keep running while the box is open; this one may be gone by now, but the
@@ -211,18 +209,18 @@ void frmp::endexercise() {
 
 void frmp::resetwindow() {
     pauser->setText(pausecaption);
-    txttype->setEnabled(true);
-    Command1->setText(startcaption);
+    typingbox->setEnabled(true);
+    startrestart->setText(startcaption);
     mistakes = 0;
-    List1.clear();
+    words.clear();
     level->setEnabled(true);
-    wordno->setText(QStringLiteral("0"));
-    wordleft->setText(QStringLiteral("0"));
-    Timer1->stop();
+    typedshown->setText(QStringLiteral("0"));
+    leftshown->setText(QStringLiteral("0"));
+    clock->stop();
     seconds = 0;
-    tim->setText(QStringLiteral("0"));
-    emptytypingbox(txttype);
-    lbltype->clear();
+    elapsed->setText(QStringLiteral("0"));
+    emptytypingbox(typingbox);
+    target->clear();
 }
 
 void frmp::closeEvent(QCloseEvent* event) {
@@ -231,7 +229,7 @@ void frmp::closeEvent(QCloseEvent* event) {
     leftcount = 0;
     resetwindow();
     pauser->setEnabled(false);
-    Option1->setChecked(true);
+    easy->setChecked(true);
     hide();
     event->accept();
 }

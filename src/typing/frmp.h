@@ -1,7 +1,6 @@
 #pragma once
 
-#include "stats/keystrokes.h"
-#include "stats/typingtime.h"
+#include "stats/typingsession.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -14,36 +13,37 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class Career;
 class StatsRecorder;
 
 // The practice window: timed typing exercises at five levels that earn training points.
 class frmp : public QWidget {
     Q_OBJECT
 public:
-    explicit frmp(QWidget* parent = nullptr);
+    explicit frmp(Career* career, QWidget* parent = nullptr);
 
     // Controls, named as the rest of the game knows them.
     QGroupBox* level;
-    QRadioButton* Option1;
-    QRadioButton* Option2;
-    QRadioButton* Option3;
-    QRadioButton* Option4;
-    QRadioButton* Option5;
-    QPushButton* Command1;
+    QRadioButton* easy;
+    QRadioButton* comingalongwell;
+    QRadioButton* average;
+    QRadioButton* aboveaverage;
+    QRadioButton* expert;
+    QPushButton* startrestart;
     QPushButton* pauser;
-    QLabel* Label1;
-    QLabel* tim;
-    QLabel* Label2;
-    QLabel* wordno;
-    QLabel* Label3;
-    QLabel* wordleft;
-    QLabel* lbltype;
-    QLineEdit* txttype;
-    QFrame* Line1;
-    QTimer* Timer1;
+    QLabel* timecaption;
+    QLabel* elapsed;
+    QLabel* typedcaption;
+    QLabel* typedshown;
+    QLabel* leftcaption;
+    QLabel* leftshown;
+    QLabel* target;
+    QLineEdit* typingbox;
+    QFrame* divider;
+    QTimer* clock;
 
     // The word list of the running exercise, in file order.
-    QStringList List1;
+    QStringList words;
 
     // Exercise state; all zero at rest.
     qint32 seconds = 0;
@@ -53,20 +53,18 @@ public:
     QString apppath;
 
     void Form_Load();
-    void Command1_Click();
+    void startrestart_Click();
     void startlevel(int levelindex);
     void nextword();
     void worddone();
     void endexercise();
-    void txttype_Change();
-    void txttype_KeyUp(int key);
-    void Timer1_Timer();
+    void typingbox_Change();
+    void typingbox_KeyUp(int key);
+    void clock_Timer();
     void pauser_Click();
 
-    // 0 for Option1 up to 4 for Option5.
+    // 0 for easy up to 4 for expert.
     int selectedlevel() const;
-    // The running exercise's keystrokes, for the typing statistics.
-    const KeystrokeCounter& keystrokes() const { return counter; }
     // Where an exercise that ends is kept; none keeps nothing.
     QPointer<StatsRecorder> recorder;
 
@@ -74,9 +72,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Credited with the level's training points when an exercise ends.
+    const QPointer<Career> career;
     void buildcontrols();
     void resetwindow();
     void showcounts();
-    KeystrokeCounter counter;
-    TypingTime typingtime;
+    TypingSession session;
 };

@@ -2,17 +2,9 @@
 
 #include "common/number.h"
 
-bool wordmatches(const QString& typed, const QString& target) {
-    return !typed.isEmpty() && typed == target;
-}
-
 QString resultmessage(qint32 seconds, qint32 typedcount, const QString& levelname,
                       qint32 mistakes) {
     return QLatin1String("You took ") + QString::number(seconds) + QLatin1String("s to type ") +
            QString::number(typedcount) + QLatin1String(" words in ") + levelname +
            QLatin1String(" level with ") + QString::number(mistakes) + QLatin1String(" mistakes.");
-}
-
-QString creditedtraining(const QString& train1text, int points) {
-    return QString::number(addclamped<qint32>(textint32(train1text), points));
 }

@@ -1,3 +1,4 @@
+#include "career/career.h"
 #include "battledisk/frmdisk.h"
 #include "career/form1.h"
 #include "common/sidewindow.h"
@@ -57,9 +58,9 @@ void FrmdiskTest::cleanup() {
 Form1* FrmdiskTest::career(const QString& name, qint32 money, qint32 training) {
     auto* form = new Form1;
     careers << form;
-    form->playername = name;
-    form->money = money;
-    form->training = training;
+    form->career->setplayername(name);
+    form->career->setmoney(money);
+    form->career->settraining(training);
     form->updatestatus();
     return form;
 }
@@ -89,45 +90,45 @@ void FrmdiskTest::twocareersshareadisk() {
     Form1* ace = career(acename, 300, 40);
     Form1* bea = career("Bea", 100, 40);
 
-    QCOMPARE(command(ace, &Form1::createdisk_Click, shared),
+    QCOMPARE(command(ace, &Form1::createbattledisk, shared),
              QStringList{"KVR Battle Disk Created!"});
     QCOMPARE(contents(shared + "battle.dat"), QByteArray("\"Ace '?uk'\"\r\n300\r\n40\r\n"));
-    QCOMPARE(command(ace, &Form1::fightdisk_Click, shared), QStringList{wrongdisk});
-    QCOMPARE(command(bea, &Form1::loaddisk_Click, shared), QStringList{wrongdisk});
-    QCOMPARE(command(bea, &Form1::fightdisk_Click, fixture->folder() + "nodisk/"),
+    QCOMPARE(command(ace, &Form1::fightbattledisk, shared), QStringList{wrongdisk});
+    QCOMPARE(command(bea, &Form1::updatefromdisk, shared), QStringList{wrongdisk});
+    QCOMPARE(command(bea, &Form1::fightbattledisk, fixture->folder() + "nodisk/"),
              QStringList{notfound});
-    QCOMPARE(bea->money, 100);
+    QCOMPARE(bea->career->money(), 100);
 
     // Equal training, poorer player: Bea wins, and sees her money while the race runs.
-    QCOMPARE(command(bea, &Form1::fightdisk_Click, shared), QStringList{});
-    QCOMPARE(bea->money1->text(), QStringLiteral("125"));
+    QCOMPARE(command(bea, &Form1::fightbattledisk, shared), QStringList{});
+    QCOMPARE(bea->shownmoney->text(), QStringLiteral("125"));
     QCOMPARE(contents(shared + "battle.dat"), QByteArray("\"Ace '?uk'\"\r\n275\r\n40\r\n"));
     frmdisk* race = bea->diskwindow;
     QVERIFY(race && race->isVisible() && race->mewin1->isActive() && !race->diskwin1->isActive());
 
     // Ace's own money is replaced, his training since the disk kept; case counts in the name.
-    ace->money = 999;
-    ace->training = 90;
-    ace->playername = acename.toLower();
-    QCOMPARE(command(ace, &Form1::loaddisk_Click, shared), QStringList{wrongdisk});
-    QCOMPARE(ace->money, 999);
-    ace->playername = acename;
-    QCOMPARE(command(ace, &Form1::loaddisk_Click, shared), QStringList{"Status Updated!"});
-    QCOMPARE(ace->money1->text(), QStringLiteral("275"));
-    QCOMPARE(ace->training, 90);
+    ace->career->setmoney(999);
+    ace->career->settraining(90);
+    ace->career->setplayername(acename.toLower());
+    QCOMPARE(command(ace, &Form1::updatefromdisk, shared), QStringList{wrongdisk});
+    QCOMPARE(ace->career->money(), 999);
+    ace->career->setplayername(acename);
+    QCOMPARE(command(ace, &Form1::updatefromdisk, shared), QStringList{"Status Updated!"});
+    QCOMPARE(ace->shownmoney->text(), QStringLiteral("275"));
+    QCOMPARE(ace->career->training(), 90);
     QCOMPARE(contents(shared + "battle.dat"), QByteArray("\"Ace '?uk'\"\r\n275\r\n40\r\n"));
 
     // Cancel at the prompt is the current folder.
     const QString before = QDir::currentPath();
     QDir::setCurrent(fixture->folder());
-    QCOMPARE(command(ace, &Form1::createdisk_Click, QString()),
+    QCOMPARE(command(ace, &Form1::createbattledisk, QString()),
              QStringList{"KVR Battle Disk Created!"});
     QDir::setCurrent(before);
     QCOMPARE(contents(fixture->folder() + "battle.dat"),
              QByteArray("\"Ace '?uk'\"\r\n275\r\n90\r\n"));
 
     // A folder that does not exist is no disk: nothing is written beside it.
-    QCOMPARE(command(ace, &Form1::createdisk_Click, fixture->folder() + "gone"),
+    QCOMPARE(command(ace, &Form1::createbattledisk, fixture->folder() + "gone"),
              QStringList{notfound});
     QVERIFY(!QFile::exists(fixture->folder() + "gonebattle.dat"));
 
@@ -138,12 +139,12 @@ void FrmdiskTest::twocareersshareadisk() {
     const QString full = fixture->folder() + QStringLiteral("stuck/");
     QVERIFY(QDir().mkpath(full + ".battle.dat.keystrider-partial"));
     QFile::copy(shared + "battle.dat", full + "battle.dat");
-    QCOMPARE(command(bea, &Form1::fightdisk_Click, full), QStringList{notfound});
-    QCOMPARE(bea->money, 125);
-    QCOMPARE(bea->money1->text(), QStringLiteral("125"));
+    QCOMPARE(command(bea, &Form1::fightbattledisk, full), QStringList{notfound});
+    QCOMPARE(bea->career->money(), 125);
+    QCOMPARE(bea->shownmoney->text(), QStringLiteral("125"));
     QCOMPARE(contents(full + "battle.dat"), QByteArray("\"Ace '?uk'\"\r\n275\r\n40\r\n"));
     QVERIFY(!bea->diskwindow);
-    QCOMPARE(command(ace, &Form1::createdisk_Click, full), QStringList{notfound});
+    QCOMPARE(command(ace, &Form1::createbattledisk, full), QStringList{notfound});
 }
 
 void FrmdiskTest::stagedrace_data() {
@@ -246,12 +247,12 @@ void FrmdiskTest::adiskfromsomeoneelse() {
         QVERIFY(QFile::link(mine, partial));
 
     Form1* ace = career("Ace", 250, 0);
-    void (Form1::*handler)() = commandname == "create"   ? &Form1::createdisk_Click
-                               : commandname == "update" ? &Form1::loaddisk_Click
-                                                         : &Form1::fightdisk_Click;
+    void (Form1::*handler)() = commandname == "create"   ? &Form1::createbattledisk
+                               : commandname == "update" ? &Form1::updatefromdisk
+                                                         : &Form1::fightbattledisk;
     QCOMPARE(command(ace, handler, disk), QStringList{said});
     QCOMPARE(contents(mine), kept);
-    QCOMPARE(ace->money, lying == "partial" ? 300 : 250);
+    QCOMPARE(ace->career->money(), lying == "partial" ? 300 : 250);
     QVERIFY(!QFileInfo(partial).exists() && !QFileInfo(partial).isSymLink());
     QCOMPARE(QFileInfo(disk + "battle.dat").isSymLink(), lying == "link");
 }

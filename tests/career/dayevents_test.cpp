@@ -1,3 +1,4 @@
+#include "career/career.h"
 #include "career/dayevents.h"
 #include "career/form1.h"
 #include "common/logbox.h"
@@ -36,8 +37,8 @@ private:
 void DayEventsTest::init() {
     fixture = new GameFixture;
     form = new Form1;
-    form->newer_Click();
-    form->txtlog->setText(QString());
+    form->startnewgame();
+    form->eventlog->setText(QString());
     fixture->dialogs.shown.clear();
     // The new game's day change drew a competition list; count only what the day draws.
     fixture->random.drawn = 0;
@@ -106,24 +107,24 @@ void DayEventsTest::eachevent() {
     QFETCH(double, amountdraw);
     QFETCH(QStringList, entries);
     QFETCH(int, moneyafter);
-    form->money = money;
+    form->career->setmoney(money);
     fixture->random.draws << drawfor(event) << amountdraw;
     form->datechange();
-    QCOMPARE(form->txtlog->text(), "\r\n\r\n\r\n" + entries.join("\r\n") + "\r\n");
-    QCOMPARE(form->money, moneyafter);
-    QCOMPARE(form->days, 1);
+    QCOMPARE(form->eventlog->text(), "\r\n\r\n\r\n" + entries.join("\r\n") + "\r\n");
+    QCOMPARE(form->career->money(), moneyafter);
+    QCOMPARE(form->career->days(), 1);
     QCOMPARE(fixture->random.drawn, eventtakesamount(event) ? 2 : 1);
     QCOMPARE(fixture->random.reseeds, QList<double>{43200});
 }
 
 void DayEventsTest::zeromoneyredrawspizzaandshirt() {
-    form->money = 0;
+    form->career->setmoney(0);
     fixture->clock.seconds = 100;
     fixture->random.draws << drawfor(10) << drawfor(14) << drawfor(10) << drawfor(11) << 0.7;
     form->datechange();
-    QCOMPARE(form->money, 1);
-    QVERIFY(form->txtlog->text().contains("$1 under one of it!"));
-    QVERIFY(!form->txtlog->text().contains("pizza"));
+    QCOMPARE(form->career->money(), 1);
+    QVERIFY(form->eventlog->text().contains("$1 under one of it!"));
+    QVERIFY(!form->eventlog->text().contains("pizza"));
     // Every redraw reseeds from the clock, which here stands still.
     QCOMPARE(fixture->random.reseeds, (QList<double>{100, 100, 100, 100}));
 }
@@ -132,15 +133,15 @@ void DayEventsTest::dayadvancesandlogsthegap() {
     fixture->random.draws << drawfor(1);
     form->datechange();
     // datechange leaves the display to its caller.
-    QCOMPARE(form->days1->text(), QStringLiteral("0"));
-    QCOMPARE(form->txtlog->text(), QStringLiteral("\r\n\r\n\r\nAnother day past...\r\n"));
+    QCOMPARE(form->showndays->text(), QStringLiteral("0"));
+    QCOMPARE(form->eventlog->text(), QStringLiteral("\r\n\r\n\r\nAnother day past...\r\n"));
 }
 
 void DayEventsTest::timeupendsthegame() {
-    form->days = 15;
-    form->money = 400;
+    form->career->setdays(15);
+    form->career->setmoney(400);
     fixture->random.draws << drawfor(1);
-    form->Command4_Click();
+    form->passday();
     QCOMPARE(fixture->dialogs.shown.size(), 2);
     QCOMPARE(fixture->dialogs.shown[0].text, QStringLiteral("Game Over! Time's Up!"));
     QCOMPARE(fixture->dialogs.shown[0].title, QStringLiteral("Game Over"));
@@ -150,7 +151,7 @@ void DayEventsTest::timeupendsthegame() {
     QCOMPARE(fixture->dialogs.shown[1].title, QStringLiteral("Loser!"));
     QCOMPARE(fixture->endings, 1);
     QCOMPARE(fixture->random.drawn, 0);
-    QCOMPARE(form->txtlog->text(), QStringLiteral(" "));
+    QCOMPARE(form->eventlog->text(), QStringLiteral(" "));
     QVERIFY(!QFile::exists(fixture->folder() + "hall.dat"));
 }
 
@@ -169,30 +170,29 @@ void DayEventsTest::warningonthedaybeforethelast() {
     QFETCH(int, rank);
     QFETCH(int, daysbefore);
     QFETCH(bool, warned);
-    form->rank = static_cast<qint16>(rank);
-    form->days = daysbefore;
+    form->career->setrank(static_cast<qint16>(rank));
+    form->career->setdays(daysbefore);
     fixture->random.draws << drawfor(2);
     form->datechange();
-    QCOMPARE(form->txtlog->text().endsWith("Your game will end tommorrow.\r\n"), warned);
+    QCOMPARE(form->eventlog->text().endsWith("Your game will end tommorrow.\r\n"), warned);
 }
 
 void DayEventsTest::nextdayrefreshesandreenablesonceadaycommands() {
-    form->ll->setEnabled(false);
-    form->Ti->setEnabled(false);
-    form->cc->setEnabled(false);
-    form->Command2->setEnabled(false);
+    form->career->use(Activity::RewardBag);
+    form->career->use(Activity::TicTacToe);
+    form->career->use(Activity::Competition);
     fixture->random.draws << drawfor(1);
-    form->Command4->click();
-    QCOMPARE(form->days1->text(), QStringLiteral("1"));
-    QVERIFY(form->ll->isEnabled() && form->Ti->isEnabled() && form->cc->isEnabled());
-    QVERIFY(form->Command2->isEnabled());
+    form->nextday->click();
+    QCOMPARE(form->showndays->text(), QStringLiteral("1"));
+    QVERIFY(form->rewardbag->isEnabled() && form->tictactoe->isEnabled() && form->checkcompetition->isEnabled());
+    QVERIFY(form->competition->isEnabled());
 }
 
 void DayEventsTest::moneydoesnotwrap() {
-    form->money = std::numeric_limits<qint32>::max();
+    form->career->setmoney(std::numeric_limits<qint32>::max());
     fixture->random.draws << drawfor(13) << 0.99;
     form->datechange();
-    QCOMPARE(form->money, std::numeric_limits<qint32>::max());
+    QCOMPARE(form->career->money(), std::numeric_limits<qint32>::max());
 }
 
 QTEST_MAIN(DayEventsTest)

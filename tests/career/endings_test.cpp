@@ -1,3 +1,4 @@
+#include "career/career.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
 #include "career/promotion.h"
@@ -51,7 +52,7 @@ void EndingsTest::init() {
     form = new Form1;
     form->apppath = fixture->folder();
     fixture->dialogs.inputs << "Ace";
-    form->newer_Click();
+    form->startnewgame();
     fixture->dialogs.shown.clear();
 }
 
@@ -93,93 +94,85 @@ void EndingsTest::promotiontable() {
 }
 
 void EndingsTest::promotionthroughthetraininglabel() {
-    form->train1->setText("16");
-    QCOMPARE(form->training, 16);
-    QCOMPARE(form->rank, qint16(1));
-    QCOMPARE(form->rank1->text(), QStringLiteral("1"));
-    QVERIFY(form->txtlog->text().endsWith("You have been promoted to rank 1.\r\n"));
-    form->Timer1_Timer();
-    QCOMPARE(form->Label6->text(), QStringLiteral("20"));
+    form->career->showtraining(16);
+    QCOMPARE(form->career->training(), 16);
+    QCOMPARE(form->career->rank(), qint16(1));
+    QCOMPARE(form->shownrank->text(), QStringLiteral("1"));
+    QVERIFY(form->eventlog->text().endsWith("You have been promoted to rank 1.\r\n"));
+    form->showdaysleft();
+    QCOMPARE(form->daysleft->text(), QStringLiteral("20"));
 }
 
 void EndingsTest::oneentryforseveralranks() {
-    form->train1->setText("20");
-    const QString before = form->txtlog->text();
-    form->train1->setText("60");
-    QCOMPARE(form->txtlog->text(), before + "You have been promoted to rank 3.\r\n");
+    form->career->showtraining(20);
+    const QString before = form->eventlog->text();
+    form->career->showtraining(60);
+    QCOMPARE(form->eventlog->text(), before + "You have been promoted to rank 3.\r\n");
 }
 
 void EndingsTest::goals_data() {
-    QTest::addColumn<QString>("rank");
-    QTest::addColumn<QString>("money");
+    QTest::addColumn<int>("rank");
+    QTest::addColumn<int>("money");
     QTest::addColumn<QString>("message");
-    QTest::newRow("rank 8") << "8"
-                            << "100"
+    QTest::newRow("rank 8") << 8 << 100
                             << "You have completed your objective by reaching rank 8 so that your "
                                "boss will hire you!";
-    QTest::newRow("rank 7") << "7"
-                            << "100"
-                            << "";
-    QTest::newRow("rank 100 is no goal") << "100"
-                                         << "100"
-                                         << "";
-    QTest::newRow("25000") << "0"
-                           << "25000"
+    QTest::newRow("rank 7") << 7 << 100 << "";
+    QTest::newRow("rank 100 is no goal") << 100 << 100 << "";
+    QTest::newRow("25000") << 0 << 25000
                            << "You have completed your objective by earning $25000 to bribe your "
                               "boss to hire you!";
-    QTest::newRow("24999") << "0"
-                           << "24999"
-                           << "";
+    QTest::newRow("24999") << 0 << 24999 << "";
 }
 
 void EndingsTest::goals() {
-    QFETCH(QString, rank);
-    QFETCH(QString, money);
+    QFETCH(int, rank);
+    QFETCH(int, money);
     QFETCH(QString, message);
-    form->rank1->setText(rank);
-    form->money1->setText(money);
-    form->Timer2_Timer();
+    form->career->showrank(static_cast<qint16>(rank));
+    form->career->showmoney(money);
+    form->checkobjective();
     if (message.isEmpty()) {
         QVERIFY(fixture->dialogs.shown.isEmpty());
-        QVERIFY(form->Timer2->isActive());
+        QVERIFY(form->objectiveclock->isActive());
         return;
     }
     QCOMPARE(fixture->dialogs.texts().first(), message);
     QCOMPARE(fixture->dialogs.shown.first().title, QStringLiteral("KVR"));
     QCOMPARE(fixture->dialogs.shown.first().icon, MsgIcon::None);
-    QVERIFY(!form->Timer2->isActive());
-    QVERIFY(form->Frame3->isVisibleTo(form));
+    QVERIFY(!form->objectiveclock->isActive());
+    QVERIFY(form->endgame->isVisibleTo(form));
 }
 
 void EndingsTest::bothgoalsgiveonesuccessbytherank() {
-    form->rank = 8;
-    form->money = 30000;
+    form->career->setrank(8);
+    form->career->setmoney(30000);
     form->updatestatus();
-    form->Timer2_Timer();
+    form->checkobjective();
     QCOMPARE(fixture->dialogs.shown.size(), 1);
     QVERIFY(fixture->dialogs.texts().first().contains("rank 8"));
     QCOMPARE(hallrows(), QStringList{"Ace scored 1650000 points!"});
 }
 
 void EndingsTest::successisonlyhandledonce() {
-    form->money1->setText("25000");
-    fixture->dialogs.whileopen = [this] { form->Timer2_Timer(); };
-    form->Timer2_Timer();
+    form->career->showmoney(25000);
+    fixture->dialogs.whileopen = [this] { form->checkobjective(); };
+    form->checkobjective();
     QCOMPARE(fixture->dialogs.shown.size(), 1);
     QCOMPARE(hallrows().size(), 1);
     // No further success in this run, even in a new game.
-    QVERIFY(!form->Timer2->isActive());
+    QVERIFY(!form->objectiveclock->isActive());
 }
 
 void EndingsTest::successwritesthehallandshowsit() {
-    form->days = 5;
-    form->money = 25000;
+    form->career->setdays(5);
+    form->career->setmoney(25000);
     form->updatestatus();
-    form->Timer2_Timer();
-    QCOMPARE(form->txtlog->text(),
+    form->checkobjective();
+    QCOMPARE(form->eventlog->text(),
              QStringLiteral(" Your game has ended...\r\nwith a score of 250000!\r\n"));
-    QCOMPARE(form->playername, QString());
-    QCOMPARE(form->money1->text(), QStringLiteral("0"));
+    QCOMPARE(form->career->playername(), QString());
+    QCOMPARE(form->shownmoney->text(), QStringLiteral("0"));
     QByteArray bytes;
     QVERIFY(readwholefile(fixture->folder() + "hall.dat", bytes));
     QCOMPARE(bytes, QByteArray("\"Ace scored 250000 points!\"\r\n"));
@@ -203,28 +196,28 @@ void EndingsTest::scores() {
     QFETCH(int, days);
     QFETCH(int, money);
     QFETCH(QString, entry);
-    form->rank = static_cast<qint16>(rank);
-    form->days = days;
-    form->money = money;
+    form->career->setrank(static_cast<qint16>(rank));
+    form->career->setdays(days);
+    form->career->setmoney(money);
     form->scoregame2();
     QCOMPARE(hallrows(), QStringList{entry});
 }
 
 void EndingsTest::hallthatcannotbewrittenstillendsthegame() {
     form->apppath = fixture->folder() + "no/such/folder/";
-    form->money = 25000;
+    form->career->setmoney(25000);
     form->scoregame2();
     QCOMPARE(fixture->dialogs.shown.size(), 1);
     QCOMPARE(fixture->dialogs.shown.first().icon, MsgIcon::Exclamation);
-    QVERIFY(form->Frame3->isVisibleTo(form));
+    QVERIFY(form->endgame->isVisibleTo(form));
     QCOMPARE(fixture->endings, 0);
 }
 
 void EndingsTest::quotesinanameskeepthehallreadable() {
     QCOMPARE(hallentry("Ace", 5), QStringLiteral("Ace scored 5 points!"));
     QCOMPARE(hallentry("Big \"Al\", Jr", -3), QStringLiteral("Big 'Al', Jr scored -3 points!"));
-    form->playername = "Big \"Al\", Jr";
-    form->money = 100;
+    form->career->setplayername("Big \"Al\", Jr");
+    form->career->setmoney(100);
     form->scoregame2();
     QCOMPARE(hallrows(), QStringList{"Big 'Al', Jr scored 1500 points!"});
 }
@@ -233,10 +226,10 @@ void EndingsTest::hallloadsoldestfirstandtwicewhenaskedtwice() {
     QVERIFY(
         appendtofile(fixture->folder() + "hall.dat",
                      "\"First, the best scored 9 points!\"\r\n\"Second scored 1 points!\"\r\n"));
-    form->hot_Click();
+    form->showhalloffame();
     QCOMPARE(hallrows(),
              (QStringList{"First, the best scored 9 points!", "Second scored 1 points!"}));
-    form->hot_Click();
+    form->showhalloffame();
     QCOMPARE(hallrows().size(), 4);
     QCOMPARE(hallrows().at(2), QStringLiteral("First, the best scored 9 points!"));
 }
@@ -245,7 +238,7 @@ void EndingsTest::overlongentryisshowncut() {
     const QByteArray longname(40000, 'x');
     fixture->writefile("hall.dat",
                        "\"" + longname + " scored 1 points!\"\r\n\"Bo scored 2 points!\"\r\n");
-    form->hot_Click();
+    form->showhalloffame();
     QCOMPARE(hallrows(), (QStringList{QString(256, 'x') + QChar(0x2026), "Bo scored 2 points!"}));
     QByteArray bytes;
     QVERIFY(readwholefile(fixture->folder() + "hall.dat", bytes));
@@ -253,7 +246,7 @@ void EndingsTest::overlongentryisshowncut() {
 }
 
 void EndingsTest::hallwithoutfileisempty() {
-    form->hot_Click();
+    form->showhalloffame();
     QVERIFY(form->hallwindow->isVisible());
     QCOMPARE(form->hallwindow->List1->count(), 0);
     QVERIFY(fixture->dialogs.shown.isEmpty());
@@ -261,7 +254,7 @@ void EndingsTest::hallwithoutfileisempty() {
 
 void EndingsTest::successesofnextrunsappendbelow() {
     QVERIFY(appendtofile(fixture->folder() + "hall.dat", "\"Old scored 7 points!\"\r\n"));
-    form->money = 25000;
+    form->career->setmoney(25000);
     form->scoregame2();
     QCOMPARE(hallrows(), (QStringList{"Old scored 7 points!", "Ace scored 375000 points!"}));
 }
@@ -269,21 +262,21 @@ void EndingsTest::successesofnextrunsappendbelow() {
 // The "End game" frame covers the action buttons: the keyboard can't reach them, so the cleared
 // career can't be played on into "Game Over!", neither now nor in a game begun afterwards.
 void EndingsTest::awoncareercannotbeplayedintoaloss() {
-    form->money = 25000;
+    form->career->setmoney(25000);
     form->updatestatus();
-    form->Timer2_Timer();
-    QCOMPARE(form->focusWidget(), form->Command6);
-    const QList<QPushButton*> covered{form->Command1, form->Command7, form->Command2,
-                                      form->Command3, form->Command4};
+    form->checkobjective();
+    QCOMPARE(form->focusWidget(), form->exitgame);
+    const QList<QPushButton*> covered{form->training, form->services, form->competition,
+                                      form->flyaway, form->nextday};
     for (const bool newgame : {false, true}) {
         if (newgame)
-            form->newer->trigger();
+            form->newgame->trigger();
         for (QWidget* visited : tabwalk(form, 20))
             QVERIFY2(!covered.contains(visited), qPrintable(visited->objectName()));
-        QTest::keyClick(form->Command4, Qt::Key_Return);
-        QVERIFY(form->Frame3->isVisible());
+        QTest::keyClick(form->nextday, Qt::Key_Return);
+        QVERIFY(form->endgame->isVisible());
     }
-    QCOMPARE(form->days, 0);
+    QCOMPARE(form->career->days(), 0);
     QCOMPARE(fixture->endings, 0);
 }
 

@@ -1,17 +1,21 @@
+#include "career/career.h"
 #include "career/form1.h"
 #include "career/frmstart.h"
 #include "common/filename.h"
 #include "common/logbox.h"
 #include "common/program.h"
 #include "common/watchlabel.h"
+#include "competition/frmcomp.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
 #include "support/fakes.h"
+#include "tictactoe/tictac.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -39,7 +43,6 @@ private slots:
     void newgameshowsthefreshcareer();
     void newgameduringagameclearsthelog();
     void resetvalueskeepsthetraininglabel();
-    void labelexchange();
     void updatestatusrunsnotificationsinorder();
     void logappendsattheendwhateverisselected();
     void label6showsdaysleft_data();
@@ -54,6 +57,7 @@ private slots:
     void longnameshowswholeinitstooltip();
     void cancelatstartupgoesback();
     void newcareeropensitsday();
+    void onceadaycommands();
     void focuscomesbackfromthemenubar_data();
     void focuscomesbackfromthemenubar();
 
@@ -75,20 +79,20 @@ void Form1Test::cleanup() {
 void Form1Test::startsupHiddenWithSaveDisabled() {
     form->Form_Load();
     QVERIFY(!form->isVisible());
-    QVERIFY(!form->saver->isEnabled());
+    QVERIFY(!form->savegame->isEnabled());
     QCOMPARE(form->apppath, fixture->folder());
-    QVERIFY(form->singapore->isChecked());
-    QVERIFY(!form->Frame3->isVisible());
-    QVERIFY(form->Timer1->isActive());
-    QVERIFY(form->Timer2->isActive());
-    form->asd->hide();
+    QVERIFY(form->countryitem(Country::Singapore)->isChecked());
+    QVERIFY(!form->endgame->isVisible());
+    QVERIFY(form->daysleftclock->isActive());
+    QVERIFY(form->objectiveclock->isActive());
+    form->filemenu->hide();
 }
 
 void Form1Test::newgameaskesuntilanameisgiven() {
     fixture->dialogs.inputs << ""
                             << "李小龍 Bob"
                             << "  ";
-    form->newer_Click();
+    form->startnewgame();
     QCOMPARE(fixture->dialogs.shown.size(), 4);
     for (int i : {0, 1, 3}) {
         const ShownBox& box = fixture->dialogs.shown[i];
@@ -103,109 +107,91 @@ void Form1Test::newgameaskesuntilanameisgiven() {
     QCOMPARE(refusal.title, QStringLiteral("Enter Name"));
     QCOMPARE(refusal.icon, MsgIcon::Error);
     // A name of blanks is a name.
-    QCOMPARE(form->playername, QStringLiteral("  "));
+    QCOMPARE(form->career->playername(), QStringLiteral("  "));
 }
 
 void Form1Test::newgameshowsthefreshcareer() {
     form->Form_Load();
-    form->asd->hide();
+    form->filemenu->hide();
     fixture->dialogs.inputs << "Ace";
-    form->newer_Click();
+    form->startnewgame();
     QVERIFY(form->isVisible());
-    QVERIFY(form->saver->isEnabled());
-    QCOMPARE(form->nama1->text(), QStringLiteral("Ace"));
-    QCOMPARE(form->rank1->text(), QStringLiteral("0"));
-    QCOMPARE(form->money1->text(), QStringLiteral("250"));
-    QCOMPARE(form->days1->text(), QStringLiteral("0"));
-    QCOMPARE(form->train1->text(), QStringLiteral("0"));
-    form->Timer1_Timer();
-    QCOMPARE(form->Label6->text(), QStringLiteral("15"));
-    QCOMPARE(form->txtlog->text(), objectives);
+    QVERIFY(form->savegame->isEnabled());
+    QCOMPARE(form->shownname->text(), QStringLiteral("Ace"));
+    QCOMPARE(form->shownrank->text(), QStringLiteral("0"));
+    QCOMPARE(form->shownmoney->text(), QStringLiteral("250"));
+    QCOMPARE(form->showndays->text(), QStringLiteral("0"));
+    QCOMPARE(form->showntraining->text(), QStringLiteral("0"));
+    form->showdaysleft();
+    QCOMPARE(form->daysleft->text(), QStringLiteral("15"));
+    QCOMPARE(form->eventlog->text(), objectives);
 }
 
 void Form1Test::newgameduringagameclearsthelog() {
-    form->newer_Click();
+    form->startnewgame();
     form->updatelog("Something happened");
-    form->money = 9000;
-    form->malaysia->setChecked(true);
-    form->singapore->setChecked(false);
+    form->career->setmoney(9000);
+    form->countryitem(Country::Malaysia)->setChecked(true);
+    form->countryitem(Country::Singapore)->setChecked(false);
     fixture->dialogs.answers << MsgResult::Yes;
     fixture->dialogs.inputs << "Bee";
-    form->newer_Click();
+    form->startnewgame();
     QCOMPARE(fixture->dialogs.shown.at(1).text,
              QStringLiteral("Abandon Tester's career? It has not been saved since it changed."));
-    QCOMPARE(form->txtlog->text(), objectives);
-    QCOMPARE(form->money1->text(), QStringLiteral("250"));
-    QVERIFY(form->malaysia->isChecked());
+    QCOMPARE(form->eventlog->text(), objectives);
+    QCOMPARE(form->shownmoney->text(), QStringLiteral("250"));
+    QVERIFY(form->countryitem(Country::Malaysia)->isChecked());
 }
 
 void Form1Test::resetvalueskeepsthetraininglabel() {
-    form->playername = "Ace";
-    form->rank = 3;
-    form->money = 700;
-    form->days = 4;
-    form->training = 42;
+    form->career->setplayername("Ace");
+    form->career->setrank(3);
+    form->career->setmoney(700);
+    form->career->setdays(4);
+    form->career->settraining(42);
     form->updatestatus();
     form->resetvalues();
-    QCOMPARE(form->nama1->text(), QString());
-    QCOMPARE(form->rank1->text(), QStringLiteral("0"));
-    QCOMPARE(form->money1->text(), QStringLiteral("0"));
-    QCOMPARE(form->days1->text(), QStringLiteral("0"));
-    QCOMPARE(form->train1->text(), QStringLiteral("42"));
-    QCOMPARE(form->training, 0);
-    QCOMPARE(form->txtlog->text(), QStringLiteral(" "));
-}
-
-void Form1Test::labelexchange() {
-    form->nama1->setText("Zed");
-    form->money1->setText("  1234.5xyz");
-    form->rank1->setText("2.5");
-    form->days1->setText("nothing");
-    form->train1->setText("-7");
-    form->reversevalue();
-    QCOMPARE(form->playername, QStringLiteral("Zed"));
-    QCOMPARE(form->money, 1234);
-    QCOMPARE(form->rank, qint16(2));
-    QCOMPARE(form->days, 0);
-    QCOMPARE(form->training, -7);
-    form->money1->setText("99999999999");
-    form->reversevalue();
-    QCOMPARE(form->money, std::numeric_limits<qint32>::max());
-    // A name that looks like markup is shown as typed.
-    form->nama1->setText("<b>Ace</b>");
-    QCOMPARE(form->nama1->textFormat(), Qt::PlainText);
+    QCOMPARE(form->shownname->text(), QString());
+    QCOMPARE(form->shownrank->text(), QStringLiteral("0"));
+    QCOMPARE(form->shownmoney->text(), QStringLiteral("0"));
+    QCOMPARE(form->showndays->text(), QStringLiteral("0"));
+    QCOMPARE(form->showntraining->text(), QStringLiteral("42"));
+    QCOMPARE(form->career->training(), 0);
+    QCOMPARE(form->eventlog->text(), QStringLiteral(" "));
 }
 
 void Form1Test::updatestatusrunsnotificationsinorder() {
     QStringList seen;
-    connect(form->days1, &WatchLabel::changed, [&] { seen << "days:" + form->train1->text(); });
-    connect(form->train1, &WatchLabel::changed, [&] { seen << "train"; });
-    form->days = 3;
-    form->training = 9;
+    connect(form->showndays, &WatchLabel::changed,
+            [&] { seen << "days:" + form->showntraining->text(); });
+    connect(form->showntraining, &WatchLabel::changed, [&] { seen << "train"; });
+    form->career->setdays(3);
+    form->career->settraining(9);
     form->updatestatus();
     QCOMPARE(seen, (QStringList{"days:", "train"}));
     form->updatestatus();
     QCOMPARE(seen.size(), 2);
     // The new day brings back the once-a-day commands.
-    form->ll->setEnabled(false);
-    form->cc->setEnabled(false);
-    form->Command2->setEnabled(false);
-    form->days = 4;
+    form->career->use(Activity::RewardBag);
+    form->career->use(Activity::Competition);
+    form->career->setdays(4);
     form->updatestatus();
-    QVERIFY(form->ll->isEnabled() && form->Ti->isEnabled() && form->cc->isEnabled());
-    QVERIFY(form->Command2->isEnabled());
+    QVERIFY(form->rewardbag->isEnabled() && form->tictactoe->isEnabled() &&
+            form->checkcompetition->isEnabled());
+    QVERIFY(form->competition->isEnabled());
 }
 
 void Form1Test::logappendsattheendwhateverisselected() {
-    form->txtlog->setText("first line\r\nsecond line\r\n");
-    QTextCursor c = form->txtlog->textCursor();
+    form->eventlog->setText("first line\r\nsecond line\r\n");
+    QTextCursor c = form->eventlog->textCursor();
     c.setPosition(2);
     c.setPosition(8, QTextCursor::KeepAnchor);
-    form->txtlog->setTextCursor(c);
+    form->eventlog->setTextCursor(c);
     form->updatelog("third");
-    QCOMPARE(form->txtlog->text(), QStringLiteral("first line\r\nsecond line\r\nthird\r\n"));
-    QCOMPARE(form->txtlog->textCursor().position(), form->txtlog->document()->characterCount() - 1);
-    QVERIFY(!form->txtlog->textCursor().hasSelection());
+    QCOMPARE(form->eventlog->text(), QStringLiteral("first line\r\nsecond line\r\nthird\r\n"));
+    QCOMPARE(form->eventlog->textCursor().position(),
+             form->eventlog->document()->characterCount() - 1);
+    QVERIFY(!form->eventlog->textCursor().hasSelection());
 }
 
 void Form1Test::label6showsdaysleft_data() {
@@ -223,16 +209,16 @@ void Form1Test::label6showsdaysleft() {
     QFETCH(int, rank);
     QFETCH(int, days);
     QFETCH(QString, shown);
-    form->rank = static_cast<qint16>(rank);
-    form->days = days;
-    form->Timer1_Timer();
-    QCOMPARE(form->Label6->text(), shown);
+    form->career->setrank(static_cast<qint16>(rank));
+    form->career->setdays(days);
+    form->showdaysleft();
+    QCOMPARE(form->daysleft->text(), shown);
 }
 
 void Form1Test::closeboxandexitendtheprogram() {
     // The start window's close box is Exit too.
     form->Form_Load();
-    form->asd->hide();
+    form->filemenu->hide();
     QCoreApplication::processEvents();
     QVERIFY(form->startwindow);
     form->startwindow->close();
@@ -242,9 +228,9 @@ void Form1Test::closeboxandexitendtheprogram() {
     form->loaded();
     QVERIFY(!form->close());
     QCOMPARE(fixture->endings, 1);
-    form->bye->trigger();
+    form->exitprogram->trigger();
     QCOMPARE(fixture->endings, 2);
-    form->Command6->click();
+    form->exitgame->click();
     QCOMPARE(fixture->endings, 3);
 }
 
@@ -254,13 +240,13 @@ void Form1Test::menusareintheirorder() {
         if (a->isVisible())
             bar << a->text();
     QCOMPARE(bar, (QStringList{"&File", "&Country", "Cheat Input", "Two Playes", "&Others"}));
-    QVERIFY(!form->sdfasdfasfasf->menuAction()->isVisible());
+    QVERIFY(!form->servicesmenu->menuAction()->isVisible());
     QStringList file;
-    for (QAction* a : form->asd->actions())
+    for (QAction* a : form->filemenu->actions())
         file << (a->isSeparator() ? "-" : a->text());
     QCOMPARE(file, (QStringList{"&New", "-", "&Save", "&Load", "-", "&Exit"}));
     QStringList services;
-    for (QAction* a : form->sdfasdfasfasf->actions())
+    for (QAction* a : form->servicesmenu->actions())
         services << a->text();
     QCOMPARE(services, (QStringList{"&Time machine", "&Mysterious Reward Bag",
                                     "&Vivovu Dev Ezi Doz", "&Double or Nothing"}));
@@ -268,11 +254,11 @@ void Form1Test::menusareintheirorder() {
 
 void Form1Test::startwindowstandsinforthemenu() {
     form->Form_Load();
-    QVERIFY(form->asd->isVisible());
-    form->asd->hide();
+    QVERIFY(form->filemenu->isVisible());
+    form->filemenu->hide();
     QCoreApplication::processEvents();
     // Dismissed, the pop-up stays away: a window of the game's own offers the same choices.
-    QVERIFY(!form->asd->isVisible());
+    QVERIFY(!form->filemenu->isVisible());
     frmstart* start = form->startwindow;
     QVERIFY(start && start->isVisible() && !form->isVisible());
     QCOMPARE(start->windowTitle(), QStringLiteral("Keystrider"));
@@ -293,7 +279,7 @@ void Form1Test::startwindowstandsinforthemenu() {
     QVERIFY(form->loadwindow && form->loadwindow->isVisible() && !start->isVisible());
     form->loadwindow->close();
     QCoreApplication::processEvents();
-    QVERIFY(start->isVisible() && !form->asd->isVisible());
+    QVERIFY(start->isVisible() && !form->filemenu->isVisible());
 
     // A game started from it closes it for good, without ending the program.
     fixture->dialogs.inputs << "Ace";
@@ -302,7 +288,7 @@ void Form1Test::startwindowstandsinforthemenu() {
     QVERIFY(form->isVisible() && !start->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-    QVERIFY(!form->startwindow && !form->asd->isVisible());
+    QVERIFY(!form->startwindow && !form->filemenu->isVisible());
     QCOMPARE(fixture->endings, 0);
 }
 
@@ -311,8 +297,8 @@ void Form1Test::startwindowstandsinforthemenu() {
 void Form1Test::popupsopenatthebutton() {
     form->loaded();
     QCursor::setPos(form->mapToGlobal(QPoint(form->width() + 200, 5)));
-    for (auto [button, menu] :
-         {std::pair{form->Command7, form->sdfasdfasfasf}, std::pair{form->Command3, form->coun}}) {
+    for (auto [button, menu] : {std::pair{form->services, form->servicesmenu},
+                                std::pair{form->flyaway, form->countrymenu}}) {
         button->setFocus();
         QTest::keyClick(button, Qt::Key_Space);
         QVERIFY(menu->isVisible());
@@ -337,15 +323,15 @@ void Form1Test::keyboardstaysonthebutton_data() {
 void Form1Test::keyboardstaysonthebutton() {
     QFETCH(QString, button);
     fixture->dialogs.inputs << "Ace";
-    form->newer_Click();
+    form->startnewgame();
     auto* pressed = form->findChild<QPushButton*>(button);
     pressed->setFocus();
     fixture->dialogs.answers << MsgResult::Yes;
-    if (pressed == form->Command4)
+    if (pressed == form->nextday)
         QTest::keyClick(pressed, Qt::Key_Space);
     else
-        form->malaysia->trigger();
-    QCOMPARE(form->days, 1);
+        form->countryitem(Country::Malaysia)->trigger();
+    QCOMPARE(form->career->days(), 1);
     QCOMPARE(form->focusWidget(), pressed);
 }
 
@@ -360,15 +346,16 @@ void Form1Test::longnameshowswholeinitstooltip_data() {
 void Form1Test::longnameshowswholeinitstooltip() {
     QFETCH(QString, name);
     QFETCH(bool, cut);
-    form->nama1->setText(name);
-    QCOMPARE(form->nama1->text(), name);
-    QCOMPARE(form->nama1->iscut(), cut);
+    form->career->setplayername(name);
+    form->updatestatus();
+    QCOMPARE(form->shownname->text(), name);
+    QCOMPARE(form->shownname->iscut(), cut);
     // Shown as the text it is, never as markup.
-    QCOMPARE(QTextDocumentFragment::fromHtml(form->nama1->toolTip()).toPlainText(),
+    QCOMPARE(QTextDocumentFragment::fromHtml(form->shownname->toolTip()).toPlainText(),
              cut ? name : QString());
-    QVERIFY(!form->nama1->toolTip().contains("<img"));
+    QVERIFY(!form->shownname->toolTip().contains("<img"));
     // The keyboard has no tooltip: a screen reader hears the whole name with the panel.
-    QCOMPARE(form->Frame2->accessibleDescription(), "Name: " + name);
+    QCOMPARE(form->statuspanel->accessibleDescription(), "Name: " + name);
 }
 
 // Cancel at the name prompt of the start backs out to where New was chosen: the File pop-up, or
@@ -376,26 +363,63 @@ void Form1Test::longnameshowswholeinitstooltip() {
 void Form1Test::cancelatstartupgoesback() {
     form->Form_Load();
     fixture->dialogs.inputs << QString() << QString();
-    form->asd->hide();
-    form->newer->trigger();
+    form->filemenu->hide();
+    form->newgame->trigger();
     QCoreApplication::processEvents();
-    QVERIFY(form->asd->isVisible() && !form->startwindow);
-    form->asd->hide();
+    QVERIFY(form->filemenu->isVisible() && !form->startwindow);
+    form->filemenu->hide();
     QCoreApplication::processEvents();
     form->startwindow->cmdnew->click();
     QCoreApplication::processEvents();
-    QVERIFY(form->startwindow->isVisible() && !form->isVisible() && !form->asd->isVisible());
+    QVERIFY(form->startwindow->isVisible() && !form->isVisible() && !form->filemenu->isVisible());
 }
 
 // A career begun on the day number of the last one still opens the day's activities.
 void Form1Test::newcareeropensitsday() {
-    form->newer_Click();
-    form->ll->setEnabled(false);
-    form->Ti_Click();
-    form->cc_Click();
-    form->newer->trigger();
-    QVERIFY(form->ll->isEnabled() && form->Ti->isEnabled() && form->cc->isEnabled());
-    QVERIFY(form->Command2->isEnabled());
+    form->startnewgame();
+    form->career->use(Activity::RewardBag);
+    form->playtictactoe();
+    form->checkcompetitions();
+    form->newgame->trigger();
+    QVERIFY(form->rewardbag->isEnabled() && form->tictactoe->isEnabled() &&
+            form->checkcompetition->isEnabled());
+    QVERIFY(form->competition->isEnabled());
+}
+
+// Tic-tac-toe and the competition list open once a day: a refresh leaves their commands off, a
+// hidden window stays hidden, and the next day brings them back and draws the list afresh, into
+// a new window should the last one go during the draw.
+void Form1Test::onceadaycommands() {
+    form->updatestatus();
+    form->tictactoe->trigger();
+    form->competition->click();
+    tictac* game = form->tictacwindow;
+    QVERIFY(game->isVisible() && form->competitionlist->isVisible());
+    const auto usable = [this] {
+        return QList<bool>{form->tictactoe->isEnabled(), form->competition->isEnabled(),
+                           form->checkcompetition->isEnabled()};
+    };
+    form->updatestatus();
+    QCOMPARE(usable(), QList<bool>(3, false));
+    game->hide();
+    game->namebox->setText(QStringLiteral("kept"));
+    form->tictactoe->trigger();
+    QVERIFY(!game->isVisible());
+
+    QTimer::singleShot(0, form->competitionlist, [this] { delete form->competitionlist; });
+    form->career->setdays(1);
+    form->updatestatus();
+    QCOMPARE(usable(), QList<bool>(3, true));
+    QVERIFY(!form->competitionlist);
+    // Shown again without loading anew.
+    form->tictactoe->trigger();
+    QVERIFY(game->isVisible());
+    QCOMPARE(game->namebox->text(), QStringLiteral("kept"));
+    QCOMPARE(game->stages->count(), 6);
+    fixture->random.draws << 0.99;
+    form->career->setdays(2);
+    form->updatestatus();
+    QCOMPARE(form->competitionlist->country->count(), 5);
 }
 
 // After a command of the menu bar the focus goes back where it was, not to the bar.
@@ -407,20 +431,20 @@ void Form1Test::focuscomesbackfromthemenubar_data() {
 
 void Form1Test::focuscomesbackfromthemenubar() {
     QFETCH(QString, command);
-    form->newer_Click();
+    form->startnewgame();
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form));
-    form->Command3->setFocus();
+    form->flyaway->setFocus();
     // Alt or F10 gives the bar the focus; the command's box or window then takes it away.
     form->menuBar()->setFocus(Qt::MenuBarFocusReason);
     form->findChild<QAction*>(command)->trigger();
     if (form->savewindow)
-        form->savewindow->txtpath->setText("mine"), form->savewindow->Command1->click();
+        form->savewindow->filename->setText("mine"), form->savewindow->button->click();
     // The window comes back to the front with the bar as its focus.
     QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
     QCoreApplication::sendEvent(form->menuBar(), &back);
     QCoreApplication::processEvents();
-    QCOMPARE(form->focusWidget(), form->Command3);
+    QCOMPARE(form->focusWidget(), form->flyaway);
 }
 
 QTEST_MAIN(Form1Test)

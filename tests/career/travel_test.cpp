@@ -1,9 +1,11 @@
+#include "career/career.h"
 #include "career/form1.h"
 #include "common/logbox.h"
 #include "common/watchlabel.h"
 #include "support/fakes.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QTest>
 
 class TravelTest : public QObject {
@@ -30,7 +32,7 @@ private:
 void TravelTest::init() {
     fixture = new GameFixture;
     form = new Form1;
-    form->newer_Click();
+    form->startnewgame();
     fixture->dialogs.shown.clear();
     fixture->random.drawn = 0;
 }
@@ -41,7 +43,7 @@ void TravelTest::cleanup() {
 }
 
 QList<QAction*> TravelTest::countries() const {
-    return {form->singapore, form->malaysia, form->china, form->japan, form->america};
+    return {form->countryitem(Country::Singapore), form->countryitem(Country::Malaysia), form->countryitem(Country::China), form->countryitem(Country::Japan), form->countryitem(Country::America)};
 }
 
 QString TravelTest::checked() const {
@@ -67,60 +69,61 @@ void TravelTest::flights() {
     QFETCH(int, fare);
     QFETCH(QString, arrival);
     QAction* item = form->findChild<QAction*>(country);
-    form->money = fare; // exactly the fare is enough
+    const Country place = ::countries[form->countrymenu->actions().indexOf(item)].country;
+    form->career->setmoney(fare); // exactly the fare is enough
     fixture->dialogs.answers << MsgResult::Yes;
     fixture->random.draws << 0.0; // a quiet day
-    form->country_Click(item);
+    form->fly(place);
     QCOMPARE(fixture->dialogs.shown.first().text,
              QStringLiteral("Are you sure you want to fly there?"));
     QCOMPARE(fixture->dialogs.shown.first().title, QStringLiteral("Fly!"));
     QCOMPARE(fixture->dialogs.shown.first().buttons, MsgButtons::YesNo);
-    QCOMPARE(form->money, 0);
-    QCOMPARE(form->days, 1);
+    QCOMPARE(form->career->money(), 0);
+    QCOMPARE(form->career->days(), 1);
     QCOMPARE(checked(), country);
     QVERIFY(
-        form->txtlog->text().endsWith("\r\n\r\n\r\nAnother day past...\r\n" + arrival + "\r\n"));
+        form->eventlog->text().endsWith("\r\n\r\n\r\nAnother day past...\r\n" + arrival + "\r\n"));
     // Flying home again is a Singapore arrival with its capital.
-    form->money = 500;
+    form->career->setmoney(500);
     fixture->dialogs.answers << MsgResult::Yes;
-    form->country_Click(form->singapore);
-    QVERIFY(form->txtlog->text().endsWith("You arrived in Singapore!\r\n"));
+    form->fly(Country::Singapore);
+    QVERIFY(form->eventlog->text().endsWith("You arrived in Singapore!\r\n"));
     QCOMPARE(checked(), QStringLiteral("singapore"));
 }
 
 void TravelTest::currentcountrydoesnothing() {
-    form->money = 10;
-    form->country_Click(form->singapore);
+    form->career->setmoney(10);
+    form->fly(Country::Singapore);
     QVERIFY(fixture->dialogs.shown.isEmpty());
-    QCOMPARE(form->money, 10);
+    QCOMPARE(form->career->money(), 10);
     QCOMPARE(checked(), QStringLiteral("singapore"));
 }
 
 void TravelTest::noanswerchangesnothing() {
     fixture->dialogs.answers << MsgResult::No;
-    form->country_Click(form->japan);
-    QCOMPARE(form->money, 250);
-    QCOMPARE(form->days, 0);
+    form->fly(Country::Japan);
+    QCOMPARE(form->career->money(), 250);
+    QCOMPARE(form->career->days(), 0);
     QCOMPARE(checked(), QStringLiteral("singapore"));
     QCOMPARE(fixture->random.drawn, 0);
 }
 
 void TravelTest::tooLittleMoney() {
-    form->money = 199;
-    form->country_Click(form->malaysia);
+    form->career->setmoney(199);
+    form->fly(Country::Malaysia);
     QCOMPARE(fixture->dialogs.shown.size(), 1);
     QCOMPARE(fixture->dialogs.shown.first().text, QStringLiteral("Not enough money!"));
     QCOMPARE(fixture->dialogs.shown.first().title, QStringLiteral("Pok Kia!"));
     QCOMPARE(fixture->dialogs.shown.first().icon, MsgIcon::Error);
-    QCOMPARE(form->money, 199);
+    QCOMPARE(form->career->money(), 199);
     QCOMPARE(checked(), QStringLiteral("singapore"));
 }
 
 void TravelTest::flightonthelastdayendsthegame() {
-    form->days = 15;
-    form->money = 1000;
+    form->career->setdays(15);
+    form->career->setmoney(1000);
     fixture->dialogs.answers << MsgResult::Yes;
-    form->country_Click(form->china);
+    form->fly(Country::China);
     QCOMPARE(fixture->dialogs.texts(),
              (QStringList{"Are you sure you want to fly there?", "Game Over! Time's Up!",
                           "You failed your objectives! You are a loser!"}));
@@ -128,26 +131,26 @@ void TravelTest::flightonthelastdayendsthegame() {
 }
 
 void TravelTest::theftusesthemoneyleftafterthefare() {
-    form->money = 700;
+    form->career->setmoney(700);
     fixture->dialogs.answers << MsgResult::Yes;
     fixture->random.draws << (2.5 / 14.0) << 0.99; // theft, top of the range
-    form->country_Click(form->malaysia);
-    QVERIFY(form->txtlog->text().contains("You discovered that $50 is stolen!"));
-    QCOMPARE(form->money, 450);
-    QCOMPARE(form->money1->text(), QStringLiteral("450"));
+    form->fly(Country::Malaysia);
+    QVERIFY(form->eventlog->text().contains("You discovered that $50 is stolen!"));
+    QCOMPARE(form->career->money(), 450);
+    QCOMPARE(form->shownmoney->text(), QStringLiteral("450"));
 }
 
 void TravelTest::menuclickmovesthemark() {
-    form->money = 900;
+    form->career->setmoney(900);
     fixture->dialogs.answers << MsgResult::No;
-    form->america->trigger();
+    form->countryitem(Country::America)->trigger();
     QCOMPARE(checked(), QStringLiteral("singapore"));
     fixture->dialogs.answers << MsgResult::Yes;
-    form->america->trigger();
+    form->countryitem(Country::America)->trigger();
     QCOMPARE(checked(), QStringLiteral("america"));
-    form->america->trigger();
+    form->countryitem(Country::America)->trigger();
     QCOMPARE(checked(), QStringLiteral("america"));
-    QCOMPARE(form->money, 100);
+    QCOMPARE(form->career->money(), 100);
 }
 
 QTEST_MAIN(TravelTest)

@@ -72,7 +72,7 @@ void FrmcoachTest::drillsaretypedandrecorded() {
                       statsline(endedrecord("Practice", "Easy", "Completed", 1000, earlier)));
     Form1 form;
 
-    const QList<QAction*> others = form.fasdfasfas->actions();
+    const QList<QAction*> others = form.othersmenu->actions();
     QCOMPARE(others.at(others.indexOf(form.stats) + 1), form.coach);
     QCOMPARE(form.coach->text(), QStringLiteral("Typing &Coach"));
     form.coach->trigger();
@@ -122,6 +122,8 @@ void FrmcoachTest::drillsaretypedandrecorded() {
     typeentry(w);
     QVERIFY(!w->drilling());
     QVERIFY(lastline(fixture).contains("\"Mistyped entries\",\"result\",\"Completed\""));
+    // Its Backspace counts as a correction, as in practice and the race.
+    QVERIFY(lastline(fixture).contains("\"corrections\",1,"));
 
     // An own text, stopped after its first sentence, goes on from the second after a restart.
     fixture.writefile("mine.txt", "Zoë types. Then she rests!\nThe end");

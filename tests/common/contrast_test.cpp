@@ -94,18 +94,18 @@ void ContrastTest::settextsread() {
     QWidget* surface = nullptr;
     QRect area;
     if (text.startsWith(QLatin1String("tic-tac-toe"))) {
-        auto* game = new tictac;
+        auto* game = new tictac(nullptr);
         window.reset(game);
         game->cell(1)->setText(QStringLiteral("X"));
         surface = text.endsWith(QLatin1String("sign"))    ? static_cast<QWidget*>(game->cell(1))
-                  : text.endsWith(QLatin1String("title")) ? game->Label2
-                                                          : game->Label7;
+                  : text.endsWith(QLatin1String("title")) ? game->heading
+                                                          : game->instructionstext;
         area = inside(surface);
     } else if (text == QLatin1String("practice typing box")) {
-        auto* practice = new frmp;
+        auto* practice = new frmp(nullptr);
         window.reset(practice);
-        practice->txttype->setText(QStringLiteral("Wednesday"));
-        surface = practice->txttype;
+        practice->typingbox->setText(QStringLiteral("Wednesday"));
+        surface = practice->typingbox;
         area = inside(surface);
     } else if (text == QLatin1String("coach typing box")) {
         auto* coach = new frmcoach;
@@ -116,20 +116,20 @@ void ContrastTest::settextsread() {
         surface = coach->txttype;
         area = inside(surface);
     } else if (text.startsWith(QLatin1String("race"))) {
-        auto* race = new frmcars;
+        auto* race = new frmcars(nullptr);
         window.reset(race);
-        race->Text1->setText(QStringLiteral("Wednesday"));
-        race->Label3->setText(QStringLiteral("Wednesday"));
-        surface =
-            text.endsWith(QLatin1String("box")) ? static_cast<QWidget*>(race->Text1) : race->Label3;
+        race->typingbox->setText(QStringLiteral("Wednesday"));
+        race->target->setText(QStringLiteral("Wednesday"));
+        surface = text.endsWith(QLatin1String("box")) ? static_cast<QWidget*>(race->typingbox)
+                                                      : race->target;
         area = inside(surface);
         // Drawn straight on the track's picture, which the window holds.
         if (text.endsWith(QLatin1String("name"))) {
             surface = race;
-            area = race->Label4->geometry();
+            area = race->opponentcaption->geometry();
         }
     } else {
-        auto* list = new frmcomp;
+        auto* list = new frmcomp(nullptr);
         window.reset(list);
         list->country->addItems({"Japan", "China"});
         list->firstprice->addItems({"$420", "$100"});

@@ -1,4 +1,5 @@
 // Replacing a file on a disk with no room left: the old bytes survive and the player is told.
+#include "career/career.h"
 #include "career/form1.h"
 #include "common/programfolder.h"
 #include "saves/sav.h"
@@ -51,8 +52,8 @@ void FullDiskTest::init() {
     }
     setprogramfolder(disk);
     form = new Form1;
-    form->playername = QStringLiteral("Ace");
-    form->money = 700;
+    form->career->setplayername(QStringLiteral("Ace"));
+    form->career->setmoney(700);
     form->updatestatus();
 }
 
@@ -78,10 +79,10 @@ void FullDiskTest::filldisk() const {
 }
 
 void FullDiskTest::savedgame() {
-    form->saver->trigger();
+    form->savegame->trigger();
     sav* save = form->savewindow;
-    save->txtpath->setText(QStringLiteral("career"));
-    save->Command1->click();
+    save->filename->setText(QStringLiteral("career"));
+    save->button->click();
     QCOMPARE(lasttext(), QStringLiteral("File saved!"));
     const QByteArray saved = filebytes("career.kvr");
     // The player keeps the save private, in a file the name links to: both stay so.
@@ -91,9 +92,9 @@ void FullDiskTest::savedgame() {
     const QFileDevice::Permissions mode = QFile::permissions(disk + "real.kvr");
 
     filldisk();
-    form->money = 900;
-    form->saver->trigger();
-    save->Command1->click();
+    form->career->setmoney(900);
+    form->savegame->trigger();
+    save->button->click();
     QCOMPARE(lasttext(),
              QStringLiteral("The game could not be saved as career.kvr. Any game saved under "
                             "that name before is unchanged."));
@@ -105,11 +106,11 @@ void FullDiskTest::savedgame() {
 }
 
 void FullDiskTest::record() {
-    form->Ti->setEnabled(true);
-    form->Ti_Click();
+    form->tictactoe->setEnabled(true);
+    form->playtictactoe();
     tictac* game = form->tictacwindow;
-    game->Text4->setText(QStringLiteral("Ann"));
-    game->Command2_Click();
+    game->namebox->setText(QStringLiteral("Ann"));
+    game->addtolist_Click();
     const QByteArray written = filebytes("Ann.sco");
     QCOMPARE(written, QByteArray("\"Ann\",0,0,0,\"X\",\"O\"\r\n"));
 
@@ -122,14 +123,14 @@ void FullDiskTest::record() {
 
 void FullDiskTest::battledisk() {
     fixture->dialogs.inputs << disk;
-    form->createdisk_Click();
+    form->createbattledisk();
     QCOMPARE(lasttext(), QStringLiteral("KVR Battle Disk Created!"));
     const QByteArray created = filebytes("battle.dat");
 
     filldisk();
-    form->money = 900;
+    form->career->setmoney(900);
     fixture->dialogs.inputs << disk;
-    form->createdisk_Click();
+    form->createbattledisk();
     QCOMPARE(lasttext(), QStringLiteral("Diskette not found!"));
     QCOMPARE(filebytes("battle.dat"), created);
 }

@@ -79,23 +79,23 @@ const QMap<QString, Reader>& readers() {
         {"tic-tac-toe memory",
          {"brain.dat", largestbrain,
           [](GameFixture& f) {
-              tictac window;
+              tictac window(nullptr);
               window.close();
               return lastbox(f);
           }}},
         {"tic-tac-toe roster",
          {"list.dat", largestroster,
           [](GameFixture& f) {
-              tictac window;
-              window.Text4->setText("Bea");
-              window.Command2_Click(); // Add to List: not over a roster that can't be read
+              tictac window(nullptr);
+              window.namebox->setText("Bea");
+              window.addtolist_Click(); // Add to List: not over a roster that can't be read
               return f.dialogs.shown.value(0).text;
           }}},
         {"tic-tac-toe record",
          {"Ace.sco", largestrecord,
           [](GameFixture& f) {
               f.writefile("list.dat", "\"Ace\"\r\n");
-              tictac window;
+              tictac window(nullptr);
               window.close(); // the record is not written over on closing
               QFile::remove(f.folder() + "list.dat");
               return lastbox(f);

@@ -1,7 +1,5 @@
-#include "career/form1.h"
-#include "common/sidewindow.h"
 #include "competition/frmcars.h"
-#include "support/fakes.h"
+#include "support/careerfixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -36,77 +34,71 @@ private:
     void openrace(qint32 prize);
     void ticks(int count);
 
-    GameFixture* fixture = nullptr;
-    Form1* form = nullptr;
-    frmcars* race = nullptr;
+    CareerFixture* fixture = nullptr;
+    QPointer<frmcars> race;
 };
 
 void FrmcarsTest::init() {
-    fixture = new GameFixture;
-    form = new Form1;
-    form->money = 250;
-    form->updatestatus();
+    fixture = new CareerFixture;
     fixture->writefile("avg.txt", "alpha\r\nBravo\r\ncharlie delta\r\n");
 }
 
 void FrmcarsTest::cleanup() {
-    delete form;
     delete fixture;
 }
 
 void FrmcarsTest::openrace(qint32 prize) {
-    race = sidewindow(form->racewindow, form);
-    race->startgame(prize);
+    fixture->window(race)->startgame(prize);
 }
 
 void FrmcarsTest::ticks(int count) {
     for (int i = 0; i < count; ++i)
-        race->Timer1_Timer();
+        race->clock_Timer();
 }
 
 void FrmcarsTest::startputstheraceunderway() {
     fixture->clock.seconds = 777;
     fixture->random.draws << 0.5;
     openrace(300);
-    QVERIFY(race->isVisible() && !race->Text1->isEnabled() && !race->Timer1->isActive());
+    QVERIFY(race->isVisible() && !race->typingbox->isEnabled() && !race->clock->isActive());
     // Opened again after Back, the focus is on Start, not on Back where Space would forfeit.
-    QCOMPARE(race->focusWidget(), race->Command2);
-    race->Command1->setFocus();
-    race->Command1->click();
+    QCOMPARE(race->focusWidget(), race->start);
+    race->back->setFocus();
+    race->back->click();
     openrace(300);
-    QCOMPARE(race->focusWidget(), race->Command2);
-    race->Command2->click();
+    QCOMPARE(race->focusWidget(), race->start);
+    race->start->click();
     QCOMPARE(race->words(), (QStringList{"alpha", "Bravo", "charlie delta"}));
-    QCOMPARE(race->Label3->text(), QStringLiteral("Bravo"));
+    QCOMPARE(race->target->text(), QStringLiteral("Bravo"));
     QCOMPARE(fixture->random.reseeds.mid(fixture->random.reseeds.size() - 2),
              (QList<double>{777, 777}));
-    QVERIFY(race->Text1->isEnabled() && race->Timer1->isActive());
-    QVERIFY(!race->Command2->isEnabled() && !race->Frame1->isEnabled());
+    QVERIFY(race->typingbox->isEnabled() && race->clock->isActive());
+    QVERIFY(!race->start->isEnabled() && !race->levelframe->isEnabled());
     // The typing box never holds a selection.
-    race->Text1->setText("alp");
-    race->Text1->selectAll();
-    QVERIFY(!race->Text1->hasSelectedText());
+    race->typingbox->setText("alp");
+    race->typingbox->selectAll();
+    QVERIFY(!race->typingbox->hasSelectedText());
     // Focus given back by Shift+Tab selects nothing and keeps the caret where typing goes on.
     QFocusEvent tabbedin(QEvent::FocusIn, Qt::BacktabFocusReason);
-    QApplication::sendEvent(race->Text1, &tabbedin);
-    QTest::keyClicks(race->Text1, "ha");
-    QCOMPARE(race->Text1->text(), QStringLiteral("alpha"));
+    QApplication::sendEvent(race->typingbox, &tabbedin);
+    QTest::keyClicks(race->typingbox, "ha");
+    QCOMPARE(race->typingbox->text(), QStringLiteral("alpha"));
 }
 
 void FrmcarsTest::typingatargetmovestheplayer() {
     fixture->random.draws << 0.5 << 0.9;
     openrace(600);
-    race->Command2_Click();
+    race->start_Click();
     // Case counts, and nothing is trimmed.
     for (const char* near : {"bravo", " Bravo"}) {
-        QTest::keyClicks(race->Text1, near);
-        race->Text1->clear();
+        QTest::keyClicks(race->typingbox, near);
+        race->typingbox->clear();
     }
     QCOMPARE(race->race().playerleft, 120);
-    QTest::keyClicks(race->Text1, "Bravo");
+    QTest::keyClicks(race->typingbox, "Bravo");
     QCOMPARE(race->race().playerleft, 120 + 175);
-    QCOMPARE(race->Text1->text(), QString());
-    QCOMPARE(race->Label3->text(), QStringLiteral("charlie delta"));
+    QCOMPARE(race->typingbox->text(), QString());
+    QCOMPARE(race->target->text(), QStringLiteral("charlie delta"));
 }
 
 void FrmcarsTest::correctionkeysonrelease_data() {
@@ -127,45 +119,45 @@ void FrmcarsTest::correctionkeysonrelease() {
     QFETCH(int, left);
     openrace(2000);
     race->setlevel(level);
-    race->Command2_Click();
+    race->start_Click();
     // A held key repeats its release; only the real one counts.
     QKeyEvent repeated(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
-    QCoreApplication::sendEvent(race->Text1, &repeated);
+    QCoreApplication::sendEvent(race->typingbox, &repeated);
     QCOMPARE(race->race().playerleft, 120);
-    QTest::keyClick(race->Text1, static_cast<Qt::Key>(key));
-    QTest::keyClick(race->Text1, static_cast<Qt::Key>(key));
+    QTest::keyClick(race->typingbox, static_cast<Qt::Key>(key));
+    QTest::keyClick(race->typingbox, static_cast<Qt::Key>(key));
     QCOMPARE(race->race().playerleft, left);
 }
 
 void FrmcarsTest::heldorundonekeysdonotcounttwice() {
     fixture->random.draws << 0.5 << 0.9;
     openrace(900);
-    race->Command2_Click();
-    QTest::keyClicks(race->Text1, "Bravo");
+    race->start_Click();
+    QTest::keyClicks(race->typingbox, "Bravo");
     QCOMPARE(race->race().playerleft, 120 + 175);
     // Undo can't bring the typed entry back to score again.
-    QTest::keyClick(race->Text1, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(race->typingbox, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(race->race().playerleft, 120 + 175);
     // A held Backspace arriving as same-stamp release and press pairs costs one setback.
     for (quint64 stamp : {500, 540})
         for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
             QKeyEvent key(type, Qt::Key_Backspace, Qt::NoModifier);
             key.setTimestamp(stamp);
-            QCoreApplication::sendEvent(race->Text1, &key);
+            QCoreApplication::sendEvent(race->typingbox, &key);
         }
     QKeyEvent last(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier);
     last.setTimestamp(600);
-    QCoreApplication::sendEvent(race->Text1, &last);
+    QCoreApplication::sendEvent(race->typingbox, &last);
     QCOMPARE(race->race().playerleft, 120 + 175 - 120);
 }
 
 void FrmcarsTest::carsaredrawnatthenearestpixel() {
     openrace(300);
-    race->Command2_Click();
+    race->start_Click();
     ticks(1); // 127 twips: 8.47 pixels
-    QCOMPARE(race->car1->x(), 8);
+    QCOMPARE(race->opponentcar->x(), 8);
     ticks(1); // 134 twips: 8.93 pixels
-    QCOMPARE(race->car1->x(), 9);
+    QCOMPARE(race->opponentcar->x(), 9);
 }
 
 void FrmcarsTest::endings_data() {
@@ -189,51 +181,51 @@ void FrmcarsTest::endings() {
     QFETCH(bool, won);
     openrace(523);
     race->setlevel(level);
-    race->Command2_Click();
+    race->start_Click();
     if (back)
-        race->Command1->click();
+        race->back->click();
     QCOMPARE(race->isVisible(), !back);
     ticks(ticksbefore);
     for (int i = 0; i < entries; ++i)
-        QTest::keyClicks(race->Text1, race->Label3->text());
+        QTest::keyClicks(race->typingbox, race->target->text());
     QVERIFY(fixture->dialogs.shown.isEmpty());
     ticks(1);
     QCOMPARE(fixture->dialogs.texts(),
              QStringList{won ? "You won! Price money is for you!" : "You lost!!!"});
     QCOMPARE(fixture->dialogs.shown.last().title, won ? "So good!" : "Too bad!");
     QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::Exclamation);
-    QCOMPARE(form->money, won ? 250 + 523 : 250);
-    QCOMPARE(form->training, won ? 10 : 0);
+    QCOMPARE(fixture->career.money(), won ? 250 + 523 : 250);
+    QCOMPARE(fixture->career.training(), won ? 10 : 0);
     // At rest, hidden, the level kept.
-    QVERIFY(!race->isVisible() && !race->Timer1->isActive() && !race->Text1->isEnabled());
-    QVERIFY(race->Command2->isEnabled() && race->Frame1->isEnabled());
+    QVERIFY(!race->isVisible() && !race->clock->isActive() && !race->typingbox->isEnabled());
+    QVERIFY(race->start->isEnabled() && race->levelframe->isEnabled());
     QCOMPARE(race->currentprize(), 0);
-    QCOMPARE(race->car2->x(), 8);
+    QCOMPARE(race->yourcar->x(), 8);
     QCOMPARE(race->level(), level);
 }
 
 void FrmcarsTest::secondstartloadseachentryonce() {
     openrace(900);
-    race->Command2_Click();
+    race->start_Click();
     ticks(716);
     openrace(900);
-    race->Command2_Click();
+    race->start_Click();
     QCOMPARE(race->words().size(), 3);
 }
 
 void FrmcarsTest::closeboxdiscardstherace() {
     openrace(100);
-    race->Command2_Click();
+    race->start_Click();
     ticks(5);
     race->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!form->racewindow);
+    QVERIFY(!race);
     QVERIFY(fixture->dialogs.shown.isEmpty());
-    QCOMPARE(form->money, 250);
+    QCOMPARE(fixture->career.money(), 250);
     // Afresh: Average while no prize overrules it, the cars at the start.
     openrace(5000);
     QCOMPARE(race->level(), RaceLevel::Average);
-    QCOMPARE(race->car1->x(), 8);
+    QCOMPARE(race->opponentcar->x(), 8);
 }
 
 QTEST_MAIN(FrmcarsTest)

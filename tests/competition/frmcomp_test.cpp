@@ -1,12 +1,9 @@
-#include "career/form1.h"
-#include "common/watchlabel.h"
 #include "competition/competitiondraw.h"
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
-#include "support/fakes.h"
+#include "support/careerfixture.h"
 #include "support/keyboardwalk.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -23,45 +20,39 @@ private slots:
     void sizesandpricesovermanydraws();
     void generatefillsthelisthidden();
     void pricesfollowtheselection();
-    void listclosedwhileanewdayisdrawn();
+    void listclosedduringitsdraw();
     void wrongcountryisrefused();
     void entryneedsthefee();
     void firstrowofthecurrentcountryisjoined();
-    void listopensonceaday();
     void keyboardjoinsthefirstrow();
 
 private:
-    void showlist(QAction* place, const QStringList& countries, const QStringList& prices);
+    void showlist(Country place, const QStringList& countries, const QStringList& prices);
     QStringList rows(const QListWidget* column) const;
 
-    GameFixture* fixture = nullptr;
-    Form1* form = nullptr;
-    frmcomp* list = nullptr;
+    CareerFixture* fixture = nullptr;
+    QPointer<frmcomp> list;
+    QPointer<frmcars> race;
 };
 
 void FrmcompTest::init() {
-    fixture = new GameFixture;
-    form = new Form1;
-    form->money = 250;
-    // The first day's switches create the list's window and draw a list.
-    form->updatestatus();
-    list = form->competitionlist;
+    fixture = new CareerFixture;
+    // As the main window does it: the fee paid, the race starts.
+    connect(fixture->window(list), &frmcomp::joined, &fixture->career,
+            [this](std::int32_t prize) { fixture->window(race)->startgame(prize); });
 }
 
 void FrmcompTest::cleanup() {
-    delete form;
     delete fixture;
 }
 
-void FrmcompTest::showlist(QAction* place, const QStringList& countries,
-                           const QStringList& prices) {
-    for (QAction* item : {form->singapore, form->malaysia, form->china, form->japan, form->america})
-        item->setChecked(item == place);
+void FrmcompTest::showlist(Country place, const QStringList& countries, const QStringList& prices) {
+    fixture->career.setcountry(place);
     list->country->clear();
     list->firstprice->clear();
     list->country->addItems(countries);
     list->firstprice->addItems(prices);
-    form->Command2_Click();
+    fixture->open(list);
 }
 
 QStringList FrmcompTest::rows(const QListWidget* column) const {
@@ -108,7 +99,7 @@ void FrmcompTest::generatefillsthelisthidden() {
 }
 
 void FrmcompTest::pricesfollowtheselection() {
-    showlist(form->china, {"China", "Japan", "China"}, {"$200", "$300", "$400"});
+    showlist(Country::China, {"China", "Japan", "China"}, {"$200", "$300", "$400"});
     list->country->setCurrentRow(2);
     QCOMPARE(list->firstprice->currentRow(), 2);
     list->country->setCurrentRow(-1);
@@ -121,34 +112,29 @@ void FrmcompTest::pricesfollowtheselection() {
     QCOMPARE(list->firstprice->currentRow(), 1);
 }
 
-void FrmcompTest::listclosedwhileanewdayisdrawn() {
+void FrmcompTest::listclosedduringitsdraw() {
     // The window goes while the draw lets pending events run; the draw must not follow it.
     QTimer::singleShot(0, list, [this] { delete list; });
-    form->days = 1;
-    form->updatestatus();
-    QVERIFY(!form->competitionlist);
-    form->days = 2;
-    form->updatestatus();
-    QVERIFY(form->competitionlist);
-    QVERIFY(form->competitionlist->country->count() >= 1);
+    list->generate();
+    QVERIFY(!list);
 }
 
 void FrmcompTest::wrongcountryisrefused() {
-    showlist(form->malaysia, {"Singapore", "Malaysia"}, {"$700", "$200"});
+    showlist(Country::Malaysia, {"Singapore", "Malaysia"}, {"$700", "$200"});
     list->country->setCurrentRow(0);
     list->country_DblClick();
     QCOMPARE(fixture->dialogs.texts(), QStringList{"You are at the wrong country!"});
     QCOMPARE(fixture->dialogs.shown.last().title, QStringLiteral("Error"));
     QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::Error);
-    QCOMPARE(form->money, 250);
-    QVERIFY(list->isVisible() && !form->racewindow);
+    QCOMPARE(fixture->career.money(), 250);
+    QVERIFY(list->isVisible() && !race);
 }
 
 // Double-clicked as the player does it: the first click selects the row.
 void FrmcompTest::entryneedsthefee() {
-    form->money = 99;
-    form->updatestatus();
-    showlist(form->singapore, {"Japan", "Singapore"}, {"$800", "$523"});
+    fixture->career.setmoney(99);
+    fixture->career.updatestatus();
+    showlist(Country::Singapore, {"Japan", "Singapore"}, {"$800", "$523"});
     list->country->doItemsLayout();
     const QPoint second = list->country->visualItemRect(list->country->item(1)).center();
     QTest::mouseClick(list->country->viewport(), Qt::LeftButton, {}, second);
@@ -157,53 +143,40 @@ void FrmcompTest::entryneedsthefee() {
              QStringList{"You do not have enough money to join the competition!"});
     QCOMPARE(fixture->dialogs.shown.last().title, QStringLiteral("KVR"));
     QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::None);
-    QCOMPARE(form->money, 99);
-    QVERIFY(list->isVisible() && !form->racewindow);
+    QCOMPARE(fixture->career.money(), 99);
+    QVERIFY(list->isVisible() && !race);
 
-    form->money = 100;
-    form->updatestatus();
+    fixture->career.setmoney(100);
+    fixture->career.updatestatus();
     QTest::mouseDClick(list->country->viewport(), Qt::LeftButton, {}, second);
     QCOMPARE(fixture->dialogs.shown.size(), 1);
-    QCOMPARE(form->money, 0);
-    QVERIFY(!list->isVisible() && form->racewindow->isVisible());
-    QCOMPARE(form->racewindow->currentprize(), 523);
+    QCOMPARE(fixture->career.money(), 0);
+    QVERIFY(!list->isVisible() && race->isVisible());
+    QCOMPARE(race->currentprize(), 523);
 }
 
 void FrmcompTest::firstrowofthecurrentcountryisjoined() {
-    showlist(form->china, {"Singapore", "China", "Japan", "China"},
+    showlist(Country::China, {"Singapore", "China", "Japan", "China"},
              {"$200", "$600", "$300", "$800"});
     list->country->setCurrentRow(3);
     // Return does from the keyboard what the double click does.
     QTest::keyClick(list->country, Qt::Key_Return);
     QVERIFY(fixture->dialogs.shown.isEmpty());
-    QCOMPARE(form->racewindow->currentprize(), 600);
-    QCOMPARE(form->racewindow->level(), RaceLevel::Hard);
-    QCOMPARE(form->money, 150);
-}
-
-void FrmcompTest::listopensonceaday() {
-    form->Command2->click();
-    QVERIFY(list->isVisible());
-    QVERIFY(!form->Command2->isEnabled() && !form->cc->isEnabled());
-    form->updatestatus();
-    QVERIFY(!form->Command2->isEnabled() && !form->cc->isEnabled());
-    fixture->random.draws << 0.99;
-    form->days = 1;
-    form->updatestatus();
-    QVERIFY(form->Command2->isEnabled() && form->cc->isEnabled());
-    QCOMPARE(list->country->count(), 5);
+    QCOMPARE(race->currentprize(), 600);
+    QCOMPARE(race->level(), RaceLevel::Hard);
+    QCOMPARE(fixture->career.money(), 150);
 }
 
 // The list opens with the focus and its first row picked, so Enter joins at once; Tab has nowhere
 // else to go, as the headings do nothing.
 void FrmcompTest::keyboardjoinsthefirstrow() {
-    showlist(form->china, {"China"}, {"$200"});
+    showlist(Country::China, {"China"}, {"$200"});
     for (QWidget* visited : tabwalk(list, 3))
         QCOMPARE(visited, list->country);
     QCOMPARE(list->firstprice->currentRow(), 0);
     QTest::keyClick(list->country, Qt::Key_Return);
-    QCOMPARE(form->money, 150);
-    QVERIFY(form->racewindow && form->racewindow->isVisible());
+    QCOMPARE(fixture->career.money(), 150);
+    QVERIFY(race && race->isVisible());
 }
 
 QTEST_MAIN(FrmcompTest)

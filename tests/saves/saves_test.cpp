@@ -2,15 +2,13 @@
 #include "career/form1.h"
 #include "career/frmhall.h"
 #include "career/frmstart.h"
-#include "common/controls.h"
 #include "common/logbox.h"
-#include "common/sidewindow.h"
 #include "common/watchlabel.h"
 #include "competition/frmcomp.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
 #include "services/frmgame.h"
-#include "support/fakes.h"
+#include "support/careerfixture.h"
 #include "tictactoe/tictac.h"
 #include "typing/frmp.h"
 
@@ -22,6 +20,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 Q_DECLARE_METATYPE(MsgResult)
@@ -33,12 +32,13 @@ private slots:
     void cleanup();
     void saveandloadback();
     void saverefusalsandfailures();
-    void loadatstartup();
-    void abandoningthecareer_data();
-    void abandoningthecareer();
     void saveoveranothergame_data();
     void saveoveranothergame();
     void dialogsbykeyboard();
+    // The main window's File flows.
+    void loadatstartup();
+    void abandoningthecareer_data();
+    void abandoningthecareer();
 
 private:
     QByteArray filebytes(const QString& name) const;
@@ -46,17 +46,16 @@ private:
     // Clicks the row of that name, or double-clicks it.
     void pick(SavesDialog* dialog, const QString& name, bool twice = false);
     ShownBox lastbox() const { return fixture->dialogs.shown.last(); }
-    GameFixture* fixture = nullptr;
-    Form1* form = nullptr;
+    CareerFixture* fixture = nullptr;
+    QPointer<sav> save;
+    QPointer<loa> load;
 };
 
 void SavesTest::init() {
-    fixture = new GameFixture;
-    form = new Form1;
+    fixture = new CareerFixture(QStringLiteral("Ace"));
 }
 
 void SavesTest::cleanup() {
-    delete form;
     delete fixture;
 }
 
@@ -67,98 +66,92 @@ QByteArray SavesTest::filebytes(const QString& name) const {
 
 QStringList SavesTest::listed(const SavesDialog* dialog) const {
     QStringList rows;
-    for (int i = 0; i < dialog->File1->count(); ++i)
-        rows << dialog->File1->item(i)->text();
+    for (int i = 0; i < dialog->games->count(); ++i)
+        rows << dialog->games->item(i)->text();
     return rows;
 }
 
 void SavesTest::pick(SavesDialog* dialog, const QString& name, bool twice) {
-    dialog->File1->doItemsLayout();
-    const QListWidgetItem* row = dialog->File1->item(listed(dialog).indexOf(name));
-    const QPoint at = dialog->File1->visualItemRect(row).center();
+    dialog->games->doItemsLayout();
+    const QListWidgetItem* row = dialog->games->item(listed(dialog).indexOf(name));
+    const QPoint at = dialog->games->visualItemRect(row).center();
     // As the player does it: a double click's first click selects the row.
-    QTest::mouseClick(dialog->File1->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(dialog->games->viewport(), Qt::LeftButton, {}, at);
     if (twice)
-        QTest::mouseDClick(dialog->File1->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(dialog->games->viewport(), Qt::LeftButton, {}, at);
 }
 
 void SavesTest::saveandloadback() {
-    fixture->dialogs.inputs << "Ace";
-    form->newer_Click();
-    form->updatelog("Won $100, then $50, in Singapore");
-    form->money = 700;
-    form->rank = 1;
-    form->days = 5;
-    form->training = 20;
+    Career& career = fixture->career;
+    career.updatelog("Won $100, then $50, in Singapore");
+    career.setmoney(700);
+    career.setrank(1);
+    career.setdays(5);
+    career.settraining(20);
 
-    form->saver->trigger();
-    sav* save = form->savewindow;
-    QVERIFY(save && save->isVisible());
-    QTest::keyClicks(save->txtpath, "career");
-    save->Command1->click();
+    QVERIFY(fixture->open(save)->isVisible());
+    QTest::keyClicks(save->filename, "career");
+    save->button->click();
     QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
     QCOMPARE(lastbox().title, QStringLiteral("Saved."));
     QCOMPARE(lastbox().icon, MsgIcon::Exclamation);
     QVERIFY(!save->isVisible());
     QCOMPARE(listed(save), QStringList{"career.kvr"});
-    QVERIFY(filebytes("career.kvr").startsWith("\"Ace\",700,1,5,\" Objectives: To raise"));
+    QVERIFY(filebytes("career.kvr").startsWith("\"Ace\",700,1,5,\" Won $100, then $50"));
 
     // Money changed since the labels were last written is saved all the same, and the career's
     // own file is replaced without a question.
-    form->money = 900;
-    form->saver->trigger();
-    QCOMPARE(save->txtpath->text(), QStringLiteral("career"));
+    career.setmoney(900);
+    fixture->open(save);
+    QCOMPARE(save->filename->text(), QStringLiteral("career"));
     const int boxes = fixture->dialogs.shown.size();
-    save->Command1->click();
+    save->button->click();
     QCOMPARE(fixture->dialogs.shown.size(), boxes + 1);
     QVERIFY(filebytes("career.kvr").startsWith("\"Ace\",900,1,5,"));
-    const QString savedlog = form->txtlog->text();
+    const QString savedlog = career.log();
 
-    form->loader->trigger();
-    loa* load = form->loadwindow;
-    QVERIFY(load && load->isVisible());
+    QVERIFY(fixture->open(load)->isVisible());
+    QSignalSpy loaded(load, &loa::gameloaded);
     // Just saved, the career goes without a question, and only once a game is loaded.
-    QCOMPARE(fixture->dialogs.shown.size(), boxes + 1);
-    QCOMPARE(form->nama1->text(), QStringLiteral("Ace"));
-    QVERIFY(load->txtpath->isReadOnly());
+    QVERIFY(!career.unsaved());
+    QCOMPARE(career.shown().playername, QStringLiteral("Ace"));
+    QVERIFY(load->filename->isReadOnly());
     pick(load, "career.kvr");
-    QCOMPARE(load->txtpath->text(), QStringLiteral("career"));
-    load->Command1->click();
+    QCOMPARE(load->filename->text(), QStringLiteral("career"));
+    load->button->click();
     QCOMPARE(fixture->dialogs.texts().last(), QStringLiteral("File loaded!"));
     QCOMPARE(lastbox().title, QStringLiteral("Loaded."));
     QCOMPARE(lastbox().icon, MsgIcon::Exclamation);
     QVERIFY(!load->isVisible());
-    QCOMPARE(form->playername, QStringLiteral("Ace"));
-    QCOMPARE(form->money, 900);
-    QCOMPARE(form->rank, qint16(1));
-    QCOMPARE(form->days, 6);
-    QCOMPARE(form->training, 20);
-    QCOMPARE(form->txtlog->text(), savedlog + "You travelled back to Singapore!\r\n");
+    QCOMPARE(loaded.count(), 1);
+    QCOMPARE(career.playername(), QStringLiteral("Ace"));
+    QCOMPARE(career.money(), 900);
+    QCOMPARE(career.rank(), qint16(1));
+    QCOMPARE(career.days(), 6);
+    QCOMPARE(career.training(), 20);
+    QCOMPARE(career.log(), savedlog + "You travelled back to Singapore!\r\n");
 }
 
 void SavesTest::saverefusalsandfailures() {
-    fixture->dialogs.inputs << "Ace";
-    form->newer_Click();
-    form->saver->trigger();
-    sav* save = form->savewindow;
+    fixture->open(save);
 
-    save->Command1->click();
+    save->button->click();
     QCOMPARE(lastbox().text, QStringLiteral("No path name given."));
     QCOMPARE(lastbox().title, QStringLiteral("Error"));
     QCOMPARE(lastbox().icon, MsgIcon::Error);
     QVERIFY(!save->isVisible());
 
     // A name leading out of the folder writes nothing anywhere; the dialog stays to correct it.
-    form->saver->trigger();
-    save->txtpath->setText("../escape");
-    save->Command1->click();
+    fixture->open(save);
+    save->filename->setText("../escape");
+    save->button->click();
     QCOMPARE(lastbox().icon, MsgIcon::Error);
     QVERIFY(lastbox().text.contains("../escape"));
     QVERIFY(save->isVisible());
     QVERIFY(!QFile::exists(fixture->folder() + "../escape.kvr"));
     // A name with a leading dot would be a hidden file the Load list never shows.
-    save->txtpath->setText(".secret");
-    save->Command1->click();
+    save->filename->setText(".secret");
+    save->button->click();
     QCOMPARE(lastbox().icon, MsgIcon::Error);
     QVERIFY(lastbox().text.contains("\".secret\": a name that begins with a dot"));
     QVERIFY(save->isVisible());
@@ -170,7 +163,7 @@ void SavesTest::saverefusalsandfailures() {
     fixture->writefile("x.kvr.kvr", "other");
     save->refresh();
     pick(save, "x.kvr.kvr", true);
-    QCOMPARE(save->txtpath->text(), QStringLiteral("x"));
+    QCOMPARE(save->filename->text(), QStringLiteral("x"));
     QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
     QVERIFY(filebytes("x.kvr").startsWith("\"Ace\",250,0,0,"));
     QCOMPARE(filebytes("x.kvr.kvr"), QByteArray("other"));
@@ -179,132 +172,15 @@ void SavesTest::saverefusalsandfailures() {
     // A folder in the way: the save fails, says so, and leaves what was there whole.
     QVERIFY(QDir(fixture->folder()).mkdir("blocked.kvr"));
     fixture->writefile("blocked.kvr/inside", "keep");
-    form->saver->trigger();
-    save->txtpath->setText("blocked");
-    save->Command1->click();
+    fixture->open(save);
+    save->filename->setText("blocked");
+    save->button->click();
     QCOMPARE(lastbox().icon, MsgIcon::Error);
     QVERIFY(lastbox().text.contains("could not be saved as blocked.kvr"));
     QVERIFY(save->isVisible());
     QCOMPARE(filebytes("blocked.kvr/inside"), QByteArray("keep"));
     QCOMPARE(QDir(fixture->folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              (QStringList{"blocked.kvr", "x.kvr", "x.kvr.kvr"}));
-}
-
-void SavesTest::loadatstartup() {
-    const QByteArray log = "Day one, quiet\r\n\r\n\r\nDay two\r\n";
-    fixture->writefile("old.kvr", "\"Old Timer\",1500,0,3,\"" + log + "\",\"30\"\r\n");
-    fixture->writefile("bad.kvr", "\"Old Timer\",lots,0,3,\"log\",\"30\"\r\n");
-    form->Form_Load();
-    form->malaysia->setChecked(true);
-    form->singapore->setChecked(false);
-    // "&Load" on the start-up menu: the dialog opens and nothing else comes up on top of it
-    // while the main window is still hidden.
-    QVERIFY(form->asd->isVisible());
-    form->asd->hide();
-    form->loader->trigger();
-    QCoreApplication::processEvents();
-    QVERIFY(form->loadwindow && form->loadwindow->isVisible());
-    QVERIFY(!form->startwindow && !form->asd->isVisible() && !form->isVisible());
-    // Leaving the dialog unused, by its button or its close box, gives way to the start window,
-    // whose Load opens the dialog again.
-    auto loadfromstartwindow = [this] {
-        QCoreApplication::processEvents();
-        if (!form->startwindow || !form->startwindow->isVisible())
-            return false;
-        form->startwindow->cmdload->click();
-        return form->loadwindow && form->loadwindow->isVisible() &&
-               !form->startwindow->isVisible() && !form->asd->isVisible() && !form->isVisible();
-    };
-    // The list picked its first game as it took the focus; with none picked, nothing loads.
-    form->loadwindow->File1->clearSelection();
-    form->loadwindow->Command1->click();
-    QCOMPARE(lastbox().text, QStringLiteral("No path name given."));
-    QVERIFY(loadfromstartwindow());
-    form->loadwindow->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!form->loadwindow);
-
-    // A damaged file is refused whole; the dialog stays for another pick.
-    QVERIFY(loadfromstartwindow());
-    loa* load = form->loadwindow;
-    QCOMPARE(listed(load), (QStringList{"bad.kvr", "old.kvr"}));
-    pick(load, "bad.kvr");
-    load->Command1->click();
-    QCOMPARE(lastbox().text,
-             QStringLiteral("bad.kvr can't be loaded: its money is not a whole number."));
-    QCOMPARE(lastbox().icon, MsgIcon::Error);
-    QVERIFY(load->isVisible());
-    QVERIFY(!form->isVisible());
-    QCOMPARE(form->money1->text(), QString());
-    QCOMPARE(form->nama1->text(), QString());
-
-    form->ll->setEnabled(false);
-    form->cc->setEnabled(false);
-    form->Command2->setEnabled(false);
-    pick(load, "old.kvr");
-    load->Command1->click();
-    QCoreApplication::processEvents();
-    QVERIFY(form->isVisible());
-    QVERIFY(!form->asd->isVisible());
-    QVERIFY(!form->startwindow || !form->startwindow->isVisible());
-    QVERIFY(form->saver->isEnabled());
-    QCOMPARE(form->nama1->text(), QStringLiteral("Old Timer"));
-    QCOMPARE(form->money1->text(), QStringLiteral("1500"));
-    QCOMPARE(form->days1->text(), QStringLiteral("4"));
-    QCOMPARE(form->train1->text(), QStringLiteral("30"));
-    // The new day's switches and the promotion check ran as the labels were written.
-    QVERIFY(form->ll->isEnabled() && form->cc->isEnabled() && form->Command2->isEnabled());
-    QCOMPARE(form->rank, qint16(2));
-    QCOMPARE(form->txtlog->text(), log + "You travelled back to Singapore!\r\n");
-    QVERIFY(form->singapore->isChecked());
-    QVERIFY(!form->malaysia->isChecked());
-}
-
-// New and Load ask before a career changed since it was begun, saved or loaded goes (Ok: not
-// changed, nothing asked), and it stays until a new one is named or a game is really loaded.
-void SavesTest::abandoningthecareer_data() {
-    QTest::addColumn<QAction * Form1::*>("command");
-    QTest::addColumn<MsgResult>("answer");
-    QTest::addColumn<QString>("then"); // a name, a null QString() to cancel, "load", "close"
-    QTest::addColumn<QString>("career");
-    QTest::newRow("new, unchanged") << &Form1::newer << MsgResult::Ok << "Bee"
-                                    << "Bee";
-    QTest::newRow("new, kept") << &Form1::newer << MsgResult::No << "Bee"
-                               << "Ace";
-    QTest::newRow("new, cancelled") << &Form1::newer << MsgResult::Yes << QString() << "Ace";
-    QTest::newRow("load, closed") << &Form1::loader << MsgResult::Yes << "close"
-                                  << "Ace";
-    QTest::newRow("load, kept") << &Form1::loader << MsgResult::No << "load"
-                                << "Ace";
-    QTest::newRow("load, loaded") << &Form1::loader << MsgResult::Yes << "load"
-                                  << "Old";
-}
-
-void SavesTest::abandoningthecareer() {
-    QFETCH(QAction * Form1::*, command);
-    QFETCH(MsgResult, answer);
-    QFETCH(QString, then);
-    QFETCH(QString, career);
-    fixture->writefile("old.kvr", "\"Old\",900,0,3,\"log\",\"0\"\r\n");
-    fixture->dialogs.inputs << "Ace";
-    form->newer_Click();
-    if (answer != MsgResult::Ok)
-        form->money = 300;
-    fixture->dialogs.answers << answer;
-    fixture->dialogs.inputs << then;
-    const int boxes = fixture->dialogs.shown.size();
-    (form->*command)->trigger();
-    QCOMPARE(fixture->dialogs.shown.value(boxes).text ==
-                 "Abandon Ace's career? It has not been saved since it changed.",
-             answer != MsgResult::Ok);
-    if (form->loadwindow && then == "close")
-        form->loadwindow->close();
-    if (form->loadwindow && then == "load") {
-        pick(form->loadwindow, "old.kvr");
-        form->loadwindow->Command1->click();
-    }
-    QCOMPARE(form->nama1->text(), career);
-    QCOMPARE(form->careerunsaved(), career == "Ace" && answer != MsgResult::Ok);
 }
 
 // Save asks before it replaces another saved game, not the career's own file.
@@ -324,24 +200,21 @@ void SavesTest::saveoveranothergame() {
     QFETCH(bool, replaced);
     const QByteArray other = "\"Bee\",700,2,9,\"her log\",\"40\"\r\n";
     fixture->writefile("bee.kvr", other);
-    form->newer_Click();
-    form->saver->trigger();
-    sav* save = form->savewindow;
+    fixture->open(save);
     if (own == "loaded") {
-        form->loader->trigger();
-        pick(form->loadwindow, "bee.kvr");
-        form->loadwindow->Command1->click();
+        pick(fixture->open(load), "bee.kvr");
+        load->button->click();
     } else if (own == "saved") {
         fixture->dialogs.answers << MsgResult::Yes;
         pick(save, "bee.kvr", true);
     }
-    form->money = 1234;
-    form->saver->trigger();
+    fixture->career.setmoney(1234);
+    fixture->open(save);
     // From the keyboard: the list's first row picked, Enter saves there.
     pick(save, "bee.kvr");
     const int boxes = fixture->dialogs.shown.size();
     fixture->dialogs.answers << answer;
-    QTest::keyClick(save->File1, Qt::Key_Return);
+    QTest::keyClick(save->games, Qt::Key_Return);
     const ShownBox asked = fixture->dialogs.shown.value(boxes);
     QCOMPARE(asked.text == "bee.kvr holds another saved game. Replace it?", own.isEmpty());
     QCOMPARE(asked.buttons, own.isEmpty() ? MsgButtons::YesNoDefaultNo : MsgButtons::Ok);
@@ -350,12 +223,9 @@ void SavesTest::saveoveranothergame() {
 }
 
 void SavesTest::dialogsbykeyboard() {
-    fixture->dialogs.inputs << "Ace";
-    form->newer_Click();
     // The Save dialog opens in Filename: typed at once, Enter saves.
-    form->saver->trigger();
-    sav* save = form->savewindow;
-    QCOMPARE(save->focusWidget(), save->txtpath);
+    fixture->open(save);
+    QCOMPARE(save->focusWidget(), save->filename);
     QTest::keyClicks(save->focusWidget(), "keys");
     QTest::keyClick(save->focusWidget(), Qt::Key_Return);
     QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
@@ -363,16 +233,15 @@ void SavesTest::dialogsbykeyboard() {
 
     // In the Load dialog Enter loads the picked row, and does nothing while none is picked; the
     // list picks its first row, the only one here, as the keyboard moves into it.
-    form->loader->trigger();
-    loa* load = form->loadwindow;
+    fixture->open(load);
     const int boxes = fixture->dialogs.shown.size();
-    QTest::keyClick(load->File1, Qt::Key_Return);
+    QTest::keyClick(load->games, Qt::Key_Return);
     QCOMPARE(fixture->dialogs.shown.size(), boxes);
     QFocusEvent tabbedin(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(load->File1, &tabbedin);
-    QTest::keyClick(load->File1, Qt::Key_Return);
+    QApplication::sendEvent(load->games, &tabbedin);
+    QTest::keyClick(load->games, Qt::Key_Return);
     QCOMPARE(lastbox().text, QStringLiteral("File loaded!"));
-    QCOMPARE(form->playername, QStringLiteral("Ace"));
+    QCOMPARE(fixture->career.playername(), QStringLiteral("Ace"));
 
     // Both dialogs keep their controls inside their edges.
     for (const SavesDialog* dialog : std::initializer_list<SavesDialog*>{save, load})
@@ -381,23 +250,149 @@ void SavesTest::dialogsbykeyboard() {
                      qPrintable(dialog->objectName()));
 
     // Escape closes each window as its close box does.
-    form->hot_Click();
-    form->Command1_Click();
-    form->cc_Click();
-    form->Ti_Click();
-    form->command5_Click();
-    sidewindow(form->diskwindow, form);
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             form->savewindow, form->loadwindow, form->hallwindow, form->practicewindow,
-             form->competitionlist, form->tictacwindow, form->gamewindow, form->diskwindow}) {
+    QPointer<frmhall> hall;
+    QPointer<frmp> practice;
+    QPointer<frmcomp> list;
+    QPointer<tictac> game;
+    QPointer<frmgame> gamble;
+    QPointer<frmdisk> disk;
+    const QList<QPointer<QWidget>> windows = {save.data(),
+                                              load.data(),
+                                              sidewindow(hall, &fixture->career),
+                                              fixture->window(practice),
+                                              fixture->window(list),
+                                              fixture->window(game),
+                                              fixture->window(gamble),
+                                              sidewindow(disk, &fixture->career)};
+    for (QWidget* window : windows) {
         showtofront(window);
         QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
         QVERIFY(!window->isVisible());
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!form->savewindow && !form->loadwindow && !form->hallwindow && !form->practicewindow &&
-            !form->competitionlist && !form->tictacwindow && !form->gamewindow &&
-            !form->diskwindow);
+    QCOMPARE(windows.count(nullptr), windows.size());
+}
+
+// The main window's File flows: at start-up, and the question before a career goes. They need
+// the main window itself, with a career of its own.
+
+void SavesTest::loadatstartup() {
+    Form1 form;
+    const QByteArray log = "Day one, quiet\r\n\r\n\r\nDay two\r\n";
+    fixture->writefile("old.kvr", "\"Old Timer\",1500,0,3,\"" + log + "\",\"30\"\r\n");
+    fixture->writefile("bad.kvr", "\"Old Timer\",lots,0,3,\"log\",\"30\"\r\n");
+    form.Form_Load();
+    form.countryitem(Country::Malaysia)->setChecked(true);
+    form.countryitem(Country::Singapore)->setChecked(false);
+    // "&Load" on the start-up menu: the dialog opens and nothing else comes up on top of it
+    // while the main window is still hidden.
+    QVERIFY(form.filemenu->isVisible());
+    form.filemenu->hide();
+    form.loadgame->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(form.loadwindow && form.loadwindow->isVisible());
+    QVERIFY(!form.startwindow && !form.filemenu->isVisible() && !form.isVisible());
+    // Leaving the dialog unused, by its button or its close box, gives way to the start window,
+    // whose Load opens the dialog again.
+    auto loadfromstartwindow = [&] {
+        QCoreApplication::processEvents();
+        if (!form.startwindow || !form.startwindow->isVisible())
+            return false;
+        form.startwindow->cmdload->click();
+        return form.loadwindow && form.loadwindow->isVisible() && !form.startwindow->isVisible() &&
+               !form.filemenu->isVisible() && !form.isVisible();
+    };
+    // The list picked its first game as it took the focus; with none picked, nothing loads.
+    form.loadwindow->games->clearSelection();
+    form.loadwindow->button->click();
+    QCOMPARE(lastbox().text, QStringLiteral("No path name given."));
+    QVERIFY(loadfromstartwindow());
+    form.loadwindow->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!form.loadwindow);
+
+    // A damaged file is refused whole; the dialog stays for another pick.
+    QVERIFY(loadfromstartwindow());
+    loa* dialog = form.loadwindow;
+    QCOMPARE(listed(dialog), (QStringList{"bad.kvr", "old.kvr"}));
+    pick(dialog, "bad.kvr");
+    dialog->button->click();
+    QCOMPARE(lastbox().text,
+             QStringLiteral("bad.kvr can't be loaded: its money is not a whole number."));
+    QCOMPARE(lastbox().icon, MsgIcon::Error);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!form.isVisible());
+    QCOMPARE(form.shownmoney->text(), QString());
+    QCOMPARE(form.shownname->text(), QString());
+
+    form.career->use(Activity::RewardBag);
+    form.career->use(Activity::Competition);
+    pick(dialog, "old.kvr");
+    dialog->button->click();
+    QCoreApplication::processEvents();
+    QVERIFY(form.isVisible());
+    QVERIFY(!form.filemenu->isVisible());
+    QVERIFY(!form.startwindow || !form.startwindow->isVisible());
+    QVERIFY(form.savegame->isEnabled());
+    QCOMPARE(form.shownname->text(), QStringLiteral("Old Timer"));
+    QCOMPARE(form.shownmoney->text(), QStringLiteral("1500"));
+    QCOMPARE(form.showndays->text(), QStringLiteral("4"));
+    QCOMPARE(form.showntraining->text(), QStringLiteral("30"));
+    // The new day's switches and the promotion check ran as the labels were written.
+    QVERIFY(form.rewardbag->isEnabled() && form.checkcompetition->isEnabled() &&
+            form.competition->isEnabled());
+    QCOMPARE(form.career->rank(), qint16(2));
+    QCOMPARE(form.eventlog->text(), log + "You travelled back to Singapore!\r\n");
+    QVERIFY(form.countryitem(Country::Singapore)->isChecked());
+    QVERIFY(!form.countryitem(Country::Malaysia)->isChecked());
+}
+
+// New and Load ask before a career changed since it was begun, saved or loaded goes (Ok: not
+// changed, nothing asked), and it stays until a new one is named or a game is really loaded.
+void SavesTest::abandoningthecareer_data() {
+    QTest::addColumn<QAction * Form1::*>("command");
+    QTest::addColumn<MsgResult>("answer");
+    QTest::addColumn<QString>("then"); // a name, a null QString() to cancel, "load", "close"
+    QTest::addColumn<QString>("career");
+    QTest::newRow("new, unchanged") << &Form1::newgame << MsgResult::Ok << "Bee"
+                                    << "Bee";
+    QTest::newRow("new, kept") << &Form1::newgame << MsgResult::No << "Bee"
+                               << "Ace";
+    QTest::newRow("new, cancelled") << &Form1::newgame << MsgResult::Yes << QString() << "Ace";
+    QTest::newRow("load, closed") << &Form1::loadgame << MsgResult::Yes << "close"
+                                  << "Ace";
+    QTest::newRow("load, kept") << &Form1::loadgame << MsgResult::No << "load"
+                                << "Ace";
+    QTest::newRow("load, loaded") << &Form1::loadgame << MsgResult::Yes << "load"
+                                  << "Old";
+}
+
+void SavesTest::abandoningthecareer() {
+    QFETCH(QAction * Form1::*, command);
+    QFETCH(MsgResult, answer);
+    QFETCH(QString, then);
+    QFETCH(QString, career);
+    Form1 form;
+    fixture->writefile("old.kvr", "\"Old\",900,0,3,\"log\",\"0\"\r\n");
+    fixture->dialogs.inputs << "Ace";
+    form.startnewgame();
+    if (answer != MsgResult::Ok)
+        form.career->setmoney(300);
+    fixture->dialogs.answers << answer;
+    fixture->dialogs.inputs << then;
+    const int boxes = fixture->dialogs.shown.size();
+    (form.*command)->trigger();
+    QCOMPARE(fixture->dialogs.shown.value(boxes).text ==
+                 "Abandon Ace's career? It has not been saved since it changed.",
+             answer != MsgResult::Ok);
+    if (form.loadwindow && then == "close")
+        form.loadwindow->close();
+    if (form.loadwindow && then == "load") {
+        pick(form.loadwindow, "old.kvr");
+        form.loadwindow->button->click();
+    }
+    QCOMPARE(form.shownname->text(), career);
+    QCOMPARE(form.career->unsaved(), career == "Ace" && answer != MsgResult::Ok);
 }
 
 QTEST_MAIN(SavesTest)

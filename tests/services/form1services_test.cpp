@@ -1,3 +1,4 @@
+#include "career/career.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
 #include "common/watchlabel.h"
@@ -16,8 +17,8 @@ private slots:
     void init() {
         fixture = new GameFixture;
         form = new Form1;
-        form->days = 5;
-        form->money = 250;
+        form->career->setdays(5);
+        form->career->setmoney(250);
     }
     void cleanup() { delete form, delete fixture; }
     void timemachine();
@@ -35,37 +36,37 @@ void Form1ServicesTest::timemachine() {
     fixture->dialogs.inputs << "2"
                             << "2";
     fixture->dialogs.answers << MsgResult::Yes << MsgResult::Ok << MsgResult::Yes;
-    form->timmac_Click();
+    form->usetimemachine();
     QCOMPARE(fixture->dialogs.texts(),
              (QStringList{"How many days you want to travel back in time?",
                           "That will be $1500. Are you sure?", "You do not have enough money!"}));
     QCOMPARE(fixture->dialogs.shown[1].title, QStringLiteral("Time Machine"));
     QCOMPARE(fixture->dialogs.shown[1].buttons, MsgButtons::YesNo);
-    QCOMPARE(form->money, 250);
+    QCOMPARE(form->career->money(), 250);
     // Going back is a change of the day count too, and brings the bag back.
-    form->money = 1500;
-    form->ll->setEnabled(false);
-    form->timmac_Click();
-    QCOMPARE(form->money1->text(), QStringLiteral("0"));
-    QCOMPARE(form->days1->text(), QStringLiteral("3"));
-    QVERIFY(form->ll->isEnabled());
+    form->career->setmoney(1500);
+    form->career->use(Activity::RewardBag);
+    form->usetimemachine();
+    QCOMPARE(form->shownmoney->text(), QStringLiteral("0"));
+    QCOMPARE(form->showndays->text(), QStringLiteral("3"));
+    QVERIFY(form->rewardbag->isEnabled());
 }
 
 void Form1ServicesTest::rewardbagonceaday() {
     fixture->random.draws << 0.975;
-    form->ll->trigger();
-    QVERIFY(!form->ll->isEnabled());
+    form->rewardbag->trigger();
+    QVERIFY(!form->rewardbag->isEnabled());
     QCOMPARE(fixture->dialogs.texts(),
              (QStringList{"Drawing Mysterious Reward bag...", "Nothing happened!"}));
     QCOMPARE(fixture->dialogs.shown[1].icon, MsgIcon::Information);
     QCOMPARE(fixture->dialogs.shown[1].title, QStringLiteral("Mysterious Reward Bag"));
-    form->Command4_Click();
-    QVERIFY(form->ll->isEnabled());
+    form->passday();
+    QVERIFY(form->rewardbag->isEnabled());
     // Thrown back two days: the day count changes, so the bag is there again at once.
     fixture->random.draws << 0.425;
-    form->ll->trigger();
-    QCOMPARE(form->days1->text(), QStringLiteral("4"));
-    QVERIFY(form->ll->isEnabled());
+    form->rewardbag->trigger();
+    QCOMPARE(form->showndays->text(), QStringLiteral("4"));
+    QVERIFY(form->rewardbag->isEnabled());
 }
 
 void Form1ServicesTest::cheats_data() {
@@ -92,26 +93,26 @@ void Form1ServicesTest::cheats() {
     QFETCH(qint32, rank);
     QFETCH(qint32, days);
     QFETCH(bool, refused);
-    form->money = before;
+    form->career->setmoney(before);
     fixture->dialogs.inputs << answer;
-    form->cheater->trigger();
+    form->cheatinput->trigger();
     QCOMPARE(fixture->dialogs.texts().mid(1),
              refused ? QStringList{"No such cheat!"} : QStringList());
-    QCOMPARE(form->money, money);
-    QCOMPARE(int(form->rank), rank);
+    QCOMPARE(form->career->money(), money);
+    QCOMPARE(int(form->career->rank()), rank);
     // The status is refreshed in every case.
-    QCOMPARE(form->days1->text(), QString::number(days));
+    QCOMPARE(form->showndays->text(), QString::number(days));
 }
 
 void Form1ServicesTest::launchersopentheirwindows() {
     form->updatestatus();
-    form->command5->trigger();
+    form->doubleornothing->trigger();
     QVERIFY(form->gamewindow && form->gamewindow->isVisible());
-    form->cc->trigger();
+    form->checkcompetition->trigger();
     QVERIFY(form->competitionlist && form->competitionlist->isVisible());
-    QVERIFY(!form->cc->isEnabled() && !form->Command2->isEnabled());
+    QVERIFY(!form->checkcompetition->isEnabled() && !form->competition->isEnabled());
     fixture->writefile("hall.dat", "\"Ace scored 4500 points!\"\r\n");
-    form->hot->trigger();
+    form->halloffame->trigger();
     QVERIFY(form->hallwindow && form->hallwindow->isVisible());
     QCOMPARE(form->hallwindow->List1->count(), 1);
 }

@@ -1,6 +1,5 @@
-#include "career/form1.h"
 #include "services/frmgame.h"
-#include "support/fakes.h"
+#include "support/careerfixture.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,33 +10,31 @@
 class FrmgameTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { fixture = new GameFixture, form = new Form1; }
-    void cleanup() { delete form, delete fixture; }
+    void init() { fixture = new CareerFixture; }
+    void cleanup() { delete fixture; }
     void stakeandclaim();
     void threewonroundsthenclaim();
     void alosscoststhestake();
 
 private:
     void open(qint32 money) {
-        form->money = money;
-        form->updatestatus();
-        form->command5->trigger();
-        game = form->gamewindow;
-        fixture->random.reseeds.clear(); // the new day count drew its competitions
+        fixture->career.setmoney(money);
+        fixture->career.updatestatus();
+        fixture->window(game)->starter();
+        fixture->open(game);
     }
     void bet(const QString& amount) {
         game->betmoney->setCurrentIndex(game->betmoney->findText(amount));
-        game->Command1->click();
+        game->play->click();
     }
     // Exactly one of the two frames at the one place shows: the given one.
     bool showing(const QGroupBox* frame) const {
-        const QGroupBox* other = frame == game->Frame1 ? game->Frame2 : game->Frame1;
+        const QGroupBox* other = frame == game->startframe ? game->gamblingframe : game->startframe;
         return frame->isVisible() && !other->isVisible() && frame->geometry() == other->geometry();
     }
 
-    GameFixture* fixture = nullptr;
-    Form1* form = nullptr;
-    frmgame* game = nullptr;
+    CareerFixture* fixture = nullptr;
+    QPointer<frmgame> game;
 };
 
 void FrmgameTest::stakeandclaim() {
@@ -45,25 +42,25 @@ void FrmgameTest::stakeandclaim() {
     QVERIFY(game->isVisible() && game->windowFlags().testFlag(Qt::Tool));
     QCOMPARE(game->cash->text(), QStringLiteral("49"));
     QCOMPARE(game->betmoney->currentText(), QString());
-    game->Command1->click();
+    game->play->click();
     QVERIFY(fixture->dialogs.shown.isEmpty());
     bet("50");
     QCOMPARE(fixture->dialogs.texts(), QStringList{"You do not have enough money!"});
     QCOMPARE(fixture->dialogs.shown[0].title, QStringLiteral("Error"));
-    QCOMPARE(form->money, 49);
-    QVERIFY(showing(game->Frame1));
+    QCOMPARE(fixture->career.money(), 49);
+    QVERIFY(showing(game->startframe));
 
     open(50);
     bet("50");
-    QCOMPARE(form->money, 0);
+    QCOMPARE(fixture->career.money(), 0);
     QCOMPARE(game->cash->text(), QStringLiteral("0"));
     QCOMPARE(game->winmoney->text(), QStringLiteral("50"));
-    QVERIFY(showing(game->Frame2));
-    game->Command2->click();
-    QCOMPARE(form->money, 50);
+    QVERIFY(showing(game->gamblingframe));
+    game->claim->click();
+    QCOMPARE(fixture->career.money(), 50);
     QCOMPARE(game->cash->text(), QStringLiteral("50"));
     QCOMPARE(game->betmoney->currentIndex(), -1);
-    QVERIFY(showing(game->Frame1));
+    QVERIFY(showing(game->startframe));
     QCOMPARE(fixture->dialogs.shown.size(), 1);
 }
 
@@ -73,11 +70,11 @@ void FrmgameTest::threewonroundsthenclaim() {
     fixture->random.draws << 0.5 << 0.5 << 0.5;
     bet("10");
     for (int round = 0; round < 3; ++round)
-        game->Command3->click();
+        game->continuebetting->click();
     QCOMPARE(game->winmoney->text(), QStringLiteral("80"));
     QCOMPARE(fixture->random.reseeds, QList<double>(3, 3600));
-    game->Command2->click();
-    QCOMPARE(form->money, 170);
+    game->claim->click();
+    QCOMPARE(fixture->career.money(), 170);
     QVERIFY(fixture->dialogs.shown.isEmpty());
 }
 
@@ -85,12 +82,12 @@ void FrmgameTest::alosscoststhestake() {
     open(100);
     fixture->random.draws << 0.5 << 0.0;
     bet("20");
-    game->Command3->click();
-    game->Command3->click();
+    game->continuebetting->click();
+    game->continuebetting->click();
     QCOMPARE(fixture->dialogs.texts(), QStringList{"You lost! All your bet money is gone!"});
     QCOMPARE(fixture->dialogs.shown[0].title, QStringLiteral("Too bad!"));
-    QCOMPARE(form->money, 80);
-    QVERIFY(showing(game->Frame1));
+    QCOMPARE(fixture->career.money(), 80);
+    QVERIFY(showing(game->startframe));
 }
 
 QTEST_MAIN(FrmgameTest)

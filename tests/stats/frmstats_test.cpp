@@ -1,3 +1,4 @@
+#include "career/career.h"
 #include "career/form1.h"
 #include "coach/frmcoach.h"
 #include "common/sidewindow.h"
@@ -49,10 +50,10 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     fixture.writefile("easy.txt", "\"apple\"\r\n");
     fixture.writefile("avg.txt", "\"pear\"\r\n");
     Form1 form;
-    form.playername = QStringLiteral("Ace");
+    form.career->setplayername(QStringLiteral("Ace"));
     form.updatestatus();
 
-    const QList<QAction*> others = form.fasdfasfas->actions();
+    const QList<QAction*> others = form.othersmenu->actions();
     const qsizetype at = others.indexOf(form.stats);
     QVERIFY(at > 0 && others.at(at - 1)->isSeparator());
     QCOMPARE(form.stats->text(), QStringLiteral("Typing &Statistics"));
@@ -68,19 +69,19 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     QCOMPARE(form.statswindow, w); // single: the same window again
 
     // Start and Restart at once give the message as ever, but say nothing of the typing.
-    form.Command1_Click();
+    form.opentraining();
     frmp* practice = form.practicewindow;
-    practice->Command1->click();
-    practice->Command1->click();
+    practice->startrestart->click();
+    practice->startrestart->click();
     QCOMPARE(fixture.dialogs.shown.size(), 1);
     QCOMPARE(w->pages->currentWidget(), w->emptylabel);
 
     // A practice ended by Restart after a wrong key, its correction and one entry.
-    practice->Command1->click();
-    QTest::keyClicks(practice->txttype, QStringLiteral("x"));
-    QTest::keyClick(practice->txttype, Qt::Key_Backspace);
-    QTest::keyClicks(practice->txttype, practice->lbltype->text());
-    practice->Command1->click();
+    practice->startrestart->click();
+    QTest::keyClicks(practice->typingbox, QStringLiteral("x"));
+    QTest::keyClick(practice->typingbox, Qt::Key_Backspace);
+    QTest::keyClicks(practice->typingbox, practice->target->text());
+    practice->startrestart->click();
     QCOMPARE(w->pages->currentWidget(), w->tabs);
     QAbstractItemModel* records = w->recordstable->model();
     QCOMPARE(records->rowCount(), 1);
@@ -110,10 +111,10 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     // A race lost to the clock, newest first above the exercise.
     frmcars* race = form.race();
     race->startgame(100);
-    race->Command2_Click();
-    QTest::keyClicks(race->Text1, race->Label3->text());
-    while (race->Timer1->isActive())
-        race->Timer1_Timer();
+    race->start_Click();
+    QTest::keyClicks(race->typingbox, race->target->text());
+    while (race->clock->isActive())
+        race->clock_Timer();
     QCOMPARE(fixture.dialogs.shown.last().text, QStringLiteral("You lost!!!"));
     QCOMPARE(records->rowCount(), 2);
     QCOMPARE(row(records, 0).mid(0, 3), (QStringList{"Race", "Easy", "Lost"}));
@@ -124,7 +125,7 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     // Narrowed to the career in play, another career's records go.
     w->onlycurrent->setChecked(true);
     QCOMPARE(records->rowCount(), 2);
-    form.playername = QStringLiteral("Bea");
+    form.career->setplayername(QStringLiteral("Bea"));
     form.updatestatus();
     w->onlycurrent->setChecked(false);
     w->onlycurrent->setChecked(true);
@@ -152,7 +153,7 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     QVERIFY(fixture.dialogs.shown.last().text.contains(QStringLiteral("could not be written")));
 
     // A career whose name the file keeps with a single quote still owns its records.
-    form.playername = QStringLiteral("Bo\"b");
+    form.career->setplayername(QStringLiteral("Bo\"b"));
     form.updatestatus();
     form.typingrecorder->record(samplerecord(1));
 

@@ -1,12 +1,9 @@
-#include "career/form1.h"
 #include "common/filename.h"
-#include "common/watchlabel.h"
-#include "support/fakes.h"
+#include "support/careerfixture.h"
 #include "support/keyboardwalk.h"
 #include "tictactoe/tictac.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -40,7 +37,7 @@ class TictacTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void opensfromservicesonceaday();
+    void opensready();
     void scoring_data();
     void scoring();
     void moneycheck_data();
@@ -62,36 +59,29 @@ private:
     void closewindow();
     QString folder() const { return fixture->folder(); }
 
-    GameFixture* fixture = nullptr;
-    Form1* form = nullptr;
-    tictac* game = nullptr;
+    CareerFixture* fixture = nullptr;
+    QPointer<tictac> game;
 };
 
 void TictacTest::init() {
-    fixture = new GameFixture;
-    form = new Form1;
-    form->money = 250;
-    form->updatestatus();
+    fixture = new CareerFixture;
 }
 
 void TictacTest::cleanup() {
-    delete form;
     delete fixture;
 }
 
 void TictacTest::open() {
-    form->Ti->setEnabled(true);
-    form->Ti_Click();
-    game = form->tictacwindow;
-    QVERIFY(game && game->isVisible());
+    fixture->open(game);
+    QVERIFY(game->isVisible());
 }
 
 void TictacTest::setboard(const QString& cells, const QString& yourmoves, const QString& compmoves,
                           qint16 turns) {
     for (int k = 1; k <= 9; ++k)
         game->cell(k)->setText(cells[k - 1] == u'.' ? QString() : QString(cells[k - 1]));
-    game->Text7->setText(yourmoves);
-    game->Text9->setText(compmoves);
+    game->yourmoves->setText(yourmoves);
+    game->compmoves->setText(compmoves);
     game->turns = turns;
 }
 
@@ -105,32 +95,32 @@ void TictacTest::winonce() {
 void TictacTest::closewindow() {
     game->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!form->tictacwindow);
+    QVERIFY(!game);
 }
 
-void TictacTest::opensfromservicesonceaday() {
+void TictacTest::opensready() {
     open();
-    QVERIFY(!form->Ti->isEnabled());
     QCOMPARE(game->windowTitle(), QStringLiteral("Quendle's Tic Tac Toe"));
     QCOMPARE(game->size(), QSize(401, 275));
     QCOMPARE(
-        rows(game->List3),
+        rows(game->stages),
         (QStringList{"Processing", "Trying predefined Strategy", "Looking for ways to win",
                      "Looking for ways to block you", "Recalling your Strategy", "Random Move"}));
-    QCOMPARE(game->Text4->text(), QStringLiteral("Nobody"));
-    QVERIFY(game->Command1->isEnabled() && game->compst->isEnabled());
-    QVERIFY(game->Timer1->isActive() && !game->Timer2->isActive() && !game->Label6->isVisible());
-    game->Timer1_Timer();
-    QCOMPARE((QStringList{game->label1->text(), game->Text1->text(), game->Text2->text(),
-                          game->Text3->text()}),
+    QCOMPARE(game->namebox->text(), QStringLiteral("Nobody"));
+    QVERIFY(game->startreset->isEnabled() && game->compmovefirst->isEnabled());
+    QVERIFY(game->clock->isActive() && !game->learnedclock->isActive() &&
+            !game->strategylearned->isVisible());
+    game->clock_Timer();
+    QCOMPARE((QStringList{game->turnsbox->text(), game->winsbox->text(), game->lossesbox->text(),
+                          game->drawsbox->text()}),
              (QStringList{"Turns: 0", "Winnings: 0", "Loses: 0", "Draws: 0"}));
 
     // The blocks under the instructions and past the right edge are unseen but still there, for
     // a screen reader too; Tab visits only what can be seen.
-    QWidget* hidden[] = {game->Text4, game->Command2, game->List1,
-                         game->Text5, game->Text6,    game->List3};
+    QWidget* hidden[] = {game->namebox,     game->addtolist,   game->roster,
+                         game->yoursignbox, game->compsignbox, game->stages};
     const QList<QWidget*> walk = tabwalk(game, 24);
-    QVERIFY(walk.contains(game->cell(1)) && walk.contains(game->Command1));
+    QVERIFY(walk.contains(game->cell(1)) && walk.contains(game->startreset));
     for (QWidget* visited : walk)
         QVERIFY2(onscreen(visited), qPrintable(visited->objectName()));
     for (QWidget* w : hidden) {
@@ -138,24 +128,11 @@ void TictacTest::opensfromservicesonceaday() {
         QVERIFY(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty());
     }
     for (QWidget* w : {hidden[0], hidden[1], hidden[2], hidden[3], hidden[4]})
-        QVERIFY(game->Frame2->geometry().contains(w->geometry()));
-    QVERIFY(game->Frame1->x() >= game->width());
-    QCOMPARE(game->childAt(game->Text4->geometry().center()), game->Frame2);
+        QVERIFY(game->instructions->geometry().contains(w->geometry()));
+    QVERIFY(game->thinkingframe->x() >= game->width());
+    QCOMPARE(game->childAt(game->namebox->geometry().center()), game->instructions);
     QCOMPARE(QAccessible::queryAccessibleInterface(game->cell(5))->text(QAccessible::Name),
              QStringLiteral("Cell 5"));
-
-    // Shown again from a hidden window without loading anew; the item returns with the day.
-    game->hide();
-    game->Text4->setText(QStringLiteral("kept"));
-    form->Ti->trigger();
-    QVERIFY(!game->isVisible());
-    form->days = 1;
-    form->updatestatus();
-    QVERIFY(form->Ti->isEnabled());
-    form->Ti->trigger();
-    QVERIFY(game->isVisible());
-    QCOMPARE(game->Text4->text(), QStringLiteral("kept"));
-    QCOMPARE(game->List3->count(), 6);
 }
 
 void TictacTest::scoring_data() {
@@ -201,7 +178,7 @@ void TictacTest::scoring() {
     QFETCH(QList<int>, record);
     QFETCH(QStringList, learned);
     open();
-    game->Command1_Click();
+    game->startreset_Click();
     setboard(cells, yourmoves, compmoves, static_cast<qint16>(turns));
     fixture->random.draws << tiredness;
     bool checked = false;
@@ -211,12 +188,12 @@ void TictacTest::scoring() {
         checked = true;
         // Nothing is counted or paid while the result is on screen; the status timer stops.
         QVERIFY(game->gameover);
-        QCOMPARE(game->Command1->isEnabled(), buttonsduringmessage);
-        QCOMPARE(game->compst->isEnabled(), buttonsduringmessage);
-        QCOMPARE(form->money1->text(), QStringLiteral("250"));
+        QCOMPARE(game->startreset->isEnabled(), buttonsduringmessage);
+        QCOMPARE(game->compmovefirst->isEnabled(), buttonsduringmessage);
+        QCOMPARE(fixture->career.shown().money, 250);
         QCOMPARE(game->wins + game->losses + game->draws, 0);
-        game->Timer1_Timer();
-        QVERIFY(!game->Timer1->isActive());
+        game->clock_Timer();
+        QVERIFY(!game->clock->isActive());
     };
     QTest::mouseClick(game->cell(click), Qt::LeftButton);
     QVERIFY(checked);
@@ -227,35 +204,35 @@ void TictacTest::scoring() {
         QCOMPARE(fixture->dialogs.shown[1].title, QStringLiteral("KVR"));
         QCOMPARE(fixture->dialogs.shown[1].icon, MsgIcon::None);
     }
-    QCOMPARE(form->money1->text(), money);
-    QCOMPARE(form->money, money.toInt());
+    QCOMPARE(fixture->career.shown().money, money.toInt());
+    QCOMPARE(fixture->career.money(), money.toInt());
     QCOMPARE((QList<int>{game->wins, game->losses, game->draws}), record);
     QCOMPARE(game->strategies(), learned);
-    QCOMPARE(game->Label6->isVisible(), !learned.isEmpty());
+    QCOMPARE(game->strategylearned->isVisible(), !learned.isEmpty());
     // Tired one time in three: the window goes.
     QCOMPARE(game->isVisible(), messages.size() == 1);
     QCOMPARE(game->board(), Board());
-    QVERIFY(game->Text7->text().isEmpty() && game->Text9->text().isEmpty());
-    QVERIFY(!game->Command1->isEnabled() && !game->compst->isEnabled());
-    QVERIFY(game->Timer1->isActive() && !game->gameover);
-    game->Timer1_Timer();
-    QCOMPARE(game->label1->text(), QStringLiteral("Turns: 0"));
+    QVERIFY(game->yourmoves->text().isEmpty() && game->compmoves->text().isEmpty());
+    QVERIFY(!game->startreset->isEnabled() && !game->compmovefirst->isEnabled());
+    QVERIFY(game->clock->isActive() && !game->gameover);
+    game->clock_Timer();
+    QCOMPARE(game->turnsbox->text(), QStringLiteral("Turns: 0"));
 }
 
 void TictacTest::moneycheck_data() {
-    QTest::addColumn<QString>("money");
+    QTest::addColumn<int>("money");
     QTest::addColumn<bool>("staysopen");
-    QTest::newRow("exactly 10") << "10" << true;
-    QTest::newRow("9.5") << "9.5" << false;
+    QTest::newRow("exactly 10") << 10 << true;
+    QTest::newRow("9") << 9 << false;
 }
 
 void TictacTest::moneycheck() {
-    QFETCH(QString, money);
+    QFETCH(int, money);
     QFETCH(bool, staysopen);
     open();
     setboard("X...O....", "1", "5", 1);
-    form->money1->setText(money);
-    game->Command1_Click();
+    fixture->career.changemoney(money);
+    game->startreset_Click();
     QCOMPARE(game->isVisible(), staysopen);
     QCOMPARE(game->board(), Board());
     if (staysopen) {
@@ -274,73 +251,73 @@ void TictacTest::compmovefirstandstatusrow() {
     QApplication::setFont(QFont(desktop.family(), 11));
     open();
     QApplication::setFont(desktop);
-    for (QPushButton* command : {game->Command1, game->compst})
+    for (QPushButton* command : {game->startreset, game->compmovefirst})
         QVERIFY(command->fontMetrics().height() + 2 <= command->height());
     fixture->random.draws << 0.5;
     fixture->random.reseeds.clear();
-    game->compst_Click();
+    game->compmovefirst_Click();
     QCOMPARE(game->cell(5)->text(), QStringLiteral("O"));
-    QCOMPARE(game->Text9->text(), QStringLiteral("5"));
+    QCOMPARE(game->compmoves->text(), QStringLiteral("5"));
     QCOMPARE(fixture->random.reseeds.size(), 1);
-    QVERIFY(!game->compst->isEnabled() && !game->Command1->isEnabled());
-    game->Timer1_Timer();
-    QCOMPARE(game->label1->text(), QStringLiteral("Turns: 1"));
+    QVERIFY(!game->compmovefirst->isEnabled() && !game->startreset->isEnabled());
+    game->clock_Timer();
+    QCOMPARE(game->turnsbox->text(), QStringLiteral("Turns: 1"));
 
     // Each reply takes one cell and adds its digit, and the stage that chose it stays marked.
     fixture->random.draws << 0.9;
     QTest::mouseClick(game->cell(1), Qt::LeftButton);
-    QCOMPARE(game->Text9->text(), QStringLiteral("59"));
-    QCOMPARE(game->List3->currentRow(), 5);
+    QCOMPARE(game->compmoves->text(), QStringLiteral("59"));
+    QCOMPARE(game->stages->currentRow(), 5);
     QTest::mouseClick(game->cell(3), Qt::LeftButton);
-    QCOMPARE(game->Text7->text(), QStringLiteral("13"));
-    QCOMPARE(game->Text9->text(), QStringLiteral("592"));
-    QCOMPARE(game->List3->currentRow(), 3);
+    QCOMPARE(game->yourmoves->text(), QStringLiteral("13"));
+    QCOMPARE(game->compmoves->text(), QStringLiteral("592"));
+    QCOMPARE(game->stages->currentRow(), 3);
     QCOMPARE(game->turns, 3);
     // A taken cell ignores the click.
     QTest::mouseClick(game->cell(5), Qt::LeftButton);
-    QCOMPARE(game->Text7->text(), QStringLiteral("13"));
+    QCOMPARE(game->yourmoves->text(), QStringLiteral("13"));
     QCOMPARE(game->cell(5)->text(), QStringLiteral("O"));
 
-    game->compst_Click();
+    game->compmovefirst_Click();
     QCOMPARE(game->turns, 2);
-    QCOMPARE(game->Text9->text(), QStringLiteral("592"));
+    QCOMPARE(game->compmoves->text(), QStringLiteral("592"));
 
-    game->Text6->setText(QStringLiteral("X"));
-    game->Timer1_Timer();
-    QCOMPARE(game->Text6->text(), QStringLiteral("???"));
+    game->compsignbox->setText(QStringLiteral("X"));
+    game->clock_Timer();
+    QCOMPARE(game->compsignbox->text(), QStringLiteral("???"));
     QCOMPARE(game->compsign, QStringLiteral("O"));
-    game->Command1_Click();
+    game->startreset_Click();
     QCOMPARE(game->compsign, QStringLiteral("???"));
 
     // An emptied computer's sign changes no caption, so its record gains no cell.
-    game->Text6->clear();
-    game->Command1_Click();
+    game->compsignbox->clear();
+    game->startreset_Click();
     QTest::mouseClick(game->cell(1), Qt::LeftButton);
-    QCOMPARE(game->Text7->text(), QStringLiteral("1"));
-    QCOMPARE(game->Text9->text(), QString());
+    QCOMPARE(game->yourmoves->text(), QStringLiteral("1"));
+    QCOMPARE(game->compmoves->text(), QString());
 }
 
 void TictacTest::strategiesarekeptandused() {
     fixture->writefile("brain.dat", "\"759\"\r\n\"3572\"\n\"4\",\"6\"\r\n");
     open();
     QCOMPARE(game->strategies(), (QStringList{"759", "3572", "4", "6"}));
-    QCOMPARE(rows(game->List2), game->strategies());
-    QVERIFY(game->List2->isHidden());
+    QCOMPARE(rows(game->strategylist), game->strategies());
+    QVERIFY(game->strategylist->isHidden());
 
     winonce();
     winonce();
     QCOMPARE(filebytes(folder() + "brain.dat"),
              QByteArray("\"759\"\r\n\"3572\"\n\"4\",\"6\"\r\n\"123\"\r\n\"123\"\r\n"));
-    QCOMPARE(rows(game->List2), (QStringList{"759", "3572", "4", "6", "123", "123"}));
-    QVERIFY(game->Label6->isVisible() && game->Timer2->isActive());
-    game->Timer2_Timer();
-    QVERIFY(!game->Label6->isVisible() && !game->Timer2->isActive());
+    QCOMPARE(rows(game->strategylist), (QStringList{"759", "3572", "4", "6", "123", "123"}));
+    QVERIFY(game->strategylearned->isVisible() && game->learnedclock->isActive());
+    game->learnedclock_Timer();
+    QVERIFY(!game->strategylearned->isVisible() && !game->learnedclock->isActive());
 
     // Used from the next game on: after the player's 1 it expects the 2 that beat it.
     setboard("....O....", "", "5", 1);
     QTest::mouseClick(game->cell(1), Qt::LeftButton);
     QCOMPARE(game->cell(2)->text(), QStringLiteral("O"));
-    QCOMPARE(game->List3->currentRow(), 4);
+    QCOMPARE(game->stages->currentRow(), 4);
 
     // A new window reads them all back.
     closewindow();
@@ -351,30 +328,30 @@ void TictacTest::strategiesarekeptandused() {
 void TictacTest::roster() {
     // The first run has no roster: the default player, whose record never outlives the window.
     open();
-    QCOMPARE(game->Text4->text(), QStringLiteral("Nobody"));
+    QCOMPARE(game->namebox->text(), QStringLiteral("Nobody"));
     winonce();
     closewindow();
     QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"brain.dat"});
 
     open();
     fixture->dialogs.shown.clear();
-    game->Text4->clear();
-    game->Command2_Click();
+    game->namebox->clear();
+    game->addtolist_Click();
     for (const char* unfit : {"a/b", "..", "say \"hi\""}) {
-        game->Text4->setText(QLatin1String(unfit));
-        game->Command2_Click();
+        game->namebox->setText(QLatin1String(unfit));
+        game->addtolist_Click();
     }
     QCOMPARE(fixture->dialogs.shown.size(), 3);
     QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"brain.dat"});
-    QCOMPARE(game->List1->count(), 0);
+    QCOMPARE(game->roster->count(), 0);
 
-    game->Text4->setText(QStringLiteral("Player2"));
-    game->Command2_Click();
+    game->namebox->setText(QStringLiteral("Player2"));
+    game->addtolist_Click();
     QCOMPARE(filebytes(folder() + "list.dat"), QByteArray("\"Player2\"\r\n"));
     QCOMPARE(filebytes(folder() + "Player2.sco"), QByteArray("\"Player2\",0,0,0,\"X\",\"O\"\r\n"));
-    game->Text4->setText(QStringLiteral("Ann"));
-    game->Command2_Click();
-    QCOMPARE(rows(game->List1), (QStringList{"Player2", "Ann"}));
+    game->namebox->setText(QStringLiteral("Ann"));
+    game->addtolist_Click();
+    QCOMPARE(rows(game->roster), (QStringList{"Player2", "Ann"}));
 
     // Ann's two wins are written before Player2's record is taken up.
     game->wins = 32766;
@@ -382,29 +359,29 @@ void TictacTest::roster() {
     winonce();
     QCOMPARE(game->wins, 32767);
     fixture->writefile("Player2.sco", "\"Player2\",3,1,2,\"+\",\"-\"\r\n");
-    game->List1->doItemsLayout();
-    const QPoint first = game->List1->visualItemRect(game->List1->item(0)).center();
-    QTest::mouseClick(game->List1->viewport(), Qt::LeftButton, {}, first);
-    QTest::mouseDClick(game->List1->viewport(), Qt::LeftButton, {}, first);
+    game->roster->doItemsLayout();
+    const QPoint first = game->roster->visualItemRect(game->roster->item(0)).center();
+    QTest::mouseClick(game->roster->viewport(), Qt::LeftButton, {}, first);
+    QTest::mouseDClick(game->roster->viewport(), Qt::LeftButton, {}, first);
     QCOMPARE(filebytes(folder() + "Ann.sco"), QByteArray("\"Ann\",32767,0,0,\"X\",\"O\"\r\n"));
-    QCOMPARE(game->Text4->text(), QStringLiteral("Player2"));
+    QCOMPARE(game->namebox->text(), QStringLiteral("Player2"));
     QCOMPARE((QList<qint16>{game->wins, game->losses, game->draws}), (QList<qint16>{3, 1, 2}));
-    QCOMPARE(game->Text5->text() + game->Text6->text(), QStringLiteral("+-"));
+    QCOMPARE(game->yoursignbox->text() + game->compsignbox->text(), QStringLiteral("+-"));
     QCOMPARE(game->yoursign + game->compsign, QStringLiteral("+-"));
 
     // Closing keeps the sign boxes as typed, applied or not.
-    game->Text5->setText(QStringLiteral("Z"));
+    game->yoursignbox->setText(QStringLiteral("Z"));
     closewindow();
     QCOMPARE(filebytes(folder() + "Player2.sco"), QByteArray("\"Player2\",3,1,2,\"Z\",\"-\"\r\n"));
     open();
-    QCOMPARE(game->Text4->text(), QStringLiteral("Player2"));
+    QCOMPARE(game->namebox->text(), QStringLiteral("Player2"));
     QCOMPARE(game->yoursign, QStringLiteral("Z"));
 
     // A record that cannot be read whole is no record at all.
     fixture->writefile("Ann.sco", "\"Ann\",5,6\r\n");
-    game->List1->setCurrentRow(1);
-    QTest::keyClick(game->List1, Qt::Key_Return);
-    QCOMPARE(game->Text4->text(), QStringLiteral("Ann"));
+    game->roster->setCurrentRow(1);
+    QTest::keyClick(game->roster, Qt::Key_Return);
+    QCOMPARE(game->namebox->text(), QStringLiteral("Ann"));
     QCOMPARE((QList<qint16>{game->wins, game->losses, game->draws}), (QList<qint16>{0, 0, 0}));
     QCOMPARE(game->yoursign + game->compsign, QStringLiteral("XO"));
     QCOMPARE(fixture->dialogs.texts().last(),
@@ -417,29 +394,29 @@ void TictacTest::roster() {
 // The wins of this visit stay with their player; a listed name is switched to, not added again.
 void TictacTest::addtolist() {
     open();
-    game->Text4->setText(QStringLiteral("Ann"));
-    game->Command2_Click();
+    game->namebox->setText(QStringLiteral("Ann"));
+    game->addtolist_Click();
     winonce();
     winonce();
-    game->Text4->setText(QStringLiteral("Bea"));
-    game->Command2_Click();
+    game->namebox->setText(QStringLiteral("Bea"));
+    game->addtolist_Click();
     QCOMPARE(filebytes(folder() + "Ann.sco"), QByteArray("\"Ann\",2,0,0,\"X\",\"O\"\r\n"));
     QCOMPARE(game->wins, 0);
     winonce();
 
-    game->Text4->setText(QStringLiteral("Ann"));
-    game->Command2_Click();
+    game->namebox->setText(QStringLiteral("Ann"));
+    game->addtolist_Click();
     QCOMPARE(filebytes(folder() + "Bea.sco"), QByteArray("\"Bea\",1,0,0,\"X\",\"O\"\r\n"));
     QCOMPARE(filebytes(folder() + "list.dat"), QByteArray("\"Ann\"\r\n\"Bea\"\r\n"));
-    QCOMPARE(rows(game->List1), (QStringList{"Ann", "Bea"}));
+    QCOMPARE(rows(game->roster), (QStringList{"Ann", "Bea"}));
     QCOMPARE(game->wins, 2);
 
     // A letter the roster file cannot keep would orphan the record after a restart.
     fixture->dialogs.shown.clear();
-    game->Text4->setText(QStringLiteral("Żaneta"));
-    game->Command2_Click();
+    game->namebox->setText(QStringLiteral("Żaneta"));
+    game->addtolist_Click();
     QCOMPARE(fixture->dialogs.texts(), QStringList{namelettersmessage()});
-    QCOMPARE(rows(game->List1), (QStringList{"Ann", "Bea"}));
+    QCOMPARE(rows(game->roster), (QStringList{"Ann", "Bea"}));
     QVERIFY(!QDir(folder()).entryList().join(' ').contains("aneta"));
 }
 
@@ -454,10 +431,10 @@ void TictacTest::unwritablefiles() {
     QCOMPARE(told.size(), 1);
 
     fixture->dialogs.shown.clear();
-    game->Text4->setText(QStringLiteral("Player2"));
-    game->Command2_Click();
+    game->namebox->setText(QStringLiteral("Player2"));
+    game->addtolist_Click();
     QCOMPARE(fixture->dialogs.texts(), QStringList{"The record of Player2 could not be written."});
-    QCOMPARE(game->List1->count(), 0);
+    QCOMPARE(game->roster->count(), 0);
     QCOMPARE(game->wins, 2);
     QVERIFY(!QFile::exists(folder() + "list.dat"));
 }
@@ -469,7 +446,6 @@ void TictacTest::clicksandclosingduringalongsearch() {
     fixture->writefile("brain.dat", brain);
     open();
     game->scanpausens = 0;
-    QPointer<tictac> window(game);
 
     // Clicks while the reply searches are dropped; the reply still takes exactly one cell.
     setboard("....O....", "", "5", 1);
@@ -478,13 +454,13 @@ void TictacTest::clicksandclosingduringalongsearch() {
     QTimer::singleShot(0, game, [&] {
         ++turnsinscan;
         QTest::mouseClick(game->cell(1), Qt::LeftButton);
-        game->Command1_Click();
-        game->compst_Click();
+        game->startreset_Click();
+        game->compmovefirst_Click();
     });
     QTest::mouseClick(game->cell(9), Qt::LeftButton);
     QCOMPARE(turnsinscan, 1);
     QCOMPARE(game->board(), (Board{"", "O", "", "", "O", "", "", "", "X"}));
-    QCOMPARE(game->Text7->text() + "/" + game->Text9->text(), QStringLiteral("9/52"));
+    QCOMPARE(game->yourmoves->text() + "/" + game->compmoves->text(), QStringLiteral("9/52"));
 
     // Closing in the middle of the search ends the reply with the window, even when the window
     // is gone before the search resumes.
@@ -493,9 +469,8 @@ void TictacTest::clicksandclosingduringalongsearch() {
         game->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });
-    game->r_Click(9);
-    QVERIFY(!window);
-    QVERIFY(!form->tictacwindow);
+    game->cell_Click(9);
+    QVERIFY(!game);
 }
 
 QTEST_MAIN(TictacTest)

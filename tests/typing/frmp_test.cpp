@@ -1,7 +1,5 @@
-#include "career/form1.h"
 #include "common/controls.h"
-#include "common/watchlabel.h"
-#include "support/fakes.h"
+#include "support/careerfixture.h"
 #include "typing/frmp.h"
 
 #include <QAccessible>
@@ -51,38 +49,31 @@ private:
     frmp* open();
     void start();
     void typetarget();
-    GameFixture* fixture = nullptr;
-    Form1* form = nullptr;
+    CareerFixture* fixture = nullptr;
+    QPointer<frmp> practice;
     frmp* w = nullptr;
 };
 
 void FrmpTest::init() {
-    fixture = new GameFixture;
-    form = new Form1;
-    form->updatestatus();
-    // The first status refresh drew the day's competitions; only the window's reseeds count.
-    fixture->random.reseeds.clear();
+    fixture = new CareerFixture;
     fixture->writefile("easy.txt", lines(tenwords));
     w = open();
 }
 
 void FrmpTest::cleanup() {
-    delete form->practicewindow;
-    delete form;
     delete fixture;
 }
 
 frmp* FrmpTest::open() {
-    form->Command1_Click();
-    return form->practicewindow;
+    return fixture->open(practice);
 }
 
 void FrmpTest::start() {
-    w->Command1->click();
+    w->startrestart->click();
 }
 
 void FrmpTest::typetarget() {
-    QTest::keyClicks(w->txttype, w->lbltype->text());
+    QTest::keyClicks(w->typingbox, w->target->text());
 }
 
 void FrmpTest::opensidleandcomestothefront() {
@@ -93,70 +84,72 @@ void FrmpTest::opensidleandcomestothefront() {
     QCOMPARE(window->role(), QAccessible::Window);
     QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Practice Typing!"));
     QCOMPARE(w->level->title(), QStringLiteral("Level"));
-    const QList<QRadioButton*> options = {w->Option1, w->Option2, w->Option3, w->Option4,
-                                          w->Option5};
+    const QList<QRadioButton*> options = {w->easy, w->comingalongwell, w->average, w->aboveaverage,
+                                          w->expert};
     QStringList captions;
     for (QRadioButton* o : options)
         captions << o->text();
     QCOMPARE(captions,
              (QStringList{"Beginner", "Coming along well", "Average", "Above Average", "Expert"}));
-    QVERIFY(w->Option1->isChecked());
-    QCOMPARE(w->Command1->text(), QStringLiteral("Start"));
+    QVERIFY(w->easy->isChecked());
+    QCOMPARE(w->startrestart->text(), QStringLiteral("Start"));
     QCOMPARE(w->pauser->text(), QStringLiteral("Pause"));
     QVERIFY(!w->pauser->isEnabled());
     QVERIFY(w->level->isEnabled());
-    QVERIFY(!w->Timer1->isActive());
-    QCOMPARE(w->Timer1->interval(), 1000);
-    QCOMPARE(w->tim->text() + w->wordno->text() + w->wordleft->text(), QStringLiteral("000"));
+    QVERIFY(!w->clock->isActive());
+    QCOMPARE(w->clock->interval(), 1000);
+    QCOMPARE(w->elapsed->text() + w->typedshown->text() + w->leftshown->text(),
+             QStringLiteral("000"));
     // The target sits right above the box, as wide; typing is blue.
-    QCOMPARE(w->lbltype->x(), w->txttype->x());
-    QCOMPARE(w->lbltype->width(), w->txttype->width());
-    QVERIFY(w->lbltype->geometry().bottom() < w->txttype->y());
-    QCOMPARE(w->txttype->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::blue));
+    QCOMPARE(w->target->x(), w->typingbox->x());
+    QCOMPARE(w->target->width(), w->typingbox->width());
+    QVERIFY(w->target->geometry().bottom() < w->typingbox->y());
+    QCOMPARE(w->typingbox->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::blue));
     QCOMPARE(fixture->random.reseeds, QList<double>{0});
     // Pressed again it is the same window.
     QCOMPARE(open(), w);
 }
 
 void FrmpTest::elevenmatchesendtheexercise() {
-    form->training = 20;
-    form->updatestatus();
+    fixture->career.settraining(20);
+    fixture->career.updatestatus();
     fixture->random.draws << 0.3 << 0.0 << 0.95 << 0.42;
     start();
-    QCOMPARE(w->wordleft->text(), QStringLiteral("11"));
-    QCOMPARE(w->wordno->text(), QStringLiteral("0"));
-    QCOMPARE(w->Command1->text(), QStringLiteral("Restart"));
-    QVERIFY(w->pauser->isEnabled() && !w->level->isEnabled() && w->Timer1->isActive());
-    QCOMPARE(w->lbltype->text(), QStringLiteral("apple"));
+    QCOMPARE(w->leftshown->text(), QStringLiteral("11"));
+    QCOMPARE(w->typedshown->text(), QStringLiteral("0"));
+    QCOMPARE(w->startrestart->text(), QStringLiteral("Restart"));
+    QVERIFY(w->pauser->isEnabled() && !w->level->isEnabled() && w->clock->isActive());
+    QCOMPARE(w->target->text(), QStringLiteral("apple"));
     typetarget();
-    QCOMPARE(w->lbltype->text(), QStringLiteral("jelly"));
-    QCOMPARE(w->txttype->text(), QString());
-    w->Timer1_Timer();
-    w->Timer1_Timer();
-    QCOMPARE(w->tim->text(), QStringLiteral("2s"));
+    QCOMPARE(w->target->text(), QStringLiteral("jelly"));
+    QCOMPARE(w->typingbox->text(), QString());
+    w->clock_Timer();
+    w->clock_Timer();
+    QCOMPARE(w->elapsed->text(), QStringLiteral("2s"));
     fixture->random.reseeds.clear();
     typetarget();
-    QCOMPARE(w->lbltype->text(), QStringLiteral("eagle"));
+    QCOMPARE(w->target->text(), QStringLiteral("eagle"));
     // The generator is reseeded with the exercise's own seconds around each pick.
     QCOMPARE(fixture->random.reseeds, (QList<double>{2, 2}));
     for (int typed = 2; typed < 11; ++typed) {
         QVERIFY(fixture->dialogs.shown.isEmpty());
-        QCOMPARE(w->wordno->text(), QString::number(typed));
-        QCOMPARE(w->wordleft->text(), QString::number(11 - typed));
+        QCOMPARE(w->typedshown->text(), QString::number(typed));
+        QCOMPARE(w->leftshown->text(), QString::number(11 - typed));
         typetarget();
     }
     QCOMPARE(fixture->dialogs.texts(),
              QStringList{"You took 2s to type 11 words in Easy level with 0 mistakes."});
     QCOMPARE(fixture->dialogs.shown.first().title, QStringLiteral("Result"));
     QCOMPARE(fixture->dialogs.shown.first().icon, MsgIcon::Exclamation);
-    QCOMPARE(form->training, 21);
-    QCOMPARE(form->train1->text(), QStringLiteral("21"));
+    QCOMPARE(fixture->career.training(), 21);
+    QCOMPARE(fixture->career.shown().training, 21);
     // Back at rest, ready for another go.
-    QCOMPARE(w->Command1->text(), QStringLiteral("Start"));
-    QVERIFY(!w->pauser->isEnabled() && w->level->isEnabled() && !w->Timer1->isActive());
-    QCOMPARE(w->tim->text() + w->wordno->text() + w->wordleft->text(), QStringLiteral("000"));
-    QCOMPARE(w->lbltype->text(), QString());
-    QVERIFY(w->List1.isEmpty());
+    QCOMPARE(w->startrestart->text(), QStringLiteral("Start"));
+    QVERIFY(!w->pauser->isEnabled() && w->level->isEnabled() && !w->clock->isActive());
+    QCOMPARE(w->elapsed->text() + w->typedshown->text() + w->leftshown->text(),
+             QStringLiteral("000"));
+    QCOMPARE(w->target->text(), QString());
+    QVERIFY(w->words.isEmpty());
 }
 
 void FrmpTest::restartatoncereportsandcredits_data() {
@@ -186,19 +179,19 @@ void FrmpTest::restartatoncereportsandcredits() {
     QFETCH(QString, name);
     QFETCH(int, points);
     fixture->writefile(file, lines(tenwords));
-    QList<QRadioButton*>{w->Option1, w->Option2, w->Option3, w->Option4, w->Option5}
+    QList<QRadioButton*>{w->easy, w->comingalongwell, w->average, w->aboveaverage, w->expert}
         .at(level - 1)
         ->click();
     // Corrections made at rest don't carry into the exercise.
-    QTest::keyClick(w->txttype, Qt::Key_Backspace);
+    QTest::keyClick(w->typingbox, Qt::Key_Backspace);
     fixture->random.draws << draw;
     start();
-    QCOMPARE(w->wordleft->text(), left);
+    QCOMPARE(w->leftshown->text(), left);
     start();
     QCOMPARE(fixture->dialogs.texts(),
              QStringList{"You took 0s to type 0 words in " + name + " level with 0 mistakes."});
-    QCOMPARE(form->training, points);
-    QCOMPARE(w->Command1->text(), QStringLiteral("Start"));
+    QCOMPARE(fixture->career.training(), points);
+    QCOMPARE(w->startrestart->text(), QStringLiteral("Start"));
 }
 
 void FrmpTest::matchisexact_data() {
@@ -215,39 +208,39 @@ void FrmpTest::matchisexact() {
     QFETCH(int, done);
     start();
     // All at once, as pasted: typed key by key, the target would match before the extra blank.
-    w->txttype->insert(typed);
-    QCOMPARE(w->wordno->text(), QString::number(done));
-    QCOMPARE(w->txttype->text(), done ? QString() : typed);
+    w->typingbox->insert(typed);
+    QCOMPARE(w->typedshown->text(), QString::number(done));
+    QCOMPARE(w->typingbox->text(), done ? QString() : typed);
 }
 
 void FrmpTest::backspaceanddeletecountasmistakes() {
     start();
-    QTest::keyClicks(w->txttype, "appl ");
-    QTest::keyClick(w->txttype, Qt::Key_Left);
-    QTest::keyClicks(w->txttype, "e");
-    QCOMPARE(w->txttype->text(), QStringLiteral("apple "));
-    QCOMPARE(w->wordno->text(), QStringLiteral("0"));
-    QTest::keyClick(w->txttype, Qt::Key_End);
-    QTest::keyClick(w->txttype, Qt::Key_Backspace);
-    QCOMPARE(w->wordno->text(), QStringLiteral("1"));
+    QTest::keyClicks(w->typingbox, "appl ");
+    QTest::keyClick(w->typingbox, Qt::Key_Left);
+    QTest::keyClicks(w->typingbox, "e");
+    QCOMPARE(w->typingbox->text(), QStringLiteral("apple "));
+    QCOMPARE(w->typedshown->text(), QStringLiteral("0"));
+    QTest::keyClick(w->typingbox, Qt::Key_End);
+    QTest::keyClick(w->typingbox, Qt::Key_Backspace);
+    QCOMPARE(w->typedshown->text(), QStringLiteral("1"));
     QCOMPARE(w->mistakes, 1);
     // Every release counts, even with nothing to delete; other keys don't.
-    QTest::keyClick(w->txttype, Qt::Key_Delete);
-    QTest::keyClick(w->txttype, Qt::Key_Left);
-    QTest::keyClick(w->txttype, Qt::Key_Home);
+    QTest::keyClick(w->typingbox, Qt::Key_Delete);
+    QTest::keyClick(w->typingbox, Qt::Key_Left);
+    QTest::keyClick(w->typingbox, Qt::Key_Home);
     QCOMPARE(w->mistakes, 2);
     // A held key sends repeated releases; only the last, real one counts.
     for (int i = 0; i < 5; ++i)
-        QTest::sendKeyEvent(QTest::KeyAction::Release, w->txttype, Qt::Key_Backspace, QChar(),
+        QTest::sendKeyEvent(QTest::KeyAction::Release, w->typingbox, Qt::Key_Backspace, QChar(),
                             Qt::NoModifier);
     QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(w->txttype, &repeat);
+    QApplication::sendEvent(w->typingbox, &repeat);
     QCOMPARE(w->mistakes, 7);
     // X11 may leave them unflagged; the press that follows with the same stamp gives them away.
     auto send = [this](QEvent::Type type, quint64 stamp) {
         QKeyEvent key(type, Qt::Key_Delete, Qt::NoModifier);
         key.setTimestamp(stamp);
-        QApplication::sendEvent(w->txttype, &key);
+        QApplication::sendEvent(w->typingbox, &key);
     };
     send(QEvent::KeyPress, 1000);
     for (quint64 stamp : {1500, 1540, 1580})
@@ -262,25 +255,25 @@ void FrmpTest::backspaceanddeletecountasmistakes() {
 
 void FrmpTest::pausestopstheclockandblockstyping() {
     start();
-    w->Timer1_Timer();
+    w->clock_Timer();
     w->pauser->click();
     QCOMPARE(w->pauser->text(), QStringLiteral("Resume"));
-    QVERIFY(!w->Timer1->isActive());
-    QVERIFY(!w->txttype->isEnabled());
-    QCOMPARE(w->Command1->text(), QStringLiteral("Restart"));
+    QVERIFY(!w->clock->isActive());
+    QVERIFY(!w->typingbox->isEnabled());
+    QCOMPARE(w->startrestart->text(), QStringLiteral("Restart"));
     QVERIFY(!w->level->isEnabled());
     typetarget();
-    QTest::keyClick(w->txttype, Qt::Key_Backspace);
-    QCOMPARE(w->txttype->text(), QString());
-    QCOMPARE(w->wordno->text(), QStringLiteral("0"));
+    QTest::keyClick(w->typingbox, Qt::Key_Backspace);
+    QCOMPARE(w->typingbox->text(), QString());
+    QCOMPARE(w->typedshown->text(), QStringLiteral("0"));
     QCOMPARE(w->mistakes, 0);
     w->pauser->click();
     QCOMPARE(w->pauser->text(), QStringLiteral("Pause"));
-    QVERIFY(w->Timer1->isActive() && w->txttype->isEnabled());
-    w->Timer1_Timer();
-    QCOMPARE(w->tim->text(), QStringLiteral("2s"));
+    QVERIFY(w->clock->isActive() && w->typingbox->isEnabled());
+    w->clock_Timer();
+    QCOMPARE(w->elapsed->text(), QStringLiteral("2s"));
     typetarget();
-    QCOMPARE(w->wordno->text(), QStringLiteral("1"));
+    QCOMPARE(w->typedshown->text(), QStringLiteral("1"));
 }
 
 void FrmpTest::restartwhilepausedacceptstypingagain() {
@@ -289,81 +282,82 @@ void FrmpTest::restartwhilepausedacceptstypingagain() {
     start();
     QCOMPARE(fixture->dialogs.shown.size(), 1);
     QCOMPARE(w->pauser->text(), QStringLiteral("Pause"));
-    QVERIFY(!w->pauser->isEnabled() && w->txttype->isEnabled() && !w->Timer1->isActive());
+    QVERIFY(!w->pauser->isEnabled() && w->typingbox->isEnabled() && !w->clock->isActive());
     start();
     typetarget();
-    QCOMPARE(w->wordno->text(), QStringLiteral("1"));
+    QCOMPARE(w->typedshown->text(), QStringLiteral("1"));
 }
 
 void FrmpTest::closingabandonstheexercise() {
-    form->training = 5;
-    form->updatestatus();
-    w->Option3->click();
+    fixture->career.settraining(5);
+    fixture->career.updatestatus();
+    w->average->click();
     fixture->writefile("avg.txt", lines(tenwords));
     start();
     typetarget();
-    w->Timer1_Timer();
+    w->clock_Timer();
     QVERIFY(w->close());
     QVERIFY(!w->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(form->practicewindow.isNull());
+    QVERIFY(practice.isNull());
     QVERIFY(fixture->dialogs.shown.isEmpty());
-    QCOMPARE(form->training, 5);
-    QCOMPARE(form->train1->text(), QStringLiteral("5"));
+    QCOMPARE(fixture->career.training(), 5);
+    QCOMPARE(fixture->career.shown().training, 5);
     w = open();
-    QVERIFY(w->Option1->isChecked());
-    QCOMPARE(w->Command1->text(), QStringLiteral("Start"));
+    QVERIFY(w->easy->isChecked());
+    QCOMPARE(w->startrestart->text(), QStringLiteral("Start"));
     QVERIFY(!w->pauser->isEnabled() && w->level->isEnabled());
-    QCOMPARE(w->tim->text() + w->wordno->text() + w->wordleft->text(), QStringLiteral("000"));
-    QCOMPARE(w->lbltype->text(), QString());
+    QCOMPARE(w->elapsed->text() + w->typedshown->text() + w->leftshown->text(),
+             QStringLiteral("000"));
+    QCOMPARE(w->target->text(), QString());
 }
 
 void FrmpTest::missingfileaskesforoneuntypableentry() {
     QFile::remove(fixture->folder() + "easy.txt");
     start();
-    QCOMPARE(w->wordleft->text(), QStringLiteral("1"));
-    QCOMPARE(w->lbltype->text(), QString());
-    QTest::keyClicks(w->txttype, "a");
-    QTest::keyClick(w->txttype, Qt::Key_Backspace);
-    QCOMPARE(w->wordno->text(), QStringLiteral("0"));
+    QCOMPARE(w->leftshown->text(), QStringLiteral("1"));
+    QCOMPARE(w->target->text(), QString());
+    QTest::keyClicks(w->typingbox, "a");
+    QTest::keyClick(w->typingbox, Qt::Key_Backspace);
+    QCOMPARE(w->typedshown->text(), QStringLiteral("0"));
     start();
     QCOMPARE(fixture->dialogs.texts(),
              QStringList{"You took 0s to type 0 words in Easy level with 1 mistakes."});
-    QCOMPARE(form->training, 1);
+    QCOMPARE(fixture->career.training(), 1);
 }
 
 void FrmpTest::selectionnevercanbeovertyped() {
     start();
-    QTest::keyClicks(w->txttype, "appXe");
-    w->txttype->setSelection(1, 3);
-    QVERIFY(!w->txttype->hasSelectedText());
-    QCOMPARE(w->txttype->cursorPosition(), 1);
-    QTest::keyClick(w->txttype, Qt::Key_End);
-    QTest::keyClick(w->txttype, Qt::Key_Left, Qt::ShiftModifier);
-    QTest::keyClick(w->txttype, Qt::Key_Left, Qt::ShiftModifier);
-    QVERIFY(!w->txttype->hasSelectedText());
-    QTest::mouseDClick(w->txttype, Qt::LeftButton, {}, QPoint(20, w->txttype->height() / 2));
-    QVERIFY(!w->txttype->hasSelectedText());
-    QTest::keyClick(w->txttype, Qt::Key_A, Qt::ControlModifier);
-    QVERIFY(!w->txttype->hasSelectedText());
-    QCOMPARE(w->txttype->cursorPosition(), 0);
-    QTest::keyClicks(w->txttype, "z");
-    QCOMPARE(w->txttype->text(), QStringLiteral("zappXe"));
+    QTest::keyClicks(w->typingbox, "appXe");
+    w->typingbox->setSelection(1, 3);
+    QVERIFY(!w->typingbox->hasSelectedText());
+    QCOMPARE(w->typingbox->cursorPosition(), 1);
+    QTest::keyClick(w->typingbox, Qt::Key_End);
+    QTest::keyClick(w->typingbox, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(w->typingbox, Qt::Key_Left, Qt::ShiftModifier);
+    QVERIFY(!w->typingbox->hasSelectedText());
+    QTest::mouseDClick(w->typingbox, Qt::LeftButton, {}, QPoint(20, w->typingbox->height() / 2));
+    QVERIFY(!w->typingbox->hasSelectedText());
+    QTest::keyClick(w->typingbox, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(!w->typingbox->hasSelectedText());
+    QCOMPARE(w->typingbox->cursorPosition(), 0);
+    QTest::keyClicks(w->typingbox, "z");
+    QCOMPARE(w->typingbox->text(), QStringLiteral("zappXe"));
     // Tab back into the box: Qt selects it all, but typing goes on at the end.
-    emptytypingbox(w->txttype);
-    QTest::keyClicks(w->txttype, "zz");
+    emptytypingbox(w->typingbox);
+    QTest::keyClicks(w->typingbox, "zz");
     QFocusEvent tabbedin(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(w->txttype, &tabbedin);
-    QTest::keyClicks(w->txttype, "yy");
-    QCOMPARE(w->txttype->text(), QStringLiteral("zzyy"));
+    QApplication::sendEvent(w->typingbox, &tabbedin);
+    QTest::keyClicks(w->typingbox, "yy");
+    QCOMPARE(w->typingbox->text(), QStringLiteral("zzyy"));
 }
 
 void FrmpTest::undocannotbringbackatypedentry() {
     start();
     typetarget();
-    QTest::keyClick(w->txttype, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(w->txttype->text(), QString());
-    QCOMPARE(w->wordno->text(), QStringLiteral("1"));
+    QTest::keyClick(w->typingbox, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->typingbox->text(), QString());
+    QCOMPARE(w->typedshown->text(), QStringLiteral("1"));
 }
 
 QTEST_MAIN(FrmpTest)

@@ -36,12 +36,12 @@ void WordFilesTest::everylevelhasaworthwhilefile() {
     QStringList entries;
     loadwords(entries, path);
     QVERIFY(!entries.isEmpty());
-    frmp window;
-    const QFontMetrics metrics(window.lbltype->font());
+    frmp window(nullptr);
+    const QFontMetrics metrics(window.target->font());
     qsizetype characters = 0;
     for (const QString& entry : entries) {
         QVERIFY2(!entry.isEmpty() && entry == entry.trimmed(), qPrintable(entry));
-        QVERIFY2(metrics.horizontalAdvance(entry) < window.lbltype->width(), qPrintable(entry));
+        QVERIFY2(metrics.horizontalAdvance(entry) < window.target->width(), qPrintable(entry));
         characters += entry.size();
     }
     if (rules.file == QLatin1String("dif.txt"))

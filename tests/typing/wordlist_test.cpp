@@ -19,8 +19,6 @@ private slots:
     void exerciselength_data();
     void exerciselength();
     void drawjustbelowonestaysbelowone();
-    void credittraining_data();
-    void credittraining();
 };
 
 void WordListTest::loadswordfiles_data() {
@@ -124,24 +122,6 @@ void WordListTest::drawjustbelowonestaysbelowone() {
     GameFixture fixture;
     fixture.random.draws << 0.99999999999;
     QCOMPARE(::exerciselength(10, 2), 7);
-}
-
-void WordListTest::credittraining_data() {
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("points");
-    QTest::addColumn<QString>("credited");
-    QTest::newRow("plain") << "15" << 1 << "16";
-    QTest::newRow("empty label") << "" << 3 << "3";
-    QTest::newRow("leading number only") << "  41.5 points" << 5 << "47";
-    QTest::newRow("negative") << "-3" << 2 << "-1";
-    QTest::newRow("at the top stays there") << "2147483646" << 5 << "2147483647";
-}
-
-void WordListTest::credittraining() {
-    QFETCH(QString, shown);
-    QFETCH(int, points);
-    QFETCH(QString, credited);
-    QCOMPARE(creditedtraining(shown, points), credited);
 }
 
 QTEST_GUILESS_MAIN(WordListTest)
