@@ -18,6 +18,20 @@ private slots:
     void mistypedweighted();
 };
 
+namespace {
+
+// Vowels and other letters in turn: the made-up word of last resort, when the list's own pairs
+// make no more.
+bool alternating(const QString& word) {
+    const QString vowels = QStringLiteral("aeiouy");
+    for (qsizetype i = 1; i < word.size(); ++i)
+        if (vowels.contains(word[i]) == vowels.contains(word[i - 1]))
+            return false;
+    return true;
+}
+
+} // namespace
+
 void DrillBuilderTest::weakdrill_data() {
     QTest::addColumn<QStringList>("words");
     QTest::addColumn<QString>("inplay");
@@ -76,7 +90,7 @@ void DrillBuilderTest::weakdrill() {
             continue;
         // Made up: pronounceable as the list's own words, three to eight letters, no letter
         // three times in a row, never two alike.
-        QVERIFY2(model.modelled(lower), qPrintable(entry));
+        QVERIFY2(model.modelled(lower) || alternating(lower), qPrintable(entry));
         QVERIFY2(entry.size() >= 3 && entry.size() <= 8, qPrintable(entry));
         for (qsizetype c = 2; c < entry.size(); ++c)
             QVERIFY2(!(lower[c] == lower[c - 1] && lower[c] == lower[c - 2]), qPrintable(entry));

@@ -256,6 +256,7 @@ void FrmcoachTest::keysjoinonebyone() {
     plan.inplay.insert(QStringLiteral("en"), allbutj);
     fixture.writefile(coachplanfilename, coachplanline(plan));
     KeystrokeCounts earlier;
+    earlier.tally.charstyped = 40 * allbutj.size();
     for (QChar c : allbutj) {
         earlier.expected.insert(c, 40);
         earlier.keytime.insert(c, KeyTime{40 * 100, 40});
