@@ -81,18 +81,16 @@ int main(int argc, char* argv[]) {
         clock.restart();
         const QList<QChar> order = keyorder(letters, Stages{true, true, true});
         auto stat = [&](QChar key) { return history.keys.stat(key); };
-        const QString inplay = keysinplay(
-            order, QString(order.constData(), order.size() - 3),
-            [&](QChar key) { return reachedtarget(stat(key), 35); });
+        const QString inplay = keysinplay(order, QString(order.constData(), order.size() - 3),
+                                          [&](QChar key) { return reachedtarget(stat(key), 35); });
         const FocusChoice keys =
             choosefocus(inplay, [&](QChar key) { return confidence(stat(key), 35); });
         const BuiltDrill drill = buildweakdrill(model, keys, inplay, 1);
         const qint64 built = clock.nsecsElapsed();
         std::printf("%s: %lld words loaded in %.1f ms (goal 50 ms), modelled in %.1f ms; drill of "
                     "%lld entries on '%s' built in %.2f ms (goal 20 ms)\n",
-                    qPrintable(language.name), static_cast<long long>(count),
-                    milliseconds(loaded), milliseconds(modelled),
-                    static_cast<long long>(drill.entries.size()),
+                    qPrintable(language.name), static_cast<long long>(count), milliseconds(loaded),
+                    milliseconds(modelled), static_cast<long long>(drill.entries.size()),
                     qPrintable(QString(keys.focus)), milliseconds(built));
     }
 

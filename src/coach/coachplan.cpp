@@ -84,9 +84,10 @@ std::optional<CoachPlan> readcoachplan(QByteArrayView bytes) {
             continue;
         }
         bool ok = true;
-        if (name == QLatin1String("words"))
-            ok = languagecode(value) && (plan.language = value, true);
-        else if (name == QLatin1String("capitals"))
+        if (name == QLatin1String("words")) {
+            ok = languagecode(value);
+            plan.language = value;
+        } else if (name == QLatin1String("capitals"))
             ok = flag(value, plan.stages.capitals);
         else if (name == QLatin1String("digits"))
             ok = flag(value, plan.stages.digits);

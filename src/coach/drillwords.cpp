@@ -57,8 +57,7 @@ QString DrillWords::walk(QChar first, const QString& allowed, SeededDraw& draw) 
         for (auto it = table.cbegin(); it != table.cend(); ++it) {
             const QChar c = it.key();
             const bool end = c.isNull();
-            if (end ? word.size() < shortestmadeup
-                    : !allowed.contains(c) || (c == a && c == b))
+            if (end ? word.size() < shortestmadeup : !allowed.contains(c) || (c == a && c == b))
                 continue;
             options.append({c, it.value()});
         }
@@ -73,8 +72,7 @@ QString DrillWords::walk(QChar first, const QString& allowed, SeededDraw& draw) 
     return word;
 }
 
-QString DrillWords::madeup(QChar key, const QString& allowed, SeededDraw& draw,
-                           bool first) const {
+QString DrillWords::madeup(QChar key, const QString& allowed, SeededDraw& draw, bool first) const {
     // Most words the model walks hold the key somewhere; a rare key is then made the first
     // letter, whose pairs the model has whenever a word of the list begins with it.
     for (int attempt = first ? 40 : 0; attempt < 80; ++attempt) {

@@ -171,6 +171,7 @@ void frmcoach::startdrill() {
     cleared.clear();
     session.start();
     drill->setEnabled(false);
+    planenabled(false);
     startstop->setText(stopcaption);
     startstop->setAccessibleName(stopcaption);
     txttype->setEnabled(true);
@@ -273,6 +274,7 @@ void frmcoach::stopdrill(bool completed) {
     shownnext.clear();
     emit nextcharacter(QString());
     drill->setEnabled(true);
+    planenabled(true);
     choosetext->setEnabled(true);
     startstop->setText(startcaption);
     startstop->setAccessibleName(startcaption);

@@ -121,6 +121,8 @@ private:
     void takeupwords(LanguageWords list);
     void wordschosen(int row);
     void followlayout();
+    // The words and stages stay as they are while a drill is typed.
+    void planenabled(bool enabled);
     void stageschosen();
     QString firstnote() const;
     QString drillsummary(QChar key, double before, double after) const;
@@ -147,9 +149,9 @@ private:
     QString inplay;
     QChar chosenfocus; // the key the player chose for the next drill, or none
     FocusChoice keys;
-    TypeableEntry shown;    // the entry in hand as the keyboard types it
-    QStringList cleared;    // mistyped entries the drill in hand saw typed clean
-    double focusbefore = 0; // the focus key's confidence as the drill began
+    TypeableEntry shown;            // the entry in hand as the keyboard types it
+    QStringList cleared;            // mistyped entries the drill in hand saw typed clean
+    double focusbefore = 0;         // the focus key's confidence as the drill began
     std::unique_ptr<Drill> running; // the drill in hand, none at rest
     TypingSession session;
     std::int64_t wrongatentry = 0;

@@ -69,6 +69,12 @@ void frmcoach::buildplancontrols() {
     });
 }
 
+void frmcoach::planenabled(bool enabled) {
+    for (QWidget* control : {static_cast<QWidget*>(wordsbox), static_cast<QWidget*>(capitals),
+                             static_cast<QWidget*>(digits), static_cast<QWidget*>(punctuation)})
+        control->setEnabled(enabled);
+}
+
 void frmcoach::keepplan() {
     if (!planunkept && !keepcoachplan(plan))
         note->setText(QStringLiteral("%1 could not be written: what the coach teaches is not kept.")
@@ -102,8 +108,7 @@ void frmcoach::followlayout() {
     if (!plan.language.isEmpty() || historyread || drilling())
         return;
     QString why;
-    const QString code =
-        drilllanguage({}, layoutlanguage(keyboard->layout().description()), why);
+    const QString code = drilllanguage({}, layoutlanguage(keyboard->layout().description()), why);
     if (code == words.language)
         return;
     chosenfocus = QChar();
@@ -122,8 +127,8 @@ void frmcoach::showfocus() {
     const int wpm = targetspeed->value();
     const QList<QChar> order = keyorder(words.letters, plan.stages);
     const QString kept = plan.inplay.value(words.language);
-    inplay = ::keysinplay(order, kept,
-                          [&](QChar key) { return reachedtarget(livestat(key), wpm); });
+    inplay =
+        ::keysinplay(order, kept, [&](QChar key) { return reachedtarget(livestat(key), wpm); });
     // Keys once in play stay in play; those of a stage turned off wait in the plan.
     QString keep = kept;
     QString joined;
@@ -178,7 +183,8 @@ QString frmcoach::drillsummary(QChar key, double before, double after) const {
     if (gain <= 0.005)
         return said + QStringLiteral(" Not enough progress yet to tell when the next key joins.");
     const int drills = static_cast<int>(std::ceil((1 - after) / gain));
-    return said + (drills == 1 ? QStringLiteral(" About one more drill until the next key joins.")
-                               : QStringLiteral(" About %1 more drills until the next key joins.")
-                                     .arg(drills));
+    return said +
+           (drills == 1
+                ? QStringLiteral(" About one more drill until the next key joins.")
+                : QStringLiteral(" About %1 more drills until the next key joins.").arg(drills));
 }

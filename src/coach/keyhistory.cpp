@@ -29,9 +29,9 @@ void KeyStat::addrecord(std::int64_t recorddue, std::int64_t recordmissed, std::
     recorddue = std::max<std::int64_t>(0, recorddue);
     recordmissed = std::clamp<std::int64_t>(recordmissed, 0, recorddue);
     if (recorddue > 0)
-        missrate = smoothed(missrate,
-                            static_cast<double>(recordmissed) / static_cast<double>(recorddue),
-                            recorddue);
+        missrate =
+            smoothed(missrate, static_cast<double>(recordmissed) / static_cast<double>(recorddue),
+                     recorddue);
     if (recordtimed > 0 && timedms >= 0)
         ms = smoothed(ms, static_cast<double>(timedms) / static_cast<double>(recordtimed),
                       recordtimed);
@@ -55,7 +55,7 @@ bool reachedtarget(const KeyStat& stat, int targetwpm) {
     return confidence(stat, targetwpm) >= 1.0;
 }
 
-void KeyHistory::addrecord(QChar key, std::int64_t due, std::int64_t missed,
-                           std::int64_t timedms, std::int64_t timed) {
+void KeyHistory::addrecord(QChar key, std::int64_t due, std::int64_t missed, std::int64_t timedms,
+                           std::int64_t timed) {
     keys[key].addrecord(due, missed, timedms, timed);
 }

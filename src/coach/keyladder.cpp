@@ -23,7 +23,8 @@ public:
         const QPalette& palette = option.palette;
         if (option.state & QStyle::State_Selected)
             painter->fillRect(box, palette.brush(QPalette::Highlight));
-        painter->setPen(palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText
+        painter->setPen(palette.color(option.state & QStyle::State_Selected
+                                          ? QPalette::HighlightedText
                                       : inplay ? QPalette::Text
                                                : QPalette::PlaceholderText));
         const QRect name(box.left(), box.top(), box.width(), box.height() - 7);

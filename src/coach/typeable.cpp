@@ -52,9 +52,8 @@ TypeableEntry typeableentry(const QString& entry,
     TypeableEntry out;
     for (qsizetype i = 0; i < entry.size(); ++i) {
         const qsizetype width =
-            entry[i].isHighSurrogate() && i + 1 < entry.size() && entry[i + 1].isLowSurrogate()
-                ? 2
-                : 1;
+            entry[i].isHighSurrogate() && i + 1 < entry.size() && entry[i + 1].isLowSurrogate() ? 2
+                                                                                                : 1;
         const QString character = entry.mid(i, width);
         i += width - 1;
         if (character == QLatin1String(" ")) {

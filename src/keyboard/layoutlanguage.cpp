@@ -11,10 +11,14 @@ namespace {
 // The registry gives ISO 639-2 or 639-3 codes; both forms of those with a shorter one.
 QString shortcode(const QString& code) {
     static const QHash<QString, QString> codes = {
-        {QStringLiteral("eng"), QStringLiteral("en")}, {QStringLiteral("ger"), QStringLiteral("de")},
-        {QStringLiteral("deu"), QStringLiteral("de")}, {QStringLiteral("fre"), QStringLiteral("fr")},
-        {QStringLiteral("fra"), QStringLiteral("fr")}, {QStringLiteral("spa"), QStringLiteral("es")},
-        {QStringLiteral("ita"), QStringLiteral("it")}, {QStringLiteral("por"), QStringLiteral("pt")},
+        {QStringLiteral("eng"), QStringLiteral("en")},
+        {QStringLiteral("ger"), QStringLiteral("de")},
+        {QStringLiteral("deu"), QStringLiteral("de")},
+        {QStringLiteral("fre"), QStringLiteral("fr")},
+        {QStringLiteral("fra"), QStringLiteral("fr")},
+        {QStringLiteral("spa"), QStringLiteral("es")},
+        {QStringLiteral("ita"), QStringLiteral("it")},
+        {QStringLiteral("por"), QStringLiteral("pt")},
     };
     return codes.value(code, code);
 }

@@ -56,10 +56,9 @@ enum class Name {
     cleared,
     unknown
 };
-constexpr std::string_view names[] = {"ms",          "entries",  "matched",  "typed",   "wrong",
-                                      "corrections", "ended",    "activity", "result",  "career",
-                                      "level",       "expected", "missed",   "keytime", "mistyped",
-                                      "cleared"};
+constexpr std::string_view names[] = {
+    "ms",     "entries", "matched", "typed",    "wrong",  "corrections", "ended",    "activity",
+    "result", "career",  "level",   "expected", "missed", "keytime",     "mistyped", "cleared"};
 // Every count, ended, activity and result.
 constexpr unsigned requirednames = (1u << static_cast<int>(Name::career)) - 1;
 

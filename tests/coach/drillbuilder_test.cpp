@@ -37,12 +37,16 @@ void DrillBuilderTest::weakdrill_data() {
     QTest::addColumn<QString>("inplay");
     QTest::addColumn<QString>("keys"); // the focus, then the others
     QTest::addColumn<bool>("madeup");
-    const QStringList twentye = QStringLiteral(
-        "here there where sheer beer deer leer peer veer jeer seer tree free bee see fee knee "
-        "glee three flee").split(' ');
-    const QStringList fewq = QStringLiteral(
-        "queen quit quiet aqua tea lake quote equal quite a tent nine tune unit ten eat "
-        "lane line tin net ant tan ate tie nut").split(' ');
+    const QStringList twentye =
+        QStringLiteral(
+            "here there where sheer beer deer leer peer veer jeer seer tree free bee see fee knee "
+            "glee three flee")
+            .split(' ');
+    const QStringList fewq =
+        QStringLiteral(
+            "queen quit quiet aqua tea lake quote equal quite a tent nine tune unit ten eat "
+            "lane line tin net ant tan ate tie nut")
+            .split(' ');
     const QString all = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
     // clang-format off
     QTest::newRow("enough words, others mixed") << twentye << all             << "er" << false;

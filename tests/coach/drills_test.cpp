@@ -1,7 +1,7 @@
+#include "coach/drillwords.h"
 #include "coach/mistypeddrill.h"
 #include "coach/owntextdrill.h"
 #include "coach/weakkeysdrill.h"
-#include "coach/drillwords.h"
 #include "support/fakes.h"
 
 #include <QDir>

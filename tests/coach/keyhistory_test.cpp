@@ -19,10 +19,10 @@ QByteArray record(int keystrokes, int ms, int missed, const QByteArray& more = {
     return "\"keystrider-stats\",1,\"ended\",\"2026-12-08 13:30:05\",\"activity\",\"Drill\","
            "\"result\",\"Completed\",\"ms\",9,\"entries\",1,\"matched\",9,\"typed\"," +
            QByteArray::number(keystrokes + missed) + ",\"wrong\",0,\"corrections\",0," +
-           "\"expected\",\"97:" + QByteArray::number(keystrokes) + "\",\"missed\",\"97:" +
-           QByteArray::number(missed) + "\",\"keytime\",\"97:" +
-           QByteArray::number(qint64(ms) * keystrokes) + ":" + QByteArray::number(keystrokes) +
-           "\"" + more + "\r\n";
+           "\"expected\",\"97:" + QByteArray::number(keystrokes) +
+           "\",\"missed\",\"97:" + QByteArray::number(missed) +
+           "\",\"keytime\",\"97:" + QByteArray::number(qint64(ms) * keystrokes) + ":" +
+           QByteArray::number(keystrokes) + "\"" + more + "\r\n";
 }
 
 } // namespace

@@ -60,9 +60,8 @@ void TypeableTest::entries() {
     QFETCH(QString, typed);
     const KeyboardLayout keyboard = KeyboardLayout::fromnames(layout);
     QVERIFY(!keyboard.isempty());
-    const TypeableEntry got = typeableentry(entry, [&](const QString& character) {
-        return !keyboard.presses(character).isEmpty();
-    });
+    const TypeableEntry got = typeableentry(
+        entry, [&](const QString& character) { return !keyboard.presses(character).isEmpty(); });
     QTEST(got.entry, "shown");
     QTEST(got.skipped, "skipped");
     QTEST(got.accepted(typed), "accepted");
