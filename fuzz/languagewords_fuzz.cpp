@@ -2,10 +2,12 @@
 // a drill is built from whatever was kept, never empty.
 #include "coach/drillbuilder.h"
 #include "coach/drillwords.h"
+#include "coach/keyplan.h"
 #include "coach/languagewords.h"
 
 #include <QSet>
 
+#include <algorithm>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -19,8 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         seen.insert(word);
     }
+    const QList<QChar> letters = letterorder(list.words);
     const DrillWords model(list.words);
-    const QString inplay = QStringLiteral("etaoinsr");
+    // The keys a new player of this list starts with, as the coach takes them.
+    const QString inplay =
+        letters.isEmpty() ? QStringLiteral("etaoin")
+                          : QString(letters.constData(), std::min<qsizetype>(letters.size(), 6));
     for (QChar focus : inplay) {
         const BuiltDrill drill = buildweakdrill(model, {focus, {}}, inplay, size);
         if (drill.entries.isEmpty())

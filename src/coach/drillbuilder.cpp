@@ -73,7 +73,8 @@ QString syllables(QChar key, const QString& allowed, SeededDraw& draw) {
         others = allowed;
     QString word(key);
     const qsizetype length = 3 + draw.below(4);
-    while (word.size() < length) {
+    // With a letter or two in play a word may end short rather than hold one three times.
+    for (int tries = 0; word.size() < length && tries < 50; ++tries) {
         const QString& from = vowels.contains(word.back()) ? others : vowels;
         const QChar c = from[draw.below(from.size())];
         if (word.size() >= 2 && c == word.back() && c == word[word.size() - 2])
