@@ -16,8 +16,9 @@ run | test | sanitize | fuzz | screenshots | package | build) ;;
 esac
 
 # libqt6opengl6-dev: Debian 12's qt6-charts-dev needs its CMake files but does not pull it in.
-# pkg-config, libxkbcommon-dev, libxkbcommon-x11-dev, xkb-data: the keyboard drawing's layouts.
-packages="g++ make cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev fonts-liberation desktop-file-utils appstream pkg-config libxkbcommon-dev libxkbcommon-x11-dev xkb-data"
+# pkg-config, libxkbcommon-dev, libxkbcommon-x11-dev, xkb-data: the keyboard drawing's layouts;
+# libxkbregistry-dev: the languages of those layouts, for the coach's words.
+packages="g++ make cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev fonts-liberation desktop-file-utils appstream pkg-config libxkbcommon-dev libxkbcommon-x11-dev libxkbregistry-dev xkb-data"
 config=""
 case "$what" in
 sanitize)

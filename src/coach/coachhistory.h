@@ -10,10 +10,12 @@
 #include <cstdint>
 
 // What the coach takes from the typing statistics: every record's keys, their typing times and the
-// mistyped entries, of every career, tallied as the file is read.
+// mistyped entries, of every career, taken record by record in the order they were typed.
 struct CoachHistory {
     KeyHistory keys;
+    // Entries mistyped and not typed clean in a drill since, with how often they were mistyped.
     QHash<QString, std::int64_t> mistyped;
+    std::int64_t drills = 0; // the coach's drills among the records
     // Why stats.dat was there and could not be read; empty when it was read or is missing.
     QString trouble;
 

@@ -1,6 +1,8 @@
 #include "coach/drillbuilder.h"
 
-#include "coach/wordpool.h"
+#include "coach/drillwords.h"
+
+#include <QSet>
 
 #include <algorithm>
 
@@ -20,115 +22,199 @@ qsizetype SeededDraw::below(qsizetype n) {
 
 namespace {
 
-// Picks a neighbour by how often it came. The table is walked in character order: a hash's
-// own order changes from run to run, and the same seed must give the same word.
-QChar pickweighted(const QHash<QChar, std::int64_t>& table, SeededDraw& draw) {
-    QList<QChar> keys = table.keys();
-    std::sort(keys.begin(), keys.end());
-    std::uint64_t total = 0;
-    for (QChar key : keys)
-        total += static_cast<std::uint64_t>(std::min<std::int64_t>(table[key], 1 << 20));
-    if (total == 0)
-        return {};
-    std::uint64_t at = draw.next() % total;
-    for (QChar key : keys) {
-        const auto weight = static_cast<std::uint64_t>(std::min<std::int64_t>(table[key], 1 << 20));
-        if (at < weight)
-            return key;
-        at -= weight;
-    }
-    return keys.last();
-}
+// Drills draw on the language's commonest words that fit; rarer ones only when these are few.
+constexpr qsizetype commonest = 300;
 
 void shuffle(QStringList& list, SeededDraw& draw) {
     for (qsizetype i = list.size() - 1; i > 0; --i)
         list.swapItemsAt(i, draw.below(i + 1));
 }
 
-constexpr int longestmadeup = 9;
-
-} // namespace
-
-QString madeupword(const WordPool& pool, QChar key, SeededDraw& draw) {
-    if (!pool.frequency().contains(key))
-        return {};
-    QString best;
-    for (int attempt = 0; attempt < 5 && best.size() < 3; ++attempt) {
-        QString word(key);
-        for (QChar c = key; word.size() < longestmadeup / 2;) {
-            c = pickweighted(pool.preceding().value(c), draw);
-            if (c.isNull())
-                break;
-            word.prepend(c);
-        }
-        for (QChar c = key; word.size() < longestmadeup;) {
-            c = pickweighted(pool.following().value(c), draw);
-            if (c.isNull())
-                break;
-            word.append(c);
-        }
-        if (word.size() > best.size())
-            best = word;
-    }
-    return best;
+bool holdsany(const QString& entry, const QList<QChar>& keys) {
+    return std::any_of(keys.cbegin(), keys.cend(), [&](QChar key) { return entry.contains(key); });
 }
 
-namespace {
-
-// The space is trained between words: entries of two words, every third one starting with a
-// word that holds one of the other keys.
-QStringList buildspacedrill(const WordPool& pool, const FocusChoice& keys, SeededDraw& draw) {
-    const QStringList& words = pool.words();
-    QStringList mixed;
-    for (const QString& word : words)
-        if (std::any_of(keys.others.cbegin(), keys.others.cend(),
-                        [&](QChar key) { return word.contains(key); }))
-            mixed.append(word);
-    QStringList drill;
-    for (int i = 0; i < drilllength && !words.isEmpty(); ++i) {
-        const QStringList& from = i % 3 == 2 && !mixed.isEmpty() ? mixed : words;
-        const QString& first = from[draw.below(from.size())];
-        drill.append(first + QLatin1Char(' ') + words[draw.below(words.size())]);
-    }
-    return drill;
+bool fits(const QString& word, const QString& inplay) {
+    return std::all_of(word.cbegin(), word.cend(), [&](QChar c) { return inplay.contains(c); });
 }
 
-} // namespace
+QString capitalised(const QString& word) {
+    return word.isEmpty() ? word : word.front().toUpper() + word.sliced(1);
+}
 
-QStringList buildweakdrill(const WordPool& pool, const FocusChoice& keys, std::uint64_t seed) {
-    SeededDraw draw(seed);
-    if (keys.focus == QLatin1Char(' '))
-        return buildspacedrill(pool, keys, draw);
-    QStringList real;
-    QStringList mixed; // holding one of the other keys too
-    for (const QString& word : pool.words()) {
-        if (!word.contains(keys.focus))
-            continue;
-        real.append(word);
-        if (std::any_of(keys.others.cbegin(), keys.others.cend(),
-                        [&](QChar key) { return word.contains(key); }))
-            mixed.append(word);
-    }
-    shuffle(real, draw);
-    shuffle(mixed, draw);
-    QStringList drill;
-    if (real.size() >= fewestrealwords) {
-        qsizetype nextreal = 0;
-        qsizetype nextmixed = 0;
-        for (int i = 0; i < drilllength; ++i) {
-            if (i % 3 == 2 && !mixed.isEmpty())
-                drill.append(mixed[nextmixed++ % mixed.size()]);
-            else
-                drill.append(real[nextreal++ % real.size()]);
-        }
-        return drill;
-    }
-    drill = real;
-    while (drill.size() < drilllength) {
-        const QString word = madeupword(pool, keys.focus, draw);
-        if (word.isEmpty())
+// The words of keys in play that hold `key`, commonest first. A capital is also drilled as the
+// first letter of a word written in lower case, as at the start of a sentence.
+QStringList wordswith(const DrillWords& words, QChar key, const QString& inplay) {
+    QStringList found;
+    for (const QString& word : words.words()) {
+        if (found.size() >= commonest)
             break;
-        drill.insert(draw.below(drill.size() + 1), word);
+        if (key.isNull() || word.contains(key)) {
+            if (fits(word, inplay))
+                found.append(word);
+        } else if (key.isUpper() && word.front() == key.toLower()) {
+            const QString capital = capitalised(word);
+            if (fits(capital, inplay))
+                found.append(capital);
+        }
+    }
+    return found;
+}
+
+// Letters alternating with the vowels in play, holding the key: the last resort when the letter
+// model has no word of these keys.
+QString syllables(QChar key, const QString& allowed, SeededDraw& draw) {
+    QString vowels, others;
+    for (QChar c : allowed)
+        (QStringLiteral("aeiouyäöüàâéèêëîïôùûáíóúãõìò").contains(c) ? vowels : others).append(c);
+    if (vowels.isEmpty())
+        vowels = allowed;
+    if (others.isEmpty())
+        others = allowed;
+    QString word(key);
+    const qsizetype length = 3 + draw.below(4);
+    // With a letter or two in play a word may end short rather than hold one three times.
+    for (int tries = 0; word.size() < length && tries < 50; ++tries) {
+        const QString& from = vowels.contains(word.back()) ? others : vowels;
+        const QChar c = from[draw.below(from.size())];
+        if (word.size() >= 2 && c == word.back() && c == word[word.size() - 2])
+            continue;
+        word.append(c);
+    }
+    return word;
+}
+
+// Twenty entries of real words, every third one holding one of the others where any does.
+QStringList fromreal(QStringList real, const QList<QChar>& others, SeededDraw& draw) {
+    shuffle(real, draw);
+    QStringList mixed;
+    for (const QString& word : std::as_const(real))
+        if (holdsany(word, others))
+            mixed.append(word);
+    QStringList drill;
+    qsizetype nextreal = 0;
+    qsizetype nextmixed = 0;
+    for (int i = 0; i < drilllength; ++i) {
+        if (i % 3 == 2 && !mixed.isEmpty())
+            drill.append(mixed[nextmixed++ % mixed.size()]);
+        else
+            drill.append(real[nextreal++ % real.size()]);
     }
     return drill;
+}
+
+BuiltDrill letterdrill(const DrillWords& words, const FocusChoice& keys, const QString& inplay,
+                       SeededDraw& draw) {
+    const QStringList real = wordswith(words, keys.focus, inplay);
+    if (real.size() >= fewestrealwords)
+        return {fromreal(real, keys.others, draw), 0};
+    BuiltDrill drill{real, 0};
+    shuffle(drill.entries, draw);
+    QSet<QString> used(real.cbegin(), real.cend());
+    QString letters;
+    for (QChar c : inplay)
+        if (c.isLetter() && c.isLower())
+            letters.append(c);
+    const QChar key = keys.focus.toLower();
+    for (int tries = 0; drill.entries.size() < drilllength && tries < 4 * drilllength; ++tries) {
+        // A capital is drilled at the start of a word, as a sentence or a name begins.
+        // Past twice a drill's tries the model has few words of these keys left to make.
+        QString word = tries < 2 * drilllength
+                           ? words.madeup(key, letters, draw, keys.focus.isUpper())
+                           : QString();
+        if (word.isEmpty())
+            word = syllables(key, letters.isEmpty() ? QString(key) : letters, draw);
+        if (keys.focus.isUpper())
+            word = capitalised(word);
+        if (used.contains(word))
+            continue;
+        used.insert(word);
+        drill.entries.insert(draw.below(drill.entries.size() + 1), word);
+        ++drill.madeup;
+    }
+    return drill;
+}
+
+BuiltDrill digitdrill(const FocusChoice& keys, const QString& inplay, SeededDraw& draw) {
+    QString digits;
+    for (QChar c : inplay)
+        if (c.isDigit())
+            digits.append(c);
+    QStringList drill;
+    for (int i = 0; i < drilllength; ++i) {
+        QString number;
+        const qsizetype length = 2 + draw.below(3);
+        while (number.size() < length)
+            number.append(digits[draw.below(digits.size())]);
+        number[draw.below(number.size())] = keys.focus;
+        if (i % 3 == 2 && !keys.others.isEmpty() && keys.others.first().isDigit() &&
+            !holdsany(number, keys.others))
+            number.append(keys.others.first());
+        drill.append(number);
+    }
+    return {drill, 0};
+}
+
+// A mark as text has it: after a word, inside one, or around it.
+QString withmark(QChar mark, const QString& first, const QString& second,
+                 const QStringList& holding) {
+    switch (mark.unicode()) {
+    case '"':
+        return QLatin1Char('"') + first + QLatin1Char('"');
+    case '(':
+    case ')':
+        return QLatin1Char('(') + first + QLatin1Char(')');
+    case '\'':
+    case '-':
+        // A word of the language that holds it, or two joined by it.
+        return holding.isEmpty() ? first + mark + second : holding.first();
+    default:
+        return first + mark + QLatin1Char(' ') + second;
+    }
+}
+
+BuiltDrill markdrill(const DrillWords& words, const FocusChoice& keys, const QString& inplay,
+                     SeededDraw& draw) {
+    QStringList plain = wordswith(words, QChar(), inplay);
+    plain.removeIf([](const QString& w) { return w.contains('\'') || w.contains('-'); });
+    if (plain.isEmpty()) {
+        // No word fits the letters in play: made-up ones carry the mark.
+        FocusChoice letter{inplay.isEmpty() ? QChar('a') : inplay.front(), {}};
+        plain = letterdrill(words, letter, inplay, draw).entries;
+    }
+    QStringList holding = wordswith(words, keys.focus, inplay);
+    QStringList mixed; // words holding one of the other keys
+    for (const QString& word : std::as_const(plain))
+        if (holdsany(word, keys.others))
+            mixed.append(word);
+    const QChar othermark = !keys.others.isEmpty() && !keys.others.first().isLetterOrNumber()
+                                ? keys.others.first()
+                                : QChar();
+    QStringList drill;
+    for (int i = 0; i < drilllength; ++i) {
+        shuffle(holding, draw);
+        const bool mix = i % 3 == 2;
+        const QStringList& from = mix && !mixed.isEmpty() ? mixed : plain;
+        const QString& first = from[draw.below(from.size())];
+        const QString& second = plain[draw.below(plain.size())];
+        QString entry = withmark(keys.focus, first, second, holding);
+        if (mix && !othermark.isNull())
+            entry = withmark(othermark, entry, plain[draw.below(plain.size())], {});
+        drill.append(entry);
+    }
+    return {drill, 0};
+}
+
+} // namespace
+
+BuiltDrill buildweakdrill(const DrillWords& words, const FocusChoice& keys, const QString& inplay,
+                          std::uint64_t seed) {
+    SeededDraw draw(seed);
+    if (keys.focus.isNull() || !inplay.contains(keys.focus))
+        return {};
+    if (keys.focus.isLetter())
+        return letterdrill(words, keys, inplay, draw);
+    if (keys.focus.isDigit())
+        return digitdrill(keys, inplay, draw);
+    return markdrill(words, keys, inplay, draw);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "coach/keyhistory.h"
+#include "coach/keyplan.h"
 
 #include <QStringList>
 
 #include <cstdint>
 
-class WordPool;
+class DrillWords;
 
 // A small generator of our own: a drill is made again, the same, from the same seed.
 class SeededDraw {
@@ -24,10 +24,14 @@ inline constexpr int drilllength = 20;
 // Fewer real words than this and made-up ones fill the drill up.
 inline constexpr int fewestrealwords = 15;
 
-// About twenty entries, each holding the focus key, every third one also holding one of the
-// other keys where the sources have such a word. Empty only when the pool lacks the focus key.
-QStringList buildweakdrill(const WordPool& pool, const FocusChoice& keys, std::uint64_t seed);
-
-// A pronounceable made-up word holding the key, walked from it backwards and forwards through
-// the pool's letter-to-letter table; empty when the pool never has the key.
-QString madeupword(const WordPool& pool, QChar key, SeededDraw& draw);
+// A weak-keys drill: about twenty entries of keys in play only, each holding the focus key,
+// every third one also one of the other keys where the words allow. A letter is drilled in
+// words (made-up ones fill up when fewer than fifteen real ones fit), a capital in words that
+// begin with it, a digit in numbers, a punctuation mark between or around words as text has it.
+// Never empty while the focus is in play.
+struct BuiltDrill {
+    QStringList entries;
+    qsizetype madeup = 0; // how many of them were made up
+};
+BuiltDrill buildweakdrill(const DrillWords& words, const FocusChoice& keys, const QString& inplay,
+                          std::uint64_t seed);

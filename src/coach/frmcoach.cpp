@@ -4,12 +4,15 @@
 #include "coach/mistypeddrill.h"
 #include "coach/owntextdrill.h"
 #include "coach/owntextloader.h"
+#include "coach/typeable.h"
 #include "coach/weakkeysdrill.h"
 #include "common/controls.h"
 #include "common/layout.h"
 #include "common/programfolder.h"
 #include "common/random.h"
 #include "keyboard/keyboardphysical.h"
+#include "keyboard/keyboardview.h"
+#include "keyboard/layoutlanguage.h"
 #include "stats/statsrecorder.h"
 
 #include <QCloseEvent>
@@ -30,10 +33,10 @@ std::function<QString(QWidget*)> frmcoach::choosefile = [](QWidget* parent) {
                                         QStringLiteral("Texts (*.txt);;All files (*)"));
 };
 
-// The statistics and the word files' pool, read away from the window's thread.
+// The statistics and the words of the drills' language, read away from the window's thread.
 struct LoadedHistory {
     CoachHistory history;
-    WordPool pool;
+    LanguageWords words;
     QString trouble;
 };
 
@@ -47,17 +50,21 @@ void frmcoach::load() {
     auto result = std::make_shared<LoadedHistory>();
     historyread = result;
     const QString folder = ::apppath();
+    const QString chosen = plan.language;
+    const QString layout = keyboard->layout().description();
     if (note->text().isEmpty())
         note->setText(QStringLiteral("Reading the typing statistics..."));
-    // A long stats.dat takes a while to read and tally; the window answers meanwhile.
-    QThread* worker = QThread::create([result, folder] {
+    // A long stats.dat takes a while to read and tally, and the layouts' registry to read; the
+    // window answers meanwhile.
+    QThread* worker = QThread::create([result, folder, chosen, layout] {
         result->history = loadcoachhistory(folder);
-        QString trouble;
-        result->pool.addtexts(wordfiletexts(folder, trouble));
+        QString why;
+        result->words = loadlanguagewords(drilllanguage(chosen, layoutlanguage(layout), why));
         result->trouble = result->history.trouble;
-        if (!trouble.isEmpty())
-            result->trouble +=
-                (result->trouble.isEmpty() ? QString() : QStringLiteral(" ")) + trouble;
+        for (const QString& more : {why, result->words.error})
+            if (!more.isEmpty())
+                result->trouble +=
+                    (result->trouble.isEmpty() ? QString() : QStringLiteral(" ")) + more;
     });
     historyworker = worker;
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
@@ -75,16 +82,14 @@ void frmcoach::takeuphistory() {
     if (!historyread)
         return;
     history = std::move(historyread->history);
-    // An own text read first came with its own pool, the word files' included.
-    if (owntext.sentences.isEmpty())
-        pool = std::move(historyread->pool);
     const QString trouble = historyread->trouble;
+    LanguageWords list = std::move(historyread->words);
     historyread.reset();
+    takeupwords(std::move(list));
     if (!trouble.isEmpty())
         note->setText(trouble);
     else if (note->text() == QLatin1String("Reading the typing statistics..."))
-        note->clear();
-    showfocus();
+        note->setText(firstnote());
     emit historyloaded();
 }
 
@@ -92,22 +97,14 @@ std::uint64_t frmcoach::drawseed() const {
     return static_cast<std::uint64_t>(rnd() * 9007199254740992.0);
 }
 
-void frmcoach::showfocus() {
-    keys = choosefocus(history.keys, targetspeed->value(), pool.frequency());
-    focuskey->setText(keys.focus.isNull() ? QString() : keyname(keys.focus));
-    QList<QChar> used;
-    if (!keys.focus.isNull())
-        used << keys.focus << keys.others;
-    showbars(used);
-}
-
 KeyStat frmcoach::livestat(QChar key) const {
     KeyStat stat = history.keys.stat(key);
     if (drilling()) {
+        // The drill in hand counts as the record it will make.
         const KeystrokeCounts& counts = session.counts();
         const KeyTime time = counts.keytime.value(key);
-        stat.add(
-            {counts.expected.value(key), counts.missed.value(key), time.milliseconds, time.count});
+        stat.addrecord(counts.expected.value(key), counts.missed.value(key), time.milliseconds,
+                       time.count);
     }
     return stat;
 }
@@ -141,12 +138,9 @@ void frmcoach::loadtext(const QString& path) {
             note->setText(result.text.error);
         } else {
             owntext = std::move(result.text);
-            pool = std::move(result.pool);
             textname->setText(QFileInfo(owntext.path).fileName());
             note->clear();
             optowntext->setChecked(true);
-            if (!drilling())
-                showfocus();
         }
         emit textloaded();
     });
@@ -157,7 +151,7 @@ std::unique_ptr<Drill> frmcoach::chosendrill() {
         return std::make_unique<MistypedDrill>(history.mistyped, drawseed());
     if (optowntext->isChecked())
         return std::make_unique<OwnTextDrill>(owntext, readingtext);
-    return std::make_unique<WeakKeysDrill>(pool, keys, drawseed(),
+    return std::make_unique<WeakKeysDrill>(words.model, keys, inplay, drawseed(),
                                            KeyJudge{[this](QChar key) { return livestat(key); },
                                                     [this] { return targetspeed->value(); }});
 }
@@ -173,8 +167,11 @@ void frmcoach::startdrill() {
     if (chosen->finished())
         return;
     running = std::move(chosen);
+    focusbefore = confidence(livestat(keys.focus), targetspeed->value());
+    cleared.clear();
     session.start();
     drill->setEnabled(false);
+    planenabled(false);
     startstop->setText(stopcaption);
     startstop->setAccessibleName(stopcaption);
     txttype->setEnabled(true);
@@ -183,9 +180,27 @@ void frmcoach::startdrill() {
     showentry();
 }
 
+bool frmcoach::cantype(const QString& character) const {
+    // Without a layout nothing is known of the keyboard: every character is left to the player.
+    return keyboard->layout().isempty() || !keyboard->layout().presses(character).isEmpty();
+}
+
 void frmcoach::showentry() {
-    const QString entry = running->entry();
-    lbltype->setText(entry);
+    // An entry is shown as the keyboard can type it; one it can't type at all is passed by.
+    for (;;) {
+        shown = typeableentry(running->entry(),
+                              [this](const QString& character) { return cantype(character); });
+        if (!shown.skipped.isEmpty())
+            note->setText(QStringLiteral("Skipped %1: not on this keyboard.").arg(shown.skipped));
+        if (!shown.entry.isEmpty())
+            break;
+        running->typed(false);
+        if (running->finished()) {
+            stopdrill(true);
+            return;
+        }
+    }
+    lbltype->setText(shown.entry);
     wrongatentry = session.counts().tally.wrong;
     showbars(running->keys());
     txttype_Change();
@@ -196,7 +211,7 @@ void frmcoach::txttype_Change() {
         return;
     }
     const QString target = lbltype->text();
-    const QString typed = txttype->text();
+    const QString typed = shown.accepted(txttype->text());
     const bool matched = session.changed(target, typed);
     const qsizetype next = typed.size();
     const QString nextchar =
@@ -228,6 +243,9 @@ void frmcoach::entrydone(bool wrongkey) {
     emptying = true;
     emptytypingbox(txttype);
     emptying = false;
+    const QString entry = running->entry();
+    if (!wrongkey && history.mistyped.contains(entry) && !cleared.contains(entry))
+        cleared.append(entry);
     const QString said = running->typed(wrongkey);
     if (!said.isEmpty())
         note->setText(said);
@@ -240,10 +258,13 @@ void frmcoach::entrydone(bool wrongkey) {
 
 void frmcoach::stopdrill(bool completed) {
     const QString level = running->level();
-    const TypingRecord record =
+    TypingRecord record =
         session.finish(QStringLiteral("Drill"), level,
                        completed ? QStringLiteral("Completed") : QStringLiteral("Stopped"));
+    record.cleared = cleared;
+    cleared.clear();
     running.reset();
+    const QChar drilled = keys.focus;
     history.add(record);
     emptying = true;
     emptytypingbox(txttype);
@@ -253,12 +274,24 @@ void frmcoach::stopdrill(bool completed) {
     shownnext.clear();
     emit nextcharacter(QString());
     drill->setEnabled(true);
+    planenabled(true);
     choosetext->setEnabled(true);
     startstop->setText(startcaption);
     startstop->setAccessibleName(startcaption);
     const QString said = note->text();
+    chosenfocus = QChar();
     showfocus();
-    note->setText(said);
+    if (note->text() == said || note->text().isEmpty())
+        note->setText(said);
+    if (record.counts.tally.charstyped > 0)
+        summary->setText(
+            QStringLiteral("%1 WPM, %2 % accurate. ")
+                .arg(qRound(wordsperminute(record.counts.tally)))
+                .arg(qRound(accuracypercent(record.counts.tally))) +
+            (level == weakkeysname
+                 ? drillsummary(drilled, focusbefore,
+                                confidence(history.keys.stat(drilled), targetspeed->value()))
+                 : QString()));
     QPointer<frmcoach> alive(this);
     // The recorder leaves out a drill in which nothing was typed.
     if (recorder)

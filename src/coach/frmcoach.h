@@ -1,9 +1,13 @@
 #pragma once
 
 #include "coach/coachhistory.h"
+#include "coach/coachplan.h"
 #include "coach/drill.h"
+#include "coach/drillwords.h"
+#include "coach/keyplan.h"
+#include "coach/languagewords.h"
 #include "coach/owntext.h"
-#include "coach/wordpool.h"
+#include "coach/typeable.h"
 #include "keyboard/keyboardchooser.h"
 #include "stats/typingsession.h"
 
@@ -14,7 +18,9 @@
 #include <memory>
 
 class ConfidenceBars;
+class KeyLadder;
 class KeyboardView;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -42,6 +48,13 @@ public:
     QLabel* focuskey;
     QLabel* lbltarget;
     QSpinBox* targetspeed;
+    QLabel* lblwords;
+    QComboBox* wordsbox; // the language of the drills' words
+    QCheckBox* capitals;
+    QCheckBox* digits;
+    QCheckBox* punctuation;
+    QLabel* lblkeys;
+    KeyLadder* keyladder; // every key taught, in play or not yet
     ConfidenceBars* confidencebars;
     QLabel* lbltypecaption;
     QLabel* lbltype;
@@ -54,7 +67,8 @@ public:
     QLabel* lbllayout;
     QComboBox* layoutbox;
     KeyboardView* keyboard;
-    QLabel* note; // what the coach tells the player
+    QLabel* note;    // what the coach tells the player
+    QLabel* summary; // how the last drill went
     // Where an ended drill goes; the main window hands it over as it does to practice.
     QPointer<StatsRecorder> recorder;
 
@@ -67,6 +81,10 @@ public:
     // Waits for the statistics being read and takes them up at once.
     void finishloading();
     bool drilling() const { return running != nullptr; }
+    // The language of the drills' words ("de"), and the keys in play in the order they joined.
+    QString language() const { return words.language; }
+    QString keysinplay() const { return inplay; }
+    QChar focus() const { return keys.focus; }
     // Loads a text in the background; `textloaded` tells when it is in hand.
     void loadtext(const QString& path);
     void startstop_Click();
@@ -96,20 +114,44 @@ private:
     void showentry();
     void txttype_Change();
     void entrydone(bool wrongkey);
+    // The keys taught, in play and in focus; made in frmcoach_plan.cpp.
+    void buildplancontrols();
     void showfocus();
+    void keepplan();
+    void takeupwords(LanguageWords list);
+    void wordschosen(int row);
+    void followlayout();
+    // The words and stages stay as they are while a drill is typed.
+    void planenabled(bool enabled);
+    void stageschosen();
+    QString firstnote() const;
+    QString drillsummary(QChar key, double before, double after) const;
     void showbars(const QList<QChar>& keys);
     void showfigures();
     KeyStat livestat(QChar key) const;
     std::uint64_t drawseed() const;
     void takeuphistory();
+    bool cantype(const QString& character) const;
 
     CoachHistory history;
     // The statistics being read, and where they go once read.
     QPointer<QThread> historyworker;
     std::shared_ptr<LoadedHistory> historyread;
-    WordPool pool;
     OwnText owntext;
+    // The drills' words and the teaching: kept in coachplan.dat.
+    struct Words {
+        QString language;
+        DrillWords model;
+        QList<QChar> letters; // most frequent first
+    } words;
+    CoachPlan plan;
+    bool planunkept = false; // coachplan.dat could not be read: it is left alone
+    QString inplay;
+    QChar chosenfocus; // the key the player chose for the next drill, or none
     FocusChoice keys;
+    TypeableEntry shown;            // the entry in hand as the keyboard types it
+    QStringList cleared;            // mistyped entries the drill in hand saw typed clean
+    double focusbefore = 0;         // the focus key's confidence as the drill began
     std::unique_ptr<Drill> running; // the drill in hand, none at rest
     TypingSession session;
     std::int64_t wrongatentry = 0;

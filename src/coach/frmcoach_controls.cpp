@@ -2,6 +2,7 @@
 #include "coach/confidencebars.h"
 #include "coach/figurelabel.h"
 #include "coach/frmcoach.h"
+#include "coach/keyladder.h"
 #include "common/controls.h"
 #include "common/keyupwatcher.h"
 #include "common/layout.h"
@@ -9,6 +10,7 @@
 #include "keyboard/keyboardchoice.h"
 #include "keyboard/keyboardview.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -108,6 +110,7 @@ void frmcoach::buildcontrols() {
             changing->sizeHint().height());
     note = named(new QLabel(this), "note", QStringLiteral("Coach"));
     note->setWordWrap(true);
+    buildplancontrols();
     buildkeyboard();
 
     auto* grid = new QGridLayout(this);
@@ -118,22 +121,34 @@ void frmcoach::buildcontrols() {
     grid->addWidget(targetspeed, 1, 2, Qt::AlignLeft);
     grid->addWidget(confidencebars, 2, 1, 1, 2);
     grid->addWidget(note, 3, 1, 1, 2);
+    auto* wordsrow = new QHBoxLayout;
+    for (QWidget* w : {static_cast<QWidget*>(lblwords), static_cast<QWidget*>(wordsbox),
+                       static_cast<QWidget*>(capitals), static_cast<QWidget*>(digits),
+                       static_cast<QWidget*>(punctuation)})
+        wordsrow->addWidget(w);
+    wordsrow->addStretch();
+    grid->addLayout(wordsrow, 4, 0, 1, 3);
+    auto* keysrow = new QHBoxLayout;
+    keysrow->addWidget(lblkeys, 0, Qt::AlignTop);
+    keysrow->addWidget(keyladder, 1);
+    grid->addLayout(keysrow, 5, 0, 1, 3);
+    grid->addWidget(summary, 6, 0, 1, 3);
     auto* typerow = new QHBoxLayout;
     typerow->addWidget(lbltypecaption);
     typerow->addWidget(typeslot, 1);
-    grid->addLayout(typerow, 4, 0, 1, 3);
-    grid->addWidget(txttype, 5, 0, 1, 3);
+    grid->addLayout(typerow, 7, 0, 1, 3);
+    grid->addWidget(txttype, 8, 0, 1, 3);
     auto* figures = new QHBoxLayout;
     figures->addWidget(startstop);
     figures->addStretch();
     for (QWidget* w : {lblspeed, speed, lblaccuracy, accuracy})
         figures->addWidget(w);
-    grid->addLayout(figures, 6, 0, 1, 3);
+    grid->addLayout(figures, 9, 0, 1, 3);
     auto* layoutrow = new QHBoxLayout;
     layoutrow->addWidget(lbllayout);
     layoutrow->addWidget(layoutbox, 1);
-    grid->addLayout(layoutrow, 7, 0, 1, 3);
-    grid->addWidget(keyboard, 8, 0, 1, 3);
+    grid->addLayout(layoutrow, 10, 0, 1, 3);
+    grid->addWidget(keyboard, 11, 0, 1, 3);
     grid->setColumnStretch(2, 1);
 
     connect(startstop, &QPushButton::clicked, this, &frmcoach::startstop_Click);
@@ -188,6 +203,7 @@ void frmcoach::layoutchosen(int row) {
         return;
     chooser.choose(row);
     keyboard->setlayout(chooser.load());
+    followlayout();
     if (!keyboardunkept && !keepkeyboard(chooser.key()))
         note->setText(QStringLiteral("%1 could not be written: the keyboard chosen is not kept.")
                           .arg(keyboardfilename));

@@ -1,39 +1,53 @@
 #include "coach/keyhistory.h"
 
-#include "stats/keystrokes.h"
+#include "common/number.h"
 
 #include <algorithm>
+#include <cmath>
 
-void KeyStat::add(const KeyStat& other) {
-    due = addsaturated(due, other.due);
-    missed = addsaturated(missed, other.missed);
-    timedms = addsaturated(timedms, other.timedms);
-    timed = addsaturated(timed, other.timed);
+namespace {
+
+// A key never typed starts slow, at a second a keystroke, and missed one time in ten, so a few
+// lucky keystrokes do not pass it; twenty good ones leave little of that.
+constexpr double priorms = 1000;
+constexpr double priormissrate = 0.1;
+// Missing up to one key in twenty still counts as accurate.
+constexpr double tolerablemissrate = 0.05;
+
+} // namespace
+
+KeyStat::KeyStat() : ms(priorms), missrate(priormissrate) {}
+
+double smoothed(double figure, double mean, std::int64_t count) {
+    if (count <= 0)
+        return figure;
+    return mean + std::pow(1.0 - smoothingfactor, static_cast<double>(count)) * (figure - mean);
+}
+
+void KeyStat::addrecord(std::int64_t recorddue, std::int64_t recordmissed, std::int64_t timedms,
+                        std::int64_t recordtimed) {
+    recorddue = std::max<std::int64_t>(0, recorddue);
+    recordmissed = std::clamp<std::int64_t>(recordmissed, 0, recorddue);
+    if (recorddue > 0)
+        missrate =
+            smoothed(missrate, static_cast<double>(recordmissed) / static_cast<double>(recorddue),
+                     recorddue);
+    if (recordtimed > 0 && timedms >= 0)
+        ms = smoothed(ms, static_cast<double>(timedms) / static_cast<double>(recordtimed),
+                      recordtimed);
+    due = addsaturated(due, recorddue);
+    timed = addsaturated(timed, std::max<std::int64_t>(0, recordtimed));
 }
 
 double targetms(int targetwpm) {
     return 60000.0 / (5.0 * std::max(1, targetwpm));
 }
 
-namespace {
-
-// A key with few timed keystrokes is assumed slow, at twice the target's time, until enough of
-// them prove otherwise: a handful of lucky gaps must not pass it.
-constexpr double priorgaps = 3;
-// Missing up to one key in twenty still counts as accurate.
-constexpr double tolerablemissrate = 0.05;
-
-} // namespace
-
 double confidence(const KeyStat& stat, int targetwpm) {
-    const double target = targetms(targetwpm);
-    const double smoothed = (static_cast<double>(stat.timedms) + priorgaps * 2 * target) /
-                            (static_cast<double>(stat.timed) + priorgaps);
-    const double speed = std::min(1.0, target / std::max(1.0, smoothed));
-    const double missrate = stat.due > 0 ? static_cast<double>(std::min(stat.missed, stat.due)) /
-                                               static_cast<double>(stat.due)
-                                         : 0.0;
-    const double accuracy = std::min(1.0, (1.0 - missrate) / (1.0 - tolerablemissrate));
+    if (!stat.typed())
+        return 0;
+    const double speed = std::min(1.0, targetms(targetwpm) / std::max(1.0, stat.ms));
+    const double accuracy = std::clamp((1.0 - stat.missrate) / (1.0 - tolerablemissrate), 0.0, 1.0);
     return speed * accuracy;
 }
 
@@ -41,64 +55,7 @@ bool reachedtarget(const KeyStat& stat, int targetwpm) {
     return confidence(stat, targetwpm) >= 1.0;
 }
 
-void KeyHistory::addcounts(QChar key, std::int64_t due, std::int64_t missed) {
-    keys[key].add({std::max<std::int64_t>(0, due), std::max<std::int64_t>(0, missed), 0, 0});
-}
-
-void KeyHistory::addtime(QChar key, std::int64_t milliseconds, std::int64_t count) {
-    keys[key].add(
-        {0, 0, std::max<std::int64_t>(0, milliseconds), std::max<std::int64_t>(0, count)});
-}
-
-void KeyHistory::add(const KeyHistory& other) {
-    for (auto it = other.keys.cbegin(); it != other.keys.cend(); ++it)
-        keys[it.key()].add(it.value());
-}
-
-namespace {
-
-// Keys in the order given by a score, lowest first; ties go to the lower character so the
-// choice never depends on the hash's order.
-template <typename Score> QList<QChar> ranked(QList<QChar> keys, Score score) {
-    std::sort(keys.begin(), keys.end(), [&](QChar a, QChar b) {
-        const double sa = score(a);
-        const double sb = score(b);
-        return sa != sb ? sa < sb : a < b;
-    });
-    return keys;
-}
-
-} // namespace
-
-FocusChoice choosefocus(const KeyHistory& history, int targetwpm,
-                        const QHash<QChar, std::int64_t>& frequency) {
-    QList<QChar> judged;
-    bool anyunreached = false;
-    for (auto it = history.all().cbegin(); it != history.all().cend(); ++it) {
-        // Of the blanks only the space bar is trained: a drill's entries hold no tab.
-        const bool untrainable = it.key().isSpace() && it.key() != QLatin1Char(' ');
-        if (it.value().due < leastdue || !frequency.contains(it.key()) || untrainable)
-            continue;
-        judged.append(it.key());
-        anyunreached = anyunreached || !reachedtarget(it.value(), targetwpm);
-    }
-    FocusChoice choice;
-    if (!judged.isEmpty()) {
-        if (anyunreached)
-            judged.removeIf([&](QChar key) { return reachedtarget(history.stat(key), targetwpm); });
-        judged =
-            ranked(judged, [&](QChar key) { return confidence(history.stat(key), targetwpm); });
-        choice.enoughhistory = true;
-    } else {
-        QList<QChar> letters;
-        for (auto it = frequency.cbegin(); it != frequency.cend(); ++it)
-            if (it.key().isLetter())
-                letters.append(it.key());
-        judged = ranked(letters, [&](QChar key) { return -static_cast<double>(frequency[key]); });
-    }
-    if (judged.isEmpty())
-        return choice;
-    choice.focus = judged.first();
-    choice.others = judged.mid(1, 2);
-    return choice;
+void KeyHistory::addrecord(QChar key, std::int64_t due, std::int64_t missed, std::int64_t timedms,
+                           std::int64_t timed) {
+    keys[key].addrecord(due, missed, timedms, timed);
 }

@@ -6,53 +6,46 @@
 
 #include <cstdint>
 
-struct KeystrokeCounts;
-
-// How one character fared: due and missed as the statistics count them, and its typing time,
-// the gaps before the keystrokes that typed it right after a right one.
+// How one character fares, recent typing counting most: its time per keystroke and its miss
+// rate, each smoothed keystroke by keystroke (see `smoothed`), and how many keystrokes made them.
 struct KeyStat {
-    std::int64_t due = 0;
-    std::int64_t missed = 0;
-    std::int64_t timedms = 0; // sum of the gaps
-    std::int64_t timed = 0;   // how many gaps
+    std::int64_t due = 0;   // times it was the one to type next
+    std::int64_t timed = 0; // keystrokes that timed it
+    double ms;              // smoothed time of a keystroke
+    double missrate;        // smoothed share of its dues that were missed
 
-    void add(const KeyStat& other);
+    KeyStat();
+    // One record's keystrokes of the key, as the statistics count them: due and missed, and the
+    // sum and number of its timed gaps. They move the figures in the order the record gives.
+    void addrecord(std::int64_t recorddue, std::int64_t recordmissed, std::int64_t timedms,
+                   std::int64_t recordtimed);
+    bool typed() const { return due > 0 || timed > 0; }
 };
+
+// Each keystroke moves a key's figure this share of the way to what the keystroke showed.
+inline constexpr double smoothingfactor = 0.1;
+// The one smoothing: `count` keystrokes that showed `mean` on average move `figure` to
+// mean + (1 - smoothingfactor)^count * (figure - mean). See the README.
+double smoothed(double figure, double mean, std::int64_t count);
 
 // Milliseconds per character at a speed: five characters make a word.
 double targetms(int targetwpm);
 
-// From 0 to 1; 1 means the key is typed at the target speed and rarely missed. See the README.
+// From 0 to 1; 1 means the key is typed at the target speed and rarely missed; 0 for a key
+// never typed. See the README.
 double confidence(const KeyStat& stat, int targetwpm);
 // A key at full confidence has reached the target.
 bool reachedtarget(const KeyStat& stat, int targetwpm);
 
-// A key needs this much history before the coach judges it.
-inline constexpr std::int64_t leastdue = 20;
-
 // What the coach knows of every character, from the statistics and from drills in hand.
 class KeyHistory {
 public:
-    void addcounts(QChar key, std::int64_t due, std::int64_t missed);
-    // Typing time as a record will keep it: the sum of the gaps and how many there were.
-    void addtime(QChar key, std::int64_t milliseconds, std::int64_t count);
-    void add(const KeyHistory& other);
+    // One key's keystrokes of one record; records are added in the order they were typed.
+    void addrecord(QChar key, std::int64_t due, std::int64_t missed, std::int64_t timedms,
+                   std::int64_t timed);
     KeyStat stat(QChar key) const { return keys.value(key); }
     const QHash<QChar, KeyStat>& all() const { return keys; }
 
 private:
     QHash<QChar, KeyStat> keys;
 };
-
-// The keys a weak-keys drill trains: the focus and the next two weakest.
-struct FocusChoice {
-    QChar focus;
-    QList<QChar> others;
-    bool enoughhistory = false; // false: the keys are the sources' most frequent letters
-};
-
-// The weakest key due at least `leastdue` times among those `frequency` holds, leaving out keys
-// that already reached the target while any other has not; then the next two weakest. Without
-// such a key, the most frequent letters of `frequency` instead.
-FocusChoice choosefocus(const KeyHistory& history, int targetwpm,
-                        const QHash<QChar, std::int64_t>& frequency);

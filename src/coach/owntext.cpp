@@ -1,5 +1,7 @@
 #include "coach/owntext.h"
 
+#include "coach/typeable.h"
+
 #include "common/number.h"
 #include "common/programfolder.h"
 #include "common/textfile.h"
@@ -126,7 +128,7 @@ OwnText loadowntext(const QString& path) {
         loaded.error = QStringLiteral("%1 is not a text file.").arg(name);
         return loaded;
     }
-    loaded.sentences = splitsentences(decodeowntext(bytes));
+    loaded.sentences = splitsentences(readabletext(decodeowntext(bytes)));
     if (loaded.sentences.isEmpty())
         loaded.error = QStringLiteral("%1 holds no text to type.").arg(name);
     return loaded;

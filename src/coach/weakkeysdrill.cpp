@@ -1,26 +1,23 @@
 #include "coach/weakkeysdrill.h"
 
-#include "coach/drillbuilder.h"
 #include "keyboard/keyboardphysical.h"
 
 #include <utility>
 
-WeakKeysDrill::WeakKeysDrill(const WordPool& pool, const FocusChoice& focus, std::uint64_t seed,
-                             KeyJudge judge)
-    : focus(focus), judge(std::move(judge)), entries(buildweakdrill(pool, focus, seed)) {}
+WeakKeysDrill::WeakKeysDrill(const DrillWords& words, const FocusChoice& focus,
+                             const QString& inplay, std::uint64_t seed, KeyJudge judge)
+    : focus(focus), judge(std::move(judge)), built(buildweakdrill(words, focus, inplay, seed)) {}
 
 QString WeakKeysDrill::start() {
     at = 0;
-    if (entries.isEmpty())
-        return QStringLiteral("The word files hold no words to build a drill from.");
+    if (built.entries.isEmpty())
+        return QStringLiteral("No key is in play to build a drill from.");
     reached = reachedtarget(judge.stat(focus.focus), judge.targetwpm());
-    if (!focus.enoughhistory)
-        return QStringLiteral("A few drills more and the coach finds your weak keys.");
     return {};
 }
 
 QString WeakKeysDrill::entry() const {
-    return finished() ? QString() : entries[at];
+    return finished() ? QString() : built.entries[at];
 }
 
 QString WeakKeysDrill::typed(bool) {

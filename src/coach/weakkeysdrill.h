@@ -1,6 +1,7 @@
 #pragma once
 
 #include "coach/drill.h"
+#include "coach/drillbuilder.h"
 #include "coach/keyhistory.h"
 
 #include <QStringList>
@@ -8,7 +9,7 @@
 #include <cstdint>
 #include <functional>
 
-class WordPool;
+class DrillWords;
 
 // How a key stands as the drill goes: its history with the keystrokes of the drill in hand, and
 // the speed the player aims at, which may change in the middle of a drill.
@@ -17,23 +18,24 @@ struct KeyJudge {
     std::function<int()> targetwpm;
 };
 
-// About twenty words holding the focus key, drawn from the pool; the coach says when the focus
-// key reaches the target.
+// About twenty entries of the keys in play, each holding the focus key; the coach says when the
+// focus key reaches the target.
 class WeakKeysDrill : public Drill {
 public:
-    WeakKeysDrill(const WordPool& pool, const FocusChoice& focus, std::uint64_t seed,
-                  KeyJudge judge);
+    WeakKeysDrill(const DrillWords& words, const FocusChoice& focus, const QString& inplay,
+                  std::uint64_t seed, KeyJudge judge);
     QString start() override;
     QString entry() const override;
     QString typed(bool wrongkey) override;
-    bool finished() const override { return at >= entries.size(); }
+    bool finished() const override { return at >= built.entries.size(); }
     QString level() const override { return weakkeysname; }
     QList<QChar> keys() const override { return QList<QChar>{focus.focus} + focus.others; }
+    qsizetype madeup() const { return built.madeup; }
 
 private:
     FocusChoice focus;
     KeyJudge judge;
-    QStringList entries;
+    BuiltDrill built;
     qsizetype at = 0;
     bool reached = false; // the focus key reached the target; said once
 };

@@ -1,6 +1,7 @@
 #include "keyboard/keyboardview.h"
 
 #include "common/controls.h"
+#include "keyboard/baseletter.h"
 
 #include <QEvent>
 #include <QHelpEvent>
@@ -62,9 +63,18 @@ void KeyboardView::shownext(const QString& newcharacter) {
         auto it = guides.find(character);
         if (it == guides.end()) {
             Guide made{keyboard.presses(character), {}};
+            // A letter the layout lacks is typed as its base letter, which the coach takes.
+            QString typedas;
+            if (made.presses.isEmpty() && character.size() == 1) {
+                const QChar base = baseletter(character.front());
+                if (!base.isNull())
+                    made.presses = keyboard.presses(QString(base));
+                if (!made.presses.isEmpty())
+                    typedas = QString(base);
+            }
             const qsizetype steps = std::max<qsizetype>(made.presses.size(), 1);
             for (qsizetype at = 0; at < steps; ++at)
-                made.words.append(describe(character, made.presses, at));
+                made.words.append(describe(character, made.presses, at, !typedas.isEmpty()));
             it = guides.insert(character, made);
         }
         guide = &*it;
@@ -118,14 +128,17 @@ QString KeyboardView::keyname(const KeyPress& press) const {
     return upper != text && keyboard.text(press.code, level | 1) == upper ? upper : text;
 }
 
-QString KeyboardView::describe(const QString& next, const QList<KeyPress>& keys,
-                               qsizetype at) const {
+QString KeyboardView::describe(const QString& next, const QList<KeyPress>& keys, qsizetype at,
+                               bool asbase) const {
     if (at >= keys.size())
         return QStringLiteral("Next key: ") + shown(next) +
                QStringLiteral(", not on this keyboard");
     const KeyPress& press = keys.at(at);
     const PhysicalKey* key = physicalkey(press.code);
-    QString words = QStringLiteral("Next key: ") + keyname(press) + QStringLiteral(", ") +
+    // "Next key: é, type E": the letter shown, and the key the player types for it.
+    QString words = QStringLiteral("Next key: ") +
+                    (asbase ? shown(next) + QStringLiteral(", type ") : QString()) +
+                    keyname(press) + QStringLiteral(", ") +
                     fingername(key ? key->finger : Finger::None);
     if (press.shiftcode)
         words += press.shiftcode == keycode::rightshift ? QStringLiteral(", with right Shift")

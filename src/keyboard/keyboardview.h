@@ -67,7 +67,8 @@ private:
     int keyat(QPoint point) const;
     Lit highlighted() const;
     void highlightchanged(const Lit& before);
-    QString describe(const QString& next, const QList<KeyPress>& keys, qsizetype at) const;
+    QString describe(const QString& next, const QList<KeyPress>& keys, qsizetype at,
+                     bool asbase) const;
     QString keyname(const KeyPress& press) const;
     void placeheat();
     KeyColours lookof(int code, bool lit) const;

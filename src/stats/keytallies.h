@@ -5,7 +5,8 @@
 // The one walk through a record's per-key tallies as its line holds them. Every history (the
 // statistics window's, the coach's, a record read back) takes them through here, so all add them
 // alike. A sink has addkey(char16_t key, expected, missed), addtime(char16_t key, KeyTime) and
-// addmistyped(QByteArrayView entry), the last once for each time the entry was mistyped.
+// addmistyped(QByteArrayView entry), the last once for each time the entry was mistyped; a sink
+// that has addcleared(QByteArrayView entry) hears the entries a drill saw typed clean after them.
 template <typename Sink> void addtallies(const StatsLine& line, Sink& sink) {
     for (const CharCount& c : line.expected)
         sink.addkey(c.key, c.times, 0);
@@ -15,6 +16,9 @@ template <typename Sink> void addtallies(const StatsLine& line, Sink& sink) {
         sink.addtime(t.key, KeyTime{t.milliseconds, t.times});
     for (QByteArrayView entry : line.mistyped)
         sink.addmistyped(entry);
+    if constexpr (requires { sink.addcleared(QByteArrayView()); })
+        for (QByteArrayView entry : line.cleared)
+            sink.addcleared(entry);
 }
 
 // A record as its line has it, handed to `take`: a history adds a record the way it adds a line

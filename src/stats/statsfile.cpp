@@ -53,11 +53,12 @@ enum class Name {
     missed,
     keytime,
     mistyped,
+    cleared,
     unknown
 };
-constexpr std::string_view names[] = {"ms",          "entries",  "matched",  "typed",   "wrong",
-                                      "corrections", "ended",    "activity", "result",  "career",
-                                      "level",       "expected", "missed",   "keytime", "mistyped"};
+constexpr std::string_view names[] = {
+    "ms",     "entries", "matched", "typed",    "wrong",  "corrections", "ended",    "activity",
+    "result", "career",  "level",   "expected", "missed", "keytime",     "mistyped", "cleared"};
 // Every count, ended, activity and result.
 constexpr unsigned requirednames = (1u << static_cast<int>(Name::career)) - 1;
 
@@ -215,6 +216,8 @@ QByteArray statsline(const TypingRecord& r) {
     for (const auto& [text, times] : entries)
         for (std::int64_t i = 0; i < times; ++i)
             line.text(QStringLiteral("mistyped")).text(text);
+    for (const QString& entry : r.cleared)
+        line.text(QStringLiteral("cleared")).text(statstext(entry));
     return line.line();
 }
 
@@ -272,6 +275,9 @@ bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
         case Name::mistyped:
             l.mistyped.append(value);
             break;
+        case Name::cleared:
+            l.cleared.append(value);
+            break;
         default:
             break;
         }
@@ -309,6 +315,8 @@ bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
             times = addsaturated(times, 1);
         }
     } into{r.counts};
+    for (QByteArrayView entry : l.cleared)
+        r.cleared.append(text(entry));
     addtallies(l, into);
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVarLengthArray>
 
 // One exercise or race as "stats.dat" keeps it.
@@ -17,6 +18,8 @@ struct TypingRecord {
     QString level;
     QString result; // "Completed", "Restarted", "Won" or "Lost"
     KeystrokeCounts counts;
+    // Mistyped entries that a drill saw typed without a wrong key: the coach drills them no more.
+    QStringList cleared;
 };
 
 inline const QString statsfilename = QStringLiteral("stats.dat");
@@ -62,6 +65,7 @@ struct StatsLine {
     QVarLengthArray<CharCount, 32> missed;
     QVarLengthArray<CharTime, 32> keytime;
     QVarLengthArray<QByteArrayView, 4> mistyped; // once for each time
+    QVarLengthArray<QByteArrayView, 4> cleared;
 
     // As new, keeping the tables' room: one line serves a whole file.
     void clear() {
@@ -73,6 +77,7 @@ struct StatsLine {
         missed.clear();
         keytime.clear();
         mistyped.clear();
+        cleared.clear();
     }
 };
 

@@ -1,6 +1,7 @@
 #include "coach/drillbuilder.h"
+#include "coach/drillwords.h"
+#include "coach/languagewords.h"
 #include "coach/mistypedqueue.h"
-#include "coach/wordpool.h"
 
 #include <QSet>
 #include <QTest>
@@ -17,54 +18,89 @@ private slots:
     void mistypedweighted();
 };
 
+namespace {
+
+// Vowels and other letters in turn: the made-up word of last resort, when the list's own pairs
+// make no more.
+bool alternating(const QString& word) {
+    const QString vowels = QStringLiteral("aeiouy");
+    for (qsizetype i = 1; i < word.size(); ++i)
+        if (vowels.contains(word[i]) == vowels.contains(word[i - 1]))
+            return false;
+    return true;
+}
+
+} // namespace
+
 void DrillBuilderTest::weakdrill_data() {
-    QTest::addColumn<QString>("sources");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QString>("inplay");
     QTest::addColumn<QString>("keys"); // the focus, then the others
     QTest::addColumn<bool>("madeup");
-    const QString twentye =
-        "here there where sheer beer deer leer peer veer jeer seer tree free bee see fee knee glee three flee";
-    const QString onlytree = "bee see fee knee glee flee tee wee pee lee gee dee zee vee yee tree";
+    const QStringList twentye =
+        QStringLiteral(
+            "here there where sheer beer deer leer peer veer jeer seer tree free bee see fee knee "
+            "glee three flee")
+            .split(' ');
+    const QStringList fewq =
+        QStringLiteral(
+            "queen quit quiet aqua tea lake quote equal quite a tent nine tune unit ten eat "
+            "lane line tin net ant tan ate tie nut")
+            .split(' ');
+    const QString all = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
     // clang-format off
-    QTest::newRow("enough words")            << twentye                            << "er" << false;
-    QTest::newRow("others mixed in")         << onlytree                           << "er" << false;
-    QTest::newRow("few words")               << "queen quit quiet aqua tea lake"   << "qu" << true;
-    QTest::newRow("one word")                << "zoo"                              << "z"  << true;
-    QTest::newRow("entries split at blanks") << "the quick brown fox, jumps over"  << "x"  << true;
-    QTest::newRow("letters past ASCII")      << "äpfel über ärger"                 << "ä"  << true;
-    QTest::newRow("space between words")     << "one two three"                    << " w" << false;
+    QTest::newRow("enough words, others mixed") << twentye << all             << "er" << false;
+    QTest::newRow("only keys in play")          << twentye << "ehrtsb"         << "es" << true;
+    QTest::newRow("few words: made up")         << fewq    << "queitanl"       << "qt" << true;
+    QTest::newRow("capital starts a word")      << twentye + fewq << all + "TN" << "T" << true;
+    QTest::newRow("digits in numbers")          << twentye << "eht12345"       << "53" << false;
+    QTest::newRow("a mark between words")       << twentye << all + ".,"       << ",." << false;
+    QTest::newRow("a mark around a word")       << twentye << all + "()"       << "("  << false;
     // clang-format on
 }
 
 void DrillBuilderTest::weakdrill() {
-    QFETCH(QString, sources);
+    QFETCH(QStringList, words);
+    QFETCH(QString, inplay);
     QFETCH(QString, keys);
     QFETCH(bool, madeup);
-    WordPool pool;
-    pool.addtexts({sources, sources}); // a word that comes twice is one word
+    const DrillWords model(words);
     FocusChoice choice;
     choice.focus = keys[0];
     for (QChar c : keys.mid(1))
         choice.others.append(c);
-    const QStringList drill = buildweakdrill(pool, choice, 7);
-    QCOMPARE(drill.size(), drilllength);
-    QCOMPARE(buildweakdrill(pool, choice, 7), drill);
-    QVERIFY(buildweakdrill(pool, choice, 8) != drill);
-    const QSet<QString> real(pool.words().cbegin(), pool.words().cend());
-    int made = 0;
-    for (qsizetype i = 0; i < drill.size(); ++i) {
-        const QString& entry = drill[i];
+    const BuiltDrill drill = buildweakdrill(model, choice, inplay, 7);
+    QCOMPARE(drill.entries.size(), drilllength);
+    QCOMPARE(buildweakdrill(model, choice, inplay, 7).entries, drill.entries);
+    QVERIFY(buildweakdrill(model, choice, inplay, 8).entries != drill.entries);
+    QCOMPARE(drill.madeup > 0, madeup);
+    const QSet<QString> real(words.cbegin(), words.cend());
+    QSet<QString> made;
+    for (qsizetype i = 0; i < drill.entries.size(); ++i) {
+        const QString& entry = drill.entries[i];
         QVERIFY2(entry.contains(choice.focus), qPrintable(entry));
         for (QChar c : entry)
-            QVERIFY2(sources.contains(c), qPrintable(entry));
-        const QStringList parts = entry.split(QLatin1Char(' '));
-        made += std::all_of(parts.cbegin(), parts.cend(),
-                            [&](const QString& part) { return real.contains(part); })
-                    ? 0
-                    : 1;
-        if (!madeup && i % 3 == 2)
+            QVERIFY2(inplay.contains(c) || c == ' ', qPrintable(entry));
+        if (choice.focus.isLetter()) {
+            // A word alone, of letters alone: no punctuation glued to it.
+            QVERIFY2(drillword(entry), qPrintable(entry));
+            if (choice.focus.isUpper())
+                QVERIFY2(entry.startsWith(choice.focus), qPrintable(entry));
+        }
+        if (!madeup && i % 3 == 2 && !choice.others.isEmpty())
             QVERIFY2(entry.contains(choice.others[0]), qPrintable(entry));
+        const QString lower = entry.toLower();
+        if (!choice.focus.isLetter() || real.contains(lower))
+            continue;
+        // Made up: pronounceable as the list's own words, three to eight letters, no letter
+        // three times in a row, never two alike.
+        QVERIFY2(model.modelled(lower) || alternating(lower), qPrintable(entry));
+        QVERIFY2(entry.size() >= 3 && entry.size() <= 8, qPrintable(entry));
+        for (qsizetype c = 2; c < entry.size(); ++c)
+            QVERIFY2(!(lower[c] == lower[c - 1] && lower[c] == lower[c - 2]), qPrintable(entry));
+        QVERIFY2(!made.contains(entry), qPrintable(entry));
+        made.insert(entry);
     }
-    QCOMPARE(made > 0, madeup);
 }
 
 void DrillBuilderTest::mistyped_data() {

@@ -1,7 +1,7 @@
+#include "coach/drillwords.h"
 #include "coach/mistypeddrill.h"
 #include "coach/owntextdrill.h"
 #include "coach/weakkeysdrill.h"
-#include "coach/wordpool.h"
 #include "support/fakes.h"
 
 #include <QDir>
@@ -24,15 +24,19 @@ private slots:
 namespace {
 
 // Typed fast and never missed: at any target the coach offers, the key has reached it.
-const KeyStat fast{100, 0, 100 * 100, 100};
+KeyStat fastkey() {
+    KeyStat stat;
+    stat.addrecord(100, 0, 100 * 100, 100);
+    return stat;
+}
+const KeyStat fast = fastkey();
 
-MakeDrill weak(const QString& words, QChar focus, bool enoughhistory,
+MakeDrill weak(const QString& words, QChar focus, const QString& inplay,
                std::function<KeyStat(QChar)> stat) {
     return [=](const GameFixture&) {
-        WordPool pool;
-        pool.addtexts({words});
-        FocusChoice keys{focus, {}, enoughhistory};
-        return std::make_unique<WeakKeysDrill>(pool, keys, 7, KeyJudge{stat, [] { return 35; }});
+        const DrillWords model(words.split(QLatin1Char(' ')));
+        return std::make_unique<WeakKeysDrill>(model, FocusChoice{focus, {}}, inplay, 7,
+                                               KeyJudge{stat, [] { return 35; }});
     };
 }
 
@@ -61,7 +65,9 @@ void DrillsTest::drillsaskandend_data() {
     QTest::addColumn<QStringList>("said");    // what typing the entries made the coach say
     QTest::addColumn<QString>("level");
 
-    const QString words = QStringLiteral("sat sea mass so is as sun set miss base");
+    const QString words = QStringLiteral(
+        "sat sea mass so is as sun set miss base sea seat east tea toss sit its eats ate");
+    const QString letters = QStringLiteral("sateoinmbu");
     const QStringList twentys(20, QStringLiteral("s"));
     const QStringList three{"One.", "Two, too!", "Three."};
     const QString cantkeep =
@@ -81,22 +87,21 @@ void DrillsTest::drillsaskandend_data() {
     const QString none;
 
     // clang-format off
-    QTest::newRow("weak keys, first drills")
-        << weak(words, 's', false, never) << QList<bool>{}
-        << "A few drills more and the coach finds your weak keys." << twentys << "s"
+    QTest::newRow("weak keys, the focus not reached")
+        << weak(words, 's', letters, never) << QList<bool>{} << none << twentys << "s"
         << QStringList{} << weakkeys;
     QTest::newRow("weak keys, the focus reaches the target")
-        << weak(words, 's', true, soon()) << QList<bool>{} << none << twentys << "s"
+        << weak(words, 's', letters, soon()) << QList<bool>{} << none << twentys << "s"
         << QStringList{"s reached 35 WPM"} << weakkeys;
     QTest::newRow("weak keys, reached before the drill")
-        << weak(words, 's', true, always) << QList<bool>{} << none << twentys << "s"
+        << weak(words, 's', letters, always) << QList<bool>{} << none << twentys << "s"
         << QStringList{} << weakkeys;
-    QTest::newRow("weak keys, Space is named")
-        << weak(words, ' ', true, soon()) << QList<bool>{} << none << QStringList(20, " ") << " "
-        << QStringList{"Space reached 35 WPM"} << weakkeys;
-    QTest::newRow("weak keys, no word holds the key")
-        << weak(words, 'q', true, never) << QList<bool>{}
-        << "The word files hold no words to build a drill from." << QStringList{} << "q"
+    QTest::newRow("weak keys, a mark is named")
+        << weak(words, '.', letters + ".", soon()) << QList<bool>{} << none
+        << QStringList(20, "\\.") << "." << QStringList{". reached 35 WPM"} << weakkeys;
+    QTest::newRow("weak keys, the focus not in play")
+        << weak(words, 'q', letters, never) << QList<bool>{}
+        << "No key is in play to build a drill from." << QStringList{} << "q"
         << QStringList{} << weakkeys;
     QTest::newRow("mistyped, a wrong key brings the entry back")
         << mistyped({{"sea", 2}}) << QList<bool>{true, true, false} << none

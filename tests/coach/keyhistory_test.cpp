@@ -6,87 +6,84 @@
 class KeyHistoryTest : public QObject {
     Q_OBJECT
 private slots:
-    void focuskey_data();
-    void focuskey();
+    void smoothing_data();
+    void smoothing();
     void fromstats_data();
     void fromstats();
 };
 
 namespace {
 
-// "key:due:missed" or "key:due:missed:gapms:gaps", blank-separated; "_" is the space.
-KeyHistory historyof(const QString& keys) {
-    KeyHistory history;
-    for (const QString& item : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList f = item.split(QLatin1Char(':'));
-        const QChar key = f[0] == QLatin1String("_") ? QLatin1Char(' ') : f[0][0];
-        history.addcounts(key, f[1].toLongLong(), f[2].toLongLong());
-        if (f.size() == 5)
-            history.addtime(key, f[3].toLongLong() * f[4].toLongLong(), f[4].toLongLong());
-    }
-    return history;
+// A record of `keystrokes` of the key "a", each typed in `ms`, `missed` of them missed.
+QByteArray record(int keystrokes, int ms, int missed, const QByteArray& more = {}) {
+    return "\"keystrider-stats\",1,\"ended\",\"2026-12-08 13:30:05\",\"activity\",\"Drill\","
+           "\"result\",\"Completed\",\"ms\",9,\"entries\",1,\"matched\",9,\"typed\"," +
+           QByteArray::number(keystrokes + missed) + ",\"wrong\",0,\"corrections\",0," +
+           "\"expected\",\"97:" + QByteArray::number(keystrokes) +
+           "\",\"missed\",\"97:" + QByteArray::number(missed) +
+           "\",\"keytime\",\"97:" + QByteArray::number(qint64(ms) * keystrokes) + ":" +
+           QByteArray::number(keystrokes) + "\"" + more + "\r\n";
 }
 
 } // namespace
 
-void KeyHistoryTest::focuskey_data() {
-    QTest::addColumn<QString>("history");
-    QTest::addColumn<int>("wpm");
-    QTest::addColumn<QString>("expected"); // focus, then the others
-    QTest::addColumn<bool>("enough");
-    // The sources' letters by frequency: e t a o w q x, and the space besides.
+void KeyHistoryTest::smoothing_data() {
+    // A past of records, then drills of 25 clean keystrokes at 250 ms (48 WPM) each.
+    QTest::addColumn<QByteArray>("past");
+    QTest::addColumn<int>("drills");
+    QTest::addColumn<bool>("reached"); // at 35 WPM
+    const QByteArray slow = record(46, 1500, 0);
+    QByteArray long_;
+    for (int i = 0; i < 200; ++i)
+        long_ += record(50, 1900, 25);
     // clang-format off
-    QTest::newRow("most missed")           << "a:100:20 o:100:2 t:100:6"        << 35 << "ato" << true;
-    QTest::newRow("fewer than 20 ignored") << "a:100:10 x:19:19"                << 35 << "a"   << true;
-    QTest::newRow("exactly 20 counts")     << "a:100:10 x:20:19"                << 35 << "xa"  << true;
-    QTest::newRow("slow beats missed")     << "a:100:10:200:40 o:100:0:2000:40" << 35 << "oa"  << true;
-    QTest::newRow("reached moves focus")   << "q:400:8:250:30 w:40:4"           << 35 << "w"   << true;
-    QTest::newRow("not reached at 60 WPM") << "q:400:8:250:30 w:40:4"           << 60 << "wq"  << true;
-    QTest::newRow("all reached: lowest")   << "q:400:8:100:30 w:400:0:100:30"   << 35 << "qw"  << true;
-    QTest::newRow("key not in sources")    << ";:100:90 a:100:1"                << 35 << "a"   << true;
-    QTest::newRow("space can be focus")    << "_:100:90 a:100:1"                << 35 << " a"  << true;
-    QTest::newRow("tab never focus")       << "\t:100:90 a:100:1"               << 35 << "a"   << true;
-    QTest::newRow("no history: frequent")  << ""                                << 35 << "eta" << false;
-    QTest::newRow("only short history")    << "q:19:19"                         << 35 << "eta" << false;
+    QTest::newRow("no past, one drill")              << QByteArray()        << 1 << true;
+    QTest::newRow("46 slow keystrokes, two drills")  << slow                << 2 << true;
+    QTest::newRow("46 slow keystrokes, no drill")    << slow                << 0 << false;
+    QTest::newRow("10 000 slow and sloppy, one")     << long_               << 1 << false;
+    QTest::newRow("10 000 slow and sloppy, two")     << long_               << 2 << true;
+    QTest::newRow("all missed, two drills")          << record(40, 300, 40) << 2 << true;
     // clang-format on
 }
 
-void KeyHistoryTest::focuskey() {
-    QFETCH(QString, history);
-    QFETCH(int, wpm);
-    QFETCH(QString, expected);
-    QFETCH(bool, enough);
-    const QHash<QChar, std::int64_t> frequency = {{'e', 90}, {'t', 80}, {'a', 70},
-                                                  {'o', 60}, {'q', 5},  {'w', 20},
-                                                  {'x', 3},  {' ', 99}, {'\t', 1}};
-    const FocusChoice choice = choosefocus(historyof(history), wpm, frequency);
-    QString got(choice.focus);
-    for (QChar c : choice.others)
-        got += c;
-    QCOMPARE(got, expected);
-    QCOMPARE(choice.enoughhistory, enough);
+void KeyHistoryTest::smoothing() {
+    QFETCH(QByteArray, past);
+    QFETCH(int, drills);
+    QByteArray all = past;
+    for (int i = 0; i < drills; ++i)
+        all += record(25, 250, 0);
+    const KeyStat a = readcoachhistory(all).keys.stat(QLatin1Char('a'));
+    QTEST(reachedtarget(a, 35), "reached");
+    // The one formula: each keystroke moves the figure a tenth of the way.
+    QCOMPARE(smoothed(1000, 0, 1), 900.0);
+    QVERIFY(qAbs(smoothed(1000, 200, 2) - (200 + 0.81 * 800)) < 1e-9);
+    QCOMPARE(smoothed(700, 200, 0), 700.0);
 }
 
 void KeyHistoryTest::fromstats_data() {
     QTest::addColumn<QByteArray>("statsdat");
-    QTest::addColumn<QString>("expected"); // a's "due:missed:ms:gaps"
-    const QByteArray head = "\"keystrider-stats\",1,\"ended\",\"2026-12-08 13:30:05\",\"activity\","
-                            "\"Drill\",\"result\",\"Stopped\",\"ms\",9,\"entries\",1,\"matched\",9,"
-                            "\"typed\",40,\"wrong\",0,\"corrections\",0,\"expected\",\"97:30\",";
-    const QByteArray timed = head + "\"keytime\",\"97:6000:25 98:10:1\"\r\n";
+    QTest::addColumn<QString>("expected"); // a's due and timed keystrokes, rounded ms
+    QTest::addColumn<QStringList>("mistyped");
+    const QByteArray sea = ",\"mistyped\",\"sea\"";
+    const QByteArray cleared = ",\"cleared\",\"sea\"";
     // clang-format off
-    QTest::newRow("typing times kept")        << timed                                     << "30:0:6000:25";
-    QTest::newRow("older line without them")  << head.chopped(1) + "\r\n"                  << "30:0:0:0";
-    QTest::newRow("lines add up")             << timed + timed                             << "60:0:12000:50";
-    QTest::newRow("damaged line left out")    << timed + head + "\"keytime\",\"97:x:1\"\r\n" << "30:0:6000:25";
+    QTest::newRow("never typed")             << QByteArray()                       << "0:0:1000"  << QStringList{};
+    QTest::newRow("one record")              << record(10, 300, 0)                 << "10:10:544" << QStringList{};
+    QTest::newRow("later records count more")<< record(10, 300, 0) + record(10, 500, 0) << "20:20:515" << QStringList{};
+    QTest::newRow("damaged line left out")   << record(10, 300, 0) + "\"keystrider-stats\",1,x\r\n" << "10:10:544" << QStringList{};
+    QTest::newRow("mistyped")                << record(1, 300, 0, sea)             << "1:1:930"   << QStringList{"sea"};
+    QTest::newRow("cleared: retired")        << record(1, 300, 0, sea) + record(1, 300, 0, cleared) << "2:2:867" << QStringList{};
+    QTest::newRow("mistyped again: back")    << record(1, 300, 0, sea) + record(1, 300, 0, cleared) + record(1, 300, 0, sea) << "3:3:810" << QStringList{"sea"};
     // clang-format on
 }
 
 void KeyHistoryTest::fromstats() {
     QFETCH(QByteArray, statsdat);
-    const KeyStat a = readcoachhistory(statsdat).keys.stat(QLatin1Char('a'));
-    QTEST(QStringLiteral("%1:%2:%3:%4").arg(a.due).arg(a.missed).arg(a.timedms).arg(a.timed),
-          "expected");
+    const CoachHistory history = readcoachhistory(statsdat);
+    const KeyStat a = history.keys.stat(QLatin1Char('a'));
+    QTEST(QStringLiteral("%1:%2:%3").arg(a.due).arg(a.timed).arg(qRound(a.ms)), "expected");
+    QStringList mistyped = history.mistyped.keys();
+    QTEST(mistyped, "mistyped");
 }
 
 QTEST_APPLESS_MAIN(KeyHistoryTest)

@@ -31,7 +31,10 @@ void KeyboardViewTest::nextkeyandheatmap() {
              QStringLiteral("Next key: F, left index finger, with right Shift"));
     QCOMPARE(view.colours(54).fill, fingercolour(Finger::RightLittle));
     view.shownext(QStringLiteral("é"));
-    QCOMPARE(view.accessibleDescription(), QStringLiteral("Next key: é, not on this keyboard"));
+    QCOMPARE(view.accessibleDescription(),
+             QStringLiteral("Next key: é, type E, left middle finger"));
+    view.shownext(QStringLiteral("€"));
+    QCOMPARE(view.accessibleDescription(), QStringLiteral("Next key: €, not on this keyboard"));
     QCOMPARE(view.colours(33).fill, rest);
     QCOMPARE(view.colours(54).fill, rest);
 
@@ -90,7 +93,8 @@ void KeyboardViewTest::describedagain_data() {
     QTest::newRow("its letter alone")
         << QStringList{"è", "+", "e"} << QStringLiteral("Next key: E, left middle finger") << 18;
     QTest::newRow("gone with the layout")
-        << QStringList{"è", "us"} << QStringLiteral("Next key: è, not on this keyboard") << 0;
+        << QStringList{"è", "us"} << QStringLiteral("Next key: è, type E, left middle finger")
+        << 18;
     QTest::newRow("back with the layout") << QStringList{"è", "us", "intl", "è"} << deadgrave << 41;
     QTest::newRow("capital after small")
         << QStringList{"f", "F"}

@@ -1,0 +1,19 @@
+// coachplan.dat on any bytes: a plan read holds only keys a drill can ask, and written back it
+// reads the same.
+#include "coach/coachplan.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const std::optional<CoachPlan> plan = readcoachplan(bytes);
+    if (!plan)
+        return 0;
+    for (const QString& keys : plan->inplay)
+        for (QChar key : keys)
+            if (key.isSpace() || key.isSurrogate() || key.category() == QChar::Other_Control)
+                __builtin_trap();
+    if (readcoachplan(coachplanline(*plan)) != plan)
+        __builtin_trap();
+    return 0;
+}

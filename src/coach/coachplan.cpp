@@ -1,0 +1,128 @@
+#include "coach/coachplan.h"
+
+#include "common/bytelines.h"
+#include "common/number.h"
+#include "common/programfolder.h"
+#include "common/textfile.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+constexpr char tag[] = "keystrider-coach";
+// A language code is two or three letters; a key list holds a few hundred keys at the most.
+constexpr qsizetype longestfield = 4096;
+
+bool flag(const QString& value, bool& out) {
+    if (value != QLatin1String("0") && value != QLatin1String("1"))
+        return false;
+    out = value == QLatin1String("1");
+    return true;
+}
+
+bool languagecode(const QString& code) {
+    return code.size() <= 8 &&
+           std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c >= 'a' && c <= 'z'; });
+}
+
+// "101 110 105": keys by code, each once, never a blank or a control character.
+std::optional<QString> keys(const QString& value) {
+    QString out;
+    for (const QString& part : value.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const uint code = part.toUInt(&ok);
+        if (!ok || code <= 0x20 || code > 0xFFFF)
+            return std::nullopt;
+        const QChar key(static_cast<char16_t>(code));
+        if (key.isSurrogate() || key.category() == QChar::Other_Control || out.contains(key))
+            return std::nullopt;
+        out.append(key);
+    }
+    return out;
+}
+
+QString codes(const QString& keys) {
+    QStringList parts;
+    for (QChar key : keys)
+        parts.append(QString::number(key.unicode()));
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+std::optional<CoachPlan> readcoachplan(QByteArrayView bytes) {
+    QByteArrayView line;
+    nextline(bytes, line);
+    FieldReader reader(line.toByteArray());
+    QStringList fields;
+    QString field;
+    bool cut = false;
+    while (reader.next(field, longestfield, cut)) {
+        if (cut)
+            return std::nullopt;
+        fields.append(field);
+    }
+    if (reader.unclosedquote() || fields.size() < 2 || fields[0] != QLatin1String(tag) ||
+        fields[1] != QLatin1String("1"))
+        return std::nullopt;
+    CoachPlan plan;
+    for (qsizetype i = 2; i < fields.size();) {
+        const QString& name = fields[i];
+        const QString value = i + 1 < fields.size() ? fields[i + 1] : QString();
+        if (i + 1 >= fields.size())
+            return std::nullopt;
+        if (name == QLatin1String("inplay")) {
+            if (i + 2 >= fields.size() || !languagecode(value))
+                return std::nullopt;
+            const std::optional<QString> inplay = keys(fields[i + 2]);
+            if (!inplay)
+                return std::nullopt;
+            plan.inplay.insert(value, *inplay);
+            i += 3;
+            continue;
+        }
+        bool ok = true;
+        if (name == QLatin1String("words")) {
+            ok = languagecode(value);
+            plan.language = value;
+        } else if (name == QLatin1String("capitals"))
+            ok = flag(value, plan.stages.capitals);
+        else if (name == QLatin1String("digits"))
+            ok = flag(value, plan.stages.digits);
+        else if (name == QLatin1String("punctuation"))
+            ok = flag(value, plan.stages.punctuation);
+        if (!ok)
+            return std::nullopt;
+        i += 2; // a name this version does not know is skipped with its value
+    }
+    return plan;
+}
+
+QByteArray coachplanline(const CoachPlan& plan) {
+    LineWriter line;
+    line.text(QLatin1String(tag)).number(1);
+    line.text(QStringLiteral("words")).text(plan.language);
+    line.text(QStringLiteral("capitals")).number(plan.stages.capitals ? 1 : 0);
+    line.text(QStringLiteral("digits")).number(plan.stages.digits ? 1 : 0);
+    line.text(QStringLiteral("punctuation")).number(plan.stages.punctuation ? 1 : 0);
+    QStringList languages = plan.inplay.keys();
+    languages.sort();
+    for (const QString& language : std::as_const(languages))
+        line.text(QStringLiteral("inplay")).text(language).text(codes(plan.inplay[language]));
+    return line.line();
+}
+
+CoachPlan keptcoachplan(QString& trouble) {
+    QByteArray bytes;
+    const FileRead read = readfile(::apppath() + coachplanfilename, largestcoachplan, bytes);
+    trouble = read.ok() || read.missing() ? QString() : read.message(coachplanfilename);
+    if (!read.ok())
+        return {};
+    return readcoachplan(bytes).value_or(CoachPlan());
+}
+
+bool keepcoachplan(const CoachPlan& plan) {
+    return replacefile(::apppath() + coachplanfilename, coachplanline(plan));
+}

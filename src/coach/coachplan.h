@@ -1,0 +1,36 @@
+#pragma once
+
+#include "coach/keyplan.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QString>
+
+#include <optional>
+
+// What the coach keeps of its teaching in the program folder, so it holds after a restart: the
+// word language the player chose (empty: the keyboard layout's), the stages turned on, and the
+// keys in play in each language. One line of names and values:
+// "keystrider-coach",1,"words","de","capitals",1,"digits",0,"punctuation",0,
+// "inplay","de","101 110 105"  (the keys by character code, in the order they joined).
+struct CoachPlan {
+    QString language;
+    Stages stages;
+    QHash<QString, QString> inplay; // by language
+
+    bool operator==(const CoachPlan&) const = default;
+};
+
+inline const QString coachplanfilename = QStringLiteral("coachplan.dat");
+// One line of a few hundred characters; a file any larger is none of ours.
+inline constexpr qint64 largestcoachplan = 64 * 1024;
+
+// The plan the bytes keep; none when they keep none.
+std::optional<CoachPlan> readcoachplan(QByteArrayView bytes);
+QByteArray coachplanline(const CoachPlan& plan);
+// The kept plan, or a new one when none is kept; `trouble` says why when the file is there and
+// can't be read, and the plan is then not to be written over it.
+CoachPlan keptcoachplan(QString& trouble);
+// Keeps the plan; false when the file could not be written.
+bool keepcoachplan(const CoachPlan& plan);

@@ -1,0 +1,99 @@
+#include "coach/keyladder.h"
+
+#include "keyboard/keyboardphysical.h"
+
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int confidencerole = Qt::UserRole;
+constexpr int keyrole = Qt::UserRole + 1;
+
+// A key's name, and under it its bar when it is in play.
+class KeyDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem look(option);
+        initStyleOption(&look, index);
+        const QRect box = option.rect.adjusted(1, 1, -1, -1);
+        const bool inplay = index.flags() & Qt::ItemIsSelectable;
+        const QPalette& palette = option.palette;
+        if (option.state & QStyle::State_Selected)
+            painter->fillRect(box, palette.brush(QPalette::Highlight));
+        painter->setPen(palette.color(option.state & QStyle::State_Selected
+                                          ? QPalette::HighlightedText
+                                      : inplay ? QPalette::Text
+                                               : QPalette::PlaceholderText));
+        const QRect name(box.left(), box.top(), box.width(), box.height() - 7);
+        painter->drawText(name, Qt::AlignCenter, look.text);
+        if (!inplay)
+            return;
+        const QRect bar(box.left() + 3, box.bottom() - 6, box.width() - 6, 5);
+        painter->fillRect(bar, palette.brush(QPalette::Base));
+        const double value = index.data(confidencerole).toDouble();
+        painter->fillRect(QRect(bar.left(), bar.top(), qRound(bar.width() * value), bar.height()),
+                          palette.brush(QPalette::Link));
+        painter->setPen(palette.color(QPalette::Mid));
+        painter->drawRect(bar.adjusted(0, 0, -1, -1));
+    }
+};
+
+} // namespace
+
+KeyLadder::KeyLadder(QWidget* parent) : QListWidget(parent) {
+    setObjectName(QStringLiteral("keyladder"));
+    setAccessibleName(QStringLiteral("Keys"));
+    setViewMode(QListView::IconMode);
+    setFlow(QListView::LeftToRight);
+    setWrapping(true);
+    setResizeMode(QListView::Adjust);
+    setMovement(QListView::Static);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    const int height = fontMetrics().height() + 12;
+    setGridSize(QSize(fontMetrics().horizontalAdvance(QStringLiteral("Space")) + 8, height));
+    setItemDelegate(new KeyDelegate(this));
+    setFixedHeight(height * 3 + 2 * frameWidth() + 4);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!filling && row >= 0 && (item(row)->flags() & Qt::ItemIsSelectable))
+            emit chosen(keyat(row));
+    });
+}
+
+QChar KeyLadder::keyat(int row) const {
+    const QListWidgetItem* it = item(row);
+    return it ? it->data(keyrole).value<QChar>() : QChar();
+}
+
+void KeyLadder::showkeys(const QList<QChar>& order, const QString& inplay, QChar focus,
+                         const std::function<double(QChar)>& confidence) {
+    filling = true;
+    // Items are made once per key and reused, so a drill's end does not rebuild the list.
+    while (count() > order.size())
+        delete takeItem(count() - 1);
+    while (count() < order.size())
+        addItem(new QListWidgetItem);
+    int focusrow = -1;
+    for (int row = 0; row < order.size(); ++row) {
+        QListWidgetItem* it = item(row);
+        const QChar key = order[row];
+        const bool playing = inplay.contains(key);
+        const int percent = playing ? qRound(confidence(key) * 100) : 0;
+        const QString name = keyname(key);
+        it->setText(name);
+        it->setData(keyrole, QVariant::fromValue(key));
+        it->setData(confidencerole, playing ? confidence(key) : 0.0);
+        it->setFlags(playing ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled);
+        it->setData(Qt::AccessibleTextRole,
+                    playing ? QStringLiteral("%1, confidence %2 %").arg(name).arg(percent)
+                            : QStringLiteral("%1, not in play yet").arg(name));
+        it->setToolTip(it->data(Qt::AccessibleTextRole).toString());
+        if (key == focus)
+            focusrow = row;
+    }
+    setCurrentRow(focusrow);
+    filling = false;
+}

@@ -1,0 +1,72 @@
+#include "coach/keyplan.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+QList<QChar> letterorder(const QStringList& words) {
+    QHash<QChar, std::int64_t> counts;
+    for (const QString& word : words)
+        for (QChar c : word)
+            if (c.isLetter())
+                ++counts[c.toLower()];
+    QList<QChar> letters = counts.keys();
+    // Ties go to the lower character, so the order never depends on the hash's.
+    std::sort(letters.begin(), letters.end(), [&](QChar a, QChar b) {
+        return counts[a] != counts[b] ? counts[a] > counts[b] : a < b;
+    });
+    return letters;
+}
+
+QList<QChar> keyorder(const QList<QChar>& letters, const Stages& stages) {
+    QList<QChar> order = letters;
+    if (stages.capitals)
+        for (QChar letter : letters) {
+            const QChar capital = letter.toUpper();
+            if (capital != letter && !order.contains(capital))
+                order.append(capital);
+        }
+    if (stages.digits)
+        for (QChar digit : QStringLiteral("1234567890"))
+            order.append(digit);
+    if (stages.punctuation)
+        for (QChar mark : QStringLiteral(".,'-?!:;\"()"))
+            order.append(mark);
+    return order;
+}
+
+QString keysinplay(const QList<QChar>& order, const QString& kept,
+                   const std::function<bool(QChar)>& reached) {
+    QString inplay;
+    for (qsizetype i = 0; i < order.size(); ++i)
+        if (i < firstkeys || kept.contains(order[i]))
+            inplay.append(order[i]);
+    while (std::all_of(inplay.cbegin(), inplay.cend(), reached)) {
+        const auto next = std::find_if(order.cbegin(), order.cend(),
+                                       [&](QChar key) { return !inplay.contains(key); });
+        if (next == order.cend())
+            break;
+        inplay.append(*next);
+    }
+    return inplay;
+}
+
+FocusChoice choosefocus(const QString& inplay, const std::function<double(QChar)>& confidence,
+                        QChar chosen) {
+    QList<QChar> keys(inplay.cbegin(), inplay.cend());
+    QHash<QChar, double> scores;
+    for (QChar key : keys)
+        scores.insert(key, confidence(key));
+    std::stable_sort(keys.begin(), keys.end(),
+                     [&](QChar a, QChar b) { return scores[a] < scores[b]; });
+    FocusChoice choice;
+    if (keys.isEmpty())
+        return choice;
+    if (!chosen.isNull() && keys.contains(chosen)) {
+        keys.removeOne(chosen);
+        keys.prepend(chosen);
+    }
+    choice.focus = keys.first();
+    choice.others = keys.mid(1, 2);
+    return choice;
+}

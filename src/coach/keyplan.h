@@ -1,0 +1,44 @@
+#pragma once
+
+#include "coach/keyhistory.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// What the player turned on beyond the letters.
+struct Stages {
+    bool capitals = false;
+    bool digits = false;
+    bool punctuation = false;
+    bool operator==(const Stages&) const = default;
+};
+
+// The letters of a language's words, most frequent first; lower case only.
+QList<QChar> letterorder(const QStringList& words);
+// Every key the coach teaches, in the order they join: the letters, then the stages turned on,
+// each in its own order (capitals as their letters, digits from 1, punctuation as often as text
+// holds it).
+QList<QChar> keyorder(const QList<QChar>& letters, const Stages& stages);
+
+// A new player starts with this many keys.
+inline constexpr qsizetype firstkeys = 6;
+
+// The keys in play, in the order they joined: those kept from before and the first six, then,
+// while every key in play reached the target, the next one in order. A key never typed has not
+// reached it, so it stops the next from joining: keys join one by one.
+QString keysinplay(const QList<QChar>& order, const QString& kept,
+                   const std::function<bool(QChar)>& reached);
+
+// The keys a drill trains: the focus and the next two weakest, all of them in play.
+struct FocusChoice {
+    QChar focus;
+    QList<QChar> others;
+};
+
+// The key in play of lowest confidence, or `chosen` when the player chose one in play; then the
+// next two weakest. Ties go to the key that joined first.
+FocusChoice choosefocus(const QString& inplay, const std::function<double(QChar)>& confidence,
+                        QChar chosen = {});

@@ -1,0 +1,133 @@
+#include "coach/coachplan.h"
+#include "coach/keyplan.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(Stages)
+
+class KeyPlanTest : public QObject {
+    Q_OBJECT
+private slots:
+    void order_data();
+    void order();
+    void joining_data();
+    void joining();
+    void focus_data();
+    void focus();
+    void planfile_data();
+    void planfile();
+};
+
+void KeyPlanTest::order_data() {
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<Stages>("stages");
+    QTest::addColumn<QString>("expected");
+    const QStringList words = {"tee", "set", "Ute", "süß"};
+    // clang-format off
+    QTest::newRow("letters by frequency")  << words << Stages{}                 << "etsußü";
+    QTest::newRow("capitals follow")       << words << Stages{true, false, false} << "etsußüETSUÜ";
+    QTest::newRow("then digits and marks") << QStringList{"a"} << Stages{false, true, true} << "a1234567890.,'-?!:;\"()";
+    QTest::newRow("no words, no letters")  << QStringList{} << Stages{} << "";
+    // clang-format on
+}
+
+void KeyPlanTest::order() {
+    QFETCH(QStringList, words);
+    QFETCH(Stages, stages);
+    const QList<QChar> keys = keyorder(letterorder(words), stages);
+    QTEST(QString(keys.constData(), keys.size()), "expected");
+}
+
+void KeyPlanTest::joining_data() {
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("reached");
+    QTest::addColumn<QString>("expected");
+    // clang-format off
+    QTest::newRow("a new player starts with six")    << "etaoinsr" << ""        << ""         << "etaoin";
+    QTest::newRow("one in play short: none joins")   << "etaoinsr" << ""        << "etaoi"    << "etaoin";
+    QTest::newRow("all six reached: the next joins") << "etaoinsr" << ""        << "etaoin"   << "etaoins";
+    QTest::newRow("no history waits its turn")       << "etaoinsr" << ""        << "etaoinr"  << "etaoins";
+    QTest::newRow("both reached: both join")         << "etaoinsr" << ""        << "etaoinsr" << "etaoinsr";
+    QTest::newRow("kept keys stay, reached or not")  << "etaoinsr" << "etaoins" << ""         << "etaoins";
+    QTest::newRow("a stage turned off waits")        << "etaoinsr" << "etaoinsE"<< ""         << "etaoins";
+    QTest::newRow("fewer keys than six")             << "abc"      << ""        << ""         << "abc";
+    // clang-format on
+}
+
+void KeyPlanTest::joining() {
+    QFETCH(QString, order);
+    QFETCH(QString, kept);
+    QFETCH(QString, reached);
+    const QString got = keysinplay(QList<QChar>(order.cbegin(), order.cend()), kept,
+                                   [&](QChar key) { return reached.contains(key); });
+    QTEST(got, "expected");
+}
+
+void KeyPlanTest::focus_data() {
+    QTest::addColumn<QString>("confidences"); // key=percent, blank-separated, in joining order
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("expected"); // focus, then the others
+    // clang-format off
+    QTest::newRow("lowest first")         << "e=90 t=20 a=50 o=70" << ""  << "tao";
+    QTest::newRow("ties: first to join")  << "e=50 t=50 a=50"      << ""  << "eta";
+    QTest::newRow("never typed is lowest")<< "e=90 t=0 a=50"       << ""  << "tae";
+    QTest::newRow("the player's choice")  << "e=90 t=20 a=50"      << "e" << "eta";
+    QTest::newRow("chosen not in play")   << "e=90 t=20 a=50"      << "q" << "tae";
+    QTest::newRow("nothing in play")      << ""                    << ""  << "";
+    // clang-format on
+}
+
+void KeyPlanTest::focus() {
+    QFETCH(QString, confidences);
+    QFETCH(QString, chosen);
+    QHash<QChar, double> of;
+    QString inplay;
+    for (const QString& item : confidences.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        inplay.append(item[0]);
+        of.insert(item[0], item.mid(2).toDouble() / 100);
+    }
+    const FocusChoice choice = choosefocus(
+        inplay, [&](QChar key) { return of.value(key); }, chosen.isEmpty() ? QChar() : chosen[0]);
+    QString got = choice.focus.isNull() ? QString() : QString(choice.focus);
+    for (QChar c : choice.others)
+        got += c;
+    QTEST(got, "expected");
+}
+
+void KeyPlanTest::planfile_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("german"); // the keys in play in German
+    const QByteArray head = "\"keystrider-coach\",1,";
+    // clang-format off
+    QTest::newRow("as written")      << head + "\"words\",\"de\",\"capitals\",1,\"digits\",0,\"punctuation\",0,\"inplay\",\"de\",\"101 110 223\"\r\n" << true << "de" << "enß";
+    QTest::newRow("unknown names")   << head + "\"words\",\"\",\"later\",\"x\"\r\n"   << true  << ""   << "";
+    QTest::newRow("LF, no end")      << head + "\"inplay\",\"de\",\"97\""             << true  << ""   << "a";
+    QTest::newRow("other tag")       << QByteArray("\"keystrider-stats\",1\r\n")      << false << ""   << "";
+    QTest::newRow("bad flag")        << head + "\"capitals\",2\r\n"                   << false << ""   << "";
+    QTest::newRow("control key")     << head + "\"inplay\",\"de\",\"9\"\r\n"          << false << ""   << "";
+    QTest::newRow("key twice")       << head + "\"inplay\",\"de\",\"97 97\"\r\n"      << false << ""   << "";
+    QTest::newRow("surrogate key")   << head + "\"inplay\",\"de\",\"55357\"\r\n"      << false << ""   << "";
+    QTest::newRow("bad language")    << head + "\"words\",\"D E\"\r\n"                << false << ""   << "";
+    QTest::newRow("name, no value")  << head + "\"words\"\r\n"                        << false << ""   << "";
+    QTest::newRow("empty")           << QByteArray()                                   << false << ""   << "";
+    // clang-format on
+}
+
+void KeyPlanTest::planfile() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, read);
+    const std::optional<CoachPlan> plan = readcoachplan(bytes);
+    QCOMPARE(plan.has_value(), read);
+    if (!plan)
+        return;
+    QTEST(plan->language, "language");
+    QTEST(plan->inplay.value(QStringLiteral("de")), "german");
+    // Written again, it reads back the same.
+    QCOMPARE(readcoachplan(coachplanline(*plan)), plan);
+}
+
+QTEST_APPLESS_MAIN(KeyPlanTest)
+#include "keyplan_test.moc"
