@@ -5,6 +5,7 @@
 #include "coach/owntextdrill.h"
 #include "coach/owntextloader.h"
 #include "coach/weakkeysdrill.h"
+#include "common/accessibility.h"
 #include "common/controls.h"
 #include "common/layout.h"
 #include "common/programfolder.h"
@@ -41,17 +42,22 @@ frmcoach::frmcoach(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmcoach", QStringLiteral("Typing Coach"));
     closeonescape(this);
     buildcontrols();
+    restoresettings();
 }
 
 void frmcoach::load() {
     auto result = std::make_shared<LoadedHistory>();
     historyread = result;
+    arrived.clear();
     const QString folder = ::apppath();
     if (note->text().isEmpty())
         note->setText(QStringLiteral("Reading the typing statistics..."));
+    // What ends from now on is appended to the file and handed to recordarrived() as well:
+    // reading only what is there now takes each record once.
+    const qint64 upto = QFileInfo(folder + statsfilename).size();
     // A long stats.dat takes a while to read and tally; the window answers meanwhile.
-    QThread* worker = QThread::create([result, folder] {
-        result->history = loadcoachhistory(folder);
+    QThread* worker = QThread::create([result, folder, upto] {
+        result->history = loadcoachhistory(folder, upto);
         QString trouble;
         result->pool.addtexts(wordfiletexts(folder, trouble));
         result->trouble = result->history.trouble;
@@ -63,6 +69,8 @@ void frmcoach::load() {
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     connect(worker, &QThread::finished, this, &frmcoach::takeuphistory);
     worker->start();
+    if (!kept.text.isEmpty() && owntext.sentences.isEmpty() && !readingtext)
+        loadtext(kept.text, false);
 }
 
 void frmcoach::finishloading() {
@@ -75,6 +83,9 @@ void frmcoach::takeuphistory() {
     if (!historyread)
         return;
     history = std::move(historyread->history);
+    for (const TypingRecord& record : std::as_const(arrived))
+        history.add(record);
+    arrived.clear();
     // An own text read first came with its own pool, the word files' included.
     if (owntext.sentences.isEmpty())
         pool = std::move(historyread->pool);
@@ -94,7 +105,14 @@ std::uint64_t frmcoach::drawseed() const {
 
 void frmcoach::showfocus() {
     keys = choosefocus(history.keys, targetspeed->value(), pool.frequency());
+    if (!askedfocus.isNull() && !pool.frequency().contains(askedfocus)) {
+        note->setText(QStringLiteral("No word to type holds %1.").arg(keyname(askedfocus)));
+        askedfocus = QChar();
+    }
+    if (!askedfocus.isNull())
+        keys = askfocus(keys, askedfocus);
     focuskey->setText(keys.focus.isNull() ? QString() : keyname(keys.focus));
+    tellnamechanged(focuskey);
     QList<QChar> used;
     if (!keys.focus.isNull())
         used << keys.focus << keys.others;
@@ -130,33 +148,43 @@ void frmcoach::choosetext_Click() {
         loadtext(path);
 }
 
-void frmcoach::loadtext(const QString& path) {
+void frmcoach::loadtext(const QString& path, bool chosen) {
     note->setText(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()));
     choosetext->setEnabled(false);
     readingtext = true;
-    loadowntextaside(path, this, [this](LoadedText& result) {
-        readingtext = false;
-        choosetext->setEnabled(!drilling());
-        if (!result.text.error.isEmpty()) {
-            note->setText(result.text.error);
-        } else {
-            owntext = std::move(result.text);
-            pool = std::move(result.pool);
-            textname->setText(QFileInfo(owntext.path).fileName());
-            note->clear();
+    loadowntextaside(path, this, [this, chosen](LoadedText& result) { textread(result, chosen); });
+}
+
+void frmcoach::textread(LoadedText& result, bool chosen) {
+    readingtext = false;
+    choosetext->setEnabled(!drilling());
+    if (!result.text.error.isEmpty()) {
+        note->setText(result.text.error);
+    } else {
+        owntext = std::move(result.text);
+        pool = std::move(result.pool);
+        textname->setText(QFileInfo(owntext.path).fileName());
+        tellnamechanged(textname);
+        note->clear();
+        if (!drilling())
+            showfocus();
+        // The text kept from the last time waits in hand; one the player just chose is next.
+        if (chosen) {
             optowntext->setChecked(true);
+            kept.text = owntext.path;
+            keepsettings();
             if (!drilling())
-                showfocus();
+                startstop->setFocus();
         }
-        emit textloaded();
-    });
+    }
+    emit textloaded();
 }
 
 std::unique_ptr<Drill> frmcoach::chosendrill() {
     if (optmistyped->isChecked())
         return std::make_unique<MistypedDrill>(history.mistyped, drawseed());
     if (optowntext->isChecked())
-        return std::make_unique<OwnTextDrill>(owntext, readingtext);
+        return std::make_unique<OwnTextDrill>(owntext, readingtext, places);
     return std::make_unique<WeakKeysDrill>(pool, keys, drawseed(),
                                            KeyJudge{[this](QChar key) { return livestat(key); },
                                                     [this] { return targetspeed->value(); }});
@@ -169,6 +197,7 @@ void frmcoach::startdrill() {
     }
     showfocus();
     std::unique_ptr<Drill> chosen = chosendrill();
+    askedfocus = QChar(); // for this drill only
     note->setText(chosen->start());
     if (chosen->finished())
         return;
@@ -199,8 +228,8 @@ void frmcoach::txttype_Change() {
     const QString typed = txttype->text();
     const bool matched = session.changed(target, typed);
     const qsizetype next = typed.size();
-    const QString nextchar =
-        target.startsWith(typed) && next < target.size() ? QString(target[next]) : QString();
+    const bool onway = target.startsWith(typed);
+    const QString nextchar = onway && next < target.size() ? QString(target[next]) : QString();
     if (nextchar != shownnext) {
         shownnext = nextchar;
         emit nextcharacter(nextchar);
@@ -208,18 +237,22 @@ void frmcoach::txttype_Change() {
     if (matched)
         entrydone(session.counts().tally.wrong > wrongatentry);
     else
-        showfigures();
+        showfigures(onway ? next : rightstart(typed, target));
 }
 
-void frmcoach::showfigures() {
+void frmcoach::showfigures(qsizetype inhand) {
     const TypingTally sofar = session.sofar();
     // Formatted only when the figure shown changes: most keystrokes leave the accuracy be.
-    const int wpm = qRound(wordsperminute(sofar));
+    const int wpm = qRound(livewordsperminute(sofar, inhand));
     const int percent = qRound(accuracypercent(sofar));
-    if (wpm != shownspeed)
+    if (wpm != shownspeed) {
         speed->setText(QStringLiteral("%1 WPM").arg(wpm));
-    if (percent != shownaccuracy)
+        tellnamechanged(speed);
+    }
+    if (percent != shownaccuracy) {
         accuracy->setText(QStringLiteral("%1 %").arg(percent));
+        tellnamechanged(accuracy);
+    }
     shownspeed = wpm;
     shownaccuracy = percent;
 }
@@ -245,6 +278,7 @@ void frmcoach::stopdrill(bool completed) {
                        completed ? QStringLiteral("Completed") : QStringLiteral("Stopped"));
     running.reset();
     history.add(record);
+    places.write();
     emptying = true;
     emptytypingbox(txttype);
     emptying = false;
@@ -260,9 +294,13 @@ void frmcoach::stopdrill(bool completed) {
     showfocus();
     note->setText(said);
     QPointer<frmcoach> alive(this);
-    // The recorder leaves out a drill in which nothing was typed.
+    // The recorder leaves out a drill in which nothing was typed. The record it hands back is
+    // in the history already.
+    recordingown = true;
     if (recorder)
         recorder->record(record);
+    if (alive)
+        recordingown = false;
     if (alive)
         startstop->setFocus();
 }
@@ -271,5 +309,6 @@ void frmcoach::closeEvent(QCloseEvent* event) {
     // Closing ends a drill in hand as Stop does, so what was typed still counts.
     if (drilling())
         stopdrill(false);
+    keepsettings();
     event->accept();
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "coach/coachhistory.h"
+#include "coach/coachsettings.h"
 #include "coach/drill.h"
 #include "coach/owntext.h"
+#include "coach/placekeeper.h"
 #include "coach/wordpool.h"
+#include "common/accessibility.h"
 #include "keyboard/keyboardchooser.h"
 #include "stats/typingsession.h"
 
@@ -22,6 +25,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+struct LoadedText;
 class QThread;
 class StatsRecorder;
 struct LoadedHistory;
@@ -31,6 +35,9 @@ class frmcoach : public QWidget {
     Q_OBJECT
 public:
     explicit frmcoach(QWidget* parent = nullptr);
+    // Keeps the places in own texts and the settings, also when the program ends with the
+    // window open.
+    ~frmcoach() override;
 
     QGroupBox* drill;
     QRadioButton* optweak;
@@ -44,7 +51,7 @@ public:
     QSpinBox* targetspeed;
     ConfidenceBars* confidencebars;
     QLabel* lbltypecaption;
-    QLabel* lbltype;
+    SpokenLabel* lbltype; // the entry to type, told as it comes
     QLineEdit* txttype;
     QPushButton* startstop;
     QLabel* lblspeed;
@@ -54,9 +61,7 @@ public:
     QLabel* lbllayout;
     QComboBox* layoutbox;
     KeyboardView* keyboard;
-    QLabel* note; // what the coach tells the player
-    // Where an ended drill goes; the main window hands it over as it does to practice.
-    QPointer<StatsRecorder> recorder;
+    SpokenLabel* note; // what the coach tells the player
 
     // Asks the player for a text file; tests answer it instead of a real file dialog.
     static std::function<QString(QWidget*)> choosefile;
@@ -68,7 +73,13 @@ public:
     void finishloading();
     bool drilling() const { return running != nullptr; }
     // Loads a text in the background; `textloaded` tells when it is in hand.
-    void loadtext(const QString& path);
+    // `chosen`: the player chose it now, and it becomes the text kept and the drill.
+    void loadtext(const QString& path, bool chosen = true);
+    // Where an ended drill goes, and where every exercise, race and drill that ends while the
+    // window is open comes from; the main window hands it over as it does to practice.
+    void setrecorder(StatsRecorder* recorder);
+    // The player asked for `key` from the statistics: the next drill is a weak-keys drill on it.
+    void practise(QChar key);
     void startstop_Click();
     void choosetext_Click();
 
@@ -80,6 +91,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static inline const QString startcaption = QStringLiteral("Start");
@@ -89,6 +101,8 @@ private:
     void buildcontrols();
     void buildkeyboard();
     void layoutchosen(int row);
+    void systemkeymapchanged();
+    void followpalette();
 
     std::unique_ptr<Drill> chosendrill();
     void startdrill();
@@ -98,15 +112,28 @@ private:
     void entrydone(bool wrongkey);
     void showfocus();
     void showbars(const QList<QChar>& keys);
-    void showfigures();
+    // `inhand`: the characters typed right of the entry in hand.
+    void showfigures(qsizetype inhand = 0);
     KeyStat livestat(QChar key) const;
     std::uint64_t drawseed() const;
     void takeuphistory();
+    void recordarrived(const TypingRecord& record);
+    void textread(LoadedText& result, bool chosen);
+    void restoresettings();
+    void keepsettings();
 
     CoachHistory history;
     // The statistics being read, and where they go once read.
     QPointer<QThread> historyworker;
     std::shared_ptr<LoadedHistory> historyread;
+    // Records that ended while the statistics were read.
+    QList<TypingRecord> arrived;
+    QPointer<StatsRecorder> recorder;
+    bool recordingown = false;   // the recorder is handed a drill of this window
+    QChar askedfocus;            // from the statistics, for the next drill
+    CoachSettings kept;          // as coach.dat holds them
+    bool settingsunkept = false; // coach.dat could not be read: it is left alone
+    PlaceKeeper places;
     WordPool pool;
     OwnText owntext;
     FocusChoice keys;

@@ -102,3 +102,15 @@ FocusChoice choosefocus(const KeyHistory& history, int targetwpm,
     choice.others = judged.mid(1, 2);
     return choice;
 }
+
+FocusChoice askfocus(const FocusChoice& chosen, QChar key) {
+    QList<QChar> behind;
+    if (!chosen.focus.isNull())
+        behind << chosen.focus;
+    behind << chosen.others;
+    behind.removeAll(key);
+    FocusChoice asked = chosen;
+    asked.focus = key;
+    asked.others = behind.mid(0, 2);
+    return asked;
+}

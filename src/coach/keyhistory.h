@@ -56,3 +56,7 @@ struct FocusChoice {
 // such a key, the most frequent letters of `frequency` instead.
 FocusChoice choosefocus(const KeyHistory& history, int targetwpm,
                         const QHash<QChar, std::int64_t>& frequency);
+
+// The same choice with `key` as its focus, asked for by the player: the keys chosen before stay
+// behind it as the others.
+FocusChoice askfocus(const FocusChoice& chosen, QChar key);

@@ -34,20 +34,25 @@ void KeyHistoryTest::focuskey_data() {
     QTest::addColumn<int>("wpm");
     QTest::addColumn<QString>("expected"); // focus, then the others
     QTest::addColumn<bool>("enough");
+    QTest::addColumn<QString>("asked"); // the key the player asked for, if any
     // The sources' letters by frequency: e t a o w q x, and the space besides.
     // clang-format off
-    QTest::newRow("most missed")           << "a:100:20 o:100:2 t:100:6"        << 35 << "ato" << true;
-    QTest::newRow("fewer than 20 ignored") << "a:100:10 x:19:19"                << 35 << "a"   << true;
-    QTest::newRow("exactly 20 counts")     << "a:100:10 x:20:19"                << 35 << "xa"  << true;
-    QTest::newRow("slow beats missed")     << "a:100:10:200:40 o:100:0:2000:40" << 35 << "oa"  << true;
-    QTest::newRow("reached moves focus")   << "q:400:8:250:30 w:40:4"           << 35 << "w"   << true;
-    QTest::newRow("not reached at 60 WPM") << "q:400:8:250:30 w:40:4"           << 60 << "wq"  << true;
-    QTest::newRow("all reached: lowest")   << "q:400:8:100:30 w:400:0:100:30"   << 35 << "qw"  << true;
-    QTest::newRow("key not in sources")    << ";:100:90 a:100:1"                << 35 << "a"   << true;
-    QTest::newRow("space can be focus")    << "_:100:90 a:100:1"                << 35 << " a"  << true;
-    QTest::newRow("tab never focus")       << "\t:100:90 a:100:1"               << 35 << "a"   << true;
-    QTest::newRow("no history: frequent")  << ""                                << 35 << "eta" << false;
-    QTest::newRow("only short history")    << "q:19:19"                         << 35 << "eta" << false;
+    QTest::newRow("most missed")           << "a:100:20 o:100:2 t:100:6"        << 35 << "ato" << true << "";
+    QTest::newRow("fewer than 20 ignored") << "a:100:10 x:19:19"                << 35 << "a"   << true << "";
+    QTest::newRow("exactly 20 counts")     << "a:100:10 x:20:19"                << 35 << "xa"  << true << "";
+    QTest::newRow("slow beats missed")     << "a:100:10:200:40 o:100:0:2000:40" << 35 << "oa"  << true << "";
+    QTest::newRow("reached moves focus")   << "q:400:8:250:30 w:40:4"           << 35 << "w"   << true << "";
+    QTest::newRow("not reached at 60 WPM") << "q:400:8:250:30 w:40:4"           << 60 << "wq"  << true << "";
+    QTest::newRow("all reached: lowest")   << "q:400:8:100:30 w:400:0:100:30"   << 35 << "qw"  << true << "";
+    QTest::newRow("key not in sources")    << ";:100:90 a:100:1"                << 35 << "a"   << true << "";
+    QTest::newRow("space can be focus")    << "_:100:90 a:100:1"                << 35 << " a"  << true << "";
+    QTest::newRow("tab never focus")       << "\t:100:90 a:100:1"               << 35 << "a"   << true << "";
+    QTest::newRow("no history: frequent")  << ""                                << 35 << "eta" << false << "";
+    QTest::newRow("only short history")    << "q:19:19"                         << 35 << "eta" << false << "";
+    QTest::newRow("asked comes first")     << "a:100:20 o:100:2 t:100:6"        << 35 << "xat" << true  << "x";
+    QTest::newRow("asked was the focus")   << "a:100:20 o:100:2 t:100:6"        << 35 << "ato" << true  << "a";
+    QTest::newRow("asked was behind it")   << "a:100:20 o:100:2 t:100:6"        << 35 << "oat" << true  << "o";
+    QTest::newRow("asked, no history")     << ""                                << 35 << "qet" << false << "q";
     // clang-format on
 }
 
@@ -56,10 +61,13 @@ void KeyHistoryTest::focuskey() {
     QFETCH(int, wpm);
     QFETCH(QString, expected);
     QFETCH(bool, enough);
+    QFETCH(QString, asked);
     const QHash<QChar, std::int64_t> frequency = {{'e', 90}, {'t', 80}, {'a', 70},
                                                   {'o', 60}, {'q', 5},  {'w', 20},
                                                   {'x', 3},  {' ', 99}, {'\t', 1}};
-    const FocusChoice choice = choosefocus(historyof(history), wpm, frequency);
+    FocusChoice choice = choosefocus(historyof(history), wpm, frequency);
+    if (!asked.isEmpty())
+        choice = askfocus(choice, asked[0]);
     QString got(choice.focus);
     for (QChar c : choice.others)
         got += c;
