@@ -12,6 +12,7 @@
 #include "support/fakes.h"
 
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
