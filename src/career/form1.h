@@ -147,6 +147,8 @@ public:
     void showhalloffame();
     void showstatistics();
     void showcoach();
+    // "Practise These Keys" in the statistics: the coach, to the front, set to drill the key.
+    void practisekey(QChar key);
     void usetimemachine();
     void openrewardbag();
     void playtictactoe();

@@ -89,6 +89,13 @@ void Form1::buildcontrols() {
     daysleftcaption = caption("Label5", QStringLiteral("Days left:"), 1800);
     daysleft = named(new QLabel(statuspanel), "Label6");
     daysleft->setGeometry(twipsrect(960, 1800, 1935, 255));
+    // The values carry no name of their own, so a screen reader reads them; each caption names
+    // its value as the value's buddy.
+    namecaption->setBuddy(shownname);
+    rankcaption->setBuddy(shownrank);
+    moneycaption->setBuddy(shownmoney);
+    dayscaption->setBuddy(showndays);
+    daysleftcaption->setBuddy(daysleft);
     daysleftclock = named(new QTimer(statuspanel), "Timer1");
     daysleftclock->setInterval(100);
 

@@ -8,7 +8,13 @@
 void Form1::showcoach() {
     const bool fresh = !coachwindow;
     showtofront(sidewindow(coachwindow, this));
-    coachwindow->recorder = typingrecorder;
+    coachwindow->setrecorder(typingrecorder);
     if (fresh)
         coachwindow->load();
+}
+
+void Form1::practisekey(QChar key) {
+    showcoach();
+    if (!key.isNull())
+        coachwindow->practise(key);
 }

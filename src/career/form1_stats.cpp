@@ -10,7 +10,7 @@ void Form1::showstatistics() {
     showtofront(sidewindow(statswindow, this));
     if (fresh) {
         statswindow->setrecorder(typingrecorder);
-        connect(statswindow, &frmstats::practisekeys, this, &Form1::showcoach);
+        connect(statswindow, &frmstats::practisekeys, this, &Form1::practisekey);
         statswindow->load();
     }
 }

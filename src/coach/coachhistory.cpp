@@ -76,9 +76,11 @@ CoachHistory readcoachhistory(const QByteArray& statsbytes) {
     return history;
 }
 
-CoachHistory loadcoachhistory(const QString& folder) {
+CoachHistory loadcoachhistory(const QString& folder, qint64 upto) {
     QByteArray bytes;
     const FileRead read = readfile(folder + statsfilename, largeststats, bytes);
+    if (upto >= 0 && upto < bytes.size())
+        bytes.truncate(upto);
     if (!read.ok()) {
         CoachHistory none;
         if (!read.missing())

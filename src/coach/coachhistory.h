@@ -26,5 +26,6 @@ struct CoachHistory {
 
 CoachHistory readcoachhistory(const QByteArray& statsbytes);
 // From "stats.dat" in the program folder; nothing when it is missing or can't be read. A long
-// file takes a while: the window reads it away from its own thread.
-CoachHistory loadcoachhistory(const QString& folder);
+// file takes a while: the window reads it away from its own thread. With `upto`, only the lines
+// within its first `upto` bytes, the file as it was when the window set out to read it.
+CoachHistory loadcoachhistory(const QString& folder, qint64 upto = -1);

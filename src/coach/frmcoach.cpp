@@ -6,6 +6,7 @@
 #include "coach/owntextloader.h"
 #include "coach/typeable.h"
 #include "coach/weakkeysdrill.h"
+#include "common/accessibility.h"
 #include "common/controls.h"
 #include "common/layout.h"
 #include "common/programfolder.h"
@@ -44,20 +45,25 @@ frmcoach::frmcoach(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmcoach", QStringLiteral("Typing Coach"));
     closeonescape(this);
     buildcontrols();
+    restoresettings();
 }
 
 void frmcoach::load() {
     auto result = std::make_shared<LoadedHistory>();
     historyread = result;
+    arrived.clear();
     const QString folder = ::apppath();
     const QString chosen = plan.language;
     const QString layout = keyboard->layout().description();
     if (note->text().isEmpty())
         note->setText(QStringLiteral("Reading the typing statistics..."));
+    // What ends from now on is appended to the file and handed to recordarrived() as well:
+    // reading only what is there now takes each record once.
+    const qint64 upto = QFileInfo(folder + statsfilename).size();
     // A long stats.dat takes a while to read and tally, and the layouts' registry to read; the
     // window answers meanwhile.
-    QThread* worker = QThread::create([result, folder, chosen, layout] {
-        result->history = loadcoachhistory(folder);
+    QThread* worker = QThread::create([result, folder, upto, chosen, layout] {
+        result->history = loadcoachhistory(folder, upto);
         QString why;
         result->words = loadlanguagewords(drilllanguage(chosen, layoutlanguage(layout), why));
         result->trouble = result->history.trouble;
@@ -70,6 +76,8 @@ void frmcoach::load() {
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     connect(worker, &QThread::finished, this, &frmcoach::takeuphistory);
     worker->start();
+    if (!kept.text.isEmpty() && owntext.sentences.isEmpty() && !readingtext)
+        loadtext(kept.text, false);
 }
 
 void frmcoach::finishloading() {
@@ -82,6 +90,9 @@ void frmcoach::takeuphistory() {
     if (!historyread)
         return;
     history = std::move(historyread->history);
+    for (const TypingRecord& record : std::as_const(arrived))
+        history.add(record);
+    arrived.clear();
     const QString trouble = historyread->trouble;
     LanguageWords list = std::move(historyread->words);
     historyread.reset();
@@ -127,30 +138,42 @@ void frmcoach::choosetext_Click() {
         loadtext(path);
 }
 
-void frmcoach::loadtext(const QString& path) {
+void frmcoach::loadtext(const QString& path, bool chosen) {
     note->setText(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()));
     choosetext->setEnabled(false);
     readingtext = true;
-    loadowntextaside(path, this, [this](LoadedText& result) {
-        readingtext = false;
-        choosetext->setEnabled(!drilling());
-        if (!result.text.error.isEmpty()) {
-            note->setText(result.text.error);
-        } else {
-            owntext = std::move(result.text);
-            textname->setText(QFileInfo(owntext.path).fileName());
-            note->clear();
+    loadowntextaside(path, this, [this, chosen](LoadedText& result) { textread(result, chosen); });
+}
+
+void frmcoach::textread(LoadedText& result, bool chosen) {
+    readingtext = false;
+    choosetext->setEnabled(!drilling());
+    if (!result.text.error.isEmpty()) {
+        note->setText(result.text.error);
+    } else {
+        owntext = std::move(result.text);
+        textname->setText(QFileInfo(owntext.path).fileName());
+        tellnamechanged(textname);
+        note->clear();
+        if (!drilling())
+            showfocus();
+        // The text kept from the last time waits in hand; one the player just chose is next.
+        if (chosen) {
             optowntext->setChecked(true);
+            kept.text = owntext.path;
+            keepsettings();
+            if (!drilling())
+                startstop->setFocus();
         }
-        emit textloaded();
-    });
+    }
+    emit textloaded();
 }
 
 std::unique_ptr<Drill> frmcoach::chosendrill() {
     if (optmistyped->isChecked())
         return std::make_unique<MistypedDrill>(history.mistyped, drawseed());
     if (optowntext->isChecked())
-        return std::make_unique<OwnTextDrill>(owntext, readingtext);
+        return std::make_unique<OwnTextDrill>(owntext, readingtext, places);
     return std::make_unique<WeakKeysDrill>(words.model, keys, inplay, drawseed(),
                                            KeyJudge{[this](QChar key) { return livestat(key); },
                                                     [this] { return targetspeed->value(); }});
@@ -214,8 +237,8 @@ void frmcoach::txttype_Change() {
     const QString typed = shown.accepted(txttype->text());
     const bool matched = session.changed(target, typed);
     const qsizetype next = typed.size();
-    const QString nextchar =
-        target.startsWith(typed) && next < target.size() ? QString(target[next]) : QString();
+    const bool onway = target.startsWith(typed);
+    const QString nextchar = onway && next < target.size() ? QString(target[next]) : QString();
     if (nextchar != shownnext) {
         shownnext = nextchar;
         emit nextcharacter(nextchar);
@@ -223,18 +246,22 @@ void frmcoach::txttype_Change() {
     if (matched)
         entrydone(session.counts().tally.wrong > wrongatentry);
     else
-        showfigures();
+        showfigures(onway ? next : rightstart(typed, target));
 }
 
-void frmcoach::showfigures() {
+void frmcoach::showfigures(qsizetype inhand) {
     const TypingTally sofar = session.sofar();
     // Formatted only when the figure shown changes: most keystrokes leave the accuracy be.
-    const int wpm = qRound(wordsperminute(sofar));
+    const int wpm = qRound(livewordsperminute(sofar, inhand));
     const int percent = qRound(accuracypercent(sofar));
-    if (wpm != shownspeed)
+    if (wpm != shownspeed) {
         speed->setText(QStringLiteral("%1 WPM").arg(wpm));
-    if (percent != shownaccuracy)
+        tellnamechanged(speed);
+    }
+    if (percent != shownaccuracy) {
         accuracy->setText(QStringLiteral("%1 %").arg(percent));
+        tellnamechanged(accuracy);
+    }
     shownspeed = wpm;
     shownaccuracy = percent;
 }
@@ -266,6 +293,7 @@ void frmcoach::stopdrill(bool completed) {
     running.reset();
     const QChar drilled = keys.focus;
     history.add(record);
+    places.write();
     emptying = true;
     emptytypingbox(txttype);
     emptying = false;
@@ -293,9 +321,13 @@ void frmcoach::stopdrill(bool completed) {
                                 confidence(history.keys.stat(drilled), targetspeed->value()))
                  : QString()));
     QPointer<frmcoach> alive(this);
-    // The recorder leaves out a drill in which nothing was typed.
+    // The recorder leaves out a drill in which nothing was typed. The record it hands back is
+    // in the history already.
+    recordingown = true;
     if (recorder)
         recorder->record(record);
+    if (alive)
+        recordingown = false;
     if (alive)
         startstop->setFocus();
 }
@@ -304,5 +336,6 @@ void frmcoach::closeEvent(QCloseEvent* event) {
     // Closing ends a drill in hand as Stop does, so what was typed still counts.
     if (drilling())
         stopdrill(false);
+    keepsettings();
     event->accept();
 }

@@ -2,12 +2,15 @@
 
 #include "coach/coachhistory.h"
 #include "coach/coachplan.h"
+#include "coach/coachsettings.h"
 #include "coach/drill.h"
 #include "coach/drillwords.h"
 #include "coach/keyplan.h"
 #include "coach/languagewords.h"
 #include "coach/owntext.h"
+#include "coach/placekeeper.h"
 #include "coach/typeable.h"
+#include "common/accessibility.h"
 #include "keyboard/keyboardchooser.h"
 #include "stats/typingsession.h"
 
@@ -28,6 +31,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+struct LoadedText;
 class QThread;
 class StatsRecorder;
 struct LoadedHistory;
@@ -37,6 +41,9 @@ class frmcoach : public QWidget {
     Q_OBJECT
 public:
     explicit frmcoach(QWidget* parent = nullptr);
+    // Keeps the places in own texts and the settings, also when the program ends with the
+    // window open.
+    ~frmcoach() override;
 
     QGroupBox* drill;
     QRadioButton* optweak;
@@ -57,7 +64,7 @@ public:
     KeyLadder* keyladder; // every key taught, in play or not yet
     ConfidenceBars* confidencebars;
     QLabel* lbltypecaption;
-    QLabel* lbltype;
+    SpokenLabel* lbltype; // the entry to type, told as it comes
     QLineEdit* txttype;
     QPushButton* startstop;
     QLabel* lblspeed;
@@ -67,10 +74,8 @@ public:
     QLabel* lbllayout;
     QComboBox* layoutbox;
     KeyboardView* keyboard;
-    QLabel* note;    // what the coach tells the player
-    QLabel* summary; // how the last drill went
-    // Where an ended drill goes; the main window hands it over as it does to practice.
-    QPointer<StatsRecorder> recorder;
+    SpokenLabel* note;    // what the coach tells the player
+    SpokenLabel* summary; // how the last drill went
 
     // Asks the player for a text file; tests answer it instead of a real file dialog.
     static std::function<QString(QWidget*)> choosefile;
@@ -86,7 +91,13 @@ public:
     QString keysinplay() const { return inplay; }
     QChar focus() const { return keys.focus; }
     // Loads a text in the background; `textloaded` tells when it is in hand.
-    void loadtext(const QString& path);
+    // `chosen`: the player chose it now, and it becomes the text kept and the drill.
+    void loadtext(const QString& path, bool chosen = true);
+    // Where an ended drill goes, and where every exercise, race and drill that ends while the
+    // window is open comes from; the main window hands it over as it does to practice.
+    void setrecorder(StatsRecorder* recorder);
+    // The player asked for `key` from the statistics: the next drill is a weak-keys drill on it.
+    void practise(QChar key);
     void startstop_Click();
     void choosetext_Click();
 
@@ -98,6 +109,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static inline const QString startcaption = QStringLiteral("Start");
@@ -107,6 +119,8 @@ private:
     void buildcontrols();
     void buildkeyboard();
     void layoutchosen(int row);
+    void systemkeymapchanged();
+    void followpalette();
 
     std::unique_ptr<Drill> chosendrill();
     void startdrill();
@@ -127,16 +141,28 @@ private:
     QString firstnote() const;
     QString drillsummary(QChar key, double before, double after) const;
     void showbars(const QList<QChar>& keys);
-    void showfigures();
+    // `inhand`: the characters typed right of the entry in hand.
+    void showfigures(qsizetype inhand = 0);
     KeyStat livestat(QChar key) const;
     std::uint64_t drawseed() const;
     void takeuphistory();
     bool cantype(const QString& character) const;
+    void recordarrived(const TypingRecord& record);
+    void textread(LoadedText& result, bool chosen);
+    void restoresettings();
+    void keepsettings();
 
     CoachHistory history;
     // The statistics being read, and where they go once read.
     QPointer<QThread> historyworker;
     std::shared_ptr<LoadedHistory> historyread;
+    // Records that ended while the statistics were read.
+    QList<TypingRecord> arrived;
+    QPointer<StatsRecorder> recorder;
+    bool recordingown = false;   // the recorder is handed a drill of this window
+    CoachSettings kept;          // as coach.dat holds them
+    bool settingsunkept = false; // coach.dat could not be read: it is left alone
+    PlaceKeeper places;
     OwnText owntext;
     // The drills' words and the teaching: kept in coachplan.dat.
     struct Words {
@@ -147,7 +173,8 @@ private:
     CoachPlan plan;
     bool planunkept = false; // coachplan.dat could not be read: it is left alone
     QString inplay;
-    QChar chosenfocus; // the key the player chose for the next drill, or none
+    // The key the player chose for the next drill, in the coach or from the statistics, or none.
+    QChar chosenfocus;
     FocusChoice keys;
     TypeableEntry shown;            // the entry in hand as the keyboard types it
     QStringList cleared;            // mistyped entries the drill in hand saw typed clean

@@ -3,12 +3,14 @@
 #include "coach/figurelabel.h"
 #include "coach/frmcoach.h"
 #include "coach/keyladder.h"
+#include "common/accessibility.h"
 #include "common/controls.h"
 #include "common/keyupwatcher.h"
 #include "common/layout.h"
 #include "keyboard/deadkeywatcher.h"
 #include "keyboard/keyboardchoice.h"
 #include "keyboard/keyboardview.h"
+#include "keyboard/systemkeyboard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,6 +32,17 @@ template <typename T> T* named(T* control, const char* name, const QString& acce
     if constexpr (std::is_base_of_v<QLabel, T>)
         control->setTextFormat(Qt::PlainText);
     return control;
+}
+
+// A label showing a value that changes. It takes no accessible name: a screen reader then reads
+// its text, the value, where a name would stand in for it. The caption beside it is its own
+// label, and names it to the screen reader as its buddy.
+template <typename T> T* valuelabel(T* label, const char* name, QLabel* caption = nullptr) {
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    if (caption)
+        caption->setBuddy(label);
+    return label;
 }
 
 // Holds the label of the entry to type at its own size. A label in a layout lays the whole
@@ -63,7 +76,7 @@ void frmcoach::buildcontrols() {
     optweak->setChecked(true);
     choosetext = named(new QPushButton(QStringLiteral("Choose Text..."), drill), "choosetext",
                        QStringLiteral("Choose Text..."));
-    textname = named(new QLabel(drill), "textname", QStringLiteral("Text"));
+    textname = valuelabel(new QLabel(drill), "textname");
     auto* drillbox = new QVBoxLayout(drill);
     for (QWidget* w : {static_cast<QWidget*>(optweak), static_cast<QWidget*>(optmistyped),
                        static_cast<QWidget*>(optowntext)})
@@ -72,7 +85,7 @@ void frmcoach::buildcontrols() {
     drillbox->addWidget(textname);
 
     lblfocus = label("lblfocus", QStringLiteral("Focus key:"));
-    focuskey = named(new QLabel(this), "focuskey", QStringLiteral("Focus key"));
+    focuskey = valuelabel(new QLabel(this), "focuskey", lblfocus);
     focuskey->setFont(arialfont(12, true));
     lbltarget = label("lbltarget", QStringLiteral("Target speed:"));
     targetspeed = named(new QSpinBox(this), "targetspeed", QStringLiteral("Target speed:"));
@@ -83,7 +96,7 @@ void frmcoach::buildcontrols() {
     confidencebars = new ConfidenceBars(mostkeysshown, this);
 
     lbltypecaption = label("lbltypecaption", QStringLiteral("Type:"));
-    lbltype = named(new QLabel(this), "lbltype", QStringLiteral("Entry to type"));
+    lbltype = valuelabel(new SpokenLabel(this), "lbltype");
     lbltype->setFont(arialfont(15.75, true));
     // A sentence of an own text may run to two lines.
     lbltype->setWordWrap(true);
@@ -93,22 +106,22 @@ void frmcoach::buildcontrols() {
     txttype = new QLineEdit(this);
     txttype->setObjectName(QStringLiteral("txttype"));
     maketypingbox(txttype);
+    followpalette();
     txttype->setEnabled(false);
     lbltypecaption->setBuddy(txttype);
 
     startstop = named(new QPushButton(startcaption, this), "startstop", startcaption);
     lblspeed = label("lblspeed", QStringLiteral("Speed:"));
-    speed = named(new FigureLabel(QStringLiteral("0 WPM"), this), "speed", QStringLiteral("Speed"));
+    speed = valuelabel(new FigureLabel(QStringLiteral("0 WPM"), this), "speed", lblspeed);
     lblaccuracy = label("lblaccuracy", QStringLiteral("Accuracy:"));
-    accuracy = named(new FigureLabel(QStringLiteral("100 %"), this), "accuracy",
-                     QStringLiteral("Accuracy"));
+    accuracy = valuelabel(new FigureLabel(QStringLiteral("100 %"), this), "accuracy", lblaccuracy);
     // Labels that change while the player types keep their size, so a keystroke never lays
     // the window out again.
     for (QLabel* changing : {speed, accuracy})
         changing->setFixedSize(
             changing->fontMetrics().horizontalAdvance(QStringLiteral("00000 WPM")) + 8,
             changing->sizeHint().height());
-    note = named(new QLabel(this), "note", QStringLiteral("Coach"));
+    note = valuelabel(new SpokenLabel(this), "note");
     note->setWordWrap(true);
     buildplancontrols();
     buildkeyboard();
@@ -150,6 +163,8 @@ void frmcoach::buildcontrols() {
     grid->addLayout(layoutrow, 10, 0, 1, 3);
     grid->addWidget(keyboard, 11, 0, 1, 3);
     grid->setColumnStretch(2, 1);
+    // A larger window draws a larger keyboard; the controls above keep their size.
+    grid->setRowStretch(11, 1);
 
     connect(startstop, &QPushButton::clicked, this, &frmcoach::startstop_Click);
     connect(choosetext, &QPushButton::clicked, this, &frmcoach::choosetext_Click);
@@ -178,6 +193,7 @@ void frmcoach::buildkeyboard() {
     lbllayout->setBuddy(layoutbox);
     keyboard = new KeyboardView(this);
     keyboard->setMinimumSize(keyboard->minimumSizeHint());
+    keyboard->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     QString trouble;
     if (const std::optional<QString> kept = keptkeyboard(trouble))
         chooser.choose(*kept);
@@ -188,6 +204,8 @@ void frmcoach::buildkeyboard() {
     chooser.fill(layoutbox);
     keyboard->setlayout(chooser.load());
     connect(layoutbox, &QComboBox::currentIndexChanged, this, &frmcoach::layoutchosen);
+    connect(SystemKeyboard::current(), &SystemKeyboard::changed, this,
+            &frmcoach::systemkeymapchanged);
     connect(this, &frmcoach::nextcharacter, keyboard, &KeyboardView::shownext);
     auto* deadkeys = new DeadKeyWatcher(txttype, [this](int code) {
         for (int level = 0; level < 4; ++level)
@@ -204,6 +222,8 @@ void frmcoach::layoutchosen(int row) {
     chooser.choose(row);
     keyboard->setlayout(chooser.load());
     followlayout();
+    // The statistics' heat map shows the same layout.
+    KeyboardChoiceNews::instance()->tell(chooser.key());
     if (!keyboardunkept && !keepkeyboard(chooser.key()))
         note->setText(QStringLiteral("%1 could not be written: the keyboard chosen is not kept.")
                           .arg(keyboardfilename));

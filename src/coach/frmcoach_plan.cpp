@@ -44,7 +44,7 @@ void frmcoach::buildplancontrols() {
     lblkeys->setAccessibleName(lblkeys->text());
     keyladder = new KeyLadder(this);
     lblkeys->setBuddy(keyladder);
-    summary = new QLabel(this);
+    summary = new SpokenLabel(this);
     summary->setObjectName(QStringLiteral("summary"));
     summary->setTextFormat(Qt::PlainText);
     summary->setWordWrap(true);
@@ -126,7 +126,17 @@ void frmcoach::stageschosen() {
 void frmcoach::showfocus() {
     const int wpm = targetspeed->value();
     const QList<QChar> order = keyorder(words.letters, plan.stages);
-    const QString kept = plan.inplay.value(words.language);
+    const QString stored = plan.inplay.value(words.language);
+    QString kept = stored;
+    // A key asked for from the statistics joins the keys in play, if the language has it.
+    if (!chosenfocus.isNull() && !kept.contains(chosenfocus) && !words.language.isEmpty()) {
+        if (order.contains(chosenfocus)) {
+            kept.append(chosenfocus);
+        } else {
+            note->setText(QStringLiteral("No word to type holds %1.").arg(keyname(chosenfocus)));
+            chosenfocus = QChar();
+        }
+    }
     inplay =
         ::keysinplay(order, kept, [&](QChar key) { return reachedtarget(livestat(key), wpm); });
     // Keys once in play stay in play; those of a stage turned off wait in the plan.
@@ -138,7 +148,7 @@ void frmcoach::showfocus() {
             if (!kept.isEmpty())
                 joined.append(key);
         }
-    if (!words.language.isEmpty() && keep != kept) {
+    if (!words.language.isEmpty() && keep != stored) {
         plan.inplay.insert(words.language, keep);
         keepplan();
     }
@@ -149,6 +159,7 @@ void frmcoach::showfocus() {
     auto judged = [this, wpm](QChar key) { return confidence(livestat(key), wpm); };
     keys = choosefocus(inplay, judged, chosenfocus);
     focuskey->setText(keys.focus.isNull() ? QString() : keyname(keys.focus));
+    tellnamechanged(focuskey);
     keyladder->showkeys(order, inplay, keys.focus, judged);
     QList<QChar> used;
     if (!keys.focus.isNull())

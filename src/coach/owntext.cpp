@@ -14,6 +14,13 @@
 #include <limits>
 
 QString decodeowntext(const QByteArray& bytes) {
+    // UTF-16 says so by its byte order mark; an odd last byte is no character of it.
+    const bool little = bytes.startsWith("\xff\xfe");
+    if (little || bytes.startsWith("\xfe\xff")) {
+        QStringDecoder utf16(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        return utf16.decode(QByteArrayView(bytes).sliced(2, (bytes.size() - 2) & ~qsizetype(1)));
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
@@ -34,6 +41,58 @@ bool islineend(QChar c) {
            c == QChar(0x2029);
 }
 
+// Past the line end at `at` and any blanks after it: CR LF is one line end.
+qsizetype pastlineend(const QString& text, qsizetype at) {
+    qsizetype next = at + 1;
+    if (text[at] == QLatin1Char('\r') && next < text.size() && text[next] == QLatin1Char('\n'))
+        ++next;
+    while (next < text.size() && isblank(text[next]))
+        ++next;
+    return next;
+}
+
+// What may close a sentence after its full stop: "Go." and (Go.) end where the quote does.
+bool isclosing(QChar c) {
+    switch (c.unicode()) {
+    case u'"':
+    case u'\'':
+    case u')':
+    case u']':
+    case u'\u2019':
+    case u'\u201d':
+    case u'\u00bb':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Whether the word before a full stop is an abbreviation, which does not end a sentence: a
+// title, "etc" and the like, a single capital ("J. Smith"), or letters joined by stops ("e.g",
+// "U.S").
+bool abbreviated(QStringView before) {
+    qsizetype from = before.size();
+    while (from > 0 && (before[from - 1].isLetter() || before[from - 1] == QLatin1Char('.')))
+        --from;
+    const QStringView word = before.sliced(from);
+    if (word.isEmpty())
+        return false;
+    if (word.size() == 1)
+        return word[0].isUpper();
+    static const QStringList known = {"mr",  "mrs", "ms", "dr",  "prof", "jr", "sr",
+                                      "inc", "ltd", "co", "etc", "vs",   "cf"};
+    for (const QString& abbreviation : known)
+        if (word.compare(abbreviation, Qt::CaseInsensitive) == 0)
+            return true;
+    // Single letters, each followed by a stop but the last, whose stop is the one in hand.
+    if (word.size() % 2 == 0)
+        return false;
+    for (qsizetype i = 0; i < word.size(); ++i)
+        if (word[i].isLetter() != (i % 2 == 0))
+            return false;
+    return true;
+}
+
 // One sentence as the typing box takes it, cut into pieces no longer than the longest. A long
 // text is millions of characters: they are written straight into the sentence's own buffer,
 // and most sentences, short and clean, are kept without another copy.
@@ -44,7 +103,8 @@ void addsentence(QStringList& out, QStringView raw) {
     for (QChar c : raw) {
         const char16_t code = c.unicode();
         if (code < 0x20 || code >= 0x7f) { // plain ASCII needs no look
-            if (c == QLatin1Char('\t') || c == QChar(0xA0))
+            // A line break inside a sentence is where the text was wrapped: a blank.
+            if (c == QLatin1Char('\t') || c == QChar(0xA0) || islineend(c))
                 c = QLatin1Char(' ');
             else if (c.category() == QChar::Other_Control || c == QChar(0xFEFF))
                 continue;
@@ -87,12 +147,22 @@ QStringList splitsentences(const QString& text) {
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text[i];
         if (islineend(c)) {
-            addsentence(out, QStringView(text).sliced(start, i - start));
-            start = i + 1;
-        } else if ((c == QLatin1Char('.') || c == QLatin1Char('!') || c == QLatin1Char('?')) &&
-                   i + 1 < n && isblank(text[i + 1])) {
-            addsentence(out, QStringView(text).sliced(start, i + 1 - start));
-            start = i + 1;
+            const qsizetype next = pastlineend(text, i);
+            if (c == QChar(0x2029) || (next < n && islineend(text[next]))) {
+                addsentence(out, QStringView(text).sliced(start, i - start));
+                start = next;
+            }
+            i = next - 1;
+        } else if (c == QLatin1Char('.') || c == QLatin1Char('!') || c == QLatin1Char('?')) {
+            qsizetype end = i + 1;
+            while (end < n && isclosing(text[end]))
+                ++end;
+            if (end < n && (isblank(text[end]) || islineend(text[end])) &&
+                !(c == QLatin1Char('.') && abbreviated(QStringView(text).first(i)))) {
+                addsentence(out, QStringView(text).sliced(start, end - start));
+                start = end;
+            }
+            i = end - 1;
         }
     }
     addsentence(out, QStringView(text).sliced(start));
@@ -123,12 +193,13 @@ OwnText loadowntext(const QString& path) {
         loaded.error = QStringLiteral("%1 cannot be read.").arg(name);
         return loaded;
     }
-    // Text never holds a NUL byte (nor does UTF-16, which is no text the coach reads).
-    if (bytes.contains('\0')) {
+    // Text never holds a NUL character (UTF-16's zero bytes decode to other characters).
+    const QString text = decodeowntext(bytes);
+    if (text.contains(QChar(0))) {
         loaded.error = QStringLiteral("%1 is not a text file.").arg(name);
         return loaded;
     }
-    loaded.sentences = splitsentences(readabletext(decodeowntext(bytes)));
+    loaded.sentences = splitsentences(readabletext(text));
     if (loaded.sentences.isEmpty())
         loaded.error = QStringLiteral("%1 holds no text to type.").arg(name);
     return loaded;
@@ -214,7 +285,11 @@ std::int64_t placeof(const QString& path) {
 }
 
 QString keepplace(const QString& path, std::int64_t sentence) {
-    const QString where = ::apppath() + placefilename;
+    return keepplace(::apppath(), path, sentence);
+}
+
+QString keepplace(const QString& folder, const QString& path, std::int64_t sentence) {
+    const QString where = folder + placefilename;
     const QString notkept = QStringLiteral(" Where you stop in this text is not kept.");
     QByteArray bytes;
     const FileRead read = readfile(where, largestplacefile, bytes);

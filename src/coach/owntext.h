@@ -62,3 +62,5 @@ std::int64_t placeof(const QString& path);
 // Keeps the place. Returns what the player should be told: why it was not kept, or where
 // lines that were no entry went; empty when all went well.
 QString keepplace(const QString& path, std::int64_t sentence);
+// The same in the place file of `folder`, for a thread other than the one the folder is set on.
+QString keepplace(const QString& folder, const QString& path, std::int64_t sentence);

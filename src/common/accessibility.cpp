@@ -27,3 +27,28 @@ void announceaswindow(QWidget* window) {
     (void)installed;
     window->setProperty(marker, true);
 }
+
+void tellnamechanged(QWidget* label) {
+    // Most players run no screen reader: then nothing is made of it, at every keystroke.
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent changed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+SpokenLabel::SpokenLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+}
+
+void SpokenLabel::setText(const QString& newtext) {
+    if (newtext == text())
+        return;
+    QLabel::setText(newtext);
+    tellnamechanged(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (!newtext.isEmpty()) {
+        QAccessibleAnnouncementEvent announcement(this, newtext);
+        QAccessible::updateAccessibility(&announcement);
+    }
+#endif
+}

@@ -3,6 +3,10 @@
 #include "common/bytelines.h"
 #include "common/programfolder.h"
 #include "common/textfile.h"
+#include "keyboard/systemkeyboard.h"
+
+#include <QCoreApplication>
+#include <QPointer>
 
 std::optional<QString> keptkeyboard(QString& trouble) {
     QByteArray bytes;
@@ -28,4 +32,31 @@ std::optional<QString> readkeyboardchoice(QByteArrayView bytes) {
 
 bool keepkeyboard(const QString& key) {
     return replacefile(::apppath() + keyboardfilename, LineWriter().text(key).line());
+}
+
+KeyboardLayout layoutofchoice(const QString& key) {
+    KeyboardLayout layout;
+    if (key.isEmpty()) {
+        if (SystemKeyboard::current()->available())
+            layout = SystemKeyboard::current()->layout();
+    } else {
+        // "layout(variant)", as the chooser writes a variant.
+        const qsizetype open = key.indexOf(QLatin1Char('('));
+        if (open > 0 && key.endsWith(QLatin1Char(')')))
+            layout = KeyboardLayout::fromnames(key.first(open),
+                                               key.sliced(open + 1, key.size() - open - 2));
+        else
+            layout = KeyboardLayout::fromnames(key);
+    }
+    if (layout.isempty())
+        layout = KeyboardLayout::fromnames(QStringLiteral("us"));
+    return layout;
+}
+
+KeyboardChoiceNews* KeyboardChoiceNews::instance() {
+    // Made on first use and gone with the application.
+    static QPointer<KeyboardChoiceNews> news;
+    if (!news)
+        news = new KeyboardChoiceNews(QCoreApplication::instance());
+    return news;
 }

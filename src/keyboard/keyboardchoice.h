@@ -1,6 +1,9 @@
 #pragma once
 
+#include "keyboard/keyboardlayout.h"
+
 #include <QByteArrayView>
+#include <QObject>
 #include <QString>
 
 #include <optional>
@@ -18,3 +21,21 @@ std::optional<QString> keptkeyboard(QString& trouble);
 std::optional<QString> readkeyboardchoice(QByteArrayView bytes);
 // Keeps the choice; false when the file could not be written.
 bool keepkeyboard(const QString& key);
+
+// The layout a choice names: "de", "us(intl)", or the system keyboard for the empty choice;
+// "us" when it names none that can be compiled (or there is no system keyboard), and an empty
+// layout, which still draws the keys, when not even that can be.
+KeyboardLayout layoutofchoice(const QString& key);
+
+// Tells every drawing of the player's keyboard (the coach's, the statistics' heat map) that the
+// player chose another layout, so they all show one.
+class KeyboardChoiceNews : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    static KeyboardChoiceNews* instance();
+    void tell(const QString& key) { emit chosen(key); }
+
+signals:
+    void chosen(const QString& key);
+};

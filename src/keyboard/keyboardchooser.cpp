@@ -1,6 +1,7 @@
 #include "keyboard/keyboardchooser.h"
 
 #include "common/textfile.h"
+#include "keyboard/keyboardchoice.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -130,14 +131,5 @@ void KeyboardChooser::fill(QComboBox* box) const {
 }
 
 KeyboardLayout KeyboardChooser::load() const {
-    KeyboardLayout layout;
-    if (system && row == 0) {
-        layout = KeyboardLayout::fromsystem();
-    } else {
-        const KeyboardLayoutName& name = names.at(row - (system ? 1 : 0));
-        layout = KeyboardLayout::fromnames(name.layout, name.variant);
-    }
-    if (layout.isempty())
-        layout = KeyboardLayout::fromnames(fallback().layout);
-    return layout;
+    return layoutofchoice(key());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "keyboard/keyboardlayout.h"
+#include "keyboard/systemkeyboard.h"
 
 #include <QList>
 #include <QString>
@@ -25,7 +26,7 @@ xkblayoutnames(const QString& rulesfile = QStringLiteral("/usr/share/X11/xkb/rul
 class KeyboardChooser {
 public:
     explicit KeyboardChooser(QList<KeyboardLayoutName> names = xkblayoutnames(),
-                             bool system = KeyboardLayout::systemavailable());
+                             bool system = SystemKeyboard::current()->available());
 
     int count() const;
     QString caption(int row) const;
@@ -38,9 +39,10 @@ public:
     // Fills a combo box with the rows and selects the chosen one.
     void fill(QComboBox* box) const;
 
-    // The chosen layout; "us" when it cannot be compiled (no X11 keymap, an unknown name), and
-    // an empty layout, which still draws the keys, when not even that can.
+    // The chosen layout, as layoutofchoice() compiles it.
     KeyboardLayout load() const;
+    // Whether the system keyboard is chosen, whose keymap may change under it.
+    bool systemchosen() const { return system && row == 0; }
 
 private:
     QList<KeyboardLayoutName> names;

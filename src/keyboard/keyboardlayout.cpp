@@ -214,8 +214,6 @@ KeyboardLayout KeyboardLayout::fromnames(const QString& layout, const QString& v
     return LayoutCompiler::compile(context.get(), keymap.get(), 0);
 }
 
-namespace {
-
 xcb_connection_t* x11connection() {
 #if QT_CONFIG(xcb)
     if (auto* x11 =
@@ -224,8 +222,6 @@ xcb_connection_t* x11connection() {
 #endif
     return nullptr;
 }
-
-} // namespace
 
 bool KeyboardLayout::systemavailable() {
     return x11connection() != nullptr;

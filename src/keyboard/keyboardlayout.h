@@ -7,6 +7,10 @@
 #include <array>
 #include <cstdint>
 
+struct xcb_connection_t;
+// Qt's own connection to the X server; none when the program does not run on X11.
+xcb_connection_t* x11connection();
+
 // One press of a key, with the modifiers held for it: Shift on the other hand from the key's
 // finger, and AltGr for the third and fourth levels.
 struct KeyPress {
@@ -27,6 +31,7 @@ public:
     // keyboard; empty when xkeyboard-config does not know it.
     static KeyboardLayout fromnames(const QString& layout, const QString& variant = {});
     // The X server's keymap in its current group; empty when the program does not run on X11.
+    // The program reads it through SystemKeyboard, which tests can stand in for.
     static KeyboardLayout fromsystem();
     // Whether the program can read the X server's keymap.
     static bool systemavailable();

@@ -32,6 +32,21 @@ QString shown(const QString& character) {
     return character == QLatin1String(" ") ? QStringLiteral("Space") : character;
 }
 
+// A dead key's accent alone may be a combining mark, which draws over whatever stands before
+// it: on a cap it goes on the dotted circle, as printed keyboards and character maps show it.
+QString oncap(const QString& text) {
+    if (text.isEmpty())
+        return text;
+    switch (text.front().category()) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+        return QChar(0x25CC) + text;
+    default:
+        return text;
+    }
+}
+
 } // namespace
 
 KeyboardView::KeyboardView(QWidget* parent) : QWidget(parent) {
@@ -258,48 +273,59 @@ void KeyboardView::drawkey(QPainter& painter, const PhysicalKey& key, bool lit) 
         painter.restore();
     }
     painter.setPen(look.text);
-    QRectF cap = shape.boundingRect();
-    if (key.code == keycode::enter)
-        cap.setHeight(unit * 0.9);
-    drawlabels(painter, key, cap);
+    drawlabels(painter, key);
 }
 
-void KeyboardView::drawlabels(QPainter& painter, const PhysicalKey& key, const QRectF& cap) const {
+QList<CapLabel> KeyboardView::caplabels(int code) const {
+    const PhysicalKey* key = physicalkey(code);
+    if (!key)
+        return {};
     const double unit = frameof(size()).unit;
+    QRectF cap = keyshape(*key).boundingRect();
+    if (key->code == keycode::enter)
+        cap.setHeight(unit * 0.9);
     const double pad = unit * 0.1;
     const QRectF inner = cap.adjusted(pad, pad / 2, -pad, -pad);
-    QFont big = font();
-    big.setPixelSize(std::max(6, int(unit * 0.32)));
-    QFont small = font();
-    small.setPixelSize(std::max(5, int(unit * 0.22)));
+    // Never below the smallest size that reads, the third and fourth levels included.
+    const int big = std::max(smallestcappixels, int(unit * 0.32));
+    const int small = std::max(smallestcappixels, int(unit * 0.22));
     const int altgr = keyboard.altgrcode();
-    const QString plain = keyboard.text(key.code, 0);
-    const QString shifted = keyboard.text(key.code, 1);
+    const QString plain = oncap(keyboard.text(code, 0));
+    const QString shifted = oncap(keyboard.text(code, 1));
+    QList<CapLabel> labels;
     if (plain.isEmpty() && shifted.isEmpty()) {
         const QString caption =
-            altgr && key.code == altgr ? QStringLiteral("AltGr") : QString::fromUtf8(key.caption);
-        painter.setFont(small);
-        painter.drawText(
-            inner, Qt::AlignLeft | Qt::AlignTop,
-            painter.fontMetrics().elidedText(caption, Qt::ElideRight, int(inner.width())));
-        return;
+            altgr && code == altgr ? QStringLiteral("AltGr") : QString::fromUtf8(key->caption);
+        QFont font = this->font();
+        font.setPixelSize(small);
+        labels.append({QFontMetrics(font).elidedText(caption, Qt::ElideRight, int(inner.width())),
+                       inner, Qt::AlignLeft | Qt::AlignTop, small});
+        return labels;
     }
-    painter.setFont(big);
     const bool letter = plain != shifted && shifted == plain.toUpper();
     if (letter || shifted.isEmpty() || shifted == plain) {
-        painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, letter ? shifted : plain);
+        labels.append({letter ? shifted : plain, inner, Qt::AlignLeft | Qt::AlignTop, big});
     } else {
-        painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, shifted);
-        painter.drawText(inner, Qt::AlignLeft | Qt::AlignBottom, plain);
+        labels.append({shifted, inner, Qt::AlignLeft | Qt::AlignTop, big});
+        labels.append({plain, inner, Qt::AlignLeft | Qt::AlignBottom, big});
     }
     // The third and fourth levels, smaller, on the right as printed on such keyboards.
-    const QString third = keyboard.text(key.code, 2);
-    const QString fourth = keyboard.text(key.code, 3);
-    painter.setFont(small);
+    const QString third = oncap(keyboard.text(code, 2));
+    const QString fourth = oncap(keyboard.text(code, 3));
     if (!third.isEmpty() && third != plain && third != shifted)
-        painter.drawText(inner, Qt::AlignRight | Qt::AlignBottom, third);
+        labels.append({third, inner, Qt::AlignRight | Qt::AlignBottom, small});
     if (!fourth.isEmpty() && fourth != third.toUpper() && fourth != third && fourth != shifted)
-        painter.drawText(inner, Qt::AlignRight | Qt::AlignTop, fourth);
+        labels.append({fourth, inner, Qt::AlignRight | Qt::AlignTop, small});
+    return labels;
+}
+
+void KeyboardView::drawlabels(QPainter& painter, const PhysicalKey& key) const {
+    QFont font = this->font();
+    for (const CapLabel& label : caplabels(key.code)) {
+        font.setPixelSize(label.pixels);
+        painter.setFont(font);
+        painter.drawText(label.area, label.flags, label.text);
+    }
 }
 
 void KeyboardView::invalidate() {
@@ -393,5 +419,6 @@ QSize KeyboardView::sizeHint() const {
 }
 
 QSize KeyboardView::minimumSizeHint() const {
-    return (physicalsize() * 16).toSize();
+    // The smallest keys whose caps hold two rows of the smallest text that reads.
+    return (physicalsize() * 27).toSize();
 }

@@ -15,6 +15,17 @@ struct KeyHeat {
     QString text;
 };
 
+// One text on a key cap, aligned by `flags` in `area`, in a font of `pixels` pixels.
+struct CapLabel {
+    QString text;
+    QRectF area;
+    int flags = 0;
+    int pixels = 0;
+};
+
+// No text on a cap is drawn smaller than this: smaller does not read.
+inline constexpr int smallestcappixels = 8;
+
 // Draws a 105-key ISO PC keyboard with each key labelled as the layout types it. It shows the
 // next key to press in its finger's colour, with the Shift of the other hand or AltGr when
 // needed, and says so in its accessible description; or it colours the keys as a heat map.
@@ -39,6 +50,8 @@ public:
     // What the key looks like now, and where it is.
     KeyColours colours(int code) const;
     QRectF keyrect(int code) const;
+    // The texts the key's cap shows at this size.
+    QList<CapLabel> caplabels(int code) const;
     // The heat map's numbers of the key under a point, one character a line.
     QString tooltipat(QPoint point) const;
 
@@ -73,7 +86,7 @@ private:
     void placeheat();
     KeyColours lookof(int code, bool lit) const;
     void drawkey(QPainter& painter, const PhysicalKey& key, bool lit) const;
-    void drawlabels(QPainter& painter, const PhysicalKey& key, const QRectF& cap) const;
+    void drawlabels(QPainter& painter, const PhysicalKey& key) const;
     QPainterPath keyshape(const PhysicalKey& key) const;
     void invalidate();
     QRect paintrect(int code) const;

@@ -109,7 +109,7 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     summarylabel->setObjectName(QStringLiteral("summarylabel"));
     summarylabel->setTextFormat(Qt::PlainText);
     summarylabel->setWordWrap(true);
-    summarylabel->setAccessibleName(QStringLiteral("Summary"));
+    // No accessible name: a screen reader reads the figures themselves, not a word for them.
     layout->addWidget(summarylabel);
     onlycurrent = new QCheckBox(QStringLiteral("Only the &current career"), this);
     onlycurrent->setObjectName(QStringLiteral("onlycurrent"));
@@ -147,7 +147,7 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     progress->addSeries(speedseries);
     progress->addSeries(accuracyseries);
     along = new QValueAxis(progress);
-    along->setTitleText(QStringLiteral("Exercise or race, oldest first"));
+    along->setTitleText(QStringLiteral("Exercise, race or drill, oldest first"));
     along->setLabelFormat(QStringLiteral("%d"));
     wpm = new QValueAxis(progress);
     wpm->setTitleText(QStringLiteral("Speed (WPM)"));
@@ -271,7 +271,6 @@ void frmstats::load() {
     pages->setCurrentWidget(emptylabel);
     emptylabel->setText(QStringLiteral("Reading the records…"));
     summarylabel->clear();
-    summarylabel->setAccessibleName(QStringLiteral("Summary"));
     QTimer::singleShot(0, this, &frmstats::readslice);
 }
 
@@ -348,8 +347,6 @@ void frmstats::refresh() {
     if (!unreadfile.isEmpty() && !shown.shown.isEmpty())
         text += QLatin1Char(' ') + unreadfile;
     summarylabel->setText(text);
-    // A screen reader reads the figures themselves, not a word standing for them.
-    summarylabel->setAccessibleName(text.isEmpty() ? QStringLiteral("Summary") : text);
     model->show(shown.shown);
     drawprogress();
     keys->showkeys(shown);

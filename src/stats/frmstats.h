@@ -44,8 +44,8 @@ public:
     void exportrecords();
 
 signals:
-    // The player asks to practise the keys shown: the coach opens.
-    void practisekeys();
+    // The player asks to practise the key shown (none while no key ranks): the coach opens.
+    void practisekeys(QChar key);
 
 public:
     const StatsBook& book() const { return kept; }

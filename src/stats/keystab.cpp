@@ -1,8 +1,9 @@
 #include "stats/keystab.h"
 
-#include "keyboard/keyboardchooser.h"
+#include "keyboard/keyboardchoice.h"
 #include "keyboard/keyboardphysical.h"
 #include "keyboard/keyboardview.h"
+#include "keyboard/systemkeyboard.h"
 #include "stats/statsexport.h"
 #include "stats/statswidgets.h"
 
@@ -96,10 +97,18 @@ KeysTab::KeysTab(QWidget* parent) : QStackedWidget(parent) {
     heatmap = new KeyboardView(page);
     heatmap->setObjectName(QStringLiteral("heatmap"));
     heatmap->setAccessibleName(QStringLiteral("Keyboard"));
-    // The layout the coach starts with: its default needs no list of the other layouts, so the
-    // window opens without reading xkeyboard-config's rules.
-    heatmap->setlayout(KeyboardChooser({}, KeyboardLayout::systemavailable()).load());
-    heatmap->setFixedSize(heatmap->minimumSizeHint() * 27 / 16);
+    // The layout chosen in the coach, and whatever the player chooses there while this is
+    // open. A kept choice names its layout: the window opens without reading xkeyboard-config's
+    // list of them.
+    QString trouble; // the coach tells it
+    showlayout(keptkeyboard(trouble).value_or(QString()));
+    connect(KeyboardChoiceNews::instance(), &KeyboardChoiceNews::chosen, this,
+            &KeysTab::showlayout);
+    connect(SystemKeyboard::current(), &SystemKeyboard::changed, this, [this] {
+        if (layoutkey.isEmpty())
+            showlayout(layoutkey);
+    });
+    heatmap->setFixedSize(heatmap->minimumSizeHint());
     bottom->addWidget(heatmap);
     auto* side = new QVBoxLayout;
     auto* choice = new QGroupBox(QStringLiteral("Show"), page);
@@ -122,7 +131,21 @@ KeysTab::KeysTab(QWidget* parent) : QStackedWidget(parent) {
     layout->addLayout(bottom);
 
     connect(bymiss, &QRadioButton::toggled, this, &KeysTab::draw);
-    connect(practise, &QPushButton::clicked, this, &KeysTab::practisekeys);
+    connect(practise, &QPushButton::clicked, this, [this] { emit practisekeys(shownkey()); });
+}
+
+QChar KeysTab::shownkey() const {
+    const bool time = bytime->isChecked();
+    const QList<KeyMisses>& keys = time ? shown.slowkeys : shown.keys;
+    const QTableWidget* table = time ? slowtable : missedtable;
+    const QList<QTableWidgetItem*> picked = table->selectedItems();
+    const int row = picked.isEmpty() ? 0 : picked.first()->row();
+    return row < keys.size() ? keys[row].key : QChar();
+}
+
+void KeysTab::showlayout(const QString& key) {
+    layoutkey = key;
+    heatmap->setlayout(layoutofchoice(key));
 }
 
 void KeysTab::applytheme(bool dark) {

@@ -23,6 +23,9 @@ public:
 
     // Shows the keys of a summary; the notice while none ranks yet.
     void showkeys(const StatsSummary& summary);
+    // The key the tab puts first: the row picked in the table shown, else its top row; none
+    // while no key ranks.
+    QChar shownkey() const;
     void applytheme(bool dark);
 
     QLabel* notice;
@@ -35,15 +38,19 @@ public:
     QPushButton* practise;
 
 signals:
-    void practisekeys();
+    // The player asks to practise `key`, which may be none.
+    void practisekeys(QChar key);
 
 private:
     void draw();
     void drawchart(const QList<KeyMisses>& keys, bool time);
     void drawheat(bool time);
+    // The heat map on the layout of a choice as the coach keeps it.
+    void showlayout(const QString& key);
 
     QBarSeries* series;
     QBarCategoryAxis* along;
     QValueAxis* measure;
     StatsSummary shown;
+    QString layoutkey; // empty for the system keyboard
 };

@@ -121,6 +121,18 @@ double wordsperminute(const TypingTally& t) {
            static_cast<double>(t.milliseconds);
 }
 
+double livewordsperminute(const TypingTally& sofar, qsizetype inhand) {
+    if (sofar.charstyped < 2)
+        return 0;
+    TypingTally withhand = sofar;
+    withhand.charsmatched = addsaturated(sofar.charsmatched, std::max<qsizetype>(0, inhand));
+    return wordsperminute(withhand);
+}
+
+qsizetype rightstart(const QString& typed, const QString& target) {
+    return commonstart(typed, target);
+}
+
 double accuracypercent(const TypingTally& t) {
     if (t.charstyped <= 0)
         return 100;

@@ -22,6 +22,12 @@ struct TypingTally {
 
 // Words per minute: five matched characters make a word, over all the typing time.
 double wordsperminute(const TypingTally& tally);
+// The speed while an entry is typed: the matched entries and the `inhand` characters typed
+// right of the entry in hand, over the typing time; 0 until two characters were typed, as one
+// alone tells how long the player took to begin, not how fast they type.
+double livewordsperminute(const TypingTally& sofar, qsizetype inhand);
+// How many characters at the start of `typed` are those of `target`.
+qsizetype rightstart(const QString& typed, const QString& target);
 // Share of typed characters that were right, in percent; 100 with nothing typed.
 double accuracypercent(const TypingTally& tally);
 

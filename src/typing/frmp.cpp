@@ -62,6 +62,11 @@ void frmp::buildcontrols() {
     leftcaption = label("Label3", QStringLiteral("Word(s)/Phrase(s) left:"),
                         twipsrect(2880, 1080, 2415, 300));
     leftshown = label("wordleft", QStringLiteral("0"), twipsrect(5400, 1080, 1215, 300));
+    // The figures carry no name of their own, so a screen reader reads them; each caption
+    // names its figure as the figure's buddy.
+    timecaption->setBuddy(elapsed);
+    typedcaption->setBuddy(typedshown);
+    leftcaption->setBuddy(leftshown);
 
     startrestart =
         placed(new QPushButton(startcaption, this), "Command1", twipsrect(2880, 1680, 1455, 420));

@@ -8,6 +8,7 @@
 #include "competition/frmcomp.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
+#include "support/accessiblelabels.h"
 #include "support/fakes.h"
 #include "tictactoe/tictac.h"
 
@@ -125,6 +126,8 @@ void Form1Test::newgameshowsthefreshcareer() {
     form->showdaysleft();
     QCOMPARE(form->daysleft->text(), QStringLiteral("15"));
     QCOMPARE(form->eventlog->text(), objectives);
+    // The status is read by a screen reader as it shows.
+    QCOMPARE(misreadlabels(form), QStringList());
 }
 
 void Form1Test::newgameduringagameclearsthelog() {

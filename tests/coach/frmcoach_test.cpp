@@ -3,23 +3,33 @@
 #include "coach/frmcoach.h"
 #include "coach/keyladder.h"
 #include "coach/owntext.h"
+#include "common/accessibility.h"
 #include "keyboard/keyboardview.h"
+#include "keyboard/systemkeyboard.h"
+#include "stats/frmstats.h"
+#include "stats/keystab.h"
 #include "stats/statsfile.h"
+#include "stats/statsrecorder.h"
+#include "support/accessiblelabels.h"
 #include "support/fakes.h"
 
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 
 #include <memory>
@@ -32,6 +42,7 @@ private slots:
     void keyboardfollowstheentry();
     void layoutchoiceiskept();
     void keysjoinonebyone();
+    void heardandinstep();
 };
 
 namespace {
@@ -310,6 +321,125 @@ void FrmcoachTest::keysjoinonebyone() {
     w->finishloading();
     QCOMPARE(w->language(), QStringLiteral("de"));
     QCOMPARE(w->wordsbox->currentText(), QStringLiteral("German"));
+}
+
+namespace {
+
+// Stands in for the X server, whose keymap changes when the test says.
+class StandInKeyboard : public SystemKeyboard {
+public:
+    bool available() const override { return true; }
+    KeyboardLayout layout() const override { return KeyboardLayout::fromnames(name); }
+    void switchto(const QString& layout) {
+        name = layout;
+        emit changed();
+    }
+    QString name = QStringLiteral("us");
+};
+
+// A record of practice in which the first keys in play and z were due 20 times each, a missed
+// 10 and z 5 of them.
+TypingRecord practised() {
+    KeystrokeCounts counts;
+    counts.tally.charstyped = 140;
+    for (QChar c : QStringLiteral("esinraz"))
+        counts.expected.insert(c, 20);
+    counts.missed = {{QLatin1Char('a'), 10}, {QLatin1Char('z'), 5}};
+    return endedrecord("Practice", "Easy", "Completed", 1000, counts);
+}
+
+} // namespace
+
+// The coach heard by a screen reader and in step with the rest of the game: what ends
+// elsewhere, the key asked for in the statistics, the statistics' heat map and the X server's
+// keymap; the text and target kept; the keyboard takes the room.
+void FrmcoachTest::heardandinstep() {
+    GameFixture fixture;
+    StandInKeyboard server;
+    SystemKeyboard::replace(&server);
+    const auto restore = qScopeGuard([] { SystemKeyboard::replace(nullptr); });
+    Form1 form;
+    form.coach->trigger();
+    QPointer<frmcoach> w = form.coachwindow;
+    // A practice that ends while the statistics are still read counts once they are.
+    form.typingrecorder->record(practised());
+    w->finishloading();
+    QCOMPARE(w->focuskey->text(), QStringLiteral("a"));
+
+    // The caption stays its own label; the value is read as itself.
+    QCOMPARE(w->lblfocus->buddy(), w->focuskey);
+    w->startstop->click();
+    typetext(w->txttype, w->lbltype->text().left(1));
+    QCOMPARE(misreadlabels(w), QStringList());
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->lbltype)->text(QAccessible::Name),
+             w->lbltype->text());
+    w->startstop->click();
+    w->optmistyped->setChecked(true);
+    w->startstop->click();
+    QVERIFY(w->note->text().startsWith(QStringLiteral("No mistyped entries")));
+    QCOMPARE(misreadlabels(w), QStringList());
+
+    // Practise These Keys, with the second key picked: the open coach drills it next.
+    form.stats->trigger();
+    frmstats* stats = form.statswindow;
+    stats->finishloading();
+    stats->keys->missedtable->selectRow(1);
+    stats->keys->practise->click();
+    QVERIFY(w->optweak->isChecked());
+    QCOMPARE(w->focuskey->text(), QStringLiteral("z"));
+    QVERIFY(w->keysinplay().contains(QLatin1Char('z')));
+    w->startstop->click();
+    QVERIFY(w->lbltype->text().contains(QLatin1Char('z')));
+    w->startstop->click();
+    QCOMPARE(w->focuskey->text(), QStringLiteral("a"));
+
+    // The system keyboard follows the server's keymap; the heat map follows the coach.
+    QCOMPARE(w->layoutbox->currentText(), QStringLiteral("System keyboard"));
+    QCOMPARE(w->keyboard->layout().text(21, 0), QStringLiteral("y"));
+    server.switchto(QStringLiteral("de"));
+    QCOMPARE(w->keyboard->layout().text(21, 0), QStringLiteral("z"));
+    QCOMPARE(stats->keys->heatmap->layout().text(21, 0), QStringLiteral("z"));
+    w->layoutbox->setCurrentIndex(w->layoutbox->findText(QStringLiteral("French")));
+    QCOMPARE(w->keyboard->layout().text(16, 0), QStringLiteral("a"));
+    QCOMPARE(stats->keys->heatmap->layout().text(16, 0), QStringLiteral("a"));
+    server.switchto(QStringLiteral("us"));
+    QCOMPARE(stats->keys->heatmap->layout().text(16, 0), QStringLiteral("a"));
+
+    // Enlarged, the window gives its height to the keyboard drawing.
+    w->show();
+    w->resize(w->sizeHint());
+    w->layout()->activate();
+    const int keyboardheight = w->keyboard->height();
+    const int targettop = w->targetspeed->y();
+    w->resize(w->width(), w->height() + 200);
+    w->layout()->activate();
+    QCOMPARE(w->keyboard->height(), keyboardheight + 200);
+    QCOMPARE(w->targetspeed->y(), targettop);
+
+    // A text chosen leaves the focus on Start; it and the target speed outlast the window.
+    fixture.writefile("mine.txt", "Zoë types\r\nwell. Then");
+    const QString path = QDir(fixture.folder()).filePath(QStringLiteral("mine.txt"));
+    frmcoach::choosefile = [path](QWidget*) { return path; };
+    QSignalSpy loaded(w, &frmcoach::textloaded);
+    w->choosetext->click();
+    QVERIFY(loaded.wait(5000));
+    QCOMPARE(w->focusWidget(), w->startstop);
+    w->targetspeed->setValue(50);
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!w);
+    form.coach->trigger();
+    w = form.coachwindow;
+    QSignalSpy reloaded(w, &frmcoach::textloaded);
+    w->finishloading();
+    QVERIFY(reloaded.count() > 0 || reloaded.wait(5000));
+    QCOMPARE(w->textname->text(), QStringLiteral("mine.txt"));
+    QCOMPARE(w->targetspeed->value(), 50);
+    w->optowntext->setChecked(true);
+    w->startstop->click();
+    QCOMPARE(w->lbltype->text(), QStringLiteral("Zoë types well."));
+    delete form.coachwindow;
+    delete form.statswindow;
 }
 
 QTEST_MAIN(FrmcoachTest)

@@ -1,4 +1,5 @@
 #include "coach/owntext.h"
+#include "coach/placekeeper.h"
 #include "support/fakes.h"
 
 #include <QDir>
@@ -16,6 +17,7 @@ private slots:
     void placefile_data();
     void placefile();
     void placeacrossruns();
+    void placeswrittenrarely();
 };
 
 void OwnTextTest::sentences_data() {
@@ -24,7 +26,15 @@ void OwnTextTest::sentences_data() {
     // clang-format off
     QTest::newRow("three ends")           << "One. Two! Three? Four"            << QStringList{"One.", "Two!", "Three?", "Four"};
     QTest::newRow("point inside a word")  << "Pi is 3.14 today."                << QStringList{"Pi is 3.14 today."};
-    QTest::newRow("line ends")            << "first line\r\nsecond\rthird\n"     << QStringList{"first line", "second", "third"};
+    QTest::newRow("hard wrapped")         << "first line\r\nsecond\rthird\n"     << QStringList{"first line second third"};
+    QTest::newRow("wrapped after a stop") << "One ends.\nTwo runs\non. Three"    << QStringList{"One ends.", "Two runs on.", "Three"};
+    QTest::newRow("paragraphs")           << "Heading\r\n\r\nText runs\non\n \t\nEnd" << QStringList{"Heading", "Text runs on", "End"};
+    QTest::newRow("paragraph separator")  << "a\u2029b\u2028c"                  << QStringList{"a", "b c"};
+    QTest::newRow("titles")               << "Mr. and Mrs. Dr. Who met Prof. X. Inc. vs. Ltd." << QStringList{"Mr. and Mrs. Dr. Who met Prof. X. Inc. vs. Ltd."};
+    QTest::newRow("e.g. i.e. etc.")       << "Fruit, e.g. pears, i.e. food, etc. is fine. Next" << QStringList{"Fruit, e.g. pears, i.e. food, etc. is fine.", "Next"};
+    QTest::newRow("initials")             << "J. R. Smith lives in the U.S. today. Yes" << QStringList{"J. R. Smith lives in the U.S. today.", "Yes"};
+    QTest::newRow("small letter word")    << "A word is a. Then" << QStringList{"A word is a.", "Then"};
+    QTest::newRow("closing quotes")       << "He said \"Go.\" Then (she went.) \u201cNo!\u201d Done" << QStringList{"He said \"Go.\"", "Then (she went.)", "\u201cNo!\u201d", "Done"};
     QTest::newRow("blank lines and runs") << "\n\n  a   b  \n\n"                 << QStringList{"a b"};
     QTest::newRow("tab after a point")    << "Yes.\tNo."                        << QStringList{"Yes.", "No."};
     QTest::newRow("marks together")       << "Really?! Yes..."                  << QStringList{"Really?!", "Yes..."};
@@ -53,6 +63,8 @@ void OwnTextTest::decoding_data() {
     QTest::newRow("Windows-1252")       << QByteArray("Z\xf6\xeb \x80")                   << QStringLiteral("Zöë €");
     QTest::newRow("cut UTF-8 is 1252")  << QByteArray("ab\xc3")                           << QStringLiteral("abÃ");
     QTest::newRow("ASCII")              << QByteArray("plain")                            << QStringLiteral("plain");
+    QTest::newRow("UTF-16 LE")          << QByteArray("\xff\xfeZ\0\xf6\0\xac\x20", 8)         << QStringLiteral("Zö€");
+    QTest::newRow("UTF-16 BE, odd end") << QByteArray("\xfe\xff\0Z\0\xeb\0", 7)               << QStringLiteral("Zë");
     // clang-format on
 }
 
@@ -71,6 +83,8 @@ void OwnTextTest::loading_data() {
     QTest::newRow("empty")         << QByteArray("")                        << "t.txt holds no text to type."  << 0;
     QTest::newRow("only blanks")   << QByteArray(" \r\n\t\r\n")              << "t.txt holds no text to type."  << 0;
     QTest::newRow("binary")        << QByteArray("PK\x03\x04\x00\x00", 6)    << "t.txt is not a text file."     << 0;
+    QTest::newRow("UTF-16")        << QByteArray("\xff\xfeO\0k\0.\0 \0N\0o\0", 14) << ""                        << 2;
+    QTest::newRow("UTF-16 binary") << QByteArray("\xff\xfe\0\0\x01\0", 6)    << "t.txt is not a text file."     << 0;
     QTest::newRow("folder")        << QByteArray("<folder>")                << "t.txt is not a file."          << 0;
     QTest::newRow("missing")       << QByteArray("<none>")                  << "t.txt is not a file."          << 0;
     QTest::newRow("megabyte line") << QByteArray(1 << 20, 'x')              << ""                              << (1 << 20) / 120 + 1;
@@ -152,6 +166,26 @@ void OwnTextTest::placeacrossruns() {
     QCOMPARE(bytes, kept + "\"%2Fd\",3\r\n");
     QVERIFY(readwholefile(fixture.folder() + QStringLiteral("textplaces.dat.damaged"), bytes));
     QCOMPARE(bytes, QByteArray("\"%2Fc\",99999999999999999999\r\n"));
+}
+
+// The place moves in memory at every sentence, and reaches the file at every tenth and when
+// asked; the coach never waits for it on the way.
+void OwnTextTest::placeswrittenrarely() {
+    GameFixture fixture;
+    const QString path = QStringLiteral("/tmp/book.txt");
+    PlaceKeeper places;
+    for (int sentence = 1; sentence < PlaceKeeper::sentencesperwrite; ++sentence)
+        places.moved(path, sentence);
+    places.finishwriting();
+    QCOMPARE(placeof(path), 0);
+    QCOMPARE(places.placeof(path), 9);
+    places.moved(path, 10);
+    places.finishwriting();
+    QCOMPARE(placeof(path), 10);
+    places.moved(path, 11);
+    places.write();
+    places.finishwriting();
+    QCOMPARE(placeof(path), 11);
 }
 
 QTEST_MAIN(OwnTextTest)

@@ -1,4 +1,5 @@
 #include "competition/frmcars.h"
+#include "support/accessiblelabels.h"
 #include "support/careerfixture.h"
 
 #include <QApplication>
@@ -99,6 +100,8 @@ void FrmcarsTest::typingatargetmovestheplayer() {
     QCOMPARE(race->race().playerleft, 120 + 175);
     QCOMPARE(race->typingbox->text(), QString());
     QCOMPARE(race->target->text(), QStringLiteral("charlie delta"));
+    // Every figure and text is read by a screen reader as what it shows.
+    QCOMPARE(misreadlabels(race), QStringList());
 }
 
 void FrmcarsTest::correctionkeysonrelease_data() {

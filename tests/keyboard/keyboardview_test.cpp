@@ -14,6 +14,8 @@ private slots:
     void describedagain();
     void repaintedasafresh_data();
     void repaintedasafresh();
+    void capsreadatthesmallestsize_data();
+    void capsreadatthesmallestsize();
 };
 
 void KeyboardViewTest::nextkeyandheatmap() {
@@ -160,6 +162,44 @@ void KeyboardViewTest::repaintedasafresh() {
     const QImage stepped = onscreen(us, characters);
     QVERIFY(!stepped.isNull());
     QCOMPARE(stepped, onscreen(us, {characters.last()}));
+}
+
+void KeyboardViewTest::capsreadatthesmallestsize_data() {
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("code"); // a key that carries many texts, and how many
+    QTest::addColumn<int>("texts");
+    QTest::newRow("us") << "us" << 2 << 2;  // 1 !
+    QTest::newRow("de") << "de" << 8 << 4;  // 7 / { ⅞
+    QTest::newRow("fr") << "fr" << 11 << 4; // à 0 @ and one more
+}
+
+// At its smallest, every text on every cap, the third and fourth levels too, is 8 px or more,
+// lies within its cap and clear of the cap's other texts.
+void KeyboardViewTest::capsreadatthesmallestsize() {
+    QFETCH(QString, layout);
+    QFETCH(int, code);
+    QFETCH(int, texts);
+    KeyboardView view;
+    view.setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+    view.setlayout(KeyboardLayout::fromnames(layout));
+    view.resize(view.minimumSizeHint());
+    QCOMPARE(view.caplabels(code).size(), texts);
+    for (const PhysicalKey& key : physicalkeys()) {
+        const QRectF cap = view.keyrect(key.code).adjusted(-1, -1, 1, 1);
+        QList<QRectF> taken;
+        for (const CapLabel& label : view.caplabels(key.code)) {
+            const QString where = QStringLiteral("%1 on key %2").arg(label.text).arg(key.code);
+            QVERIFY2(label.pixels >= smallestcappixels, qPrintable(where));
+            QFont font = view.font();
+            font.setPixelSize(label.pixels);
+            const QRectF drawn =
+                QFontMetricsF(font).boundingRect(label.area, label.flags, label.text);
+            QVERIFY2(cap.contains(drawn), qPrintable(where));
+            for (const QRectF& other : std::as_const(taken))
+                QVERIFY2(!other.intersects(drawn), qPrintable(where));
+            taken.append(drawn);
+        }
+    }
 }
 
 QTEST_MAIN(KeyboardViewTest)

@@ -80,6 +80,8 @@ class KeystrokesTest : public QObject {
 private slots:
     void counts_data();
     void counts();
+    void livespeed_data();
+    void livespeed();
 };
 
 void KeystrokesTest::counts_data() {
@@ -139,6 +141,34 @@ void KeystrokesTest::counts() {
     timed.milliseconds = milliseconds;
     QVERIFY2(std::abs(wordsperminute(timed) - wpm) < 1e-9,
              qPrintable(QString::number(wordsperminute(timed))));
+}
+
+void KeystrokesTest::livespeed_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("typedsofar"); // characters typed in the drill
+    QTest::addColumn<qint64>("matched");    // characters of entries matched before
+    QTest::addColumn<double>("wpm");        // over one minute
+    // clang-format off
+    QTest::newRow("nothing typed")           << "Sentence." << ""     << 0LL  << 0LL  << 0.0;
+    QTest::newRow("first key says nothing")  << "Sentence." << "S"    << 1LL  << 0LL  << 0.0;
+    QTest::newRow("second key shows speed")  << "Sentence." << "Se"   << 2LL  << 0LL  << 0.4;
+    QTest::newRow("wrong end not counted")   << "Sentence." << "Sex"  << 3LL  << 0LL  << 0.4;
+    QTest::newRow("matched entries and hand") << "Two."     << "Tw"   << 12LL << 10LL << 2.4;
+    // clang-format on
+}
+
+// The live speed counts what is typed right of the entry in hand.
+void KeystrokesTest::livespeed() {
+    QFETCH(QString, target);
+    QFETCH(QString, typed);
+    TypingTally sofar;
+    sofar.milliseconds = 60000;
+    QFETCH(qint64, typedsofar);
+    QFETCH(qint64, matched);
+    sofar.charstyped = typedsofar;
+    sofar.charsmatched = matched;
+    QTEST(livewordsperminute(sofar, rightstart(typed, target)), "wpm");
 }
 
 QTEST_MAIN(KeystrokesTest)

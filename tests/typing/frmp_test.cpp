@@ -1,4 +1,5 @@
 #include "common/controls.h"
+#include "support/accessiblelabels.h"
 #include "support/careerfixture.h"
 #include "typing/frmp.h"
 
@@ -126,6 +127,8 @@ void FrmpTest::elevenmatchesendtheexercise() {
     w->clock_Timer();
     w->clock_Timer();
     QCOMPARE(w->elapsed->text(), QStringLiteral("2s"));
+    // Every figure is read by a screen reader as what it shows.
+    QCOMPARE(misreadlabels(w), QStringList());
     fixture->random.reseeds.clear();
     typetarget();
     QCOMPARE(w->target->text(), QStringLiteral("eagle"));

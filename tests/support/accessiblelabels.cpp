@@ -1,0 +1,17 @@
+#include "support/accessiblelabels.h"
+
+#include <QAccessible>
+#include <QLabel>
+
+QStringList misreadlabels(const QWidget* window) {
+    QStringList misread;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        const QString reads = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        if (reads != label->text())
+            misread << QStringLiteral("%1: reads '%2', shows '%3'")
+                           .arg(label->objectName(), reads, label->text());
+    }
+    return misread;
+}
