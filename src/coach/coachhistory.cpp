@@ -1,12 +1,18 @@
 #include "coach/coachhistory.h"
 
 #include "common/bytelines.h"
+#include "common/mappedfile.h"
 #include "common/textfile.h"
 #include "stats/keystrokes.h"
 #include "stats/keytallies.h"
 #include "stats/statsfile.h"
 
+#include <QSet>
 #include <QVarLengthArray>
+
+#include <algorithm>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -19,11 +25,11 @@ struct RecordKey {
     std::int64_t timed = 0;
 };
 
-} // namespace
-
-void CoachHistory::add(const StatsLine& line) {
-    struct Into {
-        CoachHistory& history;
+// Hands what a line holds to `into`: each key of the record once, with all its counts, then the
+// entries mistyped and cleared, and whether it was a drill.
+template <typename Into> void takeline(const StatsLine& line, Into& into) {
+    struct Gather {
+        Into& into;
         // A record names a few dozen keys: a short list beats a hash here.
         QVarLengthArray<RecordKey, 64> keys;
         RecordKey& of(char16_t key) {
@@ -44,48 +50,139 @@ void CoachHistory::add(const StatsLine& line) {
             k.timed = addsaturated(k.timed, time.count);
         }
         void addmistyped(QByteArrayView entry) {
-            std::int64_t& times = history.mistyped[fromwindows1252(entry.toByteArray())];
-            times = addsaturated(times, 1);
+            into.mistypedentry(fromwindows1252(entry.toByteArray()));
         }
         // Typed clean in a drill after its mistakes: it leaves the mistyped entries.
         void addcleared(QByteArrayView entry) {
-            history.mistyped.remove(fromwindows1252(entry.toByteArray()));
+            into.clearedentry(fromwindows1252(entry.toByteArray()));
         }
-    } into{*this, {}};
-    addtallies(line, into);
-    for (const RecordKey& k : into.keys)
-        keys.addrecord(QChar(k.key), k.due, k.missed, k.ms, k.timed);
+    } gather{into, {}};
+    addtallies(line, gather);
+    for (const RecordKey& k : gather.keys)
+        into.key(QChar(k.key), k.due, k.missed, k.ms, k.timed);
     if (line.activity == "Drill")
-        drills = addsaturated(drills, 1);
+        into.drill();
+}
+
+struct IntoHistory {
+    CoachHistory& history;
+    void key(QChar key, std::int64_t due, std::int64_t missed, std::int64_t ms,
+             std::int64_t timed) {
+        history.keys.addrecord(key, due, missed, ms, timed);
+    }
+    void mistypedentry(const QString& entry) {
+        std::int64_t& times = history.mistyped[entry];
+        times = addsaturated(times, 1);
+    }
+    void clearedentry(const QString& entry) { history.mistyped.remove(entry); }
+    void drill() { history.drills = addsaturated(history.drills, 1); }
+};
+
+// A later part of a long file, read beside the parts before it and then laid over them.
+struct LaterPart {
+    QHash<QChar, KeyStride> keys;
+    QHash<QString, std::int64_t> mistyped; // since the part's last clearing of each
+    QSet<QString> cleared;                 // what came before these in the file goes
+    std::int64_t drills = 0;
+
+    void key(QChar key, std::int64_t due, std::int64_t missed, std::int64_t ms,
+             std::int64_t timed) {
+        keys[key].addrecord(due, missed, ms, timed);
+    }
+    void mistypedentry(const QString& entry) {
+        std::int64_t& times = mistyped[entry];
+        times = addsaturated(times, 1);
+    }
+    void clearedentry(const QString& entry) {
+        mistyped.remove(entry);
+        cleared.insert(entry);
+    }
+    void drill() { drills = addsaturated(drills, 1); }
+
+    void layover(CoachHistory& history) const {
+        for (auto it = keys.cbegin(); it != keys.cend(); ++it)
+            history.keys.follow(it.key(), it.value());
+        for (const QString& entry : cleared)
+            history.mistyped.remove(entry);
+        for (auto it = mistyped.cbegin(); it != mistyped.cend(); ++it) {
+            std::int64_t& times = history.mistyped[it.key()];
+            times = addsaturated(times, it.value());
+        }
+        history.drills = addsaturated(history.drills, drills);
+    }
+};
+
+template <typename Into> void readlines(QByteArrayView bytes, Into& into) {
+    StatsLine line;
+    QByteArrayView text;
+    while (nextline(bytes, text)) {
+        line.clear();
+        if (splitstatsline(text, line))
+            takeline(line, into);
+    }
+}
+
+// A few megabytes are read at once; a longer history is read in parts, one on each core.
+qsizetype partsfor(QByteArrayView bytes) {
+    constexpr qsizetype leastpart = 4 * 1024 * 1024;
+    const qsizetype cores = std::clamp<qsizetype>(std::thread::hardware_concurrency(), 1, 8);
+    return std::clamp<qsizetype>(bytes.size() / leastpart, 1, cores);
+}
+
+std::vector<QByteArrayView> parts(QByteArrayView bytes, qsizetype count) {
+    std::vector<QByteArrayView> cut;
+    qsizetype from = 0;
+    for (qsizetype i = 1; i < count; ++i) {
+        // A part ends after a line feed: a CR LF pair is never cut in two.
+        const qsizetype at = bytes.indexOf('\n', std::max(from, bytes.size() / count * i));
+        if (at < 0)
+            break;
+        cut.push_back(bytes.sliced(from, at + 1 - from));
+        from = at + 1;
+    }
+    cut.push_back(bytes.sliced(from));
+    return cut;
+}
+
+} // namespace
+
+void CoachHistory::add(const StatsLine& line) {
+    IntoHistory into{*this};
+    takeline(line, into);
 }
 
 void CoachHistory::add(const TypingRecord& record) {
     throughline(record, [this](const StatsLine& line) { add(line); });
 }
 
-CoachHistory readcoachhistory(const QByteArray& statsbytes) {
+CoachHistory readcoachhistory(QByteArrayView statsbytes, int partcount) {
     CoachHistory history;
-    StatsLine line;
-    QByteArrayView rest(statsbytes);
-    QByteArrayView text;
-    while (nextline(rest, text)) {
-        line.clear();
-        if (splitstatsline(text, line))
-            history.add(line);
-    }
+    const std::vector<QByteArrayView> cut =
+        parts(statsbytes, partcount > 0 ? partcount : partsfor(statsbytes));
+    std::vector<LaterPart> later(cut.size() - 1);
+    std::vector<std::thread> readers;
+    for (std::size_t i = 1; i < cut.size(); ++i)
+        readers.emplace_back([&later, &cut, i] { readlines(cut[i], later[i - 1]); });
+    IntoHistory into{history};
+    readlines(cut.front(), into);
+    for (std::thread& reader : readers)
+        reader.join();
+    for (const LaterPart& part : later)
+        part.layover(history);
     return history;
 }
 
 CoachHistory loadcoachhistory(const QString& folder, qint64 upto) {
-    QByteArray bytes;
-    const FileRead read = readfile(folder + statsfilename, largeststats, bytes);
-    if (upto >= 0 && upto < bytes.size())
-        bytes.truncate(upto);
+    MappedFile mapped;
+    const FileRead read = mapfile(folder + statsfilename, largeststats, mapped);
     if (!read.ok()) {
         CoachHistory none;
         if (!read.missing())
             none.trouble = read.message(statsfilename);
         return none;
     }
+    QByteArrayView bytes = mapped.bytes();
+    if (upto >= 0 && upto < bytes.size())
+        bytes = bytes.first(upto);
     return readcoachhistory(bytes);
 }

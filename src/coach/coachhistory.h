@@ -4,6 +4,7 @@
 #include "stats/statsfile.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 
@@ -24,7 +25,8 @@ struct CoachHistory {
     void add(const TypingRecord& record);
 };
 
-CoachHistory readcoachhistory(const QByteArray& statsbytes);
+// Read in `partcount` parts at once, or as many as the file's size and the cores make worth it.
+CoachHistory readcoachhistory(QByteArrayView statsbytes, int partcount = 0);
 // From "stats.dat" in the program folder; nothing when it is missing or can't be read. A long
 // file takes a while: the window reads it away from its own thread. With `upto`, only the lines
 // within its first `upto` bytes, the file as it was when the window set out to read it.

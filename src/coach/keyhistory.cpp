@@ -3,6 +3,7 @@
 #include "common/number.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -18,25 +19,84 @@ constexpr double tolerablemissrate = 0.05;
 
 KeyStat::KeyStat() : ms(priorms), missrate(priormissrate) {}
 
+namespace {
+
+// (1 - smoothingfactor)^count: a long history asks it millions of times, mostly of small counts.
+double retained(std::int64_t count) {
+    static const auto powers = [] {
+        std::array<double, 512> table{};
+        for (std::size_t n = 0; n < table.size(); ++n)
+            table[n] = std::pow(1.0 - smoothingfactor, static_cast<double>(n));
+        return table;
+    }();
+    if (count < static_cast<std::int64_t>(powers.size()))
+        return powers[static_cast<std::size_t>(count)];
+    return std::pow(1.0 - smoothingfactor, static_cast<double>(count));
+}
+
+} // namespace
+
 double smoothed(double figure, double mean, std::int64_t count) {
     if (count <= 0)
         return figure;
-    return mean + std::pow(1.0 - smoothingfactor, static_cast<double>(count)) * (figure - mean);
+    return mean + retained(count) * (figure - mean);
 }
+
+namespace {
+
+// A record's counts as they may move a key: nothing below none, no more missed than due.
+struct RecordCounts {
+    std::int64_t due;
+    std::int64_t missed;
+    std::int64_t timedms;
+    std::int64_t timed;
+
+    bool movesmissrate() const { return due > 0; }
+    bool movestime() const { return timed > 0 && timedms >= 0; }
+    double missmean() const { return static_cast<double>(missed) / static_cast<double>(due); }
+    double timemean() const { return static_cast<double>(timedms) / static_cast<double>(timed); }
+};
+
+RecordCounts sane(std::int64_t due, std::int64_t missed, std::int64_t timedms, std::int64_t timed) {
+    due = std::max<std::int64_t>(0, due);
+    return {due, std::clamp<std::int64_t>(missed, 0, due), timedms, timed};
+}
+
+} // namespace
 
 void KeyStat::addrecord(std::int64_t recorddue, std::int64_t recordmissed, std::int64_t timedms,
                         std::int64_t recordtimed) {
-    recorddue = std::max<std::int64_t>(0, recorddue);
-    recordmissed = std::clamp<std::int64_t>(recordmissed, 0, recorddue);
-    if (recorddue > 0)
-        missrate =
-            smoothed(missrate, static_cast<double>(recordmissed) / static_cast<double>(recorddue),
-                     recorddue);
-    if (recordtimed > 0 && timedms >= 0)
-        ms = smoothed(ms, static_cast<double>(timedms) / static_cast<double>(recordtimed),
-                      recordtimed);
-    due = addsaturated(due, recorddue);
-    timed = addsaturated(timed, std::max<std::int64_t>(0, recordtimed));
+    const RecordCounts r = sane(recorddue, recordmissed, timedms, recordtimed);
+    if (r.movesmissrate())
+        missrate = smoothed(missrate, r.missmean(), r.due);
+    if (r.movestime())
+        ms = smoothed(ms, r.timemean(), r.timed);
+    due = addsaturated(due, r.due);
+    timed = addsaturated(timed, std::max<std::int64_t>(0, r.timed));
+}
+
+void KeyStride::addrecord(std::int64_t recorddue, std::int64_t recordmissed, std::int64_t timedms,
+                          std::int64_t recordtimed) {
+    const RecordCounts r = sane(recorddue, recordmissed, timedms, recordtimed);
+    if (r.movesmissrate()) {
+        missfromnothing = smoothed(missfromnothing, r.missmean(), r.due);
+        misskept *= retained(r.due);
+    }
+    if (r.movestime()) {
+        msfromnothing = smoothed(msfromnothing, r.timemean(), r.timed);
+        mskept *= retained(r.timed);
+    }
+    due = addsaturated(due, r.due);
+    timed = addsaturated(timed, std::max<std::int64_t>(0, r.timed));
+}
+
+// Each smoothing moves a figure x to mean + r (x - mean), a line in x: a run of them is the line
+// kept x + (the run begun from nothing).
+void KeyStat::follow(const KeyStride& later) {
+    ms = later.mskept * ms + later.msfromnothing;
+    missrate = later.misskept * missrate + later.missfromnothing;
+    due = addsaturated(due, later.due);
+    timed = addsaturated(timed, later.timed);
 }
 
 double targetms(int targetwpm) {

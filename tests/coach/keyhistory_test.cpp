@@ -73,6 +73,7 @@ void KeyHistoryTest::fromstats_data() {
     QTest::newRow("damaged line left out")   << record(10, 300, 0) + "\"keystrider-stats\",1,x\r\n" << "10:10:544" << QStringList{};
     QTest::newRow("mistyped")                << record(1, 300, 0, sea)             << "1:1:930"   << QStringList{"sea"};
     QTest::newRow("cleared: retired")        << record(1, 300, 0, sea) + record(1, 300, 0, cleared) << "2:2:867" << QStringList{};
+    QTest::newRow("mistyped twice")          << record(1, 300, 0, sea) + record(2, 300, 1) + record(1, 300, 0, sea) << "4:4:759" << QStringList{"sea"};
     QTest::newRow("mistyped again: back")    << record(1, 300, 0, sea) + record(1, 300, 0, cleared) + record(1, 300, 0, sea) << "3:3:810" << QStringList{"sea"};
     // clang-format on
 }
@@ -84,6 +85,16 @@ void KeyHistoryTest::fromstats() {
     QTEST(QStringLiteral("%1:%2:%3").arg(a.due).arg(a.timed).arg(qRound(a.ms)), "expected");
     QStringList mistyped = history.mistyped.keys();
     QTEST(mistyped, "mistyped");
+    // Read in parts at once, each part laid over those before it, the history is the same.
+    for (int parts = 2; parts <= 4; ++parts) {
+        const CoachHistory inparts = readcoachhistory(statsdat, parts);
+        const KeyStat b = inparts.keys.stat(QLatin1Char('a'));
+        QCOMPARE(b.due, a.due);
+        QCOMPARE(b.timed, a.timed);
+        QVERIFY(qAbs(b.ms - a.ms) < 1e-9 && qAbs(b.missrate - a.missrate) < 1e-12);
+        QCOMPARE(inparts.mistyped, history.mistyped);
+        QCOMPARE(inparts.drills, history.drills);
+    }
 }
 
 QTEST_APPLESS_MAIN(KeyHistoryTest)
