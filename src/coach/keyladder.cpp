@@ -14,6 +14,13 @@ constexpr int keyrole = Qt::UserRole + 1;
 class KeyDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    // Room for the longest name ("Space") over its bar; the icon view's own size has no bar.
+    static QSize cell(const QFontMetrics& metrics) {
+        return {metrics.horizontalAdvance(QStringLiteral("Space")) + 8, metrics.height() + 12};
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+        return cell(option.fontMetrics);
+    }
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         QStyleOptionViewItem look(option);
@@ -35,7 +42,7 @@ public:
         painter->fillRect(bar, palette.brush(QPalette::Base));
         const double value = index.data(confidencerole).toDouble();
         painter->fillRect(QRect(bar.left(), bar.top(), qRound(bar.width() * value), bar.height()),
-                          palette.brush(QPalette::Link));
+                          palette.brush(QPalette::Highlight)); // as a progress bar fills
         painter->setPen(palette.color(QPalette::Mid));
         painter->drawRect(bar.adjusted(0, 0, -1, -1));
     }
@@ -53,10 +60,10 @@ KeyLadder::KeyLadder(QWidget* parent) : QListWidget(parent) {
     setMovement(QListView::Static);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    const int height = fontMetrics().height() + 12;
-    setGridSize(QSize(fontMetrics().horizontalAdvance(QStringLiteral("Space")) + 8, height));
+    const QSize cell = KeyDelegate::cell(fontMetrics());
+    setGridSize(cell);
     setItemDelegate(new KeyDelegate(this));
-    setFixedHeight(height * 3 + 2 * frameWidth() + 4);
+    setFixedHeight(cell.height() * 3 + 2 * frameWidth() + 4);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!filling && row >= 0 && (item(row)->flags() & Qt::ItemIsSelectable))
             emit chosen(keyat(row));
