@@ -194,12 +194,13 @@ OwnText loadowntext(const QString& path) {
         return loaded;
     }
     // Text never holds a NUL character (UTF-16's zero bytes decode to other characters).
-    const QString text = decodeowntext(bytes);
+    QString text = decodeowntext(bytes);
+    bytes.clear(); // a long text's bytes are not kept beside its characters
     if (text.contains(QChar(0))) {
         loaded.error = QStringLiteral("%1 is not a text file.").arg(name);
         return loaded;
     }
-    loaded.sentences = splitsentences(readabletext(text));
+    loaded.sentences = splitsentences(readabletext(std::move(text)));
     if (loaded.sentences.isEmpty())
         loaded.error = QStringLiteral("%1 holds no text to type.").arg(name);
     return loaded;

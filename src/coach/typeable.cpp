@@ -2,49 +2,66 @@
 
 #include "keyboard/baseletter.h"
 
-QString readabletext(const QString& text) {
-    QString out = text;
-    for (QChar& c : out) {
-        switch (c.unicode()) {
-        case 0x2018: // ‘ ’ ‚ ‛ ′
-        case 0x2019:
-        case 0x201A:
-        case 0x201B:
-        case 0x2032:
-            c = QLatin1Char('\'');
-            break;
-        case 0x201C: // “ ” „ ‟ ″ « »
-        case 0x201D:
-        case 0x201E:
-        case 0x201F:
-        case 0x2033:
-        case 0x00AB:
-        case 0x00BB:
-            c = QLatin1Char('"');
-            break;
-        case 0x2010: // hyphens, dashes and the minus sign
-        case 0x2011:
-        case 0x2012:
-        case 0x2013:
-        case 0x2014:
-        case 0x2015:
-        case 0x2212:
-            c = QLatin1Char('-');
-            break;
-        case 0x00A0: // no-break, narrow and other wide spaces
-        case 0x202F:
-        case 0x205F:
-        case 0x3000:
-            c = QLatin1Char(' ');
-            break;
-        default:
-            if (c.unicode() >= 0x2000 && c.unicode() <= 0x200A)
-                c = QLatin1Char(' ');
-            break;
-        }
+#include <algorithm>
+
+namespace {
+
+// The character a reader types for `c`: itself, unless it is a typographer's quote, dash or space.
+QChar plainof(QChar c) {
+    switch (c.unicode()) {
+    case 0x2018: // ‘ ’ ‚ ‛ ′
+    case 0x2019:
+    case 0x201A:
+    case 0x201B:
+    case 0x2032:
+        return QLatin1Char('\'');
+    case 0x201C: // “ ” „ ‟ ″ « »
+    case 0x201D:
+    case 0x201E:
+    case 0x201F:
+    case 0x2033:
+    case 0x00AB:
+    case 0x00BB:
+        return QLatin1Char('"');
+    case 0x2010: // hyphens, dashes and the minus sign
+    case 0x2011:
+    case 0x2012:
+    case 0x2013:
+    case 0x2014:
+    case 0x2015:
+    case 0x2212:
+        return QLatin1Char('-');
+    case 0x00A0: // no-break, narrow and other wide spaces
+    case 0x202F:
+    case 0x205F:
+    case 0x3000:
+        return QLatin1Char(' ');
+    default:
+        if (c.unicode() >= 0x2000 && c.unicode() <= 0x200A)
+            return QLatin1Char(' ');
+        return c;
     }
-    out.replace(QChar(0x2026), QStringLiteral("..."));
-    return out;
+}
+
+bool changes(QChar c) {
+    return c.unicode() >= 0xA0 && (c == QChar(0x2026) || plainof(c) != c);
+}
+
+} // namespace
+
+QString readabletext(QString text) {
+    // A long plain text needs nothing changed: it is handed back as it came, never copied.
+    const QChar* const begin = text.constData();
+    const QChar* const end = begin + text.size();
+    const QChar* const first = std::find_if(begin, end, changes);
+    if (first == end)
+        return text;
+    const qsizetype from = first - begin;
+    QChar* const out = text.data();
+    for (qsizetype i = from; i < text.size(); ++i)
+        out[i] = plainof(out[i]);
+    text.replace(QChar(0x2026), QStringLiteral("..."));
+    return text;
 }
 
 TypeableEntry typeableentry(const QString& entry,

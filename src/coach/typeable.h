@@ -7,7 +7,7 @@
 
 // An own text as a reader would type it: curly quotes become straight ones, dashes a hyphen, an
 // ellipsis three dots, a no-break or other wide space a blank.
-QString readabletext(const QString& text);
+QString readabletext(QString text);
 
 // An entry as the player's keyboard can type it. A letter the layout lacks (é on a US keyboard)
 // stays, and its base letter (e) is taken for it; a character that can't be typed even so is
