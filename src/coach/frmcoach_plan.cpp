@@ -8,9 +8,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -125,6 +127,20 @@ void frmcoach::stageschosen() {
 
 void frmcoach::showfocus() {
     const int wpm = targetspeed->value();
+    // A key asked for from the statistics turns on the stage that teaches it.
+    if (!chosenfocus.isNull() && !drilling()) {
+        const Stages needed = withstageof(chosenfocus, words.letters, plan.stages);
+        if (!(needed == plan.stages)) {
+            plan.stages = needed;
+            for (auto [box, on] :
+                 {std::pair{capitals, needed.capitals}, std::pair{digits, needed.digits},
+                  std::pair{punctuation, needed.punctuation}}) {
+                const QSignalBlocker quiet(box);
+                box->setChecked(on);
+            }
+            keepplan();
+        }
+    }
     const QList<QChar> order = keyorder(words.letters, plan.stages);
     const QString stored = plan.inplay.value(words.language);
     QString kept = stored;

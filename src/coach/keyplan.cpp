@@ -35,6 +35,20 @@ QList<QChar> keyorder(const QList<QChar>& letters, const Stages& stages) {
     return order;
 }
 
+Stages withstageof(QChar key, const QList<QChar>& letters, Stages stages) {
+    if (letters.contains(key))
+        return stages;
+    for (const Stages one :
+         {Stages{true, false, false}, Stages{false, true, false}, Stages{false, false, true}})
+        if (keyorder(letters, one).contains(key)) {
+            stages.capitals = stages.capitals || one.capitals;
+            stages.digits = stages.digits || one.digits;
+            stages.punctuation = stages.punctuation || one.punctuation;
+            break;
+        }
+    return stages;
+}
+
 QString keysinplay(const QList<QChar>& order, const QString& kept,
                    const std::function<bool(QChar)>& reached) {
     QString inplay;

@@ -23,6 +23,10 @@ QList<QChar> letterorder(const QStringList& words);
 // holds it).
 QList<QChar> keyorder(const QList<QChar>& letters, const Stages& stages);
 
+// `stages` with the stage turned on that brings `key` (a capital, a digit, a punctuation mark),
+// when the letters alone do not hold it; as they were when no stage holds it.
+Stages withstageof(QChar key, const QList<QChar>& letters, Stages stages);
+
 // A new player starts with this many keys.
 inline constexpr qsizetype firstkeys = 6;
 

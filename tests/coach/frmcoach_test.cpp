@@ -15,6 +15,7 @@
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -392,6 +393,10 @@ void FrmcoachTest::heardandinstep() {
     QVERIFY(w->lbltype->text().contains(QLatin1Char('z')));
     w->startstop->click();
     QCOMPARE(w->focuskey->text(), QStringLiteral("a"));
+    // A capital asked for turns on the stage that teaches capitals.
+    w->practise(QLatin1Char('A'));
+    QVERIFY(w->capitals->isChecked());
+    QCOMPARE(w->focuskey->text(), QStringLiteral("A"));
 
     // The system keyboard follows the server's keymap; the heat map follows the coach.
     QCOMPARE(w->layoutbox->currentText(), QStringLiteral("System keyboard"));

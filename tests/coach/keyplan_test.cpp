@@ -12,6 +12,8 @@ private slots:
     void order();
     void joining_data();
     void joining();
+    void stageofakey_data();
+    void stageofakey();
     void focus_data();
     void focus();
     void planfile_data();
@@ -62,6 +64,41 @@ void KeyPlanTest::joining() {
     const QString got = keysinplay(QList<QChar>(order.cbegin(), order.cend()), kept,
                                    [&](QChar key) { return reached.contains(key); });
     QTEST(got, "expected");
+}
+
+namespace {
+
+// "c", "d", "p": the stages turned on.
+Stages stagesof(const QString& on) {
+    return {on.contains('c'), on.contains('d'), on.contains('p')};
+}
+
+} // namespace
+
+// A key asked for from the statistics turns on the stage that teaches it, and only that one.
+void KeyPlanTest::stageofakey_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    // clang-format off
+    QTest::newRow("a letter needs none")      << "t"  << ""   << "";
+    QTest::newRow("a capital")                << "T"  << "d"  << "cd";
+    QTest::newRow("a digit")                  << "7"  << ""   << "d";
+    QTest::newRow("a mark")                   << ";"  << "c"  << "cp";
+    QTest::newRow("already on")               << "T"  << "c"  << "c";
+    QTest::newRow("not the language's")       << "\u00e9" << ""   << "";
+    QTest::newRow("a capital of no letter")   << "\u00c9" << ""   << "";
+    // clang-format on
+}
+
+void KeyPlanTest::stageofakey() {
+    QFETCH(QString, key);
+    QFETCH(QString, before);
+    const QString letters = QStringLiteral("etaoin");
+    const Stages got =
+        withstageof(key.front(), QList<QChar>(letters.cbegin(), letters.cend()), stagesof(before));
+    QFETCH(QString, after);
+    QCOMPARE(got, stagesof(after));
 }
 
 void KeyPlanTest::focus_data() {
