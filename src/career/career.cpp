@@ -119,9 +119,9 @@ void Career::appendlog(const QString& text) {
     emit logappended(text, false);
 }
 
-void Career::setlog(const QString& text) {
-    logtext = text;
-    emit logreplaced(text);
+void Career::setlog(QString text) {
+    logtext = std::move(text);
+    emit logreplaced(logtext);
 }
 
 void Career::setcountry(Country country) {

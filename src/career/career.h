@@ -66,7 +66,7 @@ public:
     const QString& log() const { return logtext; }
     void updatelog(const QString& entry);
     void appendlog(const QString& text);
-    void setlog(const QString& text);
+    void setlog(QString text);
 
     // Where the player is; None only while a flight is under way.
     Country country() const { return where; }

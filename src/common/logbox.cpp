@@ -2,6 +2,8 @@
 
 #include <QTextCursor>
 
+#include <algorithm>
+
 namespace {
 
 // QTextDocument pays for every paragraph it holds, a few microseconds each, so a log of 100 000
@@ -9,13 +11,13 @@ namespace {
 // share a paragraph, kept apart by line separators: they look and read back as line breaks.
 constexpr qsizetype mostparagraphs = 4096;
 
-// Every line break as a paragraph break after each `group` lines and a line separator between.
-QString grouplines(const QString& text, qsizetype group) {
+// Every line break as a paragraph break after each `group` lines and a line separator between;
+// `line` counts the breaks so far, so a long text can be grouped a slice at a time.
+QString grouplines(QStringView text, qsizetype group, qsizetype& line) {
     QString out(text.size(), Qt::Uninitialized);
     QChar* to = out.data();
-    const QChar* from = text.constData();
+    const QChar* from = text.data();
     const QChar* const end = from + text.size();
-    qsizetype line = 0;
     while (from < end) {
         const QChar c = *from++;
         if (c != u'\r' && c != u'\n') {
@@ -30,6 +32,28 @@ QString grouplines(const QString& text, qsizetype group) {
     return out;
 }
 
+// Where a slice of `text` from `from` that holds at most `most` characters ends: after its last
+// line break, so a CR LF is never cut in two; a line longer than the slice is cut where it must.
+qsizetype sliceend(QStringView text, qsizetype from, qsizetype most) {
+    const qsizetype end = from + most;
+    if (end >= text.size())
+        return text.size();
+    for (qsizetype i = end - 1; i >= from; --i) {
+        if (text[i] == u'\n')
+            return i + 1;
+        if (text[i] == u'\r')
+            return i + 1 < end || text[end] != u'\n' ? i + 1 : i > from ? i : end + 1;
+    }
+    return end;
+}
+
+// Every kind of line break as LF, as the document gives them back.
+QString withlf(QStringView text) {
+    return text.toString()
+        .replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 // CR LF, a lone CR and a lone LF are one line break each.
 qsizetype linebreaks(const QString& text) {
     qsizetype breaks = text.count(QLatin1Char('\n'));
@@ -40,11 +64,22 @@ qsizetype linebreaks(const QString& text) {
     return breaks;
 }
 
+// About a millisecond of the document's work in every 100 000 characters: a slice of them keeps
+// each turn of the event loop well within what a player notices.
+constexpr qsizetype slicechars = 1 << 20;
+
 } // namespace
+
+LogBox::LogBox(QWidget* parent) : QPlainTextEdit(parent) {
+    filler.setInterval(0);
+    connect(&filler, &QTimer::timeout, this, &LogBox::fillslice);
+}
 
 QString LogBox::text() const {
     // Paragraph breaks and line separators both come back as LF here.
-    const QString plain = toPlainText();
+    QString plain = toPlainText();
+    if (filling())
+        plain += withlf(QStringView(pending).sliced(pendingfrom)) + withlf(pendingtail);
     QString out;
     out.reserve(plain.size() + plain.count(QLatin1Char('\n')));
     const QStringView view(plain);
@@ -59,21 +94,60 @@ QString LogBox::text() const {
 }
 
 void LogBox::setText(const QString& newtext) {
+    filler.stop();
+    pending.clear();
+    pendingtail.clear();
+    pendingfrom = 0;
+    caretatend = false;
+    linesshown = 0;
     const qsizetype lines = linebreaks(newtext);
-    if (lines <= mostparagraphs) {
-        setPlainText(newtext);
+    group = lines <= mostparagraphs ? 0 : (lines + mostparagraphs - 1) / mostparagraphs;
+    if (newtext.size() <= slicechars) {
+        setPlainText(group ? grouplines(newtext, group, linesshown) : newtext);
         return;
     }
-    setPlainText(grouplines(newtext, (lines + mostparagraphs - 1) / mostparagraphs));
+    // A text of megabytes goes in a slice a turn, grouped as it goes: the first one now.
+    clear();
+    pending = newtext;
+    fillslice();
+    if (filling())
+        filler.start();
+}
+
+void LogBox::fillslice() {
+    const QStringView rest(pending);
+    const qsizetype end = sliceend(rest, pendingfrom, slicechars);
+    const QStringView slice = rest.sliced(pendingfrom, end - pendingfrom);
+    QTextCursor at(document());
+    at.movePosition(QTextCursor::End);
+    at.insertText(group ? grouplines(slice, group, linesshown) : slice.toString());
+    pendingfrom = end;
+    if (pendingfrom < pending.size())
+        return;
+    filler.stop();
+    pending.clear();
+    pendingfrom = 0;
+    at.insertText(pendingtail);
+    pendingtail.clear();
+    if (caretatend)
+        movecarettoend();
+    caretatend = false;
 }
 
 void LogBox::appendatend(const QString& more) {
+    // Behind a text still coming in, a new entry waits its turn at the end. It waits apart: the
+    // long text is the career's own, and adding to it here would copy it whole.
+    if (filling()) {
+        pendingtail += more;
+        return;
+    }
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
     end.insertText(more);
 }
 
 void LogBox::movecarettoend() {
+    caretatend = filling();
     QTextCursor c = textCursor();
     c.movePosition(QTextCursor::End);
     setTextCursor(c);

@@ -1,18 +1,33 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTimer>
 
 // A multi-line text box whose text reads back with CR LF line ends, as the saved game and the
 // log's entries need it.
 class LogBox : public QPlainTextEdit {
     Q_OBJECT
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit LogBox(QWidget* parent = nullptr);
+    // The whole text, also while a long one is still being shown.
     QString text() const;
     // Quick also for a log of megabytes; the lines of a very long one are shown in groups (the
-    // scroll bar then settles as the player scrolls through them).
+    // scroll bar then settles as the player scrolls through them), and a text of megabytes
+    // comes in over several turns of the event loop, so the window answers meanwhile.
     void setText(const QString& text);
     // Inserts at the end whatever the caret or the selection.
     void appendatend(const QString& text);
     void movecarettoend();
+    bool filling() const { return !pending.isEmpty(); }
+
+private:
+    void fillslice();
+
+    QString pending; // a long text, shown up to `pendingfrom`
+    qsizetype pendingfrom = 0;
+    QString pendingtail;      // added while it came in
+    qsizetype group = 0;      // lines to a paragraph; 0: each line its own
+    qsizetype linesshown = 0; // line breaks grouped so far
+    bool caretatend = false;  // once the text is all in
+    QTimer filler;
 };

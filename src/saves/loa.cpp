@@ -26,7 +26,7 @@ void loa::go() {
     }
     // Read and checked whole before anything changes: a damaged file never becomes a career,
     // and the one in play stays. The dialog stays for another pick.
-    const SavedGameRead read = loadsavedgame(gamefile());
+    SavedGameRead read = loadsavedgame(gamefile());
     if (read.fault != SaveFault::None) {
         msgbox(savefaultmessage(read, filename->text() + QStringLiteral(".kvr")), MsgIcon::Error,
                QStringLiteral("Error"));
@@ -43,7 +43,8 @@ void loa::go() {
     career->showrank(game.rank);
     career->showdays(addclamped(game.days, 1));
     career->showtraining(textint32(game.training));
-    career->setlog(game.log);
+    // Handed over, not shared: the career adds to a log of megabytes without copying it.
+    career->setlog(std::move(read.game.log));
     career->takeshown();
     msgbox(QStringLiteral("File loaded!"), MsgIcon::Exclamation, QStringLiteral("Loaded."));
     // The program may have ended while the box was open (the failure ending, the close box).
