@@ -3,6 +3,7 @@
 // longest time the window went without answering events meanwhile.
 #include "benchsetup.h"
 #include "career/frmhall.h"
+#include "career/halllist.h"
 
 #include <QElapsedTimer>
 #include <QFile>

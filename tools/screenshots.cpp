@@ -4,6 +4,7 @@
 #include "career/career.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
+#include "career/halllist.h"
 #include "career/frmstart.h"
 #include "coach/frmcoach.h"
 #include "common/clock.h"

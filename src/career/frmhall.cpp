@@ -1,5 +1,6 @@
 #include "career/frmhall.h"
 
+#include "career/halllist.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/layout.h"
@@ -9,7 +10,6 @@
 #include "common/twips.h"
 
 #include <QElapsedTimer>
-#include <QListWidget>
 #include <QPointer>
 
 namespace {
@@ -24,7 +24,7 @@ frmhall::frmhall(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmhall", QStringLiteral("Vivo Re Zazede"));
     setFixedSize(twips(4680), twips(3015));
     closeonescape(this);
-    List1 = placed(new QListWidget(this), "List1", 0, 0, 4695, 2985);
+    List1 = placed(new HallList(this), "List1", 0, 0, 4695, 2985);
     List1->setAccessibleName(QStringLiteral("Vivo Re Zazede"));
     // Every row is one line of text, and a long hall is laid out a slice at a time: the window
     // answers the player throughout, also while rows keep coming in.

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class QListWidget;
+class HallList;
 
 // A line a success; one of 10 MB (a name nobody types) still fits.
 inline constexpr qint64 largesthall = 16 * 1024 * 1024;
@@ -15,5 +15,5 @@ public:
     // Adds the file's entries below what the list already shows.
     void load();
 
-    QListWidget* List1;
+    HallList* List1;
 };

@@ -1,6 +1,7 @@
 #include "career/career.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
+#include "career/halllist.h"
 #include "career/promotion.h"
 #include "career/score.h"
 #include "common/logbox.h"
@@ -67,7 +68,7 @@ QStringList EndingsTest::hallrows() {
     QStringList rows;
     if (form->hallwindow)
         for (int i = 0; i < form->hallwindow->List1->count(); ++i)
-            rows << form->hallwindow->List1->item(i)->text();
+            rows << form->hallwindow->List1->text(i);
     return rows;
 }
 

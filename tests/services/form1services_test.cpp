@@ -1,6 +1,7 @@
 #include "career/career.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
+#include "career/halllist.h"
 #include "common/watchlabel.h"
 #include "competition/frmcomp.h"
 #include "services/frmgame.h"
