@@ -111,15 +111,20 @@ void Career::resetvalues() {
 void Career::updatelog(const QString& entry) {
     const QString line = entry + lineend;
     logtext += line;
+    ++logchanges;
     emit logappended(line, true);
 }
 
 void Career::appendlog(const QString& text) {
     logtext += text;
+    if (!text.isEmpty())
+        ++logchanges;
     emit logappended(text, false);
 }
 
 void Career::setlog(QString text) {
+    if (text != logtext)
+        ++logchanges;
     logtext = std::move(text);
     emit logreplaced(logtext);
 }

@@ -83,7 +83,7 @@ public:
 
     // What a saved game keeps of the career, and whether that changed since the career was
     // begun, saved or loaded.
-    CareerMark mark() const { return {now, logtext}; }
+    CareerMark mark() const { return {now, logchanges}; }
     bool unsaved() const { return mark() != savedmark; }
     // The file the career was last saved to or loaded from in this run; empty for a new one.
     const QString& file() const { return careerfile; }
@@ -119,6 +119,7 @@ private:
     // first showing is a change.
     unsigned blank = 15;
     QString logtext;
+    std::uint64_t logchanges = 0;
     Country where = Country::Singapore;
     bool bagfree = true;
     bool tictacfree = true;

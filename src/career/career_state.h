@@ -19,7 +19,8 @@ struct CareerState {
 // or loaded is something a New game or a load would throw away.
 struct CareerMark {
     CareerState state;
-    QString log;
+    // Counts the log's changes: a log of megabytes is neither copied nor compared to be marked.
+    std::uint64_t logchanges = 0;
 
     bool operator==(const CareerMark&) const = default;
 };
