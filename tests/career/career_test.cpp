@@ -11,6 +11,8 @@ class CareerTest : public QObject {
 private slots:
     void orderofevents_data();
     void orderofevents();
+    void unsavedchanges_data();
+    void unsavedchanges();
 };
 
 namespace {
@@ -102,6 +104,32 @@ void CareerTest::orderofevents() {
                           QString::number(s.days), QString::number(s.training)})
                  .join(','),
              after);
+}
+
+// What a New game or a load would throw away: any change to the career or its log since it was
+// marked, and nothing else.
+void CareerTest::unsavedchanges_data() {
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<bool>("unsaved");
+    // clang-format off
+    QTest::newRow("nothing")              << Steps([](Career&) {}) << false;
+    QTest::newRow("an entry")             << Steps([](Career& c) { c.updatelog("Won $5"); }) << true;
+    QTest::newRow("text added")           << Steps([](Career& c) { c.appendlog("!"); }) << true;
+    QTest::newRow("nothing added")        << Steps([](Career& c) { c.appendlog({}); }) << false;
+    QTest::newRow("the same log again")   << Steps([](Career& c) { c.setlog(c.log()); }) << false;
+    QTest::newRow("another log")          << Steps([](Career& c) { c.setlog("Day 1\r\n"); }) << true;
+    QTest::newRow("money")                << Steps([](Career& c) { c.setmoney(c.state().money + 1); }) << true;
+    // clang-format on
+}
+
+void CareerTest::unsavedchanges() {
+    QFETCH(Steps, steps);
+    Career career;
+    career.updatelog(QStringLiteral("Begun"));
+    career.markcareer(QStringLiteral("ace.kvr"));
+    QVERIFY(!career.unsaved());
+    steps(career);
+    QTEST(career.unsaved(), "unsaved");
 }
 
 QTEST_MAIN(CareerTest)
