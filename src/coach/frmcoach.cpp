@@ -251,9 +251,11 @@ void frmcoach::txttype_Change() {
 
 void frmcoach::showfigures(qsizetype inhand) {
     const TypingTally sofar = session.sofar();
+    showspeedandaccuracy(qRound(livewordsperminute(sofar, inhand)), qRound(accuracypercent(sofar)));
+}
+
+void frmcoach::showspeedandaccuracy(int wpm, int percent) {
     // Formatted only when the figure shown changes: most keystrokes leave the accuracy be.
-    const int wpm = qRound(livewordsperminute(sofar, inhand));
-    const int percent = qRound(accuracypercent(sofar));
     if (wpm != shownspeed) {
         speed->setText(QStringLiteral("%1 WPM").arg(wpm));
         tellnamechanged(speed);
@@ -311,15 +313,18 @@ void frmcoach::stopdrill(bool completed) {
     showfocus();
     if (note->text() == said || note->text().isEmpty())
         note->setText(said);
-    if (record.counts.tally.charstyped > 0)
+    if (record.counts.tally.charstyped > 0) {
+        // The figures end as the record keeps them, the time up to Stop included.
+        const int wpm = qRound(wordsperminute(record.counts.tally));
+        const int percent = qRound(accuracypercent(record.counts.tally));
+        showspeedandaccuracy(wpm, percent);
         summary->setText(
-            QStringLiteral("%1 WPM, %2 % accurate. ")
-                .arg(qRound(wordsperminute(record.counts.tally)))
-                .arg(qRound(accuracypercent(record.counts.tally))) +
+            QStringLiteral("%1 WPM, %2 % accurate. ").arg(wpm).arg(percent) +
             (level == weakkeysname
                  ? drillsummary(drilled, focusbefore,
                                 confidence(history.keys.stat(drilled), targetspeed->value()))
                  : QString()));
+    }
     QPointer<frmcoach> alive(this);
     // The recorder leaves out a drill in which nothing was typed. The record it hands back is
     // in the history already.

@@ -143,6 +143,7 @@ private:
     void showbars(const QList<QChar>& keys);
     // `inhand`: the characters typed right of the entry in hand.
     void showfigures(qsizetype inhand = 0);
+    void showspeedandaccuracy(int wpm, int percent);
     KeyStat livestat(QChar key) const;
     std::uint64_t drawseed() const;
     void takeuphistory();

@@ -297,6 +297,10 @@ void FrmcoachTest::keysjoinonebyone() {
         typeentry(w.get());
     }
     QVERIFY(!w->drilling());
+    // The figures shown end as the summary and the record have them.
+    QVERIFY2(
+        w->summary->text().startsWith(w->speed->text() + ", " + w->accuracy->text() + " accurate."),
+        qPrintable(w->summary->text()));
     QVERIFY2(w->summary->text().contains(QLatin1String("j: confidence 0 % before")),
              qPrintable(w->summary->text()));
     QVERIFY2(w->summary->text().contains(QLatin1String("Keys in play: 26 of 26.")),
