@@ -1,5 +1,5 @@
-// coachplan.dat on any bytes: a plan read holds only keys a drill can ask, and written back it
-// reads the same.
+// coachplan.dat on any bytes: a plan read holds only keys a drill can ask and a target speed the
+// coach offers, and written back it reads the same.
 #include "coach/coachplan.h"
 
 #include <cstdint>
@@ -9,6 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<CoachPlan> plan = readcoachplan(bytes);
     if (!plan)
         return 0;
+    if (plan->targetwpm < slowesttarget || plan->targetwpm > fastesttarget)
+        __builtin_trap();
     for (const QString& keys : plan->inplay)
         for (QChar key : keys)
             if (key.isSpace() || key.isSurrogate() || key.category() == QChar::Other_Control)

@@ -6,6 +6,7 @@
 #include "common/textfile.h"
 
 #include <QStringList>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -41,6 +42,14 @@ std::optional<QString> keys(const QString& value) {
         out.append(key);
     }
     return out;
+}
+
+// A path percent-encoded is plain ASCII, with no quote or comma.
+std::optional<QString> path(const QString& value) {
+    if (!std::all_of(value.cbegin(), value.cend(),
+                     [](QChar c) { return c.unicode() > 0x20 && c.unicode() < 0x7f; }))
+        return std::nullopt;
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(value.toLatin1()));
 }
 
 QString codes(const QString& keys) {
@@ -93,6 +102,15 @@ std::optional<CoachPlan> readcoachplan(QByteArrayView bytes) {
             ok = flag(value, plan.stages.digits);
         else if (name == QLatin1String("punctuation"))
             ok = flag(value, plan.stages.punctuation);
+        else if (name == QLatin1String("target")) {
+            std::int64_t wpm = 0;
+            ok = filenumber(value, slowesttarget, fastesttarget, wpm) == FileNumber::Whole;
+            plan.targetwpm = static_cast<int>(wpm);
+        } else if (name == QLatin1String("text")) {
+            const std::optional<QString> text = path(value);
+            ok = text.has_value();
+            plan.text = text.value_or(QString());
+        }
         if (!ok)
             return std::nullopt;
         i += 2; // a name this version does not know is skipped with its value
@@ -107,6 +125,8 @@ QByteArray coachplanline(const CoachPlan& plan) {
     line.text(QStringLiteral("capitals")).number(plan.stages.capitals ? 1 : 0);
     line.text(QStringLiteral("digits")).number(plan.stages.digits ? 1 : 0);
     line.text(QStringLiteral("punctuation")).number(plan.stages.punctuation ? 1 : 0);
+    line.text(QStringLiteral("target")).number(plan.targetwpm);
+    line.text(QStringLiteral("text")).text(QString::fromLatin1(QUrl::toPercentEncoding(plan.text)));
     QStringList languages = plan.inplay.keys();
     languages.sort();
     for (const QString& language : std::as_const(languages))

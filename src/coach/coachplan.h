@@ -9,15 +9,21 @@
 
 #include <optional>
 
-// What the coach keeps of its teaching in the program folder, so it holds after a restart: the
-// word language the player chose (empty: the keyboard layout's), the stages turned on, and the
-// keys in play in each language. One line of names and values:
-// "keystrider-coach",1,"words","de","capitals",1,"digits",0,"punctuation",0,
-// "inplay","de","101 110 105"  (the keys by character code, in the order they joined).
+inline constexpr int slowesttarget = 10;
+inline constexpr int fastesttarget = 150;
+
+// What the coach keeps in the program folder, so it holds after a restart: the word language the
+// player chose (empty: the keyboard layout's), the stages turned on, the keys in play in each
+// language, the target speed and the own text chosen. One line of names and values:
+// "keystrider-coach",1,"words","de","capitals",1,"digits",0,"punctuation",0,"target",35,
+// "text","%2Fhome%2Fana%2Fbook.txt","inplay","de","101 110 105"  (the keys by character code,
+// in the order they joined; the text's path percent-encoded).
 struct CoachPlan {
     QString language;
     Stages stages;
     QHash<QString, QString> inplay; // by language
+    int targetwpm = 35;
+    QString text; // the own text's path; empty for none
 
     bool operator==(const CoachPlan&) const = default;
 };

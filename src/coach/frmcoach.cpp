@@ -76,8 +76,8 @@ void frmcoach::load() {
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     connect(worker, &QThread::finished, this, &frmcoach::takeuphistory);
     worker->start();
-    if (!kept.text.isEmpty() && owntext.sentences.isEmpty() && !readingtext)
-        loadtext(kept.text, false);
+    if (!plan.text.isEmpty() && owntext.sentences.isEmpty() && !readingtext)
+        loadtext(plan.text, false);
 }
 
 void frmcoach::finishloading() {
@@ -160,8 +160,8 @@ void frmcoach::textread(LoadedText& result, bool chosen) {
         // The text kept from the last time waits in hand; one the player just chose is next.
         if (chosen) {
             optowntext->setChecked(true);
-            kept.text = owntext.path;
-            keepsettings();
+            plan.text = owntext.path;
+            keepplan();
             if (!drilling())
                 startstop->setFocus();
         }

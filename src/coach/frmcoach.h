@@ -2,7 +2,6 @@
 
 #include "coach/coachhistory.h"
 #include "coach/coachplan.h"
-#include "coach/coachsettings.h"
 #include "coach/drill.h"
 #include "coach/drillwords.h"
 #include "coach/keyplan.h"
@@ -161,8 +160,6 @@ private:
     QList<TypingRecord> arrived;
     QPointer<StatsRecorder> recorder;
     bool recordingown = false;   // the recorder is handed a drill of this window
-    CoachSettings kept;          // as coach.dat holds them
-    bool settingsunkept = false; // coach.dat could not be read: it is left alone
     PlaceKeeper places;
     OwnText owntext;
     // The drills' words and the teaching: kept in coachplan.dat.

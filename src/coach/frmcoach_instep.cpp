@@ -51,22 +51,14 @@ void frmcoach::practise(QChar key) {
 }
 
 void frmcoach::restoresettings() {
-    QString trouble;
-    kept = keptcoachsettings(trouble);
-    // A coach.dat that is there and can't be read is not written over.
-    settingsunkept = !trouble.isEmpty();
-    if (settingsunkept)
-        note->setText(trouble + QStringLiteral(" The text and target speed chosen are not kept."));
-    targetspeed->setValue(kept.targetwpm);
+    targetspeed->setValue(plan.targetwpm);
 }
 
 void frmcoach::keepsettings() {
-    CoachSettings now = kept;
-    now.targetwpm = targetspeed->value();
-    if (settingsunkept || now == kept)
+    if (plan.targetwpm == targetspeed->value())
         return;
-    if (keepcoachsettings(now))
-        kept = now;
+    plan.targetwpm = targetspeed->value();
+    keepplan();
 }
 
 void frmcoach::systemkeymapchanged() {

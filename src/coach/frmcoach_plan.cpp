@@ -56,7 +56,9 @@ void frmcoach::buildplancontrols() {
     // A coachplan.dat that is there and can't be read is not written over.
     planunkept = !trouble.isEmpty();
     if (planunkept)
-        note->setText(trouble + QStringLiteral(" What the coach teaches is not kept."));
+        note->setText(
+            trouble +
+            QStringLiteral(" What the coach teaches and the text and target chosen are not kept."));
     capitals->setChecked(plan.stages.capitals);
     digits->setChecked(plan.stages.digits);
     punctuation->setChecked(plan.stages.punctuation);
@@ -79,7 +81,8 @@ void frmcoach::planenabled(bool enabled) {
 
 void frmcoach::keepplan() {
     if (!planunkept && !keepcoachplan(plan))
-        note->setText(QStringLiteral("%1 could not be written: what the coach teaches is not kept.")
+        note->setText(QStringLiteral("%1 could not be written: what the coach teaches and the "
+                                     "text and target chosen are not kept.")
                           .arg(coachplanfilename));
 }
 

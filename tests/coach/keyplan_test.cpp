@@ -137,19 +137,27 @@ void KeyPlanTest::planfile_data() {
     QTest::addColumn<bool>("read");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("german"); // the keys in play in German
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QString>("text");
     const QByteArray head = "\"keystrider-coach\",1,";
     // clang-format off
-    QTest::newRow("as written")      << head + "\"words\",\"de\",\"capitals\",1,\"digits\",0,\"punctuation\",0,\"inplay\",\"de\",\"101 110 223\"\r\n" << true << "de" << "enß";
-    QTest::newRow("unknown names")   << head + "\"words\",\"\",\"later\",\"x\"\r\n"   << true  << ""   << "";
-    QTest::newRow("LF, no end")      << head + "\"inplay\",\"de\",\"97\""             << true  << ""   << "a";
-    QTest::newRow("other tag")       << QByteArray("\"keystrider-stats\",1\r\n")      << false << ""   << "";
-    QTest::newRow("bad flag")        << head + "\"capitals\",2\r\n"                   << false << ""   << "";
-    QTest::newRow("control key")     << head + "\"inplay\",\"de\",\"9\"\r\n"          << false << ""   << "";
-    QTest::newRow("key twice")       << head + "\"inplay\",\"de\",\"97 97\"\r\n"      << false << ""   << "";
-    QTest::newRow("surrogate key")   << head + "\"inplay\",\"de\",\"55357\"\r\n"      << false << ""   << "";
-    QTest::newRow("bad language")    << head + "\"words\",\"D E\"\r\n"                << false << ""   << "";
-    QTest::newRow("name, no value")  << head + "\"words\"\r\n"                        << false << ""   << "";
-    QTest::newRow("empty")           << QByteArray()                                   << false << ""   << "";
+    QTest::newRow("as written")      << head + "\"words\",\"de\",\"capitals\",1,\"digits\",0,\"punctuation\",0,\"target\",42,\"text\",\"%2Fhome%2Fzo%C3%AB%2Fa%2C%22b.txt\",\"inplay\",\"de\",\"101 110 223\"\r\n" << true << "de" << "enß" << 42 << "/home/zoë/a,\"b.txt";
+    QTest::newRow("unknown names")   << head + "\"words\",\"\",\"later\",\"x\"\r\n"   << true  << ""   << ""  << 35 << "";
+    QTest::newRow("LF, no end")      << head + "\"inplay\",\"de\",\"97\""             << true  << ""   << "a" << 35 << "";
+    QTest::newRow("other tag")       << QByteArray("\"keystrider-stats\",1\r\n")      << false << ""   << ""  << 35 << "";
+    QTest::newRow("bad flag")        << head + "\"capitals\",2\r\n"                   << false << ""   << ""  << 35 << "";
+    QTest::newRow("control key")     << head + "\"inplay\",\"de\",\"9\"\r\n"          << false << ""   << ""  << 35 << "";
+    QTest::newRow("key twice")       << head + "\"inplay\",\"de\",\"97 97\"\r\n"      << false << ""   << ""  << 35 << "";
+    QTest::newRow("surrogate key")   << head + "\"inplay\",\"de\",\"55357\"\r\n"      << false << ""   << ""  << 35 << "";
+    QTest::newRow("bad language")    << head + "\"words\",\"D E\"\r\n"                << false << ""   << ""  << 35 << "";
+    QTest::newRow("name, no value")  << head + "\"words\"\r\n"                        << false << ""   << ""  << 35 << "";
+    QTest::newRow("empty")           << QByteArray()                                   << false << ""   << ""  << 35 << "";
+    QTest::newRow("too slow")        << head + "\"target\",9\r\n"                     << false << ""   << ""  << 35 << "";
+    QTest::newRow("too fast")        << head + "\"target\",151\r\n"                   << false << ""   << ""  << 35 << "";
+    QTest::newRow("beyond 64 bits")  << head + "\"target\",99999999999999999999\r\n"  << false << ""   << ""  << 35 << "";
+    QTest::newRow("not a number")    << head + "\"target\",\"fast\"\r\n"              << false << ""   << ""  << 35 << "";
+    QTest::newRow("text not encoded")<< head + "\"text\",\"/home/zo\xc3\xab\"\r\n"     << false << ""   << ""  << 35 << "";
+    QTest::newRow("no text")         << head + "\"text\",\"\",\"target\",10\r\n"      << true  << ""   << ""  << 10 << "";
     // clang-format on
 }
 
@@ -162,6 +170,8 @@ void KeyPlanTest::planfile() {
         return;
     QTEST(plan->language, "language");
     QTEST(plan->inplay.value(QStringLiteral("de")), "german");
+    QTEST(plan->targetwpm, "target");
+    QTEST(plan->text, "text");
     // Written again, it reads back the same.
     QCOMPARE(readcoachplan(coachplanline(*plan)), plan);
 }
