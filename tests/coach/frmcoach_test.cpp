@@ -75,6 +75,16 @@ void typeentry(frmcoach* w) {
     typetext(w->txttype, w->lbltype->text());
 }
 
+// Writes mine.txt and chooses it in the coach, as the file dialog would; true once it is read.
+bool choosemytext(const GameFixture& fixture, frmcoach* w, const QByteArray& contents) {
+    fixture.writefile("mine.txt", contents);
+    const QString path = QDir(fixture.folder()).filePath(QStringLiteral("mine.txt"));
+    frmcoach::choosefile = [path](QWidget*) { return path; };
+    QSignalSpy loaded(w, &frmcoach::textloaded);
+    w->choosetext->click();
+    return loaded.wait(5000);
+}
+
 } // namespace
 
 void FrmcoachTest::drillsaretypedandrecorded() {
@@ -151,12 +161,7 @@ void FrmcoachTest::drillsaretypedandrecorded() {
     QCOMPARE(w->note->text(), QStringLiteral("No mistyped entries yet: practise or race first."));
 
     // An own text, stopped after its first sentence, goes on from the second after a restart.
-    fixture.writefile("mine.txt", "Zoë types. Then she rests!\nThe end");
-    const QString path = QDir(fixture.folder()).filePath(QStringLiteral("mine.txt"));
-    frmcoach::choosefile = [path](QWidget*) { return path; };
-    QSignalSpy loaded(w, &frmcoach::textloaded);
-    w->choosetext->click();
-    QVERIFY(loaded.wait(5000));
+    QVERIFY(choosemytext(fixture, w, "Zoë types. Then she rests!\nThe end"));
     QVERIFY(w->optowntext->isChecked());
     w->startstop->click();
     QCOMPARE(w->lbltype->text(), QStringLiteral("Zoë types."));
@@ -428,12 +433,7 @@ void FrmcoachTest::heardandinstep() {
     QCOMPARE(w->targetspeed->y(), targettop);
 
     // A text chosen leaves the focus on Start; it and the target speed outlast the window.
-    fixture.writefile("mine.txt", "Zoë types\r\nwell. Then");
-    const QString path = QDir(fixture.folder()).filePath(QStringLiteral("mine.txt"));
-    frmcoach::choosefile = [path](QWidget*) { return path; };
-    QSignalSpy loaded(w, &frmcoach::textloaded);
-    w->choosetext->click();
-    QVERIFY(loaded.wait(5000));
+    QVERIFY(choosemytext(fixture, w, "Zoë types\r\nwell. Then"));
     QCOMPARE(w->focusWidget(), w->startstop);
     w->targetspeed->setValue(50);
     w->close();
