@@ -9,7 +9,6 @@
 #include "coach/frmcoach.h"
 #include "coach/keyplan.h"
 #include "coach/languagewords.h"
-#include "common/textfile.h"
 #include "samples/samplerecords.h"
 
 #include <QFile>

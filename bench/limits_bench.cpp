@@ -5,6 +5,7 @@
 #include "benchsetup.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
+#include "career/hall.h"
 #include "career/halllist.h"
 #include "coach/owntext.h"
 #include "common/dialogs.h"

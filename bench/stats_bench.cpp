@@ -3,7 +3,7 @@
 // without answering events meanwhile, how long it takes to narrow it to one career and to show
 // a record that just ended, then the time to append one record.
 #include "benchsetup.h"
-#include "common/textfile.h"
+#include "common/filewriting.h"
 #include "samples/samplerecords.h"
 #include "stats/frmstats.h"
 

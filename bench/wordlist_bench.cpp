@@ -1,7 +1,7 @@
 // Loads a generated 100 000-entry word file, draws 10 000 targets from it, and starts a
 // practice exercise on it, printing how long each takes.
 #include "benchsetup.h"
-#include "common/textfile.h"
+#include "common/filereading.h"
 #include "typing/frmp.h"
 #include "typing/wordlist.h"
 

@@ -1,7 +1,7 @@
 // The tic-tac-toe roster on any bytes: a name listed that may have a record file names one in
 // the program folder itself, never elsewhere, and a name added after it reads back last.
+#include "common/fields.h"
 #include "common/textfile.h"
-#include "tictactoe/fields.h"
 #include "tictactoe/records.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The opponent's memory on any bytes: every strategy read can be searched, and a cell it
 // yields is a free cell of the board.
-#include "tictactoe/fields.h"
+#include "common/fields.h"
 #include "tictactoe/opponent.h"
 
 #include <cstdint>

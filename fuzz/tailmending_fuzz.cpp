@@ -1,6 +1,7 @@
 // An append after any bytes a file may hold (a power cut mid-append tears the last line): no
 // byte already there is lost, and when the lines before the torn one read whole, the line
 // appended reads back as the last field, not swallowed by the torn one.
+#include "common/filewriting.h"
 #include "common/textfile.h"
 
 #include <QFile>

@@ -1,6 +1,8 @@
 #include "career/mainwindow.h"
-#include "common/dialogs.h"
+#include "common/desktopdialogs.h"
+#include "common/program.h"
 #include "common/programfolder.h"
+#include "keyboard/x11keyboard.h"
 #include "typing/levels.h"
 
 #include <QApplication>
@@ -62,6 +64,18 @@ int main(int argc, char* argv[]) {
     readcommandline(QApplication::arguments(), true);
     QGuiApplication::setDesktopFileName(desktopid);
     QApplication::setWindowIcon(gameicon());
+
+    // The rules reach the desktop through these: its boxes, its way of ending, its events.
+    DesktopDialogs boxes;
+    setdialogs(&boxes);
+    setendprogram([] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->hide();
+        QCoreApplication::exit(0);
+    });
+    setdoevents([] { QCoreApplication::processEvents(); });
+    X11Keyboard keyboard;
+    SystemKeyboard::install(&keyboard);
 
     const QString problem =
         settleprogramfolder(wordfiles(), QCoreApplication::applicationDirPath() +

@@ -1,5 +1,6 @@
 #include "battledisk/battledisk.h"
 
+#include "common/filewriting.h"
 #include "common/number.h"
 #include "common/textfile.h"
 

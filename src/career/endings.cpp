@@ -5,6 +5,7 @@
 #include "career/score.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
+#include "common/filewriting.h"
 #include "common/program.h"
 #include "common/sidewindow.h"
 #include "common/textfile.h"

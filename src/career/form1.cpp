@@ -31,6 +31,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), career(new Career(this)) {
     buildmenus();
     showcareer();
     typingrecorder = new StatsRecorder([this] { return career->shown().playername; }, this);
+    connect(typingrecorder, &StatsRecorder::unwritten, this,
+            [](const QString& message) { msgbox(message, MsgIcon::Exclamation); });
     setFixedSize(sizeHint());
     enterpressesbuttons();
     returnfocusfrommenubar(menuBar());

@@ -1,24 +1,17 @@
 #include "career/frmhall.h"
 
+#include "career/hall.h"
 #include "career/halllist.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
+#include "common/filereading.h"
 #include "common/layout.h"
 #include "common/program.h"
 #include "common/programfolder.h"
-#include "common/textfile.h"
 #include "common/twips.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
-
-namespace {
-
-// Far more than a row can show; a longer entry is shown cut, with "…", and stays whole in the
-// file. Drawing a row of megabytes would stall the window for seconds.
-constexpr qsizetype longestshown = 256;
-
-} // namespace
 
 frmhall::frmhall(QWidget* parent) : QWidget(parent) {
     setupsidewindow(this, "frmhall", QStringLiteral("Vivo Re Zazede"));
@@ -37,28 +30,26 @@ void frmhall::load() {
     QByteArray bytes;
     QPointer<frmhall> self(this);
     // A long hall comes in a part at a time, and the window answers between parts.
-    const FileRead read =
-        readfile(apppath() + QStringLiteral("hall.dat"), largesthall, bytes, [&self] {
-            doevents();
-            return !self.isNull();
-        });
+    const FileRead read = readfile(apppath() + hallfilename, largesthall, bytes, [&self] {
+        doevents();
+        return !self.isNull();
+    });
     if (!self)
         return;
     if (!read.ok()) {
         // No file yet is an empty hall; one that is there and can't be read is said to be.
         if (!read.missing())
-            msgbox(read.message(QStringLiteral("hall.dat")), MsgIcon::Exclamation,
+            msgbox(read.message(hallfilename), MsgIcon::Exclamation,
                    QStringLiteral("Vivo Re Zazede"));
         return;
     }
-    FieldReader reader(std::move(bytes));
+    HallEntries entries(std::move(bytes));
     QElapsedTimer sincepump;
     sincepump.start();
     QStringList batch;
     QString entry;
-    bool cut = false;
-    while (reader.next(entry, longestshown, cut)) {
-        batch.append(cut ? entry + QChar(0x2026) : entry);
+    while (entries.next(entry)) {
+        batch.append(entry);
         // Keep other windows usable through a long file: rows go in a thousand at a time, and
         // pending events run every few milliseconds rather than per entry.
         const bool pumpdue = sincepump.elapsed() >= 10;

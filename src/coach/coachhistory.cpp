@@ -1,6 +1,7 @@
 #include "coach/coachhistory.h"
 
 #include "common/bytelines.h"
+#include "common/filereading.h"
 #include "common/mappedfile.h"
 #include "common/textfile.h"
 #include "stats/keystrokes.h"

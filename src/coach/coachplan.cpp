@@ -1,6 +1,7 @@
 #include "coach/coachplan.h"
 
 #include "common/bytelines.h"
+#include "common/filewriting.h"
 #include "common/number.h"
 #include "common/programfolder.h"
 #include "common/textfile.h"

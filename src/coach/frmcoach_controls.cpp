@@ -201,7 +201,9 @@ void frmcoach::buildkeyboard() {
     keyboardunkept = !trouble.isEmpty();
     if (keyboardunkept)
         note->setText(trouble + QStringLiteral(" The keyboard chosen is not kept."));
-    chooser.fill(layoutbox);
+    for (int row = 0; row < chooser.count(); ++row)
+        layoutbox->addItem(chooser.caption(row));
+    layoutbox->setCurrentIndex(chooser.current());
     keyboard->setlayout(chooser.load());
     connect(layoutbox, &QComboBox::currentIndexChanged, this, &frmcoach::layoutchosen);
     connect(SystemKeyboard::current(), &SystemKeyboard::changed, this,

@@ -1,7 +1,7 @@
 #include "coach/languagewords.h"
 
 #include "common/bytelines.h"
-#include "common/textfile.h"
+#include "common/filereading.h"
 
 #include <QFile>
 #include <QSet>

@@ -2,6 +2,7 @@
 
 #include "coach/typeable.h"
 
+#include "common/filewriting.h"
 #include "common/number.h"
 #include "common/programfolder.h"
 #include "common/textfile.h"

@@ -1,64 +1,23 @@
-#include "dialogs.h"
-
-#include <QApplication>
-#include <QFileDialog>
-#include <QFontMetrics>
-#include <QGridLayout>
-#include <QInputDialog>
-#include <QLabel>
-#include <QMessageBox>
-#include <QSpacerItem>
+#include "common/dialogs.h"
 
 namespace {
 
-QMessageBox::Icon qtIcon(MsgIcon icon) {
-    switch (icon) {
-    case MsgIcon::Information:
-        return QMessageBox::Information;
-    case MsgIcon::Exclamation:
-        return QMessageBox::Warning;
-    case MsgIcon::Error:
-        return QMessageBox::Critical;
-    case MsgIcon::Question:
-        return QMessageBox::Question;
-    case MsgIcon::None:
-        break;
-    }
-    return QMessageBox::NoIcon;
-}
-
-class QtDialogs : public Dialogs {
+// Answers as Enter would, so a program that installed no boxes never waits on one.
+class UnansweredDialogs : public Dialogs {
 public:
-    MsgResult message(const QString& text, const QString& title, MsgIcon icon,
-                      MsgButtons buttons) override {
-        const std::unique_ptr<QMessageBox> box = messagebox(text, title, icon, buttons);
-        const int answer = box->exec();
-        if (!isyesno(buttons))
-            return MsgResult::Ok;
-        return answer == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
+    MsgResult message(const QString&, const QString&, MsgIcon, MsgButtons buttons) override {
+        return isyesno(buttons) ? MsgResult::No : MsgResult::Ok;
     }
-
-    std::optional<QString> input(const QString& prompt, const QString& title,
-                                 const QString& defaulttext) override {
-        const std::unique_ptr<QInputDialog> box = inputdialog(prompt, title, defaulttext);
-        if (box->exec() != QDialog::Accepted)
-            return std::nullopt;
-        return box->textValue();
-    }
-
-    QString savefile(const QString& title, const QString& suggested,
-                     const QString& filter) override {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested, filter);
+    std::optional<QString> input(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
     }
 };
 
 Dialogs* current = nullptr;
 
 Dialogs& dialogs() {
-    static QtDialogs real;
-    if (current)
-        return *current;
-    return real;
+    static UnansweredDialogs none;
+    return current ? *current : none;
 }
 
 QString titleor(const QString& title) {
@@ -86,51 +45,6 @@ std::optional<QString> askinput(const QString& prompt, const QString& title,
 
 bool isyesno(MsgButtons buttons) {
     return buttons != MsgButtons::Ok;
-}
-
-int titlewidth(const QString& title) {
-    // Window managers draw titles in a bold face somewhat larger than the text's, and keep room
-    // for their own buttons beside it.
-    QFont titlefont = QApplication::font();
-    titlefont.setBold(true);
-    titlefont.setPointSizeF(titlefont.pointSizeF() * 1.2);
-    constexpr int buttonsroom = 144;
-    return QFontMetrics(titlefont).horizontalAdvance(title) + buttonsroom;
-}
-
-std::unique_ptr<QMessageBox> messagebox(const QString& text, const QString& title, MsgIcon icon,
-                                        MsgButtons buttons) {
-    auto box = std::make_unique<QMessageBox>(qtIcon(icon), title, text,
-                                             isyesno(buttons) ? QMessageBox::Yes | QMessageBox::No
-                                                              : QMessageBox::Ok,
-                                             QApplication::activeWindow());
-    // Messages can carry a player's name or a path: never markup.
-    box->setTextFormat(Qt::PlainText);
-    if (buttons == MsgButtons::YesNoDefaultNo) {
-        box->setDefaultButton(QMessageBox::No);
-        box->setEscapeButton(QMessageBox::No);
-    }
-    // A message box sizes itself to its text; a spacer across its grid is the one way to
-    // widen it.
-    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
-        grid->addItem(
-            new QSpacerItem(titlewidth(title), 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
-            grid->rowCount(), 0, 1, grid->columnCount());
-    return box;
-}
-
-std::unique_ptr<QInputDialog> inputdialog(const QString& prompt, const QString& title,
-                                          const QString& defaulttext) {
-    auto box = std::make_unique<QInputDialog>(QApplication::activeWindow());
-    box->setWindowTitle(title);
-    box->setLabelText(prompt);
-    box->setTextValue(defaulttext);
-    // The dialog's layout sets its size from what it holds, so the prompt is what widens it.
-    if (auto* label = box->findChild<QLabel*>()) {
-        const QMargins margins = box->layout() ? box->layout()->contentsMargins() : QMargins();
-        label->setMinimumWidth(titlewidth(title) - margins.left() - margins.right());
-    }
-    return box;
 }
 
 QString savefilebox(const QString& title, const QString& suggested, const QString& filter) {

@@ -2,18 +2,15 @@
 
 #include <QString>
 
-#include <memory>
 #include <optional>
-
-class QInputDialog;
-class QMessageBox;
 
 enum class MsgIcon { None, Information, Exclamation, Error, Question };
 // YesNoDefaultNo: Enter answers No, for a question whose Yes loses something.
 enum class MsgButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MsgResult { Ok, Yes, No };
 
-// Modal message and input boxes, behind one interface so tests can script the answers.
+// Modal message and input boxes, behind one interface: the game installs the desktop's boxes at
+// start, tests install scripted answers.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -33,7 +30,8 @@ public:
     }
 };
 
-// Tests install scripted dialogs; nullptr restores the real boxes.
+// Installs the boxes every later call shows; with none installed (nullptr), a box is answered
+// at once as if the player pressed Enter on it: OK, No, or a cancelled input.
 void setdialogs(Dialogs* dialogs);
 
 // A box given no title shows the game's title.
@@ -48,12 +46,4 @@ QString inputbox(const QString& prompt, const QString& title = QString(),
 std::optional<QString> askinput(const QString& prompt, const QString& title = QString(),
                                 const QString& defaulttext = QString());
 bool isyesno(MsgButtons buttons);
-
-// The real boxes, built but not shown; each is at least wide enough to show its whole title.
-std::unique_ptr<QMessageBox> messagebox(const QString& text, const QString& title, MsgIcon icon,
-                                        MsgButtons buttons);
-std::unique_ptr<QInputDialog> inputdialog(const QString& prompt, const QString& title,
-                                          const QString& defaulttext);
-// The width a box needs for the window manager to show its whole title beside its buttons.
-int titlewidth(const QString& title);
 QString savefilebox(const QString& title, const QString& suggested, const QString& filter);

@@ -1,4 +1,6 @@
 // Reading the game's files: regular files only, never waiting, never more than a reader can use.
+#include "common/filereading.h"
+
 #include "common/regularfile.h"
 
 #include <QFile>

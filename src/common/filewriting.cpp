@@ -1,5 +1,7 @@
 // Writing the game's files: appends that leave no torn line, replaces that leave the old file
 // whole until the new one is, and the leftovers of both swept.
+#include "common/filewriting.h"
+
 #include "common/regularfile.h"
 
 #include <QDir>

@@ -1,4 +1,5 @@
 #include "common/mappedfile.h"
+#include "common/filereading.h"
 
 #include "common/regularfile.h"
 

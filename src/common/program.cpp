@@ -1,10 +1,13 @@
-#include "program.h"
+#include "common/program.h"
 
-#include <QApplication>
-#include <QWidget>
+#include <QCoreApplication>
 
 namespace {
 std::function<void()>& ending() {
+    static std::function<void()> f;
+    return f;
+}
+std::function<void()>& pump() {
     static std::function<void()> f;
     return f;
 }
@@ -17,8 +20,6 @@ void endprogram() {
         ending()();
         return;
     }
-    for (QWidget* w : QApplication::topLevelWidgets())
-        w->hide();
     QCoreApplication::exit(0);
 }
 
@@ -35,5 +36,10 @@ void resetprogramended() {
 }
 
 void doevents() {
-    QCoreApplication::processEvents();
+    if (pump())
+        pump()();
+}
+
+void setdoevents(std::function<void()> f) {
+    pump() = std::move(f);
 }

@@ -1,4 +1,5 @@
 #include "programfolder.h"
+#include "common/filewriting.h"
 
 #include "textfile.h"
 

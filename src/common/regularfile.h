@@ -1,7 +1,7 @@
 #pragma once
 
-// What the text-file readers and writers share, behind the public textfile.h.
-#include "common/textfile.h"
+// What the file readers and writers share, behind filereading.h and filewriting.h.
+#include "common/filereading.h"
 
 #include <QByteArray>
 

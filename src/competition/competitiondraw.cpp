@@ -1,7 +1,6 @@
 #include "competition/competitiondraw.h"
 
 #include "common/clock.h"
-#include "common/program.h"
 #include "common/random.h"
 
 #include <array>
@@ -17,16 +16,16 @@ QString pricetext(int price) {
     return QLatin1Char('$') + QString::number(price);
 }
 
-QList<Competition> drawcompetitions() {
+QList<Competition> drawcompetitions(const std::function<void()>& pump) {
     randomize(timeofday());
     QList<Competition> rows(wholeupto(5));
     for (Competition& row : rows) {
-        doevents();
+        pump();
         randomize(timeofday());
         row.country = competitioncountry(wholeupto(6));
     }
     for (Competition& row : rows) {
-        doevents();
+        pump();
         randomize(timeofday());
         row.price = static_cast<int>(rnd() * 800) + 100;
     }

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 struct Competition {
     QString country;
     int price = 0; // dollars
@@ -16,6 +18,6 @@ QString competitioncountry(int k);
 QString pricetext(int price);
 
 // The day's competitions: 1 to 5 rows, the countries drawn first, then the prices from $100 to
-// $899. The generator is reseeded with the time of day before every draw, and pending window
-// events run before each row.
-QList<Competition> drawcompetitions();
+// $899. The generator is reseeded with the time of day before every draw, and `pump` lets
+// pending window events run before each row.
+QList<Competition> drawcompetitions(const std::function<void()>& pump);

@@ -174,8 +174,10 @@ void frmcars::start_Click() {
     start->setEnabled(false);
     levelframe->setEnabled(false);
     wordlist.clear();
-    reportwordfile(loadwords(wordlist, apppath + QStringLiteral("avg.txt")),
-                   QStringLiteral("avg.txt"));
+    const QString problem = wordfileproblem(
+        loadwords(wordlist, apppath + QStringLiteral("avg.txt")), QStringLiteral("avg.txt"));
+    if (!problem.isEmpty())
+        msgbox(problem, MsgIcon::Exclamation);
     session.start(typingbox->text());
     nextword();
     clock->start();

@@ -5,6 +5,7 @@
 #include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/number.h"
+#include "common/program.h"
 #include "common/sidewindow.h"
 #include "competition/competitiondraw.h"
 
@@ -68,7 +69,7 @@ void frmcomp::generate() {
     // pending events run between the draws. Those events may close this window; the draw then
     // has nowhere to go, and the next day's draws into a new window.
     QPointer<frmcomp> self(this);
-    const QList<Competition> rows = drawcompetitions();
+    const QList<Competition> rows = drawcompetitions(doevents);
     if (!self)
         return;
     country->clear();

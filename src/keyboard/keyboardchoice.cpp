@@ -1,4 +1,5 @@
 #include "keyboard/keyboardchoice.h"
+#include "common/filewriting.h"
 
 #include "common/bytelines.h"
 #include "common/programfolder.h"

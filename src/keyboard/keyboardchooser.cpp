@@ -1,9 +1,8 @@
 #include "keyboard/keyboardchooser.h"
+#include "common/filereading.h"
 
-#include "common/textfile.h"
 #include "keyboard/keyboardchoice.h"
 
-#include <QComboBox>
 #include <QFile>
 #include <QXmlStreamReader>
 
@@ -121,13 +120,6 @@ bool KeyboardChooser::choose(const QString& key) {
             return true;
         }
     return false;
-}
-
-void KeyboardChooser::fill(QComboBox* box) const {
-    box->clear();
-    for (int i = 0; i < count(); ++i)
-        box->addItem(caption(i));
-    box->setCurrentIndex(row);
 }
 
 KeyboardLayout KeyboardChooser::load() const {

@@ -6,8 +6,6 @@
 #include <QList>
 #include <QString>
 
-class QComboBox;
-
 // A layout as xkeyboard-config lists it.
 struct KeyboardLayoutName {
     QString layout;  // "us"
@@ -36,8 +34,6 @@ public:
     QString key() const;
     // Chooses the row of a kept choice; false, and nothing changed, when it is not offered.
     bool choose(const QString& key);
-    // Fills a combo box with the rows and selects the chosen one.
-    void fill(QComboBox* box) const;
 
     // The chosen layout, as layoutofchoice() compiles it.
     KeyboardLayout load() const;

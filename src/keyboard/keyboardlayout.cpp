@@ -2,10 +2,7 @@
 
 #include "keyboard/keyboardphysical.h"
 
-#include <QGuiApplication>
-
 #include <xkbcommon/xkbcommon-compose.h>
-#include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
 
 #include <clocale>
@@ -214,39 +211,11 @@ KeyboardLayout KeyboardLayout::fromnames(const QString& layout, const QString& v
     return LayoutCompiler::compile(context.get(), keymap.get(), 0);
 }
 
-xcb_connection_t* x11connection() {
-#if QT_CONFIG(xcb)
-    if (auto* x11 =
-            qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr)
-        return x11->connection();
-#endif
-    return nullptr;
-}
-
-bool KeyboardLayout::systemavailable() {
-    return x11connection() != nullptr;
-}
-
-KeyboardLayout KeyboardLayout::fromsystem() {
-    xcb_connection_t* connection = x11connection();
+KeyboardLayout KeyboardLayout::fromkeymap(xkb_keymap* keymap, std::uint32_t group) {
     Context context = newcontext();
-    if (!connection || !context ||
-        !xkb_x11_setup_xkb_extension(
-            connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
-            XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, nullptr, nullptr))
+    if (!context || !keymap)
         return {};
-    const std::int32_t device = xkb_x11_get_core_keyboard_device_id(connection);
-    if (device < 0)
-        return {};
-    Keymap keymap(xkb_x11_keymap_new_from_device(context.get(), connection, device,
-                                                 XKB_KEYMAP_COMPILE_NO_FLAGS));
-    if (!keymap)
-        return {};
-    // The group the player has switched to, not always the first of their layouts.
-    State state(xkb_x11_state_new_from_device(keymap.get(), connection, device));
-    const xkb_layout_index_t group =
-        state ? xkb_state_serialize_layout(state.get(), XKB_STATE_LAYOUT_EFFECTIVE) : 0;
-    return LayoutCompiler::compile(context.get(), keymap.get(), group);
+    return LayoutCompiler::compile(context.get(), keymap, group);
 }
 
 QString KeyboardLayout::text(int code, int level) const {

@@ -7,9 +7,7 @@
 #include <array>
 #include <cstdint>
 
-struct xcb_connection_t;
-// Qt's own connection to the X server; none when the program does not run on X11.
-xcb_connection_t* x11connection();
+struct xkb_keymap;
 
 // One press of a key, with the modifiers held for it: Shift on the other hand from the key's
 // finger, and AltGr for the third and fourth levels.
@@ -21,8 +19,8 @@ struct KeyPress {
 };
 
 // What a keyboard layout types on each key of the physical keyboard, compiled by libxkbcommon
-// either from a layout name that xkeyboard-config knows or from the X server's keymap. A plain
-// value: the keymap is read once and let go.
+// either from a layout name that xkeyboard-config knows or from a keymap in hand (the X
+// server's). A plain value: the keymap is read once and let go.
 class KeyboardLayout {
 public:
     // An empty layout: every key blank, no character reachable.
@@ -30,11 +28,8 @@ public:
     // A layout by its xkeyboard-config name ("us", "de", "fr") and variant ("intl"), on a pc105
     // keyboard; empty when xkeyboard-config does not know it.
     static KeyboardLayout fromnames(const QString& layout, const QString& variant = {});
-    // The X server's keymap in its current group; empty when the program does not run on X11.
-    // The program reads it through SystemKeyboard, which tests can stand in for.
-    static KeyboardLayout fromsystem();
-    // Whether the program can read the X server's keymap.
-    static bool systemavailable();
+    // A keymap's layout in one of its groups; the keymap stays the caller's.
+    static KeyboardLayout fromkeymap(xkb_keymap* keymap, std::uint32_t group);
 
     bool isempty() const { return description_.isEmpty(); }
     // The layout as xkeyboard-config describes it: "English (US)".

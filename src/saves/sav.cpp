@@ -1,9 +1,9 @@
 #include "saves/sav.h"
+#include "common/filewriting.h"
 
 #include "career/career.h"
 #include "common/dialogs.h"
 #include "common/filename.h"
-#include "common/textfile.h"
 #include "saves/savedgame.h"
 
 #include <QFileInfo>
@@ -50,7 +50,7 @@ void sav::go() {
 
     // What the status panel shows, as the game has always saved it.
     const CareerState& shown = career->shown();
-    const SavedGame game{shown.playername, shown.money,  shown.rank,
+    const SavedGame game{shown.playername, shown.money,   shown.rank,
                          shown.days,       career->log(), QString::number(shown.training)};
     // One key on a picked row must not replace another career, or this one's later day.
     const QFileInfo existing(gamefile());

@@ -1,4 +1,5 @@
 #include "saves/savedgame.h"
+#include "common/filereading.h"
 
 #include "common/number.h"
 #include "common/textfile.h"

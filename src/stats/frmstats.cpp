@@ -1,10 +1,10 @@
 #include "stats/frmstats.h"
+#include "common/filereading.h"
 
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/programfolder.h"
-#include "common/textfile.h"
 #include "stats/keystab.h"
 #include "stats/statsexport.h"
 #include "stats/statsrecorder.h"

@@ -1,8 +1,7 @@
 #include "stats/statsrecorder.h"
+#include "common/filewriting.h"
 
-#include "common/dialogs.h"
 #include "common/programfolder.h"
-#include "common/textfile.h"
 
 StatsRecorder::StatsRecorder(std::function<QString()> career, QObject* parent)
     : QObject(parent), currentcareer(std::move(career)) {}
@@ -17,8 +16,8 @@ void StatsRecorder::record(TypingRecord record) {
     }
     if (!unwrittenreported) {
         unwrittenreported = true;
-        msgbox(QStringLiteral("stats.dat could not be written: this exercise or race, and the "
-                              "ones after it, are left out of the typing statistics."),
-               MsgIcon::Exclamation);
+        emit unwritten(QStringLiteral("stats.dat could not be written: this exercise or race, "
+                                      "and the ones after it, are left out of the typing "
+                                      "statistics."));
     }
 }

@@ -21,6 +21,8 @@ public:
 
 signals:
     void recorded(const TypingRecord& record);
+    // "stats.dat" refused a record: what the player is to be told, said once a run.
+    void unwritten(const QString& message);
 
 private:
     std::function<QString()> currentcareer;

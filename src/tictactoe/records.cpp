@@ -1,9 +1,10 @@
 #include "tictactoe/records.h"
+#include "common/filewriting.h"
 
+#include "common/fields.h"
 #include "common/filename.h"
 #include "common/number.h"
 #include "common/textfile.h"
-#include "tictactoe/fields.h"
 
 #include <QDir>
 #include <QFile>

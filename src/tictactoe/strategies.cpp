@@ -1,7 +1,8 @@
 #include "tictactoe/strategies.h"
+#include "common/filewriting.h"
 
+#include "common/fields.h"
 #include "common/textfile.h"
-#include "tictactoe/fields.h"
 
 QStringList loadbrain(const QString& folder, FileRead& read) {
     return everyfieldof(folder + brainfile, largestbrain, read);

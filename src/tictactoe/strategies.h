@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/textfile.h"
+#include "common/filereading.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/filereading.h"
 #include "tictactoe/board.h"
 #include "tictactoe/records.h"
 

@@ -1,6 +1,7 @@
 // What outlives the window: the learned strategies and the roster with its records.
 #include "common/dialogs.h"
 #include "common/filename.h"
+#include "common/filereading.h"
 #include "common/programfolder.h"
 #include "common/textfile.h"
 #include "tictactoe/records.h"

@@ -131,7 +131,9 @@ void frmp::startrestart_Click() {
 
 void frmp::startlevel(int levelindex) {
     const PracticeLevel& chosen = practicelevels()[levelindex];
-    reportwordfile(loadwords(words, apppath + chosen.file), chosen.file);
+    const QString problem = wordfileproblem(loadwords(words, apppath + chosen.file), chosen.file);
+    if (!problem.isEmpty())
+        msgbox(problem, MsgIcon::Exclamation);
     typedcount = 0;
     leftcount = exerciselength(words.size(), chosen.divisor);
     showcounts();

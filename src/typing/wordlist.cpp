@@ -1,6 +1,6 @@
 #include "wordlist.h"
+#include "common/filereading.h"
 
-#include "common/dialogs.h"
 #include "common/random.h"
 #include "common/textfile.h"
 
@@ -33,9 +33,10 @@ FileRead loadwords(QStringList& list, const QString& path) {
     return read;
 }
 
-void reportwordfile(const FileRead& read, const QString& path) {
-    if (!read.ok() && !read.missing())
-        msgbox(read.message(QFileInfo(path).fileName()), MsgIcon::Exclamation);
+QString wordfileproblem(const FileRead& read, const QString& path) {
+    if (read.ok() || read.missing())
+        return {};
+    return read.message(QFileInfo(path).fileName());
 }
 
 void appendwords(QStringList& list, QByteArray bytes) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/textfile.h"
+#include "common/filereading.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,9 +17,9 @@ inline constexpr qint64 largestwordfile = 2 * 1024 * 1024;
 // end or another control character) are left out, so every target can be typed. A file that is
 // there and can't be read adds nothing, and the answer says why.
 FileRead loadwords(QStringList& list, const QString& path);
-// Tells the player why a word file that is there could not be read; nothing for a good or a
-// missing one.
-void reportwordfile(const FileRead& read, const QString& path);
+// What the player is told when a word file that is there could not be read; empty for a good
+// or a missing one.
+QString wordfileproblem(const FileRead& read, const QString& path);
 // The same, from the file's bytes.
 void appendwords(QStringList& list, QByteArray bytes);
 

@@ -132,5 +132,5 @@ void CareerTest::unsavedchanges() {
     QTEST(career.unsaved(), "unsaved");
 }
 
-QTEST_MAIN(CareerTest)
+QTEST_GUILESS_MAIN(CareerTest)
 #include "career_test.moc"

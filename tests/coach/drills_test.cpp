@@ -178,5 +178,5 @@ void DrillsTest::drillsaskandend() {
     QCOMPARE(notes, said);
 }
 
-QTEST_MAIN(DrillsTest)
+QTEST_GUILESS_MAIN(DrillsTest)
 #include "drills_test.moc"

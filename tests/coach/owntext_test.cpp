@@ -188,5 +188,5 @@ void OwnTextTest::placeswrittenrarely() {
     QCOMPARE(placeof(path), 11);
 }
 
-QTEST_MAIN(OwnTextTest)
+QTEST_GUILESS_MAIN(OwnTextTest)
 #include "owntext_test.moc"

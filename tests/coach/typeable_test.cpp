@@ -67,5 +67,5 @@ void TypeableTest::entries() {
     QTEST(got.accepted(typed), "accepted");
 }
 
-QTEST_MAIN(TypeableTest)
+QTEST_GUILESS_MAIN(TypeableTest)
 #include "typeable_test.moc"

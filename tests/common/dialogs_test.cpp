@@ -1,4 +1,4 @@
-#include "common/dialogs.h"
+#include "common/desktopdialogs.h"
 
 #include <QAbstractButton>
 #include <QInputDialog>

@@ -4,9 +4,10 @@
 // the folder as it found it.
 #include "battledisk/battledisk.h"
 #include "career/frmhall.h"
+#include "career/hall.h"
 #include "coach/coachhistory.h"
-#include "keyboard/keyboardchoice.h"
 #include "coach/owntext.h"
+#include "keyboard/keyboardchoice.h"
 #include "saves/savedgame.h"
 #include "stats/frmstats.h"
 #include "support/fakes.h"
@@ -117,8 +118,9 @@ const QMap<QString, Reader>& readers() {
          {"easy.txt", largestwordfile,
           [](GameFixture& f) {
               QStringList words;
-              reportwordfile(loadwords(words, f.folder() + "easy.txt"), "easy.txt");
-              return words.isEmpty() ? lastbox(f) : QStringLiteral("words were read");
+              const QString problem =
+                  wordfileproblem(loadwords(words, f.folder() + "easy.txt"), "easy.txt");
+              return words.isEmpty() ? problem : QStringLiteral("words were read");
           }}},
         {"own text",
          {"mine.txt", largestowntext,

@@ -1,7 +1,8 @@
 #include "career/score.h"
+#include "common/fields.h"
+#include "common/filewriting.h"
 #include "common/textfile.h"
 #include "samples/samplerecords.h"
-#include "tictactoe/fields.h"
 #include "tictactoe/records.h"
 #include "tictactoe/strategies.h"
 

@@ -3,9 +3,10 @@
 // which stays one copy's whole. The copies are this program started again with
 // "--append NAME FOLDER".
 #include "career/score.h"
+#include "common/fields.h"
+#include "common/filewriting.h"
 #include "common/textfile.h"
 #include "samples/samplerecords.h"
-#include "tictactoe/fields.h"
 
 #include "support/fakes.h"
 #include <QDir>

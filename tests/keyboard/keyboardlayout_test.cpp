@@ -37,7 +37,6 @@ private slots:
     void chooser();
     void keptchoice_data();
     void keptchoice();
-    void systemkeymap();
 };
 
 // Evdev codes: the top letter row runs 16 to 27, home 30 to 40, bottom 44 to 53; 42 is the left
@@ -208,13 +207,5 @@ void KeyboardLayoutTest::keptchoice() {
     QCOMPARE(readkeyboardchoice(bytes).value_or(QStringLiteral("<none>")), choice);
 }
 
-void KeyboardLayoutTest::systemkeymap() {
-    if (!KeyboardLayout::systemavailable())
-        QSKIP("no X server");
-    const KeyboardLayout own = KeyboardLayout::fromsystem();
-    QVERIFY(!own.isempty());
-    QCOMPARE(strokes(own.presses(QStringLiteral(" "))), QStringLiteral("57"));
-}
-
-QTEST_MAIN(KeyboardLayoutTest)
+QTEST_GUILESS_MAIN(KeyboardLayoutTest)
 #include "keyboardlayout_test.moc"

@@ -1,4 +1,5 @@
 #include "keyboard/keyboardview.h"
+#include "keyboard/x11keyboard.h"
 
 #include <QHelpEvent>
 #include <QScreen>
@@ -9,6 +10,7 @@
 class KeyboardViewTest : public QObject {
     Q_OBJECT
 private slots:
+    void systemkeymap();
     void nextkeyandheatmap();
     void describedagain_data();
     void describedagain();
@@ -200,6 +202,17 @@ void KeyboardViewTest::capsreadatthesmallestsize() {
             taken.append(drawn);
         }
     }
+}
+
+// The X server's own keymap, where there is one to read.
+void KeyboardViewTest::systemkeymap() {
+    X11Keyboard server;
+    if (!server.available())
+        QSKIP("no X server");
+    const KeyboardLayout own = server.layout();
+    QVERIFY(!own.isempty());
+    QVERIFY(!own.presses(QStringLiteral(" ")).isEmpty());
+    QCOMPARE(own.presses(QStringLiteral(" ")).front().code, 57);
 }
 
 QTEST_MAIN(KeyboardViewTest)

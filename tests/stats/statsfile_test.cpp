@@ -1,5 +1,4 @@
 #include "common/bytelines.h"
-#include "common/textfile.h"
 #include "stats/statsexport.h"
 #include "stats/statsfile.h"
 #include "stats/statssummary.h"

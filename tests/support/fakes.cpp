@@ -3,6 +3,7 @@
 #include "common/program.h"
 #include "common/programfolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 bool readwholefile(const QString& path, QByteArray& bytes) {
@@ -58,6 +59,7 @@ GameFixture::GameFixture() {
     setprogramfolder(dir.path());
     resetprogramended();
     setendprogram([this] { ++endings; });
+    setdoevents([] { QCoreApplication::processEvents(); });
 }
 
 GameFixture::~GameFixture() {
@@ -66,6 +68,7 @@ GameFixture::~GameFixture() {
     setclock(nullptr);
     setprogramfolder(QString());
     setendprogram({});
+    setdoevents({});
     resetprogramended();
 }
 

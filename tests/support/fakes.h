@@ -61,7 +61,8 @@ public:
     int seconds = 43200;
 };
 
-// Installs the fakes, a temporary program folder and a watched program end; restores all.
+// Installs the fakes, a temporary program folder, a watched program end and the event pump;
+// restores all.
 class GameFixture {
 public:
     GameFixture();

@@ -1,4 +1,5 @@
-#include "tictactoe/fields.h"
+#include "common/fields.h"
+#include "common/filereading.h"
 
 #include "common/textfile.h"
 
