@@ -4,8 +4,8 @@
 #include "career/career.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
-#include "career/halllist.h"
 #include "career/frmstart.h"
+#include "career/halllist.h"
 #include "coach/frmcoach.h"
 #include "common/clock.h"
 #include "common/program.h"
@@ -259,10 +259,9 @@ void shootall() {
     setprogramfolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
 
     Form1 form;
-    form.career->setplayername(QStringLiteral("Ace"));
-    form.career->setmoney(250);
-    form.updatelog(QStringLiteral("Objectives: To raise to Typist Rank 8 so that"));
-    form.updatelog(QStringLiteral("you will be hired by QuendleSoft as a typist or"));
+    form.career->setstate({QStringLiteral("Ace"), 0, 250, 0, 0});
+    form.career->updatelog(QStringLiteral("Objectives: To raise to Typist Rank 8 so that"));
+    form.career->updatelog(QStringLiteral("you will be hired by QuendleSoft as a typist or"));
     form.loaded();
     form.showdaysleft();
     save(&form, QStringLiteral("Form1"));

@@ -10,101 +10,134 @@ static_assert((Money | Rank | Days | Training) == 15);
 
 const QString lineend = QStringLiteral("\r\n");
 
+// Takes the value waiting, if any, out of `slot`: a change made while it shows waits anew.
+template <typename T> std::optional<T> takepending(std::optional<T>& slot) {
+    std::optional<T> value = std::move(slot);
+    slot.reset();
+    return value;
+}
+
 } // namespace
 
 Career::Career(QObject* parent) : QObject(parent) {}
 
+CareerState Career::state() const {
+    CareerState s = panel;
+    if (pending.playername)
+        s.playername = *pending.playername;
+    if (pending.rank)
+        s.rank = *pending.rank;
+    if (pending.money)
+        s.money = *pending.money;
+    if (pending.days)
+        s.days = *pending.days;
+    if (pending.training)
+        s.training = *pending.training;
+    return s;
+}
+
 void Career::updatestatus() {
-    showplayername(now.playername);
-    showmoney(now.money);
-    showrank(now.rank);
-    showdays(now.days);
-    showtraining(now.training);
+    if (const auto name = takepending(pending.playername))
+        showplayername(*name);
+    // A number never shown shows now, even unchanged.
+    if (const auto money = takepending(pending.money); money || (blank & Money))
+        showmoney(money.value_or(panel.money));
+    if (const auto rank = takepending(pending.rank); rank || (blank & Rank))
+        showrank(rank.value_or(panel.rank));
+    if (const auto days = takepending(pending.days); days || (blank & Days))
+        showdays(days.value_or(panel.days));
+    if (const auto training = takepending(pending.training); training || (blank & Training))
+        showtraining(training.value_or(panel.training));
+}
+
+void Career::reversevalue() {
+    pending = {};
+}
+
+void Career::setstate(const CareerState& s) {
+    setplayername(s.playername);
+    setrank(s.rank);
+    setmoney(s.money);
+    setdays(s.days);
+    settraining(s.training);
+    updatestatus();
 }
 
 void Career::showplayername(const QString& name) {
-    if (onpanel.playername == name)
+    if (panel.playername == name)
         return;
-    onpanel.playername = name;
+    panel.playername = name;
     emit playernamechanged(name);
 }
 
 void Career::showmoney(std::int32_t money) {
-    if (onpanel.money == money && !(blank & Money))
+    if (panel.money == money && !(blank & Money))
         return;
     blank &= ~Money;
-    onpanel.money = money;
+    panel.money = money;
     emit moneychanged(money);
 }
 
 void Career::showrank(std::int16_t rank) {
-    if (onpanel.rank == rank && !(blank & Rank))
+    if (panel.rank == rank && !(blank & Rank))
         return;
     blank &= ~Rank;
-    onpanel.rank = rank;
+    panel.rank = rank;
     emit rankchanged(rank);
 }
 
 void Career::showdays(std::int32_t days) {
-    if (onpanel.days == days && !(blank & Days))
+    if (panel.days == days && !(blank & Days))
         return;
     blank &= ~Days;
-    onpanel.days = days;
+    panel.days = days;
     emit dayschanged(days);
     openday();
 }
 
 void Career::showtraining(std::int32_t training) {
-    if (onpanel.training == training && !(blank & Training))
+    if (panel.training == training && !(blank & Training))
         return;
     blank &= ~Training;
-    onpanel.training = training;
+    panel.training = training;
     emit trainingchanged(training);
     checkpromotion();
 }
 
-void Career::takeshown() {
-    now = onpanel;
-}
-
 void Career::changemoney(std::int32_t money) {
     showmoney(money);
-    takeshown();
-}
-
-void Career::changetraining(std::int32_t training) {
-    showtraining(training);
-    takeshown();
+    reversevalue();
 }
 
 void Career::changemoneyby(std::int64_t amount) {
-    changemoney(addclamped(onpanel.money, amount));
+    changemoney(addclamped(panel.money, amount));
 }
 
 void Career::changetrainingby(std::int64_t points) {
-    changetraining(addclamped(onpanel.training, points));
+    showtraining(addclamped(panel.training, points));
+    reversevalue();
 }
 
 void Career::checkpromotion() {
     // A value another window just showed is the one the table sees, and stays the career's.
-    takeshown();
-    const std::int16_t before = now.rank;
-    now.rank = promotedrank(now.rank, now.training);
-    if (now.rank > before) {
-        updatelog(QStringLiteral("You have been promoted to rank ") + QString::number(now.rank) +
+    reversevalue();
+    const std::int16_t promoted = promotedrank(panel.rank, panel.training);
+    if (promoted > panel.rank) {
+        setrank(promoted);
+        updatelog(QStringLiteral("You have been promoted to rank ") + QString::number(promoted) +
                   QStringLiteral("."));
         updatestatus();
     }
 }
 
 void Career::resetvalues() {
-    now.days = 0;
-    now.playername.clear();
-    now.rank = 0;
-    now.money = 0;
+    setdays(0);
+    setplayername(QString());
+    setrank(0);
+    setmoney(0);
     updatestatus();
     // After the refresh on purpose: the panel keeps the old training until the next one.
-    now.training = 0;
+    settraining(0);
     setlog(QStringLiteral(" "));
 }
 
@@ -176,8 +209,8 @@ void Career::markcareer(const QString& file) {
     savedmark = mark();
 }
 
-void Career::begincareer(int daysbefore, const QString& file) {
-    if (newdays == daysbefore)
+void Career::begincareer(const QString& file) {
+    if (newdays == newdaysatbegin)
         openday();
     markcareer(file);
 }

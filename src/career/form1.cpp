@@ -119,18 +119,6 @@ void Form1::offerstartwindow() {
     });
 }
 
-void Form1::updatestatus() {
-    career->updatestatus();
-}
-
-void Form1::updatelog(const QString& entry) {
-    career->updatelog(entry);
-}
-
-void Form1::resetvalues() {
-    career->resetvalues();
-}
-
 void Form1::loaded() {
     // Gone without a close, which would end the program; later, as one of its buttons may be
     // what got here.
@@ -139,7 +127,7 @@ void Form1::loaded() {
         startwindow->deleteLater();
     }
     show();
-    updatestatus();
+    career->updatestatus();
     savegame->setEnabled(true);
 }
 
@@ -150,10 +138,6 @@ void Form1::closer() {
 void Form1::closeEvent(QCloseEvent* event) {
     event->ignore();
     closer();
-}
-
-void Form1::clearcountries() {
-    career->setcountry(Country::None);
 }
 
 // Asks before anything changes: Cancel backs out and the career in play stays as it was.
@@ -167,21 +151,9 @@ void Form1::startnewgame() {
             offerfilemenu();
         return;
     }
-    const int daysbefore = career->daysbegun();
-    resetvalues();
-    career->setplayername(*name);
-    career->setrank(0);
-    career->setmoney(250);
-    career->setdays(0);
-    updatelog(QStringLiteral("Objectives: To raise to Typist Rank 8 so that"));
-    updatelog(QStringLiteral("you will be hired by QuendleSoft as a typist or"));
-    updatelog(QStringLiteral("get $25000 cash to bribe QuendleSoft to give you"));
-    updatelog(QStringLiteral("the job!"));
-    updatelog(QString());
-    updatelog(QStringLiteral("Each rank promotion gives you extra days of game!"));
-    career->settraining(0);
+    career->newcareer(*name);
     loaded();
-    career->begincareer(daysbefore, QString());
+    career->begincareer(QString());
 }
 
 std::optional<QString> Form1::askname() {
@@ -223,10 +195,8 @@ void Form1::popupcountries() {
 
 void Form1::passday() {
     const FocusKeeper stay(this);
-    datechange();
-    if (programended())
-        return;
-    updatestatus();
+    if (career->nextday() == DayOutcome::TimeUp)
+        timeup();
 }
 
 void Form1::showdaysleft() {

@@ -49,16 +49,14 @@ public:
     StatsRecorder* typingrecorder;
     QString apppath;
 
-    // The operations of the career game.
-    void updatestatus();
-    void updatelog(const QString& entry);
-    void resetvalues();
+    // The main window's part of the career game: shown once a game begins, the program's end,
+    // and the two endings as the player meets them.
     void loaded();
     void closer();
-    void datechange();
     void scoregame();
     void scoregame2();
-    void clearcountries();
+    // Time ran out on a day asked for: the failure ending.
+    void timeup();
     // Asks before New or Load throws away a career changed since it was saved; true when it may
     // go, at once when there is nothing to lose.
     bool mayabandoncareer();

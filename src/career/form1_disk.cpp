@@ -1,8 +1,8 @@
+// The Two Playes menu: the career carried on a battle disk, and the duel against a friend's.
 #include "career/career.h"
 #include "career/form1.h"
 
 #include "battledisk/battledisk.h"
-#include "battledisk/duel.h"
 #include "battledisk/frmdisk.h"
 #include "common/dialogs.h"
 #include "common/sidewindow.h"
@@ -23,8 +23,19 @@ void disknotfound(const QString& trouble = QString()) {
            QStringLiteral("Error"));
 }
 
-void wrongdisk() {
-    msgbox(QStringLiteral("Wrong KVR Battle Disk!"), MsgIcon::Error, QStringLiteral("Error"));
+// Tells the player why a disk command did nothing; true when it was done.
+bool diskdone(const DiskResult& result) {
+    switch (result.outcome) {
+    case DiskOutcome::NoDisk:
+        disknotfound(result.trouble);
+        return false;
+    case DiskOutcome::WrongDisk:
+        msgbox(QStringLiteral("Wrong KVR Battle Disk!"), MsgIcon::Error, QStringLiteral("Error"));
+        return false;
+    case DiskOutcome::Done:
+        break;
+    }
+    return true;
 }
 
 void done(const QString& text) {
@@ -36,56 +47,27 @@ void done(const QString& text) {
 void Form1::createbattledisk() {
     const std::optional<QString> path = askdiskpath();
     QString trouble;
-    if (!path || !writediskfile(*path, {career->playername(), career->money(), career->training()},
-                                trouble)) {
+    if (!path || !writediskfile(*path, career->disk(), trouble)) {
         disknotfound(trouble);
         return;
     }
     done(QStringLiteral("KVR Battle Disk Created!"));
 }
 
-// The owner takes the disk character's money back; the training on the disk is not used.
 void Form1::updatefromdisk() {
     const std::optional<QString> path = askdiskpath();
-    QString trouble;
-    const std::optional<BattleDisk> disk = path ? readdiskfile(*path, trouble) : std::nullopt;
-    if (!disk) {
-        disknotfound(trouble);
-        return;
-    }
-    if (!isowndisk(*disk, career->playername())) {
-        wrongdisk();
-        return;
-    }
-    career->setmoney(disk->money);
-    updatestatus();
-    done(QStringLiteral("Status Updated!"));
+    if (diskdone(path ? career->takeback(*path) : DiskResult{}))
+        done(QStringLiteral("Status Updated!"));
 }
 
-// The disk is rewritten before anything else changes: a disk that cannot take the new money
-// leaves both careers as they were and no race starts.
 void Form1::fightbattledisk() {
     const std::optional<QString> path = askdiskpath();
-    QString trouble;
-    const std::optional<BattleDisk> disk = path ? readdiskfile(*path, trouble) : std::nullopt;
-    if (!disk) {
-        disknotfound(trouble);
+    const DiskResult fought = path ? career->duel(*path) : DiskResult{};
+    if (!diskdone(fought))
         return;
-    }
-    if (isowndisk(*disk, career->playername())) {
-        wrongdisk();
-        return;
-    }
-    const DuelOutcome outcome = duel(career->training(), career->money(), *disk);
-    if (!writediskfile(*path, outcome.disk, trouble)) {
-        disknotfound(trouble);
-        return;
-    }
     frmdisk* race = sidewindow(diskwindow, this);
-    if (outcome.winner == DuelWinner::Player)
+    if (fought.playerwon)
         race->mewin();
     else
         race->diskwin();
-    career->setmoney(outcome.playermoney);
-    updatestatus();
 }

@@ -17,11 +17,7 @@ void Form1::openload() {
     const bool fresh = !loadwindow;
     loa* dialog = sidewindow(loadwindow, this, career);
     if (fresh)
-        connect(dialog, &loa::gameloaded, this, [this] {
-            loaded();
-            clearcountries();
-            career->setcountry(Country::Singapore);
-        });
+        connect(dialog, &loa::gameloaded, this, &Form1::loaded);
     // At start-up the Load dialog takes the start window's place, and gives it back when it
     // goes without a load, so the hidden program never runs on with nothing on screen.
     if (startwindow)

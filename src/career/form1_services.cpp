@@ -5,7 +5,6 @@
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/sidewindow.h"
-#include "services/cheats.h"
 #include "services/frmgame.h"
 #include "services/rewardbag.h"
 #include "services/timemachine.h"
@@ -24,8 +23,7 @@ void Form1::usetimemachine() {
     if (msgbox(timetravelquestion(timetravelprice(traveldays)), MsgIcon::None, timemachinetitle,
                MsgButtons::YesNo) != MsgResult::Yes)
         return;
-    const TimeTravel trip = timetravel(career->money(), career->days(), traveldays);
-    switch (trip.outcome) {
+    switch (career->timetravel(traveldays)) {
     case TimeTravelOutcome::NotEnoughMoney:
         msgbox(QStringLiteral("You do not have enough money!"), MsgIcon::Error, errortitle);
         return;
@@ -36,9 +34,6 @@ void Form1::usetimemachine() {
     case TimeTravelOutcome::Done:
         break;
     }
-    career->setmoney(trip.money);
-    career->setdays(trip.days);
-    updatestatus();
 }
 
 // Once a day; a change of the day count brings it back.
@@ -47,26 +42,13 @@ void Form1::openrewardbag() {
     msgbox(QStringLiteral("Drawing Mysterious Reward bag..."), MsgIcon::Exclamation, bagtitle);
     const BagLot& lot = baglot(drawrewardbag(career->state()));
     msgbox(QLatin1String(lot.message), MsgIcon::Information, bagtitle);
-    // The draw only gives a lot that can happen to this career.
-    const std::optional<CareerState> after = openbag(lot, career->state());
-    if (lot.change == BagChange::None || !after)
-        return;
-    career->setmoney(after->money);
-    career->setdays(after->days);
-    career->settraining(after->training);
-    updatestatus();
+    career->openbag(lot);
 }
 
 void Form1::entercheat() {
     const QString answer = inputbox(QStringLiteral("Enter cheat:"), QStringLiteral("Cheat?"));
-    if (const std::optional<CareerState> after = cheated(answer, career->state())) {
-        career->setrank(after->rank);
-        career->setmoney(after->money);
-        career->setdays(after->days);
-    } else {
+    if (!career->cheat(answer))
         msgbox(QStringLiteral("No such cheat!"), MsgIcon::Error, errortitle);
-    }
-    updatestatus();
 }
 
 void Form1::playdoubleornothing() {

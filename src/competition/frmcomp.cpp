@@ -110,6 +110,6 @@ void frmcomp::country_DblClick() {
     QString price = currenttext(firstprice);
     price.remove(QLatin1Char('$'));
     emit joined(textint32(price));
-    career->takeshown();
+    career->reversevalue();
     hide();
 }

@@ -3,7 +3,6 @@
 #include "career/career.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
-#include "common/number.h"
 #include "common/program.h"
 #include "saves/savedgame.h"
 
@@ -32,26 +31,12 @@ void loa::go() {
                QStringLiteral("Error"));
         return;
     }
-    const SavedGame& game = read.game;
-
-    const int daysbefore = career->daysbegun();
-    career->resetvalues();
-    // Each value is shown in turn, and may open a new day or run the promotion check at once,
-    // before the career takes them all over.
-    career->showplayername(game.playername);
-    career->showmoney(game.money);
-    career->showrank(game.rank);
-    career->showdays(addclamped(game.days, 1));
-    career->showtraining(textint32(game.training));
-    // Handed over, not shared: the career adds to a log of megabytes without copying it.
-    career->setlog(std::move(read.game.log));
-    career->takeshown();
+    career->load(std::move(read.game));
     msgbox(QStringLiteral("File loaded!"), MsgIcon::Exclamation, QStringLiteral("Loaded."));
     // The program may have ended while the box was open (the failure ending, the close box).
     if (programended())
         return;
     hide();
     emit gameloaded();
-    career->updatelog(QStringLiteral("You travelled back to Singapore!"));
-    career->begincareer(daysbefore, gamefile());
+    career->backtosingapore(gamefile());
 }

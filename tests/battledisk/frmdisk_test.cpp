@@ -1,5 +1,5 @@
-#include "career/career.h"
 #include "battledisk/frmdisk.h"
+#include "career/career.h"
 #include "career/form1.h"
 #include "common/sidewindow.h"
 #include "common/watchlabel.h"
@@ -58,10 +58,7 @@ void FrmdiskTest::cleanup() {
 Form1* FrmdiskTest::career(const QString& name, qint32 money, qint32 training) {
     auto* form = new Form1;
     careers << form;
-    form->career->setplayername(name);
-    form->career->setmoney(money);
-    form->career->settraining(training);
-    form->updatestatus();
+    form->career->setstate({name, 0, money, 0, training});
     return form;
 }
 
@@ -107,12 +104,10 @@ void FrmdiskTest::twocareersshareadisk() {
     QVERIFY(race && race->isVisible() && race->mewin1->isActive() && !race->diskwin1->isActive());
 
     // Ace's own money is replaced, his training since the disk kept; case counts in the name.
-    ace->career->setmoney(999);
-    ace->career->settraining(90);
-    ace->career->setplayername(acename.toLower());
+    ace->career->setstate({acename.toLower(), 1, 999, 0, 90});
     QCOMPARE(command(ace, &Form1::updatefromdisk, shared), QStringList{wrongdisk});
     QCOMPARE(ace->career->money(), 999);
-    ace->career->setplayername(acename);
+    ace->career->setstate({acename, 1, 999, 0, 90});
     QCOMPARE(command(ace, &Form1::updatefromdisk, shared), QStringList{"Status Updated!"});
     QCOMPARE(ace->shownmoney->text(), QStringLiteral("275"));
     QCOMPARE(ace->career->training(), 90);

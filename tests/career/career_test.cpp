@@ -1,18 +1,30 @@
 #include "career/career.h"
+#include "career/promotion.h"
+#include "saves/savedgame.h"
 #include "support/fakes.h"
 
 #include <QTest>
 
 #include <functional>
 
-// The order of events the game hangs on: what a change shows, and what runs inside it.
+// The career as the game hangs on it: what a change shows, what runs inside it, and how a
+// career begins.
 class CareerTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { fixture = new GameFixture; }
+    void cleanup() { delete fixture; }
     void orderofevents_data();
     void orderofevents();
+    void promotiontable_data();
+    void promotiontable();
     void unsavedchanges_data();
     void unsavedchanges();
+    void begin_data();
+    void begin();
+
+private:
+    GameFixture* fixture = nullptr;
 };
 
 namespace {
@@ -34,6 +46,20 @@ void watch(Career& career, QStringList& seen) {
     QObject::connect(&career, &Career::daybegan, [&seen] { seen << "day began"; });
     QObject::connect(&career, &Career::logappended,
                      [&seen](const QString& text, bool) { seen << "log " + text.trimmed(); });
+    QObject::connect(&career, &Career::logreplaced,
+                     [&seen](const QString& text) { seen << ("log is " + text).trimmed(); });
+}
+
+// Name, money, rank, days, training.
+QString values(const CareerState& s) {
+    return QStringList({s.playername, QString::number(s.money), QString::number(s.rank),
+                        QString::number(s.days), QString::number(s.training)})
+        .join(',');
+}
+
+CareerState careerof(const QString& name, std::int32_t money, std::int16_t rank, std::int32_t days,
+                     std::int32_t training) {
+    return {name, rank, money, days, training};
 }
 
 } // namespace
@@ -42,45 +68,55 @@ void CareerTest::orderofevents_data() {
     QTest::addColumn<Steps>("steps");
     QTest::addColumn<QStringList>("raised");
     QTest::addColumn<QString>("after"); // name, money, rank, days, training of the career
+    const QStringList first{"money 0", "rank 0", "days 0", "day began", "training 0"};
     QTest::newRow("first refresh shows every number")
-        << Steps([](Career& c) { c.updatestatus(); })
-        << QStringList{"money 0", "rank 0", "days 0", "day began", "training 0"} << ",0,0,0,0";
+        << Steps([](Career& c) { c.updatestatus(); }) << first << ",0,0,0,0";
     QTest::newRow("the same values again raise nothing") << Steps([](Career& c) {
         c.updatestatus();
         c.updatestatus();
-    }) << QStringList{"money 0", "rank 0", "days 0", "day began", "training 0"}
-                                                         << ",0,0,0,0";
+    }) << first << ",0,0,0,0";
     QTest::newRow("a day change opens the day inside it, before training shows")
-        << Steps([](Career& c) {
-               c.setplayername("Ace");
-               c.setdays(3);
-               c.settraining(9);
-               c.updatestatus();
-           })
+        << Steps([](Career& c) { c.setstate(careerof("Ace", 0, 0, 3, 9)); })
         << QStringList{"name Ace", "money 0", "rank 0", "days 3", "day began", "training 9"}
         << "Ace,0,0,3,9";
-    QTest::newRow("training from 20 to 60 is one promotion to rank 3") << Steps([](Career& c) {
-        c.settraining(20);
-        c.updatestatus();
-        c.changetraining(60);
-    }) << QStringList{"money 0",   "rank 0",      "days 0",
-                      "day began", "training 20", "log You have been promoted to rank 1.",
-                      "rank 1",    "training 60", "log You have been promoted to rank 3.",
-                      "rank 3"} << ",0,3,0,60";
+    QTest::newRow("training from 20 to 60 is one promotion to rank 3")
+        << Steps([](Career& c) {
+               c.setstate(careerof({}, 0, 0, 0, 20));
+               c.changetrainingby(40);
+           })
+        << first.mid(0, 4) +
+               QStringList{"training 20", "log You have been promoted to rank 1.", "rank 1",
+                           "training 60", "log You have been promoted to rank 3.", "rank 3"}
+        << ",0,3,0,60";
     QTest::newRow("exactly the threshold does not promote")
-        << Steps([](Career& c) { c.changetraining(15); }) << QStringList{"training 15"}
+        << Steps([](Career& c) { c.changetrainingby(15); }) << QStringList{"training 15"}
         << ",0,0,0,15";
-    QTest::newRow("a window's change takes every shown value over") << Steps([](Career& c) {
-        c.setmoney(500); // not shown yet
-        c.changemoney(70);
-    }) << QStringList{"money 70"} << ",70,0,0,0";
-    QTest::newRow("reset keeps the training shown until the next refresh") << Steps([](Career& c) {
-        c.settraining(42);
-        c.updatestatus();
+    QTest::newRow("reset keeps the training shown until the next refresh")
+        << Steps([](Career& c) {
+               c.setstate(careerof({}, 0, 0, 0, 42));
+               c.resetvalues();
+           })
+        << first.mid(0, 4) + QStringList{"training 42", "log You have been promoted to rank 2.",
+                                         "rank 2", "rank 0", "log is"}
+        << ",0,0,0,0";
+    QTest::newRow("a window's change after a reset takes the training shown back")
+        << Steps([](Career& c) {
+               c.setstate(careerof({}, 0, 0, 0, 42));
+               c.resetvalues();
+               c.changemoney(70);
+           })
+        << first.mid(0, 4) + QStringList{"training 42", "log You have been promoted to rank 2.",
+                                         "rank 2",      "rank 0",
+                                         "log is",      "money 70"}
+        << ",70,0,0,42";
+    QTest::newRow("the next refresh shows the reset training") << Steps([](Career& c) {
+        c.setstate(careerof({}, 0, 0, 0, 42));
         c.resetvalues();
-    }) << QStringList{"money 0",   "rank 0",      "days 0",
-                      "day began", "training 42", "log You have been promoted to rank 2.",
-                      "rank 2",    "rank 0"} << ",0,0,0,0";
+        c.updatestatus();
+    }) << first.mid(0, 4) + QStringList{"training 42", "log You have been promoted to rank 2.",
+                                        "rank 2",      "rank 0",
+                                        "log is",      "training 0"}
+                                                               << ",0,0,0,0";
     QTest::newRow("sums stop at the edge of 32 bits") << Steps([](Career& c) {
         c.changemoney(2147483646);
         c.changemoneyby(5);
@@ -92,18 +128,34 @@ void CareerTest::orderofevents_data() {
 void CareerTest::orderofevents() {
     QFETCH(Steps, steps);
     QFETCH(QStringList, raised);
-    QFETCH(QString, after);
-    GameFixture fixture;
     Career career;
     QStringList seen;
     watch(career, seen);
     steps(career);
     QCOMPARE(seen, raised);
-    const CareerState& s = career.state();
-    QCOMPARE(QStringList({s.playername, QString::number(s.money), QString::number(s.rank),
-                          QString::number(s.days), QString::number(s.training)})
-                 .join(','),
-             after);
+    QTEST(values(career.state()), "after");
+}
+
+void CareerTest::promotiontable_data() {
+    QTest::addColumn<int>("rank");
+    QTest::addColumn<int>("training");
+    QTest::addColumn<int>("promoted");
+    QTest::newRow("15 stays") << 0 << 15 << 0;
+    QTest::newRow("16 promotes") << 0 << 16 << 1;
+    QTest::newRow("26") << 1 << 26 << 2;
+    QTest::newRow("20 to 60") << 1 << 60 << 3;
+    QTest::newRow("250 stays at 7") << 7 << 250 << 7;
+    QTest::newRow("251") << 7 << 251 << 8;
+    QTest::newRow("all at once") << 0 << 1000 << 8;
+    QTest::newRow("rank 100 kept") << 100 << 300 << 100;
+    QTest::newRow("negative training") << 2 << -40 << 2;
+}
+
+void CareerTest::promotiontable() {
+    QFETCH(int, rank);
+    QFETCH(int, training);
+    QFETCH(int, promoted);
+    QCOMPARE(int(promotedrank(static_cast<qint16>(rank), training)), promoted);
 }
 
 // What a New game or a load would throw away: any change to the career or its log since it was
@@ -118,7 +170,8 @@ void CareerTest::unsavedchanges_data() {
     QTest::newRow("nothing added")        << Steps([](Career& c) { c.appendlog({}); }) << false;
     QTest::newRow("the same log again")   << Steps([](Career& c) { c.setlog(c.log()); }) << false;
     QTest::newRow("another log")          << Steps([](Career& c) { c.setlog("Day 1\r\n"); }) << true;
-    QTest::newRow("money")                << Steps([](Career& c) { c.setmoney(c.state().money + 1); }) << true;
+    QTest::newRow("money")                << Steps([](Career& c) { c.changemoneyby(1); }) << true;
+    QTest::newRow("the same money again") << Steps([](Career& c) { c.changemoneyby(0); }) << false;
     // clang-format on
 }
 
@@ -130,6 +183,64 @@ void CareerTest::unsavedchanges() {
     QVERIFY(!career.unsaved());
     steps(career);
     QTEST(career.unsaved(), "unsaved");
+}
+
+// A New game and a load: the career they leave, its log, where the player is, and its day
+// opened once.
+void CareerTest::begin_data() {
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("log");
+    QTest::addColumn<int>("daysbegun");
+    const QString objectives = " Objectives: To raise to Typist Rank 8 so that\r\n"
+                               "you will be hired by QuendleSoft as a typist or\r\n"
+                               "get $25000 cash to bribe QuendleSoft to give you\r\n"
+                               "the job!\r\n"
+                               "\r\n"
+                               "Each rank promotion gives you extra days of game!\r\n";
+    const auto load = [](const QString& training, std::int32_t days, std::int16_t rank) {
+        return Steps([=](Career& c) {
+            c.load({QStringLiteral("Bo"), 900, rank, days, QStringLiteral("Day 7\r\n"), training});
+            c.backtosingapore(QStringLiteral("bo.kvr"));
+        });
+    };
+    const QString loadedlog = "Day 7\r\nYou travelled back to Singapore!\r\n";
+    QTest::newRow("new career") << Steps([](Career& c) {
+        c.newcareer(QStringLiteral("Ace"));
+        c.begincareer({});
+    }) << "Ace,250,0,0,0" << objectives
+                                << 1;
+    QTest::newRow("new career over another, on its day number") << Steps([](Career& c) {
+        c.setstate(careerof(QStringLiteral("Old"), 9000, 3, 0, 60));
+        c.newcareer(QStringLiteral("Ace"));
+        c.begincareer({});
+    }) << "Ace,250,0,0,0" << objectives << 1;
+    QTest::newRow("load costs a day") << load("30", 7, 2) << "Bo,900,2,8,30" << loadedlog << 1;
+    QTest::newRow("load promotes, its log is the game's")
+        << load("60", 7, 0) << "Bo,900,3,8,60" << loadedlog << 1;
+    QTest::newRow("load reads the training's number")
+        << load(" 12 points", 7, 0) << "Bo,900,0,8,12" << loadedlog << 1;
+    QTest::newRow("load on the last day there is")
+        << load("0", 2147483647, 0) << "Bo,900,0,2147483647,0" << loadedlog << 1;
+}
+
+void CareerTest::begin() {
+    QFETCH(Steps, steps);
+    Career career;
+    career.updatestatus();
+    career.setcountry(Country::Japan);
+    career.use(Activity::RewardBag);
+    int daysbegun = 0;
+    connect(&career, &Career::daybegan, [&daysbegun] { ++daysbegun; });
+    steps(career);
+    QTEST(values(career.state()), "after");
+    QCOMPARE(values(career.shown()), values(career.state()));
+    QTEST(career.log(), "log");
+    QTEST(daysbegun, "daysbegun");
+    QVERIFY(career.available(Activity::RewardBag));
+    QVERIFY(!career.unsaved());
+    // A New game leaves the player where the last career was; a load brings them back.
+    QCOMPARE(career.country(), career.file().isEmpty() ? Country::Japan : Country::Singapore);
 }
 
 QTEST_GUILESS_MAIN(CareerTest)

@@ -9,11 +9,12 @@
 #include "saves/loa.h"
 #include "saves/sav.h"
 #include "support/accessiblelabels.h"
-#include "support/fakes.h"
+#include "support/form1fixture.h"
 #include "tictactoe/tictac.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -43,8 +44,6 @@ private slots:
     void newgameaskesuntilanameisgiven();
     void newgameshowsthefreshcareer();
     void newgameduringagameclearsthelog();
-    void resetvalueskeepsthetraininglabel();
-    void updatestatusrunsnotificationsinorder();
     void logappendsattheendwhateverisselected();
     void label6showsdaysleft_data();
     void label6showsdaysleft();
@@ -61,19 +60,22 @@ private slots:
     void onceadaycommands();
     void focuscomesbackfromthemenubar_data();
     void focuscomesbackfromthemenubar();
+    void nextdayshowsandopenstheday();
+    void timeupendsthegame_data();
+    void timeupendsthegame();
+    void flightsasked();
 
 private:
-    GameFixture* fixture = nullptr;
+    Form1Fixture* fixture = nullptr;
     Form1* form = nullptr;
 };
 
 void Form1Test::init() {
-    fixture = new GameFixture;
-    form = new Form1;
+    fixture = new Form1Fixture(Form1Fixture::Fresh);
+    form = &fixture->form;
 }
 
 void Form1Test::cleanup() {
-    delete form;
     delete fixture;
 }
 
@@ -132,8 +134,8 @@ void Form1Test::newgameshowsthefreshcareer() {
 
 void Form1Test::newgameduringagameclearsthelog() {
     form->startnewgame();
-    form->updatelog("Something happened");
-    form->career->setmoney(9000);
+    form->career->updatelog("Something happened");
+    form->career->changemoneyby(8750);
     form->countryitem(Country::Malaysia)->setChecked(true);
     form->countryitem(Country::Singapore)->setChecked(false);
     fixture->dialogs.answers << MsgResult::Yes;
@@ -146,51 +148,13 @@ void Form1Test::newgameduringagameclearsthelog() {
     QVERIFY(form->countryitem(Country::Malaysia)->isChecked());
 }
 
-void Form1Test::resetvalueskeepsthetraininglabel() {
-    form->career->setplayername("Ace");
-    form->career->setrank(3);
-    form->career->setmoney(700);
-    form->career->setdays(4);
-    form->career->settraining(42);
-    form->updatestatus();
-    form->resetvalues();
-    QCOMPARE(form->shownname->text(), QString());
-    QCOMPARE(form->shownrank->text(), QStringLiteral("0"));
-    QCOMPARE(form->shownmoney->text(), QStringLiteral("0"));
-    QCOMPARE(form->showndays->text(), QStringLiteral("0"));
-    QCOMPARE(form->showntraining->text(), QStringLiteral("42"));
-    QCOMPARE(form->career->training(), 0);
-    QCOMPARE(form->eventlog->text(), QStringLiteral(" "));
-}
-
-void Form1Test::updatestatusrunsnotificationsinorder() {
-    QStringList seen;
-    connect(form->showndays, &WatchLabel::changed,
-            [&] { seen << "days:" + form->showntraining->text(); });
-    connect(form->showntraining, &WatchLabel::changed, [&] { seen << "train"; });
-    form->career->setdays(3);
-    form->career->settraining(9);
-    form->updatestatus();
-    QCOMPARE(seen, (QStringList{"days:", "train"}));
-    form->updatestatus();
-    QCOMPARE(seen.size(), 2);
-    // The new day brings back the once-a-day commands.
-    form->career->use(Activity::RewardBag);
-    form->career->use(Activity::Competition);
-    form->career->setdays(4);
-    form->updatestatus();
-    QVERIFY(form->rewardbag->isEnabled() && form->tictactoe->isEnabled() &&
-            form->checkcompetition->isEnabled());
-    QVERIFY(form->competition->isEnabled());
-}
-
 void Form1Test::logappendsattheendwhateverisselected() {
     form->eventlog->setText("first line\r\nsecond line\r\n");
     QTextCursor c = form->eventlog->textCursor();
     c.setPosition(2);
     c.setPosition(8, QTextCursor::KeepAnchor);
     form->eventlog->setTextCursor(c);
-    form->updatelog("third");
+    form->career->updatelog("third");
     QCOMPARE(form->eventlog->text(), QStringLiteral("first line\r\nsecond line\r\nthird\r\n"));
     QCOMPARE(form->eventlog->textCursor().position(),
              form->eventlog->document()->characterCount() - 1);
@@ -212,8 +176,7 @@ void Form1Test::label6showsdaysleft() {
     QFETCH(int, rank);
     QFETCH(int, days);
     QFETCH(QString, shown);
-    form->career->setrank(static_cast<qint16>(rank));
-    form->career->setdays(days);
+    form->career->setstate({{}, static_cast<qint16>(rank), 0, days, 0});
     form->showdaysleft();
     QCOMPARE(form->daysleft->text(), shown);
 }
@@ -349,8 +312,7 @@ void Form1Test::longnameshowswholeinitstooltip_data() {
 void Form1Test::longnameshowswholeinitstooltip() {
     QFETCH(QString, name);
     QFETCH(bool, cut);
-    form->career->setplayername(name);
-    form->updatestatus();
+    form->career->setstate({name, 0, 0, 0, 0});
     QCOMPARE(form->shownname->text(), name);
     QCOMPARE(form->shownname->iscut(), cut);
     // Shown as the text it is, never as markup.
@@ -393,7 +355,7 @@ void Form1Test::newcareeropensitsday() {
 // hidden window stays hidden, and the next day brings them back and draws the list afresh, into
 // a new window should the last one go during the draw.
 void Form1Test::onceadaycommands() {
-    form->updatestatus();
+    form->career->updatestatus();
     form->tictactoe->trigger();
     form->competition->click();
     tictac* game = form->tictacwindow;
@@ -402,7 +364,7 @@ void Form1Test::onceadaycommands() {
         return QList<bool>{form->tictactoe->isEnabled(), form->competition->isEnabled(),
                            form->checkcompetition->isEnabled()};
     };
-    form->updatestatus();
+    form->career->updatestatus();
     QCOMPARE(usable(), QList<bool>(3, false));
     game->hide();
     game->namebox->setText(QStringLiteral("kept"));
@@ -410,8 +372,7 @@ void Form1Test::onceadaycommands() {
     QVERIFY(!game->isVisible());
 
     QTimer::singleShot(0, form->competitionlist, [this] { delete form->competitionlist; });
-    form->career->setdays(1);
-    form->updatestatus();
+    form->career->setstate({{}, 0, 0, 1, 0});
     QCOMPARE(usable(), QList<bool>(3, true));
     QVERIFY(!form->competitionlist);
     // Shown again without loading anew.
@@ -420,8 +381,7 @@ void Form1Test::onceadaycommands() {
     QCOMPARE(game->namebox->text(), QStringLiteral("kept"));
     QCOMPARE(game->stages->count(), 6);
     fixture->random.draws << 0.99;
-    form->career->setdays(2);
-    form->updatestatus();
+    form->career->setstate({{}, 0, 0, 2, 0});
     QCOMPARE(form->competitionlist->country->count(), 5);
 }
 
@@ -448,6 +408,83 @@ void Form1Test::focuscomesbackfromthemenubar() {
     QCoreApplication::sendEvent(form->menuBar(), &back);
     QCoreApplication::processEvents();
     QCOMPARE(form->focusWidget(), form->flyaway);
+}
+
+// Next Day shows the day passed, and its new day count brings back the once-a-day commands.
+void Form1Test::nextdayshowsandopenstheday() {
+    form->startnewgame();
+    for (Activity used : {Activity::RewardBag, Activity::TicTacToe, Activity::Competition})
+        form->career->use(used);
+    form->nextday->click();
+    QCOMPARE(form->showndays->text(), QStringLiteral("1"));
+    QVERIFY(form->rewardbag->isEnabled() && form->tictactoe->isEnabled() &&
+            form->checkcompetition->isEnabled() && form->competition->isEnabled());
+}
+
+// A day asked for when time is up, by Next Day or by a flight, ends the program in failure,
+// with nothing for the hall of fame.
+void Form1Test::timeupendsthegame_data() {
+    QTest::addColumn<bool>("flight");
+    QTest::newRow("Next Day") << false;
+    QTest::newRow("a flight") << true;
+}
+
+void Form1Test::timeupendsthegame() {
+    QFETCH(bool, flight);
+    form->startnewgame();
+    fixture->setcareer({QStringLiteral("Ace"), 0, 1000, 15, 0});
+    fixture->dialogs.answers << MsgResult::Yes;
+    if (flight)
+        form->countryitem(Country::China)->trigger();
+    else
+        form->nextday->click();
+    const QList<ShownBox> boxes = fixture->dialogs.shown.mid(flight ? 1 : 0);
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes[0].text, QStringLiteral("Game Over! Time's Up!"));
+    QCOMPARE(boxes[0].title, QStringLiteral("Game Over"));
+    QCOMPARE(boxes[0].icon, MsgIcon::Error);
+    QCOMPARE(boxes[1].text, QStringLiteral("You failed your objectives! You are a loser!"));
+    QCOMPARE(boxes[1].title, QStringLiteral("Loser!"));
+    QCOMPARE(boxes[1].icon, MsgIcon::Error);
+    QCOMPARE(fixture->endings, 1);
+    QCOMPARE(form->eventlog->text(), QStringLiteral(" "));
+    QVERIFY(!QFile::exists(fixture->folder() + "hall.dat"));
+}
+
+// A flight asks first, and the mark of the Country menu rests where the player is.
+void Form1Test::flightsasked() {
+    form->startnewgame();
+    fixture->setcareer({QStringLiteral("Ace"), 0, 900, 0, 0});
+    const auto marked = [this] {
+        QStringList names;
+        for (QAction* item : form->countrymenu->actions())
+            if (item->isChecked())
+                names << item->objectName();
+        return names.join(',');
+    };
+    fixture->dialogs.answers << MsgResult::No;
+    form->countryitem(Country::America)->trigger();
+    QCOMPARE(fixture->dialogs.shown.size(), 1);
+    QCOMPARE(fixture->dialogs.shown[0].text, QStringLiteral("Are you sure you want to fly there?"));
+    QCOMPARE(fixture->dialogs.shown[0].title, QStringLiteral("Fly!"));
+    QCOMPARE(fixture->dialogs.shown[0].icon, MsgIcon::Exclamation);
+    QCOMPARE(fixture->dialogs.shown[0].buttons, MsgButtons::YesNo);
+    QCOMPARE(marked(), QStringLiteral("singapore"));
+    fixture->dialogs.answers << MsgResult::Yes;
+    form->countryitem(Country::America)->trigger();
+    QCOMPARE(marked(), QStringLiteral("america"));
+    QCOMPARE(form->shownmoney->text(), QStringLiteral("100"));
+    QVERIFY(form->eventlog->text().endsWith("You arrived in america!\r\n"));
+    // Where the player is already, a click does nothing, and asks nothing.
+    form->countryitem(Country::America)->trigger();
+    QCOMPARE(marked(), QStringLiteral("america"));
+    QCOMPARE(fixture->dialogs.shown.size(), 2);
+    form->countryitem(Country::Malaysia)->trigger();
+    QCOMPARE(fixture->dialogs.shown.size(), 3);
+    QCOMPARE(fixture->dialogs.shown[2].text, QStringLiteral("Not enough money!"));
+    QCOMPARE(fixture->dialogs.shown[2].title, QStringLiteral("Pok Kia!"));
+    QCOMPARE(fixture->dialogs.shown[2].icon, MsgIcon::Error);
+    QCOMPARE(marked(), QStringLiteral("america"));
 }
 
 QTEST_MAIN(Form1Test)

@@ -52,9 +52,7 @@ void FullDiskTest::init() {
     }
     setprogramfolder(disk);
     form = new Form1;
-    form->career->setplayername(QStringLiteral("Ace"));
-    form->career->setmoney(700);
-    form->updatestatus();
+    form->career->setstate({QStringLiteral("Ace"), 0, 700, 0, 0});
 }
 
 void FullDiskTest::cleanup() {
@@ -92,7 +90,7 @@ void FullDiskTest::savedgame() {
     const QFileDevice::Permissions mode = QFile::permissions(disk + "real.kvr");
 
     filldisk();
-    form->career->setmoney(900);
+    form->career->changemoney(900);
     form->savegame->trigger();
     save->button->click();
     QCOMPARE(lasttext(),
@@ -128,7 +126,7 @@ void FullDiskTest::battledisk() {
     const QByteArray created = filebytes("battle.dat");
 
     filldisk();
-    form->career->setmoney(900);
+    form->career->changemoney(900);
     fixture->dialogs.inputs << disk;
     form->createbattledisk();
     QCOMPARE(lasttext(), QStringLiteral("Diskette not found!"));

@@ -132,8 +132,7 @@ void FrmcompTest::wrongcountryisrefused() {
 
 // Double-clicked as the player does it: the first click selects the row.
 void FrmcompTest::entryneedsthefee() {
-    fixture->career.setmoney(99);
-    fixture->career.updatestatus();
+    fixture->career.changemoney(99);
     showlist(Country::Singapore, {"Japan", "Singapore"}, {"$800", "$523"});
     list->country->doItemsLayout();
     const QPoint second = list->country->visualItemRect(list->country->item(1)).center();
@@ -146,8 +145,7 @@ void FrmcompTest::entryneedsthefee() {
     QCOMPARE(fixture->career.money(), 99);
     QVERIFY(list->isVisible() && !race);
 
-    fixture->career.setmoney(100);
-    fixture->career.updatestatus();
+    fixture->career.changemoney(100);
     QTest::mouseDClick(list->country->viewport(), Qt::LeftButton, {}, second);
     QCOMPARE(fixture->dialogs.shown.size(), 1);
     QCOMPARE(fixture->career.money(), 0);

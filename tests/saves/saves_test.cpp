@@ -84,10 +84,7 @@ void SavesTest::pick(SavesDialog* dialog, const QString& name, bool twice) {
 void SavesTest::saveandloadback() {
     Career& career = fixture->career;
     career.updatelog("Won $100, then $50, in Singapore");
-    career.setmoney(700);
-    career.setrank(1);
-    career.setdays(5);
-    career.settraining(20);
+    career.setstate({QStringLiteral("Ace"), 1, 700, 5, 20});
 
     QVERIFY(fixture->open(save)->isVisible());
     QTest::keyClicks(save->filename, "career");
@@ -99,9 +96,8 @@ void SavesTest::saveandloadback() {
     QCOMPARE(listed(save), QStringList{"career.kvr"});
     QVERIFY(filebytes("career.kvr").startsWith("\"Ace\",700,1,5,\" Won $100, then $50"));
 
-    // Money changed since the labels were last written is saved all the same, and the career's
-    // own file is replaced without a question.
-    career.setmoney(900);
+    // Money won since is saved, and the career's own file is replaced without a question.
+    career.changemoney(900);
     fixture->open(save);
     QCOMPARE(save->filename->text(), QStringLiteral("career"));
     const int boxes = fixture->dialogs.shown.size();
@@ -208,7 +204,7 @@ void SavesTest::saveoveranothergame() {
         fixture->dialogs.answers << MsgResult::Yes;
         pick(save, "bee.kvr", true);
     }
-    fixture->career.setmoney(1234);
+    fixture->career.changemoney(1234);
     fixture->open(save);
     // From the keyboard: the list's first row picked, Enter saves there.
     pick(save, "bee.kvr");
@@ -377,7 +373,7 @@ void SavesTest::abandoningthecareer() {
     fixture->dialogs.inputs << "Ace";
     form.startnewgame();
     if (answer != MsgResult::Ok)
-        form.career->setmoney(300);
+        form.career->changemoney(300);
     fixture->dialogs.answers << answer;
     fixture->dialogs.inputs << then;
     const int boxes = fixture->dialogs.shown.size();

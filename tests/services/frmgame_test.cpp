@@ -18,8 +18,7 @@ private slots:
 
 private:
     void open(qint32 money) {
-        fixture->career.setmoney(money);
-        fixture->career.updatestatus();
+        fixture->career.changemoney(money);
         fixture->window(game)->starter();
         fixture->open(game);
     }

@@ -51,8 +51,7 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     fixture.writefile("easy.txt", "\"apple\"\r\n");
     fixture.writefile("avg.txt", "\"pear\"\r\n");
     Form1 form;
-    form.career->setplayername(QStringLiteral("Ace"));
-    form.updatestatus();
+    form.career->setstate({QStringLiteral("Ace"), 0, 0, 0, 0});
 
     const QList<QAction*> others = form.othersmenu->actions();
     const qsizetype at = others.indexOf(form.stats);
@@ -128,8 +127,7 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     // Narrowed to the career in play, another career's records go.
     w->onlycurrent->setChecked(true);
     QCOMPARE(records->rowCount(), 2);
-    form.career->setplayername(QStringLiteral("Bea"));
-    form.updatestatus();
+    form.career->setstate({QStringLiteral("Bea"), 0, 0, 0, 0});
     w->onlycurrent->setChecked(false);
     w->onlycurrent->setChecked(true);
     QCOMPARE(w->pages->currentWidget(), w->emptylabel);
@@ -156,8 +154,7 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     QVERIFY(fixture.dialogs.shown.last().text.contains(QStringLiteral("could not be written")));
 
     // A career whose name the file keeps with a single quote still owns its records.
-    form.career->setplayername(QStringLiteral("Bo\"b"));
-    form.updatestatus();
+    form.career->setstate({QStringLiteral("Bo\"b"), 0, 0, 0, 0});
     form.typingrecorder->record(samplerecord(1));
 
     // After a restart of the window the file gives the same records; a damaged line is counted.

@@ -112,8 +112,7 @@ void FrmpTest::opensidleandcomestothefront() {
 }
 
 void FrmpTest::elevenmatchesendtheexercise() {
-    fixture->career.settraining(20);
-    fixture->career.updatestatus();
+    fixture->career.changetrainingby(20);
     fixture->random.draws << 0.3 << 0.0 << 0.95 << 0.42;
     start();
     QCOMPARE(w->leftshown->text(), QStringLiteral("11"));
@@ -292,8 +291,7 @@ void FrmpTest::restartwhilepausedacceptstypingagain() {
 }
 
 void FrmpTest::closingabandonstheexercise() {
-    fixture->career.settraining(5);
-    fixture->career.updatestatus();
+    fixture->career.changetrainingby(5);
     w->average->click();
     fixture->writefile("avg.txt", lines(tenwords));
     start();

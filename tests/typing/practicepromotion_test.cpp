@@ -14,8 +14,7 @@ private slots:
 
 void PracticePromotionTest::creditedpointspromote() {
     CareerFixture fixture;
-    fixture.career.settraining(15);
-    fixture.career.updatestatus();
+    fixture.career.changetrainingby(15);
     QPointer<frmp> practice;
     frmp* w = fixture.window(practice);
     w->startrestart->click();

@@ -1,14 +1,14 @@
+// The ends of a career as the player meets them: the goals watched, the success with its hall of
+// fame, time running out.
 #include "career/career.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
+#include "career/hall.h"
 #include "career/promotion.h"
-#include "career/score.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
-#include "common/filewriting.h"
-#include "common/program.h"
+#include "common/programfolder.h"
 #include "common/sidewindow.h"
-#include "common/textfile.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -35,19 +35,12 @@ void Form1::checkobjective() {
 }
 
 void Form1::scoregame2() {
-    const std::int64_t score = careerscore(career->state());
-    const QString name = career->playername();
-    resetvalues();
-    updatelog(QStringLiteral("Your game has ended..."));
-    updatelog(QStringLiteral("with a score of ") + QString::number(score) + QStringLiteral("!"));
+    const Success success = career->succeed();
     coverbuttons();
-    // The score is what is left of the career: nothing to lose, and nothing of it to save over
-    // the file it came from without asking.
-    career->markcareer(QString());
-    const QString hall = apppath + QStringLiteral("hall.dat");
     // The success stands even when the hall of fame can't take it; the player is told.
-    if (!appendtofile(hall, LineWriter().text(hallentry(name, score)).line()))
-        msgbox(QStringLiteral("Your score could not be written to ") + hall + QStringLiteral("."),
+    if (!addtohall(success.playername, success.score))
+        msgbox(QStringLiteral("Your score could not be written to ") + ::apppath() + hallfilename +
+                   QStringLiteral("."),
                MsgIcon::Exclamation, QStringLiteral("Vivo Re Zazede"));
     showhalloffame();
 }
@@ -61,8 +54,13 @@ void Form1::coverbuttons() {
     exitgame->setFocus();
 }
 
+void Form1::timeup() {
+    msgbox(QStringLiteral("Game Over! Time's Up!"), MsgIcon::Error, QStringLiteral("Game Over"));
+    scoregame();
+}
+
 void Form1::scoregame() {
-    resetvalues();
+    career->fail();
     msgbox(QStringLiteral("You failed your objectives! You are a loser!"), MsgIcon::Error,
            QStringLiteral("Loser!"));
     closer();

@@ -1,0 +1,43 @@
+// How a career begins: a New game, or a saved game loaded.
+#include "career/career.h"
+#include "common/number.h"
+#include "saves/savedgame.h"
+
+void Career::newcareer(const QString& name) {
+    newdaysatbegin = newdays;
+    resetvalues();
+    setplayername(name);
+    setrank(0);
+    setmoney(250);
+    setdays(0);
+    updatelog(QStringLiteral("Objectives: To raise to Typist Rank 8 so that"));
+    updatelog(QStringLiteral("you will be hired by QuendleSoft as a typist or"));
+    updatelog(QStringLiteral("get $25000 cash to bribe QuendleSoft to give you"));
+    updatelog(QStringLiteral("the job!"));
+    updatelog(QString());
+    updatelog(QStringLiteral("Each rank promotion gives you extra days of game!"));
+    settraining(0);
+    updatestatus();
+}
+
+void Career::load(SavedGame game) {
+    newdaysatbegin = newdays;
+    resetvalues();
+    // Each value is shown in turn, and may open a new day or run the promotion check at once,
+    // before the career takes them all over. A load costs a day.
+    showplayername(game.playername);
+    showmoney(game.money);
+    showrank(game.rank);
+    showdays(addclamped(game.days, 1));
+    showtraining(textint32(game.training));
+    // Handed over, not shared: the career adds to a log of megabytes without copying it.
+    setlog(std::move(game.log));
+    reversevalue();
+}
+
+void Career::backtosingapore(const QString& file) {
+    clearcountries();
+    setcountry(Country::Singapore);
+    updatelog(QStringLiteral("You travelled back to Singapore!"));
+    begincareer(file);
+}

@@ -1,0 +1,19 @@
+// The two ends of a career.
+#include "career/career.h"
+#include "career/score.h"
+
+Success Career::succeed() {
+    const Success success{playername(), careerscore(state())};
+    resetvalues();
+    updatelog(QStringLiteral("Your game has ended..."));
+    updatelog(QStringLiteral("with a score of ") + QString::number(success.score) +
+              QStringLiteral("!"));
+    // The score is what is left of the career: nothing to lose, and nothing of it to save over
+    // the file it came from without asking.
+    markcareer(QString());
+    return success;
+}
+
+void Career::fail() {
+    resetvalues();
+}
