@@ -4,11 +4,9 @@
 #include "common/accessibility.h"
 #include "keyboard/keyboardchooser.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 class ConfidenceBars;
 class KeyLadder;
