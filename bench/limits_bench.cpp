@@ -8,6 +8,7 @@
 #include "career/hall.h"
 #include "career/halllist.h"
 #include "coach/owntext.h"
+#include "coach/placekeeper.h"
 #include "common/dialogs.h"
 #include "common/watchlabel.h"
 #include "saves/loa.h"

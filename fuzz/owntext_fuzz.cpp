@@ -1,6 +1,7 @@
 // The own-text sentence splitter and the place file on any bytes: every sentence can be typed
 // and is no longer than the longest, and the place file reads back what it wrote.
 #include "coach/owntext.h"
+#include "coach/placekeeper.h"
 
 #include <cstdint>
 

@@ -1,23 +1,12 @@
 #pragma once
 
-#include "coach/coachhistory.h"
-#include "coach/coachplan.h"
-#include "coach/drill.h"
-#include "coach/drillwords.h"
-#include "coach/keyplan.h"
-#include "coach/languagewords.h"
-#include "coach/owntext.h"
-#include "coach/placekeeper.h"
-#include "coach/typeable.h"
+#include "coach/coachplanner.h"
 #include "common/accessibility.h"
 #include "keyboard/keyboardchooser.h"
-#include "stats/typingsession.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 class ConfidenceBars;
 class KeyLadder;
@@ -30,10 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-struct LoadedText;
-class QThread;
 class StatsRecorder;
-struct LoadedHistory;
 
 // The typing coach: drills on the player's weak keys, mistyped entries and own texts.
 class frmcoach : public QWidget {
@@ -43,6 +29,9 @@ public:
     // Keeps the places in own texts and the settings, also when the program ends with the
     // window open.
     ~frmcoach() override;
+
+    // What the coach knows and decides; the window shows it.
+    CoachPlanner* planner;
 
     QGroupBox* drill;
     QRadioButton* optweak;
@@ -80,15 +69,15 @@ public:
     static std::function<QString(QWidget*)> choosefile;
 
     // Reads the typing statistics away from the window's thread; `historyloaded` tells when
-    // they are in hand. The window keeps what the drills add to them from then on.
+    // they are in hand. The coach keeps what the drills add to them from then on.
     void load();
     // Waits for the statistics being read and takes them up at once.
     void finishloading();
-    bool drilling() const { return running != nullptr; }
+    bool drilling() const { return planner->drilling(); }
     // The language of the drills' words ("de"), and the keys in play in the order they joined.
-    QString language() const { return words.language; }
-    QString keysinplay() const { return inplay; }
-    QChar focus() const { return keys.focus; }
+    QString language() const { return planner->language(); }
+    QString keysinplay() const { return planner->keysinplay(); }
+    QChar focus() const { return planner->focus(); }
     // Loads a text in the background; `textloaded` tells when it is in hand.
     // `chosen`: the player chose it now, and it becomes the text kept and the drill.
     void loadtext(const QString& path, bool chosen = true);
@@ -120,70 +109,20 @@ private:
     void layoutchosen(int row);
     void systemkeymapchanged();
     void followpalette();
-
-    std::unique_ptr<Drill> chosendrill();
-    void startdrill();
-    void stopdrill(bool completed);
-    void showentry();
-    void txttype_Change();
-    void entrydone(bool wrongkey);
     // The keys taught, in play and in focus; made in frmcoach_plan.cpp.
     void buildplancontrols();
-    void showfocus();
-    void keepplan();
-    void takeupwords(LanguageWords list);
-    void wordschosen(int row);
-    void followlayout();
     // The words and stages stay as they are while a drill is typed.
     void planenabled(bool enabled);
-    void stageschosen();
-    QString firstnote() const;
-    QString drillsummary(QChar key, double before, double after) const;
-    void showbars(const QList<QChar>& keys);
-    // `inhand`: the characters typed right of the entry in hand.
-    void showfigures(qsizetype inhand = 0);
-    void showspeedandaccuracy(int wpm, int percent);
-    KeyStat livestat(QChar key) const;
-    std::uint64_t drawseed() const;
-    void takeuphistory();
-    bool cantype(const QString& character) const;
-    void recordarrived(const TypingRecord& record);
-    void textread(LoadedText& result, bool chosen);
-    void restoresettings();
-    void keepsettings();
+    void showstages(Stages stages);
+    void showkind(DrillKind kind);
 
-    CoachHistory history;
-    // The statistics being read, and where they go once read.
-    QPointer<QThread> historyworker;
-    std::shared_ptr<LoadedHistory> historyread;
-    // Records that ended while the statistics were read.
-    QList<TypingRecord> arrived;
-    QPointer<StatsRecorder> recorder;
-    bool recordingown = false;   // the recorder is handed a drill of this window
-    PlaceKeeper places;
-    OwnText owntext;
-    // The drills' words and the teaching: kept in coachplan.dat.
-    struct Words {
-        QString language;
-        DrillWords model;
-        QList<QChar> letters; // most frequent first
-    } words;
-    CoachPlan plan;
-    bool planunkept = false; // coachplan.dat could not be read: it is left alone
-    QString inplay;
-    // The key the player chose for the next drill, in the coach or from the statistics, or none.
-    QChar chosenfocus;
-    FocusChoice keys;
-    TypeableEntry shown;            // the entry in hand as the keyboard types it
-    QStringList cleared;            // mistyped entries the drill in hand saw typed clean
-    double focusbefore = 0;         // the focus key's confidence as the drill began
-    std::unique_ptr<Drill> running; // the drill in hand, none at rest
-    TypingSession session;
-    std::int64_t wrongatentry = 0;
-    bool readingtext = false;    // an own-text drill waits for it
-    bool emptying = false;       // the program empties the box; no keystroke
-    bool keyboardunkept = false; // keyboard.dat could not be read: it is left alone
-    QString shownnext;
+    // Shows what the planner tells.
+    void followplanner();
+    bool cantype(const QString& character) const;
+    void drillstarted();
+    void drillstopped();
+    void showspeedandaccuracy(int wpm, int percent);
+
     int shownspeed = 0;      // as the label shows it
     int shownaccuracy = 100; // likewise
     KeyboardChooser chooser;

@@ -1,4 +1,5 @@
-// The coach's controls, their layout and the keyboard drawing with its choice of layout.
+// The coach's controls, their layout and colours, and the keyboard drawing with its choice of
+// layout, which follows the X server's keymap.
 #include "coach/confidencebars.h"
 #include "coach/figurelabel.h"
 #include "coach/frmcoach.h"
@@ -9,11 +10,13 @@
 #include "common/layout.h"
 #include "keyboard/deadkeywatcher.h"
 #include "keyboard/keyboardchoice.h"
+#include "keyboard/keyboardcolours.h"
 #include "keyboard/keyboardview.h"
 #include "keyboard/systemkeyboard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -168,20 +171,15 @@ void frmcoach::buildcontrols() {
 
     connect(startstop, &QPushButton::clicked, this, &frmcoach::startstop_Click);
     connect(choosetext, &QPushButton::clicked, this, &frmcoach::choosetext_Click);
-    connect(txttype, &QLineEdit::textChanged, this, &frmcoach::txttype_Change);
     // Backspace and Delete count as corrections, as they do in practice and the race.
     auto* releases = new KeyUpWatcher(txttype);
     connect(releases, &KeyUpWatcher::keyup, this, [this](int key) {
-        if (drilling() && iscorrectionkey(key))
-            session.correctionkey();
+        if (iscorrectionkey(key))
+            planner->correctionkey();
     });
     connect(releases, &KeyUpWatcher::keyupretracted, this, [this](int key) {
-        if (drilling() && iscorrectionkey(key))
-            session.correctionretracted();
-    });
-    connect(targetspeed, &QSpinBox::valueChanged, this, [this] {
-        if (!drilling())
-            showfocus();
+        if (iscorrectionkey(key))
+            planner->correctionretracted();
     });
     // The tab order is the order the controls were made in, top to bottom.
 }
@@ -194,13 +192,8 @@ void frmcoach::buildkeyboard() {
     keyboard = new KeyboardView(this);
     keyboard->setMinimumSize(keyboard->minimumSizeHint());
     keyboard->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    QString trouble;
-    if (const std::optional<QString> kept = keptkeyboard(trouble))
+    if (const std::optional<QString> kept = planner->keptlayout())
         chooser.choose(*kept);
-    // A keyboard.dat that is there and can't be read is not written over.
-    keyboardunkept = !trouble.isEmpty();
-    if (keyboardunkept)
-        note->setText(trouble + QStringLiteral(" The keyboard chosen is not kept."));
     for (int row = 0; row < chooser.count(); ++row)
         layoutbox->addItem(chooser.caption(row));
     layoutbox->setCurrentIndex(chooser.current());
@@ -223,10 +216,38 @@ void frmcoach::layoutchosen(int row) {
         return;
     chooser.choose(row);
     keyboard->setlayout(chooser.load());
-    followlayout();
+    planner->followlayout(keyboard->layout().description());
     // The statistics' heat map shows the same layout.
     KeyboardChoiceNews::instance()->tell(chooser.key());
-    if (!keyboardunkept && !keepkeyboard(chooser.key()))
-        note->setText(QStringLiteral("%1 could not be written: the keyboard chosen is not kept.")
-                          .arg(keyboardfilename));
+    planner->keeplayout(chooser.key());
+}
+
+void frmcoach::systemkeymapchanged() {
+    if (chooser.systemchosen()) {
+        keyboard->setlayout(chooser.load());
+        planner->followlayout(keyboard->layout().description());
+    }
+}
+
+void frmcoach::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        followpalette();
+}
+
+// The typing box takes the window's ground, as the game's other boxes do, and keeps its blue
+// where blue reads on it; on a dark ground its text takes the palette's.
+void frmcoach::followpalette() {
+    const QPalette window = palette();
+    QPalette colours = txttype->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor ground = window.color(group, QPalette::Base);
+        const QColor blue(Qt::blue);
+        colours.setColor(group, QPalette::Base, ground);
+        colours.setColor(group, QPalette::Text,
+                         contrast(ground, blue) >= 4.5
+                             ? blue
+                             : readabletext(ground, window.color(group, QPalette::Text)));
+    }
+    txttype->setPalette(colours);
 }

@@ -1,13 +1,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
-#include <QHash>
-#include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <cstdint>
+// The place file lies beside the keeper of places; code that took it from here still finds it.
 
 // The player's own texts: a file of theirs typed sentence by sentence, in order.
 
@@ -31,36 +28,3 @@ struct OwnText {
 // Files larger than this are refused rather than read: a text nobody types in a lifetime.
 inline constexpr qint64 largestowntext = 64 * 1024 * 1024;
 OwnText loadowntext(const QString& path);
-
-// Where the player stopped in each text: the index of the next sentence, by the text's path.
-inline const QString placefilename = QStringLiteral("textplaces.dat");
-// A line a text: thousands of texts, and still read and written at every sentence in no time.
-inline constexpr qint64 largestplacefile = 1024 * 1024;
-
-// The place file as it lies. Each entry keeps its line as it is, so keeping one text's place
-// leaves every other entry byte for byte; a line that is no entry is set apart, not lost.
-struct PlaceFile {
-    struct Entry {
-        QByteArray path; // UTF-8, as the percent-encoding gives it
-        std::int64_t place = 0;
-        QByteArray line; // without its line end
-    };
-    QList<Entry> entries;
-    QList<QByteArray> damaged;
-
-    // The place of a text, 0 when none is kept; of two entries for one text the later counts.
-    std::int64_t placeof(const QString& path) const;
-    void setplace(const QString& path, std::int64_t place);
-    QByteArray bytes() const;
-};
-// Lines end at CR LF, LF or a CR alone.
-PlaceFile readplacefile(QByteArrayView bytes);
-
-// The place of a text in the program folder's place file, 0 when none is kept or it can't be
-// read.
-std::int64_t placeof(const QString& path);
-// Keeps the place. Returns what the player should be told: why it was not kept, or where
-// lines that were no entry went; empty when all went well.
-QString keepplace(const QString& path, std::int64_t sentence);
-// The same in the place file of `folder`, for a thread other than the one the folder is set on.
-QString keepplace(const QString& folder, const QString& path, std::int64_t sentence);

@@ -1,7 +1,126 @@
 #include "coach/placekeeper.h"
 
-#include "coach/owntext.h"
+#include "common/filewriting.h"
+#include "common/number.h"
 #include "common/programfolder.h"
+
+#include <QUrl>
+
+#include <limits>
+
+// The place file: one line per text, its path percent-encoded in quotes, then the place:
+// "%2Fhome%2Fzoe%2Fbook.txt",12 and CR LF. Encoded, any path fits in plain ASCII.
+namespace {
+
+// A path is compared as the bytes its line encodes: a name that begins with a byte order mark,
+// or that no editor wrote as UTF-8, is then matched or kept exactly as it is.
+QByteArray pathkey(const QString& path) {
+    return path.toUtf8();
+}
+
+bool readentry(QByteArrayView line, PlaceFile::Entry& entry) {
+    const qsizetype close = line.lastIndexOf("\",");
+    if (!line.startsWith('"') || close < 1)
+        return false;
+    if (filenumber(line.sliced(close + 2), 0, std::numeric_limits<std::int64_t>::max(),
+                   entry.place) != FileNumber::Whole)
+        return false;
+    entry.path = QByteArray::fromPercentEncoding(line.sliced(1, close - 1).toByteArray());
+    entry.line = line.toByteArray();
+    return !entry.path.isEmpty();
+}
+
+QByteArray entryline(const QString& path, std::int64_t place) {
+    return '"' + QUrl::toPercentEncoding(path) + "\"," +
+           QByteArray::number(static_cast<qlonglong>(place));
+}
+
+} // namespace
+
+PlaceFile readplacefile(QByteArrayView bytes) {
+    PlaceFile file;
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    while (p < end) {
+        const char* stop = p;
+        while (stop < end && *stop != '\r' && *stop != '\n')
+            ++stop;
+        const QByteArrayView line(p, stop);
+        p = stop < end && *stop == '\r' && stop + 1 < end && stop[1] == '\n' ? stop + 2 : stop + 1;
+        if (line.trimmed().isEmpty())
+            continue;
+        PlaceFile::Entry entry;
+        if (readentry(line, entry))
+            file.entries.append(std::move(entry));
+        else
+            file.damaged.append(line.toByteArray());
+    }
+    return file;
+}
+
+std::int64_t PlaceFile::placeof(const QString& path) const {
+    const QByteArray key = pathkey(path);
+    for (qsizetype i = entries.size() - 1; i >= 0; --i)
+        if (entries[i].path == key)
+            return entries[i].place;
+    return 0;
+}
+
+void PlaceFile::setplace(const QString& path, std::int64_t place) {
+    const QByteArray key = pathkey(path);
+    // Earlier entries for the text said what this one now says.
+    entries.removeIf([&key](const Entry& e) { return e.path == key; });
+    entries.append({key, place, entryline(path, place)});
+}
+
+QByteArray PlaceFile::bytes() const {
+    QByteArray out;
+    for (const Entry& entry : entries)
+        out += entry.line + "\r\n";
+    return out;
+}
+
+std::int64_t placeof(const QString& path) {
+    QByteArray bytes;
+    if (!readfile(::apppath() + placefilename, largestplacefile, bytes).ok())
+        return 0;
+    return readplacefile(bytes).placeof(path);
+}
+
+QString keepplace(const QString& path, std::int64_t sentence) {
+    return keepplace(::apppath(), path, sentence);
+}
+
+QString keepplace(const QString& folder, const QString& path, std::int64_t sentence) {
+    const QString where = folder + placefilename;
+    const QString notkept = QStringLiteral(" Where you stop in this text is not kept.");
+    QByteArray bytes;
+    const FileRead read = readfile(where, largestplacefile, bytes);
+    // A file that is there and can't be read is not written over: it may hold every place.
+    if (!read.ok() && !read.missing())
+        return read.message(placefilename) + notkept;
+    PlaceFile file = readplacefile(bytes);
+    QString said;
+    if (!file.damaged.isEmpty()) {
+        QByteArray lines;
+        for (const QByteArray& line : file.damaged)
+            lines += line + "\r\n";
+        const QString aside = keepdamaged(where, lines);
+        if (aside.isEmpty())
+            return QStringLiteral("%1 holds lines that cannot be read, and they could not be "
+                                  "kept aside: the file is left as it is.")
+                       .arg(placefilename) +
+                   notkept;
+        said = QStringLiteral("%1 held lines that cannot be read, so they were kept as %2 for "
+                              "you to repair or delete.")
+                   .arg(placefilename, aside);
+    }
+    file.setplace(path, sentence);
+    if (!replacefile(where, file.bytes()))
+        return QStringLiteral("%1 could not be written: where you stop in this text is not kept.")
+            .arg(placefilename);
+    return said;
+}
 
 PlaceKeeper::PlaceKeeper(QObject* parent) : QObject(parent) {
     writer.setMaxThreadCount(1);

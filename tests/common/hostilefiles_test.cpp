@@ -7,6 +7,7 @@
 #include "career/hall.h"
 #include "coach/coachhistory.h"
 #include "coach/owntext.h"
+#include "coach/placekeeper.h"
 #include "keyboard/keyboardchoice.h"
 #include "saves/savedgame.h"
 #include "stats/frmstats.h"

@@ -1,0 +1,181 @@
+#pragma once
+
+#include "coach/coachhistory.h"
+#include "coach/coachplan.h"
+#include "coach/drill.h"
+#include "coach/drillwords.h"
+#include "coach/keyplan.h"
+#include "coach/languagewords.h"
+#include "coach/owntext.h"
+#include "coach/placekeeper.h"
+#include "coach/typeable.h"
+#include "stats/typingsession.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QThread;
+class StatsRecorder;
+struct LoadedHistory;
+struct LoadedText;
+
+// The coach's drills, as its choices offer them.
+enum class DrillKind { WeakKeys, Mistyped, OwnText };
+
+// What the typing coach knows and decides, with no window of its own: the statistics and words it
+// teaches from, the keys in play and in focus, what it keeps in the program folder, and the drill
+// in hand. A window hands it the player's keystrokes and choices, and shows what it signals.
+class CoachPlanner : public QObject {
+    Q_OBJECT
+public:
+    // `cantype` tells whether the player's keyboard types a character (one, or a surrogate
+    // pair). What coachplan.dat and keyboard.dat keep is read at once; `said` tells of trouble.
+    explicit CoachPlanner(std::function<bool(const QString&)> cantype, QObject* parent = nullptr);
+
+    // Reads the typing statistics and the words away from the calling thread; `historyloaded`
+    // tells when they are in hand. Until the player chooses a language the words are those of
+    // the keyboard layout `layout` describes ("German").
+    void load(const QString& layout);
+    // Waits for the statistics being read and takes them up at once.
+    void finishloading();
+    bool loading() const { return historyread != nullptr; }
+
+    // The language of the drills' words ("de"), and the keys in play in the order they joined.
+    QString language() const { return words.language; }
+    QString keysinplay() const { return inplay; }
+    QChar focus() const { return keys.focus; }
+    Stages stages() const { return plan.stages; }
+    int targetwpm() const { return target; }
+    DrillKind kind() const { return drillkind; }
+    // What the coach tells the player now, as `note` last said it.
+    QString said() const { return lastnote; }
+    // From 0 to 1, the drill in hand counted as the record it will make.
+    double confidenceof(QChar key) const;
+    // The keyboard layout kept from the last time; none when none is.
+    std::optional<QString> keptlayout() const { return layoutkept; }
+    // How a weak-keys drill on `key` went, from its confidence before and after, and when the
+    // next key joins at that pace.
+    QString drillsummary(QChar key, double before, double after) const;
+
+    void settarget(int wpm);
+    void choosewords(const QString& code);
+    void choosestages(Stages chosen);
+    // The player chose a key in play for the next drill.
+    void pickfocus(QChar key);
+    // The player asked for `key` from the statistics: the next drill is a weak-keys drill on it.
+    void practise(QChar key);
+    void choosekind(DrillKind kind);
+    // The keyboard layout changed to the one `layout` describes.
+    void followlayout(const QString& layout);
+    // Keeps the layout the player chose (as KeyboardChooser::key() names it) in keyboard.dat.
+    void keeplayout(const QString& key);
+    // Reads a text in the background; `textloaded` tells when it is in hand. `chosen`: the player
+    // chose it now, and it becomes the text kept and the drill.
+    void loadtext(const QString& path, bool chosen = true);
+    // Where an ended drill goes, and where every exercise, race and drill that ends comes from.
+    void setrecorder(StatsRecorder* recorder);
+    // Keeps the places in own texts and the target speed.
+    void keep();
+
+    bool drilling() const { return running != nullptr; }
+    void start();
+    // Stops the drill in hand; what was typed still counts.
+    void stop() {
+        if (drilling())
+            stopdrill(false);
+    }
+    // The typing box now holds `box`.
+    void typed(const QString& box);
+    // Backspace or Delete was released in the box, or such a release taken back.
+    void correctionkey();
+    void correctionretracted();
+
+signals:
+    void note(const QString& text);
+    // How the last drill went.
+    void summary(const QString& text);
+    // The focus key as the player reads it; empty for none.
+    void focuschanged(const QString& key);
+    // Every key taught, those in play, and the focus.
+    void keyschanged(const QList<QChar>& order, const QString& inplay, QChar focus);
+    // The keys whose confidence is to be shown; `confidenceof` gives it.
+    void barschanged(const QList<QChar>& keys);
+    void stageschanged(Stages stages);
+    void languagechanged(const QString& code);
+    void kindchanged(DrillKind kind);
+    // The entry to type, as the keyboard types it; empty at rest.
+    void entrychanged(const QString& entry);
+    // The entry in hand ended: the typing box starts empty, and its emptying is no keystroke.
+    void clearbox();
+    void figures(int wpm, int percent);
+    void drillstarted();
+    void drillstopped();
+    void textreading(bool reading);
+    // `name`: the file name of the text now in hand.
+    void textloaded(const QString& name, bool chosen);
+    void historyloaded();
+    // The next character to type, empty when there is none.
+    void nextcharacter(const QString& character);
+
+private:
+    void tell(const QString& text);
+    void keepplan();
+    void takeuphistory();
+    void takeupwords(LanguageWords list);
+    void showfocus();
+    QString firstnote() const;
+    KeyStat livestat(QChar key) const;
+    std::uint64_t drawseed() const;
+    void textread(LoadedText& result, bool chosen);
+    void recordarrived(const TypingRecord& record);
+    std::unique_ptr<Drill> chosendrill();
+    void showentry();
+    // `inhand`: the characters typed right of the entry in hand.
+    void showfigures(qsizetype inhand = 0);
+    void entrydone(bool wrongkey);
+    void stopdrill(bool completed);
+
+    std::function<bool(const QString&)> cantype;
+    QString lastnote;
+    CoachHistory history;
+    // The statistics being read, and where they go once read.
+    QPointer<QThread> historyworker;
+    std::shared_ptr<LoadedHistory> historyread;
+    // Records that ended while the statistics were read.
+    QList<TypingRecord> arrived;
+    QPointer<StatsRecorder> recorder;
+    bool recordingown = false; // the recorder is handed a drill of this coach
+    PlaceKeeper places;
+    OwnText owntext;
+    bool readingtext = false; // an own-text drill waits for it
+    // The drills' words and the teaching: kept in coachplan.dat.
+    struct Words {
+        QString language;
+        DrillWords model;
+        QList<QChar> letters; // most frequent first
+    } words;
+    CoachPlan plan;
+    bool planunkept = false; // coachplan.dat could not be read: it is left alone
+    int target = 35;         // the target speed chosen; the plan keeps it when the coach closes
+    std::optional<QString> layoutkept;
+    bool keyboardunkept = false; // keyboard.dat could not be read: it is left alone
+    DrillKind drillkind = DrillKind::WeakKeys;
+    QString inplay;
+    // The key the player chose for the next drill, in the coach or from the statistics, or none.
+    QChar chosenfocus;
+    FocusChoice keys;
+    TypeableEntry shown;            // the entry in hand as the keyboard types it
+    QStringList cleared;            // mistyped entries the drill in hand saw typed clean
+    double focusbefore = 0;         // the focus key's confidence as the drill began
+    std::unique_ptr<Drill> running; // the drill in hand, none at rest
+    TypingSession session;
+    std::int64_t wrongatentry = 0;
+    QString shownnext;
+};
