@@ -50,6 +50,8 @@ CoachPlanner::CoachPlanner(std::function<bool(const QString&)> cantype, QObject*
     keyboardunkept = !keyboardtrouble.isEmpty();
     if (keyboardunkept)
         lastnote = keyboardtrouble + QStringLiteral(" The keyboard chosen is not kept.");
+    // A place in an own text that could not be kept is the player's to know.
+    connect(&places, &PlaceKeeper::said, this, &CoachPlanner::tell);
 }
 
 void CoachPlanner::tell(const QString& text) {

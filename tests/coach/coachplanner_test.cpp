@@ -3,6 +3,7 @@
 #include "stats/statsfile.h"
 #include "support/fakes.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -19,6 +20,7 @@ private slots:
     void stages();
     void summary_data();
     void summary();
+    void placethatcannotbekept();
 };
 
 namespace {
@@ -212,6 +214,22 @@ void CoachPlannerTest::summary() {
     const auto planner = readycoach();
     QCOMPARE(planner->keysinplay(), inplay);
     QTEST(planner->drillsummary(key.front(), before, after), "expected");
+}
+
+// An own text typed where its place can't be kept: the player is told at the drill's end.
+void CoachPlannerTest::placethatcannotbekept() {
+    GameFixture fixture;
+    fixture.writefile(QStringLiteral("mine.txt"), "One. Two.");
+    QVERIFY(QDir(fixture.folder()).mkdir(QStringLiteral("textplaces.dat")));
+    const auto planner = readycoach();
+    QSignalSpy loaded(planner.get(), &CoachPlanner::textloaded);
+    planner->loadtext(fixture.folder() + QStringLiteral("mine.txt"));
+    QVERIFY(loaded.wait());
+    planner->start();
+    planner->typed(QStringLiteral("One."));
+    planner->stop();
+    QTRY_VERIFY(planner->said().startsWith(
+        QStringLiteral("textplaces.dat could not be read: it is a folder")));
 }
 
 QTEST_GUILESS_MAIN(CoachPlannerTest)
