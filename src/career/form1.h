@@ -49,24 +49,16 @@ public:
     StatsRecorder* typingrecorder;
     QString apppath;
 
-    // The main window's part of the career game: shown once a game begins, the program's end,
-    // and the two endings as the player meets them.
+    // Shows the window once a game begins, refreshed, with Save enabled for the rest of the run.
     void loaded();
-    void closer();
-    void scoregame();
+    // The success ending as the player meets it: the buttons covered, the hall of fame.
     void scoregame2();
-    // Time ran out on a day asked for: the failure ending.
-    void timeup();
-    // Asks before New or Load throws away a career changed since it was saved; true when it may
-    // go, at once when there is nothing to lose.
-    bool mayabandoncareer();
     // The race window, created on first use with the career and the recorder.
     frmcars* race();
     // The day's competitions, drawn afresh when a day begins.
     void generatecompetitions();
 
-    // Controls.
-    QGroupBox* logframe;
+    // The controls and menus the player uses.
     LogBox* eventlog;
     QPushButton* training;
     QPushButton* services;
@@ -74,11 +66,6 @@ public:
     QPushButton* flyaway;
     QPushButton* nextday;
     QGroupBox* statuspanel;
-    QLabel* namecaption;
-    QLabel* rankcaption;
-    QLabel* moneycaption;
-    QLabel* dayscaption;
-    QLabel* daysleftcaption;
     QLabel* daysleft;
     WatchLabel* shownname;
     WatchLabel* shownrank;
@@ -89,31 +76,24 @@ public:
     QPushButton* exitgame;
     QTimer* daysleftclock;
     QTimer* objectiveclock;
-
-    // Menus.
     QMenu* filemenu;
     QAction* newgame;
     QAction* savegame;
     QAction* loadgame;
     QAction* exitprogram;
     QMenu* countrymenu;
-    // The Country menu's items, in the order of `countries`.
-    QAction* countryitems[std::size(countries)];
     QAction* cheatinput;
     QMenu* twoplayers;
-    QAction* createdisk;
-    QAction* loaddisk;
-    QAction* fightdisk;
     QMenu* othersmenu;
     QAction* checkcompetition;
     QAction* halloffame;
     QAction* stats;
     QAction* coach;
     QMenu* servicesmenu;
-    QAction* timemachine;
     QAction* rewardbag;
     QAction* tictactoe;
     QAction* doubleornothing;
+    // The Country menu's item of a country.
     QAction* countryitem(Country country) const;
 
     // Side windows, each created on first use and gone when closed with its close box.
@@ -135,26 +115,15 @@ public:
     void startnewgame();
     void opensave();
     void openload();
-    void exitgame_Click();
-    void fly(Country country);
-    void entercheat();
     void createbattledisk();
     void updatefromdisk();
     void fightbattledisk();
     void checkcompetitions();
     void showhalloffame();
-    void showstatistics();
-    void showcoach();
-    // "Practise These Keys" in the statistics: the coach, to the front, set to drill the key.
-    void practisekey(QChar key);
     void usetimemachine();
-    void openrewardbag();
     void playtictactoe();
     void playdoubleornothing();
     void opentraining();
-    void popupservices();
-    void popupcountries();
-    void passday();
     void showdaysleft();
     void checkobjective();
 
@@ -162,6 +131,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Made and laid out in form1_build.cpp.
     void buildcontrols();
     void buildmenus();
     // The panel, the log, the menus and the buttons follow the career.
@@ -172,9 +142,42 @@ private:
     bool loadwindowopen() const;
     // The name of a new career, asked until one is given; nothing when the player cancels.
     std::optional<QString> askname();
+    // Asks before New or Load throws away a career changed since it was saved; true when it may
+    // go, at once when there is nothing to lose.
+    bool mayabandoncareer();
     // After a success the "End game" frame covers the action buttons: they can be neither
     // reached nor pressed, and "Exit Game" takes the keyboard.
     void coverbuttons();
+    // Ends the program at once, unsaved: Exit, "Exit Game", the close box.
+    void closer();
+    // Time ran out on a day asked for, and the failure ending that follows.
+    void timeup();
+    void scoregame();
+
+    void exitgame_Click();
+    void fly(Country country);
+    void entercheat();
+    void showstatistics();
+    void showcoach();
+    // "Practise These Keys" in the statistics: the coach, to the front, set to drill the key.
+    void practisekey(QChar key);
+    void openrewardbag();
+    void popupservices();
+    void popupcountries();
+    void passday();
+
+    QGroupBox* logframe;
+    QLabel* namecaption;
+    QLabel* rankcaption;
+    QLabel* moneycaption;
+    QLabel* dayscaption;
+    QLabel* daysleftcaption;
+    // The Country menu's items, in the order of `countries`.
+    QAction* countryitems[std::size(countries)];
+    QAction* createdisk;
+    QAction* loaddisk;
+    QAction* fightdisk;
+    QAction* timemachine;
 
     // Set while the objective check shows its success, so a tick meanwhile does nothing.
     bool objectivecheckrunning = false;

@@ -19,7 +19,7 @@ constexpr std::int16_t promotedrank(std::int16_t rank, std::int32_t training) {
     return rank;
 }
 
-// The two goals, read off the status labels: exactly rank 8, or $25000 and more.
+// The two goals, as the status panel shows the career: exactly rank 8, or $25000 and more.
 constexpr bool rankgoal(std::int16_t rank) {
     return rank == 8;
 }

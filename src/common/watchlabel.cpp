@@ -1,4 +1,4 @@
-#include "watchlabel.h"
+#include "common/watchlabel.h"
 
 #include "common/controls.h"
 
@@ -15,7 +15,6 @@ void WatchLabel::setText(const QString& newtext) {
     QLabel::setText(newtext);
     // A text the label cuts off, such as a long name, still shows whole when pointed at.
     setToolTip(iscut() ? plaintooltip(newtext) : QString());
-    emit changed();
 }
 
 bool WatchLabel::iscut() const {

@@ -2,21 +2,17 @@
 
 #include <QLabel>
 
-// A label that announces a new caption at once, inside the write, and stays quiet when the
-// same caption is written again. Other windows change the career through such labels.
+// A label of the status panel: it shows a value as plain text, and one too long for it, such as
+// a long name, cut with "…" and whole in its tooltip.
 class WatchLabel : public QLabel {
     Q_OBJECT
 public:
     // Shows its text as it is: a player's name is never taken for markup.
     explicit WatchLabel(QWidget* parent = nullptr);
-    // Hides QLabel::setText on purpose: every write goes through the comparison. A text too wide
-    // for the label is cut with an ellipsis and becomes its tooltip as well.
+    // Hides QLabel::setText on purpose, so the tooltip follows every text.
     void setText(const QString& text);
     // Whether the text is wider than the label shows.
     bool iscut() const;
-
-signals:
-    void changed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,7 +3,7 @@
 #include "career/form1.h"
 #include "common/sidewindow.h"
 #include "common/watchlabel.h"
-#include "support/fakes.h"
+#include "support/form1fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,23 +41,19 @@ private:
     // Runs a disk command with the given answer at the drive prompt; returns the boxes after it.
     QStringList command(Form1* form, void (Form1::*handler)(), const QString& answer);
 
-    GameFixture* fixture = nullptr;
-    QList<Form1*> careers;
+    Form1Fixture* fixture = nullptr;
 };
 
 void FrmdiskTest::init() {
-    fixture = new GameFixture;
+    fixture = new Form1Fixture(Form1Fixture::Fresh);
 }
 
 void FrmdiskTest::cleanup() {
-    qDeleteAll(careers);
-    careers.clear();
     delete fixture;
 }
 
 Form1* FrmdiskTest::career(const QString& name, qint32 money, qint32 training) {
-    auto* form = new Form1;
-    careers << form;
+    Form1* form = fixture->another();
     form->career->setstate({name, 0, money, 0, training});
     return form;
 }

@@ -10,6 +10,7 @@
 #include "saves/sav.h"
 #include "support/accessiblelabels.h"
 #include "support/form1fixture.h"
+#include "support/gamelist.h"
 #include "tictactoe/tictac.h"
 
 #include <QAccessible>
@@ -34,6 +35,8 @@ const QString objectives = QStringLiteral(" Objectives: To raise to Typist Rank 
                                           "\r\n"
                                           "Each rank promotion gives you extra days of game!\r\n");
 }
+
+Q_DECLARE_METATYPE(MsgResult)
 
 class Form1Test : public QObject {
     Q_OBJECT
@@ -64,6 +67,9 @@ private slots:
     void timeupendsthegame_data();
     void timeupendsthegame();
     void flightsasked();
+    void loadatstartup();
+    void abandoningthecareer_data();
+    void abandoningthecareer();
 
 private:
     Form1Fixture* fixture = nullptr;
@@ -485,6 +491,125 @@ void Form1Test::flightsasked() {
     QCOMPARE(fixture->dialogs.shown[2].title, QStringLiteral("Pok Kia!"));
     QCOMPARE(fixture->dialogs.shown[2].icon, MsgIcon::Error);
     QCOMPARE(marked(), QStringLiteral("america"));
+}
+
+void Form1Test::loadatstartup() {
+    Form1& form = *this->form;
+    const QByteArray log = "Day one, quiet\r\n\r\n\r\nDay two\r\n";
+    fixture->writefile("old.kvr", "\"Old Timer\",1500,0,3,\"" + log + "\",\"30\"\r\n");
+    fixture->writefile("bad.kvr", "\"Old Timer\",lots,0,3,\"log\",\"30\"\r\n");
+    form.Form_Load();
+    form.countryitem(Country::Malaysia)->setChecked(true);
+    form.countryitem(Country::Singapore)->setChecked(false);
+    // "&Load" on the start-up menu: the dialog opens and nothing else comes up on top of it
+    // while the main window is still hidden.
+    QVERIFY(form.filemenu->isVisible());
+    form.filemenu->hide();
+    form.loadgame->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(form.loadwindow && form.loadwindow->isVisible());
+    QVERIFY(!form.startwindow && !form.filemenu->isVisible() && !form.isVisible());
+    // Leaving the dialog unused, by its button or its close box, gives way to the start window,
+    // whose Load opens the dialog again.
+    auto loadfromstartwindow = [&] {
+        QCoreApplication::processEvents();
+        if (!form.startwindow || !form.startwindow->isVisible())
+            return false;
+        form.startwindow->cmdload->click();
+        return form.loadwindow && form.loadwindow->isVisible() && !form.startwindow->isVisible() &&
+               !form.filemenu->isVisible() && !form.isVisible();
+    };
+    // The list picked its first game as it took the focus; with none picked, nothing loads.
+    form.loadwindow->games->clearSelection();
+    form.loadwindow->button->click();
+    QCOMPARE(fixture->dialogs.shown.last().text, QStringLiteral("No path name given."));
+    QVERIFY(loadfromstartwindow());
+    form.loadwindow->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!form.loadwindow);
+
+    // A damaged file is refused whole; the dialog stays for another pick.
+    QVERIFY(loadfromstartwindow());
+    loa* dialog = form.loadwindow;
+    QCOMPARE(listedgames(dialog), (QStringList{"bad.kvr", "old.kvr"}));
+    pickgame(dialog, "bad.kvr");
+    dialog->button->click();
+    QCOMPARE(fixture->dialogs.shown.last().text,
+             QStringLiteral("bad.kvr can't be loaded: its money is not a whole number."));
+    QCOMPARE(fixture->dialogs.shown.last().icon, MsgIcon::Error);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!form.isVisible());
+    QCOMPARE(form.shownmoney->text(), QString());
+    QCOMPARE(form.shownname->text(), QString());
+
+    form.career->use(Activity::RewardBag);
+    form.career->use(Activity::Competition);
+    pickgame(dialog, "old.kvr");
+    dialog->button->click();
+    QCoreApplication::processEvents();
+    QVERIFY(form.isVisible());
+    QVERIFY(!form.filemenu->isVisible());
+    QVERIFY(!form.startwindow || !form.startwindow->isVisible());
+    QVERIFY(form.savegame->isEnabled());
+    QCOMPARE(form.shownname->text(), QStringLiteral("Old Timer"));
+    QCOMPARE(form.shownmoney->text(), QStringLiteral("1500"));
+    QCOMPARE(form.showndays->text(), QStringLiteral("4"));
+    QCOMPARE(form.showntraining->text(), QStringLiteral("30"));
+    // The new day's switches and the promotion check ran as the labels were written.
+    QVERIFY(form.rewardbag->isEnabled() && form.checkcompetition->isEnabled() &&
+            form.competition->isEnabled());
+    QCOMPARE(form.career->rank(), qint16(2));
+    QCOMPARE(form.eventlog->text(), log + "You travelled back to Singapore!\r\n");
+    QVERIFY(form.countryitem(Country::Singapore)->isChecked());
+    QVERIFY(!form.countryitem(Country::Malaysia)->isChecked());
+}
+
+// New and Load ask before a career changed since it was begun, saved or loaded goes (Ok: not
+// changed, nothing asked), and it stays until a new one is named or a game is really loaded.
+void Form1Test::abandoningthecareer_data() {
+    QTest::addColumn<QAction * Form1::*>("command");
+    QTest::addColumn<MsgResult>("answer");
+    QTest::addColumn<QString>("then"); // a name, a null QString() to cancel, "load", "close"
+    QTest::addColumn<QString>("career");
+    QTest::newRow("new, unchanged") << &Form1::newgame << MsgResult::Ok << "Bee"
+                                    << "Bee";
+    QTest::newRow("new, kept") << &Form1::newgame << MsgResult::No << "Bee"
+                               << "Ace";
+    QTest::newRow("new, cancelled") << &Form1::newgame << MsgResult::Yes << QString() << "Ace";
+    QTest::newRow("load, closed") << &Form1::loadgame << MsgResult::Yes << "close"
+                                  << "Ace";
+    QTest::newRow("load, kept") << &Form1::loadgame << MsgResult::No << "load"
+                                << "Ace";
+    QTest::newRow("load, loaded") << &Form1::loadgame << MsgResult::Yes << "load"
+                                  << "Old";
+}
+
+void Form1Test::abandoningthecareer() {
+    QFETCH(QAction * Form1::*, command);
+    QFETCH(MsgResult, answer);
+    QFETCH(QString, then);
+    QFETCH(QString, career);
+    Form1& form = *this->form;
+    fixture->writefile("old.kvr", "\"Old\",900,0,3,\"log\",\"0\"\r\n");
+    fixture->dialogs.inputs << "Ace";
+    form.startnewgame();
+    if (answer != MsgResult::Ok)
+        form.career->changemoney(300);
+    fixture->dialogs.answers << answer;
+    fixture->dialogs.inputs << then;
+    const int boxes = fixture->dialogs.shown.size();
+    (form.*command)->trigger();
+    QCOMPARE(fixture->dialogs.shown.value(boxes).text ==
+                 "Abandon Ace's career? It has not been saved since it changed.",
+             answer != MsgResult::Ok);
+    if (form.loadwindow && then == "close")
+        form.loadwindow->close();
+    if (form.loadwindow && then == "load") {
+        pickgame(form.loadwindow, "old.kvr");
+        form.loadwindow->button->click();
+    }
+    QCOMPARE(form.shownname->text(), career);
+    QCOMPARE(form.career->unsaved(), career == "Ace" && answer != MsgResult::Ok);
 }
 
 QTEST_MAIN(Form1Test)

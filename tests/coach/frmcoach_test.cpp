@@ -12,6 +12,7 @@
 #include "stats/statsrecorder.h"
 #include "support/accessiblelabels.h"
 #include "support/fakes.h"
+#include "support/form1fixture.h"
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
@@ -104,13 +105,13 @@ bool choosemytext(const GameFixture& fixture, frmcoach* w, const QByteArray& con
 } // namespace
 
 void FrmcoachTest::drillsaretypedandrecorded() {
-    GameFixture fixture;
+    Form1Fixture fixture(Form1Fixture::Fresh);
     fixture.writefile("easy.txt", "\"fast\",\"set\",\"tea\",\"sea\",\"east\",\"so\"\r\n");
     KeystrokeCounts earlier;
     earlier.mistyped.insert(QStringLiteral("sea"), 3);
     fixture.writefile("stats.dat",
                       statsline(endedrecord("Practice", "Easy", "Completed", 1000, earlier)));
-    Form1 form;
+    Form1& form = fixture.form;
 
     const QList<QAction*> others = form.othersmenu->actions();
     QCOMPARE(others.at(others.indexOf(form.stats) + 1), form.coach);
@@ -373,11 +374,11 @@ TypingRecord practised() {
 // elsewhere, the key asked for in the statistics, the statistics' heat map and the X server's
 // keymap; the text and target kept; the keyboard takes the room.
 void FrmcoachTest::heardandinstep() {
-    GameFixture fixture;
     StandInKeyboard server;
     SystemKeyboard::replace(&server);
     const auto restore = qScopeGuard([] { SystemKeyboard::replace(nullptr); });
-    Form1 form;
+    Form1Fixture fixture(Form1Fixture::Fresh);
+    Form1& form = fixture.form;
     form.coach->trigger();
     QPointer<frmcoach> w = form.coachwindow;
     // A practice that ends while the statistics are still read counts once they are.

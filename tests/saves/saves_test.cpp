@@ -9,6 +9,7 @@
 #include "saves/sav.h"
 #include "services/frmgame.h"
 #include "support/careerfixture.h"
+#include "support/gamelist.h"
 #include "tictactoe/tictac.h"
 #include "typing/frmp.h"
 
@@ -35,16 +36,9 @@ private slots:
     void saveoveranothergame_data();
     void saveoveranothergame();
     void dialogsbykeyboard();
-    // The main window's File flows.
-    void loadatstartup();
-    void abandoningthecareer_data();
-    void abandoningthecareer();
 
 private:
     QByteArray filebytes(const QString& name) const;
-    QStringList listed(const SavesDialog* dialog) const;
-    // Clicks the row of that name, or double-clicks it.
-    void pick(SavesDialog* dialog, const QString& name, bool twice = false);
     ShownBox lastbox() const { return fixture->dialogs.shown.last(); }
     CareerFixture* fixture = nullptr;
     QPointer<sav> save;
@@ -64,23 +58,6 @@ QByteArray SavesTest::filebytes(const QString& name) const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QStringList SavesTest::listed(const SavesDialog* dialog) const {
-    QStringList rows;
-    for (int i = 0; i < dialog->games->count(); ++i)
-        rows << dialog->games->item(i)->text();
-    return rows;
-}
-
-void SavesTest::pick(SavesDialog* dialog, const QString& name, bool twice) {
-    dialog->games->doItemsLayout();
-    const QListWidgetItem* row = dialog->games->item(listed(dialog).indexOf(name));
-    const QPoint at = dialog->games->visualItemRect(row).center();
-    // As the player does it: a double click's first click selects the row.
-    QTest::mouseClick(dialog->games->viewport(), Qt::LeftButton, {}, at);
-    if (twice)
-        QTest::mouseDClick(dialog->games->viewport(), Qt::LeftButton, {}, at);
-}
-
 void SavesTest::saveandloadback() {
     Career& career = fixture->career;
     career.updatelog("Won $100, then $50, in Singapore");
@@ -93,7 +70,7 @@ void SavesTest::saveandloadback() {
     QCOMPARE(lastbox().title, QStringLiteral("Saved."));
     QCOMPARE(lastbox().icon, MsgIcon::Exclamation);
     QVERIFY(!save->isVisible());
-    QCOMPARE(listed(save), QStringList{"career.kvr"});
+    QCOMPARE(listedgames(save), QStringList{"career.kvr"});
     QVERIFY(filebytes("career.kvr").startsWith("\"Ace\",700,1,5,\" Won $100, then $50"));
 
     // Money won since is saved, and the career's own file is replaced without a question.
@@ -112,7 +89,7 @@ void SavesTest::saveandloadback() {
     QVERIFY(!career.unsaved());
     QCOMPARE(career.shown().playername, QStringLiteral("Ace"));
     QVERIFY(load->filename->isReadOnly());
-    pick(load, "career.kvr");
+    pickgame(load, "career.kvr");
     QCOMPARE(load->filename->text(), QStringLiteral("career"));
     load->button->click();
     QCOMPARE(fixture->dialogs.texts().last(), QStringLiteral("File loaded!"));
@@ -158,12 +135,12 @@ void SavesTest::saverefusalsandfailures() {
     // Every ".kvr" comes off a picked name; a double click saves at once.
     fixture->writefile("x.kvr.kvr", "other");
     save->refresh();
-    pick(save, "x.kvr.kvr", true);
+    pickgame(save, "x.kvr.kvr", true);
     QCOMPARE(save->filename->text(), QStringLiteral("x"));
     QCOMPARE(lastbox().text, QStringLiteral("File saved!"));
     QVERIFY(filebytes("x.kvr").startsWith("\"Ace\",250,0,0,"));
     QCOMPARE(filebytes("x.kvr.kvr"), QByteArray("other"));
-    QCOMPARE(listed(save), (QStringList{"x.kvr", "x.kvr.kvr"}));
+    QCOMPARE(listedgames(save), (QStringList{"x.kvr", "x.kvr.kvr"}));
 
     // A folder in the way: the save fails, says so, and leaves what was there whole.
     QVERIFY(QDir(fixture->folder()).mkdir("blocked.kvr"));
@@ -198,16 +175,16 @@ void SavesTest::saveoveranothergame() {
     fixture->writefile("bee.kvr", other);
     fixture->open(save);
     if (own == "loaded") {
-        pick(fixture->open(load), "bee.kvr");
+        pickgame(fixture->open(load), "bee.kvr");
         load->button->click();
     } else if (own == "saved") {
         fixture->dialogs.answers << MsgResult::Yes;
-        pick(save, "bee.kvr", true);
+        pickgame(save, "bee.kvr", true);
     }
     fixture->career.changemoney(1234);
     fixture->open(save);
     // From the keyboard: the list's first row picked, Enter saves there.
-    pick(save, "bee.kvr");
+    pickgame(save, "bee.kvr");
     const int boxes = fixture->dialogs.shown.size();
     fixture->dialogs.answers << answer;
     QTest::keyClick(save->games, Qt::Key_Return);
@@ -267,128 +244,6 @@ void SavesTest::dialogsbykeyboard() {
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(windows.count(nullptr), windows.size());
-}
-
-// The main window's File flows: at start-up, and the question before a career goes. They need
-// the main window itself, with a career of its own.
-
-void SavesTest::loadatstartup() {
-    Form1 form;
-    const QByteArray log = "Day one, quiet\r\n\r\n\r\nDay two\r\n";
-    fixture->writefile("old.kvr", "\"Old Timer\",1500,0,3,\"" + log + "\",\"30\"\r\n");
-    fixture->writefile("bad.kvr", "\"Old Timer\",lots,0,3,\"log\",\"30\"\r\n");
-    form.Form_Load();
-    form.countryitem(Country::Malaysia)->setChecked(true);
-    form.countryitem(Country::Singapore)->setChecked(false);
-    // "&Load" on the start-up menu: the dialog opens and nothing else comes up on top of it
-    // while the main window is still hidden.
-    QVERIFY(form.filemenu->isVisible());
-    form.filemenu->hide();
-    form.loadgame->trigger();
-    QCoreApplication::processEvents();
-    QVERIFY(form.loadwindow && form.loadwindow->isVisible());
-    QVERIFY(!form.startwindow && !form.filemenu->isVisible() && !form.isVisible());
-    // Leaving the dialog unused, by its button or its close box, gives way to the start window,
-    // whose Load opens the dialog again.
-    auto loadfromstartwindow = [&] {
-        QCoreApplication::processEvents();
-        if (!form.startwindow || !form.startwindow->isVisible())
-            return false;
-        form.startwindow->cmdload->click();
-        return form.loadwindow && form.loadwindow->isVisible() && !form.startwindow->isVisible() &&
-               !form.filemenu->isVisible() && !form.isVisible();
-    };
-    // The list picked its first game as it took the focus; with none picked, nothing loads.
-    form.loadwindow->games->clearSelection();
-    form.loadwindow->button->click();
-    QCOMPARE(lastbox().text, QStringLiteral("No path name given."));
-    QVERIFY(loadfromstartwindow());
-    form.loadwindow->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!form.loadwindow);
-
-    // A damaged file is refused whole; the dialog stays for another pick.
-    QVERIFY(loadfromstartwindow());
-    loa* dialog = form.loadwindow;
-    QCOMPARE(listed(dialog), (QStringList{"bad.kvr", "old.kvr"}));
-    pick(dialog, "bad.kvr");
-    dialog->button->click();
-    QCOMPARE(lastbox().text,
-             QStringLiteral("bad.kvr can't be loaded: its money is not a whole number."));
-    QCOMPARE(lastbox().icon, MsgIcon::Error);
-    QVERIFY(dialog->isVisible());
-    QVERIFY(!form.isVisible());
-    QCOMPARE(form.shownmoney->text(), QString());
-    QCOMPARE(form.shownname->text(), QString());
-
-    form.career->use(Activity::RewardBag);
-    form.career->use(Activity::Competition);
-    pick(dialog, "old.kvr");
-    dialog->button->click();
-    QCoreApplication::processEvents();
-    QVERIFY(form.isVisible());
-    QVERIFY(!form.filemenu->isVisible());
-    QVERIFY(!form.startwindow || !form.startwindow->isVisible());
-    QVERIFY(form.savegame->isEnabled());
-    QCOMPARE(form.shownname->text(), QStringLiteral("Old Timer"));
-    QCOMPARE(form.shownmoney->text(), QStringLiteral("1500"));
-    QCOMPARE(form.showndays->text(), QStringLiteral("4"));
-    QCOMPARE(form.showntraining->text(), QStringLiteral("30"));
-    // The new day's switches and the promotion check ran as the labels were written.
-    QVERIFY(form.rewardbag->isEnabled() && form.checkcompetition->isEnabled() &&
-            form.competition->isEnabled());
-    QCOMPARE(form.career->rank(), qint16(2));
-    QCOMPARE(form.eventlog->text(), log + "You travelled back to Singapore!\r\n");
-    QVERIFY(form.countryitem(Country::Singapore)->isChecked());
-    QVERIFY(!form.countryitem(Country::Malaysia)->isChecked());
-}
-
-// New and Load ask before a career changed since it was begun, saved or loaded goes (Ok: not
-// changed, nothing asked), and it stays until a new one is named or a game is really loaded.
-void SavesTest::abandoningthecareer_data() {
-    QTest::addColumn<QAction * Form1::*>("command");
-    QTest::addColumn<MsgResult>("answer");
-    QTest::addColumn<QString>("then"); // a name, a null QString() to cancel, "load", "close"
-    QTest::addColumn<QString>("career");
-    QTest::newRow("new, unchanged") << &Form1::newgame << MsgResult::Ok << "Bee"
-                                    << "Bee";
-    QTest::newRow("new, kept") << &Form1::newgame << MsgResult::No << "Bee"
-                               << "Ace";
-    QTest::newRow("new, cancelled") << &Form1::newgame << MsgResult::Yes << QString() << "Ace";
-    QTest::newRow("load, closed") << &Form1::loadgame << MsgResult::Yes << "close"
-                                  << "Ace";
-    QTest::newRow("load, kept") << &Form1::loadgame << MsgResult::No << "load"
-                                << "Ace";
-    QTest::newRow("load, loaded") << &Form1::loadgame << MsgResult::Yes << "load"
-                                  << "Old";
-}
-
-void SavesTest::abandoningthecareer() {
-    QFETCH(QAction * Form1::*, command);
-    QFETCH(MsgResult, answer);
-    QFETCH(QString, then);
-    QFETCH(QString, career);
-    Form1 form;
-    fixture->writefile("old.kvr", "\"Old\",900,0,3,\"log\",\"0\"\r\n");
-    fixture->dialogs.inputs << "Ace";
-    form.startnewgame();
-    if (answer != MsgResult::Ok)
-        form.career->changemoney(300);
-    fixture->dialogs.answers << answer;
-    fixture->dialogs.inputs << then;
-    const int boxes = fixture->dialogs.shown.size();
-    (form.*command)->trigger();
-    QCOMPARE(fixture->dialogs.shown.value(boxes).text ==
-                 "Abandon Ace's career? It has not been saved since it changed.",
-             answer != MsgResult::Ok);
-    if (form.loadwindow && then == "close")
-        form.loadwindow->close();
-    if (form.loadwindow && then == "load") {
-        pick(form.loadwindow, "old.kvr");
-        form.loadwindow->button->click();
-    }
-    QCOMPARE(form.shownname->text(), career);
-    QCOMPARE(form.career->unsaved(), career == "Ace" && answer != MsgResult::Ok);
 }
 
 QTEST_MAIN(SavesTest)

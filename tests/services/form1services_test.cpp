@@ -60,7 +60,7 @@ void Form1ServicesTest::rewardbagonceaday() {
              (QStringList{"Drawing Mysterious Reward bag...", "Nothing happened!"}));
     QCOMPARE(fixture->dialogs.shown[1].icon, MsgIcon::Information);
     QCOMPARE(fixture->dialogs.shown[1].title, QStringLiteral("Mysterious Reward Bag"));
-    form->passday();
+    form->nextday->click();
     QVERIFY(form->rewardbag->isEnabled());
     // Thrown back two days: the day count changes, so the bag is there again at once.
     fixture->random.draws << 0.425;

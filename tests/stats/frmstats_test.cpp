@@ -10,6 +10,7 @@
 #include "stats/statsrecorder.h"
 #include "support/accessiblelabels.h"
 #include "support/fakes.h"
+#include "support/form1fixture.h"
 #include "support/keyboardwalk.h"
 #include "typing/frmp.h"
 
@@ -47,10 +48,10 @@ QStringList row(const QAbstractItemModel* model, int r) {
 } // namespace
 
 void FrmstatsTest::exercisesandracesshowastheyend() {
-    GameFixture fixture;
+    Form1Fixture fixture(Form1Fixture::Fresh);
     fixture.writefile("easy.txt", "\"apple\"\r\n");
     fixture.writefile("avg.txt", "\"pear\"\r\n");
-    Form1 form;
+    Form1& form = fixture.form;
     form.career->setstate({QStringLiteral("Ace"), 0, 0, 0, 0});
 
     const QList<QAction*> others = form.othersmenu->actions();
