@@ -5,6 +5,9 @@
 
 #include <QElapsedTimer>
 
+#include <array>
+#include <span>
+
 namespace {
 
 // The opening and defence rules, tried in order. A rule applies on its turn (0: any turn) when
@@ -64,40 +67,21 @@ constexpr PairRow waystowin[] = {
 };
 // clang-format on
 
-// With the predefined rule 2+3 -> 1, every way the player can stand one cell short of a line.
-// clang-format off
-constexpr PairRow waystoblock[] = {
-    {6, 5, 4},
-    {6, 9, 3},
-    {5, 8, 2},
-    {1, 2, 3},
-    {1, 3, 2},
-    {1, 4, 7},
-    {1, 7, 4},
-    {1, 5, 9},
-    {1, 9, 5},
-    {2, 5, 8},
-    {2, 8, 5},
-    {3, 6, 9},
-    {3, 9, 6},
-    {3, 5, 7},
-    {3, 7, 5},
-    {4, 5, 6},
-    {4, 6, 5},
-    {4, 7, 1},
-    {4, 1, 7},
-    {5, 1, 9},
-    {5, 9, 1},
-    {5, 2, 8},
-    {5, 8, 2},
-    {5, 3, 7},
-    {5, 7, 3},
-    {7, 8, 9},
-    {7, 9, 8},
-    {9, 8, 7},
-    {9, 7, 8},
-};
-// clang-format on
+// With the predefined rule 2+3 -> 1, every way the player can stand one cell short of a line:
+// three pairs first, then the ways to win but 3+4 -> 7, no line, and 5+6 -> 4, which leads as
+// 6+5 -> 4.
+constexpr auto waystoblock = [] {
+    constexpr PairRow first[] = {{6, 5, 4}, {6, 9, 3}, {5, 8, 2}};
+    std::array<PairRow, std::size(first) + std::size(waystowin) - 2> rows{};
+    std::size_t n = 0;
+    for (const PairRow& row : first)
+        rows[n++] = row;
+    for (const PairRow& row : waystowin)
+        if (!(row.a == 3 && row.b == 4) && !(row.a == 5 && row.b == 6))
+            rows[n++] = row;
+    return rows;
+}();
+static_assert(waystoblock.size() == 29 && waystoblock.back().takes == 8);
 
 // Early in a game, two edges held by the player are answered in a corner: the first free one.
 struct CornerRule {
@@ -114,8 +98,7 @@ constexpr CornerRule corners[] = {
 // clang-format on
 constexpr qint16 lastcornerturn = 2;
 
-template <std::size_t N>
-int firstpair(const PairRow (&rows)[N], const Board& board, const QString& sign) {
+int firstpair(std::span<const PairRow> rows, const Board& board, const QString& sign) {
     for (const PairRow& row : rows)
         if (holds(board, row.a, sign) && holds(board, row.b, sign) && isempty(board, row.takes))
             return row.takes;
