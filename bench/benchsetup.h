@@ -1,25 +1,22 @@
 #pragma once
 
+#include "benchfolder.h"
 #include "common/dialogs.h"
-#include "common/programfolder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
 
-// What every benchmark starts with: the game's windows without a display (unless one is asked
-// for) and a temporary program folder, so nothing is written beside the build.
+// What every benchmark of windows starts with: the game's windows without a display (unless one
+// is asked for) and a temporary program folder, so nothing is written beside the build.
 struct BenchSetup {
-    BenchSetup(int& argc, char** argv) : app(offscreen(argc), argv) {
-        setprogramfolder(dir.path());
-    }
-    QString filepath(const QString& name) const { return dir.filePath(name); }
+    BenchSetup(int& argc, char** argv) : app(offscreen(argc), argv) {}
+    QString filepath(const QString& name) const { return folder.filepath(name); }
 
     QApplication app;
-    QTemporaryDir dir;
+    BenchFolder folder;
 
 private:
     static int& offscreen(int& argc) {

@@ -1,14 +1,9 @@
-// The typing coach at scale: the confidence of every key from a 100 000-line "stats.dat", a word
-// list loaded, a weak-keys drill built from it and that history, a 10 MB own text loaded with the
-// longest time the window kept events waiting, and the cost of a keystroke in the coach's typing
-// box against a bare QLineEdit.
+// The typing coach's window at scale: opened on a 100 000-line "stats.dat" and a 10 MB own text
+// loaded, each with the longest time the window kept events waiting, and the cost of a keystroke
+// in the coach's typing box against a bare QLineEdit. Its planning alone is coachplan_bench's.
 #include "benchsetup.h"
-#include "coach/coachhistory.h"
 #include "coach/drillbuilder.h"
-#include "coach/drillwords.h"
 #include "coach/frmcoach.h"
-#include "coach/keyplan.h"
-#include "coach/languagewords.h"
 #include "samples/samplerecords.h"
 
 #include <QFile>
@@ -21,19 +16,10 @@
 #include <algorithm>
 #include <cstdio>
 
-#include <unistd.h>
-
 namespace {
 
 double milliseconds(qint64 nanoseconds) {
     return static_cast<double>(nanoseconds) / 1e6;
-}
-
-// Synced, as the game leaves stats.dat: pages still being written out are slower to read.
-bool writebytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-           ::fsync(file.handle()) == 0;
 }
 
 // A made-up word of three to eight letters, the same for the same number.
@@ -60,50 +46,16 @@ int main(int argc, char* argv[]) {
     QByteArray stats;
     for (int i = 0; i < 100000; ++i)
         stats += statsline(samplerecord(i));
-    if (!writebytes(bench.filepath(statsfilename), stats))
+    if (!writesynced(bench.filepath(statsfilename), stats))
         return 1;
 
-    // The history is read on a thread of its own while the window answers; this is its time.
     QElapsedTimer clock;
-    clock.start();
-    const CoachHistory history = loadcoachhistory(apppath());
-    const qint64 read = clock.nsecsElapsed();
-    std::printf("confidence of %lld keys from 100 000 records in %.1f ms (goal 100 ms, off the "
-                "window's thread)\n",
-                static_cast<long long>(history.keys.all().size()), milliseconds(read));
-
-    for (const CoachLanguage& language : coachlanguages()) {
-        clock.restart();
-        LanguageWords list = loadlanguagewords(language.code);
-        const qint64 loaded = clock.nsecsElapsed();
-        const qsizetype count = list.words.size();
-        clock.restart();
-        const QList<QChar> letters = letterorder(list.words);
-        const DrillWords model(std::move(list.words));
-        const qint64 modelled = clock.nsecsElapsed();
-        // The keys in play and the focus from that history, then the drill: all Start does.
-        clock.restart();
-        const QList<QChar> order = keyorder(letters, Stages{true, true, true});
-        auto stat = [&](QChar key) { return history.keys.stat(key); };
-        const QString inplay = keysinplay(order, QString(order.constData(), order.size() - 3),
-                                          [&](QChar key) { return reachedtarget(stat(key), 35); });
-        const FocusChoice keys =
-            choosefocus(inplay, [&](QChar key) { return confidence(stat(key), 35); });
-        const BuiltDrill drill = buildweakdrill(model, keys, inplay, 1);
-        const qint64 built = clock.nsecsElapsed();
-        std::printf("%s: %lld words loaded in %.1f ms (goal 50 ms), modelled in %.1f ms; drill of "
-                    "%lld entries on '%s' built in %.2f ms (goal 20 ms)\n",
-                    qPrintable(language.name), static_cast<long long>(count), milliseconds(loaded),
-                    milliseconds(modelled), static_cast<long long>(drill.entries.size()),
-                    qPrintable(QString(keys.focus)), milliseconds(built));
-    }
-
     // A 10 MB text of sentences of eight words.
     QByteArray text;
     for (std::uint64_t i = 0; text.size() < 10 * 1024 * 1024; ++i)
         text += madeword(i) + (i % 8 == 7 ? ". " : " ") + (i % 80 == 79 ? "\n" : "");
     const QString textpath = bench.filepath(QStringLiteral("long.txt"));
-    if (!writebytes(textpath, text))
+    if (!writesynced(textpath, text))
         return 1;
     {
         // Opening the coach on that history: drawn at once, filled in as the records come.
