@@ -12,6 +12,12 @@ struct SavedGame;
 struct BagLot;
 enum class TimeTravelOutcome;
 
+// A name typed for a New game: an empty one is asked again; one that the saved games, the battle
+// disk and the hall of fame would keep as '?' is refused, and namelettersmessage() says why; a
+// name of blanks is a name.
+enum class NameCheck { Empty, Unkeepable, Fine };
+NameCheck checkplayername(const QString& name);
+
 // The commands that can be used once a day; a new day brings them all back.
 enum class Activity { RewardBag, TicTacToe, Competition };
 

@@ -1,7 +1,14 @@
 // How a career begins: a New game, or a saved game loaded.
 #include "career/career.h"
 #include "common/number.h"
+#include "common/textfile.h"
 #include "saves/savedgame.h"
+
+NameCheck checkplayername(const QString& name) {
+    if (name.isEmpty())
+        return NameCheck::Empty;
+    return fitswindows1252(name) ? NameCheck::Fine : NameCheck::Unkeepable;
+}
 
 void Career::newcareer(const QString& name) {
     newdaysatbegin = newdays;

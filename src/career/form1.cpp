@@ -10,7 +10,6 @@
 #include "common/program.h"
 #include "common/programfolder.h"
 #include "common/sidewindow.h"
-#include "common/textfile.h"
 #include "common/watchlabel.h"
 #include "stats/statsrecorder.h"
 
@@ -162,14 +161,15 @@ std::optional<QString> Form1::askname() {
         const std::optional<QString> name = askinput(QStringLiteral("Enter name you want:"), title);
         if (!name)
             return std::nullopt;
-        if (name->isEmpty())
+        switch (checkplayername(*name)) {
+        case NameCheck::Empty:
             continue;
-        // The saved game, the battle disk and the hall of fame would keep such a name as '?'.
-        if (!fitswindows1252(*name)) {
+        case NameCheck::Unkeepable:
             msgbox(namelettersmessage(), MsgIcon::Error, title);
             continue;
+        case NameCheck::Fine:
+            return name;
         }
-        return name;
     }
 }
 

@@ -22,6 +22,8 @@ private slots:
     void unsavedchanges();
     void begin_data();
     void begin();
+    void names_data();
+    void names();
 
 private:
     GameFixture* fixture = nullptr;
@@ -241,6 +243,21 @@ void CareerTest::begin() {
     QVERIFY(!career.unsaved());
     // A New game leaves the player where the last career was; a load brings them back.
     QCOMPARE(career.country(), career.file().isEmpty() ? Country::Japan : Country::Singapore);
+}
+
+void CareerTest::names_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<NameCheck>("check");
+    QTest::newRow("empty: asked again") << "" << NameCheck::Empty;
+    QTest::newRow("blanks") << "  " << NameCheck::Fine;
+    QTest::newRow("Western European letters") << "Zoë Müller, Œuvre €uro" << NameCheck::Fine;
+    QTest::newRow("letters no file keeps") << "李小龍 Bob" << NameCheck::Unkeepable;
+    QTest::newRow("one such letter") << "Łukasz" << NameCheck::Unkeepable;
+}
+
+void CareerTest::names() {
+    QFETCH(QString, name);
+    QTEST(checkplayername(name), "check");
 }
 
 QTEST_GUILESS_MAIN(CareerTest)
