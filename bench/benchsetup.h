@@ -2,6 +2,7 @@
 
 #include "benchfolder.h"
 #include "common/dialogs.h"
+#include "common/program.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -12,7 +13,10 @@
 // What every benchmark of windows starts with: the game's windows without a display (unless one
 // is asked for) and a temporary program folder, so nothing is written beside the build.
 struct BenchSetup {
-    BenchSetup(int& argc, char** argv) : app(offscreen(argc), argv) {}
+    // Windows let events run during long work through the game's event pump, as in the game.
+    BenchSetup(int& argc, char** argv) : app(offscreen(argc), argv) {
+        setdoevents([] { QCoreApplication::processEvents(); });
+    }
     QString filepath(const QString& name) const { return folder.filepath(name); }
 
     QApplication app;

@@ -264,6 +264,8 @@ void shootall() {
     form.career->updatelog(QStringLiteral("you will be hired by QuendleSoft as a typist or"));
     form.loaded();
     form.showdaysleft();
+    // As the game goes back to its event loop: the window takes the focus it was given.
+    QCoreApplication::processEvents();
     save(&form, QStringLiteral("Form1"));
     for (QMenu* menu :
          {form.filemenu, form.countrymenu, form.twoplayers, form.othersmenu, form.servicesmenu}) {
@@ -290,6 +292,8 @@ int main(int argc, char* argv[]) {
     outdir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outdir);
     setendprogram([] {});
+    // The windows let events run as in the game.
+    setdoevents([] { QCoreApplication::processEvents(); });
     NoonClock noon;
     FixedDraws draws;
     setclock(&noon);
