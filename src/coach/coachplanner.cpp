@@ -291,7 +291,7 @@ void CoachPlanner::showfocus() {
     const auto judged = [this](QChar key) { return confidenceof(key); };
     QChar first = chosenfocus;
     if (first.isNull() || !inplay.contains(first))
-        first = nextfocus(inplay, tries(), judged, [this](QChar key) {
+        first = nextfocus(inplay, plan.tries.value(words.language), judged, [this](QChar key) {
             return fellbehind(recent.value(key), confidenceof(key));
         });
     keys = choosefocus(inplay, judged, first);
