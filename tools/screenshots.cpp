@@ -6,6 +6,7 @@
 #include "career/frmhall.h"
 #include "career/frmstart.h"
 #include "career/halllist.h"
+#include "coach/coachplan.h"
 #include "coach/frmcoach.h"
 #include "common/clock.h"
 #include "common/program.h"
@@ -232,8 +233,8 @@ void shootkeyboard() {
 }
 
 // The coach over the made-up typist's statistics: at rest, then at the start of a weak-keys
-// drill with the next key lit. Its own folder holds copies of the word files, so no layout kept
-// by a game played in the build folder shows.
+// drill with the next key lit, then with a held key and a target offered. Its own folder holds
+// copies of the word files, so no layout kept by a game played in the build folder shows.
 void shootcoach() {
     QTemporaryDir dir;
     const QString folder = apppath();
@@ -250,6 +251,23 @@ void shootcoach() {
     coach.startstop->click();
     QCoreApplication::processEvents();
     save(&coach, QStringLiteral("frmcoach-drill"));
+    coach.startstop->click();
+    // Aiming at 60 WPM, with p held after three drills: the ladder sets p apart, and the coach
+    // offers a target the keys fit.
+    CoachPlan plan;
+    plan.targetwpm = 60;
+    plan.inplay.insert(QStringLiteral("en"), QStringLiteral("eisatrnolcdp"));
+    plan.tries.insert(QStringLiteral("en"), *readtries(QStringLiteral("112:3:150:0")));
+    QFile kept(dir.filePath(coachplanfilename));
+    if (kept.open(QIODevice::WriteOnly))
+        kept.write(coachplanline(plan));
+    kept.close();
+    frmcoach held;
+    held.load();
+    held.finishloading();
+    held.show();
+    QCoreApplication::processEvents();
+    save(&held, QStringLiteral("frmcoach-held"));
     setprogramfolder(folder);
 }
 

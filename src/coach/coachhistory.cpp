@@ -74,6 +74,7 @@ struct IntoHistory {
     void mistypedentry(const QString& entry) {
         std::int64_t& times = history.mistyped[entry];
         times = addsaturated(times, 1);
+        history.evermistyped = true;
     }
     void clearedentry(const QString& entry) { history.mistyped.remove(entry); }
     void drill() { history.drills = addsaturated(history.drills, 1); }
@@ -85,6 +86,7 @@ struct LaterPart {
     QHash<QString, std::int64_t> mistyped; // since the part's last clearing of each
     QSet<QString> cleared;                 // what came before these in the file goes
     std::int64_t drills = 0;
+    bool evermistyped = false;
 
     void key(QChar key, std::int64_t due, std::int64_t missed, std::int64_t ms,
              std::int64_t timed) {
@@ -93,6 +95,7 @@ struct LaterPart {
     void mistypedentry(const QString& entry) {
         std::int64_t& times = mistyped[entry];
         times = addsaturated(times, 1);
+        evermistyped = true;
     }
     void clearedentry(const QString& entry) {
         mistyped.remove(entry);
@@ -110,6 +113,7 @@ struct LaterPart {
             times = addsaturated(times, it.value());
         }
         history.drills = addsaturated(history.drills, drills);
+        history.evermistyped = history.evermistyped || evermistyped;
     }
 };
 

@@ -16,7 +16,8 @@ struct CoachHistory {
     KeyHistory keys;
     // Entries mistyped and not typed clean in a drill since, with how often they were mistyped.
     QHash<QString, std::int64_t> mistyped;
-    std::int64_t drills = 0; // the coach's drills among the records
+    bool evermistyped = false; // an entry was mistyped, whether typed clean since or not
+    std::int64_t drills = 0;   // the coach's drills among the records
     // Why stats.dat was there and could not be read; empty when it was read or is missing.
     QString trouble;
 

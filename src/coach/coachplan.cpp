@@ -93,6 +93,16 @@ std::optional<CoachPlan> readcoachplan(QByteArrayView bytes) {
             i += 3;
             continue;
         }
+        if (name == QLatin1String("tries")) {
+            if (i + 2 >= fields.size() || !languagecode(value))
+                return std::nullopt;
+            const std::optional<TriesByKey> tries = readtries(fields[i + 2]);
+            if (!tries)
+                return std::nullopt;
+            plan.tries.insert(value, *tries);
+            i += 3;
+            continue;
+        }
         bool ok = true;
         if (name == QLatin1String("words")) {
             ok = languagecode(value);
@@ -132,6 +142,10 @@ QByteArray coachplanline(const CoachPlan& plan) {
     languages.sort();
     for (const QString& language : std::as_const(languages))
         line.text(QStringLiteral("inplay")).text(language).text(codes(plan.inplay[language]));
+    languages = plan.tries.keys();
+    languages.sort();
+    for (const QString& language : std::as_const(languages))
+        line.text(QStringLiteral("tries")).text(language).text(triestext(plan.tries[language]));
     return line.line();
 }
 

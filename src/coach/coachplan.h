@@ -1,6 +1,7 @@
 #pragma once
 
 #include "coach/keyplan.h"
+#include "coach/keytries.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -16,12 +17,14 @@ inline constexpr int fastesttarget = 150;
 // player chose (empty: the keyboard layout's), the stages turned on, the keys in play in each
 // language, the target speed and the own text chosen. One line of names and values:
 // "keystrider-coach",1,"words","de","capitals",1,"digits",0,"punctuation",0,"target",35,
-// "text","%2Fhome%2Fana%2Fbook.txt","inplay","de","101 110 105"  (the keys by character code,
-// in the order they joined; the text's path percent-encoded).
+// "text","%2Fhome%2Fana%2Fbook.txt","inplay","de","101 110 105","tries","de","105:3:150:0"
+// (the keys by character code, in the order they joined; the text's path percent-encoded; how
+// the keys below the target fared, see `triestext`).
 struct CoachPlan {
     QString language;
     Stages stages;
-    QHash<QString, QString> inplay; // by language
+    QHash<QString, QString> inplay;   // by language
+    QHash<QString, TriesByKey> tries; // by language
     int targetwpm = 35;
     QString text; // the own text's path; empty for none
 

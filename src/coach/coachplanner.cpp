@@ -161,12 +161,23 @@ void CoachPlanner::settarget(int wpm) {
         showfocus();
 }
 
+void CoachPlanner::takeproposal() {
+    if (!proposal || drilling())
+        return;
+    const int wpm = *proposal;
+    settarget(wpm);
+    emit targetchanged(wpm);
+}
+
 void CoachPlanner::takeupwords(LanguageWords list) {
     words.language = list.language;
     words.letters = letterorder(list.words);
     if (words.letters.isEmpty())
         words.letters = QList<QChar>(fallbackletters.cbegin(), fallbackletters.cend());
     words.model = DrillWords(std::move(list.words));
+    // What this session saw of the keys was of the other language's drills.
+    recent.clear();
+    toldheld.clear();
     emit languagechanged(words.language);
     showfocus();
 }
@@ -246,8 +257,10 @@ void CoachPlanner::showfocus() {
             chosenfocus = QChar();
         }
     }
-    inplay = ::keysinplay(order, kept,
-                          [this](QChar key) { return reachedtarget(livestat(key), target); });
+    // A key held back by its slowness or misses holds back no other.
+    inplay = ::keysinplay(order, kept, [this](QChar key) {
+        return reachedtarget(livestat(key), target) || isheld(key);
+    });
     // Keys once in play stay in play; those of a stage turned off wait in the plan.
     QString keep = kept;
     QString joined;
@@ -261,18 +274,75 @@ void CoachPlanner::showfocus() {
         plan.inplay.insert(words.language, keep);
         keepplan();
     }
-    if (joined.size() == 1)
-        tell(QStringLiteral("%1 joins the keys in play.").arg(keyname(joined.front())));
-    else if (!joined.isEmpty())
-        tell(QStringLiteral("%1 join the keys in play.").arg(joined));
-    keys = choosefocus(
-        inplay, [this](QChar key) { return confidenceof(key); }, chosenfocus);
+    toldheld.removeIf([this](QChar key) { return !isheld(key); });
+    QString told;
+    if (joined.size() == 1) {
+        told = QStringLiteral("%1 joins the keys in play.").arg(keyname(joined.front()));
+        // The first time a key is held, the coach says why the next one joined all the same.
+        for (QChar key : std::as_const(inplay))
+            if (isheld(key) && !toldheld.contains(key)) {
+                told = heldsentence(key, livestat(key), target, joined.front());
+                toldheld.append(key);
+                break;
+            }
+    } else if (!joined.isEmpty()) {
+        told = QStringLiteral("%1 join the keys in play.").arg(joined);
+    }
+    const auto judged = [this](QChar key) { return confidenceof(key); };
+    QChar first = chosenfocus;
+    if (first.isNull() || !inplay.contains(first))
+        first = nextfocus(inplay, plan.tries.value(words.language), judged, [this](QChar key) {
+            return fellbehind(recent.value(key), confidenceof(key));
+        });
+    keys = choosefocus(inplay, judged, first);
+    proposetarget(told);
+    if (!told.isEmpty())
+        tell(told);
     emit focuschanged(keys.focus.isNull() ? QString() : keyname(keys.focus));
     emit keyschanged(order, inplay, keys.focus);
     QList<QChar> used;
     if (!keys.focus.isNull())
         used << keys.focus << keys.others;
     emit barschanged(used);
+}
+
+bool CoachPlanner::isheld(QChar key) const {
+    return !reachedtarget(livestat(key), target) &&
+           held(plan.tries.value(words.language).value(key));
+}
+
+QString CoachPlanner::helddescription(QChar key) const {
+    return isheld(key) ? ::helddescription(key, livestat(key), target) : QString();
+}
+
+void CoachPlanner::proposetarget(QString& told) {
+    QList<KeyStat> stats;
+    for (QChar key : std::as_const(inplay))
+        stats.append(livestat(key));
+    const std::optional<int> fits = fittingtarget(stats, target);
+    if (fits == proposal)
+        return;
+    proposal = fits;
+    emit targetproposed(fits.value_or(0));
+    if (fits)
+        told += (told.isEmpty() ? QString() : QStringLiteral(" ")) +
+                QStringLiteral("Most keys in play are slower than %1 WPM: %2 WPM fits your typing "
+                               "now, and \"Use %2 WPM\" makes it the target.")
+                    .arg(target)
+                    .arg(*fits);
+}
+
+void CoachPlanner::tally(const TypingRecord& record, QChar focus) {
+    if (words.language.isEmpty())
+        return;
+    TriesByKey& counted = tries();
+    const TriesByKey was = counted;
+    tallyrecord(
+        counted, inplay,
+        [this](QChar key) { return reachedtarget(history.keys.stat(key), target); },
+        record.counts.expected, focus);
+    if (counted != was)
+        keepplan();
 }
 
 QString CoachPlanner::firstnote() const {
@@ -285,27 +355,17 @@ QString CoachPlanner::firstnote() const {
 
 QString CoachPlanner::drillsummary(QChar key, double before, double after) const {
     const QList<QChar> order = keyorder(words.letters, plan.stages);
-    QString text = QStringLiteral("%1: confidence %2 % before, %3 % after. Keys in play: %4 of %5.")
-                       .arg(keyname(key))
-                       .arg(qRound(before * 100))
-                       .arg(qRound(after * 100))
-                       .arg(inplay.size())
-                       .arg(order.size());
-    if (inplay.size() >= order.size())
-        return text;
-    // The next key joins once the focus key, the weakest, reaches the target; at the pace of
-    // this drill that takes this many more.
-    const double gain = after - before;
+    const QString text = QStringLiteral("%1: confidence %2 % before, %3 % after. Keys in play: %4 "
+                                        "of %5.")
+                             .arg(keyname(key))
+                             .arg(qRound(before * 100))
+                             .arg(qRound(after * 100))
+                             .arg(inplay.size())
+                             .arg(order.size());
     if (after >= 1)
-        return text + QStringLiteral(" The next key joins when every key in play reaches the "
-                                     "target.");
-    if (gain <= 0.005)
-        return text + QStringLiteral(" Not enough progress yet to tell when the next key joins.");
-    const int drills = static_cast<int>(std::ceil((1 - after) / gain));
-    return text +
-           (drills == 1
-                ? QStringLiteral(" About one more drill until the next key joins.")
-                : QStringLiteral(" About %1 more drills until the next key joins.").arg(drills));
+        return text + QStringLiteral(" %1 has reached the target.").arg(keyname(key));
+    const QString ahead = forecast(key, recent.value(key), target);
+    return ahead.isEmpty() ? text : text + QLatin1Char(' ') + ahead;
 }
 
 void CoachPlanner::loadtext(const QString& path, bool chosen) {
@@ -353,6 +413,7 @@ void CoachPlanner::recordarrived(const TypingRecord& record) {
         return;
     }
     history.add(record);
+    tally(record);
     // The bars show the drill's keys during a drill; its end shows the new focus.
     if (!drilling())
         showfocus();
@@ -361,7 +422,7 @@ void CoachPlanner::recordarrived(const TypingRecord& record) {
 std::unique_ptr<Drill> CoachPlanner::chosendrill() {
     switch (drillkind) {
     case DrillKind::Mistyped:
-        return std::make_unique<MistypedDrill>(history.mistyped, drawseed());
+        return std::make_unique<MistypedDrill>(history.mistyped, drawseed(), history.evermistyped);
     case DrillKind::OwnText:
         return std::make_unique<OwnTextDrill>(owntext, readingtext, places);
     case DrillKind::WeakKeys:
@@ -382,8 +443,9 @@ void CoachPlanner::start() {
     tell(chosen->start());
     if (chosen->finished())
         return;
+    // Taken before the drill is in hand: the figures then would count the last drill twice.
+    focusbefore = confidence(history.keys.stat(keys.focus), target);
     running = std::move(chosen);
-    focusbefore = confidenceof(keys.focus);
     cleared.clear();
     session.start();
     emit drillstarted();
@@ -471,6 +533,18 @@ void CoachPlanner::stopdrill(bool completed) {
     running.reset();
     const QChar drilled = keys.focus;
     history.add(record);
+    const bool weak = level == weakkeysname;
+    const double after = confidence(history.keys.stat(drilled), target);
+    const KeyTime timed = record.counts.keytime.value(drilled);
+    const std::int64_t due = record.counts.expected.value(drilled);
+    if (weak && completed && timed.count > 0 && due > 0) {
+        QList<FocusDrill>& drills = recent[drilled];
+        drills.append({after, static_cast<double>(timed.milliseconds) / timed.count,
+                       static_cast<double>(record.counts.missed.value(drilled)) / due});
+        if (drills.size() > trenddrills)
+            drills.removeFirst();
+    }
+    tally(record, weak && completed ? drilled : QChar());
     places.write();
     emit clearbox();
     emit entrychanged(QString());
@@ -488,10 +562,7 @@ void CoachPlanner::stopdrill(bool completed) {
         const int percent = qRound(accuracypercent(record.counts.tally));
         emit figures(wpm, percent);
         emit summary(QStringLiteral("%1 WPM, %2 % accurate. ").arg(wpm).arg(percent) +
-                     (level == weakkeysname
-                          ? drillsummary(drilled, focusbefore,
-                                         confidence(history.keys.stat(drilled), target))
-                          : QString()));
+                     (weak ? drillsummary(drilled, focusbefore, after) : QString()));
     }
     QPointer<CoachPlanner> alive(this);
     // The recorder leaves out a drill in which nothing was typed. The record it hands back is

@@ -5,6 +5,7 @@
 #include "coach/drill.h"
 #include "coach/drillwords.h"
 #include "coach/keyplan.h"
+#include "coach/keytries.h"
 #include "coach/languagewords.h"
 #include "coach/owntext.h"
 #include "coach/placekeeper.h"
@@ -60,11 +61,19 @@ public:
     double confidenceof(QChar key) const;
     // The keyboard layout kept from the last time; none when none is.
     std::optional<QString> keptlayout() const { return layoutkept; }
-    // How a weak-keys drill on `key` went, from its confidence before and after, and when the
-    // next key joins at that pace.
+    // How a weak-keys drill on `key` went, from its confidence before and after, and what its
+    // last drills foretell.
     QString drillsummary(QChar key, double before, double after) const;
+    // Whether a key in play below the target has had its turns and no longer holds the next key
+    // back; its time and miss rate against the target's when it has, else nothing.
+    bool isheld(QChar key) const;
+    QString helddescription(QChar key) const;
+    // A target the keys in play fit, offered when most of them are below the player's.
+    std::optional<int> proposedtarget() const { return proposal; }
 
     void settarget(int wpm);
+    // The player took the target offered.
+    void takeproposal();
     void choosewords(const QString& code);
     void choosestages(Stages chosen);
     // The player chose a key in play for the next drill.
@@ -108,6 +117,9 @@ signals:
     // The keys whose confidence is to be shown; `confidenceof` gives it.
     void barschanged(const QList<QChar>& keys);
     void stageschanged(Stages stages);
+    // The target the coach offers, 0 for none; the target changed at the player's asking.
+    void targetproposed(int wpm);
+    void targetchanged(int wpm);
     void languagechanged(const QString& code);
     void kindchanged(DrillKind kind);
     // The entry to type, as the keyboard types it; empty at rest.
@@ -130,6 +142,10 @@ private:
     void takeuphistory();
     void takeupwords(LanguageWords list);
     void showfocus();
+    TriesByKey& tries() { return plan.tries[words.language]; }
+    // Tallies a record of the keys in play; `focus`, the key a completed weak-keys drill trained.
+    void tally(const TypingRecord& record, QChar focus = {});
+    void proposetarget(QString& told);
     QString firstnote() const;
     KeyStat livestat(QChar key) const;
     std::uint64_t drawseed() const;
@@ -171,6 +187,10 @@ private:
     // The key the player chose for the next drill, in the coach or from the statistics, or none.
     QChar chosenfocus;
     FocusChoice keys;
+    // The last focus drills of each key of the words' language, oldest first, this session.
+    QHash<QChar, QList<FocusDrill>> recent;
+    QString toldheld; // held keys the coach said so of, this session
+    std::optional<int> proposal;
     TypeableEntry shown;            // the entry in hand as the keyboard types it
     QStringList cleared;            // mistyped entries the drill in hand saw typed clean
     double focusbefore = 0;         // the focus key's confidence as the drill began

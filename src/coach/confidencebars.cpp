@@ -45,7 +45,10 @@ void ConfidenceBars::showkeys(const QList<QChar>& keys,
             continue;
         const QString name = keyname(keys[i]);
         names[i]->setText(name);
-        bars[i]->setAccessibleName(QStringLiteral("Confidence: %1").arg(name));
+        // Qt tells screen readers of a new name even when it is the same: most entries keep it.
+        const QString accessible = QStringLiteral("Confidence: %1").arg(name);
+        if (bars[i]->accessibleName() != accessible)
+            bars[i]->setAccessibleName(accessible);
         bars[i]->setValue(static_cast<int>(confidence(keys[i]) * 100));
     }
 }

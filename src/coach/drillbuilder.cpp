@@ -84,23 +84,45 @@ QString syllables(QChar key, const QString& allowed, SeededDraw& draw) {
     return word;
 }
 
-// Twenty entries of real words, every third one holding one of the others where any does.
+// Twenty entries of real words, every third one holding one of the others where any does. No
+// word comes twice while twice as many fit, and none twice in a row while two do.
 QStringList fromreal(QStringList real, const QList<QChar>& others, SeededDraw& draw) {
     shuffle(real, draw);
-    QStringList mixed;
-    for (const QString& word : std::as_const(real))
-        if (holdsany(word, others))
-            mixed.append(word);
+    const bool once = real.size() >= 2 * drilllength;
+    QSet<QString> used;
     QStringList drill;
-    qsizetype nextreal = 0;
-    qsizetype nextmixed = 0;
-    for (int i = 0; i < drilllength; ++i) {
-        if (i % 3 == 2 && !mixed.isEmpty())
-            drill.append(mixed[nextmixed++ % mixed.size()]);
-        else
-            drill.append(real[nextreal++ % real.size()]);
-    }
+    qsizetype next = 0; // words are taken in the shuffled order, from here on round
+    auto take = [&](bool mixed) {
+        for (qsizetype tried = 0; tried < real.size(); ++tried) {
+            const qsizetype at = (next + tried) % real.size();
+            const QString& word = real[at];
+            if ((mixed && !holdsany(word, others)) || (once && used.contains(word)) ||
+                (!drill.isEmpty() && drill.last() == word && real.size() > 1))
+                continue;
+            next = at + 1;
+            used.insert(word);
+            drill.append(word);
+            return true;
+        }
+        return false;
+    };
+    for (int i = 0; i < drilllength; ++i)
+        if (!(i % 3 == 2 && take(true)))
+            take(false);
     return drill;
+}
+
+// Moves a later entry between two alike, where one differs.
+void spreadrepeats(QStringList& entries) {
+    for (qsizetype i = 1; i < entries.size(); ++i) {
+        if (entries[i] != entries[i - 1])
+            continue;
+        for (qsizetype j = i + 1; j < entries.size(); ++j)
+            if (entries[j] != entries[i]) {
+                entries.swapItemsAt(i, j);
+                break;
+            }
+    }
 }
 
 BuiltDrill letterdrill(const DrillWords& words, const FocusChoice& keys, const QString& inplay,
@@ -212,9 +234,9 @@ BuiltDrill buildweakdrill(const DrillWords& words, const FocusChoice& keys, cons
     SeededDraw draw(seed);
     if (keys.focus.isNull() || !inplay.contains(keys.focus))
         return {};
-    if (keys.focus.isLetter())
-        return letterdrill(words, keys, inplay, draw);
-    if (keys.focus.isDigit())
-        return digitdrill(keys, inplay, draw);
-    return markdrill(words, keys, inplay, draw);
+    BuiltDrill drill = keys.focus.isLetter()  ? letterdrill(words, keys, inplay, draw)
+                       : keys.focus.isDigit() ? digitdrill(keys, inplay, draw)
+                                              : markdrill(words, keys, inplay, draw);
+    spreadrepeats(drill.entries);
+    return drill;
 }

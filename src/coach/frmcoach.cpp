@@ -51,11 +51,15 @@ void frmcoach::followplanner() {
     auto judged = [this](QChar key) { return planner->confidenceof(key); };
     connect(planner, &CoachPlanner::keyschanged, this,
             [this, judged](const QList<QChar>& order, const QString& inplay, QChar focus) {
-                keyladder->showkeys(order, inplay, focus, judged);
+                keyladder->showkeys(order, inplay, focus, judged,
+                                    [this](QChar key) { return planner->helddescription(key); });
             });
     connect(planner, &CoachPlanner::barschanged, this,
             [this, judged](const QList<QChar>& keys) { confidencebars->showkeys(keys, judged); });
     connect(planner, &CoachPlanner::stageschanged, this, &frmcoach::showstages);
+    connect(planner, &CoachPlanner::targetproposed, this, &frmcoach::showproposal);
+    connect(planner, &CoachPlanner::targetchanged, targetspeed, &QSpinBox::setValue);
+    connect(usetarget, &QPushButton::clicked, planner, &CoachPlanner::takeproposal);
     connect(planner, &CoachPlanner::languagechanged, this,
             [this](const QString& code) { wordsbox->setCurrentIndex(wordsbox->findData(code)); });
     connect(planner, &CoachPlanner::kindchanged, this, &frmcoach::showkind);
@@ -140,6 +144,9 @@ void frmcoach::choosetext_Click() {
 }
 
 void frmcoach::drillstarted() {
+    // The last drill's summary is of another key.
+    summary->clear();
+    usetarget->setEnabled(false);
     drill->setEnabled(false);
     planenabled(false);
     startstop->setText(stopcaption);
@@ -167,9 +174,20 @@ void frmcoach::drillstopped() {
     drill->setEnabled(true);
     planenabled(true);
     choosetext->setEnabled(true);
+    usetarget->setEnabled(true);
     startstop->setText(startcaption);
     startstop->setAccessibleName(startcaption);
     startstop->setFocus();
+}
+
+void frmcoach::showproposal(int wpm) {
+    // The button keeps its room when hidden, so the rows below stay where they are.
+    usetarget->setVisible(wpm > 0);
+    if (wpm <= 0)
+        return;
+    const QString caption = QStringLiteral("Use %1 WPM").arg(wpm);
+    usetarget->setText(QLatin1Char('&') + caption);
+    usetarget->setAccessibleName(caption);
 }
 
 void frmcoach::showspeedandaccuracy(int wpm, int percent) {

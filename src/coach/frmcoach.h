@@ -43,6 +43,7 @@ public:
     QLabel* focuskey;
     QLabel* lbltarget;
     QSpinBox* targetspeed;
+    QPushButton* usetarget; // takes the target the coach offers
     QLabel* lblwords;
     QComboBox* wordsbox; // the language of the drills' words
     QCheckBox* capitals;
@@ -115,6 +116,7 @@ private:
     void planenabled(bool enabled);
     void showstages(Stages stages);
     void showkind(DrillKind kind);
+    void showproposal(int wpm);
 
     // Shows what the planner tells.
     void followplanner();

@@ -79,13 +79,18 @@ void frmcoach::buildcontrols() {
     optweak->setChecked(true);
     choosetext = named(new QPushButton(QStringLiteral("Choose Text..."), drill), "choosetext",
                        QStringLiteral("Choose Text..."));
-    textname = valuelabel(new QLabel(drill), "textname");
+    // Not the group's own child: an empty label there is read as the group's title.
+    auto* textholder = new QWidget(drill);
+    textname = valuelabel(new QLabel(textholder), "textname");
+    auto* textrow = new QHBoxLayout(textholder);
+    textrow->setContentsMargins(0, 0, 0, 0);
+    textrow->addWidget(textname);
     auto* drillbox = new QVBoxLayout(drill);
     for (QWidget* w : {static_cast<QWidget*>(optweak), static_cast<QWidget*>(optmistyped),
                        static_cast<QWidget*>(optowntext)})
         drillbox->addWidget(w);
     drillbox->addWidget(choosetext, 0, Qt::AlignLeft);
-    drillbox->addWidget(textname);
+    drillbox->addWidget(textholder);
 
     lblfocus = label("lblfocus", QStringLiteral("Focus key:"));
     focuskey = valuelabel(new QLabel(this), "focuskey", lblfocus);
@@ -96,6 +101,12 @@ void frmcoach::buildcontrols() {
     targetspeed->setValue(35);
     targetspeed->setSuffix(QStringLiteral(" WPM"));
     lbltarget->setBuddy(targetspeed);
+    usetarget =
+        named(new QPushButton(QStringLiteral("&Use"), this), "usetarget", QStringLiteral("Use"));
+    QSizePolicy keeproom = usetarget->sizePolicy();
+    keeproom.setRetainSizeWhenHidden(true);
+    usetarget->setSizePolicy(keeproom);
+    usetarget->hide();
     confidencebars = new ConfidenceBars(mostkeysshown, this);
 
     lbltypecaption = label("lbltypecaption", QStringLiteral("Type:"));
@@ -127,6 +138,12 @@ void frmcoach::buildcontrols() {
     note = valuelabel(new SpokenLabel(this), "note");
     note->setWordWrap(true);
     buildplancontrols();
+    // What the coach says keeps its room however long it is, so the typing row never moves.
+    const int line = note->fontMetrics().lineSpacing();
+    note->setFixedHeight(line * 3 + 4);
+    summary->setFixedHeight(line * 2 + 4);
+    for (QLabel* said : {static_cast<QLabel*>(note), static_cast<QLabel*>(summary)})
+        said->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     buildkeyboard();
 
     auto* grid = new QGridLayout(this);
@@ -134,7 +151,11 @@ void frmcoach::buildcontrols() {
     grid->addWidget(lblfocus, 0, 1);
     grid->addWidget(focuskey, 0, 2);
     grid->addWidget(lbltarget, 1, 1);
-    grid->addWidget(targetspeed, 1, 2, Qt::AlignLeft);
+    auto* targetrow = new QHBoxLayout;
+    targetrow->addWidget(targetspeed);
+    targetrow->addWidget(usetarget);
+    targetrow->addStretch();
+    grid->addLayout(targetrow, 1, 2);
     grid->addWidget(confidencebars, 2, 1, 1, 2);
     grid->addWidget(note, 3, 1, 1, 2);
     auto* wordsrow = new QHBoxLayout;

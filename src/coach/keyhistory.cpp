@@ -12,8 +12,6 @@ namespace {
 // lucky keystrokes do not pass it; twenty good ones leave little of that.
 constexpr double priorms = 1000;
 constexpr double priormissrate = 0.1;
-// Missing up to one key in twenty still counts as accurate.
-constexpr double tolerablemissrate = 0.05;
 
 } // namespace
 
@@ -103,12 +101,18 @@ double targetms(int targetwpm) {
     return 60000.0 / (5.0 * std::max(1, targetwpm));
 }
 
+double speedpart(double ms, int targetwpm) {
+    return std::min(1.0, targetms(targetwpm) / std::max(1.0, ms));
+}
+
+double accuracypart(double missrate) {
+    return std::clamp((1.0 - missrate) / (1.0 - tolerablemissrate), 0.0, 1.0);
+}
+
 double confidence(const KeyStat& stat, int targetwpm) {
     if (!stat.typed())
         return 0;
-    const double speed = std::min(1.0, targetms(targetwpm) / std::max(1.0, stat.ms));
-    const double accuracy = std::clamp((1.0 - stat.missrate) / (1.0 - tolerablemissrate), 0.0, 1.0);
-    return speed * accuracy;
+    return speedpart(stat.ms, targetwpm) * accuracypart(stat.missrate);
 }
 
 bool reachedtarget(const KeyStat& stat, int targetwpm) {

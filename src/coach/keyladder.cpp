@@ -9,6 +9,7 @@ namespace {
 
 constexpr int confidencerole = Qt::UserRole;
 constexpr int keyrole = Qt::UserRole + 1;
+constexpr int heldrole = Qt::UserRole + 2;
 
 // A key's name, and under it its bar when it is in play.
 class KeyDelegate : public QStyledItemDelegate {
@@ -35,14 +36,22 @@ public:
                                       : inplay ? QPalette::Text
                                                : QPalette::PlaceholderText));
         const QRect name(box.left(), box.top(), box.width(), box.height() - 7);
+        // A held key is set apart by shape, not colour: it reads in any theme.
+        const bool held = index.data(heldrole).toBool();
+        QFont font = option.font;
+        font.setItalic(held);
+        painter->setFont(font);
         painter->drawText(name, Qt::AlignCenter, look.text);
         if (!inplay)
             return;
         const QRect bar(box.left() + 3, box.bottom() - 6, box.width() - 6, 5);
         painter->fillRect(bar, palette.brush(QPalette::Base));
         const double value = index.data(confidencerole).toDouble();
+        QBrush fill = palette.brush(QPalette::Highlight); // as a progress bar fills
+        if (held)
+            fill.setStyle(Qt::Dense4Pattern);
         painter->fillRect(QRect(bar.left(), bar.top(), qRound(bar.width() * value), bar.height()),
-                          palette.brush(QPalette::Highlight)); // as a progress bar fills
+                          fill);
         painter->setPen(palette.color(QPalette::Mid));
         painter->drawRect(bar.adjusted(0, 0, -1, -1));
     }
@@ -76,7 +85,8 @@ QChar KeyLadder::keyat(int row) const {
 }
 
 void KeyLadder::showkeys(const QList<QChar>& order, const QString& inplay, QChar focus,
-                         const std::function<double(QChar)>& confidence) {
+                         const std::function<double(QChar)>& confidence,
+                         const std::function<QString(QChar)>& held) {
     filling = true;
     // Items are made once per key and reused, so a drill's end does not rebuild the list.
     while (count() > order.size())
@@ -94,9 +104,12 @@ void KeyLadder::showkeys(const QList<QChar>& order, const QString& inplay, QChar
         it->setData(keyrole, QVariant::fromValue(key));
         it->setData(confidencerole, playing ? confidence(key) : 0.0);
         it->setFlags(playing ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled);
+        const QString heldkey = playing && held ? held(key) : QString();
+        it->setData(heldrole, !heldkey.isEmpty());
         it->setData(Qt::AccessibleTextRole,
-                    playing ? QStringLiteral("%1, confidence %2 %").arg(name).arg(percent)
-                            : QStringLiteral("%1, not in play yet").arg(name));
+                    !heldkey.isEmpty() ? heldkey
+                    : playing ? QStringLiteral("%1, confidence %2 %").arg(name).arg(percent)
+                              : QStringLiteral("%1, not in play yet").arg(name));
         it->setToolTip(it->data(Qt::AccessibleTextRole).toString());
         if (key == focus)
             focusrow = row;

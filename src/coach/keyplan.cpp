@@ -50,12 +50,12 @@ Stages withstageof(QChar key, const QList<QChar>& letters, Stages stages) {
 }
 
 QString keysinplay(const QList<QChar>& order, const QString& kept,
-                   const std::function<bool(QChar)>& reached) {
+                   const std::function<bool(QChar)>& passed) {
     QString inplay;
     for (qsizetype i = 0; i < order.size(); ++i)
         if (i < firstkeys || kept.contains(order[i]))
             inplay.append(order[i]);
-    while (std::all_of(inplay.cbegin(), inplay.cend(), reached)) {
+    while (std::all_of(inplay.cbegin(), inplay.cend(), passed)) {
         const auto next = std::find_if(order.cbegin(), order.cend(),
                                        [&](QChar key) { return !inplay.contains(key); });
         if (next == order.cend())

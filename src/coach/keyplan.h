@@ -31,10 +31,11 @@ Stages withstageof(QChar key, const QList<QChar>& letters, Stages stages);
 inline constexpr qsizetype firstkeys = 6;
 
 // The keys in play, in the order they joined: those kept from before and the first six, then,
-// while every key in play reached the target, the next one in order. A key never typed has not
-// reached it, so it stops the next from joining: keys join one by one.
+// while every key in play passed (reached the target, or is held: see keytries.h), the next one
+// in order. A key never typed has not passed, so it stops the next from joining: keys join one
+// by one.
 QString keysinplay(const QList<QChar>& order, const QString& kept,
-                   const std::function<bool(QChar)>& reached);
+                   const std::function<bool(QChar)>& passed);
 
 // The keys a drill trains: the focus and the next two weakest, all of them in play.
 struct FocusChoice {

@@ -1,8 +1,11 @@
 #include "coach/mistypeddrill.h"
 
 QString MistypedDrill::start() {
-    return queue.isEmpty() ? QStringLiteral("No mistyped entries yet: practise or race first.")
-                           : QString();
+    if (!queue.isEmpty())
+        return {};
+    return evermistyped ? QStringLiteral("No mistyped entries left: every one you mistyped has "
+                                         "since been typed clean.")
+                        : QStringLiteral("No mistyped entries yet: practise or race first.");
 }
 
 QString MistypedDrill::typed(bool wrongkey) {

@@ -6,8 +6,10 @@
 // Up to twenty of the entries the player mistyped; one typed with a wrong key comes again.
 class MistypedDrill : public Drill {
 public:
-    MistypedDrill(const QHash<QString, std::int64_t>& mistyped, std::uint64_t seed)
-        : queue(mistyped, seed) {}
+    // `evermistyped`: entries were mistyped before, and have all been typed clean since.
+    MistypedDrill(const QHash<QString, std::int64_t>& mistyped, std::uint64_t seed,
+                  bool evermistyped = false)
+        : queue(mistyped, seed), evermistyped(evermistyped) {}
     QString start() override;
     QString entry() const override { return queue.current(); }
     QString typed(bool wrongkey) override;
@@ -17,4 +19,5 @@ public:
 
 private:
     MistypedQueue queue;
+    bool evermistyped;
 };

@@ -1,31 +1,40 @@
 #pragma once
 
-#include <QElapsedTimer>
-
 #include <cstdint>
+#include <functional>
+
+// Milliseconds on a steady clock, the one typing is timed by. Tests put a clock of their own in
+// its place, so a typist's pace can be replayed without waiting; an empty one restores the real.
+void settypingclock(std::function<std::int64_t()> clock);
+std::int64_t typingclock();
 
 // Typing time from Start to the end, with pauses left out.
 class TypingTime {
 public:
     void start() {
         banked = 0;
-        running.start();
-        sincestart.start();
+        startedat = typingclock();
+        runningsince = startedat;
+        running = true;
     }
     void pause() {
-        banked += running.isValid() ? running.elapsed() : 0;
-        running.invalidate();
+        banked += running ? typingclock() - runningsince : 0;
+        running = false;
     }
-    void resume() { running.start(); }
+    void resume() {
+        runningsince = typingclock();
+        running = true;
+    }
     std::int64_t milliseconds() const {
-        return banked + (running.isValid() ? running.elapsed() : 0);
+        return banked + (running ? typingclock() - runningsince : 0);
     }
 
     // Milliseconds since Start, pauses included: the clock the keystroke counter times keys by.
-    std::int64_t clock() const { return sincestart.isValid() ? sincestart.elapsed() : 0; }
+    std::int64_t clock() const { return startedat >= 0 ? typingclock() - startedat : 0; }
 
 private:
     std::int64_t banked = 0;
-    QElapsedTimer sincestart;
-    QElapsedTimer running;
+    std::int64_t startedat = -1; // none before Start
+    std::int64_t runningsince = 0;
+    bool running = false;
 };

@@ -37,6 +37,11 @@ void DrillBuilderTest::weakdrill_data() {
     QTest::addColumn<QString>("inplay");
     QTest::addColumn<QString>("keys"); // the focus, then the others
     QTest::addColumn<bool>("madeup");
+    QTest::addColumn<bool>("once"); // twice as many words as entries fit: none comes twice
+    QStringList fortyeight;
+    for (QChar first : QStringLiteral("bdfhklmnprst"))
+        for (QChar last : QStringLiteral("dlnt"))
+            fortyeight.append(first + QStringLiteral("e") + last);
     const QStringList twentye =
         QStringLiteral(
             "here there where sheer beer deer leer peer veer jeer seer tree free bee see fee knee "
@@ -49,13 +54,14 @@ void DrillBuilderTest::weakdrill_data() {
             .split(' ');
     const QString all = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
     // clang-format off
-    QTest::newRow("enough words, others mixed") << twentye << all             << "er" << false;
-    QTest::newRow("only keys in play")          << twentye << "ehrtsb"         << "es" << true;
-    QTest::newRow("few words: made up")         << fewq    << "queitanl"       << "qt" << true;
-    QTest::newRow("capital starts a word")      << twentye + fewq << all + "TN" << "T" << true;
-    QTest::newRow("digits in numbers")          << twentye << "eht12345"       << "53" << false;
-    QTest::newRow("a mark between words")       << twentye << all + ".,"       << ",." << false;
-    QTest::newRow("a mark around a word")       << twentye << all + "()"       << "("  << false;
+    QTest::newRow("enough words, others mixed") << twentye << all             << "er" << false << false;
+    QTest::newRow("twice as many: each once")   << fortyeight << all          << "et" << false << true;
+    QTest::newRow("only keys in play")          << twentye << "ehrtsb"         << "es" << true  << true;
+    QTest::newRow("few words: made up")         << fewq    << "queitanl"       << "qt" << true  << true;
+    QTest::newRow("capital starts a word")      << twentye + fewq << all + "TN" << "T" << true  << true;
+    QTest::newRow("digits in numbers")          << twentye << "eht12345"       << "53" << false << false;
+    QTest::newRow("a mark between words")       << twentye << all + ".,"       << ",." << false << false;
+    QTest::newRow("a mark around a word")       << twentye << all + "()"       << "("  << false << false;
     // clang-format on
 }
 
@@ -74,6 +80,12 @@ void DrillBuilderTest::weakdrill() {
     QCOMPARE(buildweakdrill(model, choice, inplay, 7).entries, drill.entries);
     QVERIFY(buildweakdrill(model, choice, inplay, 8).entries != drill.entries);
     QCOMPARE(drill.madeup > 0, madeup);
+    // No entry twice in a row, and none twice at all where the words allow.
+    for (qsizetype i = 1; i < drill.entries.size(); ++i)
+        QVERIFY2(drill.entries[i] != drill.entries[i - 1], qPrintable(drill.entries[i]));
+    QFETCH(bool, once);
+    if (once)
+        QCOMPARE(QSet<QString>(drill.entries.cbegin(), drill.entries.cend()).size(), drilllength);
     const QSet<QString> real(words.cbegin(), words.cend());
     QSet<QString> made;
     for (qsizetype i = 0; i < drill.entries.size(); ++i) {

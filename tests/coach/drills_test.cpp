@@ -40,9 +40,10 @@ MakeDrill weak(const QString& words, QChar focus, const QString& inplay,
     };
 }
 
-MakeDrill mistyped(const QHash<QString, std::int64_t>& entries) {
+// `ever`: entries were mistyped before, and typed clean since.
+MakeDrill mistyped(const QHash<QString, std::int64_t>& entries, bool ever = false) {
     return [=](const GameFixture&, PlaceKeeper&) {
-        return std::make_unique<MistypedDrill>(entries, 7);
+        return std::make_unique<MistypedDrill>(entries, 7, ever);
     };
 }
 
@@ -114,6 +115,10 @@ void DrillsTest::drillsaskandend_data() {
         << mistypedentries;
     QTest::newRow("mistyped, none yet")
         << mistyped({}) << QList<bool>{} << "No mistyped entries yet: practise or race first."
+        << QStringList{} << "" << QStringList{} << mistypedentries;
+    QTest::newRow("mistyped, every one typed clean since")
+        << mistyped({}, true) << QList<bool>{}
+        << "No mistyped entries left: every one you mistyped has since been typed clean."
         << QStringList{} << "" << QStringList{} << mistypedentries;
     QTest::newRow("own text, from the top")
         << owntext(three, false) << QList<bool>{} << none

@@ -85,6 +85,7 @@ void KeyHistoryTest::fromstats() {
     QTEST(QStringLiteral("%1:%2:%3").arg(a.due).arg(a.timed).arg(qRound(a.ms)), "expected");
     QStringList mistyped = history.mistyped.keys();
     QTEST(mistyped, "mistyped");
+    QCOMPARE(history.evermistyped, statsdat.contains("mistyped"));
     // Read in parts at once, each part laid over those before it, the history is the same.
     for (int parts = 2; parts <= 4; ++parts) {
         const CoachHistory inparts = readcoachhistory(statsdat, parts);
@@ -94,6 +95,7 @@ void KeyHistoryTest::fromstats() {
         QVERIFY(qAbs(b.ms - a.ms) < 1e-9 && qAbs(b.missrate - a.missrate) < 1e-12);
         QCOMPARE(inparts.mistyped, history.mistyped);
         QCOMPARE(inparts.drills, history.drills);
+        QCOMPARE(inparts.evermistyped, history.evermistyped);
     }
 }
 

@@ -158,6 +158,8 @@ void KeyPlanTest::planfile_data() {
     QTest::newRow("not a number")    << head + "\"target\",\"fast\"\r\n"              << false << ""   << ""  << 35 << "";
     QTest::newRow("text not encoded")<< head + "\"text\",\"/home/zo\xc3\xab\"\r\n"     << false << ""   << ""  << 35 << "";
     QTest::newRow("no text")         << head + "\"text\",\"\",\"target\",10\r\n"      << true  << ""   << ""  << 10 << "";
+    QTest::newRow("tallies")         << head + "\"tries\",\"de\",\"112:3:150:0\"\r\n"   << true  << ""   << ""  << 35 << "";
+    QTest::newRow("torn tallies")    << head + "\"tries\",\"de\",\"112:3\"\r\n"         << false << ""   << ""  << 35 << "";
     // clang-format on
 }
 
@@ -172,6 +174,8 @@ void KeyPlanTest::planfile() {
     QTEST(plan->inplay.value(QStringLiteral("de")), "german");
     QTEST(plan->targetwpm, "target");
     QTEST(plan->text, "text");
+    QCOMPARE(triestext(plan->tries.value(QStringLiteral("de"))),
+             QString(bytes).contains("tries") ? QStringLiteral("112:3:150:0") : QString());
     // Written again, it reads back the same.
     QCOMPARE(readcoachplan(coachplanline(*plan)), plan);
 }

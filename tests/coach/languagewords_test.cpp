@@ -54,8 +54,19 @@ void LanguageWordsTest::reader() {
 
 void LanguageWordsTest::shipped_data() {
     QTest::addColumn<QString>("language");
-    for (const CoachLanguage& language : coachlanguages())
-        QTest::newRow(qPrintable(language.name)) << language.code;
+    QTest::addColumn<QString>("letters");   // those its own words need, the commonest first
+    QTest::addColumn<QString>("rare");      // letters in at least one of them; the rest in 20
+    QTest::addColumn<QStringList>("first"); // among its first 20 words
+    const QString latin = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+    // clang-format off
+    QTest::newRow("English")    << "en" << latin                                   << ""          << QStringList{"the", "of", "and", "to", "a", "in"};
+    QTest::newRow("German")     << "de" << latin + "äöüß"                          << "q"         << QStringList{"ich", "ist", "nicht", "und", "das", "die"};
+    QTest::newRow("French")     << "fr" << latin + "éèçêàâîôûùœëï"                 << "àâîôûùœëïw" << QStringList{"de", "la", "et", "à", "le", "les"};
+    QTest::newRow("Spanish")    << "es" << latin + "áéíóúñü"                       << "kwü"       << QStringList{"que", "de", "no", "a", "la", "el"};
+    QTest::newRow("Italian")    << "it" << QStringLiteral("abcdefghilmnopqrstuvz") + "àòèéìù" << "èéìù" << QStringList{"e", "non", "che", "di", "è"};
+    QTest::newRow("Portuguese") << "pt" << latin + "ãõçáéêíóúâôà"                  << "kwyâôà"       << QStringList{"que", "não", "de", "a", "é"};
+    // clang-format on
+    QCOMPARE(coachlanguages().size(), 6);
 }
 
 void LanguageWordsTest::shipped() {
@@ -66,8 +77,20 @@ void LanguageWordsTest::shipped() {
     QVERIFY2(list.error.isEmpty(), qPrintable(list.error));
     QVERIFY2(list.words.size() >= 6000 && list.words.size() <= 10000,
              qPrintable(QString::number(list.words.size())));
-    const QList<QChar> letters = letterorder(list.words);
-    QVERIFY(letters.size() >= 26);
+    const QList<QChar> order = letterorder(list.words);
+    // Every letter of the language is on the ladder, its accents in its common words.
+    QFETCH(QString, letters);
+    QFETCH(QString, rare);
+    for (QChar letter : letters) {
+        QVERIFY2(order.contains(letter), qPrintable(QString(letter)));
+        const qsizetype holding =
+            std::count_if(list.words.cbegin(), list.words.cend(),
+                          [&](const QString& w) { return w.contains(letter); });
+        QVERIFY2(holding >= (rare.contains(letter) ? 1 : 20), qPrintable(QString(letter)));
+    }
+    QFETCH(QStringList, first);
+    for (const QString& word : first)
+        QVERIFY2(list.words.indexOf(word) < 20, qPrintable(word));
     for (const QString& word : list.words) {
         QVERIFY2(drillword(word), qPrintable(word));
         // Names and abbreviations are left out; German capitalises its nouns.
@@ -76,9 +99,9 @@ void LanguageWordsTest::shipped() {
         QVERIFY2(word.size() < 2 || word.sliced(1) == word.sliced(1).toLower(), qPrintable(word));
     }
     // The six most frequent letters of every language make real words to start on.
-    const QString firstsix = QString(letters.constData(), firstkeys);
+    const QString firstsix = QString(order.constData(), firstkeys);
     const DrillWords model(list.words);
-    const BuiltDrill drill = buildweakdrill(model, {letters[5], {letters[4]}}, firstsix, 1);
+    const BuiltDrill drill = buildweakdrill(model, {order[5], {order[4]}}, firstsix, 1);
     QCOMPARE(drill.entries.size(), drilllength);
     QVERIFY2(drill.madeup == 0, qPrintable(firstsix + ": " + drill.entries.join(' ')));
 }
