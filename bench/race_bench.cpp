@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,12 +28,14 @@ void typekey(QWidget* box, QChar c) {
     QCoreApplication::sendEvent(box, &release);
 }
 
-// The most moves a kept race holds: an entry and a setback in turn, a tenth of a second apart.
+// The most moves a kept race holds: an entry and a setback in turn (on Easy, which has none,
+// entries alone), a tenth of a second apart.
 Replay fullest(RaceLevel level) {
     Replay race{level, 0, {}};
     int left = track::startleft;
+    const LevelRules& rules = rulesfor(level);
     for (int i = 1; i <= mostmoves; ++i) {
-        left += i % 2 ? rulesfor(level).playerstep : -rulesfor(level).setback;
+        left += i % 2 || rules.setback == 0 ? rules.playerstep : -rules.setback;
         race.moves.append({i * 100, left});
     }
     race.length = mostmoves * 100;

@@ -21,7 +21,8 @@ void frmcars::buildghost() {
     ghost = new GhostCar(this);
     ghost->setObjectName(QStringLiteral("ghost"));
     ghost->setwhose(QStringLiteral("Your best"));
-    ghost->stackUnder(yourcar);
+    // Over the cars: see-through, it leaves the player's car in sight where the two meet.
+    ghost->raise();
     ghost->hide();
     // Where the pause button would be, which the race never shows.
     racemybest = placed(new QCheckBox(QStringLiteral("Race my best"), this), "racemybest", 7440,

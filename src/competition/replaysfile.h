@@ -5,7 +5,7 @@
 // "replays.dat" in the program folder: every change is made under a lock, to the file as it is
 // then, so two copies of the game that race at once both keep their races.
 inline const QString replaysfilename = QStringLiteral("replays.dat");
-// 4 levels of 11 replays of at most a thousand moves come to about 530 KB.
+// 4 levels of 11 replays of at most a thousand moves stay under 600 KB.
 inline constexpr qint64 largestreplays = 1024 * 1024;
 
 // The book and what the player should be told of the file, empty when all went well.
