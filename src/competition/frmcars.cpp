@@ -228,7 +228,7 @@ void frmcars::clock_Timer() {
     // Stopped before the message shows, so the race ends exactly once.
     clock->stop();
     session.pause();
-    if (endghost(outcome))
+    if (endghost())
         return;
     if (outcome == RaceOutcome::OpponentWon)
         racelost();

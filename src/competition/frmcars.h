@@ -108,7 +108,7 @@ private:
     void moveghost();
     // The race has ended: keeps its replay and says how it went. True when the ending is a
     // friendly race's, which has no message and no prize.
-    bool endghost(RaceOutcome outcome);
+    bool endghost();
     void ghostback();
     void endfriendly();
 

@@ -85,6 +85,8 @@ void frmcars::startghost() {
     racing = friendghost ? friendghost->best.at(static_cast<std::size_t>(level()))
                          : replays.bestof(level());
     showghost();
+    if (!racing || ghost->isHidden())
+        ghostline->clear();
     moveghost();
 }
 
@@ -94,20 +96,24 @@ void frmcars::followcar() {
 }
 
 void frmcars::moveghost() {
-    if (!racing || !ghost->isVisible())
+    if (!racing || ghost->isHidden())
         return;
     const std::int64_t now = sincestart();
     ghost->move(twips(racing->leftat(now)), ghost->y());
     const QString whom = friendghost ? friendghost->name : QStringLiteral("your best");
     // Read as it stands when a screen reader asks; said aloud only at the end.
-    ghostline->QLabel::setText(standing(tape.left(), tape.arrived(), *racing, now, whom));
+    const QString figure = standing(tape.left(), tape.arrived(), *racing, now, whom);
+    if (figure == ghostline->text())
+        return;
+    ghostline->QLabel::setText(figure);
+    tellnamechanged(ghostline);
 }
 
 void frmcars::ghostback() {
     tape.back();
 }
 
-bool frmcars::endghost(RaceOutcome) {
+bool frmcars::endghost() {
     const std::optional<Replay> race = tape.finish(sincestart());
     if (friendghost) {
         if (racing)
