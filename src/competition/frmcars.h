@@ -80,7 +80,7 @@ public:
     QFrame* blindcover;
     QPushButton* pauser;
     QPushButton* reset;
-    // The best race of the level, or a friend's, as a ghost beside the spec's cars.
+    // The best race of the level, or a friend's, as a ghost beside the two cars.
     GhostCar* ghost;
     QCheckBox* racemybest;
     // How the player stands against the ghost, then how the race went against it.
