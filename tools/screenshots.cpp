@@ -14,6 +14,7 @@
 #include "common/random.h"
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
+#include "competition/replaysfile.h"
 #include "keyboard/keyboardview.h"
 #include "samples/darkpalette.h"
 #include "samples/samplerecords.h"
@@ -52,7 +53,11 @@ QString outdir;
 class NoonClock : public Clock {
 public:
     int secondssincemidnight() override { return 12 * 3600; }
+    std::int64_t milliseconds() override { return ms; }
+    // Moved on by hand, as a race goes.
+    std::int64_t ms = 0;
 };
+NoonClock noon;
 
 class FixedDraws : public RandomSource {
 public:
@@ -77,6 +82,51 @@ void hallwindow() {
     save(&hall, QStringLiteral("frmhall"));
 }
 
+// The race in a folder of its own, so no race kept by a game played in the build folder shows:
+// ready, racing, racing the best race of the level, and a friendly race against a friend's.
+void shootraces() {
+    QTemporaryDir dir;
+    const QString folder = apppath();
+    QFile::copy(folder + QStringLiteral("avg.txt"), dir.filePath(QStringLiteral("avg.txt")));
+    setprogramfolder(dir.path());
+    auto race = [](frmcars& window, int entries, int ticks) {
+        window.start_Click();
+        for (int entry = 0; entry < entries; ++entry) {
+            noon.ms += 1500;
+            window.typingbox->setText(window.target->text());
+        }
+        for (int tick = 0; tick < ticks; ++tick)
+            window.clock_Timer();
+        window.typingbox->setText(window.target->text().left(5));
+        window.clock->stop();
+    };
+    {
+        frmcars window(nullptr);
+        window.startgame(523);
+        save(&window, QStringLiteral("frmcars-ready"));
+        race(window, 12, 400);
+        save(&window, QStringLiteral("frmcars-racing"));
+    }
+    Replay best{RaceLevel::Hard, 90000, {}};
+    for (int entry = 1; entry <= 49; ++entry)
+        best.moves.append({entry * 1200, track::startleft + entry * 175});
+    keepreplay(best);
+    {
+        frmcars window(nullptr);
+        window.startgame(523);
+        race(window, 12, 400);
+        save(&window, QStringLiteral("frmcars-ghost"));
+    }
+    {
+        frmcars window(nullptr);
+        window.racefriend(
+            DiskGhost{QStringLiteral("Bea"), {std::nullopt, std::nullopt, best, std::nullopt}});
+        race(window, 12, 400);
+        save(&window, QStringLiteral("frmcars-friendly"));
+    }
+    setprogramfolder(folder);
+}
+
 // The competition list with a drawn day, and the race before and during a run.
 void savecompetitionwindows(Form1& form) {
     form.generatecompetitions();
@@ -84,17 +134,7 @@ void savecompetitionwindows(Form1& form) {
     list->country->setCurrentRow(0);
     save(list, QStringLiteral("frmcomp"));
 
-    frmcars race(nullptr);
-    race.startgame(523);
-    save(&race, QStringLiteral("frmcars-ready"));
-    race.start_Click();
-    for (int entry = 0; entry < 12; ++entry)
-        race.typingbox->setText(race.target->text());
-    for (int tick = 0; tick < 400; ++tick)
-        race.clock_Timer();
-    race.typingbox->setText(race.target->text().left(5));
-    save(&race, QStringLiteral("frmcars-racing"));
-    race.clock->stop();
+    shootraces();
 }
 
 // The practice window at rest, then mid-exercise with a target and a half-typed entry.
@@ -312,7 +352,6 @@ int main(int argc, char* argv[]) {
     setendprogram([] {});
     // The windows let events run as in the game.
     setdoevents([] { QCoreApplication::processEvents(); });
-    NoonClock noon;
     FixedDraws draws;
     setclock(&noon);
     setrandomsource(&draws);

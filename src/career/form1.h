@@ -100,6 +100,8 @@ public:
     QPointer<frmp> practicewindow;
     QPointer<frmcomp> competitionlist;
     QPointer<frmcars> racewindow;
+    // A friendly race against a battle disk's typist, beside the competition's race.
+    QPointer<frmcars> friendlyracewindow;
     QPointer<frmhall> hallwindow;
     QPointer<frmgame> gamewindow;
     QPointer<frmdisk> diskwindow;
@@ -118,6 +120,7 @@ public:
     void createbattledisk();
     void updatefromdisk();
     void fightbattledisk();
+    void racediskbest();
     void checkcompetitions();
     void showhalloffame();
     void usetimemachine();
@@ -177,6 +180,7 @@ private:
     QAction* createdisk;
     QAction* loaddisk;
     QAction* fightdisk;
+    QAction* racedisk;
     QAction* timemachine;
 
     // Set while the objective check shows its success, so a tick meanwhile does nothing.

@@ -156,6 +156,7 @@ void Form1::buildmenus() {
     separator(twoplayers, "asdasfasdfadf");
     fightdisk =
         item(twoplayers, "fightdisk", QStringLiteral("Competition With Typist in KVR Battle Disk"));
+    racedisk = item(twoplayers, "racedisk", QStringLiteral("Race the Disk Typist's Best..."));
 
     othersmenu = named(bar->addMenu(QStringLiteral("&Others")), "fasdfasfas");
     checkcompetition = item(othersmenu, "cc", QStringLiteral("Check Competition"));
@@ -188,6 +189,7 @@ void Form1::buildmenus() {
     connect(createdisk, &QAction::triggered, this, &Form1::createbattledisk);
     connect(loaddisk, &QAction::triggered, this, &Form1::updatefromdisk);
     connect(fightdisk, &QAction::triggered, this, &Form1::fightbattledisk);
+    connect(racedisk, &QAction::triggered, this, &Form1::racediskbest);
     connect(checkcompetition, &QAction::triggered, this, &Form1::checkcompetitions);
     connect(halloffame, &QAction::triggered, this, &Form1::showhalloffame);
     connect(stats, &QAction::triggered, this, &Form1::showstatistics);

@@ -3,9 +3,13 @@
 #include "career/form1.h"
 
 #include "battledisk/battledisk.h"
+#include "battledisk/diskghost.h"
 #include "battledisk/frmdisk.h"
 #include "common/dialogs.h"
 #include "common/sidewindow.h"
+#include "competition/frmcars.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -38,8 +42,10 @@ bool diskdone(const DiskResult& result) {
     return true;
 }
 
-void done(const QString& text) {
-    msgbox(text, MsgIcon::Information, QStringLiteral("Done"));
+// Anything more to say follows the game's own words.
+void done(const QString& text, const QString& more = QString()) {
+    msgbox(more.isEmpty() ? text : text + QStringLiteral("\n\n") + more, MsgIcon::Information,
+           QStringLiteral("Done"));
 }
 
 } // namespace
@@ -51,7 +57,8 @@ void Form1::createbattledisk() {
         disknotfound(trouble);
         return;
     }
-    done(QStringLiteral("KVR Battle Disk Created!"));
+    // The player's best races go with the career, for a friend to race.
+    done(QStringLiteral("KVR Battle Disk Created!"), putghostondisk(*path, career->playername()));
 }
 
 void Form1::updatefromdisk() {
@@ -70,4 +77,35 @@ void Form1::fightbattledisk() {
         race->mewin();
     else
         race->diskwin();
+}
+
+// A friendly race against the disk typist's best: nothing of either career changes.
+void Form1::racediskbest() {
+    const std::optional<QString> path = askdiskpath();
+    if (!path) {
+        disknotfound();
+        return;
+    }
+    QString trouble;
+    const std::optional<DiskGhost> ghost = readghostfile(ghostpath(*path), trouble);
+    if (!trouble.isEmpty()) {
+        msgbox(trouble, MsgIcon::Error, QStringLiteral("Error"));
+        return;
+    }
+    if (!ghost) {
+        QString nodisk;
+        if (!readdiskfile(*path, nodisk)) {
+            disknotfound(nodisk);
+            return;
+        }
+    }
+    if (!ghost ||
+        std::none_of(ghost->best.cbegin(), ghost->best.cend(),
+                     [](const std::optional<Replay>& best) { return best.has_value(); })) {
+        msgbox(QStringLiteral("The typist on this disk has no race to race: the disk was made "
+                              "before they finished one, or by an older copy of the game."),
+               MsgIcon::Information, QStringLiteral("Friendly Race"));
+        return;
+    }
+    sidewindow(friendlyracewindow, this, static_cast<Career*>(nullptr))->racefriend(*ghost);
 }

@@ -139,6 +139,7 @@ void frmcars::buildcontrols() {
     connect(back, &QPushButton::clicked, this, &frmcars::back_Click);
     connect(typingbox, &QLineEdit::textChanged, this, &frmcars::typingbox_Change);
     connect(clock, &QTimer::timeout, this, &frmcars::clock_Timer);
+    buildghost();
 }
 
 QRadioButton* frmcars::optionfor(RaceLevel level) const {
@@ -163,6 +164,7 @@ void frmcars::startgame(qint32 newprize) {
     // The level buttons stay free until Start, so the player may overrule this choice.
     if (const std::optional<RaceLevel> byprize = levelforprize(prize))
         setlevel(*byprize);
+    loadghosts();
     // Never on Back, where a Space meant for the race would throw the fee away.
     if (start->isEnabled())
         start->setFocus();
@@ -182,10 +184,12 @@ void frmcars::start_Click() {
     nextword();
     clock->start();
     typingbox->setFocus();
+    startghost();
 }
 
 // Back: the race, if one runs, goes on unseen.
 void frmcars::back_Click() {
+    ghostback();
     hide();
 }
 
@@ -218,11 +222,14 @@ void frmcars::typingbox_KeyUp(int key) {
 void frmcars::clock_Timer() {
     const RaceOutcome outcome = positions.tick(level());
     drawcars();
+    moveghost();
     if (outcome == RaceOutcome::Running)
         return;
     // Stopped before the message shows, so the race ends exactly once.
     clock->stop();
     session.pause();
+    if (endghost())
+        return;
     if (outcome == RaceOutcome::OpponentWon)
         racelost();
     else
@@ -274,4 +281,5 @@ void frmcars::resetrace() {
 void frmcars::drawcars() {
     opponentcar->move(twips(positions.opponentleft), twips(opponenttop));
     yourcar->move(twips(positions.playerleft), twips(playertop));
+    followcar();
 }

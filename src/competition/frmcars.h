@@ -1,6 +1,8 @@
 #pragma once
 
+#include "battledisk/diskghost.h"
 #include "competition/carrace.h"
+#include "competition/replaybook.h"
 #include "stats/typingsession.h"
 
 #include <QPointer>
@@ -16,6 +18,8 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class Career;
+class GhostCar;
+class SpokenLabel;
 class StatsRecorder;
 
 // The car race: the player's car moves one step per entry typed right, the opponent's at the
@@ -27,6 +31,11 @@ public:
 
     // Prepares the race for a competition's first price and shows the window.
     void startgame(qint32 prize);
+    // A friendly race against a friend's best from their battle disk: no prize, no record, no
+    // opponent but the friend's ghost, at one of the levels the disk holds. The window stays
+    // such a race until it is closed.
+    void racefriend(const DiskGhost& ghost);
+    bool friendly() const { return friendghost.has_value(); }
 
     RaceLevel level() const;
     void setlevel(RaceLevel level);
@@ -71,6 +80,11 @@ public:
     QFrame* blindcover;
     QPushButton* pauser;
     QPushButton* reset;
+    // The best race of the level, or a friend's, as a ghost beside the two cars.
+    GhostCar* ghost;
+    QCheckBox* racemybest;
+    // How the player stands against the ghost, then how the race went against it.
+    SpokenLabel* ghostline;
 
 private:
     void buildcontrols();
@@ -83,6 +97,21 @@ private:
     TypingRecord racerecord(const QString& result);
     void keep(const TypingRecord& record);
 
+    // The ghost, beside the race (frmcars_ghost.cpp).
+    void buildghost();
+    void loadghosts();
+    void showghost();
+    void startghost();
+    std::int64_t sincestart() const;
+    // Notes where the player's car stands, for the race's replay.
+    void followcar();
+    void moveghost();
+    // The race has ended: keeps its replay and says how it went. True when the ending is a
+    // friendly race's, which has no message and no prize.
+    bool endghost();
+    void ghostback();
+    void endfriendly();
+
     qint32 prize = 0;
     QString apppath;
     // The word list; never shown.
@@ -91,4 +120,11 @@ private:
     // Where the player's car stood before the last correction, should that prove a key repeat.
     int beforecorrection = track::startleft;
     TypingSession session;
+
+    ReplayBook replays;
+    std::optional<DiskGhost> friendghost;
+    // The ghost of the race under way, if one is shown.
+    std::optional<Replay> racing;
+    ReplayTape tape;
+    std::int64_t startedat = 0;
 };

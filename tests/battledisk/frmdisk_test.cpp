@@ -1,14 +1,21 @@
 #include "battledisk/frmdisk.h"
 #include "career/career.h"
 #include "career/form1.h"
+#include "common/layout.h"
 #include "common/sidewindow.h"
 #include "common/watchlabel.h"
+#include "competition/frmcars.h"
+#include "competition/ghostcar.h"
+#include "competition/replaysfile.h"
 #include "support/form1fixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -35,6 +42,7 @@ private slots:
     void stagedrace();
     void adiskfromsomeoneelse_data();
     void adiskfromsomeoneelse();
+    void racingthedisktypistsbest();
 
 private:
     Form1* career(const QString& name, qint32 money, qint32 training);
@@ -233,3 +241,62 @@ void FrmdiskTest::adiskfromsomeoneelse() {
 
 QTEST_MAIN(FrmdiskTest)
 #include "frmdisk_test.moc"
+
+// Ace's best race goes on his disk; Bea races it as a friendly race, which changes nothing of
+// either career, nor the disk, nor her records, and says who was faster.
+void FrmdiskTest::racingthedisktypistsbest() {
+    const QString shared = fixture->folder() + QStringLiteral("usb/");
+    QVERIFY(QDir().mkpath(shared));
+    fixture->writefile("avg.txt", "alpha\r\n");
+    Replay best{RaceLevel::Hard, 60000, {}};
+    for (int entry = 1; entry <= 49; ++entry)
+        best.moves.append({entry * 1000, track::startleft + entry * 175});
+    QVERIFY(keepreplay(best).kept);
+    Form1* ace = career("Ace", 300, 40);
+    Form1* bea = career("Bea", 100, 40);
+
+    QCOMPARE(command(bea, &Form1::racediskbest, shared), QStringList{notfound});
+    QCOMPARE(command(ace, &Form1::createbattledisk, shared),
+             QStringList{"KVR Battle Disk Created!"});
+    const QByteArray disk = contents(shared + "battle.dat");
+    QCOMPARE(disk, QByteArray("\"Ace\"\r\n300\r\n40\r\n"));
+    QVERIFY(QFile::remove(fixture->folder() + replaysfilename));
+
+    const CareerState acestate = ace->career->state();
+    const CareerState beastate = bea->career->state();
+    QCOMPARE(command(bea, &Form1::racediskbest, shared), QStringList{});
+    frmcars* race = bea->friendlyracewindow;
+    QVERIFY(race && race->isVisible() && race->friendly() && race != bea->racewindow);
+    QCOMPARE(race->windowTitle(), QStringLiteral("Friendly Race"));
+    // Only the level the disk holds; the friend's ghost stands in for the opponent.
+    QVERIFY(race->hard->isChecked() && !race->easy->isEnabled() && !race->expert->isEnabled());
+    QVERIFY(!race->opponentcar->isVisible() && race->ghost->isVisible());
+    QCOMPARE(race->ghost->accessibleName(), QStringLiteral("Ace's best"));
+    race->start_Click();
+    for (int entry = 1; entry <= 49; ++entry) {
+        fixture->clock.ms += 900;
+        QTest::keyClicks(race->typingbox, race->target->text());
+        if (entry == 20) {
+            race->clock_Timer();
+            QCOMPARE(race->ghostline->text(), QStringLiteral("2 entries ahead of Ace"));
+        }
+    }
+    race->clock_Timer();
+    QCOMPARE(race->ghostline->text(),
+             QStringLiteral("You were faster than Ace, by 4.9 s (44.1 s against 49.0 s)."));
+    // Ready for another go, and nothing else happened.
+    QVERIFY(race->isVisible() && race->start->isEnabled() && !race->typingbox->isEnabled());
+    QVERIFY(fixture->dialogs.shown.size() == 1);
+    QCOMPARE(ace->career->state(), acestate);
+    QCOMPARE(bea->career->state(), beastate);
+    QCOMPARE(contents(shared + "battle.dat"), disk);
+    QVERIFY(!QFile::exists(fixture->folder() + "stats.dat"));
+    QVERIFY(!QFile::exists(fixture->folder() + replaysfilename));
+
+    // A friend's file that is damaged is refused by its name.
+    QFile ghost(shared + "ghost.dat");
+    QVERIFY(ghost.open(QIODevice::Append) && ghost.write("\"best\",\"Easy\",1,\"0:250\"\r\n"));
+    ghost.close();
+    QCOMPARE(command(bea, &Form1::racediskbest, shared),
+             QStringList{"ghost.dat could not be read: line 3 is damaged."});
+}

@@ -1,8 +1,13 @@
+#include "common/layout.h"
 #include "competition/frmcars.h"
+#include "competition/ghostcar.h"
+#include "competition/replaysfile.h"
 #include "support/accessiblelabels.h"
 #include "support/careerfixture.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -30,6 +35,7 @@ private slots:
     void endings();
     void secondstartloadseachentryonce();
     void closeboxdiscardstherace();
+    void racingyourbest();
 
 private:
     void openrace(qint32 prize);
@@ -229,6 +235,64 @@ void FrmcarsTest::closeboxdiscardstherace() {
     openrace(5000);
     QCOMPARE(race->level(), RaceLevel::Average);
     QCOMPARE(race->opponentcar->x(), 8);
+}
+
+// The first race at a level is the ghost of the second, which moves as that race's car moved,
+// says how the player stands against it and whether the race is a new best, and changes
+// nothing the race's own rules decide.
+void FrmcarsTest::racingyourbest() {
+    openrace(300);
+    QVERIFY(!race->ghost->isVisible() && !race->racemybest->isVisible());
+    race->start_Click();
+    for (int entry = 1; entry <= 35; ++entry) {
+        fixture->clock.ms += 1000;
+        QTest::keyClicks(race->typingbox, race->target->text());
+    }
+    ticks(1);
+    QCOMPARE(race->ghostline->text(), QStringLiteral("To the finish in 35.0 s. New best!"));
+
+    openrace(300);
+    QVERIFY(race->ghost->isVisible() && race->racemybest->isVisible());
+    QVERIFY(race->racemybest->isChecked());
+    race->start_Click();
+    fixture->clock.ms += 2500;
+    ticks(1);
+    QCOMPARE(race->ghost->x(), twips(120 + 2 * 250));
+    QCOMPARE(race->ghost->y(), race->yourcar->y());
+    QCOMPARE(race->ghostline->text(), QStringLiteral("2 entries behind your best"));
+    fixture->clock.ms += 500;
+    for (int entry = 1; entry <= 35; ++entry) {
+        QTest::keyClicks(race->typingbox, race->target->text());
+        if (entry == 15) {
+            ticks(1); // the fifteenth entry at 15.6 s, the ghost's at 15.0
+            QCOMPARE(race->ghostline->text(), QStringLiteral("0.6 s behind your best"));
+        }
+        fixture->clock.ms += 900;
+    }
+    // Both cars and the ghost are named for a screen reader; the figures read as they show.
+    QStringList names;
+    for (QWidget* car : {static_cast<QWidget*>(race->opponentcar),
+                         static_cast<QWidget*>(race->yourcar), static_cast<QWidget*>(race->ghost)})
+        names << QAccessible::queryAccessibleInterface(car)->text(QAccessible::Name);
+    QCOMPARE(names, (QStringList{"Opponent", "Your Car", "Your best"}));
+    QCOMPARE(misreadlabels(race), QStringList());
+    ticks(1);
+    QCOMPARE(race->ghostline->text(),
+             QStringLiteral("To the finish in 33.6 s, 1.4 s faster than your best. New best!"));
+    // The race's own rules and words, as they are.
+    QCOMPARE(fixture->dialogs.texts(), QStringList(2, "You won! Price money is for you!"));
+    QCOMPARE(fixture->career.money(), 250 + 2 * 300);
+
+    // "Race my best" off hides the ghost, and stays off after the window is gone.
+    openrace(300);
+    race->racemybest->click();
+    QVERIFY(!race->ghost->isVisible());
+    race->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    openrace(300);
+    QVERIFY(race->racemybest->isVisible() && !race->racemybest->isChecked());
+    QVERIFY(!race->ghost->isVisible());
+    QCOMPARE(loadreplays().book.recent[1].size(), 2);
 }
 
 QTEST_MAIN(FrmcarsTest)

@@ -58,7 +58,10 @@ public:
 class FixedClock : public Clock {
 public:
     int secondssincemidnight() override { return seconds; }
+    std::int64_t milliseconds() override { return ms; }
     int seconds = 43200;
+    // Stands still unless a test moves it on.
+    std::int64_t ms = 0;
 };
 
 // Installs the fakes, a temporary program folder, a watched program end and the event pump;

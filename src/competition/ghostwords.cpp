@@ -1,0 +1,97 @@
+#include "competition/ghostwords.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+QString entriestext(int entries) {
+    return entries == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(entries);
+}
+
+QString shorttext(const Replay& race) {
+    return QStringLiteral("%1 short").arg(entriestext(entriesshort(race)));
+}
+
+} // namespace
+
+QString secondstext(std::int64_t ms) {
+    const std::int64_t tenths = (std::max<std::int64_t>(ms, 0) + 50) / 100;
+    return QStringLiteral("%1.%2 s").arg(tenths / 10).arg(tenths % 10);
+}
+
+QString standing(int left, std::int64_t arrived, const Replay& ghost, std::int64_t now,
+                 const QString& whom) {
+    const int step = rulesfor(ghost.level).playerstep;
+    const int apart = left - ghost.leftat(now);
+    const int entries = (2 * std::abs(apart) + step) / (2 * step);
+    if (entries >= 1)
+        return QStringLiteral("%1 %2 %3")
+            .arg(entriestext(entries),
+                 apart > 0 ? QStringLiteral("ahead of") : QStringLiteral("behind"), whom);
+    // A ghost that never gets this far is behind by at least the time it has run.
+    const std::int64_t there = ghost.reached(left).value_or(std::max(now, ghost.length));
+    const std::int64_t sooner = there - arrived;
+    if ((std::abs(sooner) + 50) / 100 == 0)
+        return QStringLiteral("level with %1").arg(whom);
+    return QStringLiteral("%1 %2 %3")
+        .arg(secondstext(std::abs(sooner)),
+             sooner > 0 ? QStringLiteral("ahead of") : QStringLiteral("behind"), whom);
+}
+
+QString raceline(const Replay& race, const std::optional<Replay>& before, bool newbest) {
+    const std::optional<std::int64_t> finish = race.finish();
+    const std::int64_t best = before ? before->finish().value_or(-1) : -1;
+    QString line;
+    if (finish) {
+        line = QStringLiteral("To the finish in %1").arg(secondstext(*finish));
+        if (best == *finish)
+            line += QStringLiteral(", as fast as your best");
+        else if (best >= 0)
+            line += QStringLiteral(", %1 %2 than your best")
+                        .arg(secondstext(std::abs(best - *finish)),
+                             *finish < best ? QStringLiteral("faster") : QStringLiteral("slower"));
+    } else {
+        line = QStringLiteral("%1 of the finish").arg(shorttext(race));
+        if (best >= 0)
+            line += QStringLiteral(", your best finished in %1").arg(secondstext(best));
+        else if (before)
+            line += QStringLiteral(", your best was %1").arg(shorttext(*before));
+    }
+    line += QLatin1Char('.');
+    if (newbest)
+        line += QStringLiteral(" New best!");
+    return line;
+}
+
+QString friendlyverdict(const Replay& race, const Replay& ghost, const QString& name) {
+    const std::optional<std::int64_t> finish = race.finish();
+    const std::optional<std::int64_t> theirs = ghost.finish();
+    if (finish && theirs) {
+        if (*finish == *theirs)
+            return QStringLiteral("You and %1 were as fast as each other, %2 to the finish.")
+                .arg(name, secondstext(*finish));
+        const QString times = QStringLiteral("%1 against %2")
+                                  .arg(secondstext(std::min(*finish, *theirs)),
+                                       secondstext(std::max(*finish, *theirs)));
+        const QString by = secondstext(std::abs(*finish - *theirs));
+        if (*finish < *theirs)
+            return QStringLiteral("You were faster than %1, by %2 (%3).").arg(name, by, times);
+        return QStringLiteral("%1 was faster, by %2 (%3).").arg(name, by, times);
+    }
+    if (finish)
+        return QStringLiteral("You were faster than %1, who did not reach the finish.").arg(name);
+    if (theirs)
+        return QStringLiteral("%1 was faster, finishing in %2; you did not reach the finish.")
+            .arg(name, secondstext(*theirs));
+    const int mine = entriesshort(race);
+    const int others = entriesshort(ghost);
+    if (mine == others)
+        return QStringLiteral("Neither of you reached the finish, and you got as far as %1.")
+            .arg(name);
+    if (mine < others)
+        return QStringLiteral("Neither of you reached the finish; you got %1 farther than %2.")
+            .arg(entriestext(others - mine), name);
+    return QStringLiteral("Neither of you reached the finish; %1 got %2 farther.")
+        .arg(name, entriestext(mine - others));
+}
