@@ -2,20 +2,20 @@
 
 #include "sound/sounds.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 
-#include <atomic>
 #include <memory>
 
 class QThread;
 class SoundWorker;
+struct SoundQueue;
 
 // The desktop's sound, as the game installs it. The sound module is loaded and played on a
-// thread of its own: a play only posts the sound there, so a keystroke never waits on the
-// device, the sound server, or the module loading. Without the module, an output or a server,
-// nothing is heard and nothing is said.
+// thread of its own, so a keystroke never waits on the device, the sound server or the module
+// loading: a play only queues the sound. While sounds come, that thread looks at the queue
+// every few milliseconds by itself, so a keystroke does not even have to wake it. Without the
+// module, an output or a server, nothing is heard and nothing is said.
 class DesktopSounds : public QObject, public Sounds {
 public:
     // `modules`: where the sound module may lie, the first that loads is taken.
@@ -28,9 +28,8 @@ public:
 
 private:
     QStringList modules;
-    // Set once it is known that nothing can be heard (no module), so a play costs nothing.
-    std::shared_ptr<std::atomic<bool>> silent;
+    // Shared with the sound thread, which may outlive this (see the destructor).
+    std::shared_ptr<SoundQueue> queue;
     QThread* thread = nullptr;
     SoundWorker* worker = nullptr;
-    QElapsedTimer clock;
 };
