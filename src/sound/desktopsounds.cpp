@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QThread>
 #include <QTimer>
@@ -69,6 +70,8 @@ public:
         look->setInterval(lookmilliseconds);
         connect(look, &QTimer::timeout, this, &SoundWorker::takequeued);
         for (const QString& path : modules) {
+            if (!QFileInfo::exists(path))
+                continue;
             library.setFileName(path);
             if (!library.load())
                 continue;
