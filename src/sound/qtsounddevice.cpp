@@ -109,7 +109,9 @@ private:
     // starts a stream only once its buffer is full. With nothing left to play the sink runs dry
     // and waits.
     void feed() {
-        if (!output || voices.isEmpty()) {
+        // A server gone takes the sounds playing with it.
+        if (!output || voices.isEmpty() || sink->error() != QAudio::NoError) {
+            voices.clear();
             feeder.stop();
             return;
         }
