@@ -186,20 +186,24 @@ def mishap():
 
 
 def doubled():
-    """Double or Nothing doubled: a quick leap up a fifth."""
-    t = Track(0.4)
-    t.note(0.0, "E5", 0.1, BELL, attack=0.002, decay=0.06)
-    t.note(0.08, "B5", 0.32, BELL, attack=0.002, decay=0.12)
-    t.note(0.08, "E6", 0.32, BELL, attack=0.002, decay=0.1, gain=0.35)
+    """Double or Nothing doubled: a quick swoop up an octave into a bright fifth."""
+    t = Track(0.45)
+    t.glide(0.0, 0.09, hz("E5"), hz("E6"), SOFT, attack=0.003, decay=0.2, gain=0.6)
+    t.note(0.08, "E6", 0.37, BELL, attack=0.002, decay=0.12)
+    t.note(0.08, "B6", 0.37, BELL, attack=0.002, decay=0.1, gain=0.45)
     return t
 
 
 def busted():
-    """Double or Nothing lost: a low buzz creeping down three semitones."""
-    t = Track(0.85)
-    for i, name in enumerate(("E4", "Eb4", "D4")):
-        t.note(i * 0.22, name, 0.85 - i * 0.22, REED, attack=0.01,
-               decay=0.12 if i < 2 else 0.3)
+    """Double or Nothing lost: a low buzzer, wavering."""
+    t = Track(0.6)
+    buzz = tuple((h, 1.0 / h) for h in (1, 3, 5, 7, 9))
+
+    def tremolo(t0):
+        return 0.75 + 0.25 * math.sin(2 * math.pi * 11 * t0)
+
+    t.note(0.0, 110, 0.6, buzz, attack=0.01, decay=0.35)
+    t.samples = [v * tremolo(i / RATE) for i, v in enumerate(t.samples)]
     return t
 
 
