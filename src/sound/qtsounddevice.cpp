@@ -8,6 +8,7 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMediaDevices>
 #include <QTimer>
@@ -20,6 +21,7 @@ namespace {
 
 constexpr int rate = 22050;
 constexpr qsizetype queuedbytes = rate * 2 * 40 / 1000;
+constexpr qint64 retrymilliseconds = 2000;
 
 // The samples of a recording as tools/makesounds.py writes it: 16-bit mono PCM at `rate`.
 // Anything else is no recording of ours and stays silent.
@@ -72,8 +74,9 @@ public:
     void play(int recording, float volume) override {
         if (recording < 0 || recording >= samples.size() || samples[recording].isEmpty())
             return;
-        // A server that went away may be back: the sink is opened afresh.
-        if (!sink || sink->error() != QAudio::NoError)
+        // A server that went away may be back: the sink is opened afresh, though not at every
+        // key, as each try costs the server's reconnection.
+        if ((!sink || sink->error() != QAudio::NoError) && lastopen.elapsed() >= retrymilliseconds)
             opensink();
         if (!output)
             return;
@@ -94,6 +97,7 @@ private:
     };
 
     void opensink() {
+        lastopen.start();
         delete sink;
         sink = nullptr;
         output = nullptr;
@@ -143,6 +147,7 @@ private:
     QIODevice* output = nullptr;
     QList<Voice> voices;
     QTimer feeder;
+    QElapsedTimer lastopen;
 };
 
 } // namespace
