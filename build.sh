@@ -18,7 +18,8 @@ esac
 # libqt6opengl6-dev: Debian 12's qt6-charts-dev needs its CMake files but does not pull it in.
 # pkg-config, libxkbcommon-dev, libxkbcommon-x11-dev, xkb-data: the keyboard drawing's layouts;
 # libxkbregistry-dev: the languages of those layouts, for the coach's words.
-packages="g++ make cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev fonts-liberation desktop-file-utils appstream pkg-config libxkbcommon-dev libxkbcommon-x11-dev libxkbregistry-dev xkb-data"
+# qt6-multimedia-dev: the sound module plays the game's sounds through Qt Multimedia.
+packages="g++ make cmake ninja-build qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev fonts-liberation desktop-file-utils appstream pkg-config libxkbcommon-dev libxkbcommon-x11-dev libxkbregistry-dev xkb-data"
 config=""
 case "$what" in
 sanitize)

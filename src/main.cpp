@@ -3,11 +3,14 @@
 #include "common/program.h"
 #include "common/programfolder.h"
 #include "keyboard/x11keyboard.h"
+#include "sound/desktopsounds.h"
+#include "sound/sounddevice.h"
 #include "typing/levels.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -76,6 +79,12 @@ int main(int argc, char* argv[]) {
     setdoevents([] { QCoreApplication::processEvents(); });
     X11Keyboard keyboard;
     SystemKeyboard::install(&keyboard);
+    // The sound module, beside the game in a build folder or where it was installed.
+    const QString bin = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    DesktopSounds sounds(
+        {bin + QLatin1String(soundmodulename),
+         bin + QStringLiteral(KEYSTRIDER_SOUND_FROM_BIN "/") + QLatin1String(soundmodulename)});
+    setsounds(&sounds);
 
     const QString problem =
         settleprogramfolder(wordfiles(), QCoreApplication::applicationDirPath() +
@@ -88,5 +97,9 @@ int main(int argc, char* argv[]) {
     // closing must not end the run.
     QApplication::setQuitOnLastWindowClosed(false);
     const std::unique_ptr<QWidget> game = startmainwindow();
-    return QApplication::exec();
+    // Loaded once the first window is up, so the start never waits on the desktop's sound.
+    QTimer::singleShot(500, &sounds, &DesktopSounds::start);
+    const int exitcode = QApplication::exec();
+    setsounds(nullptr);
+    return exitcode;
 }

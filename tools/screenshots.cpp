@@ -21,6 +21,7 @@
 #include "saves/loa.h"
 #include "saves/sav.h"
 #include "services/frmgame.h"
+#include "sound/soundmenu.h"
 #include "stats/frmstats.h"
 #include "stats/keystab.h"
 #include "tictactoe/tictac.h"
@@ -325,8 +326,8 @@ void shootall() {
     // As the game goes back to its event loop: the window takes the focus it was given.
     QCoreApplication::processEvents();
     save(&form, QStringLiteral("Form1"));
-    for (QMenu* menu :
-         {form.filemenu, form.countrymenu, form.twoplayers, form.othersmenu, form.servicesmenu}) {
+    for (QMenu* menu : {form.filemenu, form.countrymenu, form.twoplayers, form.othersmenu,
+                        static_cast<QMenu*>(form.soundmenu), form.servicesmenu}) {
         menu->adjustSize();
         save(menu, QStringLiteral("Form1-menu-") + menu->objectName());
     }

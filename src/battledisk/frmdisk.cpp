@@ -6,6 +6,7 @@
 #include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/random.h"
+#include "sound/sounds.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -82,10 +83,12 @@ void frmdisk::ender() {
 }
 
 void frmdisk::mewon() {
+    playsound(Sound::DuelWon);
     endrace(mewin2, mewin1, QStringLiteral("I won! Thanks for the $25, disk character!"));
 }
 
 void frmdisk::diskwon() {
+    playsound(Sound::DuelLost);
     endrace(diskwin2, diskwin1, QStringLiteral("Disk character won! Thanks for the $25!"));
 }
 

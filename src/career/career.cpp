@@ -2,6 +2,7 @@
 
 #include "career/promotion.h"
 #include "common/number.h"
+#include "sound/sounds.h"
 
 namespace {
 
@@ -126,6 +127,7 @@ void Career::checkpromotion() {
         setrank(promoted);
         updatelog(QStringLiteral("You have been promoted to rank ") + QString::number(promoted) +
                   QStringLiteral("."));
+        playsound(Sound::RankGained);
         updatestatus();
     }
 }

@@ -3,6 +3,7 @@
 #include "career/dayevents.h"
 #include "common/number.h"
 #include "common/random.h"
+#include "sound/sounds.h"
 
 DayOutcome Career::datechange() {
     const CareerState now = state();
@@ -17,6 +18,8 @@ DayOutcome Career::datechange() {
     for (const QString& entry : happened.entries)
         updatelog(entry);
     setmoney(addclamped(now.money, happened.moneychange));
+    if (happened.moneychange != 0)
+        playsound(happened.moneychange > 0 ? Sound::MoneyFound : Sound::MoneyLost);
     if (days() == limit - 1)
         updatelog(QStringLiteral("Your game will end tommorrow."));
     return DayOutcome::Passed;

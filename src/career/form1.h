@@ -15,6 +15,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class SoundMenu;
 class StatsRecorder;
 class WatchLabel;
 class frmcars;
@@ -89,6 +90,7 @@ public:
     QAction* halloffame;
     QAction* stats;
     QAction* coach;
+    SoundMenu* soundmenu;
     QMenu* servicesmenu;
     QAction* rewardbag;
     QAction* tictactoe;

@@ -6,6 +6,7 @@
 #include "common/logbox.h"
 #include "common/twips.h"
 #include "common/watchlabel.h"
+#include "sound/soundmenu.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -164,6 +165,9 @@ void Form1::buildmenus() {
     separator(othersmenu, "statsseparator");
     stats = item(othersmenu, "stats", QStringLiteral("Typing &Statistics"));
     coach = item(othersmenu, "coach", QStringLiteral("Typing &Coach"));
+    separator(othersmenu, "soundseparator");
+    soundmenu = new SoundMenu(othersmenu);
+    othersmenu->addMenu(soundmenu);
 
     // Hidden from the bar, only ever popped up by the "Services" button. It stays a menu of the
     // bar all the same, so screen readers find its items where they find every other menu's.

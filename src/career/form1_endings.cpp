@@ -9,6 +9,7 @@
 #include "common/dialogs.h"
 #include "common/programfolder.h"
 #include "common/sidewindow.h"
+#include "sound/sounds.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -20,12 +21,14 @@ void Form1::checkobjective() {
         return;
     objectivecheckrunning = true;
     if (rankgoal(career->shown().rank)) {
+        playsound(Sound::CareerWon);
         msgbox(QStringLiteral(
             "You have completed your objective by reaching rank 8 so that your boss will hire you!"));
         scoregame2();
         objectiveclock->stop();
     }
     if (moneygoal(career->shown().money)) {
+        playsound(Sound::CareerWon);
         msgbox(QStringLiteral(
             "You have completed your objective by earning $25000 to bribe your boss to hire you!"));
         scoregame2();
@@ -55,6 +58,7 @@ void Form1::coverbuttons() {
 }
 
 void Form1::timeup() {
+    playsound(Sound::CareerLost);
     msgbox(QStringLiteral("Game Over! Time's Up!"), MsgIcon::Error, QStringLiteral("Game Over"));
     scoregame();
 }

@@ -8,6 +8,7 @@
 #include "services/frmgame.h"
 #include "services/rewardbag.h"
 #include "services/timemachine.h"
+#include "sound/sounds.h"
 
 #include <QAction>
 
@@ -41,6 +42,8 @@ void Form1::openrewardbag() {
     career->use(Activity::RewardBag);
     msgbox(QStringLiteral("Drawing Mysterious Reward bag..."), MsgIcon::Exclamation, bagtitle);
     const BagLot& lot = baglot(drawrewardbag(career->state()));
+    if (const std::optional<Sound> sound = bagsound(lot))
+        playsound(*sound);
     msgbox(QLatin1String(lot.message), MsgIcon::Information, bagtitle);
     career->openbag(lot);
 }

@@ -6,6 +6,7 @@
 #include "common/controls.h"
 #include "common/layout.h"
 #include "keyboard/keyboardview.h"
+#include "sound/sounds.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -170,6 +171,7 @@ void frmcoach::showkind(DrillKind kind) {
 }
 
 void frmcoach::drillstopped() {
+    playsound(Sound::DrillEnded);
     txttype->setEnabled(false);
     drill->setEnabled(true);
     planenabled(true);

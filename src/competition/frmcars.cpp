@@ -9,6 +9,7 @@
 #include "common/number.h"
 #include "common/programfolder.h"
 #include "common/watchlabel.h"
+#include "sound/sounds.h"
 #include "stats/statsrecorder.h"
 #include "typing/wordlist.h"
 
@@ -172,6 +173,7 @@ void frmcars::startgame(qint32 newprize) {
 }
 
 void frmcars::start_Click() {
+    playsound(Sound::RaceStart);
     typingbox->setEnabled(true);
     start->setEnabled(false);
     levelframe->setEnabled(false);
@@ -247,6 +249,7 @@ void frmcars::keep(const TypingRecord& record) {
 
 void frmcars::racelost() {
     const TypingRecord record = racerecord(QStringLiteral("Lost"));
+    playsound(Sound::RaceLost);
     msgbox(QStringLiteral("You lost!!!"), MsgIcon::Exclamation, QStringLiteral("Too bad!"));
     keep(record);
     resetrace();
@@ -254,6 +257,7 @@ void frmcars::racelost() {
 
 void frmcars::racewon() {
     const TypingRecord record = racerecord(QStringLiteral("Won"));
+    playsound(Sound::RaceWon);
     msgbox(QStringLiteral("You won! Price money is for you!"), MsgIcon::Exclamation,
            QStringLiteral("So good!"));
     keep(record);

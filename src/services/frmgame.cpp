@@ -7,6 +7,7 @@
 #include "common/number.h"
 #include "common/twips.h"
 #include "services/gamble.h"
+#include "sound/sounds.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -151,10 +152,12 @@ void frmgame::continuebetting_Click() {
         return;
     }
     if (drawgamblelost(outside)) {
+        playsound(Sound::GambleLost);
         msgbox(QStringLiteral("You lost! All your bet money is gone!"), MsgIcon::Exclamation,
                QStringLiteral("Too bad!"));
         starter();
         return;
     }
+    playsound(Sound::GambleWon);
     winmoney->setText(generalnumber(*doubled));
 }

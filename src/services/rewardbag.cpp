@@ -62,3 +62,11 @@ int drawrewardbag(const CareerState& career) {
             return r;
     }
 }
+
+std::optional<Sound> bagsound(const BagLot& lot) {
+    if (lot.change == BagChange::None || lot.amount == 0)
+        return std::nullopt;
+    // Days are the days played: fewer of them leave more to play.
+    const bool gain = lot.change == BagChange::Days ? lot.amount < 0 : lot.amount > 0;
+    return gain ? Sound::BagWindfall : Sound::BagMishap;
+}

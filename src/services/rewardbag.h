@@ -1,6 +1,7 @@
 #pragma once
 
 #include "career/career_state.h"
+#include "sound/sounds.h"
 
 #include <iterator>
 #include <optional>
@@ -58,3 +59,7 @@ std::optional<CareerState> openbag(const BagLot& lot, CareerState career);
 
 // Draws lots, reseeding from the clock before each, until one can happen; returns its number.
 int drawrewardbag(const CareerState& career);
+
+// How the lot sounds: a windfall gives money, training or days back, a mishap takes them; a lot
+// that changes nothing is silent.
+std::optional<Sound> bagsound(const BagLot& lot);

@@ -13,7 +13,8 @@ public:
     void start(const QString& box = QString());
     void pause() { time.pause(); }
     void resume() { time.resume(); }
-    // The box changed; true when it now holds the whole entry.
+    // The box changed; true when it now holds the whole entry. From Start to the end a change
+    // the player made is heard as a keystroke.
     bool changed(const QString& target, const QString& typed);
     // Backspace or Delete let go; a release that proved a key repeat takes it back.
     void correctionkey() { counter.correctionkey(); }
@@ -28,6 +29,11 @@ public:
 private:
     KeystrokeCounter counter;
     TypingTime time;
+    bool running = false;
+    // What the box held at the last change, and whether it held the whole entry: emptied then,
+    // it was the program's doing, not a keystroke.
+    qsizetype boxlength = 0;
+    bool lastmatched = false;
 };
 
 // Whether the typing box holds the whole entry: the one test of a matched entry. Only the exact

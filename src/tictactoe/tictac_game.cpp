@@ -6,6 +6,7 @@
 #include "common/number.h"
 #include "common/program.h"
 #include "common/random.h"
+#include "sound/sounds.h"
 #include "tictactoe/opponent.h"
 #include "tictactoe/tictac.h"
 
@@ -114,6 +115,7 @@ void tictac::scored(const QString& message) {
 
 void tictac::youwon() {
     setstartbuttons(true);
+    playsound(Sound::TicTacWon);
     scored(QStringLiteral("U won $25!"));
     changemoney(prize);
     wins = addclamped<qint16>(wins, 1);
@@ -124,6 +126,7 @@ void tictac::youwon() {
 
 void tictac::compwon() {
     setstartbuttons(true);
+    playsound(Sound::TicTacLost);
     scored(QStringLiteral("Computer Won! You lost $10!"));
     losses = addclamped<qint16>(losses, 1);
     changemoney(-loss);
@@ -132,6 +135,7 @@ void tictac::compwon() {
 }
 
 void tictac::drawgame() {
+    playsound(Sound::TicTacDrawn);
     scored(QStringLiteral("Draw! How boring..."));
     draws = addclamped<qint16>(draws, 1);
     setstartbuttons(true);

@@ -4,6 +4,7 @@
 #include "common/filereading.h"
 #include "common/programfolder.h"
 #include "common/textfile.h"
+#include "sound/sounds.h"
 #include "tictactoe/records.h"
 #include "tictactoe/strategies.h"
 #include "tictactoe/tictac.h"
@@ -51,6 +52,7 @@ void tictac::loadbrain() {
 void tictac::learn() {
     learnedclock->start();
     strategylearned->show();
+    playsound(Sound::StrategyLearned);
     const QString strategy = yourmoves->text();
     brain.append(strategy);
     showstrategies();

@@ -9,6 +9,7 @@
 #include "common/programfolder.h"
 #include "common/random.h"
 #include "common/twips.h"
+#include "sound/sounds.h"
 #include "stats/statsrecorder.h"
 #include "typing/levels.h"
 #include "typing/practice.h"
@@ -202,6 +203,7 @@ void frmp::endexercise() {
         session.finish(QStringLiteral("Practice"), played.name,
                        leftcount > 0 ? QStringLiteral("Restarted") : QStringLiteral("Completed"));
     QPointer<frmp> alive(this);
+    playsound(Sound::ExerciseEnded);
     msgbox(resultmessage(seconds, typedcount, played.name, mistakes), MsgIcon::Exclamation,
            QStringLiteral("Result"));
     if (career)

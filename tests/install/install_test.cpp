@@ -68,6 +68,7 @@ void InstallTest::initTestCase() {
 
 void InstallTest::installsthefiles() {
     QStringList expected{"games/keystrider",
+                         KEYSTRIDER_SOUND_DIR "/keystridersound.so",
                          "share/applications/" + id + ".desktop",
                          "share/doc/keystrider/changelog.gz",
                          "share/doc/keystrider/copyright",

@@ -2,6 +2,7 @@
 
 #include "common/program.h"
 #include "common/programfolder.h"
+#include "sound/soundsettings.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -60,6 +61,8 @@ GameFixture::GameFixture() {
     resetprogramended();
     setendprogram([this] { ++endings; });
     setdoevents([] { QCoreApplication::processEvents(); });
+    setsounds(&sounds);
+    setsoundsettings({});
 }
 
 GameFixture::~GameFixture() {
@@ -69,6 +72,8 @@ GameFixture::~GameFixture() {
     setprogramfolder(QString());
     setendprogram({});
     setdoevents({});
+    setsounds(nullptr);
+    setsoundsettings({});
     resetprogramended();
 }
 

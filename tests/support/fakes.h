@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/random.h"
+#include "sound/sounds.h"
 
 #include <QList>
 #include <QQueue>
@@ -64,6 +65,17 @@ public:
     std::int64_t ms = 0;
 };
 
+// Records every sound that would be heard, with its volume, and plays nothing.
+class RecordedSounds : public Sounds {
+public:
+    void play(Sound sound, double volume) override {
+        heard.append(sound);
+        volumes.append(volume);
+    }
+    QList<Sound> heard;
+    QList<double> volumes;
+};
+
 // Installs the fakes, a temporary program folder, a watched program end and the event pump;
 // restores all.
 class GameFixture {
@@ -76,6 +88,8 @@ public:
     ScriptedDialogs dialogs;
     ScriptedRandom random;
     FixedClock clock;
+    // What would be heard, with the sound settings as a new player has them.
+    RecordedSounds sounds;
     int endings = 0;
 
 private:
