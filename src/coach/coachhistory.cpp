@@ -61,6 +61,7 @@ template <typename Into> void takeline(const StatsLine& line, Into& into) {
     addtallies(line, gather);
     for (const RecordKey& k : gather.keys)
         into.key(QChar(k.key), k.due, k.missed, k.ms, k.timed);
+    into.pairs(line);
     if (line.activity == "Drill")
         into.drill();
 }
@@ -71,6 +72,7 @@ struct IntoHistory {
              std::int64_t timed) {
         history.keys.addrecord(key, due, missed, ms, timed);
     }
+    void pairs(const StatsLine& line) { history.pairs.add(line); }
     void mistypedentry(const QString& entry) {
         std::int64_t& times = history.mistyped[entry];
         times = addsaturated(times, 1);
@@ -82,6 +84,7 @@ struct IntoHistory {
 // A later part of a long file, read beside the parts before it and then laid over them.
 struct LaterPart {
     QHash<QChar, KeyStride> keys;
+    LetterTable<TimeStride> pairstrides;
     QHash<QString, std::int64_t> mistyped; // since the part's last clearing of each
     QSet<QString> cleared;                 // what came before these in the file goes
     std::int64_t drills = 0;
@@ -90,6 +93,7 @@ struct LaterPart {
              std::int64_t timed) {
         keys[key].addrecord(due, missed, ms, timed);
     }
+    void pairs(const StatsLine& line) { addstrides(pairstrides, line); }
     void mistypedentry(const QString& entry) {
         std::int64_t& times = mistyped[entry];
         times = addsaturated(times, 1);
@@ -103,6 +107,7 @@ struct LaterPart {
     void layover(CoachHistory& history) const {
         for (auto it = keys.cbegin(); it != keys.cend(); ++it)
             history.keys.follow(it.key(), it.value());
+        history.pairs.follow(pairstrides);
         for (const QString& entry : cleared)
             history.mistyped.remove(entry);
         for (auto it = mistyped.cbegin(); it != mistyped.cend(); ++it) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "coach/keyhistory.h"
+#include "stats/pairtimes.h"
 #include "stats/statsfile.h"
 
 #include <QByteArray>
@@ -14,6 +15,7 @@
 // mistyped entries, of every career, taken record by record in the order they were typed.
 struct CoachHistory {
     KeyHistory keys;
+    PairTimes pairs; // the letter pairs' typing times, and their keys'
     // Entries mistyped and not typed clean in a drill since, with how often they were mistyped.
     QHash<QString, std::int64_t> mistyped;
     std::int64_t drills = 0; // the coach's drills among the records

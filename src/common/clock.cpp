@@ -15,3 +15,9 @@ int timeofday() {
         return current->secondssincemidnight();
     return QTime::currentTime().msecsSinceStartOfDay() / 1000;
 }
+
+QDateTime localnow() {
+    if (current)
+        return current->localnow();
+    return QDateTime::currentDateTime();
+}

@@ -57,6 +57,15 @@ bool fitswindows1252(const QString& text) {
                        [](QChar c) { return c == QLatin1Char('?') || encodechar(c) != '?'; });
 }
 
+int windows1252byte(QChar c) {
+    const char byte = encodechar(c);
+    return byte == '?' && c != QLatin1Char('?') ? -1 : static_cast<unsigned char>(byte);
+}
+
+QChar windows1252char(unsigned char byte) {
+    return QChar(byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : char16_t(byte));
+}
+
 QString quotabletext(const QString& text) {
     QString out = text;
     out.replace(QLatin1Char('"'), QLatin1Char('\''));

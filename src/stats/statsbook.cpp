@@ -93,6 +93,10 @@ void StatsBook::add(const StatsLine& l) {
     row.level = textposition(l.level);
     row.result = textposition(l.result);
     row.tally = l.tally;
+    for (const PairTime& t : l.pairtime) {
+        row.pairstimed = addsaturated(row.pairstimed, t.times);
+        row.pairms = addsaturated(row.pairms, t.milliseconds);
+    }
     struct Into {
         CareerTally& tally;
         StatsBook& book;
@@ -106,6 +110,8 @@ void StatsBook::add(const StatsLine& l) {
         }
     } into{addrow(std::move(row)), *this};
     addtallies(l, into);
+    into.tally.pairs.add(l);
+    allpairs.add(l);
 }
 
 void StatsBook::add(const TypingRecord& record) {

@@ -55,10 +55,14 @@ public:
     int drawn = 0;
 };
 
+// The time of day and the local date and time, both as a test sets them. The date and time are
+// kept in UTC, so they read the same whatever zone the machine is in.
 class FixedClock : public Clock {
 public:
     int secondssincemidnight() override { return seconds; }
+    QDateTime localnow() override { return now; }
     int seconds = 43200;
+    QDateTime now = QDateTime(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC);
 };
 
 // Installs the fakes, a temporary program folder, a watched program end and the event pump;
