@@ -4,6 +4,7 @@
 #include "coach/owntextdrill.h"
 #include "coach/owntextloader.h"
 #include "coach/weakkeysdrill.h"
+#include "coach/weakpairsdrill.h"
 #include "common/programfolder.h"
 #include "common/random.h"
 #include "keyboard/keyboardchoice.h"
@@ -166,6 +167,7 @@ void CoachPlanner::takeupwords(LanguageWords list) {
     words.letters = letterorder(list.words);
     if (words.letters.isEmpty())
         words.letters = QList<QChar>(fallbackletters.cbegin(), fallbackletters.cend());
+    words.pairs = pairweights(list.words);
     words.model = DrillWords(std::move(list.words));
     emit languagechanged(words.language);
     showfocus();
@@ -364,6 +366,9 @@ std::unique_ptr<Drill> CoachPlanner::chosendrill() {
         return std::make_unique<MistypedDrill>(history.mistyped, drawseed());
     case DrillKind::OwnText:
         return std::make_unique<OwnTextDrill>(owntext, readingtext, places);
+    case DrillKind::WeakPairs:
+        return std::make_unique<WeakPairsDrill>(buildpairdrill(
+            words.model.words(), history.pairs, words.pairs, inplay, drawseed()));
     case DrillKind::WeakKeys:
         break;
     }
@@ -468,6 +473,9 @@ void CoachPlanner::stopdrill(bool completed) {
                        completed ? QStringLiteral("Completed") : QStringLiteral("Stopped"));
     record.cleared = cleared;
     cleared.clear();
+    QList<PairStanding> drilledpairs;
+    if (const auto* pairs = dynamic_cast<const WeakPairsDrill*>(running.get()))
+        drilledpairs = pairs->pairs();
     running.reset();
     const QChar drilled = keys.focus;
     history.add(record);
@@ -487,11 +495,12 @@ void CoachPlanner::stopdrill(bool completed) {
         const int wpm = qRound(wordsperminute(record.counts.tally));
         const int percent = qRound(accuracypercent(record.counts.tally));
         emit figures(wpm, percent);
-        emit summary(QStringLiteral("%1 WPM, %2 % accurate. ").arg(wpm).arg(percent) +
-                     (level == weakkeysname
-                          ? drillsummary(drilled, focusbefore,
-                                         confidence(history.keys.stat(drilled), target))
-                          : QString()));
+        QString more;
+        if (level == weakkeysname)
+            more = drillsummary(drilled, focusbefore, confidence(history.keys.stat(drilled), target));
+        else if (level == weakpairsname)
+            more = pairsmoved(drilledpairs, history.pairs);
+        emit summary(QStringLiteral("%1 WPM, %2 % accurate. ").arg(wpm).arg(percent) + more);
     }
     QPointer<CoachPlanner> alive(this);
     // The recorder leaves out a drill in which nothing was typed. The record it hands back is

@@ -6,6 +6,8 @@
 #include "common/controls.h"
 #include "common/layout.h"
 #include "keyboard/keyboardview.h"
+#include "stats/dailypractice.h"
+#include "stats/todaybar.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -28,12 +30,28 @@ std::function<QString(QWidget*)> frmcoach::choosefile = [](QWidget* parent) {
 
 frmcoach::frmcoach(QWidget* parent)
     : QWidget(parent), planner(new CoachPlanner(
-                           [this](const QString& character) { return cantype(character); }, this)) {
+                           [this](const QString& character) { return cantype(character); }, this)),
+      practice(new DailyPractice(this)) {
     setupsidewindow(this, "frmcoach", QStringLiteral("Typing Coach"));
     closeonescape(this);
     buildcontrols();
     followplanner();
     targetspeed->setValue(planner->targetwpm());
+    followpractice();
+}
+
+void frmcoach::followpractice() {
+    today->follow(practice);
+    auto showgoal = [this] {
+        const QSignalBlocker quiet(goal);
+        goal->setValue(practice->goal());
+    };
+    showgoal();
+    connect(practice, &DailyPractice::changed, this, showgoal);
+    connect(goal, &QSpinBox::valueChanged, practice, &DailyPractice::setgoal);
+    connect(practice, &DailyPractice::goalreached, planner, [this](int minutes) {
+        planner->announce(QStringLiteral("Today's practice goal of %1 min is met.").arg(minutes));
+    });
 }
 
 frmcoach::~frmcoach() {
@@ -93,8 +111,8 @@ void frmcoach::followplanner() {
                 {capitals->isChecked(), digits->isChecked(), punctuation->isChecked()});
         });
     for (auto [option, kind] :
-         {std::pair{optweak, DrillKind::WeakKeys}, std::pair{optmistyped, DrillKind::Mistyped},
-          std::pair{optowntext, DrillKind::OwnText}})
+         {std::pair{optweak, DrillKind::WeakKeys}, std::pair{optpairs, DrillKind::WeakPairs},
+          std::pair{optmistyped, DrillKind::Mistyped}, std::pair{optowntext, DrillKind::OwnText}})
         connect(option, &QRadioButton::toggled, this, [this, kind = kind](bool on) {
             if (on)
                 planner->choosekind(kind);
@@ -108,10 +126,12 @@ bool frmcoach::cantype(const QString& character) const {
 
 void frmcoach::load() {
     planner->load(keyboard->layout().description());
+    practice->load();
 }
 
 void frmcoach::finishloading() {
     planner->finishloading();
+    practice->finishloading();
 }
 
 void frmcoach::loadtext(const QString& path, bool chosen) {
@@ -120,6 +140,7 @@ void frmcoach::loadtext(const QString& path, bool chosen) {
 
 void frmcoach::setrecorder(StatsRecorder* recorder) {
     planner->setrecorder(recorder);
+    practice->setrecorder(recorder);
 }
 
 void frmcoach::practise(QChar key) {
@@ -152,6 +173,9 @@ void frmcoach::showkind(DrillKind kind) {
     switch (kind) {
     case DrillKind::WeakKeys:
         optweak->setChecked(true);
+        break;
+    case DrillKind::WeakPairs:
+        optpairs->setChecked(true);
         break;
     case DrillKind::Mistyped:
         optmistyped->setChecked(true);

@@ -13,6 +13,8 @@
 #include "keyboard/keyboardcolours.h"
 #include "keyboard/keyboardview.h"
 #include "keyboard/systemkeyboard.h"
+#include "stats/calendartab.h"
+#include "stats/todaybar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,6 +76,7 @@ void frmcoach::buildcontrols() {
         return named(new QRadioButton(text, drill), name, text);
     };
     optweak = option("optweak", weakkeysname);
+    optpairs = option("optpairs", weakpairsname);
     optmistyped = option("optmistyped", mistypedname);
     optowntext = option("optowntext", owntextname);
     optweak->setChecked(true);
@@ -81,8 +84,8 @@ void frmcoach::buildcontrols() {
                        QStringLiteral("Choose Text..."));
     textname = valuelabel(new QLabel(drill), "textname");
     auto* drillbox = new QVBoxLayout(drill);
-    for (QWidget* w : {static_cast<QWidget*>(optweak), static_cast<QWidget*>(optmistyped),
-                       static_cast<QWidget*>(optowntext)})
+    for (QWidget* w : {static_cast<QWidget*>(optweak), static_cast<QWidget*>(optpairs),
+                       static_cast<QWidget*>(optmistyped), static_cast<QWidget*>(optowntext)})
         drillbox->addWidget(w);
     drillbox->addWidget(choosetext, 0, Qt::AlignLeft);
     drillbox->addWidget(textname);
@@ -96,6 +99,10 @@ void frmcoach::buildcontrols() {
     targetspeed->setValue(35);
     targetspeed->setSuffix(QStringLiteral(" WPM"));
     lbltarget->setBuddy(targetspeed);
+    lblgoal = label("lblgoal", QStringLiteral("Practice goal:"));
+    goal = goalbox(this);
+    lblgoal->setBuddy(goal);
+    today = new TodayBar(this);
     confidencebars = new ConfidenceBars(mostkeysshown, this);
 
     lbltypecaption = label("lbltypecaption", QStringLiteral("Type:"));
@@ -134,7 +141,14 @@ void frmcoach::buildcontrols() {
     grid->addWidget(lblfocus, 0, 1);
     grid->addWidget(focuskey, 0, 2);
     grid->addWidget(lbltarget, 1, 1);
-    grid->addWidget(targetspeed, 1, 2, Qt::AlignLeft);
+    auto* speedrow = new QHBoxLayout;
+    speedrow->addWidget(targetspeed);
+    speedrow->addSpacing(12);
+    speedrow->addWidget(lblgoal);
+    speedrow->addWidget(goal);
+    speedrow->addWidget(today);
+    speedrow->addStretch(1);
+    grid->addLayout(speedrow, 1, 2);
     grid->addWidget(confidencebars, 2, 1, 1, 2);
     grid->addWidget(note, 3, 1, 1, 2);
     auto* wordsrow = new QHBoxLayout;

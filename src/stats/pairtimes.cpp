@@ -127,10 +127,8 @@ QList<PairStanding> rankpairs(const PairTimes& times, const PairWeights& weights
         const SmoothedTime one = times.table().key(a);
         const SmoothedTime two = times.table().key(b);
         s.expected = one.timed > 0 ? (one.ms + two.ms) / 2 : two.ms;
-        s.weight = weights.isEmpty()
-                       ? 1.0
-                       : weights.value(letterpair(first.toLower(), second.toLower()), 0.0);
-        s.slowness = pairslowness(s.ms, s.expected, s.weight);
+        s.weight = weights.value(letterpair(first.toLower(), second.toLower()), 0.0);
+        s.slowness = pairslowness(s.ms, s.expected, weights.isEmpty() ? 1.0 : s.weight);
         ranked.append(s);
     });
     std::sort(ranked.begin(), ranked.end(), [](const PairStanding& x, const PairStanding& y) {

@@ -106,7 +106,7 @@ struct PairStanding {
     double ms = 0;       // smoothed time
     double expected = 0; // what its two keys' own times lead one to expect
     std::int64_t timed = 0;
-    double weight = 0; // how common it is, a share of all pairs
+    double weight = 0; // how common it is, a share of all pairs; 0 when no words are known
     double slowness = 0;
     double slowerby() const { return ms - expected; }
 };

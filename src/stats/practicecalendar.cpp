@@ -41,14 +41,18 @@ PracticeCalendar practicecalendar(const PracticeDays& days, const GoalHistory& g
     return calendar;
 }
 
-QString calendardaytext(const CalendarDay& day) {
-    QString text = day.date.toString(QStringLiteral("dddd d MMMM yyyy")) + QStringLiteral(": ");
+QString calendardayname(const CalendarDay& day) {
+    return day.date.toString(QStringLiteral("dddd d MMMM yyyy"));
+}
+
+QString calendardayfigures(const CalendarDay& day) {
+    QString text;
     if (day.tally.milliseconds <= 0 && day.tally.charstyped <= 0)
-        text += QStringLiteral("nothing typed");
+        text = QStringLiteral("nothing typed");
     else
-        text += QStringLiteral("%1 min typed, %2 WPM, %3 accurate")
-                    .arg(wholeminutes(day.tally.milliseconds))
-                    .arg(speedtext(wordsperminute(day.tally)), percenttext(accuracypercent(day.tally)));
+        text = QStringLiteral("%1 min typed, %2 WPM, %3 accurate")
+                   .arg(wholeminutes(day.tally.milliseconds))
+                   .arg(speedtext(wordsperminute(day.tally)), percenttext(accuracypercent(day.tally)));
     if (goalmet(day.tally, day.goal))
         text += QStringLiteral(", goal of %1 min met").arg(day.goal);
     else if (day.frozen)
@@ -56,4 +60,8 @@ QString calendardaytext(const CalendarDay& day) {
     if (day.today)
         text += QStringLiteral(" (today)");
     return text;
+}
+
+QString calendardaytext(const CalendarDay& day) {
+    return calendardayname(day) + QStringLiteral(": ") + calendardayfigures(day);
 }

@@ -35,6 +35,9 @@ struct PracticeCalendar {
 PracticeCalendar practicecalendar(const PracticeDays& days, const GoalHistory& goals,
                                   const PracticeStreak& streak, QDate today);
 
-// What a day says to the player, in its tooltip and to a screen reader: "Tuesday 8 December
-// 2026: 12 min typed, 41.5 WPM, 96 % accurate, goal of 10 min met".
+// What a day says to the player, in its tooltip and to a screen reader: its name "Tuesday 8
+// December 2026", its figures "12 min typed, 41.5 WPM, 96 % accurate, goal of 10 min met", and
+// both together, the name first.
+QString calendardayname(const CalendarDay& day);
+QString calendardayfigures(const CalendarDay& day);
 QString calendardaytext(const CalendarDay& day);

@@ -3,6 +3,7 @@
 #include "common/bytelines.h"
 #include "common/filereading.h"
 #include "common/mappedfile.h"
+#include "stats/statsbook.h"
 #include "stats/statsfile.h"
 
 QDate practiceday(QDate date, QTime time) {
@@ -43,6 +44,13 @@ PracticeDays readpracticedays(QByteArrayView bytes) {
     while (nextline(bytes, text))
         if (splitstatsline(text, line))
             days.add(line);
+    return days;
+}
+
+PracticeDays practicedays(const StatsBook& book) {
+    PracticeDays days;
+    for (const StatsRow& row : book.rows())
+        days.add(row.day, row.time, row.tally);
     return days;
 }
 

@@ -57,3 +57,12 @@ PracticeStreak practicestreak(const PracticeDays& days, const GoalHistory& goals
     walk.gap(next, today, today);
     return walk.s;
 }
+
+QString streaktext(const PracticeStreak& s) {
+    return QStringLiteral("%1 %2, best %3; %4 of %5 streak freezes held")
+        .arg(s.current)
+        .arg(QLatin1String(s.current == 1 ? "day" : "days"))
+        .arg(s.best)
+        .arg(s.freezes)
+        .arg(mostfreezes);
+}

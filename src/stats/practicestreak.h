@@ -27,3 +27,6 @@ struct PracticeStreak {
 // no restart, reinstall or second copy can lose it. A day after `today` (the clock was set
 // back) counts as typed; only a day before today can be missed.
 PracticeStreak practicestreak(const PracticeDays& days, const GoalHistory& goals, QDate today);
+
+// "3 days, best 12; 1 of 2 streak freezes held".
+QString streaktext(const PracticeStreak& streak);

@@ -139,7 +139,7 @@ void FrmcoachTest::drillsaretypedandrecorded() {
     QCOMPARE(w->startstop->text(), QStringLiteral("Stop"));
     QCOMPARE(w->note->text(), QString());
     int bars = 0;
-    for (const QProgressBar* bar : w->findChildren<QProgressBar*>())
+    for (const QProgressBar* bar : w->findChildren<QProgressBar*>(QStringLiteral("confidence")))
         bars += bar->isVisibleTo(w) ? 1 : 0;
     QCOMPARE(bars, 3);
     QCOMPARE(next.last().first().toString(), w->lbltype->text().left(1));

@@ -1,0 +1,39 @@
+#include "stats/todaybar.h"
+
+#include "common/accessibility.h"
+#include "stats/dailypractice.h"
+
+#include <algorithm>
+
+TodayBar::TodayBar(QWidget* parent) : QProgressBar(parent) {
+    setObjectName(QStringLiteral("todaybar"));
+    setAccessibleName(QStringLiteral("Today's practice"));
+    setRange(0, firstgoal);
+    setValue(0);
+    setFormat(todaytext(0, firstgoal));
+    setAlignment(Qt::AlignCenter);
+}
+
+void TodayBar::follow(DailyPractice* followed) {
+    if (practice)
+        disconnect(practice, nullptr, this, nullptr);
+    practice = followed;
+    if (practice)
+        connect(practice, &DailyPractice::changed, this, &TodayBar::showtoday);
+    showtoday();
+}
+
+void TodayBar::showtoday() {
+    if (!practice)
+        return;
+    const int goal = practice->goal();
+    const std::int64_t ms = practice->todaymilliseconds();
+    const QString text = todaytext(ms, goal);
+    if (text == format() && maximum() == goal)
+        return;
+    setRange(0, goal);
+    setValue(static_cast<int>(std::min<std::int64_t>(wholeminutes(ms), goal)));
+    setFormat(text);
+    setToolTip(text);
+    tellnamechanged(this);
+}
