@@ -17,15 +17,19 @@ double luminance(const QColor& c) {
            0.0722 * channel(c.blueF());
 }
 
-// A green of the luminance asked for: lightness moves luminance one way only, so halving finds it.
-QColor greenof(double target) {
+QColor green(double lightness) {
+    return QColor::fromHslF(0.37f, 0.65f, static_cast<float>(lightness));
+}
+
+// A green of the luminance asked for, or just darker or lighter: lightness moves luminance one
+// way only, so halving finds it.
+QColor greenof(double target, bool darker) {
     double low = 0, high = 1;
     for (int i = 0; i < 30; ++i) {
         const double mid = (low + high) / 2;
-        (luminance(QColor::fromHslF(0.37f, 0.65f, static_cast<float>(mid))) < target ? low : high) =
-            mid;
+        (luminance(green(mid)) < target ? low : high) = mid;
     }
-    return QColor::fromHslF(0.37f, 0.65f, static_cast<float>(high));
+    return green(darker ? low : high);
 }
 
 } // namespace
@@ -33,11 +37,12 @@ QColor greenof(double target) {
 QColor calendarshade(int shade, const QColor& ground) {
     const int step = std::clamp(shade, 1, 4) - 1;
     const double g = luminance(ground) + 0.05;
-    const double ratio = groundcontrast * std::pow(stepcontrast, step);
+    // A little beyond, so the colour's 8-bit channels never fall short.
+    const double ratio = groundcontrast * std::pow(stepcontrast, step) * 1.02;
     // Darker on a light ground, lighter on a dark one; the goal met stands out most.
     const bool light = ground.lightness() >= 128;
     const double target = light ? g / ratio - 0.05 : g * ratio - 0.05;
-    return greenof(std::clamp(target, 0.0, 1.0));
+    return greenof(std::clamp(target, 0.0, 1.0), light);
 }
 
 QColor frozenmark(const QColor& fill, const QColor& text, const QColor& ground) {

@@ -1,6 +1,5 @@
 #include "stats/calendarview.h"
 
-#include "common/controls.h"
 #include "stats/calendarshades.h"
 
 #include <QHeaderView>
@@ -82,7 +81,7 @@ const CalendarDay* CalendarModel::day(const QModelIndex& at) const {
 }
 
 QModelIndex CalendarModel::indexof(QDate date) const {
-    if (shown.days.isEmpty())
+    if (shown.days.isEmpty() || !date.isValid())
         return {};
     const qint64 n = shown.days.first().date.daysTo(date);
     if (n < 0 || n >= shown.days.size())
@@ -108,7 +107,7 @@ QVariant CalendarModel::data(const QModelIndex& at, int role) const {
     case Qt::AccessibleDescriptionRole:
         return calendardayfigures(*d);
     case Qt::ToolTipRole:
-        return plaintooltip(calendardaytext(*d));
+        return calendardaytext(*d);
     default:
         return {};
     }

@@ -12,6 +12,7 @@ TodayBar::TodayBar(QWidget* parent) : QProgressBar(parent) {
     setValue(0);
     setFormat(todaytext(0, firstgoal));
     setAlignment(Qt::AlignCenter);
+    setMinimumWidth(fontMetrics().horizontalAdvance(todaytext(60 * 60000, mostgoal)) + 16);
 }
 
 void TodayBar::follow(DailyPractice* followed) {
@@ -35,5 +36,7 @@ void TodayBar::showtoday() {
     setValue(static_cast<int>(std::min<std::int64_t>(wholeminutes(ms), goal)));
     setFormat(text);
     setToolTip(text);
+    // Read after the name and the share filled, as the bar shows it.
+    setAccessibleDescription(text);
     tellnamechanged(this);
 }
