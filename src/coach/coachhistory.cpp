@@ -72,7 +72,10 @@ struct IntoHistory {
              std::int64_t timed) {
         history.keys.addrecord(key, due, missed, ms, timed);
     }
-    void pairs(const StatsLine& line) { history.pairs.add(line); }
+    void pairs(const StatsLine& line) {
+        history.pairs.add(line);
+        history.days.add(line);
+    }
     void mistypedentry(const QString& entry) {
         std::int64_t& times = history.mistyped[entry];
         times = addsaturated(times, 1);
@@ -85,6 +88,7 @@ struct IntoHistory {
 struct LaterPart {
     QHash<QChar, KeyStride> keys;
     LetterTable<TimeStride> pairstrides;
+    PracticeDays days;
     QHash<QString, std::int64_t> mistyped; // since the part's last clearing of each
     QSet<QString> cleared;                 // what came before these in the file goes
     std::int64_t drills = 0;
@@ -93,7 +97,10 @@ struct LaterPart {
              std::int64_t timed) {
         keys[key].addrecord(due, missed, ms, timed);
     }
-    void pairs(const StatsLine& line) { addstrides(pairstrides, line); }
+    void pairs(const StatsLine& line) {
+        addstrides(pairstrides, line);
+        days.add(line);
+    }
     void mistypedentry(const QString& entry) {
         std::int64_t& times = mistyped[entry];
         times = addsaturated(times, 1);
@@ -108,6 +115,7 @@ struct LaterPart {
         for (auto it = keys.cbegin(); it != keys.cend(); ++it)
             history.keys.follow(it.key(), it.value());
         history.pairs.follow(pairstrides);
+        history.days.add(days);
         for (const QString& entry : cleared)
             history.mistyped.remove(entry);
         for (auto it = mistyped.cbegin(); it != mistyped.cend(); ++it) {

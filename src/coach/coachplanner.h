@@ -85,6 +85,9 @@ public:
     void keep();
     // Says what another part of the coach has to tell, in its note.
     void announce(const QString& text) { tell(text); }
+    // The statistics by practice day, as read with the rest, and why they could not be read.
+    const PracticeDays& practicedays() const { return history.days; }
+    QString statstrouble() const { return history.trouble; }
 
     bool drilling() const { return running != nullptr; }
     void start();

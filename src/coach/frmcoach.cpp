@@ -49,6 +49,10 @@ void frmcoach::followpractice() {
     showgoal();
     connect(practice, &DailyPractice::changed, this, showgoal);
     connect(goal, &QSpinBox::valueChanged, practice, &DailyPractice::setgoal);
+    // The days come with the statistics the planner reads, not from a read of their own.
+    connect(planner, &CoachPlanner::historyloaded, practice, [this] {
+        practice->take(planner->practicedays(), planner->statstrouble());
+    });
     connect(practice, &DailyPractice::goalreached, planner, [this](int minutes) {
         planner->announce(QStringLiteral("Today's practice goal of %1 min is met.").arg(minutes));
     });
@@ -125,13 +129,12 @@ bool frmcoach::cantype(const QString& character) const {
 }
 
 void frmcoach::load() {
+    practice->expect();
     planner->load(keyboard->layout().description());
-    practice->load();
 }
 
 void frmcoach::finishloading() {
     planner->finishloading();
-    practice->finishloading();
 }
 
 void frmcoach::loadtext(const QString& path, bool chosen) {

@@ -75,6 +75,7 @@ void DailyPractice::takeupread() {
 }
 
 void DailyPractice::take(PracticeDays read, const QString& trouble) {
+    waiting = false;
     days = std::move(read);
     statstrouble = trouble;
     rework();
@@ -92,6 +93,8 @@ void DailyPractice::setrecorder(StatsRecorder* newrecorder) {
 }
 
 void DailyPractice::add(const TypingRecord& record) {
+    if (waiting)
+        return;
     if (reading) {
         arrived.append(record);
         return;

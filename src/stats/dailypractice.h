@@ -28,7 +28,10 @@ public:
     void load();
     void finishloading();
     bool loading() const { return reading != nullptr; }
-    // The days a window read for itself (the statistics, which read every record anyway).
+    // The days a window read for itself (the statistics, which read every record anyway), or
+    // those read with the coach's statistics, records that ended meanwhile included: expect()
+    // them, and until then a record that ends is left to them.
+    void expect() { waiting = true; }
     void take(PracticeDays read, const QString& trouble = QString());
     // Where every exercise, race and drill that ends comes from.
     void setrecorder(StatsRecorder* recorder);
@@ -66,6 +69,7 @@ private:
     QPointer<QThread> worker;
     std::shared_ptr<ReadDays> reading;
     QList<TypingRecord> arrived; // while the file was read
+    bool waiting = false;        // for days that will hold what ends meanwhile
     QTimer clockwatch;
 };
 

@@ -32,7 +32,7 @@ struct TimeStride {
     std::int64_t timed = 0;
     double kept = 1;        // the share of the figure before the run that is left after it
     double fromnothing = 0; // the figure the run leaves when it began at 0
-    double alone = 0;       // the figure the run leaves when nothing was timed before it
+    double first = 0;       // the run's first mean: where it begins when nothing was timed before
 
     void add(std::int64_t milliseconds, std::int64_t count);
 };

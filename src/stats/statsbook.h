@@ -91,9 +91,20 @@ private:
     CareerTally& addrow(StatsRow row);
     // Each text is kept once, however often it comes: careers, levels and entries repeat.
     qint32 textposition(QByteArrayView bytes);
+    // The same for a field every line has: its last few texts are compared before any is hashed.
+    struct RecentTexts {
+        std::array<QByteArray, 4> bytes;
+        std::array<qint32, 4> positions{};
+        std::size_t next = 0;
+    };
+    qint32 textposition(QByteArrayView bytes, RecentTexts& recent);
     qint32 textposition(const QString& text);
     QList<StatsRow> list;
     QHash<QString, CareerTally> bycareer;
+    // Each career's tally by the position of its name, so a line hashes no name; a new career,
+    // or a copy that shares them, may move the tallies, and then they are found again.
+    QHash<qint32, CareerTally*> talliesat;
+    std::array<RecentTexts, 4> recent; // career, activity, level and result
     PairTimes allpairs;
     QStringList texts;
     QHash<QByteArray, qint32> bytepositions;

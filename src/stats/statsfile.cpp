@@ -146,8 +146,28 @@ bool readtimetable(QByteArrayView text, QVarLengthArray<CharTime, 32>& table) {
     });
 }
 
+// Whether a byte of the code page is a letter, as a pair's letters must be.
+bool letterbyte(unsigned char b) {
+    static const auto letters = [] {
+        std::array<bool, 256> table{};
+        for (int c = 0; c < 256; ++c)
+            table[c] = windows1252char(static_cast<unsigned char>(c)).isLetter();
+        return table;
+    }();
+    return letters[b];
+}
+
+// A count as the file writes one: digits only, within 64 bits; `p` goes past them.
+bool countat(const char*& p, const char* end, std::int64_t& value) {
+    if (p == end || *p < '0' || *p > '9')
+        return false;
+    const auto [stop, error] = std::from_chars(p, end, value);
+    p = stop;
+    return error == std::errc();
+}
+
 // Blank-separated pairs as pairtable() writes them. Both letters must be letters, and a pair is
-// written only once it was timed.
+// written only once it was timed. A line holds a hundred or so: read byte by byte.
 bool readpairtable(QByteArrayView text, QVarLengthArray<PairTime, 64>& table) {
     const char* p = text.data();
     const char* const end = p + text.size();
@@ -156,23 +176,20 @@ bool readpairtable(QByteArrayView text, QVarLengthArray<PairTime, 64>& table) {
             ++p;
             continue;
         }
-        const char* const partend = std::find(p, end, ' ');
-        if (partend - p < 3)
+        if (end - p < 3)
             return false;
         PairTime t;
         t.first = static_cast<unsigned char>(p[0]);
         t.second = static_cast<unsigned char>(p[1]);
-        if (!windows1252char(t.first).isLetter() || !windows1252char(t.second).isLetter())
-            return false;
-        const char* const colon = std::find(p + 2, partend, ':');
-        if (!count(QByteArrayView(p + 2, colon), t.milliseconds))
+        p += 2;
+        if (!letterbyte(t.first) || !letterbyte(t.second) || !countat(p, end, t.milliseconds))
             return false;
         t.times = 1;
-        if (colon != partend && !wholenumber(QByteArrayView(colon + 1, partend), 2,
-                                             std::numeric_limits<std::int64_t>::max(), t.times))
+        if (p < end && *p == ':' && (!countat(++p, end, t.times) || t.times < 2))
+            return false;
+        if (p < end && *p != ' ')
             return false;
         table.append(t);
-        p = partend;
     }
     return true;
 }
@@ -189,18 +206,26 @@ bool possiblepairs(const StatsLine& l) {
         std::int64_t milliseconds = 0;
         std::int64_t times = 0;
     };
-    std::array<Room, 256> room{};
+    // A few dozen keys a line: each key's room by its byte, without clearing room for all 256.
+    std::array<std::uint8_t, 256> slot{};
+    QVarLengthArray<Room, 32> room;
     for (const CharTime& t : l.keytime) {
         const int b = windows1252byte(QChar(t.key));
         if (b < 0)
             continue;
-        room[b].milliseconds = addsaturated(room[b].milliseconds, t.milliseconds);
-        room[b].times = addsaturated(room[b].times, t.times);
+        if (slot[b] == 0) {
+            room.append({});
+            slot[b] = static_cast<std::uint8_t>(room.size());
+        }
+        Room& r = room[slot[b] - 1];
+        r.milliseconds = addsaturated(r.milliseconds, t.milliseconds);
+        r.times = addsaturated(r.times, t.times);
     }
     for (const PairTime& t : l.pairtime) {
-        Room& left = room[t.second];
-        if (!possiblegaps(t.milliseconds, t.times) || t.milliseconds > left.milliseconds ||
-            t.times > left.times)
+        if (slot[t.second] == 0 || !possiblegaps(t.milliseconds, t.times))
+            return false;
+        Room& left = room[slot[t.second] - 1];
+        if (t.milliseconds > left.milliseconds || t.times > left.times)
             return false;
         left.milliseconds -= t.milliseconds;
         left.times -= t.times;
