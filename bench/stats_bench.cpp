@@ -71,8 +71,8 @@ int main(int argc, char* argv[]) {
     // What they add to a whole exercise typed of each level's word file, in file order.
     for (const PracticeLevel& level : practicelevels()) {
         QStringList words;
-        if (!loadwords(words, QCoreApplication::applicationDirPath() + QStringLiteral("/../") +
-                                  level.file)
+        if (!loadwords(words,
+                       QCoreApplication::applicationDirPath() + QStringLiteral("/../") + level.file)
                  .ok())
             continue;
         PairShare typed;

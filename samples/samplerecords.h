@@ -30,7 +30,7 @@ inline TypingRecord samplerecord(int i) {
     const QString keys = QStringLiteral("etaoinsrhlp ;");
     // The letters each letter follows in the entries' words, the key's timings shared by two.
     static const char* const before[] = {"hrtlnps", "aisno", "hetlrp", "tnrlip", "thrlsn", "iaoe",
-                                         "eiaon",   "eoai", "tsp",    "aeiop",  "soae"};
+                                         "eiaon",   "eoai",  "tsp",    "aeiop",  "soae"};
     for (int k = 0; k < keys.size(); ++k) {
         r.counts.expected[keys[k]] = 5 + (k * 3 + i) % 9;
         // Reaches for the far keys take longer; every key a little less as practice goes on.
@@ -46,8 +46,8 @@ inline TypingRecord samplerecord(int i) {
         const QChar a = QLatin1Char(firsts[(i + k) % firsts.size()]);
         const QChar b = QLatin1Char(firsts[(i + k + 1) % firsts.size()]);
         const std::int64_t slow = (timed + 1) / 2;
-        const std::int64_t extra =
-            std::min<std::int64_t>(slow * ((a.unicode() * 31 + k * 17) % 90), (timed - slow) * each);
+        const std::int64_t extra = std::min<std::int64_t>(slow * ((a.unicode() * 31 + k * 17) % 90),
+                                                          (timed - slow) * each);
         r.counts.pairtime[letterpair(a, keys[k])] = {slow * each + extra, slow};
         if (timed > slow)
             r.counts.pairtime[letterpair(b, keys[k])] = {(timed - slow) * each - extra,

@@ -367,8 +367,8 @@ std::unique_ptr<Drill> CoachPlanner::chosendrill() {
     case DrillKind::OwnText:
         return std::make_unique<OwnTextDrill>(owntext, readingtext, places);
     case DrillKind::WeakPairs:
-        return std::make_unique<WeakPairsDrill>(buildpairdrill(
-            words.model.words(), history.pairs, words.pairs, inplay, drawseed()));
+        return std::make_unique<WeakPairsDrill>(
+            buildpairdrill(words.model.words(), history.pairs, words.pairs, inplay, drawseed()));
     case DrillKind::WeakKeys:
         break;
     }
@@ -497,7 +497,8 @@ void CoachPlanner::stopdrill(bool completed) {
         emit figures(wpm, percent);
         QString more;
         if (level == weakkeysname)
-            more = drillsummary(drilled, focusbefore, confidence(history.keys.stat(drilled), target));
+            more =
+                drillsummary(drilled, focusbefore, confidence(history.keys.stat(drilled), target));
         else if (level == weakpairsname)
             more = pairsmoved(drilledpairs, history.pairs);
         emit summary(QStringLiteral("%1 WPM, %2 % accurate. ").arg(wpm).arg(percent) + more);

@@ -50,9 +50,8 @@ void frmcoach::followpractice() {
     connect(practice, &DailyPractice::changed, this, showgoal);
     connect(goal, &QSpinBox::valueChanged, practice, &DailyPractice::setgoal);
     // The days come with the statistics the planner reads, not from a read of their own.
-    connect(planner, &CoachPlanner::historyloaded, practice, [this] {
-        practice->take(planner->practicedays(), planner->statstrouble());
-    });
+    connect(planner, &CoachPlanner::historyloaded, practice,
+            [this] { practice->take(planner->practicedays(), planner->statstrouble()); });
     connect(practice, &DailyPractice::goalreached, planner, [this](int minutes) {
         planner->announce(QStringLiteral("Today's practice goal of %1 min is met.").arg(minutes));
     });

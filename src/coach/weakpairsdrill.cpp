@@ -56,8 +56,8 @@ PairDrill buildpairdrill(const QStringList& words, const PairTimes& times,
                          const PairWeights& weights, const QString& inplay, std::uint64_t seed) {
     PairDrill drill;
     QList<QStringList> holding;
-    for (const PairStanding& s : rankpairs(times, weights, std::numeric_limits<qsizetype>::max(),
-                                           inplay)) {
+    for (const PairStanding& s :
+         rankpairs(times, weights, std::numeric_limits<qsizetype>::max(), inplay)) {
         if (drill.pairs.size() >= mostdrilledpairs ||
             (drill.pairs.size() >= fewestdrilledpairs && s.slowness <= 0))
             break;

@@ -13,8 +13,7 @@ double luminance(const QColor& c) {
     auto channel = [](double v) {
         return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
-           0.0722 * channel(c.blueF());
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
 }
 
 QColor green(double lightness) {

@@ -44,7 +44,8 @@ protected:
             }
             if (shade == goalshades) {
                 painter.setRenderHint(QPainter::Antialiasing, true);
-                painter.setPen(QPen(frozenmark(fill, palette().color(QPalette::Text), ground), 1.5));
+                painter.setPen(
+                    QPen(frozenmark(fill, palette().color(QPalette::Text), ground), 1.5));
                 const QRectF cross = QRectF(box).adjusted(2.5, 2.5, -2.5, -2.5);
                 painter.drawLine(cross.topLeft(), cross.bottomRight());
                 painter.drawLine(cross.topRight(), cross.bottomLeft());

@@ -167,7 +167,8 @@ void CalendarView::setcalendar(const PracticeCalendar& calendar) {
         at = model->index(calendar.todayindex() % 7, calendar.todayindex() / 7);
     if (calendar.todayindex() >= 0)
         setCurrentIndex(at);
-    const int width = verticalHeader()->sizeHint().width() + calendarweeks * cell + 2 * frameWidth();
+    const int width =
+        verticalHeader()->sizeHint().width() + calendarweeks * cell + 2 * frameWidth();
     setFixedSize(width, 7 * cell + 2 * frameWidth());
 }
 
@@ -184,7 +185,8 @@ MonthRuler::MonthRuler(const CalendarView* view, QWidget* parent) : QWidget(pare
 
 void MonthRuler::setcalendar(const PracticeCalendar& calendar) {
     months.clear();
-    const int widest = fontMetrics().horizontalAdvance(QStringLiteral("May ")) / view->cellsize() + 1;
+    const int widest =
+        fontMetrics().horizontalAdvance(QStringLiteral("May ")) / view->cellsize() + 1;
     int last = -widest;
     for (int week = 0; week < calendar.days.size() / 7; ++week) {
         const QDate monday = calendar.at(week, 0).date;

@@ -278,7 +278,6 @@ void frmstats::load() {
     // Records that end while this reads are appended to the file as well as handed to
     // addrecord: reading only what was there at the start shows each once.
     unreadbytes = file->isOpen() ? file->size() : 0;
-    weighpairs();
     pages->setCurrentWidget(emptylabel);
     emptylabel->setText(QStringLiteral("Reading the records…"));
     summarylabel->clear();
@@ -313,6 +312,9 @@ void frmstats::readslice() {
     file.reset();
     practice->take(practicedays(kept), unreadfile);
     refresh();
+    // Once the records are in: on two cores it would slow their reading down.
+    if (!weighed && weights.isEmpty())
+        weighpairs();
 }
 
 void frmstats::weighpairs() {

@@ -128,10 +128,10 @@ KeysTab::KeysTab(QWidget* parent) : QStackedWidget(parent) {
     practise->setAccessibleName(QStringLiteral("Practise These Keys"));
     side->addWidget(practise);
     bottom->addLayout(side);
-    pairtable = keystable(page, "pairtable", pairscaption,
-                          {QStringLiteral("Pair"), QStringLiteral("Time"),
-                           QStringLiteral("Slower by"), QStringLiteral("Common"),
-                           QStringLiteral("Times timed")});
+    pairtable =
+        keystable(page, "pairtable", pairscaption,
+                  {QStringLiteral("Pair"), QStringLiteral("Time"), QStringLiteral("Slower by"),
+                   QStringLiteral("Common"), QStringLiteral("Times timed")});
     pairtable->setToolTip(
         QStringLiteral("A pair's time above what its two keys' own times lead one to expect, "
                        "and how common it is in the coach's words: the slowest first."));

@@ -50,9 +50,10 @@ QString calendardayfigures(const CalendarDay& day) {
     if (day.tally.milliseconds <= 0 && day.tally.charstyped <= 0)
         text = QStringLiteral("nothing typed");
     else
-        text = QStringLiteral("%1 min typed, %2 WPM, %3 accurate")
-                   .arg(wholeminutes(day.tally.milliseconds))
-                   .arg(speedtext(wordsperminute(day.tally)), percenttext(accuracypercent(day.tally)));
+        text =
+            QStringLiteral("%1 min typed, %2 WPM, %3 accurate")
+                .arg(wholeminutes(day.tally.milliseconds))
+                .arg(speedtext(wordsperminute(day.tally)), percenttext(accuracypercent(day.tally)));
     if (goalmet(day.tally, day.goal))
         text += QStringLiteral(", goal of %1 min met").arg(day.goal);
     else if (day.frozen)

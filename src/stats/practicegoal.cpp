@@ -84,7 +84,9 @@ QByteArray goalsline(const GoalHistory& goals) {
     LineWriter line;
     line.text(QLatin1String(tag)).number(1);
     for (const GoalChange& change : goals.changes())
-        line.text(QStringLiteral("goal")).text(change.from.toString(dayformat)).number(change.minutes);
+        line.text(QStringLiteral("goal"))
+            .text(change.from.toString(dayformat))
+            .number(change.minutes);
     return line.line();
 }
 

@@ -78,10 +78,10 @@ enum class Name {
     cleared,
     unknown
 };
-constexpr std::string_view names[] = {
-    "ms",      "entries",  "matched",  "typed",  "wrong",   "corrections",
-    "ended",   "activity", "result",   "career", "level",   "expected",
-    "missed",  "keytime",  "pairtime", "mistyped", "cleared"};
+constexpr std::string_view names[] = {"ms",          "entries",  "matched",  "typed",   "wrong",
+                                      "corrections", "ended",    "activity", "result",  "career",
+                                      "level",       "expected", "missed",   "keytime", "pairtime",
+                                      "mistyped",    "cleared"};
 // Every count, ended, activity and result.
 constexpr unsigned requirednames = (1u << static_cast<int>(Name::career)) - 1;
 

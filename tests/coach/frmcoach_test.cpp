@@ -6,13 +6,13 @@
 #include "common/accessibility.h"
 #include "keyboard/keyboardview.h"
 #include "keyboard/systemkeyboard.h"
+#include "samples/samplerecords.h"
 #include "stats/dailypractice.h"
 #include "stats/frmstats.h"
 #include "stats/keystab.h"
 #include "stats/statsfile.h"
 #include "stats/statsrecorder.h"
 #include "stats/todaybar.h"
-#include "samples/samplerecords.h"
 #include "support/accessiblelabels.h"
 #include "support/fakes.h"
 #include "support/form1fixture.h"
@@ -485,7 +485,8 @@ void FrmcoachTest::pairsandthegoal() {
     const QString told = w->summary->text();
     QVERIFY2(told.contains(QStringLiteral(" Pairs: ")), qPrintable(told));
     QStringList drilled;
-    for (const QString& part : told.section(QStringLiteral("Pairs: "), 1).split(QStringLiteral(", ")))
+    for (const QString& part :
+         told.section(QStringLiteral("Pairs: "), 1).split(QStringLiteral(", ")))
         drilled << part.left(2);
     QVERIFY2(drilled.size() >= 3 && drilled.size() <= 5, qPrintable(told));
     for (qsizetype i = 0; i < entries.size(); ++i) {

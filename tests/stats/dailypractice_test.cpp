@@ -188,9 +188,9 @@ void DailyPracticeTest::goals() {
 
 void DailyPracticeTest::calendar() {
     // Five steps by the share of the goal met.
-    const QList<std::pair<int, int>> shades = {{0, 0},      {1, 1},      {199999, 1}, {200000, 2},
-                                               {399999, 2}, {400000, 3}, {599999, 3}, {600000, 4},
-                                               {6000000, 4}};
+    const QList<std::pair<int, int>> shades = {{0, 0},      {1, 1},      {199999, 1},
+                                               {200000, 2}, {399999, 2}, {400000, 3},
+                                               {599999, 3}, {600000, 4}, {6000000, 4}};
     for (auto [ms, shade] : shades)
         QCOMPARE(goalshade(ms, 10), shade);
 

@@ -291,8 +291,9 @@ void FrmstatsTest::calendarandpairs() {
     QTest::keyClick(view, Qt::Key_Left);
     QCOMPARE(current()->date, QDate(2026, 11, 30));
     const QModelIndex monday = view->currentIndex();
-    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(view)->tableInterface()->cellAt(
-        monday.row(), monday.column());
+    QAccessibleInterface* cell =
+        QAccessible::queryAccessibleInterface(view)->tableInterface()->cellAt(monday.row(),
+                                                                              monday.column());
     QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Monday 30 November 2026"));
     QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("nothing typed"));
     QTest::keyClick(view, Qt::Key_Right);

@@ -58,7 +58,7 @@ void StatsFileTest::reads_data() {
     QTest::addColumn<int>("records");
     QTest::addColumn<qint64>("unreadable");
     QTest::addColumn<QString>("career"); // of the last record read
-    QTest::addColumn<int>("timed"); // the last record read has: 2 key and pair times, 1 keys'
+    QTest::addColumn<int>("timed");      // the last record read has: 2 key and pair times, 1 keys'
 
     // clang-format off
     QTest::newRow("written line") << good << 1 << 0LL << "Ace" << 2;
