@@ -23,7 +23,8 @@ struct TypingRecord {
 };
 
 inline const QString statsfilename = QStringLiteral("stats.dat");
-// A hundred thousand records take about 36 MB: this is several times a lifetime of typing.
+// A hundred thousand records of whole exercises, letter pairs and all, take about 200 MB: that is
+// several times a lifetime of typing.
 inline constexpr qint64 largeststats = 256 * 1024 * 1024;
 
 // An exercise or race that ends now; the career is the main window's to fill in.
