@@ -46,6 +46,28 @@ void GoalHistory::set(QDate day, int minutes) {
         list.erase(at);
 }
 
+namespace {
+
+// "2026-12-08" as goalsline() writes it, read straight from its bytes: a file may hold a goal
+// for every day of a century.
+QDate readday(QByteArrayView v) {
+    int parts[3] = {};
+    const int widths[3] = {4, 2, 2};
+    qsizetype at = 0;
+    for (int p = 0; p < 3; ++p) {
+        if (p > 0 && (at >= v.size() || v[at++] != '-'))
+            return {};
+        for (int i = 0; i < widths[p]; ++i, ++at) {
+            if (at >= v.size() || v[at] < '0' || v[at] > '9')
+                return {};
+            parts[p] = parts[p] * 10 + (v[at] - '0');
+        }
+    }
+    return at == v.size() ? QDate(parts[0], parts[1], parts[2]) : QDate();
+}
+
+} // namespace
+
 std::optional<GoalHistory> readgoals(QByteArrayView bytes) {
     QByteArrayView line;
     nextline(bytes, line);
@@ -56,7 +78,7 @@ std::optional<GoalHistory> readgoals(QByteArrayView bytes) {
         fields.append(field);
     if (reader.unclosedquote() || fields.size() < 2 || fields[0] != tag || fields[1] != "1")
         return std::nullopt;
-    GoalHistory goals;
+    QList<GoalChange> read;
     for (qsizetype i = 2; i < fields.size();) {
         if (fields[i] != "goal") {
             // A name this version does not know is skipped with its value.
@@ -67,16 +89,23 @@ std::optional<GoalHistory> readgoals(QByteArrayView bytes) {
         }
         if (i + 2 >= fields.size())
             return std::nullopt;
-        const QDate day =
-            QDate::fromString(QString::fromLatin1(fields[i + 1].toByteArray()), dayformat);
+        const QDate day = readday(fields[i + 1]);
         std::int64_t minutes = 0;
         if (!day.isValid() ||
             filenumber(fields[i + 2], leastgoal, mostgoal, minutes) != FileNumber::Whole ||
             !possiblegoal(minutes))
             return std::nullopt;
-        goals.set(day, static_cast<int>(minutes));
+        read.append({day, static_cast<int>(minutes)});
         i += 3;
     }
+    // In the order of their days, the last set on a day holding; once sorted each is set at the
+    // end, so a long file costs no more than its length.
+    std::stable_sort(read.begin(), read.end(),
+                     [](const GoalChange& a, const GoalChange& b) { return a.from < b.from; });
+    GoalHistory goals;
+    for (qsizetype i = 0; i < read.size(); ++i)
+        if (i + 1 == read.size() || read[i + 1].from != read[i].from)
+            goals.set(read[i].from, read[i].minutes);
     return goals;
 }
 
