@@ -12,26 +12,24 @@ namespace {
 
 // (1 - α)^count, as `smoothed` leaves of the figure before. A long history asks it millions of
 // times, nearly always of a count or two.
+const std::array<double, 64> powers = [] {
+    std::array<double, 64> table{};
+    for (std::size_t n = 0; n < table.size(); ++n)
+        table[n] = smoothed(1.0, 0.0, static_cast<std::int64_t>(n));
+    return table;
+}();
+
 double retained(std::int64_t count) {
-    static const auto powers = [] {
-        std::array<double, 64> table{};
-        for (std::size_t n = 0; n < table.size(); ++n)
-            table[n] = smoothed(1.0, 0.0, static_cast<std::int64_t>(n));
-        return table;
-    }();
     return count < static_cast<std::int64_t>(powers.size())
                ? powers[static_cast<std::size_t>(count)]
                : smoothed(1.0, 0.0, count);
 }
 
-// `smoothed`, the coach's one smoothing, with the share kept looked up here.
-double smooth(double figure, double mean, std::int64_t count) {
-    return mean + retained(count) * (figure - mean);
-}
-
+// The letters' own times, which their pairs are weighed against, and the pairs'.
 template <typename Add> void eachtiming(const StatsLine& line, Add add) {
     for (const CharTime& t : line.keytime)
-        if (const int b = windows1252byte(QChar(t.key)); b >= 0 && t.times > 0)
+        if (const int b = windows1252byte(QChar(t.key));
+            b >= 0 && t.times > 0 && windows1252letter(static_cast<unsigned char>(b)))
             add(false, 0, static_cast<unsigned char>(b), t.milliseconds, t.times);
     for (const PairTime& t : line.pairtime)
         add(true, t.first, t.second, t.milliseconds, t.times);
@@ -47,7 +45,7 @@ void SmoothedTime::add(std::int64_t milliseconds, std::int64_t count) {
     if (count <= 0 || milliseconds < 0)
         return;
     const double m = mean(milliseconds, count);
-    ms = smooth(timed > 0 ? ms : m, m, count);
+    ms = m + retained(count) * ((timed > 0 ? ms : m) - m); // as `smoothed` moves a figure
     timed = addsaturated(timed, count);
 }
 
@@ -64,8 +62,8 @@ void TimeStride::add(std::int64_t milliseconds, std::int64_t count) {
     const double m = mean(milliseconds, count);
     if (timed == 0)
         first = m;
-    fromnothing = smooth(fromnothing, m, count);
-    kept *= retained(count);
+    fromnothing = m + retained(count) * (fromnothing - m); // as `smoothed` moves a figure
+    kept = keptshare(kept, count);
     timed = addsaturated(timed, count);
 }
 

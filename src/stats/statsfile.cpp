@@ -146,17 +146,6 @@ bool readtimetable(QByteArrayView text, QVarLengthArray<CharTime, 32>& table) {
     });
 }
 
-// Whether a byte of the code page is a letter, as a pair's letters must be.
-bool letterbyte(unsigned char b) {
-    static const auto letters = [] {
-        std::array<bool, 256> table{};
-        for (int c = 0; c < 256; ++c)
-            table[c] = windows1252char(static_cast<unsigned char>(c)).isLetter();
-        return table;
-    }();
-    return letters[b];
-}
-
 // A count as the file writes one: digits only, within 64 bits; `p` goes past them.
 bool countat(const char*& p, const char* end, std::int64_t& value) {
     if (p == end || *p < '0' || *p > '9')
@@ -182,7 +171,8 @@ bool readpairtable(QByteArrayView text, QVarLengthArray<PairTime, 64>& table) {
         t.first = static_cast<unsigned char>(p[0]);
         t.second = static_cast<unsigned char>(p[1]);
         p += 2;
-        if (!letterbyte(t.first) || !letterbyte(t.second) || !countat(p, end, t.milliseconds))
+        if (!windows1252letter(t.first) || !windows1252letter(t.second) ||
+            !countat(p, end, t.milliseconds))
             return false;
         t.times = 1;
         if (p < end && *p == ':' && (!countat(++p, end, t.times) || t.times < 2))
