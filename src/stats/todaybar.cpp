@@ -1,7 +1,8 @@
 #include "stats/todaybar.h"
 
-#include "common/accessibility.h"
 #include "stats/dailypractice.h"
+
+#include <QAccessible>
 
 #include <algorithm>
 
@@ -11,6 +12,8 @@ TodayBar::TodayBar(QWidget* parent) : QProgressBar(parent) {
     setRange(0, firstgoal);
     setValue(0);
     setFormat(todaytext(0, firstgoal));
+    setToolTip(format());
+    setAccessibleDescription(format());
     setAlignment(Qt::AlignCenter);
     setMinimumWidth(fontMetrics().horizontalAdvance(todaytext(60 * 60000, mostgoal)) + 16);
 }
@@ -36,7 +39,11 @@ void TodayBar::showtoday() {
     setValue(static_cast<int>(std::min<std::int64_t>(wholeminutes(ms), goal)));
     setFormat(text);
     setToolTip(text);
-    // Read after the name and the share filled, as the bar shows it.
+    // Read after the name and the share filled, as the bar shows it; the bar tells a new value
+    // itself.
     setAccessibleDescription(text);
-    tellnamechanged(this);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent told(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&told);
+    }
 }

@@ -381,6 +381,7 @@ void FrmpTest::showstodayspractice() {
     QCOMPARE(bar->valueInterface()->currentValue().toInt(), 6);
     QCOMPARE(bar->valueInterface()->maximumValue().toInt(), 10);
     QCOMPARE(w->today->text(), QStringLiteral("Today: 6 of 10 min"));
+    QCOMPARE(bar->text(QAccessible::Description), w->today->text());
     QVERIFY(w->today->geometry().right() < w->width() && w->today->y() > w->leftshown->y());
     // What ends elsewhere shows here too, and past the goal the bar stays full.
     earlier.counts.tally.milliseconds = 5 * 60000;
