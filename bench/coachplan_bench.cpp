@@ -1,12 +1,13 @@
 // The typing coach's planning at scale, with no window: the confidence of every key from a
-// 100 000-line "stats.dat", each language's word list loaded, and a weak-keys drill built from
-// that list and history.
+// 100 000-line "stats.dat", each language's word list loaded, and a weak-keys drill and a
+// weak-pairs drill built from that list and history.
 #include "benchfolder.h"
 #include "coach/coachhistory.h"
 #include "coach/drillbuilder.h"
 #include "coach/drillwords.h"
 #include "coach/keyplan.h"
 #include "coach/languagewords.h"
+#include "coach/weakpairsdrill.h"
 #include "samples/samplerecords.h"
 
 #include <QCoreApplication>
@@ -57,11 +58,19 @@ int main(int argc, char* argv[]) {
             choosefocus(inplay, [&](QChar key) { return confidence(stat(key), 35); });
         const BuiltDrill drill = buildweakdrill(model, keys, inplay, 1);
         const qint64 built = clock.nsecsElapsed();
+        // The pairs' weights are worked out once, as the words come; then the drill.
+        clock.restart();
+        const PairDrill pairs =
+            buildpairdrill(model.words(), history.pairs, pairweights(model.words()), inplay, 1);
+        const qint64 pairsbuilt = clock.nsecsElapsed();
         std::printf("%s: %lld words loaded in %.1f ms (goal 50 ms), modelled in %.1f ms; drill of "
-                    "%lld entries on '%s' built in %.2f ms (goal 20 ms)\n",
+                    "%lld entries on '%s' built in %.2f ms (goal 20 ms); weak-pairs drill of %lld "
+                    "entries on %lld pairs, words weighed and built in %.2f ms (goal 20 ms)\n",
                     qPrintable(language.name), static_cast<long long>(count), milliseconds(loaded),
                     milliseconds(modelled), static_cast<long long>(drill.entries.size()),
-                    qPrintable(QString(keys.focus)), milliseconds(built));
+                    qPrintable(QString(keys.focus)), milliseconds(built),
+                    static_cast<long long>(pairs.entries.size()),
+                    static_cast<long long>(pairs.pairs.size()), milliseconds(pairsbuilt));
     }
     return 0;
 }

@@ -1,7 +1,8 @@
 // Every file the game reads, filled up to the most it reads of that kind, and the longest the
 // window that reads it then goes without handling events (goal 50 ms): tic-tac-toe opening on
-// its memory and roster, the hall of fame, practice starting on a word file, a saved game
-// loaded, and the coach keeping its place in an own text after a sentence.
+// its memory and roster, the hall of fame, practice starting on a word file and opening on the
+// practice goals, a saved game loaded, and the coach keeping its place in an own text after a
+// sentence.
 #include "benchsetup.h"
 #include "career/form1.h"
 #include "career/frmhall.h"
@@ -13,6 +14,7 @@
 #include "common/watchlabel.h"
 #include "saves/loa.h"
 #include "saves/savedgame.h"
+#include "stats/practicegoal.h"
 #include "tictactoe/records.h"
 #include "tictactoe/strategies.h"
 #include "tictactoe/tictac.h"
@@ -96,6 +98,19 @@ int main(int argc, char* argv[]) {
         window.show();
         window.startrestart->click();
         window.startrestart->click();
+    });
+
+    // A goal changed on every day since 1900, each a change from the day before.
+    QByteArray goals = "\"keystrider-goal\",1";
+    for (QDate day(1900, 1, 1); goals.size() < largestgoalfile - 40; day = day.addDays(1))
+        goals += ",\"goal\",\"" + day.toString(Qt::ISODate).toLatin1() + "\"," +
+                 QByteArray::number(day.toJulianDay() % 2 ? 5 : 10);
+    goals += "\r\n";
+    if (!write(bench.filepath(goalfilename), goals))
+        return 1;
+    measure("practice opens on practicegoal.dat", goals.size(), [] {
+        frmp window(nullptr);
+        window.show();
     });
 
     Form1 form;

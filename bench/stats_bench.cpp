@@ -6,6 +6,8 @@
 #include "common/filewriting.h"
 #include "samples/samplerecords.h"
 #include "stats/frmstats.h"
+#include "typing/levels.h"
+#include "typing/wordlist.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -22,14 +24,62 @@ double milliseconds(qint64 nanoseconds) {
     return static_cast<double>(nanoseconds) / 1e6;
 }
 
+// The bytes a record's letter pairs add to its line: the line with them against the line without.
+struct PairShare {
+    qint64 with = 0;
+    qint64 without = 0;
+    void add(const TypingRecord& record) {
+        TypingRecord bare = record;
+        bare.counts.pairtime.clear();
+        with += statsline(record).size();
+        without += statsline(bare).size();
+    }
+    double percent() const { return 100.0 * static_cast<double>(with - without) / without; }
+};
+
+// A whole exercise of a level's word file typed without a slip, a key every 150 to 400 ms.
+TypingRecord typedexercise(const QStringList& words) {
+    KeystrokeCounter counter;
+    counter.restart();
+    std::int64_t clock = 0;
+    std::uint32_t wobble = 1;
+    for (const QString& entry : words) {
+        for (qsizetype n = 1; n <= entry.size(); ++n) {
+            wobble = wobble * 1103515245u + 12345u;
+            clock += 150 + (wobble >> 16) % 250;
+            counter.changed(entry, entry.left(n), clock);
+        }
+        counter.changed(entry, QString(), clock);
+    }
+    return endedrecord(QStringLiteral("Practice"), QStringLiteral("Average"),
+                       QStringLiteral("Completed"), clock, counter.finish());
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     BenchSetup bench(argc, argv);
     const QString path = bench.filepath(statsfilename);
     QByteArray bytes;
-    for (int i = 0; i < lines; ++i)
+    PairShare sample;
+    for (int i = 0; i < lines; ++i) {
         bytes += statsline(samplerecord(i));
+        if (i % 100 == 0)
+            sample.add(samplerecord(i));
+    }
+    std::printf("letter pairs add %.1f %% to the made-up typist's lines\n", sample.percent());
+    // What they add to a whole exercise typed of each level's word file, in file order.
+    for (const PracticeLevel& level : practicelevels()) {
+        QStringList words;
+        if (!loadwords(words,
+                       QCoreApplication::applicationDirPath() + QStringLiteral("/../") + level.file)
+                 .ok())
+            continue;
+        PairShare typed;
+        typed.add(typedexercise(words));
+        std::printf("letter pairs add %.1f %% to the line of an exercise of %s (%lld bytes)\n",
+                    typed.percent(), qPrintable(level.file), static_cast<long long>(typed.with));
+    }
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return 1;

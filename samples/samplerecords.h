@@ -28,12 +28,30 @@ inline TypingRecord samplerecord(int i) {
     const double wpm = 20 + std::min(i, 100) * 0.3 + wave * 0.5;
     t.milliseconds = static_cast<std::int64_t>(t.charsmatched / 5.0 * 60000.0 / wpm);
     const QString keys = QStringLiteral("etaoinsrhlp ;");
+    // The letters each letter follows in the entries' words, the key's timings shared by two.
+    static const char* const before[] = {"hrtlnps", "aisno", "hetlrp", "tnrlip", "thrlsn", "iaoe",
+                                         "eiaon",   "eoai",  "tsp",    "aeiop",  "soae"};
     for (int k = 0; k < keys.size(); ++k) {
         r.counts.expected[keys[k]] = 5 + (k * 3 + i) % 9;
         // Reaches for the far keys take longer; every key a little less as practice goes on.
         // No more of them timed than were typed, as the game counts them.
         const std::int64_t timed = 1 + (k + i) % 5;
-        r.counts.keytime[keys[k]] = {timed * (260 + k * 17 - std::min(i, 100)), timed};
+        const std::int64_t each = 260 + k * 17 - std::min(i, 100);
+        r.counts.keytime[keys[k]] = {timed * each, timed};
+        if (k >= 11)
+            continue;
+        // Some pairs are slower than their keys, always the same ones; the other pair of the
+        // record makes up the key's time.
+        const QByteArray firsts(before[k]);
+        const QChar a = QLatin1Char(firsts[(i + k) % firsts.size()]);
+        const QChar b = QLatin1Char(firsts[(i + k + 1) % firsts.size()]);
+        const std::int64_t slow = (timed + 1) / 2;
+        const std::int64_t extra = std::min<std::int64_t>(slow * ((a.unicode() * 31 + k * 17) % 90),
+                                                          (timed - slow) * each);
+        r.counts.pairtime[letterpair(a, keys[k])] = {slow * each + extra, slow};
+        if (timed > slow)
+            r.counts.pairtime[letterpair(b, keys[k])] = {(timed - slow) * each - extra,
+                                                         timed - slow};
     }
     for (int k = 0; k < t.wrong; ++k)
         r.counts.missed[keys[(i + k * k) % keys.size()]] += 1;

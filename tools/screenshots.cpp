@@ -22,6 +22,8 @@
 #include "saves/sav.h"
 #include "services/frmgame.h"
 #include "sound/soundmenu.h"
+#include "stats/calendartab.h"
+#include "stats/dailypractice.h"
 #include "stats/frmstats.h"
 #include "stats/keystab.h"
 #include "tictactoe/tictac.h"
@@ -55,10 +57,20 @@ class NoonClock : public Clock {
 public:
     int secondssincemidnight() override { return 12 * 3600; }
     std::int64_t milliseconds() override { return ms; }
+    QDateTime localnow() override { return QDateTime(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC); }
     // Moved on by hand, as a race goes.
     std::int64_t ms = 0;
 };
 NoonClock noon;
+
+// Six minutes of practice today, as the practice window and the coach show it.
+PracticeDays sixminutestoday() {
+    PracticeDays days;
+    TypingTally tally;
+    tally.milliseconds = 6 * 60000;
+    days.add(QDate(2026, 12, 8), QTime(9, 0), tally);
+    return days;
+}
 
 class FixedDraws : public RandomSource {
 public:
@@ -142,6 +154,9 @@ void savecompetitionwindows(Form1& form) {
 void shootpractice(Form1& form) {
     form.opentraining();
     frmp* practice = form.practicewindow;
+    // Not the build folder's own records: the same picture on every run.
+    practice->practice->finishloading();
+    practice->practice->take(sixminutestoday());
     save(practice, QStringLiteral("frmp"));
     practice->expert->setChecked(true);
     practice->startrestart_Click();
@@ -204,8 +219,30 @@ void writesamplestats(const QString& path, int records) {
         file.write(bytes);
 }
 
+// A made-up typist's year: most days some practice, more of it as the months go by, the goal met
+// on a run of days up to today but for one day a freeze kept.
+void writepracticeyear(const QString& path) {
+    QByteArray bytes;
+    const QDate today(2026, 12, 8);
+    for (int back = 340; back >= 0; --back) {
+        const int n = 340 - back;
+        if ((back >= 12 && (n * 7) % 11 == 3) || back == 3)
+            continue;
+        TypingRecord r = samplerecord(n);
+        r.ended = QDateTime(today.addDays(-back), QTime(19, 30));
+        const int minutes = back < 12 ? 10 + n % 5 : 1 + (n * 13) % (4 + n / 30);
+        r.counts.tally.milliseconds = minutes * 60000LL;
+        r.counts.tally.charsmatched = minutes * (120 + n / 3);
+        r.counts.tally.charstyped = r.counts.tally.charsmatched + r.counts.tally.wrong;
+        bytes += statsline(r);
+    }
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
 // The typing statistics of a made-up typist: after the first record, then on the progress
-// chart, the keys and the records.
+// chart, the keys and the records; and a year of practice on the calendar.
 void shootstats() {
     QTemporaryDir dir;
     const QString folder = apppath();
@@ -230,6 +267,14 @@ void shootstats() {
         stats.tabs->setCurrentIndex(3);
         save(&stats, QStringLiteral("frmstats-records"));
     }
+    writepracticeyear(dir.filePath(statsfilename));
+    frmstats year;
+    year.load();
+    year.finishloading();
+    year.tabs->setCurrentWidget(year.calendar);
+    year.show();
+    QCoreApplication::processEvents();
+    save(&year, QStringLiteral("frmstats-calendar"));
     setprogramfolder(folder);
 }
 
@@ -286,12 +331,19 @@ void shootcoach() {
     frmcoach coach;
     coach.load();
     coach.finishloading();
+    coach.practice->take(sixminutestoday());
     coach.show();
     QCoreApplication::processEvents();
     save(&coach, QStringLiteral("frmcoach"));
     coach.startstop->click();
     QCoreApplication::processEvents();
     save(&coach, QStringLiteral("frmcoach-drill"));
+    coach.startstop->click();
+    // A weak-pairs drill begun, the made-up typist's slowest pairs in its words.
+    coach.optpairs->setChecked(true);
+    coach.startstop->click();
+    QCoreApplication::processEvents();
+    save(&coach, QStringLiteral("frmcoach-pairs"));
     coach.startstop->click();
     // Aiming at 60 WPM, with p held after three drills: the ladder sets p apart, and the coach
     // offers a target the keys fit.

@@ -9,7 +9,7 @@
 // Opens typing practice; pressed again while it is open, only brings it to the front.
 void Form1::opentraining() {
     showtofront(sidewindow(practicewindow, this, career));
-    practicewindow->recorder = typingrecorder;
+    practicewindow->setrecorder(typingrecorder);
 }
 
 frmcars* Form1::race() {

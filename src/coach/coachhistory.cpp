@@ -61,6 +61,7 @@ template <typename Into> void takeline(const StatsLine& line, Into& into) {
     addtallies(line, gather);
     for (const RecordKey& k : gather.keys)
         into.key(QChar(k.key), k.due, k.missed, k.ms, k.timed);
+    into.pairs(line);
     if (line.activity == "Drill")
         into.drill();
 }
@@ -70,6 +71,10 @@ struct IntoHistory {
     void key(QChar key, std::int64_t due, std::int64_t missed, std::int64_t ms,
              std::int64_t timed) {
         history.keys.addrecord(key, due, missed, ms, timed);
+    }
+    void pairs(const StatsLine& line) {
+        history.pairs.add(line);
+        history.days.add(line);
     }
     void mistypedentry(const QString& entry) {
         std::int64_t& times = history.mistyped[entry];
@@ -83,6 +88,8 @@ struct IntoHistory {
 // A later part of a long file, read beside the parts before it and then laid over them.
 struct LaterPart {
     QHash<QChar, KeyStride> keys;
+    LetterTable<TimeStride> pairstrides;
+    PracticeDays days;
     QHash<QString, std::int64_t> mistyped; // since the part's last clearing of each
     QSet<QString> cleared;                 // what came before these in the file goes
     std::int64_t drills = 0;
@@ -91,6 +98,10 @@ struct LaterPart {
     void key(QChar key, std::int64_t due, std::int64_t missed, std::int64_t ms,
              std::int64_t timed) {
         keys[key].addrecord(due, missed, ms, timed);
+    }
+    void pairs(const StatsLine& line) {
+        addstrides(pairstrides, line);
+        days.add(line);
     }
     void mistypedentry(const QString& entry) {
         std::int64_t& times = mistyped[entry];
@@ -106,6 +117,8 @@ struct LaterPart {
     void layover(CoachHistory& history) const {
         for (auto it = keys.cbegin(); it != keys.cend(); ++it)
             history.keys.follow(it.key(), it.value());
+        history.pairs.follow(pairstrides);
+        history.days.add(days);
         for (const QString& entry : cleared)
             history.mistyped.remove(entry);
         for (auto it = mistyped.cbegin(); it != mistyped.cend(); ++it) {

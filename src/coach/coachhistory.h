@@ -1,6 +1,8 @@
 #pragma once
 
 #include "coach/keyhistory.h"
+#include "stats/pairtimes.h"
+#include "stats/practiceday.h"
 #include "stats/statsfile.h"
 
 #include <QByteArray>
@@ -14,6 +16,8 @@
 // mistyped entries, of every career, taken record by record in the order they were typed.
 struct CoachHistory {
     KeyHistory keys;
+    PairTimes pairs;   // the letter pairs' typing times, and their keys'
+    PracticeDays days; // today's practice and the streak are worked out from
     // Entries mistyped and not typed clean in a drill since, with how often they were mistyped.
     QHash<QString, std::int64_t> mistyped;
     bool evermistyped = false; // an entry was mistyped, whether typed clean since or not

@@ -4,6 +4,7 @@
 #include "coach/owntextdrill.h"
 #include "coach/owntextloader.h"
 #include "coach/weakkeysdrill.h"
+#include "coach/weakpairsdrill.h"
 #include "common/programfolder.h"
 #include "common/random.h"
 #include "keyboard/keyboardchoice.h"
@@ -174,6 +175,7 @@ void CoachPlanner::takeupwords(LanguageWords list) {
     words.letters = letterorder(list.words);
     if (words.letters.isEmpty())
         words.letters = QList<QChar>(fallbackletters.cbegin(), fallbackletters.cend());
+    words.pairs = pairweights(list.words);
     words.model = DrillWords(std::move(list.words));
     // What this session saw of the keys was of the other language's drills.
     recent.clear();
@@ -425,6 +427,9 @@ std::unique_ptr<Drill> CoachPlanner::chosendrill() {
         return std::make_unique<MistypedDrill>(history.mistyped, drawseed(), history.evermistyped);
     case DrillKind::OwnText:
         return std::make_unique<OwnTextDrill>(owntext, readingtext, places);
+    case DrillKind::WeakPairs:
+        return std::make_unique<WeakPairsDrill>(
+            buildpairdrill(words.model.words(), history.pairs, words.pairs, inplay, drawseed()));
     case DrillKind::WeakKeys:
         break;
     }
@@ -530,6 +535,9 @@ void CoachPlanner::stopdrill(bool completed) {
                        completed ? QStringLiteral("Completed") : QStringLiteral("Stopped"));
     record.cleared = cleared;
     cleared.clear();
+    QList<PairStanding> drilledpairs;
+    if (const auto* pairs = dynamic_cast<const WeakPairsDrill*>(running.get()))
+        drilledpairs = pairs->pairs();
     running.reset();
     const QChar drilled = keys.focus;
     history.add(record);
@@ -561,8 +569,12 @@ void CoachPlanner::stopdrill(bool completed) {
         const int wpm = qRound(wordsperminute(record.counts.tally));
         const int percent = qRound(accuracypercent(record.counts.tally));
         emit figures(wpm, percent);
-        emit summary(QStringLiteral("%1 WPM, %2 % accurate. ").arg(wpm).arg(percent) +
-                     (weak ? drillsummary(drilled, focusbefore, after) : QString()));
+        QString more;
+        if (weak)
+            more = drillsummary(drilled, focusbefore, after);
+        else if (level == weakpairsname)
+            more = pairsmoved(drilledpairs, history.pairs);
+        emit summary(QStringLiteral("%1 WPM, %2 % accurate. ").arg(wpm).arg(percent) + more);
     }
     QPointer<CoachPlanner> alive(this);
     // The recorder leaves out a drill in which nothing was typed. The record it hands back is

@@ -28,7 +28,7 @@ struct LoadedHistory;
 struct LoadedText;
 
 // The coach's drills, as its choices offer them.
-enum class DrillKind { WeakKeys, Mistyped, OwnText };
+enum class DrillKind { WeakKeys, WeakPairs, Mistyped, OwnText };
 
 // What the typing coach knows and decides, with no window of its own: the statistics and words it
 // teaches from, the keys in play and in focus, what it keeps in the program folder, and the drill
@@ -92,6 +92,11 @@ public:
     void setrecorder(StatsRecorder* recorder);
     // Keeps the places in own texts and the target speed.
     void keep();
+    // Says what another part of the coach has to tell, in its note.
+    void announce(const QString& text) { tell(text); }
+    // The statistics by practice day, as read with the rest, and why they could not be read.
+    const PracticeDays& practicedays() const { return history.days; }
+    QString statstrouble() const { return history.trouble; }
 
     bool drilling() const { return running != nullptr; }
     void start();
@@ -176,6 +181,7 @@ private:
         QString language;
         DrillWords model;
         QList<QChar> letters; // most frequent first
+        PairWeights pairs;    // how common each letter pair is
     } words;
     CoachPlan plan;
     bool planunkept = false; // coachplan.dat could not be read: it is left alone

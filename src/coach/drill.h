@@ -5,6 +5,7 @@
 
 // The coach's drills by name, as its choices show them and the typing statistics keep them.
 inline const QString weakkeysname = QStringLiteral("Weak keys");
+inline const QString weakpairsname = QStringLiteral("Weak pairs");
 inline const QString mistypedname = QStringLiteral("Mistyped entries");
 inline const QString owntextname = QStringLiteral("Own text");
 

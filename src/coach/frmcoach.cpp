@@ -7,6 +7,8 @@
 #include "common/layout.h"
 #include "keyboard/keyboardview.h"
 #include "sound/sounds.h"
+#include "stats/dailypractice.h"
+#include "stats/todaybar.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -29,12 +31,31 @@ std::function<QString(QWidget*)> frmcoach::choosefile = [](QWidget* parent) {
 
 frmcoach::frmcoach(QWidget* parent)
     : QWidget(parent), planner(new CoachPlanner(
-                           [this](const QString& character) { return cantype(character); }, this)) {
+                           [this](const QString& character) { return cantype(character); }, this)),
+      practice(new DailyPractice(this)) {
     setupsidewindow(this, "frmcoach", QStringLiteral("Typing Coach"));
     closeonescape(this);
     buildcontrols();
     followplanner();
     targetspeed->setValue(planner->targetwpm());
+    followpractice();
+}
+
+void frmcoach::followpractice() {
+    today->follow(practice);
+    auto showgoal = [this] {
+        const QSignalBlocker quiet(goal);
+        goal->setValue(practice->goal());
+    };
+    showgoal();
+    connect(practice, &DailyPractice::changed, this, showgoal);
+    connect(goal, &QSpinBox::valueChanged, practice, &DailyPractice::setgoal);
+    // The days come with the statistics the planner reads, not from a read of their own.
+    connect(planner, &CoachPlanner::historyloaded, practice,
+            [this] { practice->take(planner->practicedays(), planner->statstrouble()); });
+    connect(practice, &DailyPractice::goalreached, planner, [this](int minutes) {
+        planner->announce(QStringLiteral("Today's practice goal of %1 min is met.").arg(minutes));
+    });
 }
 
 frmcoach::~frmcoach() {
@@ -98,8 +119,8 @@ void frmcoach::followplanner() {
                 {capitals->isChecked(), digits->isChecked(), punctuation->isChecked()});
         });
     for (auto [option, kind] :
-         {std::pair{optweak, DrillKind::WeakKeys}, std::pair{optmistyped, DrillKind::Mistyped},
-          std::pair{optowntext, DrillKind::OwnText}})
+         {std::pair{optweak, DrillKind::WeakKeys}, std::pair{optpairs, DrillKind::WeakPairs},
+          std::pair{optmistyped, DrillKind::Mistyped}, std::pair{optowntext, DrillKind::OwnText}})
         connect(option, &QRadioButton::toggled, this, [this, kind = kind](bool on) {
             if (on)
                 planner->choosekind(kind);
@@ -112,6 +133,7 @@ bool frmcoach::cantype(const QString& character) const {
 }
 
 void frmcoach::load() {
+    practice->expect();
     planner->load(keyboard->layout().description());
 }
 
@@ -125,6 +147,7 @@ void frmcoach::loadtext(const QString& path, bool chosen) {
 
 void frmcoach::setrecorder(StatsRecorder* recorder) {
     planner->setrecorder(recorder);
+    practice->setrecorder(recorder);
 }
 
 void frmcoach::practise(QChar key) {
@@ -160,6 +183,9 @@ void frmcoach::showkind(DrillKind kind) {
     switch (kind) {
     case DrillKind::WeakKeys:
         optweak->setChecked(true);
+        break;
+    case DrillKind::WeakPairs:
+        optpairs->setChecked(true);
         break;
     case DrillKind::Mistyped:
         optmistyped->setChecked(true);

@@ -9,6 +9,8 @@
 #include <functional>
 
 class ConfidenceBars;
+class DailyPractice;
+class TodayBar;
 class KeyLadder;
 class KeyboardView;
 class QCheckBox;
@@ -35,6 +37,7 @@ public:
 
     QGroupBox* drill;
     QRadioButton* optweak;
+    QRadioButton* optpairs;
     QRadioButton* optmistyped;
     QRadioButton* optowntext;
     QPushButton* choosetext;
@@ -44,6 +47,11 @@ public:
     QLabel* lbltarget;
     QSpinBox* targetspeed;
     QPushButton* usetarget; // takes the target the coach offers
+    QLabel* lblgoal;
+    QSpinBox* goal; // the daily practice goal, in minutes
+    TodayBar* today;
+    // Today's practice against the goal, of every career.
+    DailyPractice* practice;
     QLabel* lblwords;
     QComboBox* wordsbox; // the language of the drills' words
     QCheckBox* capitals;
@@ -120,6 +128,8 @@ private:
 
     // Shows what the planner tells.
     void followplanner();
+    // Shows today's practice and the goal, which the player sets here too.
+    void followpractice();
     bool cantype(const QString& character) const;
     void drillstarted();
     void drillstopped();

@@ -13,6 +13,8 @@
 #include "keyboard/keyboardcolours.h"
 #include "keyboard/keyboardview.h"
 #include "keyboard/systemkeyboard.h"
+#include "stats/calendartab.h"
+#include "stats/todaybar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,6 +76,7 @@ void frmcoach::buildcontrols() {
         return named(new QRadioButton(text, drill), name, text);
     };
     optweak = option("optweak", weakkeysname);
+    optpairs = option("optpairs", weakpairsname);
     optmistyped = option("optmistyped", mistypedname);
     optowntext = option("optowntext", owntextname);
     optweak->setChecked(true);
@@ -86,8 +89,8 @@ void frmcoach::buildcontrols() {
     textrow->setContentsMargins(0, 0, 0, 0);
     textrow->addWidget(textname);
     auto* drillbox = new QVBoxLayout(drill);
-    for (QWidget* w : {static_cast<QWidget*>(optweak), static_cast<QWidget*>(optmistyped),
-                       static_cast<QWidget*>(optowntext)})
+    for (QWidget* w : {static_cast<QWidget*>(optweak), static_cast<QWidget*>(optpairs),
+                       static_cast<QWidget*>(optmistyped), static_cast<QWidget*>(optowntext)})
         drillbox->addWidget(w);
     drillbox->addWidget(choosetext, 0, Qt::AlignLeft);
     drillbox->addWidget(textholder);
@@ -107,6 +110,10 @@ void frmcoach::buildcontrols() {
     keeproom.setRetainSizeWhenHidden(true);
     usetarget->setSizePolicy(keeproom);
     usetarget->hide();
+    lblgoal = label("lblgoal", QStringLiteral("Practice goal:"));
+    goal = goalbox(this);
+    lblgoal->setBuddy(goal);
+    today = new TodayBar(this);
     confidencebars = new ConfidenceBars(mostkeysshown, this);
 
     lbltypecaption = label("lbltypecaption", QStringLiteral("Type:"));
@@ -151,11 +158,15 @@ void frmcoach::buildcontrols() {
     grid->addWidget(lblfocus, 0, 1);
     grid->addWidget(focuskey, 0, 2);
     grid->addWidget(lbltarget, 1, 1);
-    auto* targetrow = new QHBoxLayout;
-    targetrow->addWidget(targetspeed);
-    targetrow->addWidget(usetarget);
-    targetrow->addStretch();
-    grid->addLayout(targetrow, 1, 2);
+    auto* speedrow = new QHBoxLayout;
+    speedrow->addWidget(targetspeed);
+    speedrow->addWidget(usetarget);
+    speedrow->addSpacing(12);
+    speedrow->addWidget(lblgoal);
+    speedrow->addWidget(goal);
+    speedrow->addWidget(today);
+    speedrow->addStretch(1);
+    grid->addLayout(speedrow, 1, 2);
     grid->addWidget(confidencebars, 2, 1, 1, 2);
     grid->addWidget(note, 3, 1, 1, 2);
     auto* wordsrow = new QHBoxLayout;

@@ -46,6 +46,9 @@ inline constexpr double smoothingfactor = 0.1;
 // mean + (1 - smoothingfactor)^count * (figure - mean). See the README.
 double smoothed(double figure, double mean, std::int64_t count);
 
+// What is left of the figure before a run, `kept`, after `count` more keystrokes of it.
+double keptshare(double kept, std::int64_t count);
+
 // Milliseconds per character at a speed: five characters make a word.
 double targetms(int targetwpm);
 

@@ -28,3 +28,9 @@ int timeofday() {
 std::int64_t steadymilliseconds() {
     return current ? current->milliseconds() : realmilliseconds();
 }
+
+QDateTime localnow() {
+    if (current)
+        return current->localnow();
+    return QDateTime::currentDateTime();
+}

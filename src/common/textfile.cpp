@@ -57,6 +57,25 @@ bool fitswindows1252(const QString& text) {
                        [](QChar c) { return c == QLatin1Char('?') || encodechar(c) != '?'; });
 }
 
+int windows1252byte(QChar c) {
+    const char byte = encodechar(c);
+    return byte == '?' && c != QLatin1Char('?') ? -1 : static_cast<unsigned char>(byte);
+}
+
+QChar windows1252char(unsigned char byte) {
+    return QChar(byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : char16_t(byte));
+}
+
+bool windows1252letter(unsigned char byte) {
+    static const auto letters = [] {
+        std::array<bool, 256> table{};
+        for (std::size_t b = 0; b < table.size(); ++b)
+            table[b] = windows1252char(static_cast<unsigned char>(b)).isLetter();
+        return table;
+    }();
+    return letters[byte];
+}
+
 QString quotabletext(const QString& text) {
     QString out = text;
     out.replace(QLatin1Char('"'), QLatin1Char('\''));

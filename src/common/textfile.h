@@ -10,6 +10,11 @@
 QString fromwindows1252(const QByteArray& bytes);
 // Characters the code page lacks are written as '?', so a file always stays single-byte.
 QByteArray towindows1252(const QString& text);
+// One character as the code page has it, and back: -1 for a character the page lacks.
+int windows1252byte(QChar c);
+QChar windows1252char(unsigned char byte);
+// Whether a byte of the code page is a letter, looked up rather than worked out.
+bool windows1252letter(unsigned char byte);
 // Whether every character survives towindows1252: a name the player types into a file must,
 // or it comes back as '?' after a restart.
 bool fitswindows1252(const QString& text);

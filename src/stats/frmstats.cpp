@@ -1,10 +1,14 @@
 #include "stats/frmstats.h"
 #include "common/filereading.h"
 
+#include "coach/pairweighting.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/programfolder.h"
+#include "keyboard/keyboardview.h"
+#include "stats/calendartab.h"
+#include "stats/dailypractice.h"
 #include "stats/keystab.h"
 #include "stats/statsexport.h"
 #include "stats/statsrecorder.h"
@@ -29,6 +33,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -206,6 +211,11 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     header->setSectionResizeMode(1, QHeaderView::Stretch);
     tabs->addTab(recordstable, QStringLiteral("&Records"));
 
+    practice = new DailyPractice(this);
+    calendar = new CalendarTab(tabs);
+    calendar->follow(practice);
+    tabs->addTab(calendar, QStringLiteral("C&alendar"));
+
     connect(onlycurrent, &QCheckBox::toggled, this, &frmstats::refresh);
     connect(exportbutton, &QPushButton::clicked, this, &frmstats::exportrecords);
     applytheme();
@@ -300,15 +310,40 @@ void frmstats::readslice() {
     unreadable = reader->unreadable;
     reader.reset();
     file.reset();
+    practice->take(practicedays(kept), unreadfile);
+    refresh();
+    // Once the records are in: on two cores it would slow their reading down.
+    if (!weighed && weights.isEmpty())
+        weighpairs();
+}
+
+void frmstats::weighpairs() {
+    // The coach's language may need xkeyboard-config's registry, and its words a moment.
+    auto read = std::make_shared<PairWeights>();
+    weighed = read;
+    QThread* worker = QThread::create([read, layout = keys->heatmap->layout().description()] {
+        *read = coachpairweights(layout);
+    });
+    weigher = worker;
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(worker, &QThread::finished, this, &frmstats::takeweights);
+    worker->start();
+}
+
+void frmstats::takeweights() {
+    if (!weighed)
+        return;
+    weights = std::move(*weighed);
+    weighed.reset();
     refresh();
 }
 
 void frmstats::finishloading() {
-    if (!reader)
-        return;
-    while (reader) {
+    while (reader)
         readslice();
-    }
+    if (weigher)
+        weigher->wait();
+    takeweights();
 }
 
 void frmstats::addrecord(const TypingRecord& record) {
@@ -317,6 +352,7 @@ void frmstats::addrecord(const TypingRecord& record) {
         return;
     }
     kept.add(record);
+    practice->add(record);
     refresh();
 }
 
@@ -328,7 +364,7 @@ void frmstats::refresh() {
     std::optional<QString> career;
     if (onlycurrent->isChecked())
         career = statstext(recorder ? recorder->career() : QString());
-    shown = summarise(kept, career);
+    shown = summarise(kept, career, 10, 20, weights);
     emptylabel->setText(unreadfile.isEmpty() ? QStringLiteral("No exercise or race recorded yet.")
                                              : unreadfile);
     pages->setCurrentWidget(shown.shown.isEmpty() ? static_cast<QWidget*>(emptylabel) : tabs);

@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QFile;
+class QThread;
 class QLabel;
 class QPushButton;
 class StatsRecorder;
@@ -19,6 +20,8 @@ class QTableWidget;
 class QTabWidget;
 class RecordsModel;
 class KeysTab;
+class CalendarTab;
+class DailyPractice;
 class QChartView;
 class QLineSeries;
 class QValueAxis;
@@ -65,6 +68,9 @@ public:
     QTableWidget* keystable;
     QTableWidget* entriestable;
     QTableView* recordstable;
+    CalendarTab* calendar;
+    // Today's practice, the streak and the calendar, of every career.
+    DailyPractice* practice;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -76,8 +82,15 @@ private:
     void drawprogress();
     void fillentries();
 
+    void weighpairs();
+    void takeweights();
+
     StatsBook kept;
     StatsSummary shown;
+    // How common each letter pair is in the coach's words, read away from the window.
+    PairWeights weights;
+    QPointer<QThread> weigher;
+    std::shared_ptr<PairWeights> weighed;
     std::int64_t unreadable = 0;
     // Why stats.dat could not be read, when it is there and could not.
     QString unreadfile;

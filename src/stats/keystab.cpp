@@ -27,6 +27,7 @@ namespace {
 
 const QString missedcaption = QStringLiteral("Keys missed most");
 const QString slowcaption = QStringLiteral("Slowest keys");
+const QString pairscaption = QStringLiteral("Slowest pairs");
 
 QString milliseconds(double ms) {
     // Rounded as text: a damaged line's sum may lie past any integer's reach.
@@ -127,6 +128,14 @@ KeysTab::KeysTab(QWidget* parent) : QStackedWidget(parent) {
     practise->setAccessibleName(QStringLiteral("Practise These Keys"));
     side->addWidget(practise);
     bottom->addLayout(side);
+    pairtable =
+        keystable(page, "pairtable", pairscaption,
+                  {QStringLiteral("Pair"), QStringLiteral("Time"), QStringLiteral("Slower by"),
+                   QStringLiteral("Common"), QStringLiteral("Times timed")});
+    pairtable->setToolTip(
+        QStringLiteral("A pair's time above what its two keys' own times lead one to expect, "
+                       "and how common it is in the coach's words: the slowest first."));
+    bottom->addWidget(pairtable);
     bottom->addStretch(1);
     layout->addLayout(bottom);
 
@@ -170,8 +179,17 @@ void KeysTab::showkeys(const StatsSummary& summary) {
         setrow(slowtable, i,
                {keyname(k.key), milliseconds(k.meantime()), QString::number(k.time.count)});
     }
+    pairtable->setRowCount(static_cast<int>(shown.slowpairs.size()));
+    for (int i = 0; i < shown.slowpairs.size(); ++i) {
+        const PairStanding& p = shown.slowpairs[i];
+        setrow(pairtable, i,
+               {pairname(p.pair), milliseconds(p.ms), milliseconds(p.slowerby()),
+                QString::number(100 * p.weight, 'f', 1) + QStringLiteral(" %"),
+                QString::number(p.timed)});
+    }
     fitwidth(missedtable);
     fitwidth(slowtable);
+    fitwidth(pairtable);
     draw();
 }
 

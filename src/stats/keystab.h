@@ -15,7 +15,8 @@ class QTableWidget;
 class QValueAxis;
 
 // The statistics window's Keys tab: the keys missed most and the slowest keys, each as a table,
-// one of the two as a chart and as a heat map on the player's keyboard, and a way to the coach.
+// one of the two as a chart and as a heat map on the player's keyboard, the slowest letter pairs
+// in a table of their own, and a way to the coach.
 class KeysTab : public QStackedWidget {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ public:
     QChartView* chart;
     QTableWidget* missedtable;
     QTableWidget* slowtable;
+    QTableWidget* pairtable; // the slowest letter pairs
     KeyboardView* heatmap;
     QRadioButton* bymiss;
     QRadioButton* bytime;

@@ -1,5 +1,7 @@
 #include "stats/keystrokes.h"
 
+#include "common/textfile.h"
+
 #include <algorithm>
 
 namespace {
@@ -25,6 +27,7 @@ void KeystrokeCounter::restart(const QString& box) {
     good = 0;
     wrongentry.clear();
     lastright = false;
+    corrected = false;
     matched = false;
     lastmilliseconds = 0;
 }
@@ -84,10 +87,17 @@ void KeystrokeCounter::timekeystroke(const QString& typed, qsizetype nowgood,
     const bool right = typed.size() == previous.size() + 1 && typed.startsWith(previous) &&
                        nowgood == typed.size();
     std::int64_t gap = 0;
-    if (right && lastright && !__builtin_sub_overflow(milliseconds, lastmilliseconds, &gap) &&
-        gap >= 0 && gap < longestkeygap)
+    const bool timed = right && lastright &&
+                       !__builtin_sub_overflow(milliseconds, lastmilliseconds, &gap) && gap >= 0 &&
+                       gap < longestkeygap;
+    if (timed)
         counted.keytime[typed.back()].add(gap, 1);
+    // A pair lies inside one entry, and a blank or any other mark between words parts it.
+    const qsizetype n = typed.size();
+    if (timed && !corrected && n >= 2 && pairletter(typed[n - 2]) && pairletter(typed[n - 1]))
+        counted.pairtime[letterpair(typed[n - 2], typed[n - 1])].add(gap, 1);
     lastright = right;
+    corrected = false;
     lastmilliseconds = milliseconds;
 }
 
@@ -103,6 +113,14 @@ const KeystrokeCounts& KeystrokeCounter::finish() {
         wrongentry.clear();
     }
     return counted;
+}
+
+bool pairletter(QChar c) {
+    return c.isLetter() && windows1252byte(c) >= 0;
+}
+
+QString pairname(LetterPair pair) {
+    return QString(firstletter(pair)) + secondletter(pair);
 }
 
 void TypingTally::add(const TypingTally& o) {

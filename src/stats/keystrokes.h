@@ -46,6 +46,22 @@ struct KeyTime {
 // A gap this long or longer is a pause, not typing time.
 inline constexpr std::int64_t longestkeygap = 2000;
 
+// Two letters typed right one after the other inside a word ("th"), the first in the high half.
+using LetterPair = quint32;
+inline LetterPair letterpair(QChar first, QChar second) {
+    return (LetterPair{first.unicode()} << 16) | second.unicode();
+}
+inline QChar firstletter(LetterPair pair) {
+    return QChar(static_cast<char16_t>(pair >> 16));
+}
+inline QChar secondletter(LetterPair pair) {
+    return QChar(static_cast<char16_t>(pair & 0xFFFF));
+}
+// A letter the statistics time in pairs: one that "stats.dat" can hold as it is.
+bool pairletter(QChar c);
+// "th", as the player reads a pair.
+QString pairname(LetterPair pair);
+
 // What one exercise or race showed of the player's typing.
 struct KeystrokeCounts {
     TypingTally tally;
@@ -54,6 +70,9 @@ struct KeystrokeCounts {
     QHash<QChar, std::int64_t> expected;
     QHash<QChar, std::int64_t> missed;
     QHash<QChar, KeyTime> keytime;
+    // The second key's typing time of each pair of letters typed right in a row inside a word,
+    // with no correction between: a share of that key's own typing time.
+    QHash<LetterPair, KeyTime> pairtime;
     // Entries that took at least one wrong keystroke, each time they did.
     QHash<QString, std::int64_t> mistyped;
 };
@@ -67,7 +86,10 @@ public:
     void restart(const QString& box = QString());
     // `milliseconds` is when the box changed, on any steady clock the window keeps.
     void changed(const QString& target, const QString& typed, std::int64_t milliseconds);
-    void correctionkey() { counted.tally.corrections = addsaturated(counted.tally.corrections, 1); }
+    void correctionkey() {
+        counted.tally.corrections = addsaturated(counted.tally.corrections, 1);
+        corrected = true;
+    }
     // A release that proved to be a key repeat takes its correction back.
     void correctionretracted();
     // Flushes the entry in hand; the counts are complete after this.
@@ -83,6 +105,7 @@ private:
     QString wrongentry; // the target of the entry in hand, once it took a wrong keystroke
     // For the typing time: whether the last keystroke typed one character right, and when.
     bool lastright = false;
-    bool matched = false; // the last change matched the entry
+    bool corrected = false; // Backspace or Delete since the last keystroke: no pair is timed
+    bool matched = false;   // the last change matched the entry
     std::int64_t lastmilliseconds = 0;
 };

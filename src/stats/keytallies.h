@@ -6,7 +6,8 @@
 // statistics window's, the coach's, a record read back) takes them through here, so all add them
 // alike. A sink has addkey(char16_t key, expected, missed), addtime(char16_t key, KeyTime) and
 // addmistyped(QByteArrayView entry), the last once for each time the entry was mistyped; a sink
-// that has addcleared(QByteArrayView entry) hears the entries a drill saw typed clean after them.
+// that has addcleared(QByteArrayView entry) hears the entries a drill saw typed clean after them,
+// one that has addpair(const PairTime&) the letter pairs' typing times.
 template <typename Sink> void addtallies(const StatsLine& line, Sink& sink) {
     for (const CharCount& c : line.expected)
         sink.addkey(c.key, c.times, 0);
@@ -14,6 +15,9 @@ template <typename Sink> void addtallies(const StatsLine& line, Sink& sink) {
         sink.addkey(c.key, 0, c.times);
     for (const CharTime& t : line.keytime)
         sink.addtime(t.key, KeyTime{t.milliseconds, t.times});
+    if constexpr (requires { sink.addpair(PairTime()); })
+        for (const PairTime& t : line.pairtime)
+            sink.addpair(t);
     for (QByteArrayView entry : line.mistyped)
         sink.addmistyped(entry);
     if constexpr (requires { sink.addcleared(QByteArrayView()); })

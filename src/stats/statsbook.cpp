@@ -69,6 +69,17 @@ qint32 StatsBook::textposition(QByteArrayView bytes) {
     return position;
 }
 
+qint32 StatsBook::textposition(QByteArrayView bytes, RecentTexts& seen) {
+    for (std::size_t i = 0; i < seen.bytes.size(); ++i)
+        if (seen.bytes[i].size() == bytes.size() && seen.bytes[i] == bytes)
+            return seen.positions[i];
+    const qint32 position = textposition(bytes);
+    seen.bytes[seen.next] = bytes.toByteArray();
+    seen.positions[seen.next] = position;
+    seen.next = (seen.next + 1) % seen.bytes.size();
+    return position;
+}
+
 qint32 StatsBook::textposition(const QString& text) {
     const auto it = positions.constFind(text);
     if (it != positions.cend())
@@ -78,21 +89,35 @@ qint32 StatsBook::textposition(const QString& text) {
 }
 
 CareerTally& StatsBook::addrow(StatsRow row) {
-    CareerTally& tally = bycareer[texts[row.career]];
-    tally.addrow(row, texts[row.activity]);
+    // A copy of the book, or of its tallies, shares them until one is written: then they move.
+    if (!bycareer.isDetached())
+        talliesat.clear();
+    CareerTally* tally = talliesat.value(row.career);
+    if (!tally) {
+        const qsizetype before = bycareer.size();
+        tally = &bycareer[texts[row.career]];
+        if (bycareer.size() != before)
+            talliesat.clear();
+        talliesat.insert(row.career, tally);
+    }
+    tally->addrow(row, texts[row.activity]);
     list.append(std::move(row));
-    return tally;
+    return *tally;
 }
 
 void StatsBook::add(const StatsLine& l) {
     StatsRow row;
     row.day = l.day;
     row.time = l.time;
-    row.career = textposition(l.career);
-    row.activity = textposition(l.activity);
-    row.level = textposition(l.level);
-    row.result = textposition(l.result);
+    row.career = textposition(l.career, recent[0]);
+    row.activity = textposition(l.activity, recent[1]);
+    row.level = textposition(l.level, recent[2]);
+    row.result = textposition(l.result, recent[3]);
     row.tally = l.tally;
+    for (const PairTime& t : l.pairtime) {
+        row.pairstimed = addsaturated(row.pairstimed, t.times);
+        row.pairms = addsaturated(row.pairms, t.milliseconds);
+    }
     struct Into {
         CareerTally& tally;
         StatsBook& book;
@@ -106,6 +131,8 @@ void StatsBook::add(const StatsLine& l) {
         }
     } into{addrow(std::move(row)), *this};
     addtallies(l, into);
+    into.tally.pairs.add(l);
+    allpairs.add(l);
 }
 
 void StatsBook::add(const TypingRecord& record) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stats/pairtimes.h"
 #include "stats/statsfile.h"
 
 #include <QHash>
@@ -23,6 +24,9 @@ struct StatsRow {
     qint32 level = 0;
     qint32 result = 0;
     TypingTally tally;
+    // The letter pairs timed, and their typing times added up.
+    std::int64_t pairstimed = 0;
+    std::int64_t pairms = 0;
 };
 // A hundred thousand rows move by memcpy when the list grows, not one by one.
 Q_DECLARE_TYPEINFO(StatsRow, Q_RELOCATABLE_TYPE);
@@ -53,6 +57,7 @@ public:
     TypingTally tally;       // of all its records together
     double bestspeed = 0;
     QHash<QString, std::int64_t> entries; // times each entry was mistyped
+    PairTimes pairs;                      // of its records, in the order they were typed
 
     void addrow(const StatsRow& row, QStringView activity);
     void addkey(char16_t code, std::int64_t expected, std::int64_t missed);
@@ -76,6 +81,8 @@ public:
     void add(const TypingRecord& record);
     const QList<StatsRow>& rows() const { return list; }
     const QHash<QString, CareerTally>& tallies() const { return bycareer; }
+    // Every career's records together: smoothed times can't be added up from the careers'.
+    const PairTimes& pairs() const { return allpairs; }
     const QString& text(qint32 position) const { return texts[position]; }
     // Where a text is kept, -1 if no row or entry has it; one text has one position.
     qint32 find(const QString& text) const { return positions.value(text, -1); }
@@ -84,9 +91,21 @@ private:
     CareerTally& addrow(StatsRow row);
     // Each text is kept once, however often it comes: careers, levels and entries repeat.
     qint32 textposition(QByteArrayView bytes);
+    // The same for a field every line has: its last few texts are compared before any is hashed.
+    struct RecentTexts {
+        std::array<QByteArray, 4> bytes;
+        std::array<qint32, 4> positions{};
+        std::size_t next = 0;
+    };
+    qint32 textposition(QByteArrayView bytes, RecentTexts& recent);
     qint32 textposition(const QString& text);
     QList<StatsRow> list;
     QHash<QString, CareerTally> bycareer;
+    // Each career's tally by the position of its name, so a line hashes no name; a new career,
+    // or a copy that shares them, may move the tallies, and then they are found again.
+    QHash<qint32, CareerTally*> talliesat;
+    std::array<RecentTexts, 4> recent; // career, activity, level and result
+    PairTimes allpairs;
     QStringList texts;
     QHash<QByteArray, qint32> bytepositions;
     QHash<QString, qint32> positions;

@@ -71,7 +71,8 @@ QString recordcell(const StatsBook& book, const StatsRow& r, int column) {
 QByteArray statscsv(const StatsBook& book, const QList<qsizetype>& shown) {
     QStringList header = recordcolumns();
     header << QStringLiteral("Typing ms") << QStringLiteral("Entries") << QStringLiteral("Matched")
-           << QStringLiteral("Typed") << QStringLiteral("Wrong") << QStringLiteral("Corrections");
+           << QStringLiteral("Typed") << QStringLiteral("Wrong") << QStringLiteral("Corrections")
+           << QStringLiteral("Pairs timed") << QStringLiteral("Pair ms");
     QByteArray out = csvrow(header);
     for (qsizetype i : shown) {
         const StatsRow& r = book.rows()[i];
@@ -79,8 +80,8 @@ QByteArray statscsv(const StatsBook& book, const QList<qsizetype>& shown) {
         for (int c = 0; c < recordcolumns().size(); ++c)
             cells << recordcell(book, r, c);
         const TypingTally& t = r.tally;
-        for (std::int64_t n :
-             {t.milliseconds, t.entries, t.charsmatched, t.charstyped, t.wrong, t.corrections})
+        for (std::int64_t n : {t.milliseconds, t.entries, t.charsmatched, t.charstyped, t.wrong,
+                               t.corrections, r.pairstimed, r.pairms})
             cells << QString::number(n);
         out += csvrow(cells);
     }

@@ -2,12 +2,14 @@
 
 #include "stats/keytallies.h"
 
+#include "common/clock.h"
 #include "common/number.h"
 #include "common/textfile.h"
 
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <string_view>
 
@@ -36,6 +38,25 @@ template <typename Value> QString chartable(const QHash<QChar, Value>& table) {
     return parts.join(QLatin1Char(' '));
 }
 
+// "th312 he405:2": each pair's two letters, then its typing times added up and, after a colon,
+// how many when more than one. Pairs are many and short, so they take as few bytes as they can.
+QString pairtable(const QHash<LetterPair, KeyTime>& table) {
+    QList<LetterPair> pairs = table.keys();
+    std::sort(pairs.begin(), pairs.end());
+    QString out;
+    for (LetterPair pair : pairs) {
+        const KeyTime& time = table.value(pair);
+        if (time.count <= 0)
+            continue;
+        if (!out.isEmpty())
+            out += QLatin1Char(' ');
+        out += pairname(pair) + QString::number(time.milliseconds);
+        if (time.count > 1)
+            out += QLatin1Char(':') + QString::number(time.count);
+    }
+    return out;
+}
+
 // The names a line may hold; the counts first, in the order of TypingTally.
 enum class Name {
     ms,
@@ -52,13 +73,15 @@ enum class Name {
     expected,
     missed,
     keytime,
+    pairtime,
     mistyped,
     cleared,
     unknown
 };
-constexpr std::string_view names[] = {
-    "ms",     "entries", "matched", "typed",    "wrong",  "corrections", "ended",    "activity",
-    "result", "career",  "level",   "expected", "missed", "keytime",     "mistyped", "cleared"};
+constexpr std::string_view names[] = {"ms",          "entries",  "matched",  "typed",   "wrong",
+                                      "corrections", "ended",    "activity", "result",  "career",
+                                      "level",       "expected", "missed",   "keytime", "pairtime",
+                                      "mistyped",    "cleared"};
 // Every count, ended, activity and result.
 constexpr unsigned requirednames = (1u << static_cast<int>(Name::career)) - 1;
 
@@ -123,16 +146,93 @@ bool readtimetable(QByteArrayView text, QVarLengthArray<CharTime, 32>& table) {
     });
 }
 
+// A count as the file writes one: digits only, within 64 bits; `p` goes past them.
+bool countat(const char*& p, const char* end, std::int64_t& value) {
+    if (p == end || *p < '0' || *p > '9')
+        return false;
+    const auto [stop, error] = std::from_chars(p, end, value);
+    p = stop;
+    return error == std::errc();
+}
+
+// Blank-separated pairs as pairtable() writes them. Both letters must be letters, and a pair is
+// written only once it was timed. A line holds a hundred or so: read byte by byte.
+bool readpairtable(QByteArrayView text, QVarLengthArray<PairTime, 64>& table) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        if (*p == ' ') {
+            ++p;
+            continue;
+        }
+        if (end - p < 3)
+            return false;
+        PairTime t;
+        t.first = static_cast<unsigned char>(p[0]);
+        t.second = static_cast<unsigned char>(p[1]);
+        p += 2;
+        if (!windows1252letter(t.first) || !windows1252letter(t.second) ||
+            !countat(p, end, t.milliseconds))
+            return false;
+        t.times = 1;
+        if (p < end && *p == ':' && (!countat(++p, end, t.times) || t.times < 2))
+            return false;
+        if (p < end && *p != ' ')
+            return false;
+        table.append(t);
+    }
+    return true;
+}
+
+// Under the longest gap on average, and a time only with gaps to add up.
+bool possiblegaps(std::int64_t milliseconds, std::int64_t times) {
+    return times == 0 ? milliseconds == 0 : milliseconds / longestkeygap < times;
+}
+
+// Each pair's time is a share of its second key's own: no more gaps, and no more time, than that
+// key has. A pair that claims more is none the game timed.
+bool possiblepairs(const StatsLine& l) {
+    struct Room {
+        std::int64_t milliseconds = 0;
+        std::int64_t times = 0;
+    };
+    // A few dozen keys a line: each key's room by its byte, without clearing room for all 256.
+    std::array<std::uint8_t, 256> slot{};
+    QVarLengthArray<Room, 32> room;
+    for (const CharTime& t : l.keytime) {
+        const int b = windows1252byte(QChar(t.key));
+        if (b < 0)
+            continue;
+        if (slot[b] == 0) {
+            room.append({});
+            slot[b] = static_cast<std::uint8_t>(room.size());
+        }
+        Room& r = room[slot[b] - 1];
+        r.milliseconds = addsaturated(r.milliseconds, t.milliseconds);
+        r.times = addsaturated(r.times, t.times);
+    }
+    for (const PairTime& t : l.pairtime) {
+        if (slot[t.second] == 0 || !possiblegaps(t.milliseconds, t.times))
+            return false;
+        Room& left = room[slot[t.second] - 1];
+        if (t.milliseconds > left.milliseconds || t.times > left.times)
+            return false;
+        left.milliseconds -= t.milliseconds;
+        left.times -= t.times;
+    }
+    return true;
+}
+
 // Typing times the game can have counted: each gap under the longest, each one a keystroke of
 // those typed. Anything else would hold a key's time or the coach's focus wrong for good.
-bool possibletimes(const QVarLengthArray<CharTime, 32>& keytime, const TypingTally& tally) {
+bool possibletimes(const StatsLine& l) {
     std::int64_t timed = 0;
-    for (const CharTime& t : keytime) {
-        if (t.times == 0 ? t.milliseconds != 0 : t.milliseconds / longestkeygap >= t.times)
+    for (const CharTime& t : l.keytime) {
+        if (!possiblegaps(t.milliseconds, t.times))
             return false;
         timed = addsaturated(timed, t.times);
     }
-    return timed <= tally.charstyped;
+    return timed <= l.tally.charstyped && (l.pairtime.isEmpty() || possiblepairs(l));
 }
 
 bool digitsat(QByteArrayView v, qsizetype at, int digits, int& out) {
@@ -169,6 +269,10 @@ QString text(QByteArrayView bytes) {
 
 } // namespace
 
+LetterPair PairTime::pair() const {
+    return letterpair(windows1252char(first), windows1252char(second));
+}
+
 // A field may hold neither a line end (it would split the record) nor a double quote.
 QString statstext(const QString& text) {
     QString out = quotabletext(text);
@@ -180,7 +284,7 @@ QString statstext(const QString& text) {
 TypingRecord endedrecord(const QString& activity, const QString& level, const QString& result,
                          std::int64_t milliseconds, const KeystrokeCounts& counts) {
     TypingRecord r;
-    r.ended = QDateTime::currentDateTime();
+    r.ended = localnow();
     r.activity = activity;
     r.level = level;
     r.result = result;
@@ -208,6 +312,9 @@ QByteArray statsline(const TypingRecord& r) {
     line.text(QStringLiteral("expected")).text(chartable(c.expected));
     line.text(QStringLiteral("missed")).text(chartable(c.missed));
     line.text(QStringLiteral("keytime")).text(chartable(c.keytime));
+    // Left out when there are none: a race of digits, or a record of an older kind, has none.
+    if (const QString pairs = pairtable(c.pairtime); !pairs.isEmpty())
+        line.text(QStringLiteral("pairtime")).text(pairs);
     // In the order of the texts as written, so the line reads back to the very same line.
     QList<std::pair<QString, std::int64_t>> entries;
     for (auto it = c.mistyped.cbegin(); it != c.mistyped.cend(); ++it)
@@ -272,6 +379,10 @@ bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
             if (!readtimetable(value, l.keytime))
                 return false;
             break;
+        case Name::pairtime:
+            if (!readpairtable(value, l.pairtime))
+                return false;
+            break;
         case Name::mistyped:
             l.mistyped.append(value);
             break;
@@ -285,7 +396,7 @@ bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
             seen |= 1u << static_cast<int>(name);
     }
     // A later version may add names; without these a line says nothing worth showing.
-    return seen == requirednames && t.wrong <= t.charstyped && possibletimes(l.keytime, t);
+    return seen == requirednames && t.wrong <= t.charstyped && possibletimes(l);
 }
 
 bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
@@ -309,6 +420,9 @@ bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
         }
         void addtime(char16_t key, const KeyTime& time) {
             c.keytime[QChar(key)].add(time.milliseconds, time.count);
+        }
+        void addpair(const PairTime& time) {
+            c.pairtime[time.pair()].add(time.milliseconds, time.times);
         }
         void addmistyped(QByteArrayView entry) {
             std::int64_t& times = c.mistyped[text(entry)];

@@ -23,7 +23,8 @@ struct TypingRecord {
 };
 
 inline const QString statsfilename = QStringLiteral("stats.dat");
-// A hundred thousand records take about 36 MB: this is several times a lifetime of typing.
+// A hundred thousand records of whole exercises, letter pairs and all, take about 200 MB: that is
+// several times a lifetime of typing.
 inline constexpr qint64 largeststats = 256 * 1024 * 1024;
 
 // An exercise or race that ends now; the career is the main window's to fill in.
@@ -50,6 +51,15 @@ struct CharTime {
     std::int64_t times = 0;
 };
 
+// A letter pair's typing time as a line keeps it: its two letters as Windows-1252 bytes.
+struct PairTime {
+    unsigned char first = 0;
+    unsigned char second = 0;
+    std::int64_t milliseconds = 0;
+    std::int64_t times = 0;
+    LetterPair pair() const;
+};
+
 // A line taken apart without copying it: its texts still lie in the line's bytes
 // (Windows-1252), so reading a long file makes strings only of what it keeps.
 struct StatsLine {
@@ -64,6 +74,7 @@ struct StatsLine {
     QVarLengthArray<CharCount, 32> expected;
     QVarLengthArray<CharCount, 32> missed;
     QVarLengthArray<CharTime, 32> keytime;
+    QVarLengthArray<PairTime, 64> pairtime;
     QVarLengthArray<QByteArrayView, 4> mistyped; // once for each time
     QVarLengthArray<QByteArrayView, 4> cleared;
 
@@ -76,6 +87,7 @@ struct StatsLine {
         expected.clear();
         missed.clear();
         keytime.clear();
+        pairtime.clear();
         mistyped.clear();
         cleared.clear();
     }

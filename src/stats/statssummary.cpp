@@ -21,7 +21,7 @@ void rankkeys(QList<KeyMisses>& keys, qsizetype limit, double (KeyMisses::*measu
 } // namespace
 
 StatsSummary summarise(const StatsBook& book, const std::optional<QString>& career,
-                       qsizetype keylimit, qsizetype entrylimit) {
+                       qsizetype keylimit, qsizetype entrylimit, const PairWeights& weights) {
     StatsSummary s;
     const QList<StatsRow>& rows = book.rows();
     const qint32 wanted = career ? book.find(*career) : -1;
@@ -75,6 +75,7 @@ StatsSummary summarise(const StatsBook& book, const std::optional<QString>& care
         return a.entry < b.entry;
     });
     s.entries = s.entries.first(std::min(entrylimit, s.entries.size()));
+    s.slowpairs = rankpairs(career ? total.pairs : book.pairs(), weights, keylimit);
     return s;
 }
 

@@ -31,14 +31,17 @@ struct StatsSummary {
     // Every key expected or timed often enough, in character order: the heat map's.
     QList<KeyMisses> rankedkeys;
     QList<EntryMisses> entries; // most often mistyped first
+    // Letter pairs timed often enough, slowest first (see `pairslowness`).
+    QList<PairStanding> slowpairs;
 };
 
 // A key is ranked once it was the one to type this many times, and by its typing time once it
 // was timed this many times.
 constexpr std::int64_t rankedkeyminimum = 20;
 
-// No career shows every record.
+// No career shows every record. Pairs weigh as common as `weights` say they are.
 StatsSummary summarise(const StatsBook& book, const std::optional<QString>& career,
-                       qsizetype keylimit = 10, qsizetype entrylimit = 20);
+                       qsizetype keylimit = 10, qsizetype entrylimit = 20,
+                       const PairWeights& weights = {});
 
 QString durationtext(std::int64_t milliseconds);

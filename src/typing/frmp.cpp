@@ -10,7 +10,9 @@
 #include "common/random.h"
 #include "common/twips.h"
 #include "sound/sounds.h"
+#include "stats/dailypractice.h"
 #include "stats/statsrecorder.h"
+#include "stats/todaybar.h"
 #include "typing/levels.h"
 #include "typing/practice.h"
 #include "typing/wordlist.h"
@@ -93,6 +95,11 @@ void frmp::buildcontrols() {
         session.correctionretracted();
     });
 
+    // Beside the buttons, where the window has room: the window itself keeps its size.
+    today = placed(new TodayBar(this), "todaybar", twipsrect(6120, 1740, 2040, 300));
+    practice = new DailyPractice(this);
+    today->follow(practice);
+
     clock = new QTimer(this);
     clock->setObjectName(QStringLiteral("Timer1"));
     clock->setInterval(1000);
@@ -107,6 +114,16 @@ void frmp::Form_Load() {
     pauser->setEnabled(false);
     apppath = ::apppath();
     randomize(seconds);
+}
+
+void frmp::setrecorder(StatsRecorder* newrecorder) {
+    recorder = newrecorder;
+    // Read once; what ends from then on comes through the recorder.
+    if (!practicedread) {
+        practicedread = true;
+        practice->load();
+    }
+    practice->setrecorder(newrecorder);
 }
 
 int frmp::selectedlevel() const {

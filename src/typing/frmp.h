@@ -14,7 +14,9 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class Career;
+class DailyPractice;
 class StatsRecorder;
+class TodayBar;
 
 // The practice window: timed typing exercises at five levels that earn training points.
 class frmp : public QWidget {
@@ -41,6 +43,7 @@ public:
     QLineEdit* typingbox;
     QFrame* divider;
     QTimer* clock;
+    TodayBar* today; // today's practice against the goal
 
     // The word list of the running exercise, in file order.
     QStringList words;
@@ -67,6 +70,9 @@ public:
     int selectedlevel() const;
     // Where an exercise that ends is kept; none keeps nothing.
     QPointer<StatsRecorder> recorder;
+    // Keeps exercises there from now on, and shows today's practice of every activity.
+    void setrecorder(StatsRecorder* recorder);
+    DailyPractice* practice;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,4 +84,5 @@ private:
     void resetwindow();
     void showcounts();
     TypingSession session;
+    bool practicedread = false; // stats.dat was read for today's practice
 };

@@ -2,6 +2,8 @@
 #include "coach/mistypeddrill.h"
 #include "coach/owntextdrill.h"
 #include "coach/weakkeysdrill.h"
+#include "coach/weakpairsdrill.h"
+#include "stats/keytallies.h"
 #include "support/fakes.h"
 
 #include <QDir>
@@ -57,6 +59,38 @@ MakeDrill owntext(const QStringList& sentences, bool reading, int place = -1) {
     };
 }
 
+// A weak-pairs drill of these words and keys in play, after a record of pairs typed so slowly
+// ("se400x20": twenty times in 400 ms) over keys typed in 200 ms.
+MakeDrill pairs(const QString& words, const QString& inplay, const QString& slow) {
+    return [=](const GameFixture&, PlaceKeeper&) {
+        TypingRecord r;
+        r.ended = QDateTime(QDate(2026, 12, 8), QTime(12, 0));
+        r.activity = QStringLiteral("Drill");
+        r.result = QStringLiteral("Completed");
+        for (QChar key : QStringLiteral("sateoinmbux"))
+            r.counts.keytime[key] = {200 * 40, 40};
+        for (const QString& pair : slow.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const std::int64_t ms = pair.sliced(2).section(QLatin1Char('x'), 0, 0).toLongLong();
+            const std::int64_t times = pair.sliced(2).section(QLatin1Char('x'), 1).toLongLong();
+            r.counts.pairtime[letterpair(pair[0], pair[1])] = {ms * times, times};
+            r.counts.keytime[pair[1]].add(ms * times, times);
+        }
+        r.counts.tally.charstyped = 10000;
+        PairTimes times;
+        throughline(r, [&times](const StatsLine& line) { times.add(line); });
+        return std::make_unique<WeakPairsDrill>(
+            buildpairdrill(words.split(QLatin1Char(' ')), times, {}, inplay, 7));
+    };
+}
+
+// Twenty entries, every other one holding the pairs in turn, the others any word of `inplay`.
+QStringList pairwords(const QStringList& pairs, const QString& inplay) {
+    QStringList out;
+    for (int i = 0; i < 20; ++i)
+        out << (i % 2 == 0 ? pairs[(i / 2) % pairs.size()] : QStringLiteral("^[%1]+$").arg(inplay));
+    return out;
+}
+
 } // namespace
 
 void DrillsTest::drillsaskandend_data() {
@@ -87,6 +121,7 @@ void DrillsTest::drillsaskandend_data() {
     const QString weakkeys = QStringLiteral("Weak keys");
     const QString mistypedentries = QStringLiteral("Mistyped entries");
     const QString own = QStringLiteral("Own text");
+    const QString weakpairs = QStringLiteral("Weak pairs");
     const QString none;
 
     // clang-format off
@@ -106,6 +141,25 @@ void DrillsTest::drillsaskandend_data() {
         << weak(words, 'q', letters, never) << QList<bool>{}
         << "No key is in play to build a drill from." << QStringList{} << "q"
         << QStringList{} << weakkeys;
+    QTest::newRow("weak pairs, the slowest three")
+        << pairs(words, letters, "se400x20 ea380x20 at360x20 ta200x20") << QList<bool>{}
+        << none << pairwords({"se", "ea", "at"}, letters) << "seat" << QStringList{} << weakpairs;
+    // The pairs' timings are their keys' too: is, over the quick i, ranks second; no word holds
+    // ta, so ss comes in.
+    QTest::newRow("weak pairs, up to five while slow")
+        << pairs(words, letters, "se400x20 ea390x20 at380x20 ta370x20 is360x20 ss350x20")
+        << QList<bool>{} << none << pairwords({"se", "is", "ea", "at", "ss"}, letters) << "seiat"
+        << QStringList{} << weakpairs;
+    QTest::newRow("weak pairs, one no word holds passed over")
+        << pairs(words, letters, "bu500x20 se400x20 ea380x20 at360x20") << QList<bool>{}
+        << none << pairwords({"se", "ea", "at"}, letters) << "seat" << QStringList{} << weakpairs;
+    QTest::newRow("weak pairs, only of keys in play")
+        << pairs(words, letters, "xe500x20 se400x20") << QList<bool>{} << none
+        << pairwords({"se"}, letters) << "se" << QStringList{} << weakpairs;
+    QTest::newRow("weak pairs, none timed often enough")
+        << pairs(words, letters, "se400x19") << QList<bool>{}
+        << "No letter pair of the keys in play has been typed 20 times yet: practise or drill a "
+           "while first." << QStringList{} << "" << QStringList{} << weakpairs;
     QTest::newRow("mistyped, a wrong key brings the entry back")
         << mistyped({{"sea", 2}}) << QList<bool>{true, true, false} << none
         << QStringList{"^sea$", "^sea$", "^sea$"} << "sea" << QStringList{} << mistypedentries;

@@ -2,6 +2,7 @@
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
 #include "samples/darkpalette.h"
+#include "stats/calendarshades.h"
 #include "support/fakes.h"
 #include "tictactoe/tictac.h"
 #include "typing/frmp.h"
@@ -69,6 +70,8 @@ class ContrastTest : public QObject {
 private slots:
     void settextsread_data();
     void settextsread();
+    void calendarshades_data();
+    void calendarshades();
 };
 
 void ContrastTest::settextsread_data() {
@@ -145,6 +148,38 @@ void ContrastTest::settextsread() {
     // The coach's box takes the theme's ground, as the game's other boxes do.
     if (text == QLatin1String("coach typing box"))
         QCOMPARE(surface->palette().color(QPalette::Base), theme.color(QPalette::Base));
+}
+
+void ContrastTest::calendarshades_data() {
+    QTest::addColumn<QPalette>("theme");
+    QTest::newRow("light") << QApplication::style()->standardPalette();
+    QTest::newRow("dark") << darkpalette();
+    QPalette black = darkpalette();
+    black.setColor(QPalette::Base, Qt::black);
+    QTest::newRow("black") << black;
+    QPalette white = QApplication::style()->standardPalette();
+    white.setColor(QPalette::Base, Qt::white);
+    QTest::newRow("white") << white;
+}
+
+// The calendar's boxes stand apart on the ground: each shade reads at 3:1 against it, and each
+// at half as much again against the one before, so the steps tell apart too. Today's outline and
+// a frozen day's cross read at 3:1 on what they are drawn over.
+void ContrastTest::calendarshades() {
+    QFETCH(QPalette, theme);
+    const QColor ground = theme.color(QPalette::Base);
+    const QColor text = theme.color(QPalette::Text);
+    QColor before = ground;
+    for (int shade = 1; shade <= 4; ++shade) {
+        const QColor fill = calendarshade(shade, ground);
+        QVERIFY2(contrast(fill.rgb(), ground.rgb()) >= 3.0, qPrintable(fill.name()));
+        if (shade > 1)
+            QVERIFY2(contrast(fill.rgb(), before.rgb()) >= 1.45, qPrintable(fill.name()));
+        QVERIFY(contrast(frozenmark(fill, text, ground).rgb(), fill.rgb()) >= 3.0);
+        before = fill;
+    }
+    QVERIFY(contrast(text.rgb(), ground.rgb()) >= 3.0);
+    QVERIFY(contrast(frozenmark(ground, text, ground).rgb(), ground.rgb()) >= 3.0);
 }
 
 QTEST_MAIN(ContrastTest)

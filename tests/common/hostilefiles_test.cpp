@@ -10,6 +10,7 @@
 #include "coach/placekeeper.h"
 #include "keyboard/keyboardchoice.h"
 #include "saves/savedgame.h"
+#include "stats/dailypractice.h"
 #include "stats/frmstats.h"
 #include "support/fakes.h"
 #include "tictactoe/records.h"
@@ -114,6 +115,13 @@ const QMap<QString, Reader>& readers() {
           [](GameFixture&) {
               QString trouble;
               return keptkeyboard(trouble) ? QStringLiteral("a choice was read") : trouble;
+          }}},
+        {"practice goal",
+         {"practicegoal.dat", largestgoalfile,
+          [](GameFixture&) {
+              DailyPractice practice;
+              practice.setgoal(15); // the goal is not kept over a file that can't be read
+              return practice.trouble();
           }}},
         {"word file",
          {"easy.txt", largestwordfile,

@@ -5,15 +5,20 @@
 #include "competition/frmcars.h"
 #include "keyboard/keyboardview.h"
 #include "samples/samplerecords.h"
+#include "stats/calendartab.h"
+#include "stats/calendarview.h"
+#include "stats/dailypractice.h"
 #include "stats/frmstats.h"
 #include "stats/keystab.h"
 #include "stats/statsrecorder.h"
+#include "stats/todaybar.h"
 #include "support/accessiblelabels.h"
 #include "support/fakes.h"
 #include "support/form1fixture.h"
 #include "support/keyboardwalk.h"
 #include "typing/frmp.h"
 
+#include <QAccessible>
 #include <QChartView>
 #include <QCheckBox>
 #include <QDir>
@@ -24,6 +29,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -36,6 +42,7 @@ class FrmstatsTest : public QObject {
 private slots:
     void exercisesandracesshowastheyend();
     void tableslettabgo();
+    void calendarandpairs();
 };
 
 namespace {
@@ -145,9 +152,11 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     const QList<QByteArray> lines = exported.readAll().split('\n');
     QCOMPARE(lines.size(), 4);
     QCOMPARE(lines[0], QByteArray("Date,Career,Activity,Level,Result,Speed (WPM),Accuracy,"
-                                  "Mistakes,Typing ms,Entries,Matched,Typed,Wrong,Corrections\r"));
+                                  "Mistakes,Typing ms,Entries,Matched,Typed,Wrong,Corrections,"
+                                  "Pairs timed,Pair ms\r"));
     QVERIFY(lines[1].contains(",Ace,Practice,Easy,Restarted,"));
-    QVERIFY(lines[1].endsWith(",1,5,6,1,1\r"));
+    // The pairs' time follows the real clock.
+    QVERIFY(lines[1].contains(",1,5,6,1,1,"));
     exported.close();
     const qsizetype before = fixture.dialogs.shown.size();
     w->exportbutton->click();
@@ -246,6 +255,66 @@ void FrmstatsTest::tableslettabgo() {
         for (QWidget* table : tables)
             QCOMPARE(walk.contains(table), table->isVisible());
     }
+}
+
+// A player who practised the last three days: the streak, today current on the calendar, the arrow
+// keys moving between the days and a screen reader reading each; the goal set here is kept. The
+// slowest letter pairs rank beside the keys.
+void FrmstatsTest::calendarandpairs() {
+    GameFixture fixture;
+    QByteArray bytes;
+    for (int i = 0; i < 39; ++i) {
+        TypingRecord r = samplerecord(i);
+        r.ended = QDateTime(fixture.clock.now.date().addDays(-(i % 3)), QTime(10, i), Qt::UTC);
+        r.counts.tally.milliseconds = 4 * 60000;
+        bytes += statsline(r);
+    }
+    fixture.writefile(statsfilename, bytes);
+    frmstats w;
+    w.load();
+    w.finishloading();
+    w.tabs->setCurrentWidget(w.calendar);
+    w.show();
+    CalendarTab* page = w.calendar;
+    QCOMPARE(page->streak->text(), QStringLiteral("3 days, best 3; 0 of 2 streak freezes held"));
+    QCOMPARE(page->today->text(), QStringLiteral("Today: 52 of 10 min"));
+    QCOMPARE(misreadlabels(&w), QStringList());
+
+    CalendarView* view = page->calendar;
+    auto current = [view] { return view->days()->day(view->currentIndex()); };
+    QVERIFY(current() && current()->today);
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Down); // tomorrow is none of the calendar's days
+    QVERIFY(current()->today);
+    QTest::keyClick(view, Qt::Key_Up);
+    QCOMPARE(current()->date, QDate(2026, 12, 7));
+    QTest::keyClick(view, Qt::Key_Left);
+    QCOMPARE(current()->date, QDate(2026, 11, 30));
+    const QModelIndex monday = view->currentIndex();
+    QAccessibleInterface* cell =
+        QAccessible::queryAccessibleInterface(view)->tableInterface()->cellAt(monday.row(),
+                                                                              monday.column());
+    QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Monday 30 November 2026"));
+    QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("nothing typed"));
+    QTest::keyClick(view, Qt::Key_Right);
+    const QModelIndex yesterday = view->currentIndex();
+    cell = QAccessible::queryAccessibleInterface(view)->tableInterface()->cellAt(
+        yesterday.row(), yesterday.column());
+    QCOMPARE(cell->text(QAccessible::Description),
+             QStringLiteral("52 min typed, 3.7 WPM, 95 % accurate, goal of 10 min met"));
+    QVERIFY(yesterday.data(Qt::ToolTipRole).toString().startsWith(QStringLiteral("Monday 7")));
+
+    // The goal set here is kept; raised past today's practice, today no longer counts.
+    page->goal->setValue(60);
+    QCOMPARE(DailyPractice().goal(), 60);
+    QCOMPARE(page->streak->text(), QStringLiteral("2 days, best 2; 0 of 2 streak freezes held"));
+    QCOMPARE(page->today->text(), QStringLiteral("Today: 52 of 60 min"));
+    QCOMPARE(view->currentIndex(), yesterday); // the day moved to stays
+
+    QTableWidget* pairs = w.keys->pairtable;
+    QCOMPARE(pairs->accessibleName(), QStringLiteral("Slowest pairs"));
+    QVERIFY(pairs->rowCount() > 0);
+    QVERIFY(pairs->item(0, 4)->text().toInt() >= 20);
 }
 
 QTEST_MAIN(FrmstatsTest)

@@ -10,8 +10,9 @@ namespace {
 
 // Plays a script into a counter through a typing box, the way the windows feed it: "@word"
 // shows a new target, "!text" is the box as it stands at Start, "?text" is an input method's
-// preedit and "=text" its commit, "~ms" a pause; any other step is the box's text after a
-// keystroke. Steps come 100 ms apart. A match empties the box, as the windows do.
+// preedit and "=text" its commit, "~ms" a pause, "^" a Backspace or Delete let go; any other
+// step is the box's text after a keystroke. Steps come 100 ms apart. A match empties the box, as
+// the windows do.
 KeystrokeCounts play(const QStringList& steps) {
     KeystrokeCounter counter;
     counter.restart();
@@ -28,6 +29,8 @@ KeystrokeCounts play(const QStringList& steps) {
         clock += 100;
         if (step.startsWith(QLatin1Char('~'))) {
             clock += text.toLongLong();
+        } else if (step == QLatin1String("^")) {
+            counter.correctionkey();
         } else if (step.startsWith(QLatin1Char('@'))) {
             target = text;
         } else if (step.startsWith(QLatin1Char('!'))) {
@@ -66,6 +69,14 @@ template <typename Value> QString table(const QHash<QChar, Value>& counts) {
     return parts.join(QLatin1Char(' '));
 }
 
+QString table(const QHash<LetterPair, KeyTime>& pairs) {
+    QStringList parts;
+    for (auto it = pairs.cbegin(); it != pairs.cend(); ++it)
+        parts << pairname(it.key()) + QLatin1Char(':') + cell(it.value());
+    parts.sort();
+    return parts.join(QLatin1Char(' '));
+}
+
 QStringList typing(const QString& text) {
     QStringList steps;
     for (qsizetype i = 1; i <= text.size(); ++i)
@@ -82,6 +93,8 @@ private slots:
     void counts();
     void livespeed_data();
     void livespeed();
+    void pairs_data();
+    void pairs();
 };
 
 void KeystrokesTest::counts_data() {
@@ -169,6 +182,33 @@ void KeystrokesTest::livespeed() {
     sofar.charstyped = typedsofar;
     sofar.charsmatched = matched;
     QTEST(livewordsperminute(sofar, rightstart(typed, target)), "wpm");
+}
+
+void KeystrokesTest::pairs_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("pairs"); // "pair:ms:count", the steps 100 ms apart
+    QTest::addColumn<QString>("keytime");
+    // clang-format off
+    QTest::newRow("typed right") << QStringList{"@the"} + typing("the") << "he:100:1 th:100:1" << "e:100:1 h:100:1";
+    QTest::newRow("capital and letter") << QStringList{"@The"} + typing("The") << "Th:100:1 he:100:1" << "e:100:1 h:100:1";
+    QTest::newRow("twice in one entry") << QStringList{"@tete"} + typing("tete") << "et:100:1 te:200:2" << "e:200:2 t:100:1";
+    QTest::newRow("a wrong key between") << QStringList{"@the", "t", "tx", "t", "th", "the"} << "he:100:1" << "e:100:1";
+    // The key is still timed; the pair, with a correction between, is not.
+    QTest::newRow("a Delete between") << QStringList{"@the", "t", "^", "th", "the"} << "he:100:1" << "e:100:1 h:200:1";
+    QTest::newRow("a correction before") << QStringList{"@the", "^", "t", "th", "the"} << "he:100:1 th:100:1" << "e:100:1 h:100:1";
+    QTest::newRow("a blank parts words") << QStringList{"@a b"} + typing("a b") << "" << " :100:1 b:100:1";
+    QTest::newRow("an apostrophe parts letters") << QStringList{"@n't"} + typing("n't") << "" << "':100:1 t:100:1";
+    QTest::newRow("entries part words") << QStringList{"@ab", "a", "ab", "@cd", "c", "cd"} << "ab:100:1 cd:100:1" << "b:100:1 c:200:1 d:100:1";
+    QTest::newRow("gap of 2 s is a pause") << QStringList{"@abc", "a", "~1900", "ab", "~1799", "abc"} << "bc:1999:1" << "c:1999:1";
+    QTest::newRow("letters the file can't hold") << QStringList{"@\u03b1\u03b2"} + typing("\u03b1\u03b2") << "" << "\u03b2:100:1";
+    // clang-format on
+}
+
+void KeystrokesTest::pairs() {
+    QFETCH(QStringList, steps);
+    const KeystrokeCounts c = play(steps);
+    QTEST(table(c.pairtime), "pairs");
+    QTEST(table(c.keytime), "keytime");
 }
 
 QTEST_MAIN(KeystrokesTest)

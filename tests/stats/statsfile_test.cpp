@@ -23,6 +23,9 @@ TypingRecord sample(const QString& career) {
     r.counts.missed = {{QLatin1Char('a'), 3}, {QChar(0x20AC), 1}};
     r.counts.keytime = {
         {QLatin1Char('a'), {6000, 25}}, {QLatin1Char(' '), {5000, 20}}, {QChar(0x20AC), {3000, 2}}};
+    // A share of a's timings; Ž is a letter of the code page's own.
+    r.counts.pairtime = {{letterpair(QLatin1Char('b'), QLatin1Char('a')), {2400, 10}},
+                         {letterpair(QChar(0x17D), QLatin1Char('a')), {480, 2}}};
     r.counts.mistyped = {{QStringLiteral("the end"), 2}, {QStringLiteral("x, y"), 1}};
     return r;
 }
@@ -31,9 +34,9 @@ QByteArray goodline() {
     return statsline(sample(QStringLiteral("Ace")));
 }
 
-QByteArray with(const char* from, const char* to) {
+QByteArray with(const char* from, const char* to, const char* from2 = "", const char* to2 = "") {
     QByteArray line = goodline();
-    return line.replace(from, to);
+    return line.replace(from, to).replace(from2, to2);
 }
 
 } // namespace
@@ -55,39 +58,48 @@ void StatsFileTest::reads_data() {
     QTest::addColumn<int>("records");
     QTest::addColumn<qint64>("unreadable");
     QTest::addColumn<QString>("career"); // of the last record read
-    QTest::addColumn<bool>("timed");     // the last record read has its typing times
+    QTest::addColumn<int>("timed");      // the last record read has: 2 key and pair times, 1 keys'
 
     // clang-format off
-    QTest::newRow("written line") << good << 1 << 0LL << "Ace" << true;
+    QTest::newRow("written line") << good << 1 << 0LL << "Ace" << 2;
     // A name with a comma stays whole; a quote, which the format can't hold, becomes a single one.
-    QTest::newRow("comma and quote in the name") << statsline(sample("Ace, \"Jr\"")) << 1 << 0LL << "Ace, 'Jr'" << true;
-    QTest::newRow("line break in the name") << statsline(sample("A\r\nB")) << 1 << 0LL << "A  B" << true;
-    QTest::newRow("later version with a new name") << with("\"keystrider-stats\",1,", "\"keystrider-stats\",2,\"pace\",\"steady\",") << 1 << 0LL << "Ace" << true;
-    QTest::newRow("LF only, blank lines between") << good.chopped(2) + "\n\r\n\n" + good << 2 << 0LL << "Ace" << true;
-    QTest::newRow("torn last line") << good + good.left(good.size() / 2) << 1 << 1LL << "Ace" << true;
-    QTest::newRow("hall of fame line") << QByteArray("\"Ace scored 4500 points!\"\r\n") << 0 << 1LL << "" << true;
-    QTest::newRow("count not a number") << with("\"typed\",90", "\"typed\",9x0") << 0 << 1LL << "" << true;
-    QTest::newRow("negative count") << with("\"wrong\",4", "\"wrong\",-4") << 0 << 1LL << "" << true;
-    QTest::newRow("more wrong than typed") << with("\"wrong\",4", "\"wrong\",91") << 0 << 1LL << "" << true;
-    QTest::newRow("count past 64 bits") << with("\"ms\",42000", "\"ms\",9223372036854775808") << 0 << 1LL << "" << true;
-    QTest::newRow("no such date") << with("2026-12-08", "2026-13-08") << 0 << 1LL << "" << true;
-    QTest::newRow("required name missing") << with("\"result\",\"Restarted\",", "") << 0 << 1LL << "" << true;
-    QTest::newRow("name without value") << with("\r\n", ",\"extra\"\r\n") << 0 << 1LL << "" << true;
-    QTest::newRow("character code 0") << with("\"32:5", "\"0:5") << 0 << 1LL << "" << true;
-    QTest::newRow("older line without keytime") << with("\"keytime\",\"32:5000:20 97:6000:25 8364:3000:2\",", "") << 1 << 0LL << "Ace" << false;
-    QTest::newRow("keytime without its count") << with("32:5000:20 ", "32:5000 ") << 0 << 1LL << "" << true;
-    QTest::newRow("keytime with a third count") << with("32:5000:20 ", "32:5000:20:1 ") << 0 << 1LL << "" << true;
-    QTest::newRow("keytime negative") << with("97:6000:25", "97:-6000:25") << 0 << 1LL << "" << true;
+    QTest::newRow("comma and quote in the name") << statsline(sample("Ace, \"Jr\"")) << 1 << 0LL << "Ace, 'Jr'" << 2;
+    QTest::newRow("line break in the name") << statsline(sample("A\r\nB")) << 1 << 0LL << "A  B" << 2;
+    QTest::newRow("later version with a new name") << with("\"keystrider-stats\",1,", "\"keystrider-stats\",2,\"pace\",\"steady\",") << 1 << 0LL << "Ace" << 2;
+    QTest::newRow("LF only, blank lines between") << good.chopped(2) + "\n\r\n\n" + good << 2 << 0LL << "Ace" << 2;
+    QTest::newRow("torn last line") << good + good.left(good.size() / 2) << 1 << 1LL << "Ace" << 2;
+    QTest::newRow("hall of fame line") << QByteArray("\"Ace scored 4500 points!\"\r\n") << 0 << 1LL << "" << 2;
+    QTest::newRow("count not a number") << with("\"typed\",90", "\"typed\",9x0") << 0 << 1LL << "" << 2;
+    QTest::newRow("negative count") << with("\"wrong\",4", "\"wrong\",-4") << 0 << 1LL << "" << 2;
+    QTest::newRow("more wrong than typed") << with("\"wrong\",4", "\"wrong\",91") << 0 << 1LL << "" << 2;
+    QTest::newRow("count past 64 bits") << with("\"ms\",42000", "\"ms\",9223372036854775808") << 0 << 1LL << "" << 2;
+    QTest::newRow("no such date") << with("2026-12-08", "2026-13-08") << 0 << 1LL << "" << 2;
+    QTest::newRow("required name missing") << with("\"result\",\"Restarted\",", "") << 0 << 1LL << "" << 2;
+    QTest::newRow("name without value") << with("\r\n", ",\"extra\"\r\n") << 0 << 1LL << "" << 2;
+    QTest::newRow("character code 0") << with("\"32:5", "\"0:5") << 0 << 1LL << "" << 2;
+    QTest::newRow("older line without keytime") << with("\"keytime\",\"32:5000:20 97:6000:25 8364:3000:2\",", "", "\"pairtime\",\"ba2400:10 \x8e" "a480:2\",", "") << 1 << 0LL << "Ace" << 0;
+    QTest::newRow("older line without pairtime") << with("\"pairtime\",\"ba2400:10 \x8e" "a480:2\",", "") << 1 << 0LL << "Ace" << 1;
+    // A pair's timings are a share of its second key's: never more of them, nor more time.
+    QTest::newRow("pair of a letter and a digit") << with("ba2400:10", "b12400:10") << 0 << 1LL << "" << 2;
+    QTest::newRow("pair without its time") << with("\x8e" "a480:2", "\x8e" "a") << 0 << 1LL << "" << 2;
+    QTest::newRow("pair count of 1 written out") << with("\x8e" "a480:2", "\x8e" "a240:1") << 0 << 1LL << "" << 2;
+    QTest::newRow("pair mean of 2 s") << with("ba2400:10", "ba4000:2") << 0 << 1LL << "" << 2;
+    QTest::newRow("pairs timed more than their key") << with("ba2400:10", "ba2400:24") << 0 << 1LL << "" << 2;
+    QTest::newRow("pairs' time past their key's") << with("ba2400:10", "ba5600:10") << 0 << 1LL << "" << 2;
+    QTest::newRow("pair of a key never timed") << with("\x8e" "a480:2", "\x8e" "b480:2") << 0 << 1LL << "" << 2;
+    QTest::newRow("keytime without its count") << with("32:5000:20 ", "32:5000 ") << 0 << 1LL << "" << 2;
+    QTest::newRow("keytime with a third count") << with("32:5000:20 ", "32:5000:20:1 ") << 0 << 1LL << "" << 2;
+    QTest::newRow("keytime negative") << with("97:6000:25", "97:-6000:25") << 0 << 1LL << "" << 2;
     // Typing times the game can't have counted: a gap of 2 s or more, a time with no gap, more
     // gaps than keys typed.
-    QTest::newRow("keytime mean of 2 s") << with("97:6000:25", "97:50000:25") << 0 << 1LL << "" << true;
-    QTest::newRow("keytime far past any gap") << with("97:6000:25", "97:6000:25 101:99999999999:25") << 0 << 1LL << "" << true;
-    QTest::newRow("keytime without gaps") << with("97:6000:25", "97:6000:0") << 0 << 1LL << "" << true;
-    QTest::newRow("more gaps than keys typed") << with("\"typed\",90", "\"typed\",46") << 0 << 1LL << "" << true;
-    QTest::newRow("CR alone between lines") << good.chopped(2) + "\r" + good << 2 << 0LL << "Ace" << true;
-    QTest::newRow("unclosed quote") << with("\"Ace\"", "\"Ace") << 0 << 1LL << "" << true;
-    QTest::newRow("two damaged among good ones") << good + "garbage\r\n" + good + "\"keystrider-stats\",x\r\n" << 2 << 2LL << "Ace" << true;
-    QTest::newRow("empty file") << QByteArray() << 0 << 0LL << "" << true;
+    QTest::newRow("keytime mean of 2 s") << with("97:6000:25", "97:50000:25") << 0 << 1LL << "" << 2;
+    QTest::newRow("keytime far past any gap") << with("97:6000:25", "97:6000:25 101:99999999999:25") << 0 << 1LL << "" << 2;
+    QTest::newRow("keytime without gaps") << with("97:6000:25", "97:6000:0") << 0 << 1LL << "" << 2;
+    QTest::newRow("more gaps than keys typed") << with("\"typed\",90", "\"typed\",46") << 0 << 1LL << "" << 2;
+    QTest::newRow("CR alone between lines") << good.chopped(2) + "\r" + good << 2 << 0LL << "Ace" << 2;
+    QTest::newRow("unclosed quote") << with("\"Ace\"", "\"Ace") << 0 << 1LL << "" << 2;
+    QTest::newRow("two damaged among good ones") << good + "garbage\r\n" + good + "\"keystrider-stats\",x\r\n" << 2 << 2LL << "Ace" << 2;
+    QTest::newRow("empty file") << QByteArray() << 0 << 0LL << "" << 2;
     // clang-format on
 }
 
@@ -119,9 +131,11 @@ void StatsFileTest::reads() {
     for (QByteArrayView line; nextline(rest, line);)
         if (TypingRecord read; parsestatsline(line.trimmed().toByteArray(), read))
             r = read;
-    QFETCH(bool, timed);
+    QFETCH(int, timed);
     TypingRecord written = sample(r.career);
-    if (!timed)
+    if (timed < 2)
+        written.counts.pairtime.clear();
+    if (timed < 1)
         written.counts.keytime.clear();
     QCOMPARE(statsline(r), statsline(written));
     QCOMPARE(r.counts.mistyped.value(QStringLiteral("the end")), 2);
@@ -178,7 +192,9 @@ void StatsFileTest::summaries() {
         TypingRecord r = sample(QStringLiteral("Ace"));
         r.counts.tally = {n[0].toLongLong(), 1, n[1].toLongLong(), n[2].toLongLong(),
                           n[3].toLongLong(), 0};
-        r.counts.keytime.clear(); // a record of two keystrokes times no 25 of them
+        // A record of two keystrokes times no 25 of them.
+        r.counts.keytime.clear();
+        r.counts.pairtime.clear();
         book.add(r);
     }
     const StatsSummary s = summarise(book, std::nullopt);
@@ -212,7 +228,7 @@ void StatsFileTest::exportcells() {
     const QList<QByteArray> lines = statscsv(book, {0}).split('\n');
     QVERIFY2(lines[1].startsWith("2026-12-08 13:30," + cell + ",Practice,"), lines[1]);
     // The counts are never touched.
-    QVERIFY(lines[1].endsWith(",42000,15,80,90,4,3\r"));
+    QVERIFY(lines[1].endsWith(",42000,15,80,90,4,3,12,2880\r"));
 }
 
 QTEST_GUILESS_MAIN(StatsFileTest)

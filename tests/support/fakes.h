@@ -56,11 +56,15 @@ public:
     int drawn = 0;
 };
 
+// The time of day, the race's milliseconds and the local date and time, as a test sets them. The
+// date and time are kept in UTC, so they read the same whatever zone the machine is in.
 class FixedClock : public Clock {
 public:
     int secondssincemidnight() override { return seconds; }
     std::int64_t milliseconds() override { return ms; }
+    QDateTime localnow() override { return now; }
     int seconds = 43200;
+    QDateTime now = QDateTime(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC);
     // Stands still unless a test moves it on.
     std::int64_t ms = 0;
 };

@@ -1,4 +1,7 @@
 #include "common/controls.h"
+#include "stats/dailypractice.h"
+#include "stats/statsrecorder.h"
+#include "stats/todaybar.h"
 #include "support/accessiblelabels.h"
 #include "support/careerfixture.h"
 #include "typing/frmp.h"
@@ -45,6 +48,7 @@ private slots:
     void missingfileaskesforoneuntypableentry();
     void selectionnevercanbeovertyped();
     void undocannotbringbackatypedentry();
+    void showstodayspractice();
 
 private:
     frmp* open();
@@ -359,6 +363,31 @@ void FrmpTest::undocannotbringbackatypedentry() {
     QTest::keyClick(w->typingbox, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w->typingbox->text(), QString());
     QCOMPARE(w->typedshown->text(), QStringLiteral("1"));
+}
+
+// Beside the buttons, today's practice of every activity against the goal, read with its value.
+void FrmpTest::showstodayspractice() {
+    TypingRecord earlier;
+    earlier.ended = fixture->clock.now;
+    earlier.activity = QStringLiteral("Race");
+    earlier.result = QStringLiteral("Won");
+    earlier.counts.tally = {6 * 60000 + 59999, 1, 5, 5, 0, 0};
+    fixture->writefile("stats.dat", statsline(earlier));
+    StatsRecorder recorder([] { return QStringLiteral("Tester"); });
+    w->setrecorder(&recorder);
+    w->practice->finishloading();
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w->today);
+    QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("Today's practice"));
+    QCOMPARE(bar->valueInterface()->currentValue().toInt(), 6);
+    QCOMPARE(bar->valueInterface()->maximumValue().toInt(), 10);
+    QCOMPARE(w->today->text(), QStringLiteral("Today: 6 of 10 min"));
+    QCOMPARE(bar->text(QAccessible::Description), w->today->text());
+    QVERIFY(w->today->geometry().right() < w->width() && w->today->y() > w->leftshown->y());
+    // What ends elsewhere shows here too, and past the goal the bar stays full.
+    earlier.counts.tally.milliseconds = 5 * 60000;
+    recorder.record(earlier);
+    QCOMPARE(w->today->text(), QStringLiteral("Today: 11 of 10 min"));
+    QCOMPARE(bar->valueInterface()->currentValue().toInt(), 10);
 }
 
 QTEST_MAIN(FrmpTest)
