@@ -1,6 +1,5 @@
 #include "coach/coachplan.h"
 
-#include "common/bytelines.h"
 #include "common/filewriting.h"
 #include "common/number.h"
 #include "common/programfolder.h"
@@ -63,22 +62,13 @@ QString codes(const QString& keys) {
 } // namespace
 
 std::optional<CoachPlan> readcoachplan(QByteArrayView bytes) {
-    QByteArrayView line;
-    nextline(bytes, line);
-    FieldReader reader(line.toByteArray());
-    QStringList fields;
-    QString field;
-    bool cut = false;
-    while (reader.next(field, longestfield, cut)) {
-        if (cut)
-            return std::nullopt;
-        fields.append(field);
-    }
-    if (reader.unclosedquote() || fields.size() < 2 || fields[0] != QLatin1String(tag) ||
-        fields[1] != QLatin1String("1"))
+    const std::optional<QStringList> read =
+        versionedfields(bytes, QLatin1String(tag), longestfield);
+    if (!read)
         return std::nullopt;
+    const QStringList& fields = *read;
     CoachPlan plan;
-    for (qsizetype i = 2; i < fields.size();) {
+    for (qsizetype i = 0; i < fields.size();) {
         const QString& name = fields[i];
         const QString value = i + 1 < fields.size() ? fields[i + 1] : QString();
         if (i + 1 >= fields.size())

@@ -1,6 +1,5 @@
 #include "sound/soundsettings.h"
 
-#include "common/bytelines.h"
 #include "common/filewriting.h"
 #include "common/number.h"
 #include "common/programfolder.h"
@@ -60,23 +59,14 @@ void setsoundsettings(const SoundSettings& settings) {
 }
 
 std::optional<SoundSettings> readsoundsettings(QByteArrayView bytes) {
-    QByteArrayView line;
-    nextline(bytes, line);
-    FieldReader reader(line.toByteArray());
-    QStringList fields;
-    QString field;
-    bool cut = false;
-    while (reader.next(field, longestfield, cut)) {
-        if (cut)
-            return std::nullopt;
-        fields.append(field);
-    }
+    const std::optional<QStringList> pairs =
+        versionedfields(bytes, QLatin1String(tag), longestfield);
     // Names and values come in pairs after the tag and the version.
-    if (reader.unclosedquote() || fields.size() < 2 || fields.size() % 2 != 0 ||
-        fields[0] != QLatin1String(tag) || fields[1] != QLatin1String("1"))
+    if (!pairs || pairs->size() % 2 != 0)
         return std::nullopt;
+    const QStringList& fields = *pairs;
     SoundSettings settings;
-    for (qsizetype i = 2; i < fields.size(); i += 2) {
+    for (qsizetype i = 0; i < fields.size(); i += 2) {
         const QString& name = fields[i];
         const QString& value = fields[i + 1];
         bool ok = true;
