@@ -4,7 +4,7 @@
 // practice goals, a saved game loaded, and the coach keeping its place in an own text after a
 // sentence.
 #include "benchsetup.h"
-#include "career/form1.h"
+#include "shell/form1.h"
 #include "career/frmhall.h"
 #include "career/hall.h"
 #include "career/halllist.h"

@@ -1,7 +1,7 @@
 // Saves and loads a career whose event log holds 100 000 entries (about 4 MB) through the main
 // window and the Save and Load dialogs, as a player would, and times the parts on the way.
 #include "benchsetup.h"
-#include "career/form1.h"
+#include "shell/form1.h"
 #include "common/dialogs.h"
 #include "common/logbox.h"
 #include "saves/loa.h"

@@ -2,9 +2,9 @@
 // window without playing.
 #include "battledisk/frmdisk.h"
 #include "career/career.h"
-#include "career/form1.h"
+#include "shell/form1.h"
 #include "career/frmhall.h"
-#include "career/frmstart.h"
+#include "shell/frmstart.h"
 #include "career/halllist.h"
 #include "coach/coachplan.h"
 #include "coach/frmcoach.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "career/career.h"
-#include "career/form1.h"
+#include "shell/form1.h"
 #include "support/fakes.h"
 
 // The main window with the fakes, for the tests that drive it, begun as the player begins:

@@ -1,0 +1,23 @@
+// Flying between countries, from the Country menu or the "Fly away" button.
+#include "career/career.h"
+#include "shell/form1.h"
+#include "common/controls.h"
+#include "common/dialogs.h"
+
+void Form1::fly(Country country) {
+    const FocusKeeper stay(this);
+    switch (career->mayfly(country)) {
+    case FlightCheck::AlreadyThere:
+        return;
+    case FlightCheck::NotEnoughMoney:
+        msgbox(QStringLiteral("Not enough money!"), MsgIcon::Error, QStringLiteral("Pok Kia!"));
+        return;
+    case FlightCheck::MayFly:
+        break;
+    }
+    if (msgbox(QStringLiteral("Are you sure you want to fly there?"), MsgIcon::Exclamation,
+               QStringLiteral("Fly!"), MsgButtons::YesNo) != MsgResult::Yes)
+        return;
+    if (career->fly(country) == DayOutcome::TimeUp)
+        timeup();
+}

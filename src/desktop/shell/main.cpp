@@ -1,0 +1,105 @@
+#include "shell/mainwindow.h"
+#include "common/desktopdialogs.h"
+#include "common/program.h"
+#include "common/programfolder.h"
+#include "keyboard/x11keyboard.h"
+#include "sound/desktopsounds.h"
+#include "sound/sounddevice.h"
+#include "typing/levels.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+const QString desktopid = QStringLiteral("org.keystrider.Keystrider");
+
+// --help and --version answer before any window system is touched, so they work on a bare
+// terminal; the strict pass, after the window system has taken its own options (-platform,
+// -style, ...), refuses anything else.
+void readcommandline(const QStringList& arguments, bool strict) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A typing game: build a typist's career through practice, races and duels."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    if (!strict) {
+        parser.parse(arguments);
+        if (parser.isSet(QStringLiteral("help")))
+            parser.showHelp();
+        if (parser.isSet(QStringLiteral("version")))
+            parser.showVersion();
+        return;
+    }
+    parser.process(arguments);
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fputs("keystrider: the game takes no arguments; see keystrider --help\n", stderr);
+        std::exit(EXIT_FAILURE);
+    }
+}
+
+QIcon gameicon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png").arg(size).arg(desktopid));
+    return icon;
+}
+
+QStringList wordfiles() {
+    QStringList names;
+    for (const PracticeLevel& level : practicelevels())
+        names.append(level.file);
+    return names;
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("keystrider"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KEYSTRIDER_VERSION));
+    {
+        QCoreApplication terminal(argc, argv);
+        readcommandline(terminal.arguments(), false);
+    }
+    QApplication app(argc, argv);
+    readcommandline(QApplication::arguments(), true);
+    QGuiApplication::setDesktopFileName(desktopid);
+    QApplication::setWindowIcon(gameicon());
+
+    // The rules reach the desktop through these: its boxes, its way of ending, its events.
+    DesktopDialogs boxes;
+    setdialogs(&boxes);
+    setendprogram([] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->hide();
+        QCoreApplication::exit(0);
+    });
+    setdoevents([] { QCoreApplication::processEvents(); });
+    X11Keyboard keyboard;
+    SystemKeyboard::install(&keyboard);
+    // The sound module, beside the game in a build folder or where it was installed.
+    const QString bin = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    DesktopSounds sounds(
+        {bin + QLatin1String(soundmodulename),
+         bin + QStringLiteral(KEYSTRIDER_SOUND_FROM_BIN "/") + QLatin1String(soundmodulename)});
+    setsounds(&sounds);
+
+    const QString problem =
+        settleprogramfolder(wordfiles(), QCoreApplication::applicationDirPath() +
+                                             QStringLiteral("/" KEYSTRIDER_DATA_FROM_BIN));
+    if (!problem.isEmpty()) {
+        msgbox(problem, MsgIcon::Error, QStringLiteral("Keystrider"));
+        return EXIT_FAILURE;
+    }
+    // The main window stays hidden until a game is started or loaded, so the last window
+    // closing must not end the run.
+    QApplication::setQuitOnLastWindowClosed(false);
+    const std::unique_ptr<QWidget> game = startmainwindow();
+    // Loaded once the first window is up, so the start never waits on the desktop's sound.
+    QTimer::singleShot(500, &sounds, &DesktopSounds::start);
+    const int exitcode = QApplication::exec();
+    setsounds(nullptr);
+    return exitcode;
+}
