@@ -50,3 +50,11 @@ bool isyesno(MsgButtons buttons) {
 QString savefilebox(const QString& title, const QString& suggested, const QString& filter) {
     return dialogs().savefile(title, suggested, filter);
 }
+
+QString folderbox(const QString& prompt, const QString& title, const QString& defaulttext) {
+    return dialogs().folderinput(prompt, titleor(title), defaulttext).value_or(QString());
+}
+
+QString choosefolderbox(const QString& title, const QString& start) {
+    return dialogs().choosefolder(titleor(title), start);
+}

@@ -28,6 +28,19 @@ public:
         Q_UNUSED(filter);
         return {};
     }
+    // An input box for a folder: input()'s box with a "Browse..." button that fills it from
+    // choosefolder(). Answerers that have no chooser show the plain input box.
+    virtual std::optional<QString> folderinput(const QString& prompt, const QString& title,
+                                               const QString& defaulttext) {
+        return input(prompt, title, defaulttext);
+    }
+    // The desktop's folder chooser, starting at `start`; Cancel gives the empty text, as do
+    // answerers that have none.
+    virtual QString choosefolder(const QString& title, const QString& start) {
+        Q_UNUSED(title);
+        Q_UNUSED(start);
+        return {};
+    }
 };
 
 // Installs the boxes every later call shows; with none installed (nullptr), a box is answered
@@ -47,3 +60,9 @@ std::optional<QString> askinput(const QString& prompt, const QString& title = QS
                                 const QString& defaulttext = QString());
 bool isyesno(MsgButtons buttons);
 QString savefilebox(const QString& title, const QString& suggested, const QString& filter);
+// An input box for a folder, with a "Browse..." button beside the box; Cancel gives the empty
+// text, as inputbox() does.
+QString folderbox(const QString& prompt, const QString& title = QString(),
+                  const QString& defaulttext = QString());
+// The folder chooser behind "Browse...": the empty text on Cancel.
+QString choosefolderbox(const QString& title, const QString& start);

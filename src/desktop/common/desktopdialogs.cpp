@@ -1,11 +1,14 @@
 #include "common/desktopdialogs.h"
 
+#include "common/folderprompt.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSpacerItem>
 
@@ -49,6 +52,18 @@ std::optional<QString> DesktopDialogs::input(const QString& prompt, const QStrin
 QString DesktopDialogs::savefile(const QString& title, const QString& suggested,
                                  const QString& filter) {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested, filter);
+}
+
+std::optional<QString> DesktopDialogs::folderinput(const QString& prompt, const QString& title,
+                                                   const QString& defaulttext) {
+    FolderPrompt box(prompt, title, defaulttext, QApplication::activeWindow());
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.answer->text();
+}
+
+QString DesktopDialogs::choosefolder(const QString& title, const QString& start) {
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, start);
 }
 
 int titlewidth(const QString& title) {

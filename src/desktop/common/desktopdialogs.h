@@ -16,6 +16,11 @@ public:
                                  const QString& defaulttext) override;
     QString savefile(const QString& title, const QString& suggested,
                      const QString& filter) override;
+    std::optional<QString> folderinput(const QString& prompt, const QString& title,
+                                       const QString& defaulttext) override;
+    // Through the desktop's portal when the game runs sandboxed, so a USB stick the sandbox
+    // can't see can still be chosen.
+    QString choosefolder(const QString& title, const QString& start) override;
 };
 
 // The boxes, built but not shown; each is at least wide enough to show its whole title.

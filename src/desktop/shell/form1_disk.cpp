@@ -13,11 +13,11 @@
 
 namespace {
 
-// The one prompt of all three disk commands, under the creation's title. Nothing when the
-// answer names no folder: the command then finds no diskette.
+// The one prompt of all three disk commands, under the creation's title, with a folder chooser
+// beside the box. Nothing when the answer names no folder: the command then finds no diskette.
 std::optional<QString> askdiskpath() {
-    return diskpath(inputbox(QStringLiteral("Enter diskette drive letter (eg. a:\\) :"),
-                             QStringLiteral("Create KVR Competition Disk")));
+    return diskpath(folderbox(QStringLiteral("Enter diskette drive letter (eg. a:\\) :"),
+                              QStringLiteral("Create KVR Competition Disk")));
 }
 
 // What was wrong with a disk found, when there is more to say, follows the game's own words.

@@ -1,14 +1,17 @@
 #include "battledisk/frmdisk.h"
 #include "career/career.h"
-#include "shell/form1.h"
+#include "common/folderprompt.h"
 #include "common/layout.h"
 #include "common/sidewindow.h"
 #include "common/watchlabel.h"
 #include "competition/frmcars.h"
 #include "competition/ghostcar.h"
 #include "competition/replaysfile.h"
+#include "shell/form1.h"
 #include "support/form1fixture.h"
+#include "support/keyboardwalk.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +33,29 @@ QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// The drive prompt as the desktop shows it, played by keys: `typed` into the box, Tab to
+// "Browse..." and Space on it, then Enter. The chooser answers from `folders`.
+class KeyedFolderPrompt : public ScriptedDialogs {
+public:
+    std::optional<QString> folderinput(const QString& prompt, const QString& title,
+                                       const QString& defaulttext) override {
+        shown.append({prompt, title, MsgIcon::None, MsgButtons::Ok, true});
+        FolderPrompt box(prompt, title, defaulttext);
+        if (tabwalk(&box, 1) != QList<QWidget*>{box.browse})
+            qFatal("Browse... is not the next control after the box");
+        QTest::keyClicks(box.answer, typed);
+        QTest::keyClick(box.browse, Qt::Key_Space);
+        // After a Cancel in the chooser the focus is still on Browse...: back to the box.
+        if (QApplication::focusWidget() != box.answer)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        if (box.result() != QDialog::Accepted)
+            return std::nullopt;
+        return box.answer->text();
+    }
+    QString typed;
+};
 } // namespace
 
 class FrmdiskTest : public QObject {
@@ -43,6 +69,8 @@ private slots:
     void adiskfromsomeoneelse_data();
     void adiskfromsomeoneelse();
     void racingthedisktypistsbest();
+    void browsingforthedisk_data();
+    void browsingforthedisk();
 
 private:
     Form1* career(const QString& name, qint32 money, qint32 training);
@@ -299,4 +327,52 @@ void FrmdiskTest::racingthedisktypistsbest() {
     ghost.close();
     QCOMPARE(command(bea, &Form1::racediskbest, shared),
              QStringList{"ghost.dat could not be read: line 3 is damaged."});
+}
+
+void FrmdiskTest::browsingforthedisk_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen"); // a null QString(): the chooser cancelled
+    QTest::addColumn<QString>("lying");  // what the chosen folder holds already
+    QTest::addColumn<QString>("said");
+    const QString created = QStringLiteral("KVR Battle Disk Created!");
+    // clang-format off
+    QTest::newRow("chosen")                 << "" << "usb" << "" << created;
+    QTest::newRow("chosen over a typo")     << "/medai/usb" << "usb" << "" << created;
+    QTest::newRow("chooser cancelled")      << "usb" << QString() << "" << created;
+    QTest::newRow("chosen, a link on it")   << "" << "usb" << "link" << notfound + "\n\nbattle.dat was not written: it is a symbolic link, which the game never follows on a battle disk.";
+    QTest::newRow("typed, a link on it")    << "usb" << QString() << "link" << notfound + "\n\nbattle.dat was not written: it is a symbolic link, which the game never follows on a battle disk.";
+    // clang-format on
+}
+
+// "Browse..." fills the drive prompt's box with the folder chosen, and the disk is written
+// there as into a folder typed, through the same checks; Cancel in the chooser changes nothing.
+void FrmdiskTest::browsingforthedisk() {
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    QFETCH(QString, lying);
+    QFETCH(QString, said);
+    const QString shared = fixture->folder() + QStringLiteral("usb");
+    QVERIFY(QDir().mkpath(shared));
+    fixture->writefile("elsewhere", "kept");
+    if (lying == "link")
+        QVERIFY(QFile::link(fixture->folder() + "elsewhere", shared + "/battle.dat"));
+    KeyedFolderPrompt prompt;
+    prompt.typed = typed == "usb" ? shared : typed;
+    prompt.folders << (chosen.isNull() ? QString() : shared);
+    setdialogs(&prompt);
+    Form1* ace = career("Ace", 300, 40);
+    ace->createbattledisk();
+    setdialogs(&fixture->dialogs);
+
+    // The prompt as it always was; the chooser under its title, where the box pointed.
+    QCOMPARE(prompt.shown.size(), 3);
+    QCOMPARE(prompt.shown[0].text, QStringLiteral("Enter diskette drive letter (eg. a:\\) :"));
+    for (const ShownBox& box : prompt.shown.mid(0, 2))
+        QCOMPARE(box.title, QStringLiteral("Create KVR Competition Disk"));
+    if (typed == "usb")
+        QCOMPARE(prompt.shown[1].text, shared);
+    QCOMPARE(prompt.texts().mid(2), QStringList{said});
+    QCOMPARE(contents(fixture->folder() + "elsewhere"), QByteArray("kept"));
+    if (lying.isEmpty())
+        QCOMPARE(contents(shared + "/battle.dat"), QByteArray("\"Ace\"\r\n300\r\n40\r\n"));
 }
