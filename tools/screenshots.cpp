@@ -1,14 +1,16 @@
 // Renders each window of the game to a PNG without a display, so anyone can look at every
 // window without playing.
+#include "screenshotframes.h"
+
+#include "battledisk/battledisk.h"
 #include "battledisk/frmdisk.h"
 #include "career/career.h"
-#include "shell/form1.h"
 #include "career/frmhall.h"
-#include "shell/frmstart.h"
 #include "career/halllist.h"
 #include "coach/coachplan.h"
 #include "coach/frmcoach.h"
 #include "common/clock.h"
+#include "common/folderprompt.h"
 #include "common/program.h"
 #include "common/programfolder.h"
 #include "common/random.h"
@@ -21,6 +23,8 @@
 #include "saves/loa.h"
 #include "saves/sav.h"
 #include "services/frmgame.h"
+#include "shell/form1.h"
+#include "shell/frmstart.h"
 #include "sound/soundmenu.h"
 #include "stats/calendartab.h"
 #include "stats/dailypractice.h"
@@ -83,9 +87,15 @@ public:
 private:
     std::uint64_t state = 20261208;
 };
+FixedDraws fixeddraws;
 
+void save(const QImage& picture, const QString& name) {
+    picture.save(outdir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+// Every picture fits the software centres, which show some of them.
 void save(QWidget* w, const QString& name) {
-    w->grab().save(outdir + QLatin1Char('/') + name + QStringLiteral(".png"));
+    save(fitted(w), name);
 }
 
 void hallwindow() {
@@ -188,6 +198,29 @@ void shootduel() {
             duel.mewin2_Timer();
     }
     save(&duel, QStringLiteral("frmdisk"));
+    // For the software centres: the same race over the main window of the player who won it,
+    // the $25 already shown.
+    // Its days draw from a sequence of their own, so the pictures after it stay as they were.
+    FixedDraws own;
+    setrandomsource(&own);
+    Form1 form;
+    form.career->newcareer(QStringLiteral("Bea"));
+    for (int day = 0; day < 3; ++day)
+        form.career->nextday();
+    QTemporaryDir friends;
+    const QString disk = friends.filePath(QStringLiteral("battle.dat"));
+    writediskfile(disk, {QStringLiteral("Ace"), 400, 0});
+    form.career->duel(disk);
+    form.loaded();
+    form.showdaysleft();
+    QCoreApplication::processEvents();
+    save(scene(&form, &duel, QPoint(300, 66)), QStringLiteral("frmdisk-duel"));
+    setrandomsource(&fixeddraws);
+    // The drive prompt, a folder chosen with "Browse...".
+    FolderPrompt prompt(QStringLiteral("Enter diskette drive letter (eg. a:\\) :"),
+                        QStringLiteral("Create KVR Competition Disk"),
+                        QStringLiteral("/media/ana/USB STICK"));
+    save(&prompt, QStringLiteral("diskprompt"));
 }
 
 // The Save and Load dialogs over a folder of two saved games, a name typed and a game picked.
@@ -405,9 +438,8 @@ int main(int argc, char* argv[]) {
     setendprogram([] {});
     // The windows let events run as in the game.
     setdoevents([] { QCoreApplication::processEvents(); });
-    FixedDraws draws;
     setclock(&noon);
-    setrandomsource(&draws);
+    setrandomsource(&fixeddraws);
     shootall();
     // Every window again in a dark desktop theme.
     QApplication::setPalette(darkpalette());
