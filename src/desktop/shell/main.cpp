@@ -1,8 +1,8 @@
-#include "shell/mainwindow.h"
 #include "common/desktopdialogs.h"
 #include "common/program.h"
 #include "common/programfolder.h"
 #include "keyboard/x11keyboard.h"
+#include "shell/mainwindow.h"
 #include "sound/desktopsounds.h"
 #include "sound/sounddevice.h"
 #include "typing/levels.h"
@@ -22,8 +22,10 @@ const QString desktopid = QStringLiteral("org.keystrider.Keystrider");
 // -style, ...), refuses anything else.
 void readcommandline(const QStringList& arguments, bool strict) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "A typing game: build a typist's career through practice, races and duels."));
+    parser.setApplicationDescription(
+        QStringLiteral("Keystrider " KEYSTRIDER_VERSION
+                       ", a typing game: build a typist's career through practice, races and "
+                       "duels."));
     parser.addHelpOption();
     parser.addVersionOption();
     if (!strict) {
