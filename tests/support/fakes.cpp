@@ -28,10 +28,6 @@ MsgResult ScriptedDialogs::message(const QString& text, const QString& title, Ms
 std::optional<QString> ScriptedDialogs::input(const QString& prompt, const QString& title,
                                               const QString&) {
     shown.append({prompt, title, MsgIcon::None, MsgButtons::Ok, true});
-    return nextinput();
-}
-
-std::optional<QString> ScriptedDialogs::nextinput() {
     if (inputs.isEmpty())
         return QStringLiteral("Tester");
     const QString answer = inputs.dequeue();
@@ -43,17 +39,6 @@ std::optional<QString> ScriptedDialogs::nextinput() {
 QString ScriptedDialogs::savefile(const QString& title, const QString& suggested, const QString&) {
     shown.append({suggested, title, MsgIcon::None, MsgButtons::Ok, true});
     return files.isEmpty() ? QString() : files.dequeue();
-}
-
-std::optional<QString> ScriptedDialogs::folderinput(const QString& prompt, const QString& title,
-                                                    const QString& defaulttext) {
-    shown.append({prompt, title, MsgIcon::None, MsgButtons::Ok, true});
-    if (!folders.isEmpty()) {
-        const QString chosen = choosefolder(title, defaulttext);
-        if (!chosen.isEmpty())
-            return chosen;
-    }
-    return nextinput();
 }
 
 QString ScriptedDialogs::choosefolder(const QString& title, const QString& start) {

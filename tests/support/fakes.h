@@ -35,13 +35,9 @@ public:
     // Shown as a box whose text is the suggested file; answered from `files`, else cancelled.
     QString savefile(const QString& title, const QString& suggested,
                      const QString& filter) override;
-    // Shown as an input box; while `folders` holds an answer, "Browse..." is pressed first, and
-    // a folder chosen fills the box and is answered with OK. A chooser cancelled leaves the box
-    // to be answered from `inputs`.
-    std::optional<QString> folderinput(const QString& prompt, const QString& title,
-                                       const QString& defaulttext) override;
-    // Shown as a box whose text is the folder it starts at; answered from `folders`, a null
-    // QString() or none cancelling it.
+    // The folder chooser behind "Browse...": shown as a box whose text is the folder it starts
+    // at; answered from `folders`, a null QString() or none cancelling it. The drive prompt
+    // itself is answered from `inputs`, as any input box.
     QString choosefolder(const QString& title, const QString& start) override;
 
     QQueue<MsgResult> answers;
@@ -53,9 +49,6 @@ public:
     std::function<void()> whileopen;
 
     QStringList texts() const;
-
-private:
-    std::optional<QString> nextinput();
 };
 
 // Returns the listed draws in order, then 0. Records every reseed.

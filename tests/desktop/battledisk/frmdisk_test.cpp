@@ -11,6 +11,7 @@
 #include "support/form1fixture.h"
 #include "support/keyboardwalk.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -34,8 +35,9 @@ QByteArray contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The drive prompt as the desktop shows it, played by keys: `typed` into the box, Tab to
-// "Browse..." and Space on it, then Enter. The chooser answers from `folders`.
+// The drive prompt as the desktop shows it, played by keys: Tab goes to "Browse...", `typed` goes
+// into the box, Space presses Browse..., and Enter answers in the box. The chooser answers from
+// `folders`.
 class KeyedFolderPrompt : public ScriptedDialogs {
 public:
     std::optional<QString> folderinput(const QString& prompt, const QString& title,
@@ -46,15 +48,27 @@ public:
             qFatal("Browse... is not the next control after the box");
         QTest::keyClicks(box.answer, typed);
         QTest::keyClick(box.browse, Qt::Key_Space);
-        // After a Cancel in the chooser the focus is still on Browse...: back to the box.
-        if (QApplication::focusWidget() != box.answer)
+        filled = box.answer->text();
+        names = QStringList{accessiblename(box.answer), accessiblename(box.browse)};
+        // A folder chosen puts the focus back in the box; after a Cancel in the chooser it is
+        // still on Browse..., and Shift+Tab goes back.
+        backinbox = QApplication::focusWidget() == box.answer;
+        if (!backinbox)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         if (box.result() != QDialog::Accepted)
             return std::nullopt;
         return box.answer->text();
     }
+    static QString accessiblename(QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    }
     QString typed;
+    // What Browse... left: the box's text, whether the focus went back to it, and how a screen
+    // reader names the box and the button.
+    QString filled;
+    bool backinbox = false;
+    QStringList names;
 };
 } // namespace
 
@@ -371,6 +385,11 @@ void FrmdiskTest::browsingforthedisk() {
         QCOMPARE(box.title, QStringLiteral("Create KVR Competition Disk"));
     if (typed == "usb")
         QCOMPARE(prompt.shown[1].text, shared);
+    else
+        QVERIFY(prompt.shown[1].text != typed && QFileInfo(prompt.shown[1].text).isDir());
+    QCOMPARE(prompt.filled, chosen.isNull() ? prompt.typed : shared);
+    QCOMPARE(prompt.backinbox, !chosen.isNull());
+    QCOMPARE(prompt.names, (QStringList{prompt.shown[0].text, "Browse..."}));
     QCOMPARE(prompt.texts().mid(2), QStringList{said});
     QCOMPARE(contents(fixture->folder() + "elsewhere"), QByteArray("kept"));
     if (lying.isEmpty())
