@@ -1,6 +1,5 @@
 #include "typing/frmp.h"
 
-#include "career/career.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/keyupwatcher.h"
@@ -36,7 +35,7 @@ const QString resumecaption = QStringLiteral("Resume");
 
 } // namespace
 
-frmp::frmp(Career* career, QWidget* parent) : QWidget(parent), career(career) {
+frmp::frmp(Career* career, QWidget* parent) : QWidget(parent), credit(career) {
     setupsidewindow(this, "frmp", QStringLiteral("Practice Typing!"));
     buildcontrols();
     setFixedSize(twips(8280), twips(3660));
@@ -215,7 +214,8 @@ void frmp::pauser_Click() {
 void frmp::endexercise() {
     pauser->setEnabled(false);
     startrestart->setEnabled(true);
-    const PracticeLevel& played = practicelevels()[selectedlevel()];
+    const int levelindex = selectedlevel();
+    const PracticeLevel& played = practicelevels()[levelindex];
     const TypingRecord record =
         session.finish(QStringLiteral("Practice"), played.name,
                        leftcount > 0 ? QStringLiteral("Restarted") : QStringLiteral("Completed"));
@@ -223,8 +223,7 @@ void frmp::endexercise() {
     playsound(Sound::ExerciseEnded);
     msgbox(resultmessage(seconds, typedcount, played.name, mistakes), MsgIcon::Exclamation,
            QStringLiteral("Result"));
-    if (career)
-        career->changetrainingby(played.points);
+    credit.credit(levelindex);
     if (recorder)
         recorder->record(record);
     // Other windows keep running while the box is open; this one may be gone by now, but the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stats/typingsession.h"
+#include "typing/practicecredit.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -78,8 +79,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Credited with the level's training points when an exercise ends.
-    const QPointer<Career> career;
+    // Credits the level's training points when an exercise ends.
+    PracticeCredit credit;
     void buildcontrols();
     void resetwindow();
     void showcounts();

@@ -1,5 +1,6 @@
 #include "career/career.h"
 #include "career/dayevents.h"
+#include "samples/careerstaging.h"
 #include "support/fakes.h"
 
 #include <QTest>
@@ -38,7 +39,7 @@ void CareerDayTest::init() {
     career = new Career;
     career->newcareer(QStringLiteral("Ace"));
     career->begincareer({});
-    career->setlog({});
+    staged(career).setlog({});
 }
 
 void CareerDayTest::cleanup() {
@@ -126,7 +127,7 @@ void CareerDayTest::nextday() {
     QFETCH(QList<double>, draws);
     QFETCH(QStringList, entries);
     QFETCH(int, moneyafter);
-    career->setstate(before);
+    staged(career).setstate(before);
     career->use(Activity::RewardBag);
     fixture->random.drawn = 0;
     fixture->random.reseeds.clear();
@@ -195,7 +196,7 @@ void CareerDayTest::flights() {
     QFETCH(QList<double>, draws);
     QFETCH(FlightCheck, check);
     QFETCH(int, moneyafter);
-    career->setstate(before);
+    staged(career).setstate(before);
     fixture->random.draws.append(draws);
     QCOMPARE(career->mayfly(to), check);
     if (check == FlightCheck::MayFly) {

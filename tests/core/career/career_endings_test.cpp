@@ -3,6 +3,7 @@
 #include "career/promotion.h"
 #include "career/score.h"
 #include "common/programfolder.h"
+#include "samples/careerstaging.h"
 #include "support/fakes.h"
 
 #include <QFile>
@@ -70,7 +71,7 @@ void CareerEndingsTest::success() {
     QFETCH(CareerState, before);
     QFETCH(QByteArray, hallline);
     Career career;
-    career.setstate(before);
+    staged(career).setstate(before);
     career.markcareer(QStringLiteral("ace.kvr"));
     fixture->writefile(hallfilename, "\"Old scored 7 points!\"\r\n");
     const Success success = career.succeed();
@@ -95,7 +96,7 @@ void CareerEndingsTest::hallthatcannotbewritten() {
 
 void CareerEndingsTest::failure() {
     Career career;
-    career.setstate({QStringLiteral("Ace"), 2, 400, 25, 30});
+    staged(career).setstate({QStringLiteral("Ace"), 2, 400, 25, 30});
     career.fail();
     QCOMPARE(career.log(), QStringLiteral(" "));
     QCOMPARE(career.shown().money, 0);

@@ -1,13 +1,14 @@
 #include "career/career.h"
-#include "shell/form1.h"
-#include "shell/frmstart.h"
 #include "common/filename.h"
 #include "common/logbox.h"
 #include "common/program.h"
 #include "common/watchlabel.h"
 #include "competition/frmcomp.h"
+#include "samples/careerstaging.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
+#include "shell/form1.h"
+#include "shell/frmstart.h"
 #include "support/accessiblelabels.h"
 #include "support/form1fixture.h"
 #include "support/gamelist.h"
@@ -140,8 +141,8 @@ void Form1Test::newgameshowsthefreshcareer() {
 
 void Form1Test::newgameduringagameclearsthelog() {
     form->startnewgame();
-    form->career->updatelog("Something happened");
-    form->career->changemoneyby(8750);
+    staged(form->career).updatelog("Something happened");
+    staged(form->career).changemoneyby(8750);
     form->countryitem(Country::Malaysia)->setChecked(true);
     form->countryitem(Country::Singapore)->setChecked(false);
     fixture->dialogs.answers << MsgResult::Yes;
@@ -160,7 +161,7 @@ void Form1Test::logappendsattheendwhateverisselected() {
     c.setPosition(2);
     c.setPosition(8, QTextCursor::KeepAnchor);
     form->eventlog->setTextCursor(c);
-    form->career->updatelog("third");
+    staged(form->career).updatelog("third");
     QCOMPARE(form->eventlog->text(), QStringLiteral("first line\r\nsecond line\r\nthird\r\n"));
     QCOMPARE(form->eventlog->textCursor().position(),
              form->eventlog->document()->characterCount() - 1);
@@ -182,7 +183,7 @@ void Form1Test::label6showsdaysleft() {
     QFETCH(int, rank);
     QFETCH(int, days);
     QFETCH(QString, shown);
-    form->career->setstate({{}, static_cast<qint16>(rank), 0, days, 0});
+    staged(form->career).setstate({{}, static_cast<qint16>(rank), 0, days, 0});
     form->showdaysleft();
     QCOMPARE(form->daysleft->text(), shown);
 }
@@ -318,7 +319,7 @@ void Form1Test::longnameshowswholeinitstooltip_data() {
 void Form1Test::longnameshowswholeinitstooltip() {
     QFETCH(QString, name);
     QFETCH(bool, cut);
-    form->career->setstate({name, 0, 0, 0, 0});
+    staged(form->career).setstate({name, 0, 0, 0, 0});
     QCOMPARE(form->shownname->text(), name);
     QCOMPARE(form->shownname->iscut(), cut);
     // Shown as the text it is, never as markup.
@@ -361,7 +362,7 @@ void Form1Test::newcareeropensitsday() {
 // hidden window stays hidden, and the next day brings them back and draws the list afresh, into
 // a new window should the last one go during the draw.
 void Form1Test::onceadaycommands() {
-    form->career->updatestatus();
+    staged(form->career).updatestatus();
     form->tictactoe->trigger();
     form->competition->click();
     tictac* game = form->tictacwindow;
@@ -370,7 +371,7 @@ void Form1Test::onceadaycommands() {
         return QList<bool>{form->tictactoe->isEnabled(), form->competition->isEnabled(),
                            form->checkcompetition->isEnabled()};
     };
-    form->career->updatestatus();
+    staged(form->career).updatestatus();
     QCOMPARE(usable(), QList<bool>(3, false));
     game->hide();
     game->namebox->setText(QStringLiteral("kept"));
@@ -378,7 +379,7 @@ void Form1Test::onceadaycommands() {
     QVERIFY(!game->isVisible());
 
     QTimer::singleShot(0, form->competitionlist, [this] { delete form->competitionlist; });
-    form->career->setstate({{}, 0, 0, 1, 0});
+    staged(form->career).setstate({{}, 0, 0, 1, 0});
     QCOMPARE(usable(), QList<bool>(3, true));
     QVERIFY(!form->competitionlist);
     // Shown again without loading anew.
@@ -387,7 +388,7 @@ void Form1Test::onceadaycommands() {
     QCOMPARE(game->namebox->text(), QStringLiteral("kept"));
     QCOMPARE(game->stages->count(), 6);
     fixture->random.draws << 0.99;
-    form->career->setstate({{}, 0, 0, 2, 0});
+    staged(form->career).setstate({{}, 0, 0, 2, 0});
     QCOMPARE(form->competitionlist->country->count(), 5);
 }
 
@@ -594,7 +595,7 @@ void Form1Test::abandoningthecareer() {
     fixture->dialogs.inputs << "Ace";
     form.startnewgame();
     if (answer != MsgResult::Ok)
-        form.career->changemoney(300);
+        staged(form.career).changemoney(300);
     fixture->dialogs.answers << answer;
     fixture->dialogs.inputs << then;
     const int boxes = fixture->dialogs.shown.size();

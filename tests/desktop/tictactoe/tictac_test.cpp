@@ -1,4 +1,5 @@
 #include "common/filename.h"
+#include "samples/careerstaging.h"
 #include "support/careerfixture.h"
 #include "support/keyboardwalk.h"
 #include "tictactoe/tictac.h"
@@ -58,6 +59,9 @@ private:
     // As the close box does it: the window goes once events run.
     void closewindow();
     QString folder() const { return fixture->folder(); }
+    qint16 wins() const { return game->match.record().wins; }
+    qint16 losses() const { return game->match.record().losses; }
+    qint16 draws() const { return game->match.record().draws; }
 
     CareerFixture* fixture = nullptr;
     QPointer<tictac> game;
@@ -78,11 +82,12 @@ void TictacTest::open() {
 
 void TictacTest::setboard(const QString& cells, const QString& yourmoves, const QString& compmoves,
                           qint16 turns) {
+    Board board;
     for (int k = 1; k <= 9; ++k)
-        game->cell(k)->setText(cells[k - 1] == u'.' ? QString() : QString(cells[k - 1]));
-    game->yourmoves->setText(yourmoves);
-    game->compmoves->setText(compmoves);
-    game->turns = turns;
+        board[static_cast<std::size_t>(k - 1)] =
+            cells[k - 1] == u'.' ? QString() : QString(cells[k - 1]);
+    game->match.setgame(board, yourmoves, compmoves, turns);
+    game->showgame();
 }
 
 // The player completes the top row; the opponent stays fresh.
@@ -187,11 +192,11 @@ void TictacTest::scoring() {
             return;
         checked = true;
         // Nothing is counted or paid while the result is on screen; the status timer stops.
-        QVERIFY(game->gameover);
+        QVERIFY(game->match.gameover());
         QCOMPARE(game->startreset->isEnabled(), buttonsduringmessage);
         QCOMPARE(game->compmovefirst->isEnabled(), buttonsduringmessage);
         QCOMPARE(fixture->career.shown().money, 250);
-        QCOMPARE(game->wins + game->losses + game->draws, 0);
+        QCOMPARE(wins() + losses() + draws(), 0);
         game->clock_Timer();
         QVERIFY(!game->clock->isActive());
     };
@@ -206,7 +211,7 @@ void TictacTest::scoring() {
     }
     QCOMPARE(fixture->career.shown().money, money.toInt());
     QCOMPARE(fixture->career.money(), money.toInt());
-    QCOMPARE((QList<int>{game->wins, game->losses, game->draws}), record);
+    QCOMPARE((QList<int>{wins(), losses(), draws()}), record);
     QCOMPARE(game->strategies(), learned);
     QCOMPARE(game->strategylearned->isVisible(), !learned.isEmpty());
     // Tired one time in three: the window goes.
@@ -214,7 +219,7 @@ void TictacTest::scoring() {
     QCOMPARE(game->board(), Board());
     QVERIFY(game->yourmoves->text().isEmpty() && game->compmoves->text().isEmpty());
     QVERIFY(!game->startreset->isEnabled() && !game->compmovefirst->isEnabled());
-    QVERIFY(game->clock->isActive() && !game->gameover);
+    QVERIFY(game->clock->isActive() && !game->match.gameover());
     game->clock_Timer();
     QCOMPARE(game->turnsbox->text(), QStringLiteral("Turns: 0"));
 }
@@ -231,7 +236,7 @@ void TictacTest::moneycheck() {
     QFETCH(bool, staysopen);
     open();
     setboard("X...O....", "1", "5", 1);
-    fixture->career.changemoney(money);
+    staged(fixture->career).changemoney(money);
     game->startreset_Click();
     QCOMPARE(game->isVisible(), staysopen);
     QCOMPARE(game->board(), Board());
@@ -272,22 +277,22 @@ void TictacTest::compmovefirstandstatusrow() {
     QCOMPARE(game->yourmoves->text(), QStringLiteral("13"));
     QCOMPARE(game->compmoves->text(), QStringLiteral("592"));
     QCOMPARE(game->stages->currentRow(), 3);
-    QCOMPARE(game->turns, 3);
+    QCOMPARE(game->match.turns(), 3);
     // A taken cell ignores the click.
     QTest::mouseClick(game->cell(5), Qt::LeftButton);
     QCOMPARE(game->yourmoves->text(), QStringLiteral("13"));
     QCOMPARE(game->cell(5)->text(), QStringLiteral("O"));
 
     game->compmovefirst_Click();
-    QCOMPARE(game->turns, 2);
+    QCOMPARE(game->match.turns(), 2);
     QCOMPARE(game->compmoves->text(), QStringLiteral("592"));
 
     game->compsignbox->setText(QStringLiteral("X"));
     game->clock_Timer();
     QCOMPARE(game->compsignbox->text(), QStringLiteral("???"));
-    QCOMPARE(game->compsign, QStringLiteral("O"));
+    QCOMPARE(game->match.compsign(), QStringLiteral("O"));
     game->startreset_Click();
-    QCOMPARE(game->compsign, QStringLiteral("???"));
+    QCOMPARE(game->match.compsign(), QStringLiteral("???"));
 
     // An emptied computer's sign changes no caption, so its record gains no cell.
     game->compsignbox->clear();
@@ -354,10 +359,10 @@ void TictacTest::roster() {
     QCOMPARE(rows(game->roster), (QStringList{"Player2", "Ann"}));
 
     // Ann's two wins are written before Player2's record is taken up.
-    game->wins = 32766;
+    game->match.takerecord({32766, 0, 0, QStringLiteral("X"), QStringLiteral("O")});
     winonce();
     winonce();
-    QCOMPARE(game->wins, 32767);
+    QCOMPARE(wins(), 32767);
     fixture->writefile("Player2.sco", "\"Player2\",3,1,2,\"+\",\"-\"\r\n");
     game->roster->doItemsLayout();
     const QPoint first = game->roster->visualItemRect(game->roster->item(0)).center();
@@ -365,9 +370,9 @@ void TictacTest::roster() {
     QTest::mouseDClick(game->roster->viewport(), Qt::LeftButton, {}, first);
     QCOMPARE(filebytes(folder() + "Ann.sco"), QByteArray("\"Ann\",32767,0,0,\"X\",\"O\"\r\n"));
     QCOMPARE(game->namebox->text(), QStringLiteral("Player2"));
-    QCOMPARE((QList<qint16>{game->wins, game->losses, game->draws}), (QList<qint16>{3, 1, 2}));
+    QCOMPARE((QList<qint16>{wins(), losses(), draws()}), (QList<qint16>{3, 1, 2}));
     QCOMPARE(game->yoursignbox->text() + game->compsignbox->text(), QStringLiteral("+-"));
-    QCOMPARE(game->yoursign + game->compsign, QStringLiteral("+-"));
+    QCOMPARE(game->match.yoursign() + game->match.compsign(), QStringLiteral("+-"));
 
     // Closing keeps the sign boxes as typed, applied or not.
     game->yoursignbox->setText(QStringLiteral("Z"));
@@ -375,15 +380,15 @@ void TictacTest::roster() {
     QCOMPARE(filebytes(folder() + "Player2.sco"), QByteArray("\"Player2\",3,1,2,\"Z\",\"-\"\r\n"));
     open();
     QCOMPARE(game->namebox->text(), QStringLiteral("Player2"));
-    QCOMPARE(game->yoursign, QStringLiteral("Z"));
+    QCOMPARE(game->match.yoursign(), QStringLiteral("Z"));
 
     // A record that cannot be read whole is no record at all.
     fixture->writefile("Ann.sco", "\"Ann\",5,6\r\n");
     game->roster->setCurrentRow(1);
     QTest::keyClick(game->roster, Qt::Key_Return);
     QCOMPARE(game->namebox->text(), QStringLiteral("Ann"));
-    QCOMPARE((QList<qint16>{game->wins, game->losses, game->draws}), (QList<qint16>{0, 0, 0}));
-    QCOMPARE(game->yoursign + game->compsign, QStringLiteral("XO"));
+    QCOMPARE((QList<qint16>{wins(), losses(), draws()}), (QList<qint16>{0, 0, 0}));
+    QCOMPARE(game->match.yoursign() + game->match.compsign(), QStringLiteral("XO"));
     QCOMPARE(fixture->dialogs.texts().last(),
              QStringLiteral("Ann.sco cannot be read, so it was kept as Ann.sco.damaged for you to "
                             "repair or delete. Ann plays on with no wins, losses or draws."));
@@ -401,7 +406,7 @@ void TictacTest::addtolist() {
     game->namebox->setText(QStringLiteral("Bea"));
     game->addtolist_Click();
     QCOMPARE(filebytes(folder() + "Ann.sco"), QByteArray("\"Ann\",2,0,0,\"X\",\"O\"\r\n"));
-    QCOMPARE(game->wins, 0);
+    QCOMPARE(wins(), 0);
     winonce();
 
     game->namebox->setText(QStringLiteral("Ann"));
@@ -409,7 +414,7 @@ void TictacTest::addtolist() {
     QCOMPARE(filebytes(folder() + "Bea.sco"), QByteArray("\"Bea\",1,0,0,\"X\",\"O\"\r\n"));
     QCOMPARE(filebytes(folder() + "list.dat"), QByteArray("\"Ann\"\r\n\"Bea\"\r\n"));
     QCOMPARE(rows(game->roster), (QStringList{"Ann", "Bea"}));
-    QCOMPARE(game->wins, 2);
+    QCOMPARE(wins(), 2);
 
     // A letter the roster file cannot keep would orphan the record after a restart.
     fixture->dialogs.shown.clear();
@@ -435,7 +440,7 @@ void TictacTest::unwritablefiles() {
     game->addtolist_Click();
     QCOMPARE(fixture->dialogs.texts(), QStringList{"The record of Player2 could not be written."});
     QCOMPARE(game->roster->count(), 0);
-    QCOMPARE(game->wins, 2);
+    QCOMPARE(wins(), 2);
     QVERIFY(!QFile::exists(folder() + "list.dat"));
 }
 

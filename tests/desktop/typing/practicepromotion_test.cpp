@@ -1,3 +1,4 @@
+#include "samples/careerstaging.h"
 #include "support/careerfixture.h"
 #include "typing/frmp.h"
 
@@ -14,7 +15,7 @@ private slots:
 
 void PracticePromotionTest::creditedpointspromote() {
     CareerFixture fixture;
-    fixture.career.changetrainingby(15);
+    staged(fixture.career).changetrainingby(15);
     QPointer<frmp> practice;
     frmp* w = fixture.window(practice);
     w->startrestart->click();
