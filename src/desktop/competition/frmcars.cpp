@@ -196,13 +196,14 @@ void frmcars::back_Click() {
 void frmcars::nextword() {
     emptytypingbox(typingbox);
     typingbox->setFocus();
-    target->setText(wordat(wordlist, pickwordindex(wordlist.size(), timeofday())));
+    due = wordat(wordlist, pickwordindex(wordlist.size(), timeofday()));
+    target->setText(due);
 }
 
 void frmcars::typingbox_Change() {
     if (start->isEnabled())
         return;
-    if (!session.changed(target->text(), typingbox->text()))
+    if (!session.changed(due, typingbox->text()))
         return;
     nextword();
     positions.entrymatched(level());
@@ -268,6 +269,7 @@ void frmcars::resetrace() {
     competition.reset();
     positions.restart();
     drawcars();
+    due.clear();
     target->clear();
     emptytypingbox(typingbox);
     typingbox->setEnabled(false);

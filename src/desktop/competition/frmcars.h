@@ -116,6 +116,8 @@ private:
     QString apppath;
     // The word list; never shown.
     QStringList wordlist;
+    // The entry to type now, which the target shows.
+    QString due;
     CarRace positions;
     // Where the player's car stood before the last correction, should that prove a key repeat.
     int beforecorrection = track::startleft;

@@ -134,10 +134,11 @@ int frmp::selectedlevel() const {
 }
 
 void frmp::startrestart_Click() {
-    if (startrestart->text() == restartcaption) {
+    if (running) {
         endexercise();
         return;
     }
+    running = true;
     pauser->setEnabled(true);
     mistakes = 0;
     level->setEnabled(false);
@@ -165,11 +166,12 @@ void frmp::showcounts() {
 
 void frmp::nextword() {
     typingbox->setFocus();
-    target->setText(wordat(words, pickwordindex(words.size(), seconds)));
+    due = wordat(words, pickwordindex(words.size(), seconds));
+    target->setText(due);
 }
 
 void frmp::typingbox_Change() {
-    if (session.changed(target->text(), typingbox->text()))
+    if (session.changed(due, typingbox->text()))
         worddone();
 }
 
@@ -197,7 +199,8 @@ void frmp::clock_Timer() {
 }
 
 void frmp::pauser_Click() {
-    const bool pausing = pauser->text() == pausecaption;
+    const bool pausing = !paused;
+    paused = pausing;
     if (pausing) {
         clock->stop();
         session.pause();
@@ -233,6 +236,8 @@ void frmp::endexercise() {
 }
 
 void frmp::resetwindow() {
+    running = false;
+    paused = false;
     pauser->setText(pausecaption);
     typingbox->setEnabled(true);
     startrestart->setText(startcaption);
@@ -245,6 +250,7 @@ void frmp::resetwindow() {
     seconds = 0;
     elapsed->setText(QStringLiteral("0"));
     emptytypingbox(typingbox);
+    due.clear();
     target->clear();
 }
 

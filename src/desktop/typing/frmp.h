@@ -85,5 +85,10 @@ private:
     void resetwindow();
     void showcounts();
     TypingSession session;
+    // The entry to type now, which the target shows.
+    QString due;
+    // Between Start and the end: "Start" reads "Restart". Paused: "Pause" reads "Resume".
+    bool running = false;
+    bool paused = false;
     bool practicedread = false; // stats.dat was read for today's practice
 };
