@@ -59,8 +59,8 @@ public:
     // "Start / Reset": an empty board and records, no turn, the signs given taken up. False when
     // the player's money shown could not pay a lost game.
     bool reset(const QString& yoursign, const QString& compsign);
-    // The status row's tick: a scored game counts its turn down, once; true when it did, and
-    // the row's clock is to stop until the next reset.
+    // The status row's tick: while a finished game is scored its turn is counted down, and the
+    // row's clock is to stop (true) until the next reset.
     bool tick();
 
     // A player's record taken up: counts and signs.

@@ -134,7 +134,10 @@ void CareerDayTest::nextday() {
     fixture->clock.seconds = 100;
     fixture->random.draws.append(draws);
     const bool timeup = entries.isEmpty();
+    int ranout = 0;
+    connect(career, &Career::daysranout, [&ranout] { ++ranout; });
     QCOMPARE(career->nextday(), timeup ? DayOutcome::TimeUp : DayOutcome::Passed);
+    QCOMPARE(ranout, timeup ? 1 : 0);
     QCOMPARE(career->log(), timeup ? QString() : "\r\n\r\n\r\n" + entries.join("\r\n") + "\r\n");
     QCOMPARE(career->money(), moneyafter);
     QCOMPARE(career->days(), timeup ? before.days : before.days + 1);
@@ -200,8 +203,11 @@ void CareerDayTest::flights() {
     fixture->random.draws.append(draws);
     QCOMPARE(career->mayfly(to), check);
     if (check == FlightCheck::MayFly) {
+        int ranout = 0;
+        connect(career, &Career::daysranout, [&ranout] { ++ranout; });
         const DayOutcome outcome = career->fly(to);
         QCOMPARE(outcome, before.days >= 15 ? DayOutcome::TimeUp : DayOutcome::Passed);
+        QCOMPARE(ranout, outcome == DayOutcome::TimeUp ? 1 : 0);
         QCOMPARE(career->days(), before.days + (outcome == DayOutcome::Passed));
         if (outcome == DayOutcome::Passed)
             QCOMPARE(career->shown().money, moneyafter);
