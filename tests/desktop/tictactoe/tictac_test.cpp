@@ -2,6 +2,7 @@
 #include "samples/careerstaging.h"
 #include "support/careerfixture.h"
 #include "support/keyboardwalk.h"
+#include "tictacplay.h"
 #include "tictactoe/tictac.h"
 
 #include <QAccessible>
@@ -17,22 +18,6 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-QByteArray filebytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-QStringList rows(const QListWidget* list) {
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
-} // namespace
-
 class TictacTest : public QObject {
     Q_OBJECT
 private slots:
@@ -45,19 +30,16 @@ private slots:
     void moneycheck();
     void compmovefirstandstatusrow();
     void strategiesarekeptandused();
-    void roster();
-    void addtolist();
-    void unwritablefiles();
     void clicksandclosingduringalongsearch();
 
 private:
-    void open();
-    // Puts signs on the board as a game in progress would have them: '.' free, X and O.
+    void open() { openwindow(*fixture, game); }
     void setboard(const QString& cells, const QString& yourmoves, const QString& compmoves,
-                  qint16 turns);
-    void winonce();
-    // As the close box does it: the window goes once events run.
-    void closewindow();
+                  qint16 turns) {
+        ::setboard(game, cells, yourmoves, compmoves, turns);
+    }
+    void winonce() { ::winonce(*fixture, game); }
+    void closewindow() { ::closewindow(game); }
     QString folder() const { return fixture->folder(); }
     qint16 wins() const { return game->match.record().wins; }
     qint16 losses() const { return game->match.record().losses; }
@@ -73,34 +55,6 @@ void TictacTest::init() {
 
 void TictacTest::cleanup() {
     delete fixture;
-}
-
-void TictacTest::open() {
-    fixture->open(game);
-    QVERIFY(game->isVisible());
-}
-
-void TictacTest::setboard(const QString& cells, const QString& yourmoves, const QString& compmoves,
-                          qint16 turns) {
-    Board board;
-    for (int k = 1; k <= 9; ++k)
-        board[static_cast<std::size_t>(k - 1)] =
-            cells[k - 1] == u'.' ? QString() : QString(cells[k - 1]);
-    game->match.setgame(board, yourmoves, compmoves, turns);
-    game->showgame();
-}
-
-// The player completes the top row; the opponent stays fresh.
-void TictacTest::winonce() {
-    setboard("XX.OO....", "12", "45", 2);
-    fixture->random.draws << 0.0;
-    QTest::mouseClick(game->cell(3), Qt::LeftButton);
-}
-
-void TictacTest::closewindow() {
-    game->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!game);
 }
 
 void TictacTest::opensready() {
@@ -328,120 +282,6 @@ void TictacTest::strategiesarekeptandused() {
     closewindow();
     open();
     QCOMPARE(game->strategies().size(), 6);
-}
-
-void TictacTest::roster() {
-    // The first run has no roster: the default player, whose record never outlives the window.
-    open();
-    QCOMPARE(game->namebox->text(), QStringLiteral("Nobody"));
-    winonce();
-    closewindow();
-    QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"brain.dat"});
-
-    open();
-    fixture->dialogs.shown.clear();
-    game->namebox->clear();
-    game->addtolist_Click();
-    for (const char* unfit : {"a/b", "..", "say \"hi\""}) {
-        game->namebox->setText(QLatin1String(unfit));
-        game->addtolist_Click();
-    }
-    QCOMPARE(fixture->dialogs.shown.size(), 3);
-    QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"brain.dat"});
-    QCOMPARE(game->roster->count(), 0);
-
-    game->namebox->setText(QStringLiteral("Player2"));
-    game->addtolist_Click();
-    QCOMPARE(filebytes(folder() + "list.dat"), QByteArray("\"Player2\"\r\n"));
-    QCOMPARE(filebytes(folder() + "Player2.sco"), QByteArray("\"Player2\",0,0,0,\"X\",\"O\"\r\n"));
-    game->namebox->setText(QStringLiteral("Ann"));
-    game->addtolist_Click();
-    QCOMPARE(rows(game->roster), (QStringList{"Player2", "Ann"}));
-
-    // Ann's two wins are written before Player2's record is taken up.
-    game->match.takerecord({32766, 0, 0, QStringLiteral("X"), QStringLiteral("O")});
-    winonce();
-    winonce();
-    QCOMPARE(wins(), 32767);
-    fixture->writefile("Player2.sco", "\"Player2\",3,1,2,\"+\",\"-\"\r\n");
-    game->roster->doItemsLayout();
-    const QPoint first = game->roster->visualItemRect(game->roster->item(0)).center();
-    QTest::mouseClick(game->roster->viewport(), Qt::LeftButton, {}, first);
-    QTest::mouseDClick(game->roster->viewport(), Qt::LeftButton, {}, first);
-    QCOMPARE(filebytes(folder() + "Ann.sco"), QByteArray("\"Ann\",32767,0,0,\"X\",\"O\"\r\n"));
-    QCOMPARE(game->namebox->text(), QStringLiteral("Player2"));
-    QCOMPARE((QList<qint16>{wins(), losses(), draws()}), (QList<qint16>{3, 1, 2}));
-    QCOMPARE(game->yoursignbox->text() + game->compsignbox->text(), QStringLiteral("+-"));
-    QCOMPARE(game->match.yoursign() + game->match.compsign(), QStringLiteral("+-"));
-
-    // Closing keeps the sign boxes as typed, applied or not.
-    game->yoursignbox->setText(QStringLiteral("Z"));
-    closewindow();
-    QCOMPARE(filebytes(folder() + "Player2.sco"), QByteArray("\"Player2\",3,1,2,\"Z\",\"-\"\r\n"));
-    open();
-    QCOMPARE(game->namebox->text(), QStringLiteral("Player2"));
-    QCOMPARE(game->match.yoursign(), QStringLiteral("Z"));
-
-    // A record that cannot be read whole is no record at all.
-    fixture->writefile("Ann.sco", "\"Ann\",5,6\r\n");
-    game->roster->setCurrentRow(1);
-    QTest::keyClick(game->roster, Qt::Key_Return);
-    QCOMPARE(game->namebox->text(), QStringLiteral("Ann"));
-    QCOMPARE((QList<qint16>{wins(), losses(), draws()}), (QList<qint16>{0, 0, 0}));
-    QCOMPARE(game->match.yoursign() + game->match.compsign(), QStringLiteral("XO"));
-    QCOMPARE(fixture->dialogs.texts().last(),
-             QStringLiteral("Ann.sco cannot be read, so it was kept as Ann.sco.damaged for you to "
-                            "repair or delete. Ann plays on with no wins, losses or draws."));
-    QCOMPARE(filebytes(folder() + "Ann.sco.damaged"), QByteArray("\"Ann\",5,6\r\n"));
-    QVERIFY(!QFile::exists(folder() + "Ann.sco"));
-}
-
-// The wins of this visit stay with their player; a listed name is switched to, not added again.
-void TictacTest::addtolist() {
-    open();
-    game->namebox->setText(QStringLiteral("Ann"));
-    game->addtolist_Click();
-    winonce();
-    winonce();
-    game->namebox->setText(QStringLiteral("Bea"));
-    game->addtolist_Click();
-    QCOMPARE(filebytes(folder() + "Ann.sco"), QByteArray("\"Ann\",2,0,0,\"X\",\"O\"\r\n"));
-    QCOMPARE(wins(), 0);
-    winonce();
-
-    game->namebox->setText(QStringLiteral("Ann"));
-    game->addtolist_Click();
-    QCOMPARE(filebytes(folder() + "Bea.sco"), QByteArray("\"Bea\",1,0,0,\"X\",\"O\"\r\n"));
-    QCOMPARE(filebytes(folder() + "list.dat"), QByteArray("\"Ann\"\r\n\"Bea\"\r\n"));
-    QCOMPARE(rows(game->roster), (QStringList{"Ann", "Bea"}));
-    QCOMPARE(wins(), 2);
-
-    // A letter the roster file cannot keep would orphan the record after a restart.
-    fixture->dialogs.shown.clear();
-    game->namebox->setText(QStringLiteral("Żaneta"));
-    game->addtolist_Click();
-    QCOMPARE(fixture->dialogs.texts(), QStringList{namelettersmessage()});
-    QCOMPARE(rows(game->roster), (QStringList{"Ann", "Bea"}));
-    QVERIFY(!QDir(folder()).entryList().join(' ').contains("aneta"));
-}
-
-// Directories where the files belong: nothing can be written there.
-void TictacTest::unwritablefiles() {
-    QVERIFY(QDir(folder()).mkdir("brain.dat") && QDir(folder()).mkdir("Player2.sco"));
-    open();
-    winonce();
-    winonce();
-    QCOMPARE(game->strategies(), (QStringList{"123", "123"}));
-    const QStringList told = fixture->dialogs.texts().filter("brain.dat");
-    QCOMPARE(told.size(), 1);
-
-    fixture->dialogs.shown.clear();
-    game->namebox->setText(QStringLiteral("Player2"));
-    game->addtolist_Click();
-    QCOMPARE(fixture->dialogs.texts(), QStringList{"The record of Player2 could not be written."});
-    QCOMPARE(game->roster->count(), 0);
-    QCOMPARE(wins(), 2);
-    QVERIFY(!QFile::exists(folder() + "list.dat"));
 }
 
 void TictacTest::clicksandclosingduringalongsearch() {
