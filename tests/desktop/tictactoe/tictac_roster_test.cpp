@@ -12,7 +12,7 @@
 
 // Who plays tic-tac-toe: the roster and each player's record, and the files that keep them and
 // the opponent's memory when they can't be written.
-class TictacRosterTest : public QObject {
+class TictacRosterTest : public QObject, private TictacTesting {
     Q_OBJECT
 private slots:
     void init() { fixture = new CareerFixture; }
@@ -20,18 +20,6 @@ private slots:
     void roster();
     void addtolist();
     void unwritablefiles();
-
-private:
-    void open() { openwindow(*fixture, game); }
-    void winonce() { ::winonce(*fixture, game); }
-    void closewindow() { ::closewindow(game); }
-    QString folder() const { return fixture->folder(); }
-    qint16 wins() const { return game->match.record().wins; }
-    qint16 losses() const { return game->match.record().losses; }
-    qint16 draws() const { return game->match.record().draws; }
-
-    CareerFixture* fixture = nullptr;
-    QPointer<tictac> game;
 };
 
 void TictacRosterTest::roster() {

@@ -18,7 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
-class TictacTest : public QObject {
+class TictacTest : public QObject, private TictacTesting {
     Q_OBJECT
 private slots:
     void init();
@@ -31,22 +31,6 @@ private slots:
     void compmovefirstandstatusrow();
     void strategiesarekeptandused();
     void clicksandclosingduringalongsearch();
-
-private:
-    void open() { openwindow(*fixture, game); }
-    void setboard(const QString& cells, const QString& yourmoves, const QString& compmoves,
-                  qint16 turns) {
-        ::setboard(game, cells, yourmoves, compmoves, turns);
-    }
-    void winonce() { ::winonce(*fixture, game); }
-    void closewindow() { ::closewindow(game); }
-    QString folder() const { return fixture->folder(); }
-    qint16 wins() const { return game->match.record().wins; }
-    qint16 losses() const { return game->match.record().losses; }
-    qint16 draws() const { return game->match.record().draws; }
-
-    CareerFixture* fixture = nullptr;
-    QPointer<tictac> game;
 };
 
 void TictacTest::init() {

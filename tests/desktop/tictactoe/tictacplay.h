@@ -12,35 +12,43 @@
 // What the tic-tac-toe window's tests share: the window opened, a game in progress put on its
 // board, a game won, the window closed, and what its files and lists hold.
 
-inline void openwindow(CareerFixture& fixture, QPointer<tictac>& game) {
-    fixture.open(game);
-    QVERIFY(game->isVisible());
-}
+// The window's tests share a career, the window, and these steps.
+class TictacTesting {
+protected:
+    void open() {
+        fixture->open(game);
+        QVERIFY(game->isVisible());
+    }
+    // Puts signs on the board as a game in progress would have them: '.' free, X and O.
+    void setboard(const QString& cells, const QString& yourmoves, const QString& compmoves,
+                  qint16 turns) {
+        Board board;
+        for (int k = 1; k <= 9; ++k)
+            board[static_cast<std::size_t>(k - 1)] =
+                cells[k - 1] == u'.' ? QString() : QString(cells[k - 1]);
+        game->match.setgame(board, yourmoves, compmoves, turns);
+        game->showgame();
+    }
+    // The player completes the top row; the opponent stays fresh.
+    void winonce() {
+        setboard("XX.OO....", "12", "45", 2);
+        fixture->random.draws << 0.0;
+        QTest::mouseClick(game->cell(3), Qt::LeftButton);
+    }
+    // As the close box does it: the window goes once events run.
+    void closewindow() {
+        game->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!game);
+    }
+    QString folder() const { return fixture->folder(); }
+    qint16 wins() const { return game->match.record().wins; }
+    qint16 losses() const { return game->match.record().losses; }
+    qint16 draws() const { return game->match.record().draws; }
 
-// Puts signs on the board as a game in progress would have them: '.' free, X and O.
-inline void setboard(tictac* game, const QString& cells, const QString& yourmoves,
-                     const QString& compmoves, qint16 turns) {
-    Board board;
-    for (int k = 1; k <= 9; ++k)
-        board[static_cast<std::size_t>(k - 1)] =
-            cells[k - 1] == u'.' ? QString() : QString(cells[k - 1]);
-    game->match.setgame(board, yourmoves, compmoves, turns);
-    game->showgame();
-}
-
-// The player completes the top row; the opponent stays fresh.
-inline void winonce(CareerFixture& fixture, tictac* game) {
-    setboard(game, "XX.OO....", "12", "45", 2);
-    fixture.random.draws << 0.0;
-    QTest::mouseClick(game->cell(3), Qt::LeftButton);
-}
-
-// As the close box does it: the window goes once events run.
-inline void closewindow(QPointer<tictac>& game) {
-    game->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!game);
-}
+    CareerFixture* fixture = nullptr;
+    QPointer<tictac> game;
+};
 
 inline QByteArray filebytes(const QString& path) {
     QFile file(path);
