@@ -8,6 +8,7 @@
 #include "common/number.h"
 #include "common/programfolder.h"
 #include "common/watchlabel.h"
+#include "competition/replay.h"
 #include "sound/sounds.h"
 #include "stats/statsrecorder.h"
 #include "typing/wordlist.h"
@@ -238,7 +239,7 @@ void frmcars::clock_Timer() {
 }
 
 TypingRecord frmcars::racerecord(const QString& result) {
-    return session.finish(QStringLiteral("Race"), optionfor(level())->text(), result);
+    return session.finish(QStringLiteral("Race"), levelname(level()), result);
 }
 
 void frmcars::keep(const TypingRecord& record) {
