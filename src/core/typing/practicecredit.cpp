@@ -5,7 +5,7 @@
 
 PracticeCredit::PracticeCredit(Career* career) : career(career) {}
 
-void PracticeCredit::credit(int levelindex) {
+void PracticeCredit::credit(int levelindex) const {
     if (career)
         career->changetrainingby(practicelevels().at(static_cast<std::size_t>(levelindex)).points);
 }

@@ -11,7 +11,7 @@ class PracticeCredit {
 public:
     explicit PracticeCredit(Career* career);
     // Nothing without a career.
-    void credit(int levelindex);
+    void credit(int levelindex) const;
 
 private:
     const QPointer<Career> career;

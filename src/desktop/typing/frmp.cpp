@@ -222,15 +222,18 @@ void frmp::endexercise() {
     const TypingRecord record =
         session.finish(QStringLiteral("Practice"), played.name,
                        leftcount > 0 ? QStringLiteral("Restarted") : QStringLiteral("Completed"));
+    // Other windows keep running while the box is open; this one may be gone by now, but the
+    // exercise was reported, so its points still count: what credits and keeps it is taken
+    // beforehand.
     QPointer<frmp> alive(this);
+    const PracticeCredit credited = credit;
+    const QPointer<StatsRecorder> keeper = recorder;
     playsound(Sound::ExerciseEnded);
     msgbox(resultmessage(seconds, typedcount, played.name, mistakes), MsgIcon::Exclamation,
            QStringLiteral("Result"));
-    credit.credit(levelindex);
-    if (recorder)
-        recorder->record(record);
-    // Other windows keep running while the box is open; this one may be gone by now, but the
-    // exercise was reported, so its points still count.
+    credited.credit(levelindex);
+    if (keeper)
+        keeper->record(record);
     if (alive)
         resetwindow();
 }
