@@ -2,6 +2,7 @@
 
 #include "career/promotion.h"
 #include "common/number.h"
+#include "saves/savedgame.h"
 #include "sound/sounds.h"
 
 namespace {
@@ -236,4 +237,10 @@ void Career::begincareer(const QString& file) {
     if (newdays == newdaysatbegin)
         openday();
     markcareer(file);
+}
+
+SavedGame Career::tosave() {
+    updatestatus();
+    return {shownvalues.playername, shownvalues.money, shownvalues.rank,
+            shownvalues.days,       logtext,           QString::number(shownvalues.training)};
 }

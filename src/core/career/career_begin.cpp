@@ -48,9 +48,3 @@ void Career::backtosingapore(const QString& file) {
     updatelog(QStringLiteral("You travelled back to Singapore!"));
     begincareer(file);
 }
-
-SavedGame Career::tosave() {
-    updatestatus();
-    return {shownvalues.playername, shownvalues.money, shownvalues.rank,
-            shownvalues.days,       logtext,           QString::number(shownvalues.training)};
-}
