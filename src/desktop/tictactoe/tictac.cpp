@@ -246,10 +246,12 @@ void tictac::setcaption(int k, const QString& text) {
 
 void tictac::showgame() {
     for (int k = 1; k <= 9; ++k) {
-        const QString& sign = match.board()[static_cast<std::size_t>(k - 1)];
+        const std::size_t at = static_cast<std::size_t>(k - 1);
         // Unchanged captions stay as they are, so a screen reader is not told of them again.
-        if (cell(k)->text() != sign)
-            setcaption(k, sign);
+        if (shownboard[at] != match.board()[at]) {
+            shownboard[at] = match.board()[at];
+            setcaption(k, shownboard[at]);
+        }
     }
     yourmoves->setText(match.yourmoves());
     compmoves->setText(match.compmoves());

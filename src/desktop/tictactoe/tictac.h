@@ -98,6 +98,8 @@ private:
     void buildboard();
     void buildhiddenblocks();
     void setcaption(int k, const QString& text);
+    // The board as the cells show it.
+    Board shownboard;
     void selectstage(int row);
     // "Start / Reset" and "Comp Move First" go on and off together.
     void setstartbuttons(bool enabled);
