@@ -2,15 +2,16 @@
 # One command from a fresh Debian 12 machine: installs what is missing, builds, then runs the
 # game (run), every test (test), every test under AddressSanitizer and UndefinedBehaviorSanitizer
 # (sanitize), the fuzz targets with clang's libFuzzer for FUZZ_SECONDS each (fuzz), renders
-# every window to docs/screenshots/ for the README (screenshots), or makes the Debian package
+# every window to docs/screenshots/ for the README (screenshots), runs every benchmark once,
+# quickly, so one that no longer runs to a clean end shows (bench), or makes the Debian package
 # build/keystrider_*.deb (package).
 set -eu
 cd "$(dirname "$0")"
 what=${1:-run}
 case "$what" in
-run | test | sanitize | fuzz | screenshots | package | build) ;;
+run | test | sanitize | fuzz | screenshots | bench | package | build) ;;
 *)
-    echo "usage: $0 [run|test|sanitize|fuzz|screenshots|package|build]" >&2
+    echo "usage: $0 [run|test|sanitize|fuzz|screenshots|bench|package|build]" >&2
     exit 2
     ;;
 esac
@@ -88,6 +89,22 @@ screenshots)
     # The committed copies are replaced whole, so a window no longer drawn leaves no stale picture.
     rm -f docs/screenshots/*.png docs/screenshots/dark/*.png
     QT_QPA_PLATFORM=offscreen "$build/tools/screenshots" docs/screenshots
+    ;;
+bench)
+    # Each with few repeats (KEYSTRIDER_BENCH_QUICK), its figures meaning nothing; whatever
+    # benchmarks the folder holds, each ended after ten minutes at the latest.
+    failed=""
+    for bench in "$build"/bench/*_bench; do
+        name=$(basename "$bench")
+        echo "== $name"
+        KEYSTRIDER_BENCH_QUICK=1 QT_QPA_PLATFORM=offscreen timeout 600 "$bench" ||
+            failed="$failed $name"
+    done
+    if [ -n "$failed" ]; then
+        echo "benchmarks that did not run to a clean end:$failed" >&2
+        exit 1
+    fi
+    echo "every benchmark ran to a clean end"
     ;;
 package) cd "$build" && cpack -G DEB ;;
 build) ;;

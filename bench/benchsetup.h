@@ -1,6 +1,7 @@
 #pragma once
 
 #include "benchfolder.h"
+#include "benchquick.h"
 #include "common/dialogs.h"
 #include "common/program.h"
 

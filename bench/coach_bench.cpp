@@ -99,8 +99,8 @@ int main(int argc, char* argv[]) {
     bare.setFont(window.txttype->font());
     bare.resize(window.txttype->size());
     bare.show();
-    constexpr int rounds = 5;
-    constexpr int keysperround = 2000;
+    const int rounds = repeats(5, 1);
+    const int keysperround = repeats(2000, 200);
     qint64 coachtime = 0;
     qint64 endtime = 0;
     int coachkeys = 0;

@@ -4,7 +4,6 @@
 // practice goals, a saved game loaded, and the coach keeping its place in an own text after a
 // sentence.
 #include "benchsetup.h"
-#include "shell/form1.h"
 #include "career/frmhall.h"
 #include "career/hall.h"
 #include "career/halllist.h"
@@ -14,6 +13,7 @@
 #include "common/watchlabel.h"
 #include "saves/loa.h"
 #include "saves/savedgame.h"
+#include "shell/form1.h"
 #include "stats/practicegoal.h"
 #include "tictactoe/records.h"
 #include "tictactoe/strategies.h"

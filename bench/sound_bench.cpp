@@ -73,16 +73,17 @@ void measurestart(const QString& self) {
         QFile::copy(build + "/" + name, copy.filePath(name));
     const QString module = build + "/" + QLatin1String(soundmodulename);
     QList<double> bare, with, without;
-    for (int run = 0; run < 15; ++run) {
+    const int runs = repeats(15, 1);
+    for (int run = 0; run < runs; ++run) {
         bare.append(starttime(self, {"--bare-window"}, "bare"));
         QFile::copy(module, copy.filePath(soundmodulename));
         with.append(starttime(copy.filePath("keystrider"), {}, "asd"));
         QFile::remove(copy.filePath(soundmodulename));
         without.append(starttime(copy.filePath("keystrider"), {}, "asd"));
     }
-    std::printf("start to the first window painted (median of 15): bare Qt window %.1f ms, game "
+    std::printf("start to the first window painted (median of %d): bare Qt window %.1f ms, game "
                 "%.1f ms with the sound module (%.2f times), %.1f ms without it\n",
-                median(bare), median(with), median(with) / median(bare), median(without));
+                runs, median(bare), median(with), median(with) / median(bare), median(without));
 }
 
 void measurekeystroke(const BenchSetup& setup) {
@@ -108,7 +109,7 @@ void measurekeystroke(const BenchSetup& setup) {
     // Rounds taking turns, so all three see the same machine; the median round of each counts.
     // Keys come 50 ms apart, as at 120 words a minute: the sound thread and the sound server
     // then do what typing asks of them, not a thousand sounds a second.
-    constexpr int rounds = 9;
+    const int rounds = repeats(9, 1);
     constexpr int keysperround = 30;
     const auto pause = [] {
         QCoreApplication::processEvents();
@@ -162,14 +163,15 @@ void measurekeystroke(const BenchSetup& setup) {
 
     // What a play itself costs the window's thread: posting the sound to the sound thread.
     QList<double> plays;
-    for (int p = 0; p < 200; ++p) {
+    const int posts = repeats(200, 10);
+    for (int p = 0; p < posts; ++p) {
         clock.restart();
         sounds.play(Sound::KeyClick, 0.5);
         plays.append(milliseconds(clock.nsecsElapsed()) * 1000);
         // Apart, as keys are, so each play wakes the sound thread as a key's does.
         QThread::msleep(2);
     }
-    std::printf("one sound posted from the window's thread (median of 200): %.2f us\n",
+    std::printf("one sound posted from the window's thread (median of %d): %.2f us\n", posts,
                 median(plays));
     setsounds(nullptr);
 }
@@ -203,7 +205,8 @@ void measurelatency(const QString& module) {
         std::printf("latency: no sound output on this machine, not measured\n");
     } else {
         QList<double> tothestream;
-        for (int i = 0; i < 20; ++i) {
+        const int clicks = repeats(20, 2);
+        for (int i = 0; i < clicks; ++i) {
             QElapsedTimer clock;
             clock.start();
             std::atomic<qint64> written{-1};
@@ -217,8 +220,8 @@ void measurelatency(const QString& module) {
             QThread::msleep(100);
         }
         std::printf("latency from a keystroke to the click in the sound server's stream (median "
-                    "of 20): %.2f ms, to which the game's queue adds at most 2 ms\n",
-                    median(tothestream));
+                    "of %d): %.2f ms, to which the game's queue adds at most 2 ms\n",
+                    clicks, median(tothestream));
         QMetaObject::invokeMethod(context,
                                   [&] { device->play(recordingof(Sound::RaceWon), 0.5f); });
         QThread::msleep(300);

@@ -64,9 +64,10 @@ Figures measure(tictac& window) {
         // The computer opened on the centre; the player answers in a corner. Neither record
         // occurs in any strategy, so both searches run to the end.
         window.startreset_Click();
-        window.cell(5)->setText(QStringLiteral("O"));
-        window.compmoves->setText(QStringLiteral("5"));
-        window.turns = 1;
+        Board centre;
+        centre[4] = QStringLiteral("O");
+        window.match.setgame(centre, {}, QStringLiteral("5"), 1);
+        window.showgame();
         measuring = true;
         const qint64 start = clock.nsecsElapsed();
         last = start;

@@ -18,6 +18,7 @@
 #include "competition/frmcomp.h"
 #include "competition/replaysfile.h"
 #include "keyboard/keyboardview.h"
+#include "samples/careerstaging.h"
 #include "samples/darkpalette.h"
 #include "samples/samplerecords.h"
 #include "saves/loa.h"
@@ -318,12 +319,10 @@ void shoottictac() {
     const QString folder = apppath();
     setprogramfolder(empty.path());
     tictac game(nullptr);
-    const char* signs[9] = {"X", "", "", "", "O", "", "", "", "X"};
-    for (int k = 1; k <= 9; ++k)
-        game.cell(k)->setText(QLatin1String(signs[k - 1]));
-    game.yourmoves->setText(QStringLiteral("19"));
-    game.compmoves->setText(QStringLiteral("5"));
-    game.turns = 1;
+    const QString x = QStringLiteral("X");
+    game.match.setgame({x, {}, {}, {}, QStringLiteral("O"), {}, {}, {}, x}, QStringLiteral("19"),
+                       QStringLiteral("5"), 1);
+    game.showgame();
     game.roster->addItems({QStringLiteral("Player2"), QStringLiteral("Ann")});
     game.stages->setCurrentRow(1);
     game.clock_Timer();
@@ -403,9 +402,10 @@ void shootall() {
     setprogramfolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
 
     Form1 form;
-    form.career->setstate({QStringLiteral("Ace"), 0, 250, 0, 0});
-    form.career->updatelog(QStringLiteral("Objectives: To raise to Typist Rank 8 so that"));
-    form.career->updatelog(QStringLiteral("you will be hired by QuendleSoft as a typist or"));
+    staged(form.career).setstate({QStringLiteral("Ace"), 0, 250, 0, 0});
+    staged(form.career).updatelog(QStringLiteral("Objectives: To raise to Typist Rank 8 so that"));
+    staged(form.career)
+        .updatelog(QStringLiteral("you will be hired by QuendleSoft as a typist or"));
     form.loaded();
     form.showdaysleft();
     // As the game goes back to its event loop: the window takes the focus it was given.

@@ -1,4 +1,5 @@
 #include "support/form1fixture.h"
+#include "samples/careerstaging.h"
 
 Form1Fixture::Form1Fixture(Start start) {
     if (start == Begun) {
@@ -12,7 +13,7 @@ Form1Fixture::~Form1Fixture() {
 }
 
 void Form1Fixture::setcareer(const CareerState& state) {
-    form.career->setstate(state);
+    staged(form.career).setstate(state);
     dialogs.shown.clear();
     random.drawn = 0;
     random.reseeds.clear();

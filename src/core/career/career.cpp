@@ -2,6 +2,7 @@
 
 #include "career/promotion.h"
 #include "common/number.h"
+#include "saves/savedgame.h"
 #include "sound/sounds.h"
 
 namespace {
@@ -23,7 +24,7 @@ template <typename T> std::optional<T> takepending(std::optional<T>& slot) {
 Career::Career(QObject* parent) : QObject(parent) {}
 
 CareerState Career::state() const {
-    CareerState s = panel;
+    CareerState s = shownvalues;
     if (pending.playername)
         s.playername = *pending.playername;
     if (pending.rank)
@@ -41,14 +42,14 @@ void Career::updatestatus() {
     if (const auto name = takepending(pending.playername))
         showplayername(*name);
     // A number never shown shows now, even unchanged.
-    if (const auto money = takepending(pending.money); money || (blank & Money))
-        showmoney(money.value_or(panel.money));
-    if (const auto rank = takepending(pending.rank); rank || (blank & Rank))
-        showrank(rank.value_or(panel.rank));
-    if (const auto days = takepending(pending.days); days || (blank & Days))
-        showdays(days.value_or(panel.days));
-    if (const auto training = takepending(pending.training); training || (blank & Training))
-        showtraining(training.value_or(panel.training));
+    if (const auto money = takepending(pending.money); money || (nevershown & Money))
+        showmoney(money.value_or(shownvalues.money));
+    if (const auto rank = takepending(pending.rank); rank || (nevershown & Rank))
+        showrank(rank.value_or(shownvalues.rank));
+    if (const auto days = takepending(pending.days); days || (nevershown & Days))
+        takedays(days.value_or(shownvalues.days));
+    if (const auto training = takepending(pending.training); training || (nevershown & Training))
+        taketraining(training.value_or(shownvalues.training));
 }
 
 void Career::reversevalue() {
@@ -64,45 +65,59 @@ void Career::setstate(const CareerState& s) {
     updatestatus();
 }
 
-void Career::showplayername(const QString& name) {
-    if (panel.playername == name)
-        return;
-    panel.playername = name;
+bool Career::showplayername(const QString& name) {
+    if (shownvalues.playername == name)
+        return false;
+    shownvalues.playername = name;
     emit playernamechanged(name);
+    return true;
 }
 
-void Career::showmoney(std::int32_t money) {
-    if (panel.money == money && !(blank & Money))
-        return;
-    blank &= ~Money;
-    panel.money = money;
+bool Career::showmoney(std::int32_t money) {
+    if (shownvalues.money == money && !(nevershown & Money))
+        return false;
+    nevershown &= ~Money;
+    shownvalues.money = money;
     emit moneychanged(money);
+    return true;
 }
 
-void Career::showrank(std::int16_t rank) {
-    if (panel.rank == rank && !(blank & Rank))
-        return;
-    blank &= ~Rank;
-    panel.rank = rank;
+bool Career::showrank(std::int16_t rank) {
+    if (shownvalues.rank == rank && !(nevershown & Rank))
+        return false;
+    nevershown &= ~Rank;
+    shownvalues.rank = rank;
     emit rankchanged(rank);
+    return true;
 }
 
-void Career::showdays(std::int32_t days) {
-    if (panel.days == days && !(blank & Days))
-        return;
-    blank &= ~Days;
-    panel.days = days;
+bool Career::showdays(std::int32_t days) {
+    if (shownvalues.days == days && !(nevershown & Days))
+        return false;
+    nevershown &= ~Days;
+    shownvalues.days = days;
     emit dayschanged(days);
-    openday();
+    return true;
 }
 
-void Career::showtraining(std::int32_t training) {
-    if (panel.training == training && !(blank & Training))
-        return;
-    blank &= ~Training;
-    panel.training = training;
+bool Career::showtraining(std::int32_t training) {
+    if (shownvalues.training == training && !(nevershown & Training))
+        return false;
+    nevershown &= ~Training;
+    shownvalues.training = training;
     emit trainingchanged(training);
-    checkpromotion();
+    return true;
+}
+
+// A new day count is a new day, whatever brought it: a day passed, a load, the time machine.
+void Career::takedays(std::int32_t days) {
+    if (showdays(days))
+        openday();
+}
+
+void Career::taketraining(std::int32_t training) {
+    if (showtraining(training))
+        checkpromotion();
 }
 
 void Career::changemoney(std::int32_t money) {
@@ -111,25 +126,32 @@ void Career::changemoney(std::int32_t money) {
 }
 
 void Career::changemoneyby(std::int64_t amount) {
-    changemoney(addclamped(panel.money, amount));
+    changemoney(addclamped(shownvalues.money, amount));
 }
 
 void Career::changetrainingby(std::int64_t points) {
-    showtraining(addclamped(panel.training, points));
+    taketraining(addclamped(shownvalues.training, points));
     reversevalue();
 }
 
 void Career::checkpromotion() {
     // A value another window just showed is the one the table sees, and stays the career's.
     reversevalue();
-    const std::int16_t promoted = promotedrank(panel.rank, panel.training);
-    if (promoted > panel.rank) {
+    const std::int16_t promoted = promotedrank(shownvalues.rank, shownvalues.training);
+    if (promoted > shownvalues.rank) {
         setrank(promoted);
         updatelog(QStringLiteral("You have been promoted to rank ") + QString::number(promoted) +
                   QStringLiteral("."));
         playsound(Sound::RankGained);
         updatestatus();
     }
+}
+
+void Career::checkgoals() {
+    if (rankgoal(shownvalues.rank))
+        emit goalreached(Goal::Rank);
+    if (moneygoal(shownvalues.money))
+        emit goalreached(Goal::Money);
 }
 
 void Career::resetvalues() {
@@ -215,4 +237,10 @@ void Career::begincareer(const QString& file) {
     if (newdays == newdaysatbegin)
         openday();
     markcareer(file);
+}
+
+SavedGame Career::tosave() {
+    updatestatus();
+    return {shownvalues.playername, shownvalues.money, shownvalues.rank,
+            shownvalues.days,       logtext,           QString::number(shownvalues.training)};
 }

@@ -30,13 +30,13 @@ void Career::newcareer(const QString& name) {
 void Career::load(SavedGame game) {
     newdaysatbegin = newdays;
     resetvalues();
-    // Each value is shown in turn, and may open a new day or run the promotion check at once,
+    // Each value is shown in turn, the new day opened and the promotion checked as they show,
     // before the career takes them all over. A load costs a day.
     showplayername(game.playername);
     showmoney(game.money);
     showrank(game.rank);
-    showdays(addclamped(game.days, 1));
-    showtraining(textint32(game.training));
+    takedays(addclamped(game.days, 1));
+    taketraining(textint32(game.training));
     // Handed over, not shared: the career adds to a log of megabytes without copying it.
     setlog(std::move(game.log));
     reversevalue();

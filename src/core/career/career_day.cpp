@@ -26,10 +26,12 @@ DayOutcome Career::datechange() {
 }
 
 DayOutcome Career::nextday() {
-    const DayOutcome outcome = datechange();
-    if (outcome == DayOutcome::Passed)
-        updatestatus();
-    return outcome;
+    if (datechange() == DayOutcome::TimeUp) {
+        emit daysranout();
+        return DayOutcome::TimeUp;
+    }
+    updatestatus();
+    return DayOutcome::Passed;
 }
 
 FlightCheck Career::mayfly(Country country) const {
@@ -43,8 +45,10 @@ FlightCheck Career::mayfly(Country country) const {
 DayOutcome Career::fly(Country country) {
     setmoney(addclamped(money(), -static_cast<std::int64_t>(countryfare(country))));
     clearcountries();
-    if (datechange() == DayOutcome::TimeUp)
+    if (datechange() == DayOutcome::TimeUp) {
+        emit daysranout();
         return DayOutcome::TimeUp;
+    }
     setcountry(country);
     updatelog(QLatin1String(countryinfo(country).arrival));
     updatestatus();

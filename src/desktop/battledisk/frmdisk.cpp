@@ -118,7 +118,7 @@ void frmdisk::diskwin2_Timer() {
 
 // The tick that ends the race still types its character, into the hidden window.
 void frmdisk::racetick(const QLineEdit* winner, QLineEdit* typed, void (frmdisk::*ending)()) {
-    if (winner->text().size() >= lanelength) {
+    if (typedin(winner) >= lanelength) {
         const QPointer<frmdisk> self(this);
         (this->*ending)();
         // Closed while the message was open: the lanes are gone.
@@ -129,4 +129,9 @@ void frmdisk::racetick(const QLineEdit* winner, QLineEdit* typed, void (frmdisk:
     // At the caret, never over a selection the player made: a lane only grows.
     typed->deselect();
     typed->insert(QString(lanechar(wholeupto(200))));
+    ++(typed == txtme ? metyped : disktyped);
+}
+
+int frmdisk::typedin(const QLineEdit* lane) const {
+    return lane == txtme ? metyped : disktyped;
 }

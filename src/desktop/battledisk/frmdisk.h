@@ -13,7 +13,8 @@ class frmdisk : public QWidget {
 public:
     explicit frmdisk(QWidget* parent = nullptr);
 
-    // Show the window and start the race the player, or the disk character, wins.
+    // Show the window and start the race the player ("me win"), or the disk character ("disk
+    // win"), wins: the game's own names.
     void mewin();
     void diskwin();
 
@@ -40,4 +41,8 @@ private:
     void endrace(QTimer* slow, QTimer* fast, const QString& message);
     // One tick of any of the four timers, which differ only in their lanes and ending.
     void racetick(const QLineEdit* winner, QLineEdit* typed, void (frmdisk::*ending)());
+    // How many characters a lane holds; they stay across duels until the window is closed.
+    int typedin(const QLineEdit* lane) const;
+    int metyped = 0;
+    int disktyped = 0;
 };

@@ -24,15 +24,10 @@ QString plaintooltip(const QString& text) {
            QStringLiteral("</p>");
 }
 
-void setcurrenttext(QListWidget* list, const QString& text) {
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->text() == text) {
-            list->setCurrentRow(row);
-            return;
-        }
-    }
-    list->setCurrentRow(-1);
-    list->clearSelection();
+void setcurrentrow(QListWidget* list, int row) {
+    list->setCurrentRow(row);
+    if (row < 0)
+        list->clearSelection();
 }
 
 QString currenttext(const QListWidget* list) {

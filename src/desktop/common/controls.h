@@ -18,8 +18,8 @@ class QString;
 // read that file until memory runs out.
 QString plaintooltip(const QString& text);
 
-// Selects the first row whose text is exactly the given one, or no row when none has it.
-void setcurrenttext(QListWidget* list, const QString& text);
+// Selects the row, or no row at all for -1.
+void setcurrentrow(QListWidget* list, int row);
 // The selected row's text, empty when no row is selected.
 QString currenttext(const QListWidget* list);
 

@@ -1,6 +1,5 @@
 #include "competition/frmcars.h"
 
-#include "career/career.h"
 #include "common/clock.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
@@ -9,6 +8,7 @@
 #include "common/number.h"
 #include "common/programfolder.h"
 #include "common/watchlabel.h"
+#include "competition/replay.h"
 #include "sound/sounds.h"
 #include "stats/statsrecorder.h"
 #include "typing/wordlist.h"
@@ -66,7 +66,7 @@ void setcolours(QWidget* control, QPalette::ColorRole back, const QColor& backco
 
 } // namespace
 
-frmcars::frmcars(Career* career, QWidget* parent) : QWidget(parent), career(career) {
+frmcars::frmcars(Career* career, QWidget* parent) : QWidget(parent), competition(career) {
     setupsidewindow(this, "frmcars", QStringLiteral("Competition! Car Race!"));
     buildcontrols();
     setFixedSize(twips(clientwidth), twips(clientheight));
@@ -160,10 +160,9 @@ void frmcars::setlevel(RaceLevel l) {
     optionfor(l)->setChecked(true);
 }
 
-void frmcars::startgame(qint32 newprize) {
-    prize = newprize;
+void frmcars::startgame(qint32 prize) {
     // The level buttons stay free until Start, so the player may overrule this choice.
-    if (const std::optional<RaceLevel> byprize = levelforprize(prize))
+    if (const std::optional<RaceLevel> byprize = competition.enter(prize))
         setlevel(*byprize);
     loadghosts();
     // Never on Back, where a Space meant for the race would throw the fee away.
@@ -198,13 +197,14 @@ void frmcars::back_Click() {
 void frmcars::nextword() {
     emptytypingbox(typingbox);
     typingbox->setFocus();
-    target->setText(wordat(wordlist, pickwordindex(wordlist.size(), timeofday())));
+    due = wordat(wordlist, pickwordindex(wordlist.size(), timeofday()));
+    target->setText(due);
 }
 
 void frmcars::typingbox_Change() {
     if (start->isEnabled())
         return;
-    if (!session.changed(target->text(), typingbox->text()))
+    if (!session.changed(due, typingbox->text()))
         return;
     nextword();
     positions.entrymatched(level());
@@ -239,7 +239,7 @@ void frmcars::clock_Timer() {
 }
 
 TypingRecord frmcars::racerecord(const QString& result) {
-    return session.finish(QStringLiteral("Race"), optionfor(level())->text(), result);
+    return session.finish(QStringLiteral("Race"), levelname(level()), result);
 }
 
 void frmcars::keep(const TypingRecord& record) {
@@ -261,18 +261,16 @@ void frmcars::racewon() {
     msgbox(QStringLiteral("You won! Price money is for you!"), MsgIcon::Exclamation,
            QStringLiteral("So good!"));
     keep(record);
-    if (career) {
-        career->changetrainingby(10);
-        career->changemoneyby(prize);
-    }
+    competition.won();
     resetrace();
 }
 
 // Back to rest, hidden; the word list and the level stay as they are.
 void frmcars::resetrace() {
-    prize = 0;
+    competition.reset();
     positions.restart();
     drawcars();
+    due.clear();
     target->clear();
     emptytypingbox(typingbox);
     typingbox->setEnabled(false);

@@ -2,6 +2,7 @@
 
 #include "battledisk/diskghost.h"
 #include "competition/carrace.h"
+#include "competition/competitionrace.h"
 #include "competition/replaybook.h"
 #include "stats/typingsession.h"
 
@@ -41,7 +42,7 @@ public:
     void setlevel(RaceLevel level);
     const CarRace& race() const { return positions; }
     const QStringList& words() const { return wordlist; }
-    qint32 currentprize() const { return prize; }
+    qint32 currentprize() const { return competition.prize(); }
     // Where a race that ends is kept; none keeps nothing.
     QPointer<StatsRecorder> recorder;
 
@@ -88,8 +89,6 @@ public:
 
 private:
     void buildcontrols();
-    // Paid the prize and training points when the race is won.
-    const QPointer<Career> career;
     QRadioButton* optionfor(RaceLevel level) const;
     // Cars sit at the nearest whole pixel to their exact place.
     void drawcars();
@@ -112,10 +111,13 @@ private:
     void ghostback();
     void endfriendly();
 
-    qint32 prize = 0;
+    // The competition raced for, which pays the prize and training points of a race won.
+    CompetitionRace competition;
     QString apppath;
     // The word list; never shown.
     QStringList wordlist;
+    // The entry to type now, which the target shows.
+    QString due;
     CarRace positions;
     // Where the player's car stood before the last correction, should that prove a key repeat.
     int beforecorrection = track::startleft;

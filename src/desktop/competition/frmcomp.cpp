@@ -1,13 +1,9 @@
 #include "competition/frmcomp.h"
 
-#include "career/career.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/layout.h"
-#include "common/number.h"
 #include "common/program.h"
-#include "common/sidewindow.h"
-#include "competition/competitiondraw.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -16,13 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include <utility>
-
-namespace {
-constexpr int entryfee = 100;
-}
-
-frmcomp::frmcomp(Career* career, QWidget* parent) : QWidget(parent), career(career) {
+frmcomp::frmcomp(Career* career, QWidget* parent) : QWidget(parent), competitions(career) {
     setupsidewindow(this, "frmcomp", QStringLiteral("Competition List"));
 
     listframe = placed(new QGroupBox(QStringLiteral("List of World Competitions"), this), "Frame1",
@@ -69,12 +59,17 @@ void frmcomp::generate() {
     // pending events run between the draws. Those events may close this window; the draw then
     // has nowhere to go, and the next day's draws into a new window.
     QPointer<frmcomp> self(this);
-    const QList<Competition> rows = drawcompetitions(doevents);
+    QList<Competition> drawn = drawcompetitions(doevents);
     if (!self)
         return;
+    competitions.setrows(std::move(drawn));
+    showrows();
+}
+
+void frmcomp::showrows() {
     country->clear();
     firstprice->clear();
-    for (const Competition& row : rows) {
+    for (const Competition& row : competitions.rows()) {
         country->addItem(row.country);
         firstprice->addItem(pricetext(row.price));
     }
@@ -87,29 +82,26 @@ void frmcomp::country_Click() {
 }
 
 void frmcomp::country_DblClick() {
-    const QString clicked = currenttext(country);
-    if (clicked.isEmpty() || !career)
+    const QListWidgetItem* clicked = country->currentItem();
+    if (!clicked || !clicked->isSelected())
         return;
-
-    // Moves the selection to the first row held in the player's country, which may be another
-    // row of the same name than the one clicked, or no row at all.
-    if (career->country() != Country::None)
-        setcurrenttext(country, QLatin1String(countryinfo(career->country()).name));
-    if (currenttext(country) != clicked) {
+    const CompetitionEntry entry = competitions.enter(country->row(clicked));
+    if (entry.outcome == EntryOutcome::NoRow)
+        return;
+    setcurrentrow(country, entry.row);
+    switch (entry.outcome) {
+    case EntryOutcome::NoRow:
+        return;
+    case EntryOutcome::WrongCountry:
         msgbox(QStringLiteral("You are at the wrong country!"), MsgIcon::Error,
                QStringLiteral("Error"));
         return;
-    }
-
-    if (career->shown().money < entryfee) {
+    case EntryOutcome::NotEnoughMoney:
         msgbox(QStringLiteral("You do not have enough money to join the competition!"));
         return;
+    case EntryOutcome::Joined:
+        break;
     }
-    career->changemoneyby(-entryfee);
-
-    QString price = currenttext(firstprice);
-    price.remove(QLatin1Char('$'));
-    emit joined(textint32(price));
-    career->reversevalue();
+    emit joined(entry.prize);
     hide();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPointer>
+#include "competition/competitionday.h"
+
 #include <QWidget>
 
 #include <cstdint>
@@ -12,7 +13,7 @@ class QListWidget;
 class QPushButton;
 
 // The day's world competitions, one row each in two lists: country and first price. A double
-// click joins a competition held where the player is, for the $100 fee.
+// click asks to join one; the day's competitions say whether it may and what it pays.
 class frmcomp : public QWidget {
     Q_OBJECT
 public:
@@ -32,11 +33,12 @@ public:
     QListWidget* firstprice;
     QLabel* hint;
 
+    // The rows the lists show, and the entry: where the player is, and the fee.
+    CompetitionDay competitions;
+    // The lists show the rows of the day's competitions.
+    void showrows();
+
 signals:
     // The fee is paid: the race for this first price starts.
     void joined(std::int32_t prize);
-
-private:
-    // Where the player is, and the money the fee is paid from.
-    const QPointer<Career> career;
 };

@@ -25,7 +25,7 @@ void loa::go() {
     }
     // Read and checked whole before anything changes: a damaged file never becomes a career,
     // and the one in play stays. The dialog stays for another pick.
-    SavedGameRead read = loadsavedgame(gamefile());
+    SavedGameRead read = savedgames.read(filename->text());
     if (read.fault != SaveFault::None) {
         msgbox(savefaultmessage(read, filename->text() + QStringLiteral(".kvr")), MsgIcon::Error,
                QStringLiteral("Error"));

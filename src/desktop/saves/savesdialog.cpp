@@ -6,7 +6,6 @@
 #include "common/layout.h"
 #include "common/programfolder.h"
 
-#include <QDir>
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,20 +14,17 @@
 
 #include <algorithm>
 
-namespace {
-const QString ending = QStringLiteral(".kvr");
-}
-
-SavesDialog::SavesDialog(Career* career, const char* name, const QString& caption,
-                         int widthtwips, const QString& buttoncaption)
-    : folder(apppath()), career(career) {
+SavesDialog::SavesDialog(Career* career, const char* name, const QString& caption, int widthtwips,
+                         const QString& buttoncaption)
+    : savedgames(apppath()), career(career) {
     setupsidewindow(this, name, caption);
     // Both dialogs place the list and the box 4695 twips wide; the Load dialog is narrower, and
     // there they end at its edge rather than past it.
     const int right = std::min(4695, widthtwips);
     games = placed(new QListWidget(this), "File1", 0, 0, right, 2340);
     games->setAccessibleName(QStringLiteral("Saved games"));
-    filenamecaption = placed(new QLabel(QStringLiteral("Filename:"), this), "Label1", 0, 2400, 1335, 255);
+    filenamecaption =
+        placed(new QLabel(QStringLiteral("Filename:"), this), "Label1", 0, 2400, 1335, 255);
     // Made after the label it overlaps, so it lies on top.
     filename = placed(new QLineEdit(this), "txtpath", 960, 2400, right - 960, 285);
     filename->setAccessibleName(QStringLiteral("Filename"));
@@ -52,19 +48,16 @@ SavesDialog::SavesDialog(Career* career, const char* name, const QString& captio
 }
 
 void SavesDialog::refresh() {
-    // Exact case, like the ending the dialogs take off and put back: a "X.KVR" listed here
-    // could not be opened under the name it would be given.
-    const QStringList names = QDir(folder).entryList({QStringLiteral("*") + ending},
-                                                     QDir::Files | QDir::CaseSensitive, QDir::Name);
+    const QStringList names = savedgames.list();
     const QSignalBlocker quiet(games);
     games->clear();
     games->addItems(names);
 }
 
 void SavesDialog::pickgame() {
-    QString name = currenttext(games);
+    const QString name = currenttext(games);
     if (!name.isEmpty())
-        filename->setText(name.remove(ending, Qt::CaseSensitive));
+        filename->setText(SavedGames::gamename(name));
 }
 
 void SavesDialog::pickgameandgo() {
@@ -73,7 +66,7 @@ void SavesDialog::pickgameandgo() {
 }
 
 QString SavesDialog::gamefile() const {
-    return folder + filename->text() + ending;
+    return savedgames.file(filename->text());
 }
 
 void SavesDialog::nonamegiven() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "saves/savedgames.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -43,7 +45,7 @@ protected:
     // Tells the player that nothing was given to save or load, and steps aside.
     void nonamegiven();
 
-    // The program folder, taken when the dialog is made.
-    const QString folder;
+    // The saved games of the program folder, taken when the dialog is made.
+    SavedGames savedgames;
     const QPointer<Career> career;
 };

@@ -1,12 +1,10 @@
 #include "services/frmgame.h"
 
-#include "career/career.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/layout.h"
 #include "common/number.h"
 #include "common/twips.h"
-#include "services/gamble.h"
 #include "sound/sounds.h"
 
 #include <QComboBox>
@@ -34,17 +32,9 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
     return placed(new QPushButton(caption, parent), name, left, top, width, 375);
 }
 
-double amount(const QLabel* l) {
-    return textnumber(l->text());
-}
-
-QString moneytext(const Career* career) {
-    return QString::number(career->shown().money);
-}
-
 } // namespace
 
-frmgame::frmgame(Career* career, QWidget* parent) : QWidget(parent), career(career) {
+frmgame::frmgame(Career* career, QWidget* parent) : QWidget(parent), session(career) {
     setupsidewindow(this, "frmgame", QStringLiteral("Double Or Nothing!"));
     closeonescape(this);
     // A small title bar with only a close box, and no task-bar entry.
@@ -103,61 +93,52 @@ void frmgame::starter() {
     betmoney->clear();
     betmoney->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("50")});
     betmoney->setCurrentIndex(-1);
-    if (career)
-        cash->setText(moneytext(career));
+    session.restart();
+    cash->setText(generalnumber(session.cash()));
 }
 
 // Play: the stake leaves the player's money at once and becomes the current sum.
 void frmgame::play_Click() {
     const QString bet = betmoney->currentText();
-    if (bet.isEmpty() || !career)
+    if (bet.isEmpty())
         return;
-    const std::optional<double> left =
-        afterstake(career->shown().money, textnumber(bet), amount(cash));
-    if (!left) {
+    if (session.play(textnumber(bet)) == StakeOutcome::NotEnoughMoney) {
         msgbox(QStringLiteral("You do not have enough money!"), MsgIcon::Error,
                QStringLiteral("Error"));
         return;
     }
-    career->changemoney(roundtoint<qint32>(*left));
-    cash->setText(moneytext(career));
+    cash->setText(generalnumber(session.cash()));
     showframe(gamblingframe);
-    winmoney->setText(bet);
+    winmoney->setText(generalnumber(session.sum()));
 }
 
 // Claim Money: the current sum is paid in.
 void frmgame::claim_Click() {
-    if (!career)
-        return;
-    const std::optional<double> after = afterclaim(career->shown().money, amount(winmoney));
-    if (!after) {
+    if (session.claim() == ClaimOutcome::CannotHold) {
         msgbox(QStringLiteral("You cannot hold that much money! Spend some, then claim it."),
                MsgIcon::Exclamation, QStringLiteral("Double Or Nothing!"));
         return;
     }
-    career->changemoney(roundtoint<qint32>(*after));
-    cash->setText(moneytext(career));
+    cash->setText(generalnumber(session.cash()));
     starter();
 }
 
 // Continue Betting: doubled or lost, with kinder odds for a poorer player.
 void frmgame::continuebetting_Click() {
-    if (!career)
-        return;
-    const double outside = career->shown().money;
-    const std::optional<double> doubled = doubledsum(outside, amount(winmoney));
-    if (!doubled) {
+    switch (session.continuebetting()) {
+    case BetOutcome::CannotGrow:
         msgbox(QStringLiteral("Your sum cannot grow any bigger! Claim your money."),
                MsgIcon::Exclamation, QStringLiteral("Double Or Nothing!"));
         return;
-    }
-    if (drawgamblelost(outside)) {
+    case BetOutcome::Lost:
         playsound(Sound::GambleLost);
         msgbox(QStringLiteral("You lost! All your bet money is gone!"), MsgIcon::Exclamation,
                QStringLiteral("Too bad!"));
         starter();
         return;
+    case BetOutcome::Doubled:
+        break;
     }
     playsound(Sound::GambleWon);
-    winmoney->setText(generalnumber(*doubled));
+    winmoney->setText(generalnumber(session.sum()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPointer>
+#include "services/doubleornothing.h"
+
 #include <QWidget>
 
 class Career;
@@ -10,14 +11,15 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-// Double or Nothing: a stake that each further bet doubles or loses, paid out on a claim, from
-// and into the career's money as the status panel shows it.
+// Double or Nothing: the window of a gamble whose session stakes, doubles or loses, and pays
+// out on a claim, from and into the career's money as the status panel shows it.
 class frmgame : public QWidget {
     Q_OBJECT
 public:
     explicit frmgame(Career* career, QWidget* parent = nullptr);
 
-    // Back to choosing a bet, with the cash as the main window shows it.
+    // Back to choosing a bet, with the cash as the main window shows it (the game's own name for
+    // its reset).
     void starter();
 
     // Handlers.
@@ -40,9 +42,9 @@ public:
     QPushButton* claim;
     QPushButton* continuebetting;
 
-private:
-    void showframe(QGroupBox* frame);
+    // The stake, the current sum and the cash the window shows.
+    DoubleOrNothing session;
 
 private:
-    const QPointer<Career> career;
+    void showframe(QGroupBox* frame);
 };

@@ -1,7 +1,6 @@
 #include "shell/form1.h"
 
 #include "career/career.h"
-#include "shell/frmstart.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/filename.h"
@@ -11,6 +10,7 @@
 #include "common/programfolder.h"
 #include "common/sidewindow.h"
 #include "common/watchlabel.h"
+#include "shell/frmstart.h"
 #include "stats/statsrecorder.h"
 
 #include <QAction>
@@ -84,6 +84,8 @@ void Form1::showcareer() {
         }
     });
     connect(career, &Career::daybegan, this, &Form1::generatecompetitions);
+    connect(career, &Career::goalreached, this, &Form1::objectivereached);
+    connect(career, &Career::daysranout, this, &Form1::timeup);
 }
 
 void Form1::Form_Load() {
@@ -125,11 +127,12 @@ void Form1::loaded() {
         startwindow->hide();
         startwindow->deleteLater();
     }
+    // Shown already: a new or loaded career shows each of its values as it begins.
     show();
-    career->updatestatus();
     savegame->setEnabled(true);
 }
 
+// The game's name for the end of the program.
 void Form1::closer() {
     endprogram();
 }
@@ -195,10 +198,9 @@ void Form1::popupcountries() {
 
 void Form1::passday() {
     const FocusKeeper stay(this);
-    if (career->nextday() == DayOutcome::TimeUp)
-        timeup();
+    career->nextday();
 }
 
 void Form1::showdaysleft() {
-    daysleft->setText(QString::number(::daysleft(career->state())));
+    daysleft->setText(QString::number(career->daysleft()));
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 class Career;
+enum class Goal;
 class LogBox;
 class QAction;
 class QGroupBox;
@@ -52,7 +53,8 @@ public:
 
     // Shows the window once a game begins, refreshed, with Save enabled for the rest of the run.
     void loaded();
-    // The success ending as the player meets it: the buttons covered, the hall of fame.
+    // The success ending as the player meets it (the game's name): the buttons covered, the
+    // hall of fame.
     void scoregame2();
     // The race window, created on first use with the career and the recorder.
     frmcars* race();
@@ -153,10 +155,13 @@ private:
     // After a success the "End game" frame covers the action buttons: they can be neither
     // reached nor pressed, and "Exit Game" takes the keyboard.
     void coverbuttons();
-    // Ends the program at once, unsaved: Exit, "Exit Game", the close box.
+    // Ends the program at once, unsaved: Exit, "Exit Game", the close box (the game's name).
     void closer();
     // Time ran out on a day asked for, and the failure ending that follows.
     void timeup();
+    // A goal the objective check found: the success, told.
+    void objectivereached(Goal goal);
+    // The failure ending (the game's name): the career cleared, the program ended.
     void scoregame();
 
     void exitgame_Click();

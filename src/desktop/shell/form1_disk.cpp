@@ -2,22 +2,19 @@
 #include "career/career.h"
 #include "shell/form1.h"
 
-#include "battledisk/battledisk.h"
-#include "battledisk/diskghost.h"
+#include "battledisk/diskcommands.h"
 #include "battledisk/frmdisk.h"
 #include "common/dialogs.h"
 #include "common/sidewindow.h"
 #include "competition/frmcars.h"
 
-#include <algorithm>
-
 namespace {
 
-// The one prompt of all three disk commands, under the creation's title, with a folder chooser
-// beside the box. Nothing when the answer names no folder: the command then finds no diskette.
-std::optional<QString> askdiskpath() {
-    return diskpath(folderbox(QStringLiteral("Enter diskette drive letter (eg. a:\\) :"),
-                              QStringLiteral("Create KVR Competition Disk")));
+// The one prompt of all the disk commands, under the creation's title, with a folder chooser
+// beside the box.
+QString askdiskpath() {
+    return folderbox(QStringLiteral("Enter diskette drive letter (eg. a:\\) :"),
+                     QStringLiteral("Create KVR Competition Disk"));
 }
 
 // What was wrong with a disk found, when there is more to say, follows the game's own words.
@@ -51,25 +48,18 @@ void done(const QString& text, const QString& more = QString()) {
 } // namespace
 
 void Form1::createbattledisk() {
-    const std::optional<QString> path = askdiskpath();
-    QString trouble;
-    if (!path || !writediskfile(*path, career->disk(), trouble)) {
-        disknotfound(trouble);
-        return;
-    }
-    // The player's best races go with the career, for a friend to race.
-    done(QStringLiteral("KVR Battle Disk Created!"), putghostondisk(*path, career->playername()));
+    const DiskResult made = DiskCommands(*career).create(askdiskpath());
+    if (diskdone(made))
+        done(QStringLiteral("KVR Battle Disk Created!"), made.more);
 }
 
 void Form1::updatefromdisk() {
-    const std::optional<QString> path = askdiskpath();
-    if (diskdone(path ? career->takeback(*path) : DiskResult{}))
+    if (diskdone(DiskCommands(*career).update(askdiskpath())))
         done(QStringLiteral("Status Updated!"));
 }
 
 void Form1::fightbattledisk() {
-    const std::optional<QString> path = askdiskpath();
-    const DiskResult fought = path ? career->duel(*path) : DiskResult{};
+    const DiskResult fought = DiskCommands(*career).fight(askdiskpath());
     if (!diskdone(fought))
         return;
     frmdisk* race = sidewindow(diskwindow, this);
@@ -81,31 +71,21 @@ void Form1::fightbattledisk() {
 
 // A friendly race against the disk typist's best: nothing of either career changes.
 void Form1::racediskbest() {
-    const std::optional<QString> path = askdiskpath();
-    if (!path) {
-        disknotfound();
+    const FriendlyRace race = DiskCommands(*career).friendlyrace(askdiskpath());
+    switch (race.outcome) {
+    case FriendlyRaceOutcome::NoDisk:
+        disknotfound(race.trouble);
         return;
-    }
-    QString trouble;
-    const std::optional<DiskGhost> ghost = readghostfile(ghostpath(*path), trouble);
-    if (!trouble.isEmpty()) {
-        msgbox(trouble, MsgIcon::Error, QStringLiteral("Error"));
+    case FriendlyRaceOutcome::Refused:
+        msgbox(race.trouble, MsgIcon::Error, QStringLiteral("Error"));
         return;
-    }
-    if (!ghost) {
-        QString nodisk;
-        if (!readdiskfile(*path, nodisk)) {
-            disknotfound(nodisk);
-            return;
-        }
-    }
-    if (!ghost ||
-        std::none_of(ghost->best.cbegin(), ghost->best.cend(),
-                     [](const std::optional<Replay>& best) { return best.has_value(); })) {
+    case FriendlyRaceOutcome::NoRace:
         msgbox(QStringLiteral("The typist on this disk has no race to race: the disk was made "
                               "before they finished one, or by an older copy of the game."),
                MsgIcon::Information, QStringLiteral("Friendly Race"));
         return;
+    case FriendlyRaceOutcome::Ready:
+        break;
     }
-    sidewindow(friendlyracewindow, this, static_cast<Career*>(nullptr))->racefriend(*ghost);
+    sidewindow(friendlyracewindow, this, static_cast<Career*>(nullptr))->racefriend(*race.ghost);
 }

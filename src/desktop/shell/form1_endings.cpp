@@ -1,14 +1,13 @@
 // The ends of a career as the player meets them: the goals watched, the success with its hall of
 // fame, time running out.
 #include "career/career.h"
-#include "shell/form1.h"
 #include "career/frmhall.h"
 #include "career/hall.h"
-#include "career/promotion.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/programfolder.h"
 #include "common/sidewindow.h"
+#include "shell/form1.h"
 #include "sound/sounds.h"
 
 #include <QGroupBox>
@@ -20,23 +19,22 @@ void Form1::checkobjective() {
     if (objectivecheckrunning)
         return;
     objectivecheckrunning = true;
-    if (rankgoal(career->shown().rank)) {
-        playsound(Sound::CareerWon);
-        msgbox(QStringLiteral(
-            "You have completed your objective by reaching rank 8 so that your boss will hire you!"));
-        scoregame2();
-        objectiveclock->stop();
-    }
-    if (moneygoal(career->shown().money)) {
-        playsound(Sound::CareerWon);
-        msgbox(QStringLiteral(
-            "You have completed your objective by earning $25000 to bribe your boss to hire you!"));
-        scoregame2();
-        objectiveclock->stop();
-    }
+    career->checkgoals();
     objectivecheckrunning = false;
 }
 
+void Form1::objectivereached(Goal goal) {
+    playsound(Sound::CareerWon);
+    msgbox(goal == Goal::Rank
+               ? QStringLiteral("You have completed your objective by reaching rank 8 so that your "
+                                "boss will hire you!")
+               : QStringLiteral("You have completed your objective by earning $25000 to bribe "
+                                "your boss to hire you!"));
+    scoregame2();
+    objectiveclock->stop();
+}
+
+// The success: the game's own name for it.
 void Form1::scoregame2() {
     const Success success = career->succeed();
     coverbuttons();
@@ -63,6 +61,7 @@ void Form1::timeup() {
     scoregame();
 }
 
+// The failure: the game's own name for it.
 void Form1::scoregame() {
     career->fail();
     msgbox(QStringLiteral("You failed your objectives! You are a loser!"), MsgIcon::Error,

@@ -1,8 +1,8 @@
 // Flying between countries, from the Country menu or the "Fly away" button.
 #include "career/career.h"
-#include "shell/form1.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
+#include "shell/form1.h"
 
 void Form1::fly(Country country) {
     const FocusKeeper stay(this);
@@ -18,6 +18,5 @@ void Form1::fly(Country country) {
     if (msgbox(QStringLiteral("Are you sure you want to fly there?"), MsgIcon::Exclamation,
                QStringLiteral("Fly!"), MsgButtons::YesNo) != MsgResult::Yes)
         return;
-    if (career->fly(country) == DayOutcome::TimeUp)
-        timeup();
+    career->fly(country);
 }

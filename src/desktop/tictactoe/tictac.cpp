@@ -1,8 +1,7 @@
-// The window and its controls; the game is in tictac_game.cpp, the memory and the roster in
-// tictac_memory.cpp.
+// The window and its controls; the game as the player plays it is in tictac_play.cpp, the memory
+// and the roster in tictac_memory.cpp.
 #include "tictactoe/tictac.h"
 
-#include "career/career.h"
 #include "common/controls.h"
 #include "common/layout.h"
 #include "common/twips.h"
@@ -82,7 +81,7 @@ const QColor windowcolour(128, 128, 255);
 
 } // namespace
 
-tictac::tictac(Career* career, QWidget* parent) : QWidget(parent), career(career) {
+tictac::tictac(Career* career, QWidget* parent) : QWidget(parent), match(career) {
     setupsidewindow(this, "tictac", QStringLiteral("Quendle's Tic Tac Toe"));
     setbackground(this, windowcolour);
     buildcontrols();
@@ -245,9 +244,15 @@ void tictac::setcaption(int k, const QString& text) {
                                              : QStringLiteral("Cell %1: %2").arg(k).arg(text));
 }
 
-Board tictac::board() const {
-    Board b;
-    for (int k = 1; k <= 9; ++k)
-        b[static_cast<std::size_t>(k - 1)] = cell(k)->text();
-    return b;
+void tictac::showgame() {
+    for (int k = 1; k <= 9; ++k) {
+        const std::size_t at = static_cast<std::size_t>(k - 1);
+        // Unchanged captions stay as they are, so a screen reader is not told of them again.
+        if (shownboard[at] != match.board()[at]) {
+            shownboard[at] = match.board()[at];
+            setcaption(k, shownboard[at]);
+        }
+    }
+    yourmoves->setText(match.yourmoves());
+    compmoves->setText(match.compmoves());
 }

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "common/filereading.h"
-#include "tictactoe/board.h"
-#include "tictactoe/records.h"
+#include "tictactoe/match.h"
 
-#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -20,7 +18,8 @@ class QPushButton;
 class QTimer;
 
 // Vivovu Dev Ezi Doz: tic-tac-toe for career money against an opponent that learns the moves
-// that beat it, with a roster of named players and their records.
+// that beat it, with a roster of named players and their records. The match holds the game;
+// the window shows it, and keeps the opponent's memory and the roster in their files.
 class tictac : public QWidget {
     Q_OBJECT
 public:
@@ -28,7 +27,7 @@ public:
 
     // The cell k (1 to 9), the button rk.
     QPushButton* cell(int k) const { return cells[static_cast<std::size_t>(k - 1)]; }
-    Board board() const;
+    const Board& board() const { return match.board(); }
     // The learned strategies, in the order learned; strategylist shows the same.
     const QStringList& strategies() const { return brain; }
 
@@ -82,14 +81,10 @@ public:
     QTimer* clock;
     QTimer* learnedclock;
 
-    // Window state; the current player's record is wins, losses, draws and the two signs.
-    QString yoursign;
-    QString compsign;
-    qint16 turns = 0;
-    bool gameover = false;
-    qint16 wins = 0;
-    qint16 losses = 0;
-    qint16 draws = 0;
+    // The game in play, the signs in effect, and the current player's record.
+    TicTacToeMatch match;
+    // The board and the two move records show the match's.
+    void showgame();
     QString apppath;
     // How long a search of the learned strategies runs before events get a turn.
     qint64 scanpausens = 5'000'000;
@@ -99,17 +94,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Played for its money; a game without a career is played for nothing.
-    const QPointer<Career> career;
     void buildcontrols();
     void buildboard();
     void buildhiddenblocks();
     void setcaption(int k, const QString& text);
+    // The board as the cells show it.
+    Board shownboard;
     void selectstage(int row);
     // "Start / Reset" and "Comp Move First" go on and off together.
     void setstartbuttons(bool enabled);
-    void changemoney(std::int64_t amount);
-    void scored(const QString& message);
+    // A finished game scored: the message, then its money and count.
+    void scored(Outcome outcome, const QString& message);
     void applyrecord(const PlayerRecord& record);
     // Makes the name current with its record; a damaged record is moved aside, and said so.
     void takeuprecord(const QString& name);

@@ -24,11 +24,8 @@ void tictac::Form_Load() {
                       QStringLiteral("Recalling your Strategy"), QStringLiteral("Random Move")});
     apppath = ::apppath();
     loadbrain();
-    yoursign = yoursignbox->text();
-    compsign = compsignbox->text();
-    gameover = false;
+    match.takerecord({0, 0, 0, yoursignbox->text(), compsignbox->text()});
     loadroster();
-    turns = 0;
     setstartbuttons(true);
     clock->start();
 }
@@ -53,7 +50,7 @@ void tictac::learn() {
     learnedclock->start();
     strategylearned->show();
     playsound(Sound::StrategyLearned);
-    const QString strategy = yourmoves->text();
+    const QString strategy = match.yourmoves();
     brain.append(strategy);
     showstrategies();
     if (brainrefused)
@@ -91,13 +88,9 @@ void reportunwritten(const QString& name) {
 } // namespace
 
 void tictac::applyrecord(const PlayerRecord& record) {
-    wins = record.wins;
-    losses = record.losses;
-    draws = record.draws;
-    yoursign = record.yoursign;
-    compsign = record.compsign;
-    yoursignbox->setText(yoursign);
-    compsignbox->setText(compsign);
+    match.takerecord(record);
+    yoursignbox->setText(record.yoursign);
+    compsignbox->setText(record.compsign);
 }
 
 void tictac::takeuprecord(const QString& name) {
@@ -182,7 +175,7 @@ void tictac::addtolist_Click() {
     // The counts of this visit belong to the player whose record they are, not to the name
     // just typed; a name already listed is switched to, as a double-click on it does.
     if (canholdrecord(recordname) && recordname.compare(defaultplayer, Qt::CaseInsensitive) != 0 &&
-        !keeprecord(recordname, PlayerRecord{wins, losses, draws, yoursign, compsign}))
+        !keeprecord(recordname, match.record()))
         return;
     const QList<QListWidgetItem*> listed = roster->findItems(name, Qt::MatchExactly);
     if (!listed.isEmpty()) {
@@ -192,15 +185,14 @@ void tictac::addtolist_Click() {
         return;
     }
     // The record first: a roster line without its record would read as a stranger's.
-    if (!keeprecord(name, PlayerRecord{0, 0, 0, yoursign, compsign}))
+    const PlayerRecord fresh{0, 0, 0, match.yoursign(), match.compsign()};
+    if (!keeprecord(name, fresh))
         return;
     if (!appendroster(apppath, name)) {
         reportunwritten(name);
         return;
     }
-    wins = 0;
-    losses = 0;
-    draws = 0;
+    match.takerecord(fresh);
     recordname = name;
     roster->addItem(name);
 }
@@ -214,8 +206,7 @@ void tictac::roster_DblClick() {
     const QString current = namebox->text();
     // A name that cannot have a file has no record to keep; one that can is not given up
     // unsaved.
-    if (canholdrecord(current) &&
-        !keeprecord(current, PlayerRecord{wins, losses, draws, yoursign, compsign}))
+    if (canholdrecord(current) && !keeprecord(current, match.record()))
         return;
     takeuprecord(next);
 }
@@ -225,9 +216,12 @@ void tictac::closeEvent(QCloseEvent* event) {
     const QString name = namebox->text();
     // The sign boxes as they stand, applied or not. The default player's record is never kept.
     const bool keep = canholdrecord(name) && name.compare(defaultplayer, Qt::CaseInsensitive) != 0;
-    if (keep)
-        keeprecord(name,
-                   PlayerRecord{wins, losses, draws, yoursignbox->text(), compsignbox->text()});
+    if (keep) {
+        PlayerRecord record = match.record();
+        record.yoursign = yoursignbox->text();
+        record.compsign = compsignbox->text();
+        keeprecord(name, record);
+    }
     removedefaultrecord(apppath);
     QWidget::closeEvent(event);
 }

@@ -1,6 +1,5 @@
 #include "typing/frmp.h"
 
-#include "career/career.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/keyupwatcher.h"
@@ -36,7 +35,7 @@ const QString resumecaption = QStringLiteral("Resume");
 
 } // namespace
 
-frmp::frmp(Career* career, QWidget* parent) : QWidget(parent), career(career) {
+frmp::frmp(Career* career, QWidget* parent) : QWidget(parent), credit(career) {
     setupsidewindow(this, "frmp", QStringLiteral("Practice Typing!"));
     buildcontrols();
     setFixedSize(twips(8280), twips(3660));
@@ -135,10 +134,11 @@ int frmp::selectedlevel() const {
 }
 
 void frmp::startrestart_Click() {
-    if (startrestart->text() == restartcaption) {
+    if (running) {
         endexercise();
         return;
     }
+    running = true;
     pauser->setEnabled(true);
     mistakes = 0;
     level->setEnabled(false);
@@ -166,11 +166,12 @@ void frmp::showcounts() {
 
 void frmp::nextword() {
     typingbox->setFocus();
-    target->setText(wordat(words, pickwordindex(words.size(), seconds)));
+    due = wordat(words, pickwordindex(words.size(), seconds));
+    target->setText(due);
 }
 
 void frmp::typingbox_Change() {
-    if (session.changed(target->text(), typingbox->text()))
+    if (session.changed(due, typingbox->text()))
         worddone();
 }
 
@@ -198,7 +199,8 @@ void frmp::clock_Timer() {
 }
 
 void frmp::pauser_Click() {
-    const bool pausing = pauser->text() == pausecaption;
+    const bool pausing = !paused;
+    paused = pausing;
     if (pausing) {
         clock->stop();
         session.pause();
@@ -215,25 +217,30 @@ void frmp::pauser_Click() {
 void frmp::endexercise() {
     pauser->setEnabled(false);
     startrestart->setEnabled(true);
-    const PracticeLevel& played = practicelevels()[selectedlevel()];
+    const int levelindex = selectedlevel();
+    const PracticeLevel& played = practicelevels()[levelindex];
     const TypingRecord record =
         session.finish(QStringLiteral("Practice"), played.name,
                        leftcount > 0 ? QStringLiteral("Restarted") : QStringLiteral("Completed"));
+    // Other windows keep running while the box is open; this one may be gone by now, but the
+    // exercise was reported, so its points still count: what credits and keeps it is taken
+    // beforehand.
     QPointer<frmp> alive(this);
+    const PracticeCredit credited = credit;
+    const QPointer<StatsRecorder> keeper = recorder;
     playsound(Sound::ExerciseEnded);
     msgbox(resultmessage(seconds, typedcount, played.name, mistakes), MsgIcon::Exclamation,
            QStringLiteral("Result"));
-    if (career)
-        career->changetrainingby(played.points);
-    if (recorder)
-        recorder->record(record);
-    // Other windows keep running while the box is open; this one may be gone by now, but the
-    // exercise was reported, so its points still count.
+    credited.credit(levelindex);
+    if (keeper)
+        keeper->record(record);
     if (alive)
         resetwindow();
 }
 
 void frmp::resetwindow() {
+    running = false;
+    paused = false;
     pauser->setText(pausecaption);
     typingbox->setEnabled(true);
     startrestart->setText(startcaption);
@@ -246,6 +253,7 @@ void frmp::resetwindow() {
     seconds = 0;
     elapsed->setText(QStringLiteral("0"));
     emptytypingbox(typingbox);
+    due.clear();
     target->clear();
 }
 

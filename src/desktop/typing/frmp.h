@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stats/typingsession.h"
+#include "typing/practicecredit.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -78,11 +79,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Credited with the level's training points when an exercise ends.
-    const QPointer<Career> career;
+    // Credits the level's training points when an exercise ends.
+    PracticeCredit credit;
     void buildcontrols();
     void resetwindow();
     void showcounts();
     TypingSession session;
+    // The entry to type now, which the target shows.
+    QString due;
+    // Between Start and the end: "Start" reads "Restart". Paused: "Pause" reads "Resume".
+    bool running = false;
+    bool paused = false;
     bool practicedread = false; // stats.dat was read for today's practice
 };

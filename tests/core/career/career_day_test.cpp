@@ -1,5 +1,6 @@
 #include "career/career.h"
 #include "career/dayevents.h"
+#include "samples/careerstaging.h"
 #include "support/fakes.h"
 
 #include <QTest>
@@ -38,7 +39,7 @@ void CareerDayTest::init() {
     career = new Career;
     career->newcareer(QStringLiteral("Ace"));
     career->begincareer({});
-    career->setlog({});
+    staged(career).setlog({});
 }
 
 void CareerDayTest::cleanup() {
@@ -126,14 +127,17 @@ void CareerDayTest::nextday() {
     QFETCH(QList<double>, draws);
     QFETCH(QStringList, entries);
     QFETCH(int, moneyafter);
-    career->setstate(before);
+    staged(career).setstate(before);
     career->use(Activity::RewardBag);
     fixture->random.drawn = 0;
     fixture->random.reseeds.clear();
     fixture->clock.seconds = 100;
     fixture->random.draws.append(draws);
     const bool timeup = entries.isEmpty();
+    int ranout = 0;
+    connect(career, &Career::daysranout, [&ranout] { ++ranout; });
     QCOMPARE(career->nextday(), timeup ? DayOutcome::TimeUp : DayOutcome::Passed);
+    QCOMPARE(ranout, timeup ? 1 : 0);
     QCOMPARE(career->log(), timeup ? QString() : "\r\n\r\n\r\n" + entries.join("\r\n") + "\r\n");
     QCOMPARE(career->money(), moneyafter);
     QCOMPARE(career->days(), timeup ? before.days : before.days + 1);
@@ -195,12 +199,15 @@ void CareerDayTest::flights() {
     QFETCH(QList<double>, draws);
     QFETCH(FlightCheck, check);
     QFETCH(int, moneyafter);
-    career->setstate(before);
+    staged(career).setstate(before);
     fixture->random.draws.append(draws);
     QCOMPARE(career->mayfly(to), check);
     if (check == FlightCheck::MayFly) {
+        int ranout = 0;
+        connect(career, &Career::daysranout, [&ranout] { ++ranout; });
         const DayOutcome outcome = career->fly(to);
         QCOMPARE(outcome, before.days >= 15 ? DayOutcome::TimeUp : DayOutcome::Passed);
+        QCOMPARE(ranout, outcome == DayOutcome::TimeUp ? 1 : 0);
         QCOMPARE(career->days(), before.days + (outcome == DayOutcome::Passed));
         if (outcome == DayOutcome::Passed)
             QCOMPARE(career->shown().money, moneyafter);

@@ -3,6 +3,7 @@
 #include "career/promotion.h"
 #include "career/score.h"
 #include "common/programfolder.h"
+#include "samples/careerstaging.h"
 #include "support/fakes.h"
 
 #include <QFile>
@@ -31,19 +32,34 @@ void CareerEndingsTest::goals_data() {
     QTest::addColumn<int>("money");
     QTest::addColumn<bool>("rankgoal");
     QTest::addColumn<bool>("moneygoal");
-    QTest::newRow("rank 8") << 8 << 100 << true << false;
-    QTest::newRow("rank 7") << 7 << 100 << false << false;
-    QTest::newRow("rank 100 is no goal") << 100 << 100 << false << false;
-    QTest::newRow("25000") << 0 << 25000 << false << true;
-    QTest::newRow("24999") << 0 << 24999 << false << false;
-    QTest::newRow("both") << 8 << 30000 << true << true;
+    QTest::addColumn<bool>("succeed");    // the first goal reached ends the career at once
+    QTest::addColumn<QString>("reached"); // what the objective check says, in order
+    QTest::newRow("rank 8") << 8 << 100 << true << false << false << "rank";
+    QTest::newRow("rank 7") << 7 << 100 << false << false << false << "";
+    QTest::newRow("rank 100 is no goal") << 100 << 100 << false << false << false << "";
+    QTest::newRow("25000") << 0 << 25000 << false << true << false << "money";
+    QTest::newRow("24999") << 0 << 24999 << false << false << false << "";
+    QTest::newRow("both") << 8 << 30000 << true << true << false << "rank,money";
+    // The success clears the career, so the money tested next is the cleared career's.
+    QTest::newRow("both, one success") << 8 << 30000 << true << true << true << "rank";
 }
 
 void CareerEndingsTest::goals() {
     QFETCH(int, rank);
     QFETCH(int, money);
+    QFETCH(bool, succeed);
     QTEST(rankgoal(static_cast<std::int16_t>(rank)), "rankgoal");
     QTEST(moneygoal(money), "moneygoal");
+    Career career;
+    staged(career).setstate({QStringLiteral("Ace"), static_cast<std::int16_t>(rank), money, 0, 0});
+    QStringList reached;
+    connect(&career, &Career::goalreached, [&](Goal goal) {
+        reached << (goal == Goal::Rank ? "rank" : "money");
+        if (succeed)
+            career.succeed();
+    });
+    career.checkgoals();
+    QTEST(reached.join(','), "reached");
 }
 
 void CareerEndingsTest::success_data() {
@@ -70,7 +86,7 @@ void CareerEndingsTest::success() {
     QFETCH(CareerState, before);
     QFETCH(QByteArray, hallline);
     Career career;
-    career.setstate(before);
+    staged(career).setstate(before);
     career.markcareer(QStringLiteral("ace.kvr"));
     fixture->writefile(hallfilename, "\"Old scored 7 points!\"\r\n");
     const Success success = career.succeed();
@@ -95,7 +111,7 @@ void CareerEndingsTest::hallthatcannotbewritten() {
 
 void CareerEndingsTest::failure() {
     Career career;
-    career.setstate({QStringLiteral("Ace"), 2, 400, 25, 30});
+    staged(career).setstate({QStringLiteral("Ace"), 2, 400, 25, 30});
     career.fail();
     QCOMPARE(career.log(), QStringLiteral(" "));
     QCOMPARE(career.shown().money, 0);

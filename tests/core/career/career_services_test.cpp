@@ -1,5 +1,6 @@
 #include "battledisk/battledisk.h"
 #include "career/career.h"
+#include "samples/careerstaging.h"
 #include "services/rewardbag.h"
 #include "services/timemachine.h"
 #include "support/fakes.h"
@@ -115,8 +116,8 @@ void CareerServicesTest::services() {
     QFETCH(Service, service);
     QFETCH(bool, newday);
     Career career;
-    career.setstate(before);
-    career.setlog({});
+    staged(career).setstate(before);
+    staged(career).setlog({});
     career.use(Activity::RewardBag);
     QTEST(service(career), "outcome");
     QTEST(values(career.state()), "after");
@@ -166,7 +167,7 @@ void CareerServicesTest::disks() {
     if (folder == "stuck")
         QVERIFY(QDir().mkpath(path + ".battle.dat.keystrider-partial"));
     Career career;
-    career.setstate({player, 0, 100, 0, training});
+    staged(career).setstate({player, 0, 100, 0, training});
     const DiskResult result = duel ? career.duel(file) : career.takeback(file);
     QTEST(QString::fromLatin1(diskname(result.outcome)), "outcome");
     QCOMPARE(result.playerwon, playerwon);

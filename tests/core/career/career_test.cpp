@@ -1,5 +1,6 @@
 #include "career/career.h"
 #include "career/promotion.h"
+#include "samples/careerstaging.h"
 #include "saves/savedgame.h"
 #include "support/fakes.h"
 
@@ -72,57 +73,57 @@ void CareerTest::orderofevents_data() {
     QTest::addColumn<QString>("after"); // name, money, rank, days, training of the career
     const QStringList first{"money 0", "rank 0", "days 0", "day began", "training 0"};
     QTest::newRow("first refresh shows every number")
-        << Steps([](Career& c) { c.updatestatus(); }) << first << ",0,0,0,0";
+        << Steps([](Career& c) { staged(c).updatestatus(); }) << first << ",0,0,0,0";
     QTest::newRow("the same values again raise nothing") << Steps([](Career& c) {
-        c.updatestatus();
-        c.updatestatus();
+        staged(c).updatestatus();
+        staged(c).updatestatus();
     }) << first << ",0,0,0,0";
     QTest::newRow("a day change opens the day inside it, before training shows")
-        << Steps([](Career& c) { c.setstate(careerof("Ace", 0, 0, 3, 9)); })
+        << Steps([](Career& c) { staged(c).setstate(careerof("Ace", 0, 0, 3, 9)); })
         << QStringList{"name Ace", "money 0", "rank 0", "days 3", "day began", "training 9"}
         << "Ace,0,0,3,9";
     QTest::newRow("training from 20 to 60 is one promotion to rank 3")
         << Steps([](Career& c) {
-               c.setstate(careerof({}, 0, 0, 0, 20));
-               c.changetrainingby(40);
+               staged(c).setstate(careerof({}, 0, 0, 0, 20));
+               staged(c).changetrainingby(40);
            })
         << first.mid(0, 4) +
                QStringList{"training 20", "log You have been promoted to rank 1.", "rank 1",
                            "training 60", "log You have been promoted to rank 3.", "rank 3"}
         << ",0,3,0,60";
     QTest::newRow("exactly the threshold does not promote")
-        << Steps([](Career& c) { c.changetrainingby(15); }) << QStringList{"training 15"}
+        << Steps([](Career& c) { staged(c).changetrainingby(15); }) << QStringList{"training 15"}
         << ",0,0,0,15";
     QTest::newRow("reset keeps the training shown until the next refresh")
         << Steps([](Career& c) {
-               c.setstate(careerof({}, 0, 0, 0, 42));
-               c.resetvalues();
+               staged(c).setstate(careerof({}, 0, 0, 0, 42));
+               staged(c).resetvalues();
            })
         << first.mid(0, 4) + QStringList{"training 42", "log You have been promoted to rank 2.",
                                          "rank 2", "rank 0", "log is"}
         << ",0,0,0,0";
     QTest::newRow("a window's change after a reset takes the training shown back")
         << Steps([](Career& c) {
-               c.setstate(careerof({}, 0, 0, 0, 42));
-               c.resetvalues();
-               c.changemoney(70);
+               staged(c).setstate(careerof({}, 0, 0, 0, 42));
+               staged(c).resetvalues();
+               staged(c).changemoney(70);
            })
         << first.mid(0, 4) + QStringList{"training 42", "log You have been promoted to rank 2.",
                                          "rank 2",      "rank 0",
                                          "log is",      "money 70"}
         << ",70,0,0,42";
     QTest::newRow("the next refresh shows the reset training") << Steps([](Career& c) {
-        c.setstate(careerof({}, 0, 0, 0, 42));
-        c.resetvalues();
-        c.updatestatus();
+        staged(c).setstate(careerof({}, 0, 0, 0, 42));
+        staged(c).resetvalues();
+        staged(c).updatestatus();
     }) << first.mid(0, 4) + QStringList{"training 42", "log You have been promoted to rank 2.",
                                         "rank 2",      "rank 0",
                                         "log is",      "training 0"}
                                                                << ",0,0,0,0";
     QTest::newRow("sums stop at the edge of 32 bits") << Steps([](Career& c) {
-        c.changemoney(2147483646);
-        c.changemoneyby(5);
-        c.changetrainingby(-5);
+        staged(c).changemoney(2147483646);
+        staged(c).changemoneyby(5);
+        staged(c).changetrainingby(-5);
     }) << QStringList{"money 2147483646", "money 2147483647", "training -5"}
                                                       << ",2147483647,0,0,-5";
 }
@@ -167,20 +168,20 @@ void CareerTest::unsavedchanges_data() {
     QTest::addColumn<bool>("unsaved");
     // clang-format off
     QTest::newRow("nothing")              << Steps([](Career&) {}) << false;
-    QTest::newRow("an entry")             << Steps([](Career& c) { c.updatelog("Won $5"); }) << true;
-    QTest::newRow("text added")           << Steps([](Career& c) { c.appendlog("!"); }) << true;
-    QTest::newRow("nothing added")        << Steps([](Career& c) { c.appendlog({}); }) << false;
-    QTest::newRow("the same log again")   << Steps([](Career& c) { c.setlog(c.log()); }) << false;
-    QTest::newRow("another log")          << Steps([](Career& c) { c.setlog("Day 1\r\n"); }) << true;
-    QTest::newRow("money")                << Steps([](Career& c) { c.changemoneyby(1); }) << true;
-    QTest::newRow("the same money again") << Steps([](Career& c) { c.changemoneyby(0); }) << false;
+    QTest::newRow("an entry")             << Steps([](Career& c) { staged(c).updatelog("Won $5"); }) << true;
+    QTest::newRow("text added")           << Steps([](Career& c) { staged(c).appendlog("!"); }) << true;
+    QTest::newRow("nothing added")        << Steps([](Career& c) { staged(c).appendlog({}); }) << false;
+    QTest::newRow("the same log again")   << Steps([](Career& c) { staged(c).setlog(c.log()); }) << false;
+    QTest::newRow("another log")          << Steps([](Career& c) { staged(c).setlog("Day 1\r\n"); }) << true;
+    QTest::newRow("money")                << Steps([](Career& c) { staged(c).changemoneyby(1); }) << true;
+    QTest::newRow("the same money again") << Steps([](Career& c) { staged(c).changemoneyby(0); }) << false;
     // clang-format on
 }
 
 void CareerTest::unsavedchanges() {
     QFETCH(Steps, steps);
     Career career;
-    career.updatelog(QStringLiteral("Begun"));
+    staged(career).updatelog(QStringLiteral("Begun"));
     career.markcareer(QStringLiteral("ace.kvr"));
     QVERIFY(!career.unsaved());
     steps(career);
@@ -213,7 +214,7 @@ void CareerTest::begin_data() {
     }) << "Ace,250,0,0,0" << objectives
                                 << 1;
     QTest::newRow("new career over another, on its day number") << Steps([](Career& c) {
-        c.setstate(careerof(QStringLiteral("Old"), 9000, 3, 0, 60));
+        staged(c).setstate(careerof(QStringLiteral("Old"), 9000, 3, 0, 60));
         c.newcareer(QStringLiteral("Ace"));
         c.begincareer({});
     }) << "Ace,250,0,0,0" << objectives << 1;
@@ -229,8 +230,8 @@ void CareerTest::begin_data() {
 void CareerTest::begin() {
     QFETCH(Steps, steps);
     Career career;
-    career.updatestatus();
-    career.setcountry(Country::Japan);
+    staged(career).updatestatus();
+    staged(career).setcountry(Country::Japan);
     career.use(Activity::RewardBag);
     int daysbegun = 0;
     connect(&career, &Career::daybegan, [&daysbegun] { ++daysbegun; });

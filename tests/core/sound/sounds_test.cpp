@@ -1,5 +1,6 @@
 #include "career/career.h"
 #include "common/programfolder.h"
+#include "samples/careerstaging.h"
 #include "services/rewardbag.h"
 #include "sound/soundsettings.h"
 #include "stats/typingsession.h"
@@ -184,7 +185,7 @@ void SoundsTest::careerevents() {
     if (step == CareerStep::NextDay)
         career.nextday();
     else
-        career.changetrainingby(points);
+        staged(career).changetrainingby(points);
     QCOMPARE(fixture->sounds.heard, heard);
 }
 

@@ -7,6 +7,7 @@
 #include "competition/frmcars.h"
 #include "competition/ghostcar.h"
 #include "competition/replaysfile.h"
+#include "samples/careerstaging.h"
 #include "shell/form1.h"
 #include "support/form1fixture.h"
 #include "support/keyboardwalk.h"
@@ -104,7 +105,7 @@ void FrmdiskTest::cleanup() {
 
 Form1* FrmdiskTest::career(const QString& name, qint32 money, qint32 training) {
     Form1* form = fixture->another();
-    form->career->setstate({name, 0, money, 0, training});
+    staged(form->career).setstate({name, 0, money, 0, training});
     return form;
 }
 
@@ -150,7 +151,7 @@ void FrmdiskTest::twocareersshareadisk() {
     QVERIFY(race && race->isVisible() && race->mewin1->isActive() && !race->diskwin1->isActive());
 
     // Ace's own money is replaced, his training since the disk kept.
-    ace->career->setstate({acename, 1, 999, 0, 90});
+    staged(ace->career).setstate({acename, 1, 999, 0, 90});
     QCOMPARE(command(ace, &Form1::updatefromdisk, shared), QStringList{"Status Updated!"});
     QCOMPARE(ace->shownmoney->text(), QStringLiteral("275"));
     QCOMPARE(ace->career->training(), 90);

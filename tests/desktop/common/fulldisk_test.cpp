@@ -1,8 +1,9 @@
 // Replacing a file on a disk with no room left: the old bytes survive and the player is told.
 #include "career/career.h"
-#include "shell/form1.h"
 #include "common/programfolder.h"
+#include "samples/careerstaging.h"
 #include "saves/sav.h"
+#include "shell/form1.h"
 #include "support/fakes.h"
 #include "tictactoe/tictac.h"
 
@@ -52,7 +53,7 @@ void FullDiskTest::init() {
     }
     setprogramfolder(disk);
     form = new Form1;
-    form->career->setstate({QStringLiteral("Ace"), 0, 700, 0, 0});
+    staged(form->career).setstate({QStringLiteral("Ace"), 0, 700, 0, 0});
 }
 
 void FullDiskTest::cleanup() {
@@ -90,7 +91,7 @@ void FullDiskTest::savedgame() {
     const QFileDevice::Permissions mode = QFile::permissions(disk + "real.kvr");
 
     filldisk();
-    form->career->changemoney(900);
+    staged(form->career).changemoney(900);
     form->savegame->trigger();
     save->button->click();
     QCOMPARE(lasttext(),
@@ -113,7 +114,7 @@ void FullDiskTest::record() {
     QCOMPARE(written, QByteArray("\"Ann\",0,0,0,\"X\",\"O\"\r\n"));
 
     filldisk();
-    game->wins = 3;
+    game->match.takerecord({3, 0, 0, QStringLiteral("X"), QStringLiteral("O")});
     game->close();
     QCOMPARE(lasttext(), QStringLiteral("The record of Ann could not be written."));
     QCOMPARE(filebytes("Ann.sco"), written);
@@ -126,7 +127,7 @@ void FullDiskTest::battledisk() {
     const QByteArray created = filebytes("battle.dat");
 
     filldisk();
-    form->career->changemoney(900);
+    staged(form->career).changemoney(900);
     fixture->dialogs.inputs << disk;
     form->createbattledisk();
     QCOMPARE(lasttext(), QStringLiteral("Diskette not found!"));

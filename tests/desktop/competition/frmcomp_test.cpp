@@ -1,6 +1,7 @@
 #include "competition/competitiondraw.h"
 #include "competition/frmcars.h"
 #include "competition/frmcomp.h"
+#include "samples/careerstaging.h"
 #include "support/careerfixture.h"
 #include "support/keyboardwalk.h"
 
@@ -47,11 +48,13 @@ void FrmcompTest::cleanup() {
 }
 
 void FrmcompTest::showlist(Country place, const QStringList& countries, const QStringList& prices) {
-    fixture->career.setcountry(place);
-    list->country->clear();
-    list->firstprice->clear();
-    list->country->addItems(countries);
-    list->firstprice->addItems(prices);
+    staged(fixture->career).setcountry(place);
+    QList<Competition> day;
+    for (qsizetype row = 0; row < countries.size(); ++row)
+        day << Competition{countries[row], prices[row].mid(1).toInt()};
+    list->competitions.setrows(day);
+    list->showrows();
+    QCOMPARE(rows(list->firstprice), prices);
     fixture->open(list);
 }
 
@@ -132,7 +135,7 @@ void FrmcompTest::wrongcountryisrefused() {
 
 // Double-clicked as the player does it: the first click selects the row.
 void FrmcompTest::entryneedsthefee() {
-    fixture->career.changemoney(99);
+    staged(fixture->career).changemoney(99);
     showlist(Country::Singapore, {"Japan", "Singapore"}, {"$800", "$523"});
     list->country->doItemsLayout();
     const QPoint second = list->country->visualItemRect(list->country->item(1)).center();
@@ -145,7 +148,7 @@ void FrmcompTest::entryneedsthefee() {
     QCOMPARE(fixture->career.money(), 99);
     QVERIFY(list->isVisible() && !race);
 
-    fixture->career.changemoney(100);
+    staged(fixture->career).changemoney(100);
     QTest::mouseDClick(list->country->viewport(), Qt::LeftButton, {}, second);
     QCOMPARE(fixture->dialogs.shown.size(), 1);
     QCOMPARE(fixture->career.money(), 0);

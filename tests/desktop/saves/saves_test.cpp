@@ -1,13 +1,14 @@
 #include "battledisk/frmdisk.h"
-#include "shell/form1.h"
 #include "career/frmhall.h"
-#include "shell/frmstart.h"
 #include "common/logbox.h"
 #include "common/watchlabel.h"
 #include "competition/frmcomp.h"
+#include "samples/careerstaging.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
 #include "services/frmgame.h"
+#include "shell/form1.h"
+#include "shell/frmstart.h"
 #include "support/careerfixture.h"
 #include "support/gamelist.h"
 #include "tictactoe/tictac.h"
@@ -60,8 +61,8 @@ QByteArray SavesTest::filebytes(const QString& name) const {
 
 void SavesTest::saveandloadback() {
     Career& career = fixture->career;
-    career.updatelog("Won $100, then $50, in Singapore");
-    career.setstate({QStringLiteral("Ace"), 1, 700, 5, 20});
+    staged(career).updatelog("Won $100, then $50, in Singapore");
+    staged(career).setstate({QStringLiteral("Ace"), 1, 700, 5, 20});
 
     QVERIFY(fixture->open(save)->isVisible());
     QTest::keyClicks(save->filename, "career");
@@ -74,7 +75,7 @@ void SavesTest::saveandloadback() {
     QVERIFY(filebytes("career.kvr").startsWith("\"Ace\",700,1,5,\" Won $100, then $50"));
 
     // Money won since is saved, and the career's own file is replaced without a question.
-    career.changemoney(900);
+    staged(career).changemoney(900);
     fixture->open(save);
     QCOMPARE(save->filename->text(), QStringLiteral("career"));
     const int boxes = fixture->dialogs.shown.size();
@@ -181,7 +182,7 @@ void SavesTest::saveoveranothergame() {
         fixture->dialogs.answers << MsgResult::Yes;
         pickgame(save, "bee.kvr", true);
     }
-    fixture->career.changemoney(1234);
+    staged(fixture->career).changemoney(1234);
     fixture->open(save);
     // From the keyboard: the list's first row picked, Enter saves there.
     pickgame(save, "bee.kvr");

@@ -1,10 +1,11 @@
 #include "career/career.h"
-#include "shell/form1.h"
 #include "career/frmhall.h"
 #include "career/halllist.h"
 #include "common/watchlabel.h"
 #include "competition/frmcomp.h"
+#include "samples/careerstaging.h"
 #include "services/frmgame.h"
+#include "shell/form1.h"
 #include "support/form1fixture.h"
 
 #include <QAction>
@@ -44,7 +45,7 @@ void Form1ServicesTest::timemachine() {
     QCOMPARE(fixture->dialogs.shown[1].buttons, MsgButtons::YesNo);
     QCOMPARE(form->career->money(), 250);
     // Going back is a change of the day count too, and brings the bag back.
-    form->career->changemoney(1500);
+    staged(form->career).changemoney(1500);
     form->career->use(Activity::RewardBag);
     form->usetimemachine();
     QCOMPARE(form->shownmoney->text(), QStringLiteral("0"));

@@ -1,3 +1,4 @@
+#include "samples/careerstaging.h"
 #include "services/frmgame.h"
 #include "support/careerfixture.h"
 
@@ -18,7 +19,7 @@ private slots:
 
 private:
     void open(qint32 money) {
-        fixture->career.changemoney(money);
+        staged(fixture->career).changemoney(money);
         fixture->window(game)->starter();
         fixture->open(game);
     }

@@ -1,17 +1,16 @@
 #include "career/career.h"
-#include "shell/form1.h"
-#include "shell/frmstart.h"
 #include "common/filename.h"
 #include "common/logbox.h"
 #include "common/program.h"
 #include "common/watchlabel.h"
-#include "competition/frmcomp.h"
+#include "samples/careerstaging.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
+#include "shell/form1.h"
+#include "shell/frmstart.h"
 #include "support/accessiblelabels.h"
 #include "support/form1fixture.h"
 #include "support/gamelist.h"
-#include "tictactoe/tictac.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -25,7 +24,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextDocumentFragment>
-#include <QTimer>
 
 namespace {
 const QString objectives = QStringLiteral(" Objectives: To raise to Typist Rank 8 so that\r\n"
@@ -48,25 +46,15 @@ private slots:
     void newgameshowsthefreshcareer();
     void newgameduringagameclearsthelog();
     void logappendsattheendwhateverisselected();
-    void label6showsdaysleft_data();
-    void label6showsdaysleft();
     void closeboxandexitendtheprogram();
     void menusareintheirorder();
     void startwindowstandsinforthemenu();
     void popupsopenatthebutton();
-    void keyboardstaysonthebutton_data();
-    void keyboardstaysonthebutton();
     void longnameshowswholeinitstooltip_data();
     void longnameshowswholeinitstooltip();
     void cancelatstartupgoesback();
-    void newcareeropensitsday();
-    void onceadaycommands();
     void focuscomesbackfromthemenubar_data();
     void focuscomesbackfromthemenubar();
-    void nextdayshowsandopenstheday();
-    void timeupendsthegame_data();
-    void timeupendsthegame();
-    void flightsasked();
     void loadatstartup();
     void abandoningthecareer_data();
     void abandoningthecareer();
@@ -140,8 +128,8 @@ void Form1Test::newgameshowsthefreshcareer() {
 
 void Form1Test::newgameduringagameclearsthelog() {
     form->startnewgame();
-    form->career->updatelog("Something happened");
-    form->career->changemoneyby(8750);
+    staged(form->career).updatelog("Something happened");
+    staged(form->career).changemoneyby(8750);
     form->countryitem(Country::Malaysia)->setChecked(true);
     form->countryitem(Country::Singapore)->setChecked(false);
     fixture->dialogs.answers << MsgResult::Yes;
@@ -160,31 +148,11 @@ void Form1Test::logappendsattheendwhateverisselected() {
     c.setPosition(2);
     c.setPosition(8, QTextCursor::KeepAnchor);
     form->eventlog->setTextCursor(c);
-    form->career->updatelog("third");
+    staged(form->career).updatelog("third");
     QCOMPARE(form->eventlog->text(), QStringLiteral("first line\r\nsecond line\r\nthird\r\n"));
     QCOMPARE(form->eventlog->textCursor().position(),
              form->eventlog->document()->characterCount() - 1);
     QVERIFY(!form->eventlog->textCursor().hasSelection());
-}
-
-void Form1Test::label6showsdaysleft_data() {
-    QTest::addColumn<int>("rank");
-    QTest::addColumn<int>("days");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("new game") << 0 << 0 << "15";
-    QTest::newRow("rank 2 day 7") << 2 << 7 << "18";
-    QTest::newRow("past the limit") << 0 << 17 << "-2";
-    QTest::newRow("rank far above 8") << 30000 << 0 << "150015";
-    QTest::newRow("most negative days") << 0 << std::numeric_limits<qint32>::min() << "2147483663";
-}
-
-void Form1Test::label6showsdaysleft() {
-    QFETCH(int, rank);
-    QFETCH(int, days);
-    QFETCH(QString, shown);
-    form->career->setstate({{}, static_cast<qint16>(rank), 0, days, 0});
-    form->showdaysleft();
-    QCOMPARE(form->daysleft->text(), shown);
 }
 
 void Form1Test::closeboxandexitendtheprogram() {
@@ -285,28 +253,6 @@ void Form1Test::popupsopenatthebutton() {
     }
 }
 
-// The log takes the focus for its entries; the player's place stays on the button pressed.
-void Form1Test::keyboardstaysonthebutton_data() {
-    QTest::addColumn<QString>("button");
-    QTest::newRow("Next Day") << "Command4";
-    QTest::newRow("Fly away") << "Command3";
-}
-
-void Form1Test::keyboardstaysonthebutton() {
-    QFETCH(QString, button);
-    fixture->dialogs.inputs << "Ace";
-    form->startnewgame();
-    auto* pressed = form->findChild<QPushButton*>(button);
-    pressed->setFocus();
-    fixture->dialogs.answers << MsgResult::Yes;
-    if (pressed == form->nextday)
-        QTest::keyClick(pressed, Qt::Key_Space);
-    else
-        form->countryitem(Country::Malaysia)->trigger();
-    QCOMPARE(form->career->days(), 1);
-    QCOMPARE(form->focusWidget(), pressed);
-}
-
 void Form1Test::longnameshowswholeinitstooltip_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("cut");
@@ -318,7 +264,7 @@ void Form1Test::longnameshowswholeinitstooltip_data() {
 void Form1Test::longnameshowswholeinitstooltip() {
     QFETCH(QString, name);
     QFETCH(bool, cut);
-    form->career->setstate({name, 0, 0, 0, 0});
+    staged(form->career).setstate({name, 0, 0, 0, 0});
     QCOMPARE(form->shownname->text(), name);
     QCOMPARE(form->shownname->iscut(), cut);
     // Shown as the text it is, never as markup.
@@ -345,52 +291,6 @@ void Form1Test::cancelatstartupgoesback() {
     QVERIFY(form->startwindow->isVisible() && !form->isVisible() && !form->filemenu->isVisible());
 }
 
-// A career begun on the day number of the last one still opens the day's activities.
-void Form1Test::newcareeropensitsday() {
-    form->startnewgame();
-    form->career->use(Activity::RewardBag);
-    form->playtictactoe();
-    form->checkcompetitions();
-    form->newgame->trigger();
-    QVERIFY(form->rewardbag->isEnabled() && form->tictactoe->isEnabled() &&
-            form->checkcompetition->isEnabled());
-    QVERIFY(form->competition->isEnabled());
-}
-
-// Tic-tac-toe and the competition list open once a day: a refresh leaves their commands off, a
-// hidden window stays hidden, and the next day brings them back and draws the list afresh, into
-// a new window should the last one go during the draw.
-void Form1Test::onceadaycommands() {
-    form->career->updatestatus();
-    form->tictactoe->trigger();
-    form->competition->click();
-    tictac* game = form->tictacwindow;
-    QVERIFY(game->isVisible() && form->competitionlist->isVisible());
-    const auto usable = [this] {
-        return QList<bool>{form->tictactoe->isEnabled(), form->competition->isEnabled(),
-                           form->checkcompetition->isEnabled()};
-    };
-    form->career->updatestatus();
-    QCOMPARE(usable(), QList<bool>(3, false));
-    game->hide();
-    game->namebox->setText(QStringLiteral("kept"));
-    form->tictactoe->trigger();
-    QVERIFY(!game->isVisible());
-
-    QTimer::singleShot(0, form->competitionlist, [this] { delete form->competitionlist; });
-    form->career->setstate({{}, 0, 0, 1, 0});
-    QCOMPARE(usable(), QList<bool>(3, true));
-    QVERIFY(!form->competitionlist);
-    // Shown again without loading anew.
-    form->tictactoe->trigger();
-    QVERIFY(game->isVisible());
-    QCOMPARE(game->namebox->text(), QStringLiteral("kept"));
-    QCOMPARE(game->stages->count(), 6);
-    fixture->random.draws << 0.99;
-    form->career->setstate({{}, 0, 0, 2, 0});
-    QCOMPARE(form->competitionlist->country->count(), 5);
-}
-
 // After a command of the menu bar the focus goes back where it was, not to the bar.
 void Form1Test::focuscomesbackfromthemenubar_data() {
     QTest::addColumn<QString>("command");
@@ -414,83 +314,6 @@ void Form1Test::focuscomesbackfromthemenubar() {
     QCoreApplication::sendEvent(form->menuBar(), &back);
     QCoreApplication::processEvents();
     QCOMPARE(form->focusWidget(), form->flyaway);
-}
-
-// Next Day shows the day passed, and its new day count brings back the once-a-day commands.
-void Form1Test::nextdayshowsandopenstheday() {
-    form->startnewgame();
-    for (Activity used : {Activity::RewardBag, Activity::TicTacToe, Activity::Competition})
-        form->career->use(used);
-    form->nextday->click();
-    QCOMPARE(form->showndays->text(), QStringLiteral("1"));
-    QVERIFY(form->rewardbag->isEnabled() && form->tictactoe->isEnabled() &&
-            form->checkcompetition->isEnabled() && form->competition->isEnabled());
-}
-
-// A day asked for when time is up, by Next Day or by a flight, ends the program in failure,
-// with nothing for the hall of fame.
-void Form1Test::timeupendsthegame_data() {
-    QTest::addColumn<bool>("flight");
-    QTest::newRow("Next Day") << false;
-    QTest::newRow("a flight") << true;
-}
-
-void Form1Test::timeupendsthegame() {
-    QFETCH(bool, flight);
-    form->startnewgame();
-    fixture->setcareer({QStringLiteral("Ace"), 0, 1000, 15, 0});
-    fixture->dialogs.answers << MsgResult::Yes;
-    if (flight)
-        form->countryitem(Country::China)->trigger();
-    else
-        form->nextday->click();
-    const QList<ShownBox> boxes = fixture->dialogs.shown.mid(flight ? 1 : 0);
-    QCOMPARE(boxes.size(), 2);
-    QCOMPARE(boxes[0].text, QStringLiteral("Game Over! Time's Up!"));
-    QCOMPARE(boxes[0].title, QStringLiteral("Game Over"));
-    QCOMPARE(boxes[0].icon, MsgIcon::Error);
-    QCOMPARE(boxes[1].text, QStringLiteral("You failed your objectives! You are a loser!"));
-    QCOMPARE(boxes[1].title, QStringLiteral("Loser!"));
-    QCOMPARE(boxes[1].icon, MsgIcon::Error);
-    QCOMPARE(fixture->endings, 1);
-    QCOMPARE(form->eventlog->text(), QStringLiteral(" "));
-    QVERIFY(!QFile::exists(fixture->folder() + "hall.dat"));
-}
-
-// A flight asks first, and the mark of the Country menu rests where the player is.
-void Form1Test::flightsasked() {
-    form->startnewgame();
-    fixture->setcareer({QStringLiteral("Ace"), 0, 900, 0, 0});
-    const auto marked = [this] {
-        QStringList names;
-        for (QAction* item : form->countrymenu->actions())
-            if (item->isChecked())
-                names << item->objectName();
-        return names.join(',');
-    };
-    fixture->dialogs.answers << MsgResult::No;
-    form->countryitem(Country::America)->trigger();
-    QCOMPARE(fixture->dialogs.shown.size(), 1);
-    QCOMPARE(fixture->dialogs.shown[0].text, QStringLiteral("Are you sure you want to fly there?"));
-    QCOMPARE(fixture->dialogs.shown[0].title, QStringLiteral("Fly!"));
-    QCOMPARE(fixture->dialogs.shown[0].icon, MsgIcon::Exclamation);
-    QCOMPARE(fixture->dialogs.shown[0].buttons, MsgButtons::YesNo);
-    QCOMPARE(marked(), QStringLiteral("singapore"));
-    fixture->dialogs.answers << MsgResult::Yes;
-    form->countryitem(Country::America)->trigger();
-    QCOMPARE(marked(), QStringLiteral("america"));
-    QCOMPARE(form->shownmoney->text(), QStringLiteral("100"));
-    QVERIFY(form->eventlog->text().endsWith("You arrived in america!\r\n"));
-    // Where the player is already, a click does nothing, and asks nothing.
-    form->countryitem(Country::America)->trigger();
-    QCOMPARE(marked(), QStringLiteral("america"));
-    QCOMPARE(fixture->dialogs.shown.size(), 2);
-    form->countryitem(Country::Malaysia)->trigger();
-    QCOMPARE(fixture->dialogs.shown.size(), 3);
-    QCOMPARE(fixture->dialogs.shown[2].text, QStringLiteral("Not enough money!"));
-    QCOMPARE(fixture->dialogs.shown[2].title, QStringLiteral("Pok Kia!"));
-    QCOMPARE(fixture->dialogs.shown[2].icon, MsgIcon::Error);
-    QCOMPARE(marked(), QStringLiteral("america"));
 }
 
 void Form1Test::loadatstartup() {
@@ -594,7 +417,7 @@ void Form1Test::abandoningthecareer() {
     fixture->dialogs.inputs << "Ace";
     form.startnewgame();
     if (answer != MsgResult::Ok)
-        form.career->changemoney(300);
+        staged(form.career).changemoney(300);
     fixture->dialogs.answers << answer;
     fixture->dialogs.inputs << then;
     const int boxes = fixture->dialogs.shown.size();

@@ -44,11 +44,12 @@ tictac* tictacat(Form1Fixture& f, const QString& cells, const QString& yours,
     f.form.playtictactoe();
     tictac* game = f.form.tictacwindow;
     game->startreset_Click();
+    Board board;
     for (int k = 1; k <= 9; ++k)
-        game->cell(k)->setText(cells[k - 1] == u'.' ? QString() : QString(cells[k - 1]));
-    game->yourmoves->setText(yours);
-    game->compmoves->setText(computers);
-    game->turns = turns;
+        board[static_cast<std::size_t>(k - 1)] =
+            cells[k - 1] == u'.' ? QString() : QString(cells[k - 1]);
+    game->match.setgame(board, yours, computers, turns);
+    game->showgame();
     return game;
 }
 

@@ -1,10 +1,11 @@
 #include "career/career.h"
-#include "shell/form1.h"
 #include "coach/frmcoach.h"
 #include "common/sidewindow.h"
 #include "competition/frmcars.h"
 #include "keyboard/keyboardview.h"
+#include "samples/careerstaging.h"
 #include "samples/samplerecords.h"
+#include "shell/form1.h"
 #include "stats/calendartab.h"
 #include "stats/calendarview.h"
 #include "stats/dailypractice.h"
@@ -59,7 +60,7 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     fixture.writefile("easy.txt", "\"apple\"\r\n");
     fixture.writefile("avg.txt", "\"pear\"\r\n");
     Form1& form = fixture.form;
-    form.career->setstate({QStringLiteral("Ace"), 0, 0, 0, 0});
+    staged(form.career).setstate({QStringLiteral("Ace"), 0, 0, 0, 0});
 
     const QList<QAction*> others = form.othersmenu->actions();
     const qsizetype at = others.indexOf(form.stats);
@@ -135,7 +136,7 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     // Narrowed to the career in play, another career's records go.
     w->onlycurrent->setChecked(true);
     QCOMPARE(records->rowCount(), 2);
-    form.career->setstate({QStringLiteral("Bea"), 0, 0, 0, 0});
+    staged(form.career).setstate({QStringLiteral("Bea"), 0, 0, 0, 0});
     w->onlycurrent->setChecked(false);
     w->onlycurrent->setChecked(true);
     QCOMPARE(w->pages->currentWidget(), w->emptylabel);
@@ -164,7 +165,7 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     QVERIFY(fixture.dialogs.shown.last().text.contains(QStringLiteral("could not be written")));
 
     // A career whose name the file keeps with a single quote still owns its records.
-    form.career->setstate({QStringLiteral("Bo\"b"), 0, 0, 0, 0});
+    staged(form.career).setstate({QStringLiteral("Bo\"b"), 0, 0, 0, 0});
     form.typingrecorder->record(samplerecord(1));
 
     // After a restart of the window the file gives the same records; a damaged line is counted.

@@ -1,6 +1,8 @@
 #include "common/filename.h"
+#include "samples/careerstaging.h"
 #include "support/careerfixture.h"
 #include "support/keyboardwalk.h"
+#include "tictacplay.h"
 #include "tictactoe/tictac.h"
 
 #include <QAccessible>
@@ -16,23 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-QByteArray filebytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-QStringList rows(const QListWidget* list) {
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
-} // namespace
-
-class TictacTest : public QObject {
+class TictacTest : public QObject, private TictacTesting {
     Q_OBJECT
 private slots:
     void init();
@@ -44,23 +30,7 @@ private slots:
     void moneycheck();
     void compmovefirstandstatusrow();
     void strategiesarekeptandused();
-    void roster();
-    void addtolist();
-    void unwritablefiles();
     void clicksandclosingduringalongsearch();
-
-private:
-    void open();
-    // Puts signs on the board as a game in progress would have them: '.' free, X and O.
-    void setboard(const QString& cells, const QString& yourmoves, const QString& compmoves,
-                  qint16 turns);
-    void winonce();
-    // As the close box does it: the window goes once events run.
-    void closewindow();
-    QString folder() const { return fixture->folder(); }
-
-    CareerFixture* fixture = nullptr;
-    QPointer<tictac> game;
 };
 
 void TictacTest::init() {
@@ -69,33 +39,6 @@ void TictacTest::init() {
 
 void TictacTest::cleanup() {
     delete fixture;
-}
-
-void TictacTest::open() {
-    fixture->open(game);
-    QVERIFY(game->isVisible());
-}
-
-void TictacTest::setboard(const QString& cells, const QString& yourmoves, const QString& compmoves,
-                          qint16 turns) {
-    for (int k = 1; k <= 9; ++k)
-        game->cell(k)->setText(cells[k - 1] == u'.' ? QString() : QString(cells[k - 1]));
-    game->yourmoves->setText(yourmoves);
-    game->compmoves->setText(compmoves);
-    game->turns = turns;
-}
-
-// The player completes the top row; the opponent stays fresh.
-void TictacTest::winonce() {
-    setboard("XX.OO....", "12", "45", 2);
-    fixture->random.draws << 0.0;
-    QTest::mouseClick(game->cell(3), Qt::LeftButton);
-}
-
-void TictacTest::closewindow() {
-    game->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!game);
 }
 
 void TictacTest::opensready() {
@@ -187,11 +130,11 @@ void TictacTest::scoring() {
             return;
         checked = true;
         // Nothing is counted or paid while the result is on screen; the status timer stops.
-        QVERIFY(game->gameover);
+        QVERIFY(game->match.gameover());
         QCOMPARE(game->startreset->isEnabled(), buttonsduringmessage);
         QCOMPARE(game->compmovefirst->isEnabled(), buttonsduringmessage);
         QCOMPARE(fixture->career.shown().money, 250);
-        QCOMPARE(game->wins + game->losses + game->draws, 0);
+        QCOMPARE(wins() + losses() + draws(), 0);
         game->clock_Timer();
         QVERIFY(!game->clock->isActive());
     };
@@ -206,7 +149,7 @@ void TictacTest::scoring() {
     }
     QCOMPARE(fixture->career.shown().money, money.toInt());
     QCOMPARE(fixture->career.money(), money.toInt());
-    QCOMPARE((QList<int>{game->wins, game->losses, game->draws}), record);
+    QCOMPARE((QList<int>{wins(), losses(), draws()}), record);
     QCOMPARE(game->strategies(), learned);
     QCOMPARE(game->strategylearned->isVisible(), !learned.isEmpty());
     // Tired one time in three: the window goes.
@@ -214,7 +157,7 @@ void TictacTest::scoring() {
     QCOMPARE(game->board(), Board());
     QVERIFY(game->yourmoves->text().isEmpty() && game->compmoves->text().isEmpty());
     QVERIFY(!game->startreset->isEnabled() && !game->compmovefirst->isEnabled());
-    QVERIFY(game->clock->isActive() && !game->gameover);
+    QVERIFY(game->clock->isActive() && !game->match.gameover());
     game->clock_Timer();
     QCOMPARE(game->turnsbox->text(), QStringLiteral("Turns: 0"));
 }
@@ -231,7 +174,7 @@ void TictacTest::moneycheck() {
     QFETCH(bool, staysopen);
     open();
     setboard("X...O....", "1", "5", 1);
-    fixture->career.changemoney(money);
+    staged(fixture->career).changemoney(money);
     game->startreset_Click();
     QCOMPARE(game->isVisible(), staysopen);
     QCOMPARE(game->board(), Board());
@@ -272,22 +215,22 @@ void TictacTest::compmovefirstandstatusrow() {
     QCOMPARE(game->yourmoves->text(), QStringLiteral("13"));
     QCOMPARE(game->compmoves->text(), QStringLiteral("592"));
     QCOMPARE(game->stages->currentRow(), 3);
-    QCOMPARE(game->turns, 3);
+    QCOMPARE(game->match.turns(), 3);
     // A taken cell ignores the click.
     QTest::mouseClick(game->cell(5), Qt::LeftButton);
     QCOMPARE(game->yourmoves->text(), QStringLiteral("13"));
     QCOMPARE(game->cell(5)->text(), QStringLiteral("O"));
 
     game->compmovefirst_Click();
-    QCOMPARE(game->turns, 2);
+    QCOMPARE(game->match.turns(), 2);
     QCOMPARE(game->compmoves->text(), QStringLiteral("592"));
 
     game->compsignbox->setText(QStringLiteral("X"));
     game->clock_Timer();
     QCOMPARE(game->compsignbox->text(), QStringLiteral("???"));
-    QCOMPARE(game->compsign, QStringLiteral("O"));
+    QCOMPARE(game->match.compsign(), QStringLiteral("O"));
     game->startreset_Click();
-    QCOMPARE(game->compsign, QStringLiteral("???"));
+    QCOMPARE(game->match.compsign(), QStringLiteral("???"));
 
     // An emptied computer's sign changes no caption, so its record gains no cell.
     game->compsignbox->clear();
@@ -323,120 +266,6 @@ void TictacTest::strategiesarekeptandused() {
     closewindow();
     open();
     QCOMPARE(game->strategies().size(), 6);
-}
-
-void TictacTest::roster() {
-    // The first run has no roster: the default player, whose record never outlives the window.
-    open();
-    QCOMPARE(game->namebox->text(), QStringLiteral("Nobody"));
-    winonce();
-    closewindow();
-    QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"brain.dat"});
-
-    open();
-    fixture->dialogs.shown.clear();
-    game->namebox->clear();
-    game->addtolist_Click();
-    for (const char* unfit : {"a/b", "..", "say \"hi\""}) {
-        game->namebox->setText(QLatin1String(unfit));
-        game->addtolist_Click();
-    }
-    QCOMPARE(fixture->dialogs.shown.size(), 3);
-    QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList{"brain.dat"});
-    QCOMPARE(game->roster->count(), 0);
-
-    game->namebox->setText(QStringLiteral("Player2"));
-    game->addtolist_Click();
-    QCOMPARE(filebytes(folder() + "list.dat"), QByteArray("\"Player2\"\r\n"));
-    QCOMPARE(filebytes(folder() + "Player2.sco"), QByteArray("\"Player2\",0,0,0,\"X\",\"O\"\r\n"));
-    game->namebox->setText(QStringLiteral("Ann"));
-    game->addtolist_Click();
-    QCOMPARE(rows(game->roster), (QStringList{"Player2", "Ann"}));
-
-    // Ann's two wins are written before Player2's record is taken up.
-    game->wins = 32766;
-    winonce();
-    winonce();
-    QCOMPARE(game->wins, 32767);
-    fixture->writefile("Player2.sco", "\"Player2\",3,1,2,\"+\",\"-\"\r\n");
-    game->roster->doItemsLayout();
-    const QPoint first = game->roster->visualItemRect(game->roster->item(0)).center();
-    QTest::mouseClick(game->roster->viewport(), Qt::LeftButton, {}, first);
-    QTest::mouseDClick(game->roster->viewport(), Qt::LeftButton, {}, first);
-    QCOMPARE(filebytes(folder() + "Ann.sco"), QByteArray("\"Ann\",32767,0,0,\"X\",\"O\"\r\n"));
-    QCOMPARE(game->namebox->text(), QStringLiteral("Player2"));
-    QCOMPARE((QList<qint16>{game->wins, game->losses, game->draws}), (QList<qint16>{3, 1, 2}));
-    QCOMPARE(game->yoursignbox->text() + game->compsignbox->text(), QStringLiteral("+-"));
-    QCOMPARE(game->yoursign + game->compsign, QStringLiteral("+-"));
-
-    // Closing keeps the sign boxes as typed, applied or not.
-    game->yoursignbox->setText(QStringLiteral("Z"));
-    closewindow();
-    QCOMPARE(filebytes(folder() + "Player2.sco"), QByteArray("\"Player2\",3,1,2,\"Z\",\"-\"\r\n"));
-    open();
-    QCOMPARE(game->namebox->text(), QStringLiteral("Player2"));
-    QCOMPARE(game->yoursign, QStringLiteral("Z"));
-
-    // A record that cannot be read whole is no record at all.
-    fixture->writefile("Ann.sco", "\"Ann\",5,6\r\n");
-    game->roster->setCurrentRow(1);
-    QTest::keyClick(game->roster, Qt::Key_Return);
-    QCOMPARE(game->namebox->text(), QStringLiteral("Ann"));
-    QCOMPARE((QList<qint16>{game->wins, game->losses, game->draws}), (QList<qint16>{0, 0, 0}));
-    QCOMPARE(game->yoursign + game->compsign, QStringLiteral("XO"));
-    QCOMPARE(fixture->dialogs.texts().last(),
-             QStringLiteral("Ann.sco cannot be read, so it was kept as Ann.sco.damaged for you to "
-                            "repair or delete. Ann plays on with no wins, losses or draws."));
-    QCOMPARE(filebytes(folder() + "Ann.sco.damaged"), QByteArray("\"Ann\",5,6\r\n"));
-    QVERIFY(!QFile::exists(folder() + "Ann.sco"));
-}
-
-// The wins of this visit stay with their player; a listed name is switched to, not added again.
-void TictacTest::addtolist() {
-    open();
-    game->namebox->setText(QStringLiteral("Ann"));
-    game->addtolist_Click();
-    winonce();
-    winonce();
-    game->namebox->setText(QStringLiteral("Bea"));
-    game->addtolist_Click();
-    QCOMPARE(filebytes(folder() + "Ann.sco"), QByteArray("\"Ann\",2,0,0,\"X\",\"O\"\r\n"));
-    QCOMPARE(game->wins, 0);
-    winonce();
-
-    game->namebox->setText(QStringLiteral("Ann"));
-    game->addtolist_Click();
-    QCOMPARE(filebytes(folder() + "Bea.sco"), QByteArray("\"Bea\",1,0,0,\"X\",\"O\"\r\n"));
-    QCOMPARE(filebytes(folder() + "list.dat"), QByteArray("\"Ann\"\r\n\"Bea\"\r\n"));
-    QCOMPARE(rows(game->roster), (QStringList{"Ann", "Bea"}));
-    QCOMPARE(game->wins, 2);
-
-    // A letter the roster file cannot keep would orphan the record after a restart.
-    fixture->dialogs.shown.clear();
-    game->namebox->setText(QStringLiteral("Żaneta"));
-    game->addtolist_Click();
-    QCOMPARE(fixture->dialogs.texts(), QStringList{namelettersmessage()});
-    QCOMPARE(rows(game->roster), (QStringList{"Ann", "Bea"}));
-    QVERIFY(!QDir(folder()).entryList().join(' ').contains("aneta"));
-}
-
-// Directories where the files belong: nothing can be written there.
-void TictacTest::unwritablefiles() {
-    QVERIFY(QDir(folder()).mkdir("brain.dat") && QDir(folder()).mkdir("Player2.sco"));
-    open();
-    winonce();
-    winonce();
-    QCOMPARE(game->strategies(), (QStringList{"123", "123"}));
-    const QStringList told = fixture->dialogs.texts().filter("brain.dat");
-    QCOMPARE(told.size(), 1);
-
-    fixture->dialogs.shown.clear();
-    game->namebox->setText(QStringLiteral("Player2"));
-    game->addtolist_Click();
-    QCOMPARE(fixture->dialogs.texts(), QStringList{"The record of Player2 could not be written."});
-    QCOMPARE(game->roster->count(), 0);
-    QCOMPARE(game->wins, 2);
-    QVERIFY(!QFile::exists(folder() + "list.dat"));
 }
 
 void TictacTest::clicksandclosingduringalongsearch() {

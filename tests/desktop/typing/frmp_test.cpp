@@ -1,4 +1,5 @@
 #include "common/controls.h"
+#include "samples/careerstaging.h"
 #include "stats/dailypractice.h"
 #include "stats/statsrecorder.h"
 #include "stats/todaybar.h"
@@ -116,7 +117,7 @@ void FrmpTest::opensidleandcomestothefront() {
 }
 
 void FrmpTest::elevenmatchesendtheexercise() {
-    fixture->career.changetrainingby(20);
+    staged(fixture->career).changetrainingby(20);
     fixture->random.draws << 0.3 << 0.0 << 0.95 << 0.42;
     start();
     QCOMPARE(w->leftshown->text(), QStringLiteral("11"));
@@ -295,7 +296,7 @@ void FrmpTest::restartwhilepausedacceptstypingagain() {
 }
 
 void FrmpTest::closingabandonstheexercise() {
-    fixture->career.changetrainingby(5);
+    staged(fixture->career).changetrainingby(5);
     w->average->click();
     fixture->writefile("avg.txt", lines(tenwords));
     start();

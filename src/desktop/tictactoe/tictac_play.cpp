@@ -1,13 +1,8 @@
-// The game: the player's move, the computer's reply, the end-of-game check, the scoring, the
-// tiredness draw, the reset and the status row.
-#include "career/career.h"
-#include "common/clock.h"
+// The game as the player meets it: the player's move, the computer's reply, the scoring with its
+// messages, the tiredness, the reset and the status row. The match keeps the game.
 #include "common/dialogs.h"
-#include "common/number.h"
 #include "common/program.h"
-#include "common/random.h"
 #include "sound/sounds.h"
-#include "tictactoe/opponent.h"
 #include "tictactoe/tictac.h"
 
 #include <QLineEdit>
@@ -16,15 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
-#include <limits>
-
 namespace {
-
-constexpr int prize = 25;
-constexpr int loss = 10;
-// What a game can cost, checked before each one.
-constexpr int stake = 10;
 
 void showcount(QLineEdit* box, const QString& caption, qint16 count) {
     const QString text = caption + QString::number(count);
@@ -37,10 +24,9 @@ void showcount(QLineEdit* box, const QString& caption, qint16 count) {
 
 void tictac::cell_Click(int k) {
     // While a reply searches its memory the board is its own; the click is dropped.
-    if (thinking || !cell(k)->text().isEmpty())
+    if (thinking || !match.playertakes(k))
         return;
-    setcaption(k, yoursign);
-    yourmoves->setText(yourmoves->text() + QString::number(k));
+    showgame();
     compmove();
 }
 
@@ -54,14 +40,12 @@ void tictac::selectstage(int row) {
 }
 
 void tictac::compmove() {
-    if (gameover || thinking)
+    if (match.gameover() || thinking)
         return;
     selectstage(static_cast<int>(Thinking::Processing));
     if (checkwin())
         return;
-    turns = addclamped<qint16>(turns, 1);
-    const Position position{board(), yoursign,          compsign,
-                            turns,   yourmoves->text(), compmoves->text()};
+    const Position position = match.beginreply();
     // A copy costs nothing until something is learned, and events that run meanwhile cannot
     // change what is being searched.
     const QStringList memory = brain;
@@ -80,19 +64,13 @@ void tictac::compmove() {
     thinking = false;
     if (choice.cell == 0)
         return;
-    setcaption(choice.cell, position.compsign);
-    // The record holds the cells whose caption changed: an emptied sign box changes none.
-    const Board after = board();
-    QString changed;
-    for (std::size_t i = 0; i < after.size(); ++i)
-        if (after[i] != position.board[i])
-            changed += QString::number(i + 1);
-    compmoves->setText(compmoves->text() + changed);
+    match.computertakes(choice.cell, position);
+    showgame();
     checkwin();
 }
 
 bool tictac::checkwin() {
-    switch (::checkwin(board(), yoursign)) {
+    switch (match.check()) {
     case Outcome::PlayerWon:
         youwon();
         return true;
@@ -108,17 +86,16 @@ bool tictac::checkwin() {
     return false;
 }
 
-void tictac::scored(const QString& message) {
-    gameover = true;
+void tictac::scored(Outcome outcome, const QString& message) {
+    match.finish();
     msgbox(message, MsgIcon::Information, QStringLiteral("Result"));
+    match.settle(outcome);
 }
 
 void tictac::youwon() {
     setstartbuttons(true);
     playsound(Sound::TicTacWon);
-    scored(QStringLiteral("U won $25!"));
-    changemoney(prize);
-    wins = addclamped<qint16>(wins, 1);
+    scored(Outcome::PlayerWon, QStringLiteral("U won $25!"));
     learn();
     endround();
     startreset_Click();
@@ -127,31 +104,21 @@ void tictac::youwon() {
 void tictac::compwon() {
     setstartbuttons(true);
     playsound(Sound::TicTacLost);
-    scored(QStringLiteral("Computer Won! You lost $10!"));
-    losses = addclamped<qint16>(losses, 1);
-    changemoney(-loss);
+    scored(Outcome::ComputerWon, QStringLiteral("Computer Won! You lost $10!"));
     endround();
     startreset_Click();
 }
 
 void tictac::drawgame() {
     playsound(Sound::TicTacDrawn);
-    scored(QStringLiteral("Draw! How boring..."));
-    draws = addclamped<qint16>(draws, 1);
+    scored(Outcome::Draw, QStringLiteral("Draw! How boring..."));
     setstartbuttons(true);
     endround();
     startreset_Click();
 }
 
-// The sum stays within what the career's money can hold.
-void tictac::changemoney(std::int64_t amount) {
-    if (career)
-        career->changemoneyby(amount);
-}
-
 void tictac::endround() {
-    randomize(timeofday());
-    if (wholeupto(3) != 2)
+    if (!TicTacToeMatch::tired())
         return;
     msgbox(QStringLiteral("Vivovu Dev Ezi Doz is tired. Play another day!"));
     setstartbuttons(true);
@@ -164,16 +131,10 @@ void tictac::startreset_Click() {
         return;
     setstartbuttons(false);
     selectstage(static_cast<int>(Thinking::Processing));
-    compmoves->clear();
-    yourmoves->clear();
     clock->start();
-    yoursign = yoursignbox->text();
-    compsign = compsignbox->text();
-    gameover = false;
-    turns = 0;
-    for (int k = 1; k <= 9; ++k)
-        setcaption(k, QString());
-    if (career && career->shown().money < stake) {
+    const bool canpay = match.reset(yoursignbox->text(), compsignbox->text());
+    showgame();
+    if (!canpay) {
         msgbox(QStringLiteral("You do not have enough money to pay if you lost!"), MsgIcon::Error,
                QStringLiteral("Oh no!"));
         hide();
@@ -184,28 +145,18 @@ void tictac::compmovefirst_Click() {
     if (thinking)
         return;
     setstartbuttons(false);
-    if (turns >= 2) {
-        turns = addclamped<qint16>(turns, -1);
-        return;
-    }
-    const int x = openingcell(board());
-    if (x == 0)
-        return;
-    compmoves->setText(QString::number(x));
-    turns = addclamped<qint16>(turns, 1);
-    setcaption(x, compsign);
+    if (match.openingmove() != 0)
+        showgame();
 }
 
 void tictac::clock_Timer() {
     // The two signs must differ; the new one counts from the next reset.
     if (yoursignbox->text() == compsignbox->text())
         compsignbox->setText(QStringLiteral("???"));
-    if (gameover) {
-        turns = addclamped<qint16>(turns, -1);
+    if (match.tick())
         clock->stop();
-    }
-    showcount(turnsbox, QStringLiteral("Turns: "), turns);
-    showcount(winsbox, QStringLiteral("Winnings: "), wins);
-    showcount(lossesbox, QStringLiteral("Loses: "), losses);
-    showcount(drawsbox, QStringLiteral("Draws: "), draws);
+    showcount(turnsbox, QStringLiteral("Turns: "), match.turns());
+    showcount(winsbox, QStringLiteral("Winnings: "), match.record().wins);
+    showcount(lossesbox, QStringLiteral("Loses: "), match.record().losses);
+    showcount(drawsbox, QStringLiteral("Draws: "), match.record().draws);
 }
