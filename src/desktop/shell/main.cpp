@@ -54,9 +54,7 @@ QStringList wordfiles() {
         names.append(level.file);
     return names;
 }
-} // namespace
-
-int main(int argc, char* argv[]) {
+int rungame(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("keystrider"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KEYSTRIDER_VERSION));
     {
@@ -102,4 +100,10 @@ int main(int argc, char* argv[]) {
     const int exitcode = QApplication::exec();
     setsounds(nullptr);
     return exitcode;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    return endprocess(rungame(argc, argv));
 }
