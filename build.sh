@@ -2,15 +2,16 @@
 # One command from a fresh Debian 12 machine: installs what is missing, builds, then runs the
 # game (run), every test (test), every test under AddressSanitizer and UndefinedBehaviorSanitizer
 # (sanitize), the fuzz targets with clang's libFuzzer for FUZZ_SECONDS each (fuzz), renders
-# every window to docs/screenshots/ for the README (screenshots), or makes the Debian package
-# build/keystrider_*.deb (package).
+# every window to docs/screenshots/ for the README (screenshots), makes the Debian package
+# build/keystrider_*.deb (package), or counts the game's start against a bare Qt window
+# (startup).
 set -eu
 cd "$(dirname "$0")"
 what=${1:-run}
 case "$what" in
-run | test | sanitize | fuzz | screenshots | package | build) ;;
+run | test | sanitize | fuzz | screenshots | package | build | startup) ;;
 *)
-    echo "usage: $0 [run|test|sanitize|fuzz|screenshots|package|build]" >&2
+    echo "usage: $0 [run|test|sanitize|fuzz|screenshots|package|build|startup]" >&2
     exit 2
     ;;
 esac
@@ -31,6 +32,11 @@ package)
     build=${BUILD_DIR:-build}
     # dpkg-shlibdeps finds the libraries the package depends on; lintian judges the package.
     packages="$packages dpkg-dev lintian"
+    ;;
+startup)
+    build=${BUILD_DIR:-build}
+    # valgrind's callgrind counts the instructions; Xvfb is the X server when there is no display.
+    packages="$packages valgrind xvfb"
     ;;
 fuzz)
     build=${BUILD_DIR:-build-fuzz}
@@ -60,6 +66,9 @@ elif [ "$what" = run ]; then
     # Only the game: a player need not wait for the tests. Its word files are copied beside it
     # when CMake configures the folder.
     cmake --build "$build" --target keystrider
+elif [ "$what" = startup ]; then
+    # The bench and what it starts: the game, its modules and the bare window.
+    cmake --build "$build" --target startup_bench
 else
     cmake --build "$build"
 fi
@@ -90,5 +99,6 @@ screenshots)
     QT_QPA_PLATFORM=offscreen "$build/tools/screenshots" docs/screenshots
     ;;
 package) cd "$build" && cpack -G DEB ;;
+startup) "$build/bench/startup_bench" ;;
 build) ;;
 esac

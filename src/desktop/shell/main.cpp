@@ -1,5 +1,6 @@
 #include "shell/mainwindow.h"
 #include "common/desktopdialogs.h"
+#include "common/firstwindow.h"
 #include "common/program.h"
 #include "common/programfolder.h"
 #include "keyboard/x11keyboard.h"
@@ -62,6 +63,7 @@ int rungame(int argc, char* argv[]) {
         readcommandline(terminal.arguments(), false);
     }
     QApplication app(argc, argv);
+    exitatfirstwindowifasked();
     readcommandline(QApplication::arguments(), true);
     QGuiApplication::setDesktopFileName(desktopid);
     QApplication::setWindowIcon(gameicon());
