@@ -1,11 +1,12 @@
-#include "shell/mainwindow.h"
 #include "common/desktopdialogs.h"
 #include "common/firstwindow.h"
 #include "common/program.h"
 #include "common/programfolder.h"
 #include "keyboard/x11keyboard.h"
+#include "shell/mainwindow.h"
 #include "sound/desktopsounds.h"
 #include "sound/sounddevice.h"
+#include "statsmodule/statsopener.h"
 #include "typing/levels.h"
 
 #include <QApplication>
@@ -49,12 +50,20 @@ QIcon gameicon() {
     return icon;
 }
 
+// Where a module of the game lies: beside it in a build folder, or where it was installed.
+QStringList modulepaths(const char* name) {
+    const QString bin = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return {bin + QLatin1String(name),
+            bin + QStringLiteral(KEYSTRIDER_SOUND_FROM_BIN "/") + QLatin1String(name)};
+}
+
 QStringList wordfiles() {
     QStringList names;
     for (const PracticeLevel& level : practicelevels())
         names.append(level.file);
     return names;
 }
+
 int rungame(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("keystrider"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KEYSTRIDER_VERSION));
@@ -79,12 +88,9 @@ int rungame(int argc, char* argv[]) {
     setdoevents([] { QCoreApplication::processEvents(); });
     X11Keyboard keyboard;
     SystemKeyboard::install(&keyboard);
-    // The sound module, beside the game in a build folder or where it was installed.
-    const QString bin = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    DesktopSounds sounds(
-        {bin + QLatin1String(soundmodulename),
-         bin + QStringLiteral(KEYSTRIDER_SOUND_FROM_BIN "/") + QLatin1String(soundmodulename)});
+    DesktopSounds sounds(modulepaths(soundmodulename));
     setsounds(&sounds);
+    setstatsmodules(modulepaths(statsmodulename));
 
     const QString problem =
         settleprogramfolder(wordfiles(), QCoreApplication::applicationDirPath() +

@@ -1,0 +1,60 @@
+// The typing statistics as the game opens them: from their module, which takes every other
+// window and rule from the program, here linked as the game is. Qt Charts comes with the window,
+// not before it.
+#include "shell/form1.h"
+#include "stats/frmstats.h"
+#include "statsmodule/statsopener.h"
+#include "support/fakes.h"
+
+#include <QAction>
+#include <QTest>
+
+#include <cstring>
+
+#include <link.h>
+
+namespace {
+
+bool loaded(const char* library) {
+    const auto found = [](dl_phdr_info* info, size_t, void* name) {
+        return std::strstr(info->dlpi_name, static_cast<const char*>(name)) ? 1 : 0;
+    };
+    return dl_iterate_phdr(found, const_cast<char*>(library)) != 0;
+}
+
+} // namespace
+
+class StatsModuleTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensfromthemodule();
+};
+
+void StatsModuleTest::opensfromthemodule() {
+    GameFixture fixture;
+    Form1 form;
+    // A copy without its module tells so, and goes on.
+    setstatsmodules({fixture.folder() + QStringLiteral("/keystriderstats.so")});
+    form.stats->trigger();
+    QVERIFY(!form.statswindow);
+    QCOMPARE(fixture.dialogs.texts(),
+             QStringList{"The typing statistics could not be opened: keystriderstats.so is "
+                         "missing."});
+    QVERIFY(!loaded("libQt6Charts"));
+
+    setstatsmodules(
+        {fixture.folder() + QStringLiteral("/keystriderstats.so"), QStringLiteral(STATS_MODULE)});
+    form.stats->trigger();
+    QVERIFY(form.statswindow);
+    QVERIFY(form.statswindow->isVisible());
+    QCOMPARE(form.statswindow->objectName(), QStringLiteral("frmstats"));
+    QVERIFY(loaded("libQt6Charts"));
+    // Again, the same window, brought to the front.
+    frmstats* window = form.statswindow;
+    form.stats->trigger();
+    QCOMPARE(form.statswindow, window);
+    QCOMPARE(fixture.dialogs.shown.size(), 1);
+}
+
+QTEST_MAIN(StatsModuleTest)
+#include "statsmodule_test.moc"
