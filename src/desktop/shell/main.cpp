@@ -75,7 +75,16 @@ int rungame(int argc, char* argv[]) {
     exitatfirstwindowifasked();
     readcommandline(QApplication::arguments(), true);
     QGuiApplication::setDesktopFileName(desktopid);
-    QApplication::setWindowIcon(gameicon());
+    // Qt reads the menu bar's one built-in picture only after loading every image plugin
+    // installed, to ask each whether it reads PNG; plugins are looked for once the first window
+    // is up. The desktop's style, from a plugin of its own, is taken first.
+    QApplication::style();
+    const QStringList pluginfolders = QCoreApplication::libraryPaths();
+    QCoreApplication::setLibraryPaths({});
+    afterfirstwindow(&app, [pluginfolders] { QCoreApplication::setLibraryPaths(pluginfolders); });
+    // Decoding the icon's pictures waits until the first window (the pop-up at start, which
+    // shows no icon) is on screen.
+    afterfirstwindow(&app, [] { QApplication::setWindowIcon(gameicon()); });
 
     // The rules reach the desktop through these: its boxes, its way of ending, its events.
     DesktopDialogs boxes;
@@ -103,8 +112,10 @@ int rungame(int argc, char* argv[]) {
     // closing must not end the run.
     QApplication::setQuitOnLastWindowClosed(false);
     const std::unique_ptr<QWidget> game = startmainwindow();
-    // Loaded once the first window is up, so the start never waits on the desktop's sound.
-    QTimer::singleShot(500, &sounds, &DesktopSounds::start);
+    // Loaded half a second after the first window is up, so the start never waits on the
+    // desktop's sound.
+    afterfirstwindow(&sounds,
+                     [&sounds] { QTimer::singleShot(500, &sounds, &DesktopSounds::start); });
     const int exitcode = QApplication::exec();
     setsounds(nullptr);
     return exitcode;
