@@ -209,7 +209,7 @@ int main(int argc, char* argv[]) {
     const double bareres = median(bareresident) / 1024;
     const double gameres = median(gameresident) / 1024;
     std::printf("resident at the first window (median of %d): bare Qt window %.1f MiB, game "
-                "%.1f MiB: %.1f MiB more (goal 3)\n",
+                "%.1f MiB: %.2f MiB more (goal 3)\n",
                 clockruns, bareres, gameres, gameres - bareres);
     std::printf("by the clock, from start to the first window painted (median of %d, taking "
                 "turns): bare Qt window %.0f ms, game %.0f ms: %.2f times\n",
