@@ -95,6 +95,8 @@ QString LogBox::text() const {
 
 void LogBox::setlogfont(const QFont& font) {
     logfont = font;
+    if (isVisible())
+        takelogfont();
 }
 
 void LogBox::takelogfont() {

@@ -75,13 +75,6 @@ int rungame(int argc, char* argv[]) {
     exitatfirstwindowifasked();
     readcommandline(QApplication::arguments(), true);
     QGuiApplication::setDesktopFileName(desktopid);
-    // Qt reads the menu bar's one built-in picture only after loading every image plugin
-    // installed, to ask each whether it reads PNG; plugins are looked for once the first window
-    // is up. The desktop's style, from a plugin of its own, is taken first.
-    QApplication::style();
-    const QStringList pluginfolders = QCoreApplication::libraryPaths();
-    QCoreApplication::setLibraryPaths({});
-    afterfirstwindow(&app, [pluginfolders] { QCoreApplication::setLibraryPaths(pluginfolders); });
     // Decoding the icon's pictures waits until the first window (the pop-up at start, which
     // shows no icon) is on screen.
     afterfirstwindow(&app, [] { QApplication::setWindowIcon(gameicon()); });
@@ -111,6 +104,13 @@ int rungame(int argc, char* argv[]) {
     // The main window stays hidden until a game is started or loaded, so the last window
     // closing must not end the run.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Qt reads the menu bar's one built-in picture only after loading every image plugin
+    // installed, to ask each whether it reads PNG: while the main window is built and the first
+    // window shown, no plugin is looked for. The desktop's style, a plugin too, is taken first.
+    QApplication::style();
+    const QStringList pluginfolders = QCoreApplication::libraryPaths();
+    QCoreApplication::setLibraryPaths({});
+    afterfirstwindow(&app, [pluginfolders] { QCoreApplication::setLibraryPaths(pluginfolders); });
     const std::unique_ptr<QWidget> game = startmainwindow();
     // Loaded half a second after the first window is up, so the start never waits on the
     // desktop's sound.
