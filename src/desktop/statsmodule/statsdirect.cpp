@@ -2,12 +2,13 @@
 // opens it without the module.
 #include "statsmodule/statsopener.h"
 
-extern "C" frmstats* keystrider_openstatswindow(QObject* owner, StatsRecorder* recorder,
-                                                std::function<void(QChar)> practise);
+extern "C" void keystrider_showstatswindow(QObject* owner, QPointer<frmstats>& window,
+                                           StatsRecorder* recorder,
+                                           std::function<void(QChar)> practise);
 
-frmstats* openstatswindow(QObject* owner, StatsRecorder* recorder,
-                          std::function<void(QChar)> practise) {
-    return keystrider_openstatswindow(owner, recorder, std::move(practise));
+void showstatswindow(QObject* owner, QPointer<frmstats>& window, StatsRecorder* recorder,
+                     std::function<void(QChar)> practise) {
+    keystrider_showstatswindow(owner, window, recorder, std::move(practise));
 }
 
 void setstatsmodules(QStringList) {}

@@ -14,18 +14,18 @@ QStringList& modulepaths() {
     return paths;
 }
 
-OpenStatsWindow loadmodule() {
-    static OpenStatsWindow opener = nullptr;
-    if (opener)
-        return opener;
+ShowStatsWindow loadmodule() {
+    static ShowStatsWindow entry = nullptr;
+    if (entry)
+        return entry;
     QString why = QStringLiteral("%1 is missing.").arg(QLatin1String(statsmodulename));
     for (const QString& path : std::as_const(modulepaths())) {
         if (!QFileInfo::exists(path))
             continue;
         QLibrary library(path);
-        opener = reinterpret_cast<OpenStatsWindow>(library.resolve(openstatswindowname));
-        if (opener)
-            return opener;
+        entry = reinterpret_cast<ShowStatsWindow>(library.resolve(showstatswindowname));
+        if (entry)
+            return entry;
         why = library.errorString();
     }
     msgbox(QStringLiteral("The typing statistics could not be opened: ") + why, MsgIcon::Error);
@@ -34,10 +34,10 @@ OpenStatsWindow loadmodule() {
 
 } // namespace
 
-frmstats* openstatswindow(QObject* owner, StatsRecorder* recorder,
-                          std::function<void(QChar)> practise) {
-    const OpenStatsWindow opener = loadmodule();
-    return opener ? opener(owner, recorder, std::move(practise)) : nullptr;
+void showstatswindow(QObject* owner, QPointer<frmstats>& window, StatsRecorder* recorder,
+                     std::function<void(QChar)> practise) {
+    if (const ShowStatsWindow entry = loadmodule())
+        entry(owner, window, recorder, std::move(practise));
 }
 
 void setstatsmodules(QStringList paths) {
