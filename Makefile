@@ -1,3 +1,3 @@
-.PHONY: run test sanitize fuzz screenshots package build
-run test sanitize fuzz screenshots package build:
+.PHONY: run test sanitize fuzz screenshots package build startup
+run test sanitize fuzz screenshots package build startup:
 	./build.sh $@

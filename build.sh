@@ -3,15 +3,16 @@
 # game (run), every test (test), every test under AddressSanitizer and UndefinedBehaviorSanitizer
 # (sanitize), the fuzz targets with clang's libFuzzer for FUZZ_SECONDS each (fuzz), renders
 # every window to docs/screenshots/ for the README (screenshots), runs every benchmark once,
-# quickly, so one that no longer runs to a clean end shows (bench), or makes the Debian package
-# build/keystrider_*.deb (package).
+# quickly, so one that no longer runs to a clean end shows (bench), makes the Debian package
+# build/keystrider_*.deb (package), or counts the game's start against a bare Qt window
+# (startup).
 set -eu
 cd "$(dirname "$0")"
 what=${1:-run}
 case "$what" in
-run | test | sanitize | fuzz | screenshots | bench | package | build) ;;
+run | test | sanitize | fuzz | screenshots | bench | package | build | startup) ;;
 *)
-    echo "usage: $0 [run|test|sanitize|fuzz|screenshots|bench|package|build]" >&2
+    echo "usage: $0 [run|test|sanitize|fuzz|screenshots|bench|package|build|startup]" >&2
     exit 2
     ;;
 esac
@@ -32,6 +33,11 @@ package)
     build=${BUILD_DIR:-build}
     # dpkg-shlibdeps finds the libraries the package depends on; lintian judges the package.
     packages="$packages dpkg-dev lintian"
+    ;;
+startup)
+    build=${BUILD_DIR:-build}
+    # valgrind's callgrind counts the instructions; Xvfb is the X server when there is no display.
+    packages="$packages valgrind xvfb"
     ;;
 fuzz)
     build=${BUILD_DIR:-build-fuzz}
@@ -61,6 +67,9 @@ elif [ "$what" = run ]; then
     # Only the game: a player need not wait for the tests. Its word files are copied beside it
     # when CMake configures the folder.
     cmake --build "$build" --target keystrider
+elif [ "$what" = startup ]; then
+    # The bench and what it starts: the game, its modules and the bare window.
+    cmake --build "$build" --target startup_bench
 else
     cmake --build "$build"
 fi
@@ -92,10 +101,12 @@ screenshots)
     ;;
 bench)
     # Each with few repeats (KEYSTRIDER_BENCH_QUICK), its figures meaning nothing; whatever
-    # benchmarks the folder holds, each ended after ten minutes at the latest.
+    # benchmarks the folder holds, each ended after ten minutes at the latest. The start-up
+    # bench needs valgrind and an X server, so it has a command of its own (startup).
     failed=""
     for bench in "$build"/bench/*_bench; do
         name=$(basename "$bench")
+        [ "$name" = startup_bench ] && continue
         echo "== $name"
         KEYSTRIDER_BENCH_QUICK=1 QT_QPA_PLATFORM=offscreen timeout 600 "$bench" ||
             failed="$failed $name"
@@ -107,5 +118,6 @@ bench)
     echo "every benchmark ran to a clean end"
     ;;
 package) cd "$build" && cpack -G DEB ;;
+startup) "$build/bench/startup_bench" ;;
 build) ;;
 esac

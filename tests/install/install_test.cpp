@@ -156,6 +156,7 @@ void InstallTest::initTestCase() {
 void InstallTest::installsthefiles() {
     QStringList expected{"games/keystrider",
                          KEYSTRIDER_SOUND_DIR "/keystridersound.so",
+                         KEYSTRIDER_SOUND_DIR "/keystriderstats.so",
                          "share/applications/" + id + ".desktop",
                          "share/doc/keystrider/changelog.gz",
                          "share/doc/keystrider/copyright",

@@ -5,6 +5,7 @@
 #include "common/regularfile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -295,15 +296,20 @@ void removeunfinishedreplace(const QString& path) {
 }
 
 void removeunfinishedreplaces(const QString& folder) {
-    QDir dir(folder);
-    const QStringList leftovers = dir.entryList({QStringLiteral(".*.keystrider-partial")},
-                                                QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& leftover : leftovers)
-        removeleftover(dir.filePath(leftover));
-    // A file the player put behind a link is written beside its target, and so is its copy.
+    // One look at the folder, its names compared as they come: this runs at every start.
     const QString here = QFileInfo(folder).canonicalFilePath();
-    for (const QFileInfo& entry :
-         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+    const QLatin1String partial(".keystrider-partial");
+    QDirIterator entries(folder,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        const QFileInfo entry = entries.nextFileInfo();
+        const QString name = entry.fileName();
+        if (name.size() > partial.size() && name.startsWith(QLatin1Char('.')) &&
+            name.endsWith(partial, Qt::CaseInsensitive)) {
+            removeleftover(entry.filePath());
+            continue;
+        }
+        // A file the player put behind a link is written beside its target, and so is its copy.
         if (!entry.isSymLink())
             continue;
         const QString target = followlinks(entry.filePath());

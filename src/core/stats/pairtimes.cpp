@@ -11,18 +11,19 @@
 namespace {
 
 // (1 - α)^count, as `smoothed` leaves of the figure before. A long history asks it millions of
-// times, nearly always of a count or two.
-const std::array<double, 64> powers = [] {
-    std::array<double, 64> table{};
-    for (std::size_t n = 0; n < table.size(); ++n)
-        table[n] = smoothed(1.0, 0.0, static_cast<std::int64_t>(n));
+// times, nearly always of a count or two. Worked out at the first question, not at every start.
+const std::array<double, 64>& powers() {
+    static const std::array<double, 64> table = [] {
+        std::array<double, 64> t{};
+        for (std::size_t n = 0; n < t.size(); ++n)
+            t[n] = smoothed(1.0, 0.0, static_cast<std::int64_t>(n));
+        return t;
+    }();
     return table;
-}();
+}
 
 double retained(std::int64_t count) {
-    return count < static_cast<std::int64_t>(powers.size())
-               ? powers[static_cast<std::size_t>(count)]
-               : smoothed(1.0, 0.0, count);
+    return count < 64 ? powers()[static_cast<std::size_t>(count)] : smoothed(1.0, 0.0, count);
 }
 
 // The letters' own times, which their pairs are weighed against, and the pairs'.

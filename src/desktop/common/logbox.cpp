@@ -93,7 +93,26 @@ QString LogBox::text() const {
     return out;
 }
 
+void LogBox::setlogfont(const QFont& font) {
+    logfont = font;
+    if (isVisible())
+        takelogfont();
+}
+
+void LogBox::takelogfont() {
+    if (logfont)
+        setFont(*std::exchange(logfont, std::nullopt));
+}
+
+void LogBox::showEvent(QShowEvent* event) {
+    // Before anything is drawn.
+    takelogfont();
+    QPlainTextEdit::showEvent(event);
+}
+
 void LogBox::setText(const QString& newtext) {
+    // Laid out in its own font once, not again when it shows.
+    takelogfont();
     filler.stop();
     pending.clear();
     pendingtail.clear();
@@ -135,6 +154,7 @@ void LogBox::fillslice() {
 }
 
 void LogBox::appendatend(const QString& more) {
+    takelogfont();
     // Behind a text still coming in, a new entry waits its turn at the end. It waits apart: the
     // long text is the career's own, and adding to it here would copy it whole.
     if (filling()) {

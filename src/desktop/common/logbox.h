@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include <optional>
+
 // A multi-line text box whose text reads back with CR LF line ends, as the saved game and the
 // log's entries need it.
 class LogBox : public QPlainTextEdit {
@@ -19,9 +21,16 @@ public:
     void appendatend(const QString& text);
     void movecarettoend();
     bool filling() const { return !pending.isEmpty(); }
+    // The log's own font, taken on once the log is shown or given text: a font's first use costs
+    // a match among the desktop's fonts, and the main window starts hidden.
+    void setlogfont(const QFont& font);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void fillslice();
+    void takelogfont();
 
     QString pending; // a long text, shown up to `pendingfrom`
     qsizetype pendingfrom = 0;
@@ -30,4 +39,5 @@ private:
     qsizetype linesshown = 0; // line breaks grouped so far
     bool caretatend = false;  // once the text is all in
     QTimer filler;
+    std::optional<QFont> logfont; // until it is taken on
 };

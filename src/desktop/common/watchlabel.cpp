@@ -2,6 +2,7 @@
 
 #include "common/controls.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyle>
 
@@ -13,8 +14,19 @@ void WatchLabel::setText(const QString& newtext) {
     if (newtext == text())
         return;
     QLabel::setText(newtext);
-    // A text the label cuts off, such as a long name, still shows whole when pointed at.
-    setToolTip(iscut() ? plaintooltip(newtext) : QString());
+    settooltip();
+}
+
+// A text the label cuts off, such as a long name, still shows whole when pointed at.
+void WatchLabel::settooltip() {
+    setToolTip(iscut() ? plaintooltip(text()) : QString());
+}
+
+void WatchLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    // Cut or not, as its font now draws it.
+    if (event->type() == QEvent::FontChange)
+        settooltip();
 }
 
 bool WatchLabel::iscut() const {

@@ -25,7 +25,6 @@
 Form1::Form1(QWidget* parent) : QMainWindow(parent), career(new Career(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Keystrider"));
-    setFont(arialfont(9));
     buildcontrols();
     buildmenus();
     showcareer();
@@ -38,6 +37,17 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), career(new Career(this)) {
 }
 
 Form1::~Form1() = default;
+
+// Arial is matched among the desktop's fonts only as the window first shows: the start shows
+// the File pop-up alone, in the desktop's own font, and the window stays hidden till a game.
+void Form1::setVisible(bool visible) {
+    if (visible && !inarial) {
+        inarial = true;
+        setFont(arialfont(9));
+        setFixedSize(sizeHint());
+    }
+    QMainWindow::setVisible(visible);
+}
 
 void Form1::showcareer() {
     connect(career, &Career::playernamechanged, this, [this](const QString& name) {

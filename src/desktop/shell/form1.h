@@ -134,6 +134,8 @@ public:
     void showdaysleft();
     void checkobjective();
 
+    void setVisible(bool visible) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -194,4 +196,6 @@ private:
     bool objectivecheckrunning = false;
     // Set while a File command runs, so the start window is not offered on top of it.
     int filecommandsrunning = 0;
+    // The window's font is set as it first shows.
+    bool inarial = false;
 };

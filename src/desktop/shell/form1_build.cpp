@@ -46,7 +46,7 @@ void Form1::buildcontrols() {
     eventlog = named(new LogBox(logframe), "txtlog");
     eventlog->setGeometry(twipsrect(120, 240, 6135, 1575));
     eventlog->setReadOnly(true);
-    eventlog->setFont(arialfont(9, true));
+    eventlog->setlogfont(arialfont(9, true));
     eventlog->setAccessibleName(logframe->title());
     eventlog->setLineWrapMode(QPlainTextEdit::NoWrap);
     eventlog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -1,10 +1,12 @@
 #include "common/desktopdialogs.h"
+#include "common/firstwindow.h"
 #include "common/program.h"
 #include "common/programfolder.h"
 #include "keyboard/x11keyboard.h"
 #include "shell/mainwindow.h"
 #include "sound/desktopsounds.h"
 #include "sound/sounddevice.h"
+#include "statsmodule/statsopener.h"
 #include "typing/levels.h"
 
 #include <QApplication>
@@ -50,15 +52,21 @@ QIcon gameicon() {
     return icon;
 }
 
+// Where a module of the game lies: beside it in a build folder, or where it was installed.
+QStringList modulepaths(const char* name) {
+    const QString bin = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return {bin + QLatin1String(name),
+            bin + QStringLiteral(KEYSTRIDER_SOUND_FROM_BIN "/") + QLatin1String(name)};
+}
+
 QStringList wordfiles() {
     QStringList names;
     for (const PracticeLevel& level : practicelevels())
         names.append(level.file);
     return names;
 }
-} // namespace
 
-int main(int argc, char* argv[]) {
+int rungame(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("keystrider"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KEYSTRIDER_VERSION));
     {
@@ -66,9 +74,12 @@ int main(int argc, char* argv[]) {
         readcommandline(terminal.arguments(), false);
     }
     QApplication app(argc, argv);
+    exitatfirstwindowifasked();
     readcommandline(QApplication::arguments(), true);
     QGuiApplication::setDesktopFileName(desktopid);
-    QApplication::setWindowIcon(gameicon());
+    // Decoding the icon's pictures waits until the first window (the pop-up at start, which
+    // shows no icon) is on screen.
+    afterfirstwindow(&app, [] { QApplication::setWindowIcon(gameicon()); });
 
     // The rules reach the desktop through these: its boxes, its way of ending, its events.
     DesktopDialogs boxes;
@@ -81,12 +92,9 @@ int main(int argc, char* argv[]) {
     setdoevents([] { QCoreApplication::processEvents(); });
     X11Keyboard keyboard;
     SystemKeyboard::install(&keyboard);
-    // The sound module, beside the game in a build folder or where it was installed.
-    const QString bin = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    DesktopSounds sounds(
-        {bin + QLatin1String(soundmodulename),
-         bin + QStringLiteral(KEYSTRIDER_SOUND_FROM_BIN "/") + QLatin1String(soundmodulename)});
+    DesktopSounds sounds(modulepaths(soundmodulename));
     setsounds(&sounds);
+    setstatsmodules(modulepaths(statsmodulename));
 
     const QString problem =
         settleprogramfolder(wordfiles(), QCoreApplication::applicationDirPath() +
@@ -98,10 +106,25 @@ int main(int argc, char* argv[]) {
     // The main window stays hidden until a game is started or loaded, so the last window
     // closing must not end the run.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Qt reads the menu bar's one built-in picture only after loading every image plugin
+    // installed, to ask each whether it reads PNG: while the main window is built and the first
+    // window shown, no plugin is looked for. The desktop's style, a plugin too, is taken first.
+    QApplication::style();
+    const QStringList pluginfolders = QCoreApplication::libraryPaths();
+    QCoreApplication::setLibraryPaths({});
+    afterfirstwindow(&app, [pluginfolders] { QCoreApplication::setLibraryPaths(pluginfolders); });
     const std::unique_ptr<QWidget> game = startmainwindow();
-    // Loaded once the first window is up, so the start never waits on the desktop's sound.
-    QTimer::singleShot(500, &sounds, &DesktopSounds::start);
+    // Loaded half a second after the first window is up, so the start never waits on the
+    // desktop's sound.
+    afterfirstwindow(&sounds,
+                     [&sounds] { QTimer::singleShot(500, &sounds, &DesktopSounds::start); });
     const int exitcode = QApplication::exec();
     setsounds(nullptr);
     return exitcode;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    return endprocess(rungame(argc, argv));
 }

@@ -10,6 +10,8 @@
 #include <QTimer>
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <mutex>
 
 namespace {
@@ -21,6 +23,11 @@ constexpr qint64 stalemilliseconds = 150;
 // looking after the last one.
 constexpr int lookmilliseconds = 2;
 constexpr qint64 awakemilliseconds = 500;
+// How long the end waits for the sound thread to finish what it does: a device that answers
+// does so at once.
+constexpr int endmilliseconds = 200;
+// A sound thread was left running, held by its device.
+std::atomic<bool> threadleft = false;
 
 QList<Recording> recordings() {
     QList<Recording> all;
@@ -119,8 +126,9 @@ private:
     qint64 lastsound = 0;
 };
 
-DesktopSounds::DesktopSounds(QStringList modules, QObject* parent)
-    : QObject(parent), modules(std::move(modules)), queue(std::make_shared<SoundQueue>()) {
+DesktopSounds::DesktopSounds(QStringList modules, qint64 deadline, QObject* parent)
+    : QObject(parent), modules(std::move(modules)), deadline(deadline),
+      queue(std::make_shared<SoundQueue>()) {
     queue->clock.start();
 }
 
@@ -128,10 +136,12 @@ DesktopSounds::~DesktopSounds() {
     if (!thread)
         return;
     thread->quit();
-    // A sound server that hangs must not hold up the game's end: its thread is then left to
+    // A device that does not answer must not hold up the game's end: its thread is then left to
     // the end of the process, and keeps quiet to it.
-    if (!thread->wait(QDeadlineTimer(1000)))
+    if (!thread->wait(QDeadlineTimer(endmilliseconds))) {
+        threadleft = true;
         return;
+    }
     qInstallMessageHandler(louderhandler);
     quietthread = nullptr;
     delete thread;
@@ -159,11 +169,22 @@ void DesktopSounds::play(Sound sound, double volume) {
     bool wake = false;
     {
         const std::lock_guard<std::mutex> held(queue->lock);
-        queue->requests.append(
-            {recordingof(sound), static_cast<float>(volume), queue->clock.elapsed()});
+        const qint64 now = queue->clock.elapsed();
+        // A sound the sound thread has not taken for so long: its device does not answer.
+        if (!queue->requests.isEmpty() && now - queue->requests.constFirst().queued >= deadline)
+            return;
+        queue->requests.append({recordingof(sound), static_cast<float>(volume), now});
         wake = !queue->looking;
         queue->looking = true;
     }
     if (wake)
         QMetaObject::invokeMethod(worker, [worker = worker] { worker->wake(); });
+}
+
+int endprocess(int exitcode) {
+    if (threadleft) {
+        std::fflush(nullptr);
+        std::_Exit(exitcode);
+    }
+    return exitcode;
 }
