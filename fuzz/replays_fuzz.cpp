@@ -27,13 +27,17 @@ void race(const Replay& replay) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     int badline = 0;
-    if (const std::optional<ReplayBook> book = readreplays(bytes, badline)) {
-        if (badline != 0 || readreplays(replaysbytes(*book), badline) != book)
-            __builtin_trap();
-        for (const std::optional<Replay>& best : book->best)
-            if (best)
-                race(*best);
-    }
+    ReplayBook book;
+    const Reading reading = readreplays(bytes, book, badline);
+    if ((reading == Reading::Damaged && badline == 0) ||
+        (reading == Reading::Whole && badline != 0))
+        __builtin_trap();
+    ReplayBook again;
+    if (readreplays(replaysbytes(book), again, badline) != Reading::Whole || again != book)
+        __builtin_trap();
+    for (const std::optional<Replay>& best : book.best)
+        if (best)
+            race(*best);
     if (const std::optional<DiskGhost> ghost = readghost(bytes, badline)) {
         // The name comes back as a disk holds names.
         DiskGhost expected = *ghost;

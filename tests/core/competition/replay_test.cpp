@@ -183,7 +183,7 @@ void ReplayTest::files_data() {
                                 << 0;
     QTest::newRow("empty file") << false << QByteArray() << 1;
     QTest::newRow("another file's tag") << false << ghost << 1;
-    QTest::newRow("a later version") << false << header().replace(",1,", ",2,") << 1;
+    QTest::newRow("a later version") << false << header().replace(",1,", ",2,") << 0;
     QTest::newRow("show best neither 0 nor 1") << false << header(2) << 1;
     QTest::newRow("a level of practice")
         << false << header() + "\"race\",\"Expert\",1,\"\"\r\n\"race\",\"Medium\",1,\"\"\r\n"
@@ -247,11 +247,14 @@ void ReplayTest::files() {
         }
         return;
     }
-    const std::optional<ReplayBook> book = readreplays(bytes, refusedat);
+    // A line that could not have been raced is dropped alone.
+    ReplayBook book;
+    const Reading reading = readreplays(bytes, book, refusedat);
     QCOMPARE(refusedat, badline);
-    QCOMPARE(book.has_value(), badline == 0);
-    if (book)
-        QCOMPARE(readreplays(replaysbytes(*book), refusedat), book);
+    QCOMPARE(reading == Reading::Damaged, badline != 0);
+    ReplayBook again;
+    QCOMPARE(readreplays(replaysbytes(book), again, refusedat), Reading::Whole);
+    QCOMPARE(again, book);
 }
 
 // The player's race, the ghost's, and what the window says of them.
@@ -328,17 +331,32 @@ void ReplayTest::replaysfile() {
     QCOMPARE(read.book.recent[2].size(), 2);
     QVERIFY(!read.book.showbest);
 
-    // A damaged file is set aside whole, never written over, and a new one begun.
-    fixture.writefile(replaysfilename, header() + "\"race\",\"Hard\",1,\"9:175\"\r\n");
-    QCOMPARE(loadreplays().trouble, "replays.dat could not be read: line 2 is damaged.");
+    // A damaged file is set aside whole by the next race, which keeps the replays that could be
+    // read; it is said then, once.
+    const Replay easy = typed(RaceLevel::Easy, 3, 1000, 5000);
+    fixture.writefile(replaysfilename, header() + "\"race\",\"Hard\",1,\"9:175\"\r\n" +
+                                           replayline(QStringLiteral("best"), easy));
+    read = loadreplays();
+    QCOMPARE(read.trouble, QString());
+    QCOMPARE(read.book.bestof(RaceLevel::Easy), std::optional(easy));
     const KeptRace kept = keepreplay(first);
     QVERIFY(kept.kept && kept.newbest);
-    QCOMPARE(kept.trouble, "replays.dat could not be read: line 2 is damaged. It is kept as "
-                           "replays.dat.damaged, and a new one begun.");
+    QCOMPARE(kept.trouble, "replays.dat was damaged: it is kept as replays.dat.damaged, and what "
+                           "could be read of it is used.");
     QByteArray aside;
     QVERIFY(readwholefile(fixture.folder() + "replays.dat.damaged", aside));
-    QVERIFY(aside.endsWith("\"9:175\"\r\n"));
+    QVERIFY(aside.contains("\"9:175\"\r\n"));
+    read = loadreplays();
+    QCOMPARE(read.book.bestof(RaceLevel::Hard), std::optional(first));
+    QCOMPARE(read.book.bestof(RaceLevel::Easy), std::optional(easy));
+    QCOMPARE(keepreplay(first).trouble, QString());
+
+    // An empty file is no file: the race begins it.
+    fixture.writefile(replaysfilename, QByteArray());
+    QCOMPARE(loadreplays().trouble, QString());
+    QVERIFY(keepreplay(first).newbest);
     QCOMPARE(loadreplays().book.bestof(RaceLevel::Hard), std::optional(first));
+    QVERIFY(!QFile::exists(fixture.folder() + "replays.dat.damaged-2"));
 }
 
 // A friend's disk: the ghost goes beside "battle.dat" and comes back; a link in its place is
