@@ -39,6 +39,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (best)
             race(*best);
     if (const std::optional<DiskGhost> ghost = readghost(bytes, badline)) {
+        // A friend's race stays on the track, and the name shows no control character.
+        for (const std::optional<Replay>& best : ghost->best)
+            if (best && (!withinarace(*best) || best->farthest() > track::finishleft))
+                __builtin_trap();
+        for (QChar c : ghost->name)
+            if (c.category() == QChar::Other_Control)
+                __builtin_trap();
         // The name comes back as a disk holds names.
         DiskGhost expected = *ghost;
         expected.name = diskname(ghost->name);

@@ -78,6 +78,8 @@ private slots:
     void ghostposition();
     void files_data();
     void files();
+    void friendsghost_data();
+    void friendsghost();
     void words_data();
     void words();
     void replaysfile();
@@ -255,6 +257,39 @@ void ReplayTest::files() {
     ReplayBook again;
     QCOMPARE(readreplays(replaysbytes(book), again, refusedat), Reading::Whole);
     QCOMPARE(again, book);
+}
+
+// A friend's ghost is checked against what a race can do, and its name shown as the game shows
+// names from someone else's file: "" when it is refused, with the line it is refused at.
+void ReplayTest::friendsghost_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("badline");
+    QTest::addColumn<QString>("name");
+    const QByteArray ana = "\"keystrider-ghost\",1,\"Ana\"\r\n";
+    const auto best = [](const Replay& race) { return replayline(QStringLiteral("best"), race); };
+    // An Easy car passes the finish on its 35th entry, and the race ends at the next tick.
+    const Replay finished = typed(RaceLevel::Easy, 35, 1000, 35050);
+    // The opponent at Expert is past the finish after 716 ticks: half as long again is allowed
+    // for a clock that lags.
+    const std::int64_t expert = 716 * raceclockms * 3 / 2;
+    // clang-format off
+    QTest::newRow("a race to the finish") << ana + best(finished) << 0 << "Ana";
+    QTest::newRow("an entry past the finish") << ana + best(typed(RaceLevel::Easy, 36, 1000, 36050)) << 2 << "";
+    QTest::newRow("an hour of entries off the track") << ana + best(typed(RaceLevel::Easy, 1000, 250, 3600000)) << 2 << "";
+    QTest::newRow("as long as a race with a lagging clock") << ana + best(typed(RaceLevel::Expert, 3, 1000, expert)) << 0 << "Ana";
+    QTest::newRow("longer than any race") << ana + best(typed(RaceLevel::Expert, 3, 1000, expert + 1)) << 2 << "";
+    QTest::newRow("a NUL in the name") << QByteArray("\"keystrider-ghost\",1,\"An\0a\"\r\n", 29) + best(finished) << 0 << "An\uFFFDa";
+    QTest::newRow("the code page's unused bytes") << "\"keystrider-ghost\",1,\"\x81\x8d\x8f\x90\x9d\"\r\n" + best(finished) << 0 << "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD";
+    QTest::newRow("a DEL") << "\"keystrider-ghost\",1,\"A\x7f" "b\"\r\n" + best(finished) << 0 << "A\uFFFDb";
+    // clang-format on
+}
+
+void ReplayTest::friendsghost() {
+    QFETCH(QByteArray, bytes);
+    int badline = -1;
+    const std::optional<DiskGhost> ghost = readghost(bytes, badline);
+    QTEST(badline, "badline");
+    QTEST(ghost ? ghost->name : QString(), "name");
 }
 
 // The player's race, the ghost's, and what the window says of them.

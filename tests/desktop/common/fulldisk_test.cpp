@@ -1,8 +1,8 @@
 // Replacing a file on a disk with no room left: the old bytes survive and the player is told.
 #include "career/career.h"
-#include "shell/form1.h"
 #include "common/programfolder.h"
 #include "saves/sav.h"
+#include "shell/form1.h"
 #include "support/fakes.h"
 #include "tictactoe/tictac.h"
 
@@ -124,13 +124,27 @@ void FullDiskTest::battledisk() {
     form->createbattledisk();
     QCOMPARE(lasttext(), QStringLiteral("KVR Battle Disk Created!"));
     const QByteArray created = filebytes("battle.dat");
+    const QByteArray friends = "\"Bea\"\r\n100\r\n0\r\n";
+    QVERIFY(QDir().mkpath(disk + "friend"));
+    {
+        QFile file(disk + "friend/battle.dat");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(friends) == friends.size());
+    }
 
     filldisk();
     form->career->changemoney(900);
     fixture->dialogs.inputs << disk;
     form->createbattledisk();
-    QCOMPARE(lasttext(), QStringLiteral("Diskette not found!"));
+    QCOMPARE(lasttext(), QStringLiteral("Diskette not found!\n\nbattle.dat could not be written: "
+                                        "no space left on device."));
     QCOMPARE(filebytes("battle.dat"), created);
+    // A duel whose disk can't take the new money changes neither career.
+    fixture->dialogs.inputs << disk + "friend";
+    form->fightbattledisk();
+    QCOMPARE(lasttext(), QStringLiteral("Diskette not found!\n\nbattle.dat could not be written: "
+                                        "no space left on device."));
+    QCOMPARE(filebytes("friend/battle.dat"), friends);
+    QCOMPARE(form->career->money(), 900);
 }
 
 QTEST_MAIN(FullDiskTest)
