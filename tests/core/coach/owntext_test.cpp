@@ -86,7 +86,7 @@ void OwnTextTest::loading_data() {
     QTest::newRow("UTF-16")        << QByteArray("\xff\xfeO\0k\0.\0 \0N\0o\0", 14) << ""                        << 2;
     QTest::newRow("UTF-16 binary") << QByteArray("\xff\xfe\0\0\x01\0", 6)    << "t.txt is not a text file."     << 0;
     QTest::newRow("folder")        << QByteArray("<folder>")                << "t.txt is not a file."          << 0;
-    QTest::newRow("missing")       << QByteArray("<none>")                  << "t.txt is not a file."          << 0;
+    QTest::newRow("missing")       << QByteArray("<none>")                  << "t.txt is not there: it may have been moved, renamed or deleted." << 0;
     QTest::newRow("megabyte line") << QByteArray(1 << 20, 'x')              << ""                              << (1 << 20) / 120 + 1;
     // clang-format on
 }
