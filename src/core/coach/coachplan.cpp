@@ -136,10 +136,7 @@ const SettingsFile& coachplanfile() {
     static const SettingsFile file{
         coachplanfilename, largestcoachplan,
         QStringLiteral("what the coach teaches and the text and target chosen are not kept"),
-        [](QByteArrayView bytes) {
-            CoachPlan scratch;
-            return readcoachplan(bytes, scratch);
-        }};
+        judgeby(readcoachplan)};
     return file;
 }
 

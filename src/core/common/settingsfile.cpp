@@ -19,7 +19,7 @@ QString also(const QString& said, const QString& more) {
     return said.isEmpty() ? more : said + QLatin1Char(' ') + more;
 }
 
-QString placeof(const SettingsFile& file, const QString& folder) {
+QString pathof(const SettingsFile& file, const QString& folder) {
     return (folder.isEmpty() ? ::apppath() : folder) + file.name;
 }
 
@@ -65,7 +65,7 @@ SettingsWrite beforewriting(const SettingsFile& file, const QString& path, const
 
 SettingsWrite keepsettings(const SettingsFile& file, const QByteArray& bytes,
                            const QString& folder) {
-    const QString path = placeof(file, folder);
+    const QString path = pathof(file, folder);
     QByteArray old;
     const FileRead read = readfile(path, file.most, old);
     const Reading reading =
@@ -84,7 +84,7 @@ SettingsRead readsettings(const SettingsFile& file,
                           const std::function<QByteArray()>& mended, const QString& folder) {
     SettingsRead out;
     QByteArray bytes;
-    const FileRead got = readfile(placeof(file, folder), file.most, bytes);
+    const FileRead got = readfile(pathof(file, folder), file.most, bytes);
     if (got.missing() || (got.ok() && holdsnothing(bytes)))
         return out;
     Reading reading = Reading::Damaged;

@@ -35,6 +35,15 @@ Reading worse(Reading a, Reading b);
 // missing one.
 bool holdsnothing(QByteArrayView bytes);
 
+// A judge made of a reader that takes the values into a T of its own: they are thrown away.
+template <typename T>
+std::function<Reading(QByteArrayView)> judgeby(Reading (*read)(QByteArrayView, T&)) {
+    return [read](QByteArrayView bytes) {
+        T scratch;
+        return read(bytes, scratch);
+    };
+}
+
 struct SettingsFile {
     QString name; // "sound.dat"
     qint64 most;  // the most read of it
@@ -71,10 +80,10 @@ struct SettingsWrite {
 SettingsWrite keepsettings(const SettingsFile& file, const QByteArray& bytes,
                            const QString& folder = QString());
 
-// The step before a write, for a file read (`read`, `bytes`) and judged (`reading`) by a
-// caller that writes it itself, under a lock of its own: whether the write may go ahead, and
-// what the player is told. A damaged file's `aside` (its bytes, unless the caller keeps only
-// its damaged lines) is kept as NAME.damaged first.
+// The step before a write, for a file read (`read`) and judged (`reading`) by a caller that
+// writes it itself, under a lock of its own: `written` says whether the write may go ahead,
+// `said` what the player is told. A damaged file's bytes as read, `aside`, are kept as
+// NAME.damaged first.
 SettingsWrite beforewriting(const SettingsFile& file, const QString& path, const FileRead& read,
                             Reading reading, const QByteArray& aside);
 // "sound.dat could not be written: the sound settings chosen are not kept."

@@ -33,10 +33,7 @@ bool layoutkey(const QString& key) {
 const SettingsFile& keyboardfile() {
     static const SettingsFile file{keyboardfilename, largestkeyboardfile,
                                    QStringLiteral("the keyboard chosen is not kept"),
-                                   [](QByteArrayView bytes) {
-                                       std::optional<QString> scratch;
-                                       return readkeyboardchoice(bytes, scratch);
-                                   }};
+                                   judgeby(readkeyboardchoice)};
     return file;
 }
 

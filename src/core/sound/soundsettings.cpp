@@ -93,10 +93,7 @@ QByteArray soundsettingsline(const SoundSettings& settings) {
 const SettingsFile& soundfile() {
     static const SettingsFile file{soundfilename, largestsoundfile,
                                    QStringLiteral("the sound settings chosen are not kept"),
-                                   [](QByteArrayView bytes) {
-                                       SoundSettings scratch;
-                                       return readsoundsettings(bytes, scratch);
-                                   }};
+                                   judgeby(readsoundsettings)};
     return file;
 }
 

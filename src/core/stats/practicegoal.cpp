@@ -114,10 +114,7 @@ QByteArray goalsline(const GoalHistory& goals) {
 const SettingsFile& goalfile() {
     static const SettingsFile file{goalfilename, largestgoalfile,
                                    QStringLiteral("the practice goal is not kept"),
-                                   [](QByteArrayView bytes) {
-                                       GoalHistory scratch;
-                                       return readgoals(bytes, scratch);
-                                   }};
+                                   judgeby(readgoals)};
     return file;
 }
 

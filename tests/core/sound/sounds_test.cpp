@@ -254,8 +254,7 @@ void SoundsTest::settingsline() {
     QCOMPARE(again, settings);
 }
 
-// The file in the program folder: the defaults when missing, the reason when it can't be read,
-// and a damaged one set aside by the change that writes it (the Sound menu's flow).
+// The file in the program folder: the defaults when missing, the reason when it can't be read.
 void SoundsTest::settingsfile() {
     SettingsRead read;
     QCOMPARE(keptsoundsettings(read), SoundSettings());
@@ -266,19 +265,6 @@ void SoundsTest::settingsfile() {
     QByteArray bytes;
     QVERIFY(readwholefile(fixture->folder() + soundfilename, bytes));
     QVERIFY(bytes.endsWith("\r\n"));
-
-    // Read, a damaged file is left as it is until a change is kept.
-    const QByteArray damaged = "\"keystrider-sound\",1,\"volume\",\"loud\",\"clicks\",1\r\n";
-    fixture->writefile(soundfilename, damaged);
-    QCOMPARE(keptsoundsettings(read), (SoundSettings{true, false, true, false, 50}));
-    QVERIFY(read.said.isEmpty() && !read.unkept);
-    const SettingsWrite write = keepsoundsettings(chosen);
-    QVERIFY(write.written);
-    QCOMPARE(write.said, "sound.dat was damaged: it is kept as sound.dat.damaged, and what could "
-                         "be read of it is used.");
-    QVERIFY(readwholefile(fixture->folder() + "sound.dat.damaged", bytes));
-    QCOMPARE(bytes, damaged);
-    QCOMPARE(keepsoundsettings(chosen).said, QString());
 
     fixture->writefile(soundfilename, QByteArray(largestsoundfile + 1, ' '));
     QCOMPARE(keptsoundsettings(read), SoundSettings());
