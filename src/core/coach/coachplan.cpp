@@ -28,8 +28,8 @@ QString keys(const QString& value, SettingsLine& line) {
         bool ok = false;
         const uint code = part.toUInt(&ok);
         const QChar key(static_cast<char16_t>(ok && code <= 0xFFFF ? code : 0));
-        if (code <= 0x20 || key.isSurrogate() || key.category() == QChar::Other_Control ||
-            out.contains(key)) {
+        if (code <= 0x20 || key.isSpace() || key.isSurrogate() ||
+            key.category() == QChar::Other_Control || out.contains(key)) {
             line.damaged();
             continue;
         }

@@ -150,6 +150,7 @@ void KeyPlanTest::planfile_data() {
     QTest::newRow("bad flag")        << head + "\"capitals\",2,\"target\",40\r\n"     << "damaged" << ""   << ""   << 40  << "" << "";
     // A key that is none is dropped alone, the others kept in their order.
     QTest::newRow("control key")     << head + "\"inplay\",\"de\",\"101 9 110\"\r\n"  << "damaged" << ""   << "en" << 35  << "" << "";
+    QTest::newRow("no-break space")  << head + "\"inplay\",\"de\",\"160 97\"\r\n"     << "damaged" << ""   << "a"  << 35  << "" << "";
     QTest::newRow("key twice")       << head + "\"inplay\",\"de\",\"97 97\"\r\n"      << "damaged" << ""   << "a"  << 35  << "" << "";
     QTest::newRow("surrogate key")   << head + "\"inplay\",\"de\",\"55357 97\"\r\n"   << "damaged" << ""   << "a"  << 35  << "" << "";
     QTest::newRow("bad language")    << head + "\"words\",\"D E\",\"target\",40\r\n"  << "damaged" << ""   << ""   << 40  << "" << "";
