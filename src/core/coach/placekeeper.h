@@ -18,7 +18,8 @@ inline const QString placefilename = QStringLiteral("textplaces.dat");
 inline constexpr qint64 largestplacefile = 1024 * 1024;
 
 // The place file as it lies. Each entry keeps its line as it is, so keeping one text's place
-// leaves every other entry byte for byte; a line that is no entry is set apart, not lost.
+// leaves every other entry byte for byte; a line that is no entry is noted, and the file is
+// kept aside before the place is written.
 struct PlaceFile {
     struct Entry {
         QByteArray path; // UTF-8, as the percent-encoding gives it
