@@ -27,14 +27,25 @@ void race(const Replay& replay) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     int badline = 0;
-    if (const std::optional<ReplayBook> book = readreplays(bytes, badline)) {
-        if (badline != 0 || readreplays(replaysbytes(*book), badline) != book)
-            __builtin_trap();
-        for (const std::optional<Replay>& best : book->best)
-            if (best)
-                race(*best);
-    }
+    ReplayBook book;
+    const Reading reading = readreplays(bytes, book, badline);
+    if ((reading == Reading::Damaged && badline == 0) ||
+        (reading == Reading::Whole && badline != 0))
+        __builtin_trap();
+    ReplayBook again;
+    if (readreplays(replaysbytes(book), again, badline) != Reading::Whole || again != book)
+        __builtin_trap();
+    for (const std::optional<Replay>& best : book.best)
+        if (best)
+            race(*best);
     if (const std::optional<DiskGhost> ghost = readghost(bytes, badline)) {
+        // A friend's race stays on the track, and the name shows no control character.
+        for (const std::optional<Replay>& best : ghost->best)
+            if (best && (!withinarace(*best) || best->farthest() > track::finishleft))
+                __builtin_trap();
+        for (QChar c : ghost->name)
+            if (c.category() == QChar::Other_Control)
+                __builtin_trap();
         // The name comes back as a disk holds names.
         DiskGhost expected = *ghost;
         expected.name = diskname(ghost->name);

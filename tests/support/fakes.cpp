@@ -15,6 +15,18 @@ bool readwholefile(const QString& path, QByteArray& bytes) {
     return file.error() == QFileDevice::NoError;
 }
 
+QString readingname(Reading reading) {
+    switch (reading) {
+    case Reading::Whole:
+        return QStringLiteral("whole");
+    case Reading::Damaged:
+        return QStringLiteral("damaged");
+    case Reading::Newer:
+        return QStringLiteral("newer");
+    }
+    return QString();
+}
+
 MsgResult ScriptedDialogs::message(const QString& text, const QString& title, MsgIcon icon,
                                    MsgButtons buttons) {
     shown.append({text, title, icon, buttons, false});

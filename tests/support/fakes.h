@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/random.h"
+#include "common/settingsfile.h"
 #include "sound/sounds.h"
 
 #include <QList>
@@ -13,6 +14,8 @@
 
 // The whole of a file the game wrote, for a test to look at.
 bool readwholefile(const QString& path, QByteArray& bytes);
+// "whole", "damaged" or "newer": how a settings file read, as a table's column says it.
+QString readingname(Reading reading);
 
 // One box the game showed, as the player would have seen it.
 struct ShownBox {

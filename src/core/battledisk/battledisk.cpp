@@ -77,7 +77,11 @@ bool writediskfile(const QString& path, const BattleDisk& disk, QString& trouble
                       .arg(QFileInfo(path).fileName(), FileRead{refused, 0, largestdisk}.reason());
         return false;
     }
-    return replacefile(path, diskbytes(disk), Links::Refuse);
+    int error = 0;
+    if (replacefile(path, diskbytes(disk), Links::Refuse, error))
+        return true;
+    trouble = writefault(QFileInfo(path).fileName(), error);
+    return false;
 }
 
 bool writediskfile(const QString& path, const BattleDisk& disk) {

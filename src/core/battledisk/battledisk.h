@@ -38,6 +38,6 @@ inline constexpr qint64 largestdisk = 1024 * 1024;
 // more to tell than that there is none.
 std::optional<BattleDisk> readdiskfile(const QString& path, QString& trouble);
 std::optional<BattleDisk> readdiskfile(const QString& path);
-// Replaces the file only once the whole disk is written.
+// Replaces the file only once the whole disk is written; `trouble` says why it was not.
 bool writediskfile(const QString& path, const BattleDisk& disk, QString& trouble);
 bool writediskfile(const QString& path, const BattleDisk& disk);

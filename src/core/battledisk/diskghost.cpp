@@ -16,6 +16,15 @@ constexpr int version = 1;
 constexpr qsizetype longestname = 1024;
 } // namespace
 
+QString shownname(QString name) {
+    // A control character shows as a box or nothing, and a NUL ends the name a screen reader
+    // hears: each is shown, and heard, as the replacement character.
+    for (QChar& c : name)
+        if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
+    return name;
+}
+
 DiskGhost ghostof(const QString& playername, const ReplayBook& book) {
     return {diskname(playername), book.best};
 }
@@ -48,11 +57,12 @@ std::optional<DiskGhost> readghost(QByteArrayView bytes, int& badline) {
         filenumber(number, version, version, read) != FileNumber::Whole ||
         !header.next(ghost.name, longestname, cut) || cut || !header.atend())
         return std::nullopt;
+    ghost.name = shownname(ghost.name);
     while (nextline(bytes, line)) {
         ++badline;
         QString kind;
         const std::optional<Replay> replay = readreplayline(line, kind);
-        if (!replay || kind != QLatin1String("best"))
+        if (!replay || kind != QLatin1String("best") || !withinarace(*replay))
             return std::nullopt;
         std::optional<Replay>& slot = ghost.best.at(static_cast<std::size_t>(replay->level));
         if (slot)
@@ -94,8 +104,9 @@ bool writeghostfile(const QString& path, const DiskGhost& ghost, QString& troubl
                       .arg(ghostfilename, FileRead{refused, 0, largestghost}.reason());
         return false;
     }
-    if (!replacefile(path, ghostbytes(ghost), Links::Refuse)) {
-        trouble = QStringLiteral("%1 could not be written.").arg(ghostfilename);
+    int error = 0;
+    if (!replacefile(path, ghostbytes(ghost), Links::Refuse, error)) {
+        trouble = writefault(ghostfilename, error);
         return false;
     }
     return true;

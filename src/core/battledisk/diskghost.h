@@ -17,8 +17,13 @@ struct DiskGhost {
 // The disk typist's bests as the player's own replays hold them.
 DiskGhost ghostof(const QString& playername, const ReplayBook& book);
 
+// A name from someone else's file as the game shows it, on screen and to a screen reader alike:
+// control characters (a NUL, the code page's unused bytes) replaced.
+QString shownname(QString name);
+
 QByteArray ghostbytes(const DiskGhost& ghost);
-// Nothing when any line is damaged, or a level comes twice; `badline` then says which.
+// Nothing when any line is damaged, a level comes twice, or a race could not have gone so (a
+// car on past the finish, a race longer than the level's); `badline` then says which.
 std::optional<DiskGhost> readghost(QByteArrayView bytes, int& badline);
 
 // Beside the battle disk at `diskpath`.

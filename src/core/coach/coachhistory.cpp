@@ -202,5 +202,5 @@ CoachHistory loadcoachhistory(const QString& folder, qint64 upto) {
     QByteArrayView bytes = mapped.bytes();
     if (upto >= 0 && upto < bytes.size())
         bytes = bytes.first(upto);
-    return readcoachhistory(bytes);
+    return readcoachhistory(endedlines(bytes));
 }

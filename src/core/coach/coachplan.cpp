@@ -1,6 +1,5 @@
 #include "coach/coachplan.h"
 
-#include "common/filewriting.h"
 #include "common/number.h"
 #include "common/programfolder.h"
 #include "common/textfile.h"
@@ -16,30 +15,39 @@ constexpr char tag[] = "keystrider-coach";
 // A language code is two or three letters; a key list holds a few hundred keys at the most.
 constexpr qsizetype longestfield = 4096;
 
-bool flag(const QString& value, bool& out) {
-    if (value != QLatin1String("0") && value != QLatin1String("1"))
-        return false;
-    out = value == QLatin1String("1");
-    return true;
-}
-
 bool languagecode(const QString& code) {
     return code.size() <= 8 &&
            std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c >= 'a' && c <= 'z'; });
 }
 
-// "101 110 105": keys by code, each once, never a blank or a control character.
-std::optional<QString> keys(const QString& value) {
+// "101 110 105": keys by code, each once, never a blank or a control character. A key that is
+// none is dropped alone.
+QString keys(const QString& value, SettingsLine& line) {
     QString out;
     for (const QString& part : value.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         bool ok = false;
         const uint code = part.toUInt(&ok);
-        if (!ok || code <= 0x20 || code > 0xFFFF)
-            return std::nullopt;
-        const QChar key(static_cast<char16_t>(code));
-        if (key.isSurrogate() || key.category() == QChar::Other_Control || out.contains(key))
-            return std::nullopt;
+        const QChar key(static_cast<char16_t>(ok && code <= 0xFFFF ? code : 0));
+        if (code <= 0x20 || key.isSpace() || key.isSurrogate() ||
+            key.category() == QChar::Other_Control || out.contains(key)) {
+            line.damaged();
+            continue;
+        }
         out.append(key);
+    }
+    return out;
+}
+
+// "112:3:150:0 120:1:40:2": a key whose tallies can't be read is dropped alone.
+TriesByKey tries(const QString& value, SettingsLine& line) {
+    TriesByKey out;
+    for (const QString& part : value.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const std::optional<TriesByKey> one = readtries(part);
+        if (!one || one->size() != 1 || out.contains(one->constBegin().key())) {
+            line.damaged();
+            continue;
+        }
+        out.insert(one->constBegin().key(), one->constBegin().value());
     }
     return out;
 }
@@ -61,62 +69,47 @@ QString codes(const QString& keys) {
 
 } // namespace
 
-std::optional<CoachPlan> readcoachplan(QByteArrayView bytes) {
-    const std::optional<QStringList> read =
-        versionedfields(bytes, QLatin1String(tag), longestfield);
-    if (!read)
-        return std::nullopt;
-    const QStringList& fields = *read;
-    CoachPlan plan;
+Reading readcoachplan(QByteArrayView bytes, CoachPlan& plan) {
+    plan = CoachPlan();
+    SettingsLine line(bytes, QLatin1String(tag), 1, longestfield);
+    const QStringList& fields = line.fields();
     for (qsizetype i = 0; i < fields.size();) {
         const QString& name = fields[i];
-        const QString value = i + 1 < fields.size() ? fields[i + 1] : QString();
-        if (i + 1 >= fields.size())
-            return std::nullopt;
-        if (name == QLatin1String("inplay")) {
-            if (i + 2 >= fields.size() || !languagecode(value))
-                return std::nullopt;
-            const std::optional<QString> inplay = keys(fields[i + 2]);
-            if (!inplay)
-                return std::nullopt;
-            plan.inplay.insert(value, *inplay);
-            i += 3;
-            continue;
+        // The keys in play and their tallies come by language: a name, a language, a list.
+        const bool bylanguage = name == QLatin1String("inplay") || name == QLatin1String("tries");
+        const qsizetype width = bylanguage ? 3 : 2;
+        if (i + width > fields.size()) {
+            line.damaged();
+            break;
         }
-        if (name == QLatin1String("tries")) {
-            if (i + 2 >= fields.size() || !languagecode(value))
-                return std::nullopt;
-            const std::optional<TriesByKey> tries = readtries(fields[i + 2]);
-            if (!tries)
-                return std::nullopt;
-            plan.tries.insert(value, *tries);
-            i += 3;
-            continue;
-        }
-        bool ok = true;
-        if (name == QLatin1String("words")) {
-            ok = languagecode(value);
-            plan.language = value;
+        const QString& value = fields[i + 1];
+        if (bylanguage || name == QLatin1String("words")) {
+            if (!languagecode(value))
+                line.damaged();
+            else if (name == QLatin1String("inplay"))
+                plan.inplay.insert(value, keys(fields[i + 2], line));
+            else if (name == QLatin1String("tries"))
+                plan.tries.insert(value, tries(fields[i + 2], line));
+            else
+                plan.language = value;
         } else if (name == QLatin1String("capitals"))
-            ok = flag(value, plan.stages.capitals);
+            line.flag(value, plan.stages.capitals);
         else if (name == QLatin1String("digits"))
-            ok = flag(value, plan.stages.digits);
+            line.flag(value, plan.stages.digits);
         else if (name == QLatin1String("punctuation"))
-            ok = flag(value, plan.stages.punctuation);
-        else if (name == QLatin1String("target")) {
-            std::int64_t wpm = 0;
-            ok = filenumber(value, slowesttarget, fastesttarget, wpm) == FileNumber::Whole;
-            plan.targetwpm = static_cast<int>(wpm);
-        } else if (name == QLatin1String("text")) {
+            line.flag(value, plan.stages.punctuation);
+        else if (name == QLatin1String("target"))
+            line.number(value, slowesttarget, fastesttarget, plan.targetwpm);
+        else if (name == QLatin1String("text")) {
             const std::optional<QString> text = path(value);
-            ok = text.has_value();
-            plan.text = text.value_or(QString());
+            if (text)
+                plan.text = *text;
+            else
+                line.damaged();
         }
-        if (!ok)
-            return std::nullopt;
-        i += 2; // a name this version does not know is skipped with its value
+        i += width; // a name this version does not know is skipped with its value
     }
-    return plan;
+    return line.reading();
 }
 
 QByteArray coachplanline(const CoachPlan& plan) {
@@ -139,15 +132,37 @@ QByteArray coachplanline(const CoachPlan& plan) {
     return line.line();
 }
 
+const SettingsFile& coachplanfile() {
+    static const SettingsFile file{
+        coachplanfilename, largestcoachplan,
+        QStringLiteral("what the coach teaches and the text and target chosen are not kept"),
+        judgeby(readcoachplan)};
+    return file;
+}
+
 CoachPlan keptcoachplan(QString& trouble) {
     QByteArray bytes;
     const FileRead read = readfile(::apppath() + coachplanfilename, largestcoachplan, bytes);
     trouble = read.ok() || read.missing() ? QString() : read.message(coachplanfilename);
-    if (!read.ok())
-        return {};
-    return readcoachplan(bytes).value_or(CoachPlan());
+    CoachPlan plan;
+    if (read.ok())
+        readcoachplan(bytes, plan);
+    return plan;
 }
 
-bool keepcoachplan(const CoachPlan& plan) {
-    return replacefile(::apppath() + coachplanfilename, coachplanline(plan));
+CoachPlan loadcoachplan(QString& said, bool& unkept) {
+    CoachPlan plan;
+    const SettingsRead read = readsettings(
+        coachplanfile(), [&plan](QByteArrayView bytes) { return readcoachplan(bytes, plan); },
+        [&plan] { return coachplanline(plan); });
+    said = read.said;
+    unkept = read.unkept;
+    return plan;
+}
+
+bool keepcoachplan(const CoachPlan& plan, QString* said) {
+    const SettingsWrite write = keepsettings(coachplanfile(), coachplanline(plan));
+    if (said)
+        *said = write.said;
+    return write.written;
 }

@@ -2,13 +2,12 @@
 
 #include "coach/keyplan.h"
 #include "coach/keytries.h"
+#include "common/settingsfile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
 #include <QString>
-
-#include <optional>
 
 inline constexpr int slowesttarget = 10;
 inline constexpr int fastesttarget = 150;
@@ -35,11 +34,19 @@ inline const QString coachplanfilename = QStringLiteral("coachplan.dat");
 // One line of a few hundred characters; a file any larger is none of ours.
 inline constexpr qint64 largestcoachplan = 64 * 1024;
 
-// The plan the bytes keep; none when they keep none.
-std::optional<CoachPlan> readcoachplan(QByteArrayView bytes);
+// coachplan.dat, read and written by the rule of the settings files (common/settingsfile.h).
+const SettingsFile& coachplanfile();
+// Takes what is valid of the bytes into `plan` (a new plan's values for the rest: a key, a key's
+// tallies or a value that can't be read is dropped alone, a target out of range clamped) and
+// says how they read.
+Reading readcoachplan(QByteArrayView bytes, CoachPlan& plan);
 QByteArray coachplanline(const CoachPlan& plan);
-// The kept plan, or a new one when none is kept; `trouble` says why when the file is there and
-// can't be read, and the plan is then not to be written over it.
+// The kept plan, what can be read of it, for those who only look at it; `trouble` says why when
+// the file is there and can't be read.
 CoachPlan keptcoachplan(QString& trouble);
-// Keeps the plan; false when the file could not be written.
-bool keepcoachplan(const CoachPlan& plan);
+// The same for the coach, which keeps it: a damaged file is set aside and mended at once.
+// `said` is what the player is told; `unkept`, that the file is not to be written over.
+CoachPlan loadcoachplan(QString& said, bool& unkept);
+// Keeps the plan; false when it was not written. `said`, when given, is what the player is
+// told: why, or that a file damaged since was set aside first.
+bool keepcoachplan(const CoachPlan& plan, QString* said = nullptr);

@@ -36,21 +36,13 @@ const QString readingstatistics = QStringLiteral("Reading the typing statistics.
 
 CoachPlanner::CoachPlanner(std::function<bool(const QString&)> cantype, QObject* parent)
     : QObject(parent), cantype(std::move(cantype)) {
+    // A coachplan.dat or keyboard.dat that must not be written over is left alone.
     QString trouble;
-    plan = keptcoachplan(trouble);
-    // A coachplan.dat that is there and can't be read is not written over.
-    planunkept = !trouble.isEmpty();
-    if (planunkept)
-        lastnote = trouble +
-                   QStringLiteral(" What the coach teaches and the text and target chosen are not "
-                                  "kept.");
+    plan = loadcoachplan(trouble, planunkept);
     target = plan.targetwpm;
     QString keyboardtrouble;
-    layoutkept = keptkeyboard(keyboardtrouble);
-    // Likewise keyboard.dat.
-    keyboardunkept = !keyboardtrouble.isEmpty();
-    if (keyboardunkept)
-        lastnote = keyboardtrouble + QStringLiteral(" The keyboard chosen is not kept.");
+    layoutkept = loadkeyboard(keyboardtrouble, keyboardunkept);
+    lastnote = QStringList{trouble, keyboardtrouble}.join(QLatin1Char(' ')).trimmed();
     // A place in an own text that could not be kept is the player's to know.
     connect(&places, &PlaceKeeper::said, this, &CoachPlanner::tell);
 }

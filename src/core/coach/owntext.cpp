@@ -176,6 +176,10 @@ OwnText loadowntext(const QString& path) {
     case ReadFault::None:
         break;
     case ReadFault::Missing:
+        loaded.error = QStringLiteral("%1 is not there: it may have been moved, renamed or "
+                                      "deleted.")
+                           .arg(name);
+        return loaded;
     case ReadFault::NotAFile:
     case ReadFault::Link:
         loaded.error = QStringLiteral("%1 is not a file.").arg(name);
@@ -185,7 +189,7 @@ OwnText loadowntext(const QString& path) {
             QStringLiteral("%1 is too large: the coach takes texts up to 64 MB.").arg(name);
         return loaded;
     case ReadFault::Unreadable:
-        loaded.error = QStringLiteral("%1 cannot be read.").arg(name);
+        loaded.error = QStringLiteral("%1 cannot be read: %2.").arg(name, read.reason());
         return loaded;
     }
     // Text never holds a NUL character (UTF-16's zero bytes decode to other characters).

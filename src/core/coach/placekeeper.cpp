@@ -49,8 +49,9 @@ PlaceFile readplacefile(QByteArrayView bytes) {
         p = stop < end && *stop == '\r' && stop + 1 < end && stop[1] == '\n' ? stop + 2 : stop + 1;
         if (line.trimmed().isEmpty())
             continue;
+        // A last line with no line end was cut, and its place may have lost digits.
         PlaceFile::Entry entry;
-        if (readentry(line, entry))
+        if (stop < end && !line.contains('\0') && readentry(line, entry))
             file.entries.append(std::move(entry));
         else
             file.damaged.append(line.toByteArray());
@@ -91,35 +92,30 @@ QString keepplace(const QString& path, std::int64_t sentence) {
     return keepplace(::apppath(), path, sentence);
 }
 
+const SettingsFile& placesfile() {
+    static const SettingsFile file{
+        placefilename, largestplacefile, QStringLiteral("where you stop in this text is not kept"),
+        [](QByteArrayView bytes) {
+            return readplacefile(bytes).damaged.isEmpty() ? Reading::Whole : Reading::Damaged;
+        }};
+    return file;
+}
+
 QString keepplace(const QString& folder, const QString& path, std::int64_t sentence) {
     const QString where = folder + placefilename;
-    const QString notkept = QStringLiteral(" Where you stop in this text is not kept.");
     QByteArray bytes;
     const FileRead read = readfile(where, largestplacefile, bytes);
-    // A file that is there and can't be read is not written over: it may hold every place.
-    if (!read.ok() && !read.missing())
-        return read.message(placefilename) + notkept;
-    PlaceFile file = readplacefile(bytes);
-    QString said;
-    if (!file.damaged.isEmpty()) {
-        QByteArray lines;
-        for (const QByteArray& line : file.damaged)
-            lines += line + "\r\n";
-        const QString aside = keepdamaged(where, lines);
-        if (aside.isEmpty())
-            return QStringLiteral("%1 holds lines that cannot be read, and they could not be "
-                                  "kept aside: the file is left as it is.")
-                       .arg(placefilename) +
-                   notkept;
-        said = QStringLiteral("%1 held lines that cannot be read, so they were kept as %2 for "
-                              "you to repair or delete.")
-                   .arg(placefilename, aside);
-    }
+    PlaceFile file = read.ok() ? readplacefile(bytes) : PlaceFile();
+    // Every other text's place is kept as it was, and a damaged file is set aside first.
+    const SettingsWrite clear =
+        beforewriting(placesfile(), where, read,
+                      file.damaged.isEmpty() ? Reading::Whole : Reading::Damaged, bytes);
+    if (!clear.written)
+        return clear.said;
     file.setplace(path, sentence);
     if (!replacefile(where, file.bytes()))
-        return QStringLiteral("%1 could not be written: where you stop in this text is not kept.")
-            .arg(placefilename);
-    return said;
+        return (clear.said + QLatin1Char(' ') + notwritten(placesfile())).trimmed();
+    return clear.said;
 }
 
 PlaceKeeper::PlaceKeeper(QObject* parent) : QObject(parent) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/settingsfile.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
@@ -16,7 +18,8 @@ inline const QString placefilename = QStringLiteral("textplaces.dat");
 inline constexpr qint64 largestplacefile = 1024 * 1024;
 
 // The place file as it lies. Each entry keeps its line as it is, so keeping one text's place
-// leaves every other entry byte for byte; a line that is no entry is set apart, not lost.
+// leaves every other entry byte for byte; a line that is no entry is noted, and the file is
+// kept aside before the place is written.
 struct PlaceFile {
     struct Entry {
         QByteArray path; // UTF-8, as the percent-encoding gives it
@@ -33,12 +36,15 @@ struct PlaceFile {
 };
 // Lines end at CR LF, LF or a CR alone.
 PlaceFile readplacefile(QByteArrayView bytes);
+// Written by the rule of the settings files (common/settingsfile.h): a file with a line that is
+// no entry is set aside whole before the place is kept, the entries read going on.
+const SettingsFile& placesfile();
 
 // The place of a text in the program folder's place file, 0 when none is kept or it can't be
 // read.
 std::int64_t placeof(const QString& path);
-// Keeps the place. Returns what the player should be told: why it was not kept, or where
-// lines that were no entry went; empty when all went well.
+// Keeps the place. Returns what the player should be told: why it was not kept, or where a
+// damaged file went; empty when all went well.
 QString keepplace(const QString& path, std::int64_t sentence);
 // The same in the place file of `folder`, for a thread other than the one the folder is set on.
 QString keepplace(const QString& folder, const QString& path, std::int64_t sentence);

@@ -32,3 +32,12 @@ inline bool nextline(QByteArrayView& rest, QByteArrayView& line) {
     rest = QByteArrayView(pastlineend(stop, end), end);
     return true;
 }
+
+// The lines of `bytes` that were ended: a last line with no line end was torn (the game ends
+// every line it writes), and may have lost any part of itself, however it reads.
+inline QByteArrayView endedlines(QByteArrayView bytes) {
+    qsizetype end = bytes.size();
+    while (end > 0 && bytes[end - 1] != '\n' && bytes[end - 1] != '\r')
+        --end;
+    return bytes.first(end);
+}

@@ -200,9 +200,28 @@ ReadFault replaceable(const QString& path, Links links) {
 }
 
 bool replacefile(const QString& path, const QByteArray& bytes, Links links) {
-    // Renaming over a device or a pipe would take it from its folder (as root, /dev/zero).
-    if (replaceable(path, links) != ReadFault::None)
+    int error = 0;
+    return replacefile(path, bytes, links, error);
+}
+
+QString writefault(const QString& name, int error) {
+    return QStringLiteral("%1 could not be written: %2.")
+        .arg(name, FileRead{ReadFault::Unreadable, error, 0}.reason());
+}
+
+bool replacefile(const QString& path, const QByteArray& bytes, Links links, int& error) {
+    error = 0;
+    // The system's word for the first step that failed.
+    const auto failed = [&error] {
+        if (error == 0)
+            error = errno;
         return false;
+    };
+    // Renaming over a device or a pipe would take it from its folder (as root, /dev/zero).
+    if (replaceable(path, links) != ReadFault::None) {
+        error = EISDIR;
+        return false;
+    }
     const QString target = links == Links::Follow ? followlinks(path) : path;
     // Our own fixed name for the new copy, so one left by a killed run is known for what it is
     // and swept away (a QSaveFile links in NAME.XXXXXX, which could be anybody's file).
@@ -215,7 +234,7 @@ bool replacefile(const QString& path, const QByteArray& bytes, Links links) {
         file.fd = ::open(partial.constData(),
                          O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
         if (file.fd < 0 || !lock(file.fd, LOCK_EX) || tries == 100)
-            return false;
+            return failed();
         // Only a file of this copy's own making is cut and written: a name of that form that
         // is a hard link to another file (on a disk from someone else) or no file at all is
         // taken away, not written through.
@@ -229,15 +248,17 @@ bool replacefile(const QString& path, const QByteArray& bytes, Links links) {
             file.fd = -1;
         }
     }
-    bool written = ::ftruncate(file.fd, 0) == 0;
+    bool written = ::ftruncate(file.fd, 0) == 0 || failed();
     // Who may read or write the old file holds for the new one: a file made read-only is not
     // replaced, as writing into it would be refused too.
     struct stat old {};
     if (written && ::lstat(finalname.constData(), &old) == 0 && !S_ISLNK(old.st_mode))
-        written = ::access(finalname.constData(), W_OK) == 0 && copymode(file.fd, old);
+        written =
+            (::access(finalname.constData(), W_OK) == 0 && copymode(file.fd, old)) || failed();
     // A full disk may only say so when the data is forced out; the rename must not come first.
-    written = written && writeall(file.fd, bytes) && ::fsync(file.fd) == 0 &&
-              std::rename(partial.constData(), finalname.constData()) == 0;
+    written = written && ((writeall(file.fd, bytes) && ::fsync(file.fd) == 0 &&
+                           std::rename(partial.constData(), finalname.constData()) == 0) ||
+                          failed());
     if (!written)
         ::unlink(partial.constData());
     return written;

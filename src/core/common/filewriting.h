@@ -14,6 +14,10 @@ bool appendtofile(const QString& path, const QByteArray& bytes);
 // unless links are refused, when a link is left as it is and nothing is written. Only a regular
 // file is ever replaced.
 bool replacefile(const QString& path, const QByteArray& bytes, Links links = Links::Follow);
+// The same, with the system's error for a write that failed.
+bool replacefile(const QString& path, const QByteArray& bytes, Links links, int& error);
+// "battle.dat could not be written: permission denied.": why, as a read says it.
+QString writefault(const QString& name, int error);
 // Why replacefile would refuse `path` before writing a byte: a link where links are refused, or
 // a name that holds something other than a file. ReadFault::None when it may go ahead.
 ReadFault replaceable(const QString& path, Links links);

@@ -1,6 +1,5 @@
 #include "textfile.h"
 
-#include "common/bytelines.h"
 #include "common/regularfile.h"
 
 #include <QByteArrayList>
@@ -186,23 +185,4 @@ LineWriter& LineWriter::number(qint64 value) {
 
 QByteArray LineWriter::line() const {
     return towindows1252(fields.join(QLatin1Char(','))) + "\r\n";
-}
-
-std::optional<QStringList> versionedfields(QByteArrayView bytes, QLatin1String tag,
-                                           qsizetype longestfield) {
-    QByteArrayView line;
-    nextline(bytes, line);
-    FieldReader reader(line.toByteArray());
-    QStringList fields;
-    QString field;
-    bool cut = false;
-    while (reader.next(field, longestfield, cut)) {
-        if (cut)
-            return std::nullopt;
-        fields.append(field);
-    }
-    if (reader.unclosedquote() || fields.size() < 2 || fields[0] != tag ||
-        fields[1] != QLatin1String("1"))
-        return std::nullopt;
-    return fields.mid(2);
 }

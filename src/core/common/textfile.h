@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 // The comma-and-quote text files every data file of the game uses: Windows-1252 bytes,
 // CR LF on write, CR LF or LF on read.
 
@@ -62,9 +60,3 @@ public:
 private:
     QStringList fields;
 };
-
-// The fields of a settings line of the game's own, "TAG",1,name,value,...: those after the tag
-// and the version, from the first line of `bytes`. Nothing when the line is not one (another
-// tag or version, a quote that never closes), or a field is longer than `longestfield`.
-std::optional<QStringList> versionedfields(QByteArrayView bytes, QLatin1String tag,
-                                           qsizetype longestfield);

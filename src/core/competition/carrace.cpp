@@ -29,6 +29,12 @@ std::optional<RaceLevel> levelforprize(qint32 prize) {
     return std::nullopt;
 }
 
+int ticksofrace(RaceLevel level) {
+    // The least n with startleft + n * step past the finish.
+    const int step = rulesfor(level).opponentstep;
+    return (track::finishleft + 20 - track::opponentwidth - track::startleft) / step + 1;
+}
+
 void CarRace::restart() {
     opponentleft = track::startleft;
     playerleft = track::startleft;

@@ -34,6 +34,11 @@ constexpr bool pastfinish(int left, int width) {
 
 enum class RaceOutcome { Running, OpponentWon, PlayerWon };
 
+// Milliseconds between two ticks of the race's clock.
+constexpr int raceclockms = 100;
+// Ticks until the opponent at `level` passes the finish: the most a race lasts.
+int ticksofrace(RaceLevel level);
+
 struct CarRace {
     int opponentleft = track::startleft;
     int playerleft = track::startleft;

@@ -91,6 +91,19 @@ bool typedbyaperson(const Replay& replay) {
     return true;
 }
 
+bool withinarace(const Replay& replay) {
+    const std::int64_t longest = std::int64_t{ticksofrace(replay.level)} * raceclockms * 3 / 2;
+    if (!typedbyaperson(replay) || replay.length > longest)
+        return false;
+    int left = track::startleft;
+    for (const RaceMove& move : replay.moves) {
+        if (move.left > left && left >= finishplace)
+            return false;
+        left = move.left;
+    }
+    return true;
+}
+
 int entriesshort(const Replay& replay) {
     const int step = rulesfor(replay.level).playerstep;
     return std::max(0, (finishplace - replay.farthest() + step - 1) / step);

@@ -56,6 +56,12 @@ bool betterrace(const Replay& race, const Replay& than);
 // track's left edge, and no entry sooner than a person types one.
 bool typedbyaperson(const Replay& replay);
 
+// Whether a race could have gone so, for a replay from someone else: typed by a person, no
+// entry once the car was past the finish (the race ends there, at the clock's next tick), and
+// no longer than the opponent takes to the finish, with half as long again for a clock that
+// lags.
+bool withinarace(const Replay& replay);
+
 // Entries the car still lacked to pass the finish, at the farthest it got.
 int entriesshort(const Replay& replay);
 

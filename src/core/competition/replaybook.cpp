@@ -2,7 +2,10 @@
 
 #include "common/bytelines.h"
 #include "common/number.h"
+#include "common/settingsfile.h"
 #include "common/textfile.h"
+
+#include <limits>
 
 namespace {
 
@@ -115,39 +118,56 @@ QByteArray replaysbytes(const ReplayBook& book) {
     return out;
 }
 
-std::optional<ReplayBook> readreplays(QByteArrayView bytes, int& badline) {
-    badline = 1;
+Reading readreplays(QByteArrayView bytes, ReplayBook& book, int& badline) {
+    book = ReplayBook();
+    badline = 0;
+    Reading how = Reading::Whole;
+    const auto damaged = [&how, &badline](int line) {
+        how = worse(how, Reading::Damaged);
+        if (badline == 0)
+            badline = line;
+    };
     QByteArrayView line;
-    if (!nextline(bytes, line))
-        return std::nullopt;
+    if (!nextline(bytes, line)) {
+        damaged(1);
+        return how;
+    }
     FieldReader header(line.toByteArray());
     QString name;
     QString showbest;
     QString setting;
     std::int64_t number = 0;
-    if (!header.next(name) || name != QLatin1String(tag) || !header.next(setting) ||
-        filenumber(setting, version, version, number) != FileNumber::Whole || !header.next(name) ||
-        name != QLatin1String("showbest") || !header.next(showbest) ||
-        (showbest != QLatin1String("0") && showbest != QLatin1String("1")) || !header.atend())
-        return std::nullopt;
-    ReplayBook book;
-    book.showbest = showbest == QLatin1String("1");
-    while (nextline(bytes, line)) {
-        ++badline;
+    const bool ours =
+        header.next(name) && name == QLatin1String(tag) && header.next(setting) &&
+        filenumber(setting, version, std::numeric_limits<int>::max(), number) == FileNumber::Whole;
+    if (number > version)
+        how = worse(how, Reading::Newer);
+    // A later version may say more than this one knows.
+    if (!ours || !header.next(name) || name != QLatin1String("showbest") ||
+        !header.next(showbest) ||
+        (showbest != QLatin1String("0") && showbest != QLatin1String("1")) ||
+        (!header.atend() && number == version))
+        damaged(1);
+    book.showbest = showbest != QLatin1String("0");
+    // Each replay is checked on its own: one that could not have been raced is dropped alone.
+    for (int lineno = 2; nextline(bytes, line); ++lineno) {
+        if (line.trimmed().isEmpty())
+            continue;
         QString kind;
         const std::optional<Replay> replay = readreplayline(line, kind);
-        if (!replay)
-            return std::nullopt;
+        if (!replay) {
+            damaged(lineno);
+            continue;
+        }
         const std::size_t level = at(replay->level);
         if (kind == QLatin1String("best") && !book.best[level])
             book.best[level] = *replay;
         else if (kind == QLatin1String("race") && book.recent[level].size() < keptraces)
             book.recent[level].append(*replay);
         else
-            return std::nullopt;
+            damaged(lineno);
     }
-    badline = 0;
-    return book;
+    return how;
 }
 
 QString damagedline(const QString& name, int line) {

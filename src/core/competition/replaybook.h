@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/settingsfile.h"
 #include "competition/replay.h"
 
 #include <QByteArray>
@@ -33,8 +34,9 @@ std::optional<Replay> readreplayline(QByteArrayView line, QString& kind);
 
 // The whole of "replays.dat": a first line of its own and a line per replay.
 QByteArray replaysbytes(const ReplayBook& book);
-// Nothing when any line is damaged; `badline` then says which, from 1.
-std::optional<ReplayBook> readreplays(QByteArrayView bytes, int& badline);
+// Takes every replay that could have been raced into `book`, each line on its own, and says how
+// the bytes read; `badline` is the first line dropped, from 1, or 0.
+Reading readreplays(QByteArrayView bytes, ReplayBook& book, int& badline);
 
 // "replays.dat could not be read: line 3 is damaged."
 QString damagedline(const QString& name, int line);

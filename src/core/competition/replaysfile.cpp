@@ -17,21 +17,30 @@ QString replayspath() {
     return ::apppath() + replaysfilename;
 }
 
-ReplaysRead readbook(QByteArray& bytes) {
+// How the file read, beside the book: what a change needs to follow the rule of the settings
+// files before it writes.
+struct BookRead {
     ReplaysRead read;
-    const FileRead file = readfile(replayspath(), largestreplays, bytes);
-    if (file.missing())
-        return read;
-    if (!file.ok()) {
-        read.trouble = file.message(replaysfilename);
-        return read;
+    FileRead file;
+    Reading reading = Reading::Whole;
+};
+
+BookRead readbook(QByteArray& bytes) {
+    BookRead book;
+    book.file = readfile(replayspath(), largestreplays, bytes);
+    if (!book.file.ok() || holdsnothing(bytes)) {
+        if (!book.file.ok() && !book.file.missing())
+            book.read.trouble = book.file.message(replaysfilename);
+        return book;
     }
     int badline = 0;
-    if (std::optional<ReplayBook> book = readreplays(bytes, badline))
-        read.book = *book;
-    else
-        read.trouble = damagedline(replaysfilename, badline);
-    return read;
+    book.reading = readreplays(bytes, book.read.book, badline);
+    // A damaged file is told of when the next race sets it aside; one a newer copy wrote now,
+    // as no race is kept in it.
+    if (book.reading == Reading::Newer)
+        book.read.trouble =
+            beforewriting(replaysfile(), QString(), book.file, book.reading, {}).said;
+    return book;
 }
 
 struct Changed {
@@ -47,29 +56,34 @@ Changed changebook(const std::function<void(ReplayBook&)>& change) {
                 QStringLiteral("%1 could not be written: another copy of the game kept it busy.")
                     .arg(replaysfilename)};
     QByteArray bytes;
-    ReplaysRead read = readbook(bytes);
-    Changed changed;
-    if (!read.trouble.isEmpty()) {
-        // A damaged file is set aside for the player, never written over; one that could not
-        // be read at all is left as it is.
-        const QString aside = bytes.isEmpty() ? QString() : keepdamaged(replayspath(), bytes);
-        if (aside.isEmpty())
-            return {false, read.trouble.chopped(1) + QStringLiteral(", so it was left as it is.")};
-        changed.said =
-            read.trouble + QStringLiteral(" It is kept as %1, and a new one begun.").arg(aside);
-    }
-    change(read.book);
-    changed.written = replacefile(replayspath(), replaysbytes(read.book));
+    BookRead read = readbook(bytes);
+    const SettingsWrite clear =
+        beforewriting(replaysfile(), replayspath(), read.file, read.reading, bytes);
+    if (!clear.written)
+        return {false, clear.said};
+    change(read.read.book);
+    Changed changed{replacefile(replayspath(), replaysbytes(read.read.book)), clear.said};
     if (!changed.written)
-        changed.said = QStringLiteral("%1 could not be written.").arg(replaysfilename);
+        changed.said = (changed.said + QLatin1Char(' ') + notwritten(replaysfile())).trimmed();
     return changed;
 }
 
 } // namespace
 
+const SettingsFile& replaysfile() {
+    static const SettingsFile file{replaysfilename, largestreplays,
+                                   QStringLiteral("your replays stay as they were"),
+                                   [](QByteArrayView bytes) {
+                                       ReplayBook scratch;
+                                       int badline = 0;
+                                       return readreplays(bytes, scratch, badline);
+                                   }};
+    return file;
+}
+
 ReplaysRead loadreplays() {
     QByteArray bytes;
-    return readbook(bytes);
+    return readbook(bytes).read;
 }
 
 KeptRace keepreplay(const Replay& race) {

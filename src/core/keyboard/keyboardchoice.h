@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/settingsfile.h"
 #include "keyboard/keyboardlayout.h"
 
 #include <QByteArrayView>
@@ -10,15 +11,21 @@
 
 // The layout the player picked for the coach's keyboard drawing, kept in the program folder so
 // it holds after a restart: one quoted line, the chooser's key ("de", "us(intl)", or empty for
-// the X server's own keymap).
+// the X server's own keymap), read and written by the rule of the settings files
+// (common/settingsfile.h).
 inline const QString keyboardfilename = QStringLiteral("keyboard.dat");
 // One short line; a file any larger is no choice of ours.
 inline constexpr qint64 largestkeyboardfile = 4096;
-// The kept choice; none when nothing was kept or the file cannot be read, and `trouble` then
-// says why when the file is there.
+const SettingsFile& keyboardfile();
+// The kept choice, for those who only look at it; none when nothing was kept or the file
+// cannot be read, and `trouble` then says why when the file is there.
 std::optional<QString> keptkeyboard(QString& trouble);
-// The choice a file's bytes keep, none when they keep none.
-std::optional<QString> readkeyboardchoice(QByteArrayView bytes);
+// The same for the coach, which keeps it: a damaged file is set aside and mended at once.
+// `said` is what the player is told; `unkept`, that the file is not to be written over.
+std::optional<QString> loadkeyboard(QString& said, bool& unkept);
+// The choice a file's bytes keep into `key`, none when they keep none (a name no layout can
+// have is dropped), and how they read.
+Reading readkeyboardchoice(QByteArrayView bytes, std::optional<QString>& key);
 // Keeps the choice; false when the file could not be written.
 bool keepkeyboard(const QString& key);
 

@@ -1,8 +1,5 @@
 #include "sound/soundsettings.h"
 
-#include "common/filewriting.h"
-#include "common/number.h"
-#include "common/programfolder.h"
 #include "common/textfile.h"
 
 #include <QStringList>
@@ -14,13 +11,6 @@ SoundSettings current;
 constexpr char tag[] = "keystrider-sound";
 // Names and values are a few characters; a field any longer is none of ours.
 constexpr qsizetype longestfield = 64;
-
-bool flag(const QString& value, bool& out) {
-    if (value != QLatin1String("0") && value != QLatin1String("1"))
-        return false;
-    out = value == QLatin1String("1");
-    return true;
-}
 
 } // namespace
 
@@ -58,36 +48,29 @@ void setsoundsettings(const SoundSettings& settings) {
     current = settings;
 }
 
-std::optional<SoundSettings> readsoundsettings(QByteArrayView bytes) {
-    const std::optional<QStringList> pairs =
-        versionedfields(bytes, QLatin1String(tag), longestfield);
+Reading readsoundsettings(QByteArrayView bytes, SoundSettings& settings) {
+    settings = SoundSettings();
+    SettingsLine line(bytes, QLatin1String(tag), 1, longestfield);
+    const QStringList& fields = line.fields();
     // Names and values come in pairs after the tag and the version.
-    if (!pairs || pairs->size() % 2 != 0)
-        return std::nullopt;
-    const QStringList& fields = *pairs;
-    SoundSettings settings;
-    for (qsizetype i = 0; i < fields.size(); i += 2) {
+    if (fields.size() % 2 != 0)
+        line.damaged();
+    for (qsizetype i = 0; i + 1 < fields.size(); i += 2) {
         const QString& name = fields[i];
         const QString& value = fields[i + 1];
-        bool ok = true;
         if (name == QLatin1String("game"))
-            ok = flag(value, settings.game);
+            line.flag(value, settings.game);
         else if (name == QLatin1String("wrongkey"))
-            ok = flag(value, settings.wrongkey);
+            line.flag(value, settings.wrongkey);
         else if (name == QLatin1String("clicks"))
-            ok = flag(value, settings.clicks);
+            line.flag(value, settings.clicks);
         else if (name == QLatin1String("mute"))
-            ok = flag(value, settings.muted);
-        else if (name == QLatin1String("volume")) {
-            std::int64_t volume = 0;
-            ok = filenumber(value, 0, 100, volume) == FileNumber::Whole;
-            settings.volume = static_cast<int>(volume);
-        }
+            line.flag(value, settings.muted);
+        else if (name == QLatin1String("volume"))
+            line.number(value, 0, 100, settings.volume);
         // A name this version does not know is skipped with its value.
-        if (!ok)
-            return std::nullopt;
     }
-    return settings;
+    return line.reading();
 }
 
 QByteArray soundsettingsline(const SoundSettings& settings) {
@@ -107,15 +90,21 @@ QByteArray soundsettingsline(const SoundSettings& settings) {
         .line();
 }
 
-SoundSettings keptsoundsettings(QString& trouble) {
-    QByteArray bytes;
-    const FileRead read = readfile(::apppath() + soundfilename, largestsoundfile, bytes);
-    trouble = read.ok() || read.missing() ? QString() : read.message(soundfilename);
-    if (!read.ok())
-        return {};
-    return readsoundsettings(bytes).value_or(SoundSettings());
+const SettingsFile& soundfile() {
+    static const SettingsFile file{soundfilename, largestsoundfile,
+                                   QStringLiteral("the sound settings chosen are not kept"),
+                                   judgeby(readsoundsettings)};
+    return file;
 }
 
-bool keepsoundsettings(const SoundSettings& settings) {
-    return replacefile(::apppath() + soundfilename, soundsettingsline(settings));
+SoundSettings keptsoundsettings(SettingsRead& read) {
+    SoundSettings settings;
+    read = readsettings(soundfile(), [&settings](QByteArrayView bytes) {
+        return readsoundsettings(bytes, settings);
+    });
+    return settings;
+}
+
+SettingsWrite keepsoundsettings(const SoundSettings& settings) {
+    return keepsettings(soundfile(), soundsettingsline(settings));
 }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "common/settingsfile.h"
 #include "sound/sounds.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-
-#include <optional>
 
 // The player's choice of what is heard, kept in the program folder: game sounds on, the
 // wrong-key tick and the key clicks off, at half volume, until the player says otherwise.
@@ -26,17 +25,19 @@ struct SoundSettings {
 const SoundSettings& soundsettings();
 void setsoundsettings(const SoundSettings& settings);
 
-// One line of names and values:
+// One line of names and values, read and written by the rule of the settings files
+// (common/settingsfile.h):
 // "keystrider-sound",1,"game",1,"wrongkey",0,"clicks",0,"volume",50,"mute",0
 inline const QString soundfilename = QStringLiteral("sound.dat");
 // One short line; a file any larger is none of ours.
 inline constexpr qint64 largestsoundfile = 4096;
+const SettingsFile& soundfile();
 
-// The settings the bytes keep; none when they keep none (any value damaged, or another tag).
-std::optional<SoundSettings> readsoundsettings(QByteArrayView bytes);
+// Takes what is valid of the bytes into `settings` (the defaults for the rest: a volume out of
+// range is clamped) and says how they read.
+Reading readsoundsettings(QByteArrayView bytes, SoundSettings& settings);
 QByteArray soundsettingsline(const SoundSettings& settings);
-// The kept settings, the defaults when none are kept or the file is damaged; `trouble` says why
-// when the file is there and can't be read, and nothing is then to be written over it.
-SoundSettings keptsoundsettings(QString& trouble);
-// Keeps the settings; false when the file could not be written.
-bool keepsoundsettings(const SoundSettings& settings);
+// The kept settings; `read` says what the player is to be told and whether the file is to be
+// left alone. A damaged file is set aside by the first keepsoundsettings(), which tells of it.
+SoundSettings keptsoundsettings(SettingsRead& read);
+SettingsWrite keepsoundsettings(const SoundSettings& settings);

@@ -63,5 +63,5 @@ PracticeDays loadpracticedays(const QString& folder, qint64 upto, QString& troub
     QByteArrayView bytes = mapped.bytes();
     if (upto >= 0 && upto < bytes.size())
         bytes = bytes.first(upto);
-    return readpracticedays(bytes);
+    return readpracticedays(endedlines(bytes));
 }

@@ -1,14 +1,8 @@
 #include "stats/practicegoal.h"
 
-#include "common/bytelines.h"
-#include "common/filereading.h"
-#include "common/filewriting.h"
-#include "common/number.h"
-#include "common/programfolder.h"
 #include "common/textfile.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QPointer>
 
 #include <algorithm>
@@ -17,6 +11,9 @@ namespace {
 
 constexpr char tag[] = "keystrider-goal";
 const QString dayformat = QStringLiteral("yyyy-MM-dd");
+// A day and a number of minutes are a few characters; a field any longer is none of ours,
+// though a later version may keep a longer one.
+constexpr qsizetype longestfield = 4096;
 
 } // namespace
 
@@ -40,27 +37,35 @@ void GoalHistory::set(QDate day, int minutes) {
     // A goal that is already in force needs no change of its own.
     const int before = at == list.begin() ? firstgoal : std::prev(at)->minutes;
     if (minutes != before)
-        at = list.insert(at, {day, minutes}) + 1;
-    // Nor does a later one that now repeats it.
-    if (at != list.end() && at->minutes == minutes)
-        list.erase(at);
+        list.insert(at, {day, minutes});
+    // A goal kept for a later day (the clock was set back since) stays as it is, even where it
+    // now repeats this one: a goal set later still leaves that day's as it was.
+}
+
+GoalHistory::GoalHistory(QList<GoalChange> changes) {
+    // In the order of their days, the last set on a day holding; sorted once, each then comes
+    // at the end, so a long file costs no more than its length.
+    std::stable_sort(changes.begin(), changes.end(),
+                     [](const GoalChange& a, const GoalChange& b) { return a.from < b.from; });
+    for (qsizetype i = 0; i < changes.size(); ++i)
+        if (i + 1 == changes.size() || changes[i + 1].from != changes[i].from)
+            list.append(changes[i]);
 }
 
 namespace {
 
-// "2026-12-08" as goalsline() writes it, read straight from its bytes: a file may hold a goal
-// for every day of a century.
-QDate readday(QByteArrayView v) {
+// "2026-12-08" as goalsline() writes it.
+QDate readday(QStringView v) {
     int parts[3] = {};
     const int widths[3] = {4, 2, 2};
     qsizetype at = 0;
     for (int p = 0; p < 3; ++p) {
-        if (p > 0 && (at >= v.size() || v[at++] != '-'))
+        if (p > 0 && (at >= v.size() || v[at++] != u'-'))
             return {};
         for (int i = 0; i < widths[p]; ++i, ++at) {
-            if (at >= v.size() || v[at] < '0' || v[at] > '9')
+            if (at >= v.size() || v[at] < u'0' || v[at] > u'9')
                 return {};
-            parts[p] = parts[p] * 10 + (v[at] - '0');
+            parts[p] = parts[p] * 10 + (v[at].unicode() - u'0');
         }
     }
     return at == v.size() ? QDate(parts[0], parts[1], parts[2]) : QDate();
@@ -68,45 +73,32 @@ QDate readday(QByteArrayView v) {
 
 } // namespace
 
-std::optional<GoalHistory> readgoals(QByteArrayView bytes) {
-    QByteArrayView line;
-    nextline(bytes, line);
-    FieldReader reader(line.toByteArray());
-    QList<QByteArrayView> fields;
-    QByteArrayView field;
-    while (reader.nextbytes(field))
-        fields.append(field);
-    if (reader.unclosedquote() || fields.size() < 2 || fields[0] != tag || fields[1] != "1")
-        return std::nullopt;
+Reading readgoals(QByteArrayView bytes, GoalHistory& goals) {
+    SettingsLine line(bytes, QLatin1String(tag), 1, longestfield);
+    const QStringList& fields = line.fields();
     QList<GoalChange> read;
-    for (qsizetype i = 2; i < fields.size();) {
-        if (fields[i] != "goal") {
-            // A name this version does not know is skipped with its value.
-            if (i + 1 >= fields.size())
-                return std::nullopt;
-            i += 2;
-            continue;
+    for (qsizetype i = 0; i < fields.size();) {
+        // A name this version does not know is skipped with its value.
+        const qsizetype width = fields[i] == QLatin1String("goal") ? 3 : 2;
+        if (i + width > fields.size()) {
+            line.damaged();
+            break;
         }
-        if (i + 2 >= fields.size())
-            return std::nullopt;
-        const QDate day = readday(fields[i + 1]);
-        std::int64_t minutes = 0;
-        if (!day.isValid() ||
-            filenumber(fields[i + 2], leastgoal, mostgoal, minutes) != FileNumber::Whole ||
-            !possiblegoal(minutes))
-            return std::nullopt;
-        read.append({day, static_cast<int>(minutes)});
-        i += 3;
+        if (width == 3) {
+            // A goal on no day, or of no step the spin box offers, is dropped alone; one out of
+            // range is taken as the nearest there is.
+            const QDate day = readday(fields[i + 1]);
+            int minutes = 0;
+            if (!day.isValid() || !line.number(fields[i + 2], leastgoal, mostgoal, minutes) ||
+                !possiblegoal(minutes))
+                line.damaged();
+            else
+                read.append({day, minutes});
+        }
+        i += width;
     }
-    // In the order of their days, the last set on a day holding; once sorted each is set at the
-    // end, so a long file costs no more than its length.
-    std::stable_sort(read.begin(), read.end(),
-                     [](const GoalChange& a, const GoalChange& b) { return a.from < b.from; });
-    GoalHistory goals;
-    for (qsizetype i = 0; i < read.size(); ++i)
-        if (i + 1 == read.size() || read[i + 1].from != read[i].from)
-            goals.set(read[i].from, read[i].minutes);
-    return goals;
+    goals = GoalHistory(std::move(read));
+    return line.reading();
 }
 
 QByteArray goalsline(const GoalHistory& goals) {
@@ -119,42 +111,29 @@ QByteArray goalsline(const GoalHistory& goals) {
     return line.line();
 }
 
+const SettingsFile& goalfile() {
+    static const SettingsFile file{goalfilename, largestgoalfile,
+                                   QStringLiteral("the practice goal is not kept"),
+                                   judgeby(readgoals)};
+    return file;
+}
+
 KeptGoals keptgoals() {
     KeptGoals kept;
-    QByteArray bytes;
-    const QString path = ::apppath() + goalfilename;
-    const FileRead read = readfile(path, largestgoalfile, bytes);
-    if (read.missing())
-        return kept;
-    if (!read.ok()) {
-        kept.trouble =
-            read.message(goalfilename) + QStringLiteral(" The practice goal is not kept.");
-        kept.unkept = true;
-        return kept;
-    }
-    if (const std::optional<GoalHistory> goals = readgoals(bytes)) {
-        kept.goals = *goals;
-        return kept;
-    }
-    // Kept aside for the player to mend, and a fresh file in its place, so the goal set from now
-    // on is kept again.
-    const QString aside = keepdamaged(path, bytes);
-    if (aside.isEmpty() || !keepgoals({})) {
-        kept.trouble = QStringLiteral("%1 is damaged and could not be set aside: the practice "
-                                      "goal is not kept.")
-                           .arg(goalfilename);
-        kept.unkept = true;
-        return kept;
-    }
-    kept.trouble = QStringLiteral("%1 was damaged: it is kept as %2, and the practice goal "
-                                  "starts again at %3 min.")
-                       .arg(goalfilename, QFileInfo(aside).fileName())
-                       .arg(firstgoal);
+    const SettingsRead read = readsettings(
+        goalfile(), [&kept](QByteArrayView bytes) { return readgoals(bytes, kept.goals); },
+        [&kept] { return goalsline(kept.goals); });
+    kept.trouble = read.said;
+    kept.unkept = read.unkept;
+    // A goal set in this run that could not be kept still holds in every window until the end.
+    if (kept.unkept)
+        if (const std::optional<GoalHistory> set = GoalNews::instance()->lastset())
+            kept.goals = *set;
     return kept;
 }
 
 bool keepgoals(const GoalHistory& goals) {
-    return replacefile(::apppath() + goalfilename, goalsline(goals));
+    return keepsettings(goalfile(), goalsline(goals)).written;
 }
 
 GoalNews* GoalNews::instance() {

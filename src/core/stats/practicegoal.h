@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/settingsfile.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDate>
@@ -26,6 +28,9 @@ struct GoalChange {
 
 class GoalHistory {
 public:
+    GoalHistory() = default;
+    // The goals as a file keeps them, in any order; of two set on one day the later holds.
+    explicit GoalHistory(QList<GoalChange> changes);
     // The goal in force on a day: the last one set on or before it.
     int on(QDate day) const;
     // Set on `day`, it replaces what was set that same day. Goals kept for later days (the
@@ -44,11 +49,15 @@ inline const QString goalfilename = QStringLiteral("practicegoal.dat");
 // A goal changed every day for a century stays well below this.
 inline constexpr qint64 largestgoalfile = 1024 * 1024;
 
-// The goals the bytes keep; none when they are damaged.
-std::optional<GoalHistory> readgoals(QByteArrayView bytes);
+// Read and written by the rule of the settings files (common/settingsfile.h).
+const SettingsFile& goalfile();
+// Takes what is valid of the bytes into `goals` (a goal on no day or of no step is dropped
+// alone, one out of range clamped) and says how they read.
+Reading readgoals(QByteArrayView bytes, GoalHistory& goals);
 QByteArray goalsline(const GoalHistory& goals);
-// The goals kept, or none set yet. A damaged file is set aside for the player to mend and begun
-// afresh; one that is there and can't be read at all is not written over.
+// The goals kept, or none set yet. A damaged file is set aside and mended at once; one that is
+// there and can't be read, or a newer copy's, is not written over, and a goal set meanwhile
+// holds in every window until the game ends.
 struct KeptGoals {
     GoalHistory goals;
     QString trouble; // what the player is told; empty when all is well
@@ -64,8 +73,16 @@ class GoalNews : public QObject {
 public:
     using QObject::QObject;
     static GoalNews* instance();
-    void tell(const GoalHistory& goals) { emit changed(goals); }
+    void tell(const GoalHistory& goals) {
+        told = goals;
+        emit changed(goals);
+    }
+    // The goals last set in this run, if any.
+    std::optional<GoalHistory> lastset() const { return told; }
 
 signals:
     void changed(const GoalHistory& goals);
+
+private:
+    std::optional<GoalHistory> told;
 };

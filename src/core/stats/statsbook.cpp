@@ -169,7 +169,8 @@ bool StatsReader::read(int lines) {
         pos = end == stop ? data.size() : pastlineend(end, stop) - begin;
         if (bytes.trimmed().isEmpty())
             continue;
-        if (splitstatsline(bytes, line))
+        // A last line with no line end was torn, however much of it reads.
+        if (end != stop && splitstatsline(bytes, line))
             book.add(line);
         else
             unreadable = addsaturated(unreadable, 1);

@@ -56,6 +56,10 @@ void frmcoach::followpractice() {
     connect(practice, &DailyPractice::goalreached, planner, [this](int minutes) {
         planner->announce(QStringLiteral("Today's practice goal of %1 min is met.").arg(minutes));
     });
+    // A goal file that can't be read, or was damaged, is the coach's to say as well.
+    if (!practice->trouble().isEmpty())
+        planner->announce(
+            QStringList{planner->said(), practice->trouble()}.join(QLatin1Char(' ')).trimmed());
 }
 
 frmcoach::~frmcoach() {

@@ -134,7 +134,7 @@ void frmcars::buildcontrols() {
 
     clock = new QTimer(this);
     clock->setObjectName(QStringLiteral("Timer1"));
-    clock->setInterval(100);
+    clock->setInterval(raceclockms);
 
     connect(start, &QPushButton::clicked, this, &frmcars::start_Click);
     connect(back, &QPushButton::clicked, this, &frmcars::back_Click);

@@ -39,7 +39,7 @@ SoundMenu::SoundMenu(QWidget* parent) : QMenu(QStringLiteral("So&und"), parent) 
     // Heard in every window, so muted from every window.
     mute->setShortcutContext(Qt::ApplicationShortcut);
 
-    setsoundsettings(keptsoundsettings(trouble));
+    setsoundsettings(keptsoundsettings(filestate));
     showsettings(soundsettings());
 
     for (auto [item, which] :
@@ -76,15 +76,12 @@ void SoundMenu::change(const SoundSettings& settings) {
     if (settings == soundsettings())
         return;
     setsoundsettings(settings);
-    // A file that could not be read is not written over. Either way the choice holds until the
-    // game ends, and the player hears of it once a run.
-    const bool kept = trouble.isEmpty() && keepsoundsettings(settings);
-    if (kept || toldunkept)
+    // A file that must not be written over is left alone, and the choice holds until the game
+    // ends: the player hears why once a run. A damaged file set aside is told as it happens.
+    const SettingsWrite write =
+        filestate.unkept ? SettingsWrite{false, filestate.said} : keepsoundsettings(settings);
+    if (write.said.isEmpty() || (!write.written && toldunkept))
         return;
-    toldunkept = true;
-    msgbox(trouble.isEmpty()
-               ? QStringLiteral("%1 could not be written: the sound settings chosen are not kept.")
-                     .arg(soundfilename)
-               : trouble + QStringLiteral(" The sound settings chosen are not kept."),
-           MsgIcon::Exclamation);
+    toldunkept = toldunkept || !write.written;
+    msgbox(write.said, MsgIcon::Exclamation);
 }

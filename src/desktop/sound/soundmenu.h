@@ -23,7 +23,7 @@ public:
 private:
     void change(const SoundSettings& settings);
     void showsettings(const SoundSettings& settings);
-    // Why sound.dat could not be read at start: nothing is then written over it.
-    QString trouble;
+    // What reading sound.dat at start found: whether it is to be left alone, and why.
+    SettingsRead filestate;
     bool toldunkept = false;
 };

@@ -78,6 +78,8 @@ private slots:
     void ghostposition();
     void files_data();
     void files();
+    void friendsghost_data();
+    void friendsghost();
     void words_data();
     void words();
     void replaysfile();
@@ -183,7 +185,7 @@ void ReplayTest::files_data() {
                                 << 0;
     QTest::newRow("empty file") << false << QByteArray() << 1;
     QTest::newRow("another file's tag") << false << ghost << 1;
-    QTest::newRow("a later version") << false << header().replace(",1,", ",2,") << 1;
+    QTest::newRow("a later version") << false << header().replace(",1,", ",2,") << 0;
     QTest::newRow("show best neither 0 nor 1") << false << header(2) << 1;
     QTest::newRow("a level of practice")
         << false << header() + "\"race\",\"Expert\",1,\"\"\r\n\"race\",\"Medium\",1,\"\"\r\n"
@@ -247,11 +249,47 @@ void ReplayTest::files() {
         }
         return;
     }
-    const std::optional<ReplayBook> book = readreplays(bytes, refusedat);
+    // A line that could not have been raced is dropped alone.
+    ReplayBook book;
+    const Reading reading = readreplays(bytes, book, refusedat);
     QCOMPARE(refusedat, badline);
-    QCOMPARE(book.has_value(), badline == 0);
-    if (book)
-        QCOMPARE(readreplays(replaysbytes(*book), refusedat), book);
+    QCOMPARE(reading == Reading::Damaged, badline != 0);
+    ReplayBook again;
+    QCOMPARE(readreplays(replaysbytes(book), again, refusedat), Reading::Whole);
+    QCOMPARE(again, book);
+}
+
+// A friend's ghost is checked against what a race can do, and its name shown as the game shows
+// names from someone else's file: "" when it is refused, with the line it is refused at.
+void ReplayTest::friendsghost_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("badline");
+    QTest::addColumn<QString>("name");
+    const QByteArray ana = "\"keystrider-ghost\",1,\"Ana\"\r\n";
+    const auto best = [](const Replay& race) { return replayline(QStringLiteral("best"), race); };
+    // An Easy car passes the finish on its 35th entry, and the race ends at the next tick.
+    const Replay finished = typed(RaceLevel::Easy, 35, 1000, 35050);
+    // The opponent at Expert is past the finish after 716 ticks: half as long again is allowed
+    // for a clock that lags.
+    const std::int64_t expert = 716 * raceclockms * 3 / 2;
+    // clang-format off
+    QTest::newRow("a race to the finish") << ana + best(finished) << 0 << "Ana";
+    QTest::newRow("an entry past the finish") << ana + best(typed(RaceLevel::Easy, 36, 1000, 36050)) << 2 << "";
+    QTest::newRow("an hour of entries off the track") << ana + best(typed(RaceLevel::Easy, 1000, 250, 3600000)) << 2 << "";
+    QTest::newRow("as long as a race with a lagging clock") << ana + best(typed(RaceLevel::Expert, 3, 1000, expert)) << 0 << "Ana";
+    QTest::newRow("longer than any race") << ana + best(typed(RaceLevel::Expert, 3, 1000, expert + 1)) << 2 << "";
+    QTest::newRow("a NUL in the name") << QByteArray("\"keystrider-ghost\",1,\"An\0a\"\r\n", 29) + best(finished) << 0 << "An\uFFFDa";
+    QTest::newRow("the code page's unused bytes") << "\"keystrider-ghost\",1,\"\x81\x8d\x8f\x90\x9d\"\r\n" + best(finished) << 0 << "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD";
+    QTest::newRow("a DEL") << "\"keystrider-ghost\",1,\"A\x7f" "b\"\r\n" + best(finished) << 0 << "A\uFFFDb";
+    // clang-format on
+}
+
+void ReplayTest::friendsghost() {
+    QFETCH(QByteArray, bytes);
+    int badline = -1;
+    const std::optional<DiskGhost> ghost = readghost(bytes, badline);
+    QTEST(badline, "badline");
+    QTEST(ghost ? ghost->name : QString(), "name");
 }
 
 // The player's race, the ghost's, and what the window says of them.
@@ -328,17 +366,32 @@ void ReplayTest::replaysfile() {
     QCOMPARE(read.book.recent[2].size(), 2);
     QVERIFY(!read.book.showbest);
 
-    // A damaged file is set aside whole, never written over, and a new one begun.
-    fixture.writefile(replaysfilename, header() + "\"race\",\"Hard\",1,\"9:175\"\r\n");
-    QCOMPARE(loadreplays().trouble, "replays.dat could not be read: line 2 is damaged.");
+    // A damaged file is set aside whole by the next race, which keeps the replays that could be
+    // read; it is said then, once.
+    const Replay easy = typed(RaceLevel::Easy, 3, 1000, 5000);
+    fixture.writefile(replaysfilename, header() + "\"race\",\"Hard\",1,\"9:175\"\r\n" +
+                                           replayline(QStringLiteral("best"), easy));
+    read = loadreplays();
+    QCOMPARE(read.trouble, QString());
+    QCOMPARE(read.book.bestof(RaceLevel::Easy), std::optional(easy));
     const KeptRace kept = keepreplay(first);
     QVERIFY(kept.kept && kept.newbest);
-    QCOMPARE(kept.trouble, "replays.dat could not be read: line 2 is damaged. It is kept as "
-                           "replays.dat.damaged, and a new one begun.");
+    QCOMPARE(kept.trouble, "replays.dat was damaged: it is kept as replays.dat.damaged, and what "
+                           "could be read of it is used.");
     QByteArray aside;
     QVERIFY(readwholefile(fixture.folder() + "replays.dat.damaged", aside));
-    QVERIFY(aside.endsWith("\"9:175\"\r\n"));
+    QVERIFY(aside.contains("\"9:175\"\r\n"));
+    read = loadreplays();
+    QCOMPARE(read.book.bestof(RaceLevel::Hard), std::optional(first));
+    QCOMPARE(read.book.bestof(RaceLevel::Easy), std::optional(easy));
+    QCOMPARE(keepreplay(first).trouble, QString());
+
+    // An empty file is no file: the race begins it.
+    fixture.writefile(replaysfilename, QByteArray());
+    QCOMPARE(loadreplays().trouble, QString());
+    QVERIFY(keepreplay(first).newbest);
     QCOMPARE(loadreplays().book.bestof(RaceLevel::Hard), std::optional(first));
+    QVERIFY(!QFile::exists(fixture.folder() + "replays.dat.damaged-2"));
 }
 
 // A friend's disk: the ghost goes beside "battle.dat" and comes back; a link in its place is

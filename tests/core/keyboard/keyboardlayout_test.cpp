@@ -2,6 +2,7 @@
 #include "keyboard/keyboardchooser.h"
 #include "keyboard/keyboardlayout.h"
 #include "keyboard/keyboardphysical.h"
+#include "support/fakes.h"
 
 #include <QTemporaryFile>
 #include <QTest>
@@ -189,22 +190,26 @@ void KeyboardLayoutTest::chooser() {
 void KeyboardLayoutTest::keptchoice_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("choice"); // "<none>" when the file keeps none
+    QTest::addColumn<QString>("reading");
     // clang-format off
-    QTest::newRow("as written")        << QByteArray("\"de\"\r\n")          << "de";
-    QTest::newRow("no line end")       << QByteArray("\"us\"")              << "us";
-    QTest::newRow("CR alone")          << QByteArray("\"us(intl)\"\r")      << "us(intl)";
-    QTest::newRow("first line counts") << QByteArray("\"de\"\r\"fr\"\n")     << "de";
-    QTest::newRow("system keyboard")   << QByteArray("\"\"\r\n")            << "";
-    QTest::newRow("empty file")        << QByteArray()                     << "<none>";
-    QTest::newRow("unclosed quote")    << QByteArray("\"us\r\n")           << "<none>";
-    QTest::newRow("far too long")      << QByteArray(300, 'x')             << "<none>";
+    QTest::newRow("as written")        << QByteArray("\"de\"\r\n")          << "de"       << "whole";
+    QTest::newRow("no line end")       << QByteArray("\"us\"")              << "us"       << "whole";
+    QTest::newRow("CR alone")          << QByteArray("\"us(intl)\"\r")      << "us(intl)" << "whole";
+    QTest::newRow("a second line")     << QByteArray("\"de\"\r\"fr\"\n")     << "de"       << "damaged";
+    QTest::newRow("system keyboard")   << QByteArray("\"\"\r\n")            << ""         << "whole";
+    QTest::newRow("empty file")        << QByteArray()                     << "<none>"   << "damaged";
+    QTest::newRow("unclosed quote")    << QByteArray("\"us\r\n")           << "<none>"   << "damaged";
+    QTest::newRow("far too long")      << QByteArray(300, 'x')             << "<none>"   << "damaged";
+    QTest::newRow("no layout's name")  << QByteArray("\"d e\"\r\n")        << "<none>"   << "damaged";
+    QTest::newRow("a NUL")             << QByteArray("\"de\"\0\r\n", 7)    << "de"       << "damaged";
     // clang-format on
 }
 
 void KeyboardLayoutTest::keptchoice() {
     QFETCH(QByteArray, bytes);
-    QFETCH(QString, choice);
-    QCOMPARE(readkeyboardchoice(bytes).value_or(QStringLiteral("<none>")), choice);
+    std::optional<QString> choice;
+    QTEST(readingname(readkeyboardchoice(bytes, choice)), "reading");
+    QTEST(choice.value_or(QStringLiteral("<none>")), "choice");
 }
 
 QTEST_GUILESS_MAIN(KeyboardLayoutTest)

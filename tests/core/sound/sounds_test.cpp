@@ -11,7 +11,6 @@
 
 Q_DECLARE_METATYPE(Sound)
 Q_DECLARE_METATYPE(SoundSettings)
-Q_DECLARE_METATYPE(std::optional<SoundSettings>)
 
 class SoundsTest : public QObject {
     Q_OBJECT
@@ -210,66 +209,67 @@ void SoundsTest::bag() {
     QCOMPARE(bagsound(baglot(lot)), sound);
 }
 
-// A line of sound.dat: taken whole, or not at all.
+// A line of sound.dat: what is valid is taken, the rest left at the defaults, and whether it
+// read whole.
 void SoundsTest::settingsline_data() {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<std::optional<SoundSettings>>("settings");
-    const std::optional<SoundSettings> none;
+    QTest::addColumn<QString>("reading");
+    QTest::addColumn<SoundSettings>("settings");
     const QByteArray good = "\"keystrider-sound\",1,\"game\",0,\"wrongkey\",1,\"clicks\",1,"
                             "\"volume\",75,\"mute\",1\r\n";
     const SoundSettings chosen{false, true, true, true, 75};
-    QTest::newRow("as written") << good << std::optional(chosen);
-    QTest::newRow("LF alone, and a second line")
-        << QByteArray(good).replace("\r\n", "\n\"keystrider-sound\",1,\"game\",1\n")
-        << std::optional(chosen);
-    QTest::newRow("only the tag: the defaults")
-        << QByteArray("\"keystrider-sound\",1") << std::optional(SoundSettings());
-    QTest::newRow("a name not known yet is skipped")
-        << QByteArray("\"keystrider-sound\",1,\"echo\",\"far\",\"volume\",0")
-        << std::optional(SoundSettings{true, false, false, false, 0});
+    const SoundSettings defaults;
+    const SoundSettings silent{true, false, false, false, 0};
+    const SoundSettings loudest{true, false, false, false, 100};
     const QByteArray head = "\"keystrider-sound\",1,";
-    QTest::newRow("a switch of 2") << head + "\"game\",2" << none;
-    QTest::newRow("a switch of words") << head + "\"clicks\",\"on\"" << none;
-    QTest::newRow("volume over 100") << head + "\"volume\",101" << none;
-    QTest::newRow("volume below 0") << head + "\"volume\",-1" << none;
-    QTest::newRow("volume with a fraction") << head + "\"volume\",50.5" << none;
-    QTest::newRow("volume past 64 bits") << head + "\"volume\",99999999999999999999" << none;
-    QTest::newRow("a name without its value") << head + "\"game\"" << none;
-    QTest::newRow("an unclosed quote") << head + "\"game,1" << none;
-    QTest::newRow("a field too long") << head + "\"" + QByteArray(5000, 'x') + "\",1" << none;
-    QTest::newRow("another file's tag") << QByteArray("\"keystrider-coach\",1") << none;
-    QTest::newRow("a later version") << QByteArray("\"keystrider-sound\",2,\"game\",1") << none;
-    QTest::newRow("empty") << QByteArray() << none;
-    QTest::newRow("binary") << QByteArray("\0\xff\x01\"\r", 5) << none;
+    // clang-format off
+    QTest::newRow("as written") << good << "whole" << chosen;
+    QTest::newRow("LF alone, and a second line") << QByteArray(good).replace("\r\n", "\n\"keystrider-sound\",1,\"game\",1\n") << "damaged" << chosen;
+    QTest::newRow("only the tag: the defaults") << QByteArray("\"keystrider-sound\",1\r\n") << "whole" << defaults;
+    QTest::newRow("a name not known yet is skipped") << head + "\"echo\",\"far\",\"volume\",0\r\n" << "whole" << silent;
+    QTest::newRow("a switch of 2") << head + "\"game\",2,\"volume\",0\r\n" << "damaged" << silent;
+    QTest::newRow("a switch of words") << head + "\"clicks\",\"on\"\r\n" << "damaged" << defaults;
+    QTest::newRow("volume over 100") << head + "\"volume\",101\r\n" << "damaged" << loudest;
+    QTest::newRow("volume below 0") << head + "\"volume\",-1\r\n" << "damaged" << silent;
+    QTest::newRow("volume with a fraction") << head + "\"volume\",50.5\r\n" << "damaged" << defaults;
+    QTest::newRow("volume past 64 bits") << head + "\"volume\",99999999999999999999\r\n" << "damaged" << loudest;
+    QTest::newRow("a name without its value") << head + "\"volume\",0,\"game\"\r\n" << "damaged" << silent;
+    QTest::newRow("an unclosed quote") << head + "\"volume\",0,\"game,1" << "damaged" << silent;
+    QTest::newRow("cut after a digit") << head + "\"volume\",0,\"game\",0,\"clicks\",1" << "damaged" << SoundSettings{false, false, false, false, 0};
+    QTest::newRow("a field too long") << head + "\"" + QByteArray(5000, 'x') + "\",1,\"volume\",0\r\n" << "damaged" << silent;
+    QTest::newRow("a NUL") << head + QByteArray("\"volume\",0,\"game\",\0\r\n", 21) << "damaged" << silent;
+    QTest::newRow("another file's tag") << QByteArray("\"keystrider-coach\",1,\"volume\",0\r\n") << "damaged" << defaults;
+    QTest::newRow("a later version") << QByteArray("\"keystrider-sound\",2,\"game\",0,\"echo\",1\r\n") << "newer" << SoundSettings{false, false, false, false, 50};
+    QTest::newRow("binary") << QByteArray("\0\xff\x01\"\r", 5) << "damaged" << defaults;
+    // clang-format on
 }
 
 void SoundsTest::settingsline() {
     QFETCH(QByteArray, bytes);
-    QFETCH(std::optional<SoundSettings>, settings);
-    QCOMPARE(readsoundsettings(bytes), settings);
-    if (settings)
-        QCOMPARE(readsoundsettings(soundsettingsline(*settings)), settings);
+    QFETCH(SoundSettings, settings);
+    SoundSettings read;
+    QTEST(readingname(readsoundsettings(bytes, read)), "reading");
+    QCOMPARE(read, settings);
+    SoundSettings again;
+    QCOMPARE(readsoundsettings(soundsettingsline(read), again), Reading::Whole);
+    QCOMPARE(again, settings);
 }
 
-// The file in the program folder: the defaults when missing or damaged, the reason when it
-// can't be read (a folder in its place: the Sound menu's flow).
+// The file in the program folder: the defaults when missing, the reason when it can't be read.
 void SoundsTest::settingsfile() {
-    QString trouble;
-    QCOMPARE(keptsoundsettings(trouble), SoundSettings());
-    QVERIFY(trouble.isEmpty());
+    SettingsRead read;
+    QCOMPARE(keptsoundsettings(read), SoundSettings());
+    QVERIFY(read.said.isEmpty() && !read.unkept);
     const SoundSettings chosen{true, true, false, false, 100};
-    QVERIFY(keepsoundsettings(chosen));
-    QCOMPARE(keptsoundsettings(trouble), chosen);
+    QVERIFY(keepsoundsettings(chosen).written);
+    QCOMPARE(keptsoundsettings(read), chosen);
     QByteArray bytes;
     QVERIFY(readwholefile(fixture->folder() + soundfilename, bytes));
     QVERIFY(bytes.endsWith("\r\n"));
 
-    fixture->writefile(soundfilename, "\"keystrider-sound\",1,\"volume\",\"loud\"\r\n");
-    QCOMPARE(keptsoundsettings(trouble), SoundSettings());
-    QVERIFY(trouble.isEmpty());
     fixture->writefile(soundfilename, QByteArray(largestsoundfile + 1, ' '));
-    QCOMPARE(keptsoundsettings(trouble), SoundSettings());
-    QVERIFY(trouble.startsWith("sound.dat could not be read: "));
+    QCOMPARE(keptsoundsettings(read), SoundSettings());
+    QVERIFY(read.unkept && read.said.startsWith("sound.dat could not be read: "));
 }
 
 // Each recording is in sounds/, as tools/makesounds.py writes it and Qt plays it: 16-bit mono

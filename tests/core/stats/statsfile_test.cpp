@@ -68,6 +68,7 @@ void StatsFileTest::reads_data() {
     QTest::newRow("later version with a new name") << with("\"keystrider-stats\",1,", "\"keystrider-stats\",2,\"pace\",\"steady\",") << 1 << 0LL << "Ace" << 2;
     QTest::newRow("LF only, blank lines between") << good.chopped(2) + "\n\r\n\n" + good << 2 << 0LL << "Ace" << 2;
     QTest::newRow("torn last line") << good + good.left(good.size() / 2) << 1 << 1LL << "Ace" << 2;
+    QTest::newRow("torn at its line end") << good + good.chopped(2) << 1 << 1LL << "Ace" << 2;
     QTest::newRow("hall of fame line") << QByteArray("\"Ace scored 4500 points!\"\r\n") << 0 << 1LL << "" << 2;
     QTest::newRow("count not a number") << with("\"typed\",90", "\"typed\",9x0") << 0 << 1LL << "" << 2;
     QTest::newRow("negative count") << with("\"wrong\",4", "\"wrong\",-4") << 0 << 1LL << "" << 2;

@@ -125,13 +125,27 @@ void FullDiskTest::battledisk() {
     form->createbattledisk();
     QCOMPARE(lasttext(), QStringLiteral("KVR Battle Disk Created!"));
     const QByteArray created = filebytes("battle.dat");
+    const QByteArray friends = "\"Bea\"\r\n100\r\n0\r\n";
+    QVERIFY(QDir().mkpath(disk + "friend"));
+    {
+        QFile file(disk + "friend/battle.dat");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(friends) == friends.size());
+    }
 
     filldisk();
     staged(form->career).changemoney(900);
     fixture->dialogs.inputs << disk;
     form->createbattledisk();
-    QCOMPARE(lasttext(), QStringLiteral("Diskette not found!"));
+    QCOMPARE(lasttext(), QStringLiteral("Diskette not found!\n\nbattle.dat could not be written: "
+                                        "no space left on device."));
     QCOMPARE(filebytes("battle.dat"), created);
+    // A duel whose disk can't take the new money changes neither career.
+    fixture->dialogs.inputs << disk + "friend";
+    form->fightbattledisk();
+    QCOMPARE(lasttext(), QStringLiteral("Diskette not found!\n\nbattle.dat could not be written: "
+                                        "no space left on device."));
+    QCOMPARE(filebytes("friend/battle.dat"), friends);
+    QCOMPARE(form->career->money(), 900);
 }
 
 QTEST_MAIN(FullDiskTest)
