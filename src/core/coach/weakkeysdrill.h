@@ -1,8 +1,8 @@
 #pragma once
 
+#include "coach/confidence.h"
 #include "coach/drill.h"
 #include "coach/drillbuilder.h"
-#include "coach/keyhistory.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "stats/pairtimes.h"
 
-#include "coach/keyhistory.h"
 #include "common/textfile.h"
+#include "stats/keyhistory.h"
 #include "stats/keytallies.h"
 
 #include <algorithm>
@@ -118,6 +118,21 @@ PairWeights pairweights(const QStringList& words) {
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         weights.insert(it.key(), static_cast<double>(it.value()) / static_cast<double>(all));
     return weights;
+}
+
+namespace {
+PairWeigher& installedweigher() {
+    static PairWeigher weigher;
+    return weigher;
+}
+} // namespace
+
+void setpairweigher(PairWeigher weigher) {
+    installedweigher() = std::move(weigher);
+}
+
+PairWeights drilledpairweights(const QString& layout) {
+    return installedweigher() ? installedweigher()(layout) : PairWeights();
 }
 
 double pairslowness(double pairms, double expectedms, double weight) {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 struct TimeStride;
@@ -97,6 +98,13 @@ void addstrides(LetterTable<TimeStride>& strides, const StatsLine& line);
 // letters in lower case: "th" is common in English, "ju" rare.
 using PairWeights = QHash<LetterPair, double>;
 PairWeights pairweights(const QStringList& words);
+
+// How common each pair is in the words the player drills, for a keyboard layout `layout`
+// describes: the coach's words, which the game installs at its start. Without it (in tests) no
+// pair weighs more than another. It may read files: call it away from a window's thread.
+using PairWeigher = std::function<PairWeights(const QString& layout)>;
+void setpairweigher(PairWeigher weigher);
+PairWeights drilledpairweights(const QString& layout);
 
 // A pair is ranked once it was timed this many times.
 inline constexpr std::int64_t rankedpairminimum = 20;

@@ -32,7 +32,7 @@ std::function<QString(QWidget*)> frmcoach::choosefile = [](QWidget* parent) {
 frmcoach::frmcoach(QWidget* parent)
     : QWidget(parent), planner(new CoachPlanner(
                            [this](const QString& character) { return cantype(character); }, this)),
-      practice(new DailyPractice(this)) {
+      practice(DailyPractice::shared()) {
     setupsidewindow(this, "frmcoach", QStringLiteral("Typing Coach"));
     closeonescape(this);
     buildcontrols();
@@ -50,9 +50,6 @@ void frmcoach::followpractice() {
     showgoal();
     connect(practice, &DailyPractice::changed, this, showgoal);
     connect(goal, &QSpinBox::valueChanged, practice, &DailyPractice::setgoal);
-    // The days come with the statistics the planner reads, not from a read of their own.
-    connect(planner, &CoachPlanner::historyloaded, practice,
-            [this] { practice->take(planner->practicedays(), planner->statstrouble()); });
     connect(practice, &DailyPractice::goalreached, planner, [this](int minutes) {
         planner->announce(QStringLiteral("Today's practice goal of %1 min is met.").arg(minutes));
     });
@@ -133,7 +130,6 @@ bool frmcoach::cantype(const QString& character) const {
 }
 
 void frmcoach::load() {
-    practice->expect();
     planner->load(keyboard->layout().description());
 }
 
@@ -147,7 +143,6 @@ void frmcoach::loadtext(const QString& path, bool chosen) {
 
 void frmcoach::setrecorder(StatsRecorder* recorder) {
     planner->setrecorder(recorder);
-    practice->setrecorder(recorder);
 }
 
 void frmcoach::practise(QChar key) {

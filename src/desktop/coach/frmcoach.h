@@ -50,7 +50,7 @@ public:
     QLabel* lblgoal;
     QSpinBox* goal; // the daily practice goal, in minutes
     TodayBar* today;
-    // Today's practice against the goal, of every career.
+    // Today's practice against the goal, of every career, as every window shows it.
     DailyPractice* practice;
     QLabel* lblwords;
     QComboBox* wordsbox; // the language of the drills' words

@@ -1,8 +1,9 @@
-#include "shell/mainwindow.h"
+#include "coach/pairweighting.h"
 #include "common/desktopdialogs.h"
 #include "common/program.h"
 #include "common/programfolder.h"
 #include "keyboard/x11keyboard.h"
+#include "shell/mainwindow.h"
 #include "sound/desktopsounds.h"
 #include "sound/sounddevice.h"
 #include "typing/levels.h"
@@ -77,6 +78,8 @@ int main(int argc, char* argv[]) {
         QCoreApplication::exit(0);
     });
     setdoevents([] { QCoreApplication::processEvents(); });
+    // The statistics weigh letter pairs by the words the coach drills.
+    setpairweigher(coachpairweights);
     X11Keyboard keyboard;
     SystemKeyboard::install(&keyboard);
     // The sound module, beside the game in a build folder or where it was installed.

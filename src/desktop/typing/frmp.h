@@ -84,5 +84,4 @@ private:
     void resetwindow();
     void showcounts();
     TypingSession session;
-    bool practicedread = false; // stats.dat was read for today's practice
 };

@@ -1,5 +1,5 @@
-#include "coach/coachhistory.h"
-#include "coach/keyhistory.h"
+#include "coach/confidence.h"
+#include "stats/statshistory.h"
 
 #include <QTest>
 
@@ -52,7 +52,7 @@ void KeyHistoryTest::smoothing() {
     QByteArray all = past;
     for (int i = 0; i < drills; ++i)
         all += record(25, 250, 0);
-    const KeyStat a = readcoachhistory(all).keys.stat(QLatin1Char('a'));
+    const KeyStat a = readstatshistory(all).keys.stat(QLatin1Char('a'));
     QTEST(reachedtarget(a, 35), "reached");
     // The one formula: each keystroke moves the figure a tenth of the way.
     QCOMPARE(smoothed(1000, 0, 1), 900.0);
@@ -80,7 +80,7 @@ void KeyHistoryTest::fromstats_data() {
 
 void KeyHistoryTest::fromstats() {
     QFETCH(QByteArray, statsdat);
-    const CoachHistory history = readcoachhistory(statsdat);
+    const StatsHistory history = readstatshistory(statsdat);
     const KeyStat a = history.keys.stat(QLatin1Char('a'));
     QTEST(QStringLiteral("%1:%2:%3").arg(a.due).arg(a.timed).arg(qRound(a.ms)), "expected");
     QStringList mistyped = history.mistyped.keys();
@@ -88,7 +88,7 @@ void KeyHistoryTest::fromstats() {
     QCOMPARE(history.evermistyped, statsdat.contains("mistyped"));
     // Read in parts at once, each part laid over those before it, the history is the same.
     for (int parts = 2; parts <= 4; ++parts) {
-        const CoachHistory inparts = readcoachhistory(statsdat, parts);
+        const StatsHistory inparts = readstatshistory(statsdat, parts);
         const KeyStat b = inparts.keys.stat(QLatin1Char('a'));
         QCOMPARE(b.due, a.due);
         QCOMPARE(b.timed, a.timed);

@@ -1,5 +1,5 @@
-#include "coach/coachhistory.h"
 #include "stats/pairtimes.h"
+#include "stats/statshistory.h"
 
 #include <QTest>
 
@@ -74,10 +74,11 @@ void PairTimesTest::ranking() {
     QFETCH(QStringList, records);
     QFETCH(QString, weights);
     QFETCH(QString, letters);
-    const CoachHistory h = readcoachhistory(history(records), 1);
+    const StatsHistory h = readstatshistory(history(records), 1);
     const PairWeights w =
         weights.isEmpty() ? PairWeights() : pairweights(weights.split(QLatin1Char(' ')));
-    QTEST(standings(rankpairs(h.pairs, w, 10, letters.isEmpty() ? QString() : letters)), "ranked");
+    QTEST(standings(rankpairs(h.pairs(), w, 10, letters.isEmpty() ? QString() : letters)),
+          "ranked");
 }
 
 // Read in parts at once, the smoothed times are those of reading in order.
@@ -89,18 +90,18 @@ void PairTimesTest::smoothingbyparts() {
                        .arg(200 + i % 50)
                        .arg(1 + i % 3);
     const QByteArray bytes = history(records);
-    const CoachHistory once = readcoachhistory(bytes, 1);
-    const CoachHistory parts = readcoachhistory(bytes, 4);
+    const StatsHistory once = readstatshistory(bytes, 1);
+    const StatsHistory parts = readstatshistory(bytes, 4);
     const LetterPair th = letterpair(QLatin1Char('t'), QLatin1Char('h'));
-    QCOMPARE(parts.pairs.pair(th).timed, once.pairs.pair(th).timed);
-    QVERIFY(qAbs(parts.pairs.pair(th).ms - once.pairs.pair(th).ms) < 1e-9);
-    QVERIFY(qAbs(parts.pairs.key(QLatin1Char('h')).ms - once.pairs.key(QLatin1Char('h')).ms) <
+    QCOMPARE(parts.pairs().pair(th).timed, once.pairs().pair(th).timed);
+    QVERIFY(qAbs(parts.pairs().pair(th).ms - once.pairs().pair(th).ms) < 1e-9);
+    QVERIFY(qAbs(parts.pairs().key(QLatin1Char('h')).ms - once.pairs().key(QLatin1Char('h')).ms) <
             1e-9);
     // The first record sets the figure; each timing after moves it a tenth of the way.
-    const CoachHistory two = readcoachhistory(history({"h 300x1 th 300x1", "h 200x1 th 200x1"}), 1);
-    QCOMPARE(two.pairs.pair(th).ms, 290.0);
+    const StatsHistory two = readstatshistory(history({"h 300x1 th 300x1", "h 200x1 th 200x1"}), 1);
+    QCOMPARE(two.pairs().pair(th).ms, 290.0);
     // The keys' figures that pairs are weighed against start likewise; h was timed twice a record.
-    QCOMPARE(two.pairs.key(QLatin1Char('h')).ms, 281.0);
+    QCOMPARE(two.pairs().key(QLatin1Char('h')).ms, 281.0);
 }
 
 QTEST_GUILESS_MAIN(PairTimesTest)
