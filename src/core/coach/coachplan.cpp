@@ -68,6 +68,7 @@ std::optional<CoachPlan> readcoachplan(QByteArrayView bytes) {
         return std::nullopt;
     const QStringList& fields = *read;
     CoachPlan plan;
+    QHash<QString, QString> flats; // laid over the tries once all are read
     for (qsizetype i = 0; i < fields.size();) {
         const QString& name = fields[i];
         const QString value = i + 1 < fields.size() ? fields[i + 1] : QString();
@@ -111,11 +112,20 @@ std::optional<CoachPlan> readcoachplan(QByteArrayView bytes) {
             const std::optional<QString> text = path(value);
             ok = text.has_value();
             plan.text = text.value_or(QString());
+        } else if (name == QLatin1String("flat")) {
+            const QString language = value.section(QLatin1Char(' '), 0, 0);
+            ok = !language.isEmpty() && languagecode(language);
+            flats.insert(language, value.section(QLatin1Char(' '), 1));
         }
         if (!ok)
             return std::nullopt;
         i += 2; // a name this version does not know is skipped with its value
     }
+    for (auto it = flats.cbegin(); it != flats.cend(); ++it)
+        if (TriesByKey tries = plan.tries.value(it.key()); !readflat(it.value(), tries))
+            return std::nullopt;
+        else if (plan.tries.contains(it.key()))
+            plan.tries.insert(it.key(), tries);
     return plan;
 }
 
@@ -136,6 +146,9 @@ QByteArray coachplanline(const CoachPlan& plan) {
     languages.sort();
     for (const QString& language : std::as_const(languages))
         line.text(QStringLiteral("tries")).text(language).text(triestext(plan.tries[language]));
+    for (const QString& language : std::as_const(languages))
+        if (const QString flat = flattext(plan.tries[language]); !flat.isEmpty())
+            line.text(QStringLiteral("flat")).text(language + QLatin1Char(' ') + flat);
     return line.line();
 }
 

@@ -60,6 +60,14 @@ void CoachPlanner::keeplayout(const QString& key) {
 }
 
 void CoachPlanner::settarget(int wpm) {
+    if (wpm != target) {
+        // An offer is answered by a target the player sets.
+        lowdrills = 0;
+        if (proposal) {
+            proposal.reset();
+            emit targetproposed(0);
+        }
+    }
     target = wpm;
     if (!drilling())
         showfocus();

@@ -67,6 +67,9 @@ public:
     // How a weak-keys drill on `key` went, from its confidence before and after, and what its
     // last drills foretell.
     QString drillsummary(QChar key, double before, double after) const;
+    // Whether a key is at the target: the one verdict the note, the ladder, the summary and the
+    // forecast follow (see `attarget`).
+    bool reached(QChar key) const;
     // Whether a key in play below the target has had its turns and no longer holds the next key
     // back; its time and miss rate against the target's when it has, else nothing.
     bool isheld(QChar key) const;
@@ -213,11 +216,13 @@ private:
     FocusChoice keys;
     // The last focus drills of each key of the words' language, oldest first, this session.
     QHash<QChar, QList<FocusDrill>> recent;
-    QString toldheld; // held keys the coach said so of, this session
-    std::optional<int> proposal;
-    TypeableEntry shown;            // the entry in hand as the keyboard types it
-    QStringList cleared;            // mistyped entries the drill in hand saw typed clean
-    double focusbefore = 0;         // the focus key's confidence as the drill began
+    QString toldheld;            // held keys the coach said so of, this session
+    std::optional<int> proposal; // offered until the player answers
+    int lowdrills = 0;           // drills in a row after which most keys sat at the target or below
+    TypeableEntry shown;         // the entry in hand as the keyboard types it
+    QStringList cleared;         // mistyped entries the drill in hand saw typed clean
+    double focusbefore = 0;      // the focus key's confidence as the drill began
+    bool focusheld = false;      // and whether it was held
     std::unique_ptr<Drill> running; // the drill in hand, none at rest
     TypingSession session;
     std::int64_t wrongatentry = 0;

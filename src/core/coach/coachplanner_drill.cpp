@@ -20,13 +20,14 @@ std::unique_ptr<Drill> CoachPlanner::chosendrill() {
         return std::make_unique<OwnTextDrill>(owntext, readingtext, places);
     case DrillKind::WeakPairs:
         return std::make_unique<WeakPairsDrill>(buildpairdrill(
-            words.model.words(), records().pairs(), words.pairs, inplay, drawseed()));
+            words.model.words(), records().pairs(), words.pairs, inplay, drawseed(), target));
     case DrillKind::WeakKeys:
         break;
     }
-    return std::make_unique<WeakKeysDrill>(
-        words.model, keys, inplay, drawseed(),
-        KeyJudge{[this](QChar key) { return livestat(key); }, [this] { return target; }});
+    return std::make_unique<WeakKeysDrill>(words.model, keys, inplay, drawseed(),
+                                           KeyJudge{[this](QChar key) { return livestat(key); },
+                                                    [this] { return target; },
+                                                    [this](QChar key) { return reached(key); }});
 }
 
 void CoachPlanner::start() {
@@ -41,6 +42,7 @@ void CoachPlanner::start() {
         return;
     // Taken before the drill is in hand: the figures then would count the last drill twice.
     focusbefore = confidence(records().keys.stat(keys.focus), target);
+    focusheld = isheld(keys.focus);
     running = std::move(chosen);
     cleared.clear();
     session.start();

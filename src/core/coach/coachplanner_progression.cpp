@@ -4,6 +4,14 @@
 
 #include "keyboard/keyboardphysical.h"
 
+namespace {
+
+// After this many drills in a row in which most keys sat at the target or below, the coach
+// offers a target they fit.
+constexpr int lowdrillsbeforeoffer = 3;
+
+} // namespace
+
 KeyStat CoachPlanner::livestat(QChar key) const {
     KeyStat stat = records().keys.stat(key);
     if (drilling()) {
@@ -18,6 +26,10 @@ KeyStat CoachPlanner::livestat(QChar key) const {
 
 double CoachPlanner::confidenceof(QChar key) const {
     return confidence(livestat(key), target);
+}
+
+bool CoachPlanner::reached(QChar key) const {
+    return attarget(confidenceof(key));
 }
 
 void CoachPlanner::showfocus() {
@@ -43,9 +55,7 @@ void CoachPlanner::showfocus() {
         }
     }
     // A key held back by its slowness or misses holds back no other.
-    inplay = ::keysinplay(order, kept, [this](QChar key) {
-        return reachedtarget(livestat(key), target) || isheld(key);
-    });
+    inplay = ::keysinplay(order, kept, [this](QChar key) { return reached(key) || isheld(key); });
     // Keys once in play stay in play; those of a stage turned off wait in the plan.
     QString keep = kept;
     QString joined;
@@ -76,9 +86,12 @@ void CoachPlanner::showfocus() {
     const auto judged = [this](QChar key) { return confidenceof(key); };
     QChar first = chosenfocus;
     if (first.isNull() || !inplay.contains(first))
-        first = nextfocus(inplay, plan.tries.value(words.language), judged, [this](QChar key) {
-            return fellbehind(recent.value(key), confidenceof(key));
-        });
+        first = nextfocus(
+            inplay, plan.tries.value(words.language), judged,
+            [this](QChar key) { return reached(key); },
+            [this](QChar key) {
+                return fellbehind(plan.tries.value(words.language).value(key), confidenceof(key));
+            });
     keys = choosefocus(inplay, judged, first);
     proposetarget(told);
     if (!told.isEmpty())
@@ -92,29 +105,37 @@ void CoachPlanner::showfocus() {
 }
 
 bool CoachPlanner::isheld(QChar key) const {
-    return !reachedtarget(livestat(key), target) &&
-           held(plan.tries.value(words.language).value(key));
+    return !reached(key) && held(plan.tries.value(words.language).value(key));
 }
 
 QString CoachPlanner::helddescription(QChar key) const {
-    return isheld(key) ? ::helddescription(key, livestat(key), target) : QString();
+    return isheld(key) ? ::helddescription(key, livestat(key), target,
+                                           plan.tries.value(words.language).value(key))
+                       : QString();
 }
 
 void CoachPlanner::proposetarget(QString& told) {
     QList<KeyStat> stats;
     for (QChar key : std::as_const(inplay))
         stats.append(livestat(key));
-    const std::optional<int> fits = fittingtarget(stats, target);
-    if (fits == proposal)
+    std::optional<int> fits = fittingtarget(stats, target);
+    QString why = QStringLiteral("Most keys in play are slower than %1 WPM").arg(target);
+    if (!fits && lowdrills >= lowdrillsbeforeoffer) {
+        fits = fittingtarget(stats, target, true);
+        why = QStringLiteral("Most keys in play have sat at %1 WPM or below for %2 drills")
+                  .arg(target)
+                  .arg(lowdrills);
+    }
+    // An offer stays until the player answers it, its speed following the typing.
+    if (!fits || fits == proposal)
         return;
     proposal = fits;
-    emit targetproposed(fits.value_or(0));
-    if (fits)
-        told += (told.isEmpty() ? QString() : QStringLiteral(" ")) +
-                QStringLiteral("Most keys in play are slower than %1 WPM: %2 WPM fits your typing "
-                               "now, and \"Use %2 WPM\" makes it the target.")
-                    .arg(target)
-                    .arg(*fits);
+    emit targetproposed(*fits);
+    told += (told.isEmpty() ? QString() : QStringLiteral(" ")) +
+            QStringLiteral("%1: %2 WPM fits your typing now, and \"Use %2 WPM\" makes it the "
+                           "target.")
+                .arg(why)
+                .arg(*fits);
 }
 
 void CoachPlanner::tally(const TypingRecord& record, QChar focus) {
@@ -123,9 +144,7 @@ void CoachPlanner::tally(const TypingRecord& record, QChar focus) {
     TriesByKey& counted = tries();
     const TriesByKey was = counted;
     tallyrecord(
-        counted, inplay,
-        [this](QChar key) { return reachedtarget(records().keys.stat(key), target); },
-        record.counts.expected, focus);
+        counted, inplay, [this](QChar key) { return reached(key); }, record.counts.expected, focus);
     if (counted != was)
         keepplan();
 }

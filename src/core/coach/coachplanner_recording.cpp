@@ -2,6 +2,7 @@
 // elsewhere.
 #include "coach/coachplanner.h"
 
+#include "coach/weakkeysdrill.h"
 #include "coach/weakpairsdrill.h"
 #include "stats/statsrecorder.h"
 
@@ -18,6 +19,10 @@ void CoachPlanner::stopdrill(bool completed) {
     QList<PairStanding> drilledpairs;
     if (const auto* pairs = dynamic_cast<const WeakPairsDrill*>(running.get()))
         drilledpairs = pairs->pairs();
+    // The coach said the focus reached the target: a drill's end that leaves it short unsays it.
+    bool saidreached = false;
+    if (const auto* weakkeys = dynamic_cast<const WeakKeysDrill*>(running.get()))
+        saidreached = weakkeys->saidreached();
     running.reset();
     const QChar drilled = keys.focus;
     QPointer<CoachPlanner> alive(this);
@@ -29,6 +34,16 @@ void CoachPlanner::stopdrill(bool completed) {
     if (weak && completed)
         notedrill(drilled, record);
     tally(record, weak && completed ? drilled : QChar());
+    if (weak && completed && tries().contains(drilled)) {
+        notefocusdrill(tries()[drilled], after, focusheld);
+        keepplan();
+    }
+    if (completed) {
+        QList<KeyStat> stats;
+        for (QChar key : std::as_const(inplay))
+            stats.append(livestat(key));
+        lowdrills = mostbelowtarget(stats, target, true) ? lowdrills + 1 : 0;
+    }
     places.write();
     emit clearbox();
     emit entrychanged(QString());
@@ -38,7 +53,9 @@ void CoachPlanner::stopdrill(bool completed) {
     const QString told = lastnote;
     chosenfocus = QChar();
     showfocus();
-    if (lastnote == told || lastnote.isEmpty())
+    if (saidreached && !reached(drilled) && lastnote == told)
+        tell(QString());
+    else if (lastnote == told || lastnote.isEmpty())
         tell(told);
     if (record.counts.tally.charstyped > 0) {
         // The figures end as the record keeps them, the time up to Stop included.

@@ -17,11 +17,11 @@ QString CoachPlanner::drillsummary(QChar key, double before, double after) const
     const QString text = QStringLiteral("%1: confidence %2 % before, %3 % after. Keys in play: %4 "
                                         "of %5.")
                              .arg(keyname(key))
-                             .arg(qRound(before * 100))
-                             .arg(qRound(after * 100))
+                             .arg(confidencepercent(before))
+                             .arg(confidencepercent(after))
                              .arg(inplay.size())
                              .arg(order.size());
-    if (after >= 1)
+    if (attarget(after))
         return text + QStringLiteral(" %1 has reached the target.").arg(keyname(key));
     const QString ahead = forecast(key, recent.value(key), target);
     return ahead.isEmpty() ? text : text + QLatin1Char(' ') + ahead;

@@ -1,5 +1,7 @@
 #include "coach/confidence.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 
 double targetms(int targetwpm) {
@@ -20,6 +22,17 @@ double confidence(const KeyStat& stat, int targetwpm) {
     return speedpart(stat.ms, targetwpm) * accuracypart(stat.missrate);
 }
 
+bool attarget(double confidence) {
+    // A hair under the margin for a double's rounding: 90 % of the way is there.
+    return confidence >= 1.0 - targetmargin - 1e-12;
+}
+
 bool reachedtarget(const KeyStat& stat, int targetwpm) {
-    return confidence(stat, targetwpm) >= 1.0;
+    return attarget(confidence(stat, targetwpm));
+}
+
+int confidencepercent(double confidence) {
+    const int shown = qRound(confidence * 100);
+    const int least = qRound((1.0 - targetmargin) * 100);
+    return shown >= least && !attarget(confidence) ? least - 1 : shown;
 }

@@ -160,6 +160,11 @@ void KeyPlanTest::planfile_data() {
     QTest::newRow("no text")         << head + "\"text\",\"\",\"target\",10\r\n"      << true  << ""   << ""  << 10 << "";
     QTest::newRow("tallies")         << head + "\"tries\",\"de\",\"112:3:150:0\"\r\n"   << true  << ""   << ""  << 35 << "";
     QTest::newRow("torn tallies")    << head + "\"tries\",\"de\",\"112:3\"\r\n"         << false << ""   << ""  << 35 << "";
+    // A held key's back-off: a name and one value, so an older copy skips it whole.
+    QTest::newRow("back-off")        << head + "\"tries\",\"de\",\"112:3:150:0\",\"flat\",\"de 112:2:493\"\r\n" << true << "" << "" << 35 << "";
+    QTest::newRow("back-off first")  << head + "\"flat\",\"de 112:2:493\",\"tries\",\"de\",\"112:3:150:0\"\r\n" << true << "" << "" << 35 << "";
+    QTest::newRow("torn back-off")   << head + "\"tries\",\"de\",\"112:3:150:0\",\"flat\",\"de 112:2\"\r\n" << false << "" << "" << 35 << "";
+    QTest::newRow("back-off, no language") << head + "\"flat\",\"112:2:493\"\r\n"   << false << ""   << ""  << 35 << "";
     // clang-format on
 }
 
@@ -176,6 +181,8 @@ void KeyPlanTest::planfile() {
     QTEST(plan->text, "text");
     QCOMPARE(triestext(plan->tries.value(QStringLiteral("de"))),
              QString(bytes).contains("tries") ? QStringLiteral("112:3:150:0") : QString());
+    QCOMPARE(flattext(plan->tries.value(QStringLiteral("de"))),
+             QString(bytes).contains("flat") ? QStringLiteral("112:2:493") : QString());
     // Written again, it reads back the same.
     QCOMPARE(readcoachplan(coachplanline(*plan)), plan);
 }
