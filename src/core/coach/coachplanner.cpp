@@ -47,10 +47,6 @@ void CoachPlanner::keepplan() {
 
 void CoachPlanner::keep() {
     places.write();
-    if (plan.targetwpm == target)
-        return;
-    plan.targetwpm = target;
-    keepplan();
 }
 
 void CoachPlanner::keeplayout(const QString& key) {
@@ -69,6 +65,12 @@ void CoachPlanner::settarget(int wpm) {
         }
     }
     target = wpm;
+    // Kept the moment it changes, as every setting of the coach: a game ended by a crash or a
+    // kill keeps it too.
+    if (plan.targetwpm != wpm) {
+        plan.targetwpm = wpm;
+        keepplan();
+    }
     if (!drilling())
         showfocus();
 }
@@ -107,6 +109,9 @@ void CoachPlanner::choosekind(DrillKind kind) {
         return;
     drillkind = kind;
     emit kindchanged(kind);
+    // The weak-pairs drill says its pairs before Start, the others their focus key.
+    if (!drilling() && !loading() && !words.language.isEmpty())
+        showfocus();
 }
 
 void CoachPlanner::setrecorder(StatsRecorder* newrecorder) {

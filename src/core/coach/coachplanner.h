@@ -30,6 +30,10 @@ struct LoadedWords;
 // The coach's drills, as its choices offer them.
 enum class DrillKind { WeakKeys, WeakPairs, Mistyped, OwnText };
 
+// Keys as a sentence names them: "a, o, u, c, l and é"; likewise any names.
+QString keylist(const QString& keys);
+QString namelist(QStringList names);
+
 // What the typing coach knows and decides, with no window of its own: the statistics and words it
 // teaches from, the keys in play and in focus, what it keeps in the program folder, and the drill
 // in hand. A window hands it the player's keystrokes and choices, and shows what it signals.
@@ -96,7 +100,7 @@ public:
     void loadtext(const QString& path, bool chosen = true);
     // Where an ended drill goes, and where every exercise, race and drill that ends comes from.
     void setrecorder(StatsRecorder* recorder);
-    // Keeps the places in own texts and the target speed.
+    // Keeps the places in own texts; every setting is kept as it changes.
     void keep();
     // Says what another part of the coach has to tell, in its note; at a drill's end, once the
     // coach has said its own.
@@ -121,6 +125,9 @@ signals:
     void summary(const QString& text);
     // The focus key as the player reads it; empty for none.
     void focuschanged(const QString& key);
+    // The pairs a weak-pairs drill would train, as a sentence names them ("th, he and in");
+    // empty for none, or when another drill is chosen.
+    void pairschanged(const QString& pairs);
     // Every key taught, those in play, and the focus.
     void keyschanged(const QList<QChar>& order, const QString& inplay, QChar focus);
     // The keys whose confidence is to be shown; `confidenceof` gives it.
@@ -206,7 +213,7 @@ private:
     } words;
     CoachPlan plan;
     bool planunkept = false; // coachplan.dat could not be read: it is left alone
-    int target = 35;         // the target speed chosen; the plan keeps it when the coach closes
+    int target = 35;         // the target speed chosen
     std::optional<QString> layoutkept;
     bool keyboardunkept = false; // keyboard.dat could not be read: it is left alone
     DrillKind drillkind = DrillKind::WeakKeys;

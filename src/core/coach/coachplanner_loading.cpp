@@ -107,9 +107,20 @@ void CoachPlanner::followlayout(const QString& layout) {
     if (code == words.language)
         return;
     chosenfocus = QChar();
+    const QString was = words.language;
     LanguageWords list = loadlanguagewords(code);
-    tell(!list.error.isEmpty() ? list.error : why);
+    const QString error = list.error;
     takeupwords(std::move(list));
+    // The keys in play are the new language's; the player hears why, and that nothing is lost.
+    QString told = !error.isEmpty() ? error : why;
+    if (!was.isEmpty() && languagename(code) != languagename(was))
+        told = QStringLiteral("The keyboard layout changed: the drills are in %1 words now, with "
+                              "%2 keys in play; what you learned in %3 is kept for %3 words.")
+                   .arg(languagename(code))
+                   .arg(inplay.size())
+                   .arg(languagename(was)) +
+               (told.isEmpty() ? QString() : QLatin1Char(' ') + told);
+    tell(told);
 }
 
 void CoachPlanner::loadtext(const QString& path, bool chosen) {

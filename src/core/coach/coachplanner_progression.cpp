@@ -2,7 +2,22 @@
 // and the target offered.
 #include "coach/coachplanner.h"
 
+#include "coach/weakpairsdrill.h"
 #include "keyboard/keyboardphysical.h"
+
+QString namelist(QStringList names) {
+    if (names.size() < 2)
+        return names.join(QString());
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+QString keylist(const QString& keys) {
+    QStringList names;
+    for (QChar key : keys)
+        names.append(keyname(key));
+    return namelist(names);
+}
 
 namespace {
 
@@ -81,7 +96,7 @@ void CoachPlanner::showfocus() {
                 break;
             }
     } else if (!joined.isEmpty()) {
-        told = QStringLiteral("%1 join the keys in play.").arg(joined);
+        told = QStringLiteral("%1 join the keys in play.").arg(keylist(joined));
     }
     const auto judged = [this](QChar key) { return confidenceof(key); };
     QChar first = chosenfocus;
@@ -99,8 +114,18 @@ void CoachPlanner::showfocus() {
     emit focuschanged(keys.focus.isNull() ? QString() : keyname(keys.focus));
     emit keyschanged(order, inplay, keys.focus);
     QList<QChar> used;
-    if (!keys.focus.isNull())
+    QStringList pairs;
+    if (drillkind == DrillKind::WeakPairs) {
+        // The pairs the drill will train, said before Start; its words are drawn then.
+        const WeakPairsDrill ahead(
+            buildpairdrill(words.model.words(), records().pairs(), words.pairs, inplay, 0, target));
+        for (const PairStanding& s : ahead.pairs())
+            pairs << pairname(s.pair);
+        used = ahead.keys();
+    } else if (!keys.focus.isNull()) {
         used << keys.focus << keys.others;
+    }
+    emit pairschanged(namelist(pairs));
     emit barschanged(used);
 }
 

@@ -152,10 +152,8 @@ QList<PairStanding> rankpairs(const PairTimes& times, const PairWeights& weights
         s.pair = letterpair(first, second);
         s.ms = t.ms;
         s.timed = t.timed;
-        // The second key is timed whenever its pair is; the first may not have been yet.
-        const SmoothedTime one = times.table().key(a);
-        const SmoothedTime two = times.table().key(b);
-        s.expected = one.timed > 0 ? (one.ms + two.ms) / 2 : two.ms;
+        // The second key is timed whenever its pair is: a slow key alone makes no slow pair.
+        s.expected = times.table().key(b).ms;
         s.weight = weights.value(letterpair(first.toLower(), second.toLower()), 0.0);
         s.slowness = pairslowness(s.ms, s.expected, weights.isEmpty() ? 1.0 : s.weight);
         ranked.append(s);

@@ -64,8 +64,12 @@ void frmcoach::followplanner() {
     connect(planner, &CoachPlanner::note, note, &SpokenLabel::setText);
     connect(planner, &CoachPlanner::summary, summary, &SpokenLabel::setText);
     connect(planner, &CoachPlanner::focuschanged, this, [this](const QString& key) {
-        focuskey->setText(key);
-        tellnamechanged(focuskey);
+        shownkey = key;
+        showfocus();
+    });
+    connect(planner, &CoachPlanner::pairschanged, this, [this](const QString& pairs) {
+        shownpairs = pairs;
+        showfocus();
     });
     auto judged = [this](QChar key) { return planner->confidenceof(key); };
     connect(planner, &CoachPlanner::keyschanged, this,
@@ -174,7 +178,19 @@ void frmcoach::drillstarted() {
     txttype->setFocus();
 }
 
+void frmcoach::showfocus() {
+    // The weak-pairs drill trains pairs, and says which before Start.
+    const bool pairs = planner->kind() == DrillKind::WeakPairs;
+    lblfocus->setText(pairs ? QStringLiteral("Focus pairs:") : QStringLiteral("Focus key:"));
+    const QString& text = pairs ? shownpairs : shownkey;
+    if (text == focuskey->text())
+        return;
+    focuskey->setText(text);
+    tellnamechanged(focuskey);
+}
+
 void frmcoach::showkind(DrillKind kind) {
+    showfocus();
     switch (kind) {
     case DrillKind::WeakKeys:
         optweak->setChecked(true);

@@ -147,7 +147,7 @@ void CoachPlannerTest::joins_data() {
     QTest::newRow("a new player's keys join unsaid")  << ""          << "eisatr"     << "eisatrn"    << "";
     QTest::newRow("one key joins")                    << "eisatr"    << "eisatr"     << "eisatrn"    << "n joins the keys in play.";
     QTest::newRow("the last letter joins")            << allbutj     << allbutj      << allbutj + "j" << "j joins the keys in play.";
-    QTest::newRow("several keys join")                << "eisatr"    << "eisatrno"   << "eisatrnol"  << "nol join the keys in play.";
+    QTest::newRow("several keys join")                << "eisatr"    << "eisatrno"   << "eisatrnol"  << "n, o and l join the keys in play.";
     QTest::newRow("none joins, a key short")          << "eisatr"    << "eisat"      << "eisatr"     << "";
     QTest::newRow("none joins, and kept keys stay")   << "eisatrz"   << "eisat"      << "eisatrz"    << "";
     // clang-format on
