@@ -40,6 +40,8 @@ private slots:
     void persona_data();
     void persona();
     void proposal();
+    void layoutswitch_data();
+    void layoutswitch();
     void placethatcannotbekept();
 };
 
@@ -407,6 +409,38 @@ void CoachPlannerTest::proposal() {
     QCOMPARE(planner->targetwpm(), 20);
     QCOMPARE(planner->keysinplay(), QStringLiteral("eisatrn"));
     QCOMPARE(planner->proposedtarget(), std::nullopt);
+}
+
+void CoachPlannerTest::layoutswitch_data() {
+    QTest::addColumn<QString>("chosen"); // the words' language the player chose, if any
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("said");
+    // clang-format off
+    QTest::newRow("to German: said, English kept") << ""   << "German"          << "de"
+        << "The keyboard layout changed: the drills are in German words now, with 6 keys in play; what you learned in English is kept for English words.";
+    QTest::newRow("another English layout")       << ""   << "English (UK)"    << "en" << "";
+    QTest::newRow("words chosen stay")             << "en" << "German"          << "en" << "";
+    // clang-format on
+}
+
+// A keyboard layout switched while no words were chosen brings its language's words and keys in
+// play, and the coach says so and that the keys of the other language are kept.
+void CoachPlannerTest::layoutswitch() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, layout);
+    GameFixture fixture;
+    CoachPlan plan;
+    plan.language = chosen;
+    plan.inplay.insert(QStringLiteral("en"), QStringLiteral("eisatrn"));
+    fixture.writefile(coachplanfilename, coachplanline(plan));
+    const auto planner = readycoach();
+    const QString before = planner->said();
+    planner->followlayout(layout);
+    QTEST(planner->language(), "language");
+    QFETCH(QString, said);
+    QCOMPARE(planner->said(), said.isEmpty() ? before : said);
+    QCOMPARE(keptplan().inplay.value(QStringLiteral("en")), QStringLiteral("eisatrn"));
 }
 
 // An own text typed where its place can't be kept: the player is told at the drill's end.
