@@ -95,9 +95,20 @@ void addsentence(QStringList& out, QStringView raw) {
     QString clean(raw.size(), Qt::Uninitialized);
     QChar* const begin = clean.data();
     QChar* end = begin;
-    for (QChar c : raw) {
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        QChar c = raw[i];
         const char16_t code = c.unicode();
         if (code < 0x20 || code >= 0x7f) { // plain ASCII needs no look
+            // Half a character (a surrogate without its partner) can't be typed: dropped.
+            if (c.isHighSurrogate()) {
+                if (i + 1 == raw.size() || !raw[i + 1].isLowSurrogate())
+                    continue;
+                *end++ = c;
+                *end++ = raw[++i];
+                continue;
+            }
+            if (c.isLowSurrogate())
+                continue;
             // A line break inside a sentence is where the text was wrapped: a blank.
             if (c == QLatin1Char('\t') || c == QChar(0xA0) || islineend(c))
                 c = QLatin1Char(' ');

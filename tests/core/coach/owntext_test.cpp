@@ -45,6 +45,8 @@ void OwnTextTest::sentences_data() {
     QTest::newRow("long with no blank")   << QString(250, 'c')                  << QStringList{QString(120, 'c'), QString(120, 'c'), QString(10, 'c')};
     QTest::newRow("exactly the longest")  << QString(120, 'd')                  << QStringList{QString(120, 'd')};
     QTest::newRow("pair not split")       << QString(119, 'e') + "😀"           << QStringList{QString(119, 'e'), "😀"};
+    QTest::newRow("half characters")      << QString("a") + QChar(0xD800) + " b" + QChar(0xDC00) + "c" << QStringList{"a bc"};
+    QTest::newRow("half before a stop")   << QString("x") + QChar(0xD83D) + ". y" << QStringList{"x.", "y"};
     // clang-format on
 }
 
