@@ -4,6 +4,7 @@
 #include "common/programfolder.h"
 #include "common/textfile.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QUrl>
 
@@ -152,7 +153,8 @@ QByteArray coachplanline(const CoachPlan& plan) {
 const SettingsFile& coachplanfile() {
     static const SettingsFile file{
         coachplanfilename, largestcoachplan,
-        QStringLiteral("what the coach teaches and the text and target chosen are not kept"),
+        QCoreApplication::translate(
+            "CoachPlan", "what the coach teaches and the text and target chosen are not kept"),
         judgeby(readcoachplan)};
     return file;
 }

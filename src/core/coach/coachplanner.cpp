@@ -32,8 +32,8 @@ void CoachPlanner::announce(const QString& text) {
 
 void CoachPlanner::keepplan() {
     if (!planunkept && !keepcoachplan(plan))
-        tell(QStringLiteral("%1 could not be written: what the coach teaches and the text and "
-                            "target chosen are not kept.")
+        tell(tr("%1 could not be written: what the coach teaches and the text and "
+                "target chosen are not kept.")
                  .arg(coachplanfilename));
 }
 
@@ -43,8 +43,7 @@ void CoachPlanner::keep() {
 
 void CoachPlanner::keeplayout(const QString& key) {
     if (!keyboardunkept && !keepkeyboard(key))
-        tell(QStringLiteral("%1 could not be written: the keyboard chosen is not kept.")
-                 .arg(keyboardfilename));
+        tell(tr("%1 could not be written: the keyboard chosen is not kept.").arg(keyboardfilename));
 }
 
 void CoachPlanner::settarget(int wpm) {

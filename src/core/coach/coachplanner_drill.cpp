@@ -32,7 +32,7 @@ std::unique_ptr<Drill> CoachPlanner::chosendrill() {
 
 void CoachPlanner::start() {
     if (loading()) {
-        tell(QStringLiteral("The typing statistics are still being read."));
+        tell(tr("The typing statistics are still being read."));
         return;
     }
     showfocus();
@@ -56,7 +56,7 @@ void CoachPlanner::showentry() {
     for (;;) {
         shown = typeableentry(running->entry(), cantype);
         if (!shown.skipped.isEmpty())
-            tell(QStringLiteral("Skipped %1: not on this keyboard.").arg(shown.skipped));
+            tell(tr("Skipped %1: not on this keyboard.").arg(shown.skipped));
         if (!shown.entry.isEmpty())
             break;
         running->typed(false);

@@ -18,7 +18,8 @@ namespace {
 // When a language's list can't be had, its letters are taken in this order, English's.
 const QString fallbackletters = QStringLiteral("etaoinsrhldcumfpgwybvkxqz");
 
-const QString readingstatistics = QStringLiteral("Reading the typing statistics...");
+const char* const readingstatistics =
+    QT_TRANSLATE_NOOP("CoachPlanner", "Reading the typing statistics...");
 
 } // namespace
 
@@ -29,7 +30,7 @@ void CoachPlanner::load(const QString& layout) {
     wordsread = result;
     wordsready = false;
     if (lastnote.isEmpty())
-        tell(readingstatistics);
+        tell(tr(readingstatistics));
     // The layouts' registry takes a while to read, and a word list a moment; the window answers
     // meanwhile, as it does while the history is read.
     QThread* worker = QThread::create([result, chosen = plan.language, layout] {
@@ -68,7 +69,7 @@ void CoachPlanner::takeuphistory() {
     takeupwords(std::move(list));
     if (!trouble.isEmpty())
         tell(trouble);
-    else if (lastnote == readingstatistics)
+    else if (lastnote == tr(readingstatistics))
         tell(firstnote());
     emit historyloaded();
 }
@@ -113,9 +114,9 @@ void CoachPlanner::followlayout(const QString& layout) {
     takeupwords(std::move(list));
     // The keys in play are the new language's; the player hears why, and that nothing is lost.
     QString told = !error.isEmpty() ? error : why;
-    if (!was.isEmpty() && languagename(code) != languagename(was))
-        told = QStringLiteral("The keyboard layout changed: the drills are in %1 words now, with "
-                              "%2 keys in play; what you learned in %3 is kept for %3 words.")
+    if (!was.isEmpty() && code != was)
+        told = tr("The keyboard layout changed: the drills are in %1 words now, with "
+                  "%2 keys in play; what you learned in %3 is kept for %3 words.")
                    .arg(languagename(code))
                    .arg(inplay.size())
                    .arg(languagename(was)) +
@@ -124,7 +125,7 @@ void CoachPlanner::followlayout(const QString& layout) {
 }
 
 void CoachPlanner::loadtext(const QString& path, bool chosen) {
-    tell(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()));
+    tell(tr("Reading %1...").arg(QFileInfo(path).fileName()));
     emit textreading(true);
     readingtext = true;
     loadowntextaside(path, this, [this, chosen](LoadedText& result) { textread(result, chosen); });

@@ -5,11 +5,14 @@
 #include "coach/weakpairsdrill.h"
 #include "keyboard/keyboardphysical.h"
 
+#include <QCoreApplication>
+
 QString namelist(QStringList names) {
     if (names.size() < 2)
         return names.join(QString());
     const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return QCoreApplication::translate("CoachPlanner", "%1 and %2")
+        .arg(names.join(QStringLiteral(", ")), last);
 }
 
 QString keylist(const QString& keys) {
@@ -65,7 +68,7 @@ void CoachPlanner::showfocus() {
         if (order.contains(chosenfocus)) {
             kept.append(chosenfocus);
         } else {
-            tell(QStringLiteral("No word to type holds %1.").arg(keyname(chosenfocus)));
+            tell(tr("No word to type holds %1.").arg(keyname(chosenfocus)));
             chosenfocus = QChar();
         }
     }
@@ -87,7 +90,7 @@ void CoachPlanner::showfocus() {
     toldheld.removeIf([this](QChar key) { return !isheld(key); });
     QString told;
     if (joined.size() == 1) {
-        told = QStringLiteral("%1 joins the keys in play.").arg(keyname(joined.front()));
+        told = tr("%1 joins the keys in play.").arg(keyname(joined.front()));
         // The first time a key is held, the coach says why the next one joined all the same.
         for (QChar key : std::as_const(inplay))
             if (isheld(key) && !toldheld.contains(key)) {
@@ -96,7 +99,7 @@ void CoachPlanner::showfocus() {
                 break;
             }
     } else if (!joined.isEmpty()) {
-        told = QStringLiteral("%1 join the keys in play.").arg(keylist(joined));
+        told = tr("%1 join the keys in play.").arg(keylist(joined));
     }
     const auto judged = [this](QChar key) { return confidenceof(key); };
     QChar first = chosenfocus;
@@ -144,10 +147,10 @@ void CoachPlanner::proposetarget(QString& told) {
     for (QChar key : std::as_const(inplay))
         stats.append(livestat(key));
     std::optional<int> fits = fittingtarget(stats, target);
-    QString why = QStringLiteral("Most keys in play are slower than %1 WPM").arg(target);
+    QString why = tr("Most keys in play are slower than %1 WPM").arg(target);
     if (!fits && lowdrills >= lowdrillsbeforeoffer) {
         fits = fittingtarget(stats, target, true);
-        why = QStringLiteral("Most keys in play have sat at %1 WPM or below for %2 drills")
+        why = tr("Most keys in play have sat at %1 WPM or below for %2 drills")
                   .arg(target)
                   .arg(lowdrills);
     }
@@ -157,8 +160,8 @@ void CoachPlanner::proposetarget(QString& told) {
     proposal = fits;
     emit targetproposed(*fits);
     told += (told.isEmpty() ? QString() : QStringLiteral(" ")) +
-            QStringLiteral("%1: %2 WPM fits your typing now, and \"Use %2 WPM\" makes it the "
-                           "target.")
+            tr("%1: %2 WPM fits your typing now, and \"Use %2 WPM\" makes it the "
+               "target.")
                 .arg(why)
                 .arg(*fits);
 }

@@ -4,10 +4,10 @@
 #include <QString>
 
 // The coach's drills by name, as its choices show them and the typing statistics keep them.
-inline const QString weakkeysname = QStringLiteral("Weak keys");
-inline const QString weakpairsname = QStringLiteral("Weak pairs");
-inline const QString mistypedname = QStringLiteral("Mistyped entries");
-inline const QString owntextname = QStringLiteral("Own text");
+inline const QString weakkeysname = QStringLiteral(QT_TRANSLATE_NOOP("Drill", "Weak keys"));
+inline const QString weakpairsname = QStringLiteral(QT_TRANSLATE_NOOP("Drill", "Weak pairs"));
+inline const QString mistypedname = QStringLiteral(QT_TRANSLATE_NOOP("Drill", "Mistyped entries"));
+inline const QString owntextname = QStringLiteral(QT_TRANSLATE_NOOP("Drill", "Own text"));
 
 // The coach shows the confidence of this many keys at the most.
 inline constexpr qsizetype mostkeysshown = 12;

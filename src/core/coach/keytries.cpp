@@ -4,6 +4,7 @@
 #include "common/number.h"
 #include "keyboard/keyboardphysical.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -140,8 +141,10 @@ QString forecast(QChar key, const QList<FocusDrill>& recent, int targetwpm) {
         last.ms = recent.last().ms;
         last.missrate = recent.last().missrate;
         return bymisses(last, targetwpm)
-                   ? QStringLiteral("%1 is not getting more accurate yet.").arg(name)
-                   : QStringLiteral("%1 is not getting faster yet.").arg(name);
+                   ? QCoreApplication::translate("KeyTries", "%1 is not getting more accurate yet.")
+                         .arg(name)
+                   : QCoreApplication::translate("KeyTries", "%1 is not getting faster yet.")
+                         .arg(name);
     }
     // The figures follow what is typed: a key typed at its best pace from now on ends there.
     double fastest = recent.first().ms;
@@ -152,30 +155,39 @@ QString forecast(QChar key, const QList<FocusDrill>& recent, int targetwpm) {
     }
     // Short of the target past its margin: no rounding shows the best as what is needed.
     if (!attarget(speedpart(fastest, targetwpm)))
-        return QStringLiteral("%1 is not fast enough for %2 WPM yet: %3 ms a key at best lately, "
-                              "%4 ms needed.")
+        return QCoreApplication::translate(
+                   "KeyTries", "%1 is not fast enough for %2 WPM yet: %3 ms a key at best lately, "
+                               "%4 ms needed.")
             .arg(name)
             .arg(targetwpm)
             .arg(qRound(fastest))
             .arg(qRound(targetms(targetwpm)));
     if (!attarget(accuracypart(surest)))
-        return QStringLiteral("%1 is missed too often to pass yet: %2 % at best lately, %3 % at "
-                              "most.")
+        return QCoreApplication::translate(
+                   "KeyTries", "%1 is missed too often to pass yet: %2 % at best lately, %3 % at "
+                               "most.")
             .arg(name, percent(surest), percent(tolerablemissrate));
     if (drills < 2)
-        return QStringLiteral("One more drill of %1 will show how fast it is rising.").arg(name);
+        return QCoreApplication::translate("KeyTries",
+                                           "One more drill of %1 will show how fast it is rising.")
+            .arg(name);
     const double pace = rise / static_cast<double>(drills - 1);
     // A whole number of drills, not one more for the rounding of the division.
     const double ahead = std::ceil((1 - targetmargin - after) / pace - 1e-9);
     if (ahead > furthestforecast)
-        return QStringLiteral("%1 is rising, but more than ten drills from the target at this "
-                              "pace.")
+        return QCoreApplication::translate(
+                   "KeyTries", "%1 is rising, but more than ten drills from the target at this "
+                               "pace.")
             .arg(name);
     const int more = std::max(1, static_cast<int>(ahead));
-    return more == 1 ? QStringLiteral("About one more drill of %1 to reach the target.").arg(name)
-                     : QStringLiteral("About %1 more drills of %2 to reach the target.")
-                           .arg(more)
-                           .arg(name);
+    return more == 1
+               ? QCoreApplication::translate("KeyTries",
+                                             "About one more drill of %1 to reach the target.")
+                     .arg(name)
+               : QCoreApplication::translate("KeyTries",
+                                             "About %1 more drills of %2 to reach the target.")
+                     .arg(more)
+                     .arg(name);
 }
 
 bool mostbelowtarget(const QList<KeyStat>& inplay, int targetwpm, bool orat) {
@@ -212,11 +224,11 @@ namespace {
 QString comesback(const KeyTries& tries) {
     switch (heldspacing(tries)) {
     case 2:
-        return QStringLiteral("every other drill");
+        return QCoreApplication::translate("KeyTries", "every other drill");
     case 3:
-        return QStringLiteral("every third drill");
+        return QCoreApplication::translate("KeyTries", "every third drill");
     default:
-        return QStringLiteral("every fourth drill");
+        return QCoreApplication::translate("KeyTries", "every fourth drill");
     }
 }
 
@@ -224,17 +236,19 @@ QString comesback(const KeyTries& tries) {
 
 QString heldsentence(QChar key, const KeyStat& stat, int targetwpm, QChar joined) {
     const QString name = keyname(key);
-    return QStringLiteral("%1 is still %2 (%3 %): %4 joins so you go on; %1 comes back every "
-                          "other drill.")
+    return QCoreApplication::translate(
+               "KeyTries", "%1 is still %2 (%3 %): %4 joins so you go on; %1 comes back every "
+                           "other drill.")
         .arg(name,
-             bymisses(stat, targetwpm) ? QStringLiteral("missed too often")
-                                       : QStringLiteral("slow"),
+             bymisses(stat, targetwpm) ? QCoreApplication::translate("KeyTries", "missed too often")
+                                       : QCoreApplication::translate("KeyTries", "slow"),
              QString::number(confidencepercent(confidence(stat, targetwpm))), keyname(joined));
 }
 
 QString helddescription(QChar key, const KeyStat& stat, int targetwpm, const KeyTries& tries) {
-    return QStringLiteral("%1, confidence %2 %, comes back %3: %4 ms a key against %5 ms for %6 "
-                          "WPM, missed %7 % against %8 % at most")
+    return QCoreApplication::translate(
+               "KeyTries", "%1, confidence %2 %, comes back %3: %4 ms a key against %5 ms for %6 "
+                           "WPM, missed %7 % against %8 % at most")
         .arg(keyname(key), QString::number(confidencepercent(confidence(stat, targetwpm))),
              comesback(tries))
         .arg(qRound(stat.ms))

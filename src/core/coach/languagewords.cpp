@@ -3,6 +3,7 @@
 #include "common/bytelines.h"
 #include "common/filereading.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 #include <QStringDecoder>
@@ -11,12 +12,12 @@ QString wordlistfolder = QStringLiteral(":/wordlists/");
 
 const QList<CoachLanguage>& coachlanguages() {
     static const QList<CoachLanguage> languages = {
-        {QStringLiteral("en"), QStringLiteral("English")},
-        {QStringLiteral("de"), QStringLiteral("German")},
-        {QStringLiteral("fr"), QStringLiteral("French")},
-        {QStringLiteral("es"), QStringLiteral("Spanish")},
-        {QStringLiteral("it"), QStringLiteral("Italian")},
-        {QStringLiteral("pt"), QStringLiteral("Portuguese")},
+        {QStringLiteral("en"), QStringLiteral(QT_TRANSLATE_NOOP("LanguageWords", "English"))},
+        {QStringLiteral("de"), QStringLiteral(QT_TRANSLATE_NOOP("LanguageWords", "German"))},
+        {QStringLiteral("fr"), QStringLiteral(QT_TRANSLATE_NOOP("LanguageWords", "French"))},
+        {QStringLiteral("es"), QStringLiteral(QT_TRANSLATE_NOOP("LanguageWords", "Spanish"))},
+        {QStringLiteral("it"), QStringLiteral(QT_TRANSLATE_NOOP("LanguageWords", "Italian"))},
+        {QStringLiteral("pt"), QStringLiteral(QT_TRANSLATE_NOOP("LanguageWords", "Portuguese"))},
     };
     return languages;
 }
@@ -24,7 +25,7 @@ const QList<CoachLanguage>& coachlanguages() {
 QString languagename(const QString& code) {
     for (const CoachLanguage& language : coachlanguages())
         if (language.code == code)
-            return language.name;
+            return QCoreApplication::translate("LanguageWords", language.name.toUtf8().constData());
     return {};
 }
 
@@ -39,7 +40,9 @@ bool inner(QChar c) {
 
 QString damaged(const QString& language, const QString& why) {
     const QString name = languagename(language).isEmpty() ? language : languagename(language);
-    return QStringLiteral("The %1 word list %2: the coach makes up words instead.").arg(name, why);
+    return QCoreApplication::translate("LanguageWords",
+                                       "The %1 word list %2: the coach makes up words instead.")
+        .arg(name, why);
 }
 
 } // namespace
@@ -60,13 +63,14 @@ LanguageWords readlanguagewords(QByteArrayView bytes, const QString& language) {
     LanguageWords list;
     list.language = language;
     if (bytes.size() > longestlanguagelist) {
-        list.error = damaged(language, QStringLiteral("is too large"));
+        list.error =
+            damaged(language, QCoreApplication::translate("LanguageWords", "is too large"));
         return list;
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     if (utf8.hasError() || bytes.contains('\0')) {
-        list.error = damaged(language, QStringLiteral("is damaged"));
+        list.error = damaged(language, QCoreApplication::translate("LanguageWords", "is damaged"));
         return list;
     }
     QSet<QString> seen;
@@ -81,7 +85,8 @@ LanguageWords readlanguagewords(QByteArrayView bytes, const QString& language) {
         }
     }
     if (list.words.isEmpty())
-        list.error = damaged(language, QStringLiteral("holds no words"));
+        list.error =
+            damaged(language, QCoreApplication::translate("LanguageWords", "holds no words"));
     return list;
 }
 
@@ -90,8 +95,9 @@ LanguageWords loadlanguagewords(const QString& language) {
     if (name.isEmpty()) {
         LanguageWords none;
         none.language = language;
-        none.error = QStringLiteral("The coach has no word list for that language: it makes up "
-                                    "words instead.");
+        none.error = QCoreApplication::translate(
+            "LanguageWords", "The coach has no word list for that language: it makes up "
+                             "words instead.");
         return none;
     }
     const QString path = wordlistfolder + language + QStringLiteral(".txt");
@@ -107,8 +113,9 @@ LanguageWords loadlanguagewords(const QString& language) {
     if (!read.ok()) {
         LanguageWords none;
         none.language = language;
-        none.error = read.message(language + QStringLiteral(".txt")) +
-                     QStringLiteral(" The coach makes up words instead.");
+        none.error =
+            read.message(language + QStringLiteral(".txt")) +
+            QCoreApplication::translate("LanguageWords", " The coach makes up words instead.");
         return none;
     }
     return readlanguagewords(bytes, language);
@@ -121,7 +128,8 @@ QString drilllanguage(const QString& chosen, const QString& layoutlanguage, QStr
     if (!languagename(layoutlanguage).isEmpty())
         return layoutlanguage;
     if (!layoutlanguage.isEmpty())
-        note = QStringLiteral("The coach has no word list in the keyboard layout's language: "
-                              "it drills English words. \"Words:\" chooses another language.");
+        note = QCoreApplication::translate(
+            "LanguageWords", "The coach has no word list in the keyboard layout's language: "
+                             "it drills English words. \"Words:\" chooses another language.");
     return defaultlanguage;
 }

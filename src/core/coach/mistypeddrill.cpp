@@ -1,11 +1,16 @@
 #include "coach/mistypeddrill.h"
 
+#include <QCoreApplication>
+
 QString MistypedDrill::start() {
     if (!queue.isEmpty())
         return {};
-    return evermistyped ? QStringLiteral("No mistyped entries left: every one you mistyped has "
-                                         "since been typed clean.")
-                        : QStringLiteral("No mistyped entries yet: practise or race first.");
+    return evermistyped
+               ? QCoreApplication::translate("Drill",
+                                             "No mistyped entries left: every one you mistyped has "
+                                             "since been typed clean.")
+               : QCoreApplication::translate("Drill",
+                                             "No mistyped entries yet: practise or race first.");
 }
 
 QString MistypedDrill::typed(bool wrongkey) {

@@ -5,6 +5,7 @@
 #include "common/filereading.h"
 #include "common/textfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -187,31 +188,35 @@ OwnText loadowntext(const QString& path) {
     case ReadFault::None:
         break;
     case ReadFault::Missing:
-        loaded.error = QStringLiteral("%1 is not there: it may have been moved, renamed or "
+        loaded.error = QCoreApplication::translate(
+                           "OwnText", "%1 is not there: it may have been moved, renamed or "
                                       "deleted.")
                            .arg(name);
         return loaded;
     case ReadFault::NotAFile:
     case ReadFault::Link:
-        loaded.error = QStringLiteral("%1 is not a file.").arg(name);
+        loaded.error = QCoreApplication::translate("OwnText", "%1 is not a file.").arg(name);
         return loaded;
     case ReadFault::TooLarge:
-        loaded.error =
-            QStringLiteral("%1 is too large: the coach takes texts up to 64 MB.").arg(name);
+        loaded.error = QCoreApplication::translate(
+                           "OwnText", "%1 is too large: the coach takes texts up to 64 MB.")
+                           .arg(name);
         return loaded;
     case ReadFault::Unreadable:
-        loaded.error = QStringLiteral("%1 cannot be read: %2.").arg(name, read.reason());
+        loaded.error = QCoreApplication::translate("OwnText", "%1 cannot be read: %2.")
+                           .arg(name, read.reason());
         return loaded;
     }
     // Text never holds a NUL character (UTF-16's zero bytes decode to other characters).
     QString text = decodeowntext(bytes);
     bytes.clear(); // a long text's bytes are not kept beside its characters
     if (text.contains(QChar(0))) {
-        loaded.error = QStringLiteral("%1 is not a text file.").arg(name);
+        loaded.error = QCoreApplication::translate("OwnText", "%1 is not a text file.").arg(name);
         return loaded;
     }
     loaded.sentences = splitsentences(readabletext(std::move(text)));
     if (loaded.sentences.isEmpty())
-        loaded.error = QStringLiteral("%1 holds no text to type.").arg(name);
+        loaded.error =
+            QCoreApplication::translate("OwnText", "%1 holds no text to type.").arg(name);
     return loaded;
 }

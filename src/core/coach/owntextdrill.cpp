@@ -1,10 +1,12 @@
 #include "coach/owntextdrill.h"
 
+#include <QCoreApplication>
+
 QString OwnTextDrill::start() {
     if (reading)
-        return QStringLiteral("The text is still being read.");
+        return QCoreApplication::translate("Drill", "The text is still being read.");
     if (text.sentences.isEmpty())
-        return QStringLiteral("Choose a text to type first.");
+        return QCoreApplication::translate("Drill", "Choose a text to type first.");
     at = places.placeof(text.path);
     if (at < 0 || at >= text.sentences.size())
         at = 0;

@@ -4,6 +4,7 @@
 #include "common/number.h"
 #include "common/programfolder.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <limits>
@@ -94,7 +95,8 @@ QString keepplace(const QString& path, std::int64_t sentence) {
 
 const SettingsFile& placesfile() {
     static const SettingsFile file{
-        placefilename, largestplacefile, QStringLiteral("where you stop in this text is not kept"),
+        placefilename, largestplacefile,
+        QCoreApplication::translate("PlaceKeeper", "where you stop in this text is not kept"),
         [](QByteArrayView bytes) {
             return readplacefile(bytes).damaged.isEmpty() ? Reading::Whole : Reading::Damaged;
         }};

@@ -2,6 +2,8 @@
 
 #include "keyboard/keyboardphysical.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 WeakKeysDrill::WeakKeysDrill(const DrillWords& words, const FocusChoice& focus,
@@ -11,7 +13,7 @@ WeakKeysDrill::WeakKeysDrill(const DrillWords& words, const FocusChoice& focus,
 QString WeakKeysDrill::start() {
     at = 0;
     if (built.entries.isEmpty())
-        return QStringLiteral("No key is in play to build a drill from.");
+        return QCoreApplication::translate("Drill", "No key is in play to build a drill from.");
     reached = judge.attarget(focus.focus);
     toldreached = false;
     return {};
@@ -27,5 +29,7 @@ QString WeakKeysDrill::typed(bool) {
         return {};
     reached = true;
     toldreached = true;
-    return QStringLiteral("%1 reached %2 WPM").arg(keyname(focus.focus)).arg(judge.targetwpm());
+    return QCoreApplication::translate("Drill", "%1 reached %2 WPM")
+        .arg(keyname(focus.focus))
+        .arg(judge.targetwpm());
 }

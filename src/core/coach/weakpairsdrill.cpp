@@ -3,6 +3,7 @@
 #include "coach/confidence.h"
 #include "coach/drillbuilder.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -158,8 +159,9 @@ PairDrill buildpairdrill(const QStringList& words, const PairTimes& times,
 QString WeakPairsDrill::start() {
     at = 0;
     if (built.entries.isEmpty())
-        return QStringLiteral("No letter pair of the keys in play has been typed %1 times yet: "
-                              "practise or drill a while first.")
+        return QCoreApplication::translate(
+                   "Drill", "No letter pair of the keys in play has been typed %1 times yet: "
+                            "practise or drill a while first.")
             .arg(rankedpairminimum);
     return {};
 }
@@ -180,9 +182,9 @@ QList<QChar> WeakPairsDrill::keys() const {
 QString pairsmoved(const QList<PairStanding>& before, const PairTimes& after) {
     QStringList moved;
     for (const PairStanding& s : before)
-        moved << QStringLiteral("%1 %2 ms → %3 ms")
+        moved << QCoreApplication::translate("Drill", "%1 %2 ms → %3 ms")
                      .arg(pairname(s.pair))
                      .arg(qRound(s.ms))
                      .arg(qRound(after.pair(s.pair).ms));
-    return QStringLiteral("Pairs: %1.").arg(moved.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("Drill", "Pairs: %1.").arg(moved.join(QStringLiteral(", ")));
 }

@@ -7,8 +7,12 @@
 
 QString competitioncountry(int k) {
     static const std::array<QString, 6> names{
-        QStringLiteral("Singapore"), QStringLiteral("Malaysia"), QStringLiteral("China"),
-        QStringLiteral("America"),   QStringLiteral("Japan"),    QStringLiteral("Singapore")};
+        QStringLiteral(QT_TRANSLATE_NOOP("Country", "Singapore")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Country", "Malaysia")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Country", "China")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Country", "America")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Country", "Japan")),
+        QStringLiteral(QT_TRANSLATE_NOOP("Country", "Singapore"))};
     return names.at(static_cast<std::size_t>(k - 1));
 }
 

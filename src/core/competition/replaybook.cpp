@@ -5,6 +5,8 @@
 #include "common/settingsfile.h"
 #include "common/textfile.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace {
@@ -171,5 +173,7 @@ Reading readreplays(QByteArrayView bytes, ReplayBook& book, int& badline) {
 }
 
 QString damagedline(const QString& name, int line) {
-    return QStringLiteral("%1 could not be read: line %2 is damaged.").arg(name).arg(line);
+    return QCoreApplication::translate("ReplayBook", "%1 could not be read: line %2 is damaged.")
+        .arg(name)
+        .arg(line);
 }

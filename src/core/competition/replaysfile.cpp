@@ -3,6 +3,7 @@
 #include "common/filewriting.h"
 #include "common/programfolder.h"
 
+#include <QCoreApplication>
 #include <QLockFile>
 
 #include <functional>
@@ -52,9 +53,10 @@ struct Changed {
 Changed changebook(const std::function<void(ReplayBook&)>& change) {
     QLockFile lock(::apppath() + QStringLiteral(".") + replaysfilename + QStringLiteral(".lock"));
     if (!lock.tryLock(lockwait))
-        return {false,
-                QStringLiteral("%1 could not be written: another copy of the game kept it busy.")
-                    .arg(replaysfilename)};
+        return {false, QCoreApplication::translate(
+                           "ReplaysFile",
+                           "%1 could not be written: another copy of the game kept it busy.")
+                           .arg(replaysfilename)};
     QByteArray bytes;
     BookRead read = readbook(bytes);
     const SettingsWrite clear =
@@ -71,13 +73,14 @@ Changed changebook(const std::function<void(ReplayBook&)>& change) {
 } // namespace
 
 const SettingsFile& replaysfile() {
-    static const SettingsFile file{replaysfilename, largestreplays,
-                                   QStringLiteral("your replays stay as they were"),
-                                   [](QByteArrayView bytes) {
-                                       ReplayBook scratch;
-                                       int badline = 0;
-                                       return readreplays(bytes, scratch, badline);
-                                   }};
+    static const SettingsFile file{
+        replaysfilename, largestreplays,
+        QCoreApplication::translate("ReplaysFile", "your replays stay as they were"),
+        [](QByteArrayView bytes) {
+            ReplayBook scratch;
+            int badline = 0;
+            return readreplays(bytes, scratch, badline);
+        }};
     return file;
 }
 

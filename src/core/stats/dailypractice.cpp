@@ -2,6 +2,8 @@
 
 #include "common/clock.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Often enough that 04:00 shows within half a minute, seldom enough to cost nothing.
@@ -81,8 +83,8 @@ void DailyPractice::setgoal(int minutes) {
         return;
     goals.set(day, minutes);
     if (!goalunkept && !keepgoals(goals))
-        goaltrouble = QStringLiteral("%1 could not be written: the practice goal is not kept.")
-                          .arg(goalfilename);
+        goaltrouble =
+            tr("%1 could not be written: the practice goal is not kept.").arg(goalfilename);
     rework();
     emit changed();
     GoalNews::instance()->tell(goals);
@@ -110,5 +112,7 @@ void DailyPractice::rework() {
 }
 
 QString todaytext(std::int64_t milliseconds, int goalminutes) {
-    return QStringLiteral("Today: %1 of %2 min").arg(wholeminutes(milliseconds)).arg(goalminutes);
+    return QCoreApplication::translate("DailyPractice", "Today: %1 of %2 min")
+        .arg(wholeminutes(milliseconds))
+        .arg(goalminutes);
 }

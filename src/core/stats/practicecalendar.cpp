@@ -2,6 +2,8 @@
 
 #include "stats/statsexport.h"
 
+#include <QCoreApplication>
+
 int goalshade(std::int64_t milliseconds, int goalminutes) {
     if (milliseconds <= 0)
         return 0;
@@ -48,21 +50,24 @@ QString calendardayname(const CalendarDay& day) {
 QString calendardayfigures(const CalendarDay& day) {
     QString text;
     if (day.tally.milliseconds <= 0 && day.tally.charstyped <= 0)
-        text = QStringLiteral("nothing typed");
+        text = QCoreApplication::translate("PracticeCalendar", "nothing typed");
     else
         text =
-            QStringLiteral("%1 min typed, %2 WPM, %3 accurate")
+            QCoreApplication::translate("PracticeCalendar", "%1 min typed, %2 WPM, %3 accurate")
                 .arg(wholeminutes(day.tally.milliseconds))
                 .arg(speedtext(wordsperminute(day.tally)), percenttext(accuracypercent(day.tally)));
     if (goalmet(day.tally, day.goal))
-        text += QStringLiteral(", goal of %1 min met").arg(day.goal);
+        text +=
+            QCoreApplication::translate("PracticeCalendar", ", goal of %1 min met").arg(day.goal);
     else if (day.frozen)
-        text += QStringLiteral(", a streak freeze kept the streak");
+        text +=
+            QCoreApplication::translate("PracticeCalendar", ", a streak freeze kept the streak");
     if (day.today)
-        text += QStringLiteral(" (today)");
+        text += QCoreApplication::translate("PracticeCalendar", " (today)");
     return text;
 }
 
 QString calendardaytext(const CalendarDay& day) {
-    return calendardayname(day) + QStringLiteral(": ") + calendardayfigures(day);
+    return QCoreApplication::translate("PracticeCalendar", "%1: %2")
+        .arg(calendardayname(day), calendardayfigures(day));
 }

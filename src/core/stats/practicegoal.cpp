@@ -112,9 +112,10 @@ QByteArray goalsline(const GoalHistory& goals) {
 }
 
 const SettingsFile& goalfile() {
-    static const SettingsFile file{goalfilename, largestgoalfile,
-                                   QStringLiteral("the practice goal is not kept"),
-                                   judgeby(readgoals)};
+    static const SettingsFile file{
+        goalfilename, largestgoalfile,
+        QCoreApplication::translate("PracticeGoal", "the practice goal is not kept"),
+        judgeby(readgoals)};
     return file;
 }
 

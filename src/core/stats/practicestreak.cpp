@@ -1,5 +1,7 @@
 #include "stats/practicestreak.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 bool goalmet(const TypingTally& day, int minutes) {
@@ -59,9 +61,11 @@ PracticeStreak practicestreak(const PracticeDays& days, const GoalHistory& goals
 }
 
 QString streaktext(const PracticeStreak& s) {
-    return QStringLiteral("%1 %2, best %3; %4 of %5 streak freezes held")
+    return QCoreApplication::translate("PracticeStreak",
+                                       "%1 %2, best %3; %4 of %5 streak freezes held")
         .arg(s.current)
-        .arg(QLatin1String(s.current == 1 ? "day" : "days"))
+        .arg(s.current == 1 ? QCoreApplication::translate("PracticeStreak", "day")
+                            : QCoreApplication::translate("PracticeStreak", "days"))
         .arg(s.best)
         .arg(s.freezes)
         .arg(mostfreezes);

@@ -38,10 +38,15 @@ QString percenttext(double value) {
 }
 
 const QStringList& recordcolumns() {
-    static const QStringList columns{QStringLiteral("Date"),     QStringLiteral("Career"),
-                                     QStringLiteral("Activity"), QStringLiteral("Level"),
-                                     QStringLiteral("Result"),   QStringLiteral("Speed (WPM)"),
-                                     QStringLiteral("Accuracy"), QStringLiteral("Mistakes")};
+    static const QStringList columns{
+        QStringLiteral(QT_TRANSLATE_NOOP("StatsExport", "Date")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StatsExport", "Career")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StatsExport", "Activity")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StatsExport", "Level")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StatsExport", "Result")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StatsExport", "Speed (WPM)")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StatsExport", "Accuracy")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StatsExport", "Mistakes"))};
     return columns;
 }
 

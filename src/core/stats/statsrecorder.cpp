@@ -18,9 +18,9 @@ bool StatsRecorder::record(TypingRecord record) {
     }
     if (!unwrittenreported) {
         unwrittenreported = true;
-        emit unwritten(QStringLiteral("stats.dat could not be written: this exercise or race, "
-                                      "and the ones after it, are left out of the typing "
-                                      "statistics."));
+        emit unwritten(tr("stats.dat could not be written: this exercise or race, "
+                          "and the ones after it, are left out of the typing "
+                          "statistics."));
     }
     return false;
 }

@@ -11,7 +11,7 @@
 ConfidenceBars::ConfidenceBars(qsizetype most, QWidget* parent)
     : QWidget(parent), most(most), grid(new QGridLayout(this)) {
     setObjectName(QStringLiteral("confidencebars"));
-    setAccessibleName(QStringLiteral("Confidence"));
+    setAccessibleName(tr("Confidence"));
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(static_cast<int>(most), 1);
@@ -46,7 +46,7 @@ void ConfidenceBars::showkeys(const QList<QChar>& keys,
         const QString name = keyname(keys[i]);
         names[i]->setText(name);
         // Qt tells screen readers of a new name even when it is the same: most entries keep it.
-        const QString accessible = QStringLiteral("Confidence: %1").arg(name);
+        const QString accessible = tr("Confidence: %1").arg(name);
         if (bars[i]->accessibleName() != accessible)
             bars[i]->setAccessibleName(accessible);
         bars[i]->setValue(static_cast<int>(confidence(keys[i]) * 100));

@@ -24,16 +24,16 @@
 #include <QSpinBox>
 
 std::function<QString(QWidget*)> frmcoach::choosefile = [](QWidget* parent) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Choose a Text to Type"),
+    return QFileDialog::getOpenFileName(parent, frmcoach::tr("Choose a Text to Type"),
                                         QDir::homePath(),
-                                        QStringLiteral("Texts (*.txt);;All files (*)"));
+                                        frmcoach::tr("Texts (*.txt);;All files (*)"));
 };
 
 frmcoach::frmcoach(QWidget* parent)
     : QWidget(parent), planner(new CoachPlanner(
                            [this](const QString& character) { return cantype(character); }, this)),
       practice(DailyPractice::shared()) {
-    setupsidewindow(this, "frmcoach", QStringLiteral("Typing Coach"));
+    setupsidewindow(this, "frmcoach", tr("Typing Coach"));
     closeonescape(this);
     buildcontrols();
     followplanner();
@@ -51,7 +51,7 @@ void frmcoach::followpractice() {
     connect(practice, &DailyPractice::changed, this, showgoal);
     connect(goal, &QSpinBox::valueChanged, practice, &DailyPractice::setgoal);
     connect(practice, &DailyPractice::goalreached, planner, [this](int minutes) {
-        planner->announce(QStringLiteral("Today's practice goal of %1 min is met.").arg(minutes));
+        planner->announce(tr("Today's practice goal of %1 min is met.").arg(minutes));
     });
     // A goal file that can't be read, or was damaged, is the coach's to say as well.
     if (!practice->trouble().isEmpty())
@@ -176,8 +176,8 @@ void frmcoach::drillstarted() {
     usetarget->setEnabled(false);
     drill->setEnabled(false);
     planenabled(false);
-    startstop->setText(stopcaption);
-    startstop->setAccessibleName(stopcaption);
+    startstop->setText(tr(stopcaption));
+    startstop->setAccessibleName(tr(stopcaption));
     txttype->setEnabled(true);
     txttype->setFocus();
 }
@@ -185,7 +185,7 @@ void frmcoach::drillstarted() {
 void frmcoach::showfocus() {
     // The weak-pairs drill trains pairs, and says which before Start.
     const bool pairs = planner->kind() == DrillKind::WeakPairs;
-    lblfocus->setText(pairs ? QStringLiteral("Focus pairs:") : QStringLiteral("Focus key:"));
+    lblfocus->setText(pairs ? tr("Focus pairs:") : tr("Focus key:"));
     const QString& text = pairs ? shownpairs : shownkey;
     if (text == focuskey->text())
         return;
@@ -218,8 +218,8 @@ void frmcoach::drillstopped() {
     planenabled(true);
     choosetext->setEnabled(true);
     usetarget->setEnabled(true);
-    startstop->setText(startcaption);
-    startstop->setAccessibleName(startcaption);
+    startstop->setText(tr(startcaption));
+    startstop->setAccessibleName(tr(startcaption));
     startstop->setFocus();
 }
 
@@ -228,7 +228,7 @@ void frmcoach::showproposal(int wpm) {
     usetarget->setVisible(wpm > 0);
     if (wpm <= 0)
         return;
-    const QString caption = QStringLiteral("Use %1 WPM").arg(wpm);
+    const QString caption = tr("Use %1 WPM").arg(wpm);
     usetarget->setText(QLatin1Char('&') + caption);
     usetarget->setAccessibleName(caption);
 }
@@ -236,11 +236,11 @@ void frmcoach::showproposal(int wpm) {
 void frmcoach::showspeedandaccuracy(int wpm, int percent) {
     // Formatted only when the figure shown changes: most keystrokes leave the accuracy be.
     if (wpm != shownspeed) {
-        speed->setText(QStringLiteral("%1 WPM").arg(wpm));
+        speed->setText(tr("%1 WPM").arg(wpm));
         tellnamechanged(speed);
     }
     if (percent != shownaccuracy) {
-        accuracy->setText(QStringLiteral("%1 %").arg(percent));
+        accuracy->setText(tr("%1 %").arg(percent));
         tellnamechanged(accuracy);
     }
     shownspeed = wpm;

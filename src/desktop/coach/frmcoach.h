@@ -109,8 +109,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    static inline const QString startcaption = QStringLiteral("Start");
-    static inline const QString stopcaption = QStringLiteral("Stop");
+    static inline const char* const startcaption = QT_TR_NOOP("Start");
+    static inline const char* const stopcaption = QT_TR_NOOP("Stop");
 
     // Made and laid out in frmcoach_controls.cpp.
     void buildcontrols();

@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -71,17 +72,18 @@ void frmcoach::buildcontrols() {
     auto label = [this](const char* name, const QString& text) {
         return named(new QLabel(text, this), name, text);
     };
-    drill = named(new QGroupBox(QStringLiteral("Drill"), this), "drill", QStringLiteral("Drill"));
+    drill = named(new QGroupBox(tr("Drill"), this), "drill", tr("Drill"));
     auto option = [this](const char* name, const QString& text) {
         return named(new QRadioButton(text, drill), name, text);
     };
-    optweak = option("optweak", weakkeysname);
-    optpairs = option("optpairs", weakpairsname);
-    optmistyped = option("optmistyped", mistypedname);
-    optowntext = option("optowntext", owntextname);
+    optweak = option("optweak", QCoreApplication::translate("Drill", weakkeysname.toUtf8()));
+    optpairs = option("optpairs", QCoreApplication::translate("Drill", weakpairsname.toUtf8()));
+    optmistyped =
+        option("optmistyped", QCoreApplication::translate("Drill", mistypedname.toUtf8()));
+    optowntext = option("optowntext", QCoreApplication::translate("Drill", owntextname.toUtf8()));
     optweak->setChecked(true);
-    choosetext = named(new QPushButton(QStringLiteral("Choose Text..."), drill), "choosetext",
-                       QStringLiteral("Choose Text..."));
+    choosetext =
+        named(new QPushButton(tr("Choose Text..."), drill), "choosetext", tr("Choose Text..."));
     // Not the group's own child: an empty label there is read as the group's title.
     auto* textholder = new QWidget(drill);
     textname = valuelabel(new QLabel(textholder), "textname");
@@ -95,28 +97,27 @@ void frmcoach::buildcontrols() {
     drillbox->addWidget(choosetext, 0, Qt::AlignLeft);
     drillbox->addWidget(textholder);
 
-    lblfocus = label("lblfocus", QStringLiteral("Focus key:"));
+    lblfocus = label("lblfocus", tr("Focus key:"));
     focuskey = valuelabel(new QLabel(this), "focuskey", lblfocus);
     focuskey->setFont(arialfont(12, true));
-    lbltarget = label("lbltarget", QStringLiteral("Target speed:"));
-    targetspeed = named(new QSpinBox(this), "targetspeed", QStringLiteral("Target speed:"));
+    lbltarget = label("lbltarget", tr("Target speed:"));
+    targetspeed = named(new QSpinBox(this), "targetspeed", tr("Target speed:"));
     targetspeed->setRange(10, 150);
     targetspeed->setValue(35);
-    targetspeed->setSuffix(QStringLiteral(" WPM"));
+    targetspeed->setSuffix(tr(" WPM"));
     lbltarget->setBuddy(targetspeed);
-    usetarget =
-        named(new QPushButton(QStringLiteral("&Use"), this), "usetarget", QStringLiteral("Use"));
+    usetarget = named(new QPushButton(tr("&Use"), this), "usetarget", tr("Use"));
     QSizePolicy keeproom = usetarget->sizePolicy();
     keeproom.setRetainSizeWhenHidden(true);
     usetarget->setSizePolicy(keeproom);
     usetarget->hide();
-    lblgoal = label("lblgoal", QStringLiteral("Practice goal:"));
+    lblgoal = label("lblgoal", tr("Practice goal:"));
     goal = goalbox(this);
     lblgoal->setBuddy(goal);
     today = new TodayBar(this);
     confidencebars = new ConfidenceBars(mostkeysshown, this);
 
-    lbltypecaption = label("lbltypecaption", QStringLiteral("Type:"));
+    lbltypecaption = label("lbltypecaption", tr("Type:"));
     lbltype = valuelabel(new SpokenLabel(this), "lbltype");
     lbltype->setFont(arialfont(15.75, true));
     // A sentence of an own text may run to two lines.
@@ -131,16 +132,17 @@ void frmcoach::buildcontrols() {
     txttype->setEnabled(false);
     lbltypecaption->setBuddy(txttype);
 
-    startstop = named(new QPushButton(startcaption, this), "startstop", startcaption);
-    lblspeed = label("lblspeed", QStringLiteral("Speed:"));
-    speed = valuelabel(new FigureLabel(QStringLiteral("0 WPM"), this), "speed", lblspeed);
-    lblaccuracy = label("lblaccuracy", QStringLiteral("Accuracy:"));
-    accuracy = valuelabel(new FigureLabel(QStringLiteral("100 %"), this), "accuracy", lblaccuracy);
+    startstop = named(new QPushButton(tr(startcaption), this), "startstop", tr(startcaption));
+    lblspeed = label("lblspeed", tr("Speed:"));
+    speed = valuelabel(new FigureLabel(tr("%1 WPM").arg(0), this), "speed", lblspeed);
+    lblaccuracy = label("lblaccuracy", tr("Accuracy:"));
+    accuracy = valuelabel(new FigureLabel(tr("%1 %").arg(100), this), "accuracy", lblaccuracy);
     // Labels that change while the player types keep their size, so a keystroke never lays
     // the window out again.
     for (QLabel* changing : {speed, accuracy})
         changing->setFixedSize(
-            changing->fontMetrics().horizontalAdvance(QStringLiteral("00000 WPM")) + 8,
+            changing->fontMetrics().horizontalAdvance(tr("%1 WPM").arg(QStringLiteral("00000"))) +
+                8,
             changing->sizeHint().height());
     note = valuelabel(new SpokenLabel(this), "note");
     note->setWordWrap(true);
@@ -217,9 +219,9 @@ void frmcoach::buildcontrols() {
 }
 
 void frmcoach::buildkeyboard() {
-    lbllayout = named(new QLabel(QStringLiteral("Keyboard layout:"), this), "lbllayout",
-                      QStringLiteral("Keyboard layout:"));
-    layoutbox = named(new QComboBox(this), "layoutbox", QStringLiteral("Keyboard layout:"));
+    lbllayout =
+        named(new QLabel(tr("Keyboard layout:"), this), "lbllayout", tr("Keyboard layout:"));
+    layoutbox = named(new QComboBox(this), "layoutbox", tr("Keyboard layout:"));
     lbllayout->setBuddy(layoutbox);
     keyboard = new KeyboardView(this);
     keyboard->setMinimumSize(keyboard->minimumSizeHint());

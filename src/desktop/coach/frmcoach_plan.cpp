@@ -11,14 +11,14 @@
 #include <utility>
 
 void frmcoach::buildplancontrols() {
-    lblwords = new QLabel(QStringLiteral("Words:"), this);
+    lblwords = new QLabel(tr("Words:"), this);
     lblwords->setObjectName(QStringLiteral("lblwords"));
     lblwords->setAccessibleName(lblwords->text());
     wordsbox = new QComboBox(this);
     wordsbox->setObjectName(QStringLiteral("wordsbox"));
     wordsbox->setAccessibleName(lblwords->text());
     for (const CoachLanguage& language : coachlanguages())
-        wordsbox->addItem(language.name, language.code);
+        wordsbox->addItem(languagename(language.code), language.code);
     wordsbox->setCurrentIndex(-1);
     lblwords->setBuddy(wordsbox);
     auto stage = [this](const char* name, const QString& caption) {
@@ -27,10 +27,10 @@ void frmcoach::buildplancontrols() {
         box->setAccessibleName(caption);
         return box;
     };
-    capitals = stage("capitals", QStringLiteral("Capitals"));
-    digits = stage("digits", QStringLiteral("Digits"));
-    punctuation = stage("punctuation", QStringLiteral("Punctuation"));
-    lblkeys = new QLabel(QStringLiteral("Keys:"), this);
+    capitals = stage("capitals", tr("Capitals"));
+    digits = stage("digits", tr("Digits"));
+    punctuation = stage("punctuation", tr("Punctuation"));
+    lblkeys = new QLabel(tr("Keys:"), this);
     lblkeys->setObjectName(QStringLiteral("lblkeys"));
     lblkeys->setAccessibleName(lblkeys->text());
     keyladder = new KeyLadder(this);

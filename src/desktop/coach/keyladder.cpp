@@ -18,7 +18,7 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     // Room for the longest name ("Space") over its bar; the icon view's own size has no bar.
     static QSize cell(const QFontMetrics& metrics) {
-        return {metrics.horizontalAdvance(QStringLiteral("Space")) + 8, metrics.height() + 12};
+        return {metrics.horizontalAdvance(keyname(QLatin1Char(' '))) + 8, metrics.height() + 12};
     }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
         return cell(option.fontMetrics);
@@ -62,7 +62,7 @@ public:
 
 KeyLadder::KeyLadder(QWidget* parent) : QListWidget(parent) {
     setObjectName(QStringLiteral("keyladder"));
-    setAccessibleName(QStringLiteral("Keys"));
+    setAccessibleName(tr("Keys"));
     setViewMode(QListView::IconMode);
     setFlow(QListView::LeftToRight);
     setWrapping(true);
@@ -107,10 +107,10 @@ void KeyLadder::showkeys(const QList<QChar>& order, const QString& inplay, QChar
         it->setFlags(playing ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled);
         const QString heldkey = playing && held ? held(key) : QString();
         it->setData(heldrole, !heldkey.isEmpty());
-        it->setData(Qt::AccessibleTextRole,
-                    !heldkey.isEmpty() ? heldkey
-                    : playing ? QStringLiteral("%1, confidence %2 %").arg(name).arg(percent)
-                              : QStringLiteral("%1, not in play yet").arg(name));
+        it->setData(Qt::AccessibleTextRole, !heldkey.isEmpty() ? heldkey
+                                            : playing
+                                                ? tr("%1, confidence %2 %").arg(name).arg(percent)
+                                                : tr("%1, not in play yet").arg(name));
         it->setToolTip(it->data(Qt::AccessibleTextRole).toString());
         if (key == focus)
             focusrow = row;

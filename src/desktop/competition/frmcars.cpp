@@ -67,7 +67,7 @@ void setcolours(QWidget* control, QPalette::ColorRole back, const QColor& backco
 } // namespace
 
 frmcars::frmcars(Career* career, QWidget* parent) : QWidget(parent), competition(career) {
-    setupsidewindow(this, "frmcars", QStringLiteral("Competition! Car Race!"));
+    setupsidewindow(this, "frmcars", tr("Competition! Car Race!"));
     buildcontrols();
     setFixedSize(twips(clientwidth), twips(clientheight));
     centreonscreen(this);
@@ -75,19 +75,18 @@ frmcars::frmcars(Career* career, QWidget* parent) : QWidget(parent), competition
 }
 
 void frmcars::buildcontrols() {
-    track = picture(this, "Image1", QStringLiteral("Track"), QStringLiteral(":/track.png"), 0, 600,
-                    11220, 3255);
+    track =
+        picture(this, "Image1", tr("Track"), QStringLiteral(":/track.png"), 0, 600, 11220, 3255);
     startline = whiteline(this, "Line1", 1440, 600, 3720);
     finishline = whiteline(this, "Line2", 9960, 600, 3720);
-    startcaption = placed(new QLabel(QStringLiteral("Start"), this), "Label2", 600, 240, 735, 255);
-    finishcaption =
-        placed(new QLabel(QStringLiteral("Finish"), this), "Label1", 9960, 240, 735, 255);
-    opponentcaption = onthetrack(this, "Label4", QStringLiteral("Opponent"), 360, 720);
-    yourcarcaption = onthetrack(this, "Label5", QStringLiteral("Your Car"), 360, 2400);
-    opponentcar = picture(this, "car1", QStringLiteral("Opponent"), QStringLiteral(":/car1.png"),
+    startcaption = placed(new QLabel(tr("Start"), this), "Label2", 600, 240, 735, 255);
+    finishcaption = placed(new QLabel(tr("Finish"), this), "Label1", 9960, 240, 735, 255);
+    opponentcaption = onthetrack(this, "Label4", tr("Opponent"), 360, 720);
+    yourcarcaption = onthetrack(this, "Label5", tr("Your Car"), 360, 2400);
+    opponentcar = picture(this, "car1", tr("Opponent"), QStringLiteral(":/car1.png"),
                           track::startleft, opponenttop, track::opponentwidth, 735);
-    yourcar = picture(this, "car2", QStringLiteral("Your Car"), QStringLiteral(":/car2.png"),
-                      track::startleft, playertop, track::playerwidth, 765);
+    yourcar = picture(this, "car2", tr("Your Car"), QStringLiteral(":/car2.png"), track::startleft,
+                      playertop, track::playerwidth, 765);
 
     target = placed(new QLabel(this), "Label3", 1560, 5280, 9615, 495);
     target->setFont(arialfont(15.75, true));
@@ -106,29 +105,20 @@ void frmcars::buildcontrols() {
         drawcars();
     });
 
-    levelframe =
-        placed(new QGroupBox(QStringLiteral("Level"), this), "Frame1", 1560, 3960, 5520, 1140);
-    easy = placed(new QRadioButton(QStringLiteral("Easy"), levelframe), "Option1", 120, 480, 1215,
-                  375);
-    average = placed(new QRadioButton(QStringLiteral("Average"), levelframe), "Option2", 1440, 480,
-                     1335, 375);
-    hard = placed(new QRadioButton(QStringLiteral("Hard"), levelframe), "Option3", 2880, 480, 1095,
-                  375);
-    expert = placed(new QRadioButton(QStringLiteral("Expert"), levelframe), "Option4", 4080, 480,
-                    1215, 375);
+    levelframe = placed(new QGroupBox(tr("Level"), this), "Frame1", 1560, 3960, 5520, 1140);
+    easy = placed(new QRadioButton(tr("Easy"), levelframe), "Option1", 120, 480, 1215, 375);
+    average = placed(new QRadioButton(tr("Average"), levelframe), "Option2", 1440, 480, 1335, 375);
+    hard = placed(new QRadioButton(tr("Hard"), levelframe), "Option3", 2880, 480, 1095, 375);
+    expert = placed(new QRadioButton(tr("Expert"), levelframe), "Option4", 4080, 480, 1215, 375);
     average->setChecked(true);
-    start =
-        placed(new QPushButton(QStringLiteral("Start"), this), "Command2", 7440, 4080, 1695, 495);
-    back = placed(new QPushButton(QStringLiteral("Back"), this), "Command1", 9480, 4080, 1695, 495);
+    start = placed(new QPushButton(tr("Start"), this), "Command2", 7440, 4080, 1695, 495);
+    back = placed(new QPushButton(tr("Back"), this), "Command1", 9480, 4080, 1695, 495);
 
     // Blind mode, pause and reset exist but are never offered to the player.
-    blindmode =
-        placed(new QCheckBox(QStringLiteral("Blind Mode"), this), "Check1", 120, 4320, 1335, 375);
+    blindmode = placed(new QCheckBox(tr("Blind Mode"), this), "Check1", 120, 4320, 1335, 375);
     blindcover = placed(new QFrame(this), "Frame2", 1560, 5880, 9615, 615);
-    pauser =
-        placed(new QPushButton(QStringLiteral("Pause"), this), "pauser", 7440, 4680, 1695, 375);
-    reset =
-        placed(new QPushButton(QStringLiteral("Reset"), this), "Command3", 9480, 4680, 1695, 375);
+    pauser = placed(new QPushButton(tr("Pause"), this), "pauser", 7440, 4680, 1695, 375);
+    reset = placed(new QPushButton(tr("Reset"), this), "Command3", 9480, 4680, 1695, 375);
     for (QWidget* unused : std::initializer_list<QWidget*>{blindmode, blindcover, pauser, reset})
         unused->hide();
 
@@ -250,7 +240,7 @@ void frmcars::keep(const TypingRecord& record) {
 void frmcars::racelost() {
     const TypingRecord record = racerecord(QStringLiteral("Lost"));
     playsound(Sound::RaceLost);
-    msgbox(QStringLiteral("You lost!!!"), MsgIcon::Exclamation, QStringLiteral("Too bad!"));
+    msgbox(tr("You lost!!!"), MsgIcon::Exclamation, tr("Too bad!"));
     keep(record);
     resetrace();
 }
@@ -258,8 +248,7 @@ void frmcars::racelost() {
 void frmcars::racewon() {
     const TypingRecord record = racerecord(QStringLiteral("Won"));
     playsound(Sound::RaceWon);
-    msgbox(QStringLiteral("You won! Price money is for you!"), MsgIcon::Exclamation,
-           QStringLiteral("So good!"));
+    msgbox(tr("You won! Price money is for you!"), MsgIcon::Exclamation, tr("So good!"));
     keep(record);
     competition.won();
     resetrace();

@@ -20,13 +20,13 @@
 void frmcars::buildghost() {
     ghost = new GhostCar(this);
     ghost->setObjectName(QStringLiteral("ghost"));
-    ghost->setwhose(QStringLiteral("Your best"));
+    ghost->setwhose(tr("Your best"));
     // Over the cars: see-through, it leaves the player's car in sight where the two meet.
     ghost->raise();
     ghost->hide();
     // Where the pause button would be, which the race never shows.
-    racemybest = placed(new QCheckBox(QStringLiteral("Race my best"), this), "racemybest", 7440,
-                        4680, 3735, 375);
+    racemybest =
+        placed(new QCheckBox(tr("Race my best"), this), "racemybest", 7440, 4680, 3735, 375);
     racemybest->setChecked(true);
     racemybest->hide();
     setTabOrder(back, racemybest);
@@ -101,7 +101,7 @@ void frmcars::moveghost() {
         return;
     const std::int64_t now = sincestart();
     ghost->move(twips(racing->leftat(now)), ghost->y());
-    const QString whom = friendghost ? friendghost->name : QStringLiteral("your best");
+    const QString whom = friendghost ? friendghost->name : tr("your best");
     // Read as it stands when a screen reader asks; said aloud only at the end.
     const QString figure = standing(tape.left(), tape.arrived(), *racing, now, whom);
     if (figure == ghostline->text())
@@ -157,10 +157,10 @@ void frmcars::racefriend(const DiskGhost& disk) {
         endfriendly();
     }
     friendghost = disk;
-    setWindowTitle(QStringLiteral("Friendly Race"));
+    setWindowTitle(tr("Friendly Race"));
     opponentcar->hide();
     opponentcaption->hide();
-    ghost->setwhose(QStringLiteral("%1's best").arg(disk.name));
+    ghost->setwhose(tr("%1's best").arg(disk.name));
     // Only the levels the disk holds a race of can be raced.
     std::optional<RaceLevel> first;
     for (RaceLevel l : {RaceLevel::Easy, RaceLevel::Average, RaceLevel::Hard, RaceLevel::Expert}) {
@@ -171,8 +171,7 @@ void frmcars::racefriend(const DiskGhost& disk) {
     }
     if (first && !disk.best.at(static_cast<std::size_t>(level())))
         setlevel(*first);
-    ghostline->setText(
-        QStringLiteral("A friendly race against %1's best: no fee, no prize.").arg(disk.name));
+    ghostline->setText(tr("A friendly race against %1's best: no fee, no prize.").arg(disk.name));
     showghost();
     if (start->isEnabled())
         start->setFocus();

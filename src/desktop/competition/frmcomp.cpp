@@ -6,6 +6,7 @@
 #include "common/program.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -13,15 +14,15 @@
 #include <QPushButton>
 
 frmcomp::frmcomp(Career* career, QWidget* parent) : QWidget(parent), competitions(career) {
-    setupsidewindow(this, "frmcomp", QStringLiteral("Competition List"));
+    setupsidewindow(this, "frmcomp", tr("Competition List"));
 
-    listframe = placed(new QGroupBox(QStringLiteral("List of World Competitions"), this), "Frame1",
-                       120, 120, 4815, 2895);
+    listframe = placed(new QGroupBox(tr("List of World Competitions"), this), "Frame1", 120, 120,
+                       4815, 2895);
     // Column headings only; they do nothing.
-    countryheading = placed(new QPushButton(QStringLiteral("Country"), listframe), "Command1", 120,
-                            300, 2895, 375);
-    priceheading = placed(new QPushButton(QStringLiteral("Grand Price"), listframe), "Command3",
-                          3015, 300, 1680, 375);
+    countryheading =
+        placed(new QPushButton(tr("Country"), listframe), "Command1", 120, 300, 2895, 375);
+    priceheading =
+        placed(new QPushButton(tr("Grand Price"), listframe), "Command3", 3015, 300, 1680, 375);
     country = placed(new QListWidget(listframe), "country", 120, 675, 2895, 2100);
     firstprice = placed(new QListWidget(listframe), "firstprice", 3015, 675, 1680, 2100);
     // Headings the keyboard can do nothing with; the list opens with the focus, its first row
@@ -39,9 +40,8 @@ frmcomp::frmcomp(Career* career, QWidget* parent) : QWidget(parent), competition
          {QPalette::Base, QPalette::Text, QPalette::Highlight, QPalette::HighlightedText})
         colours.setColor(QPalette::Disabled, role, colours.color(QPalette::Active, role));
     firstprice->setPalette(colours);
-    hint =
-        placed(new QLabel(QStringLiteral("Double click the competition you want to join."), this),
-               "Label1", 120, 3120, 4815, 255);
+    hint = placed(new QLabel(tr("Double click the competition you want to join."), this), "Label1",
+                  120, 3120, 4815, 255);
     setFixedSize(twips(5055), twips(3495));
     centreonscreen(this);
 
@@ -70,7 +70,7 @@ void frmcomp::showrows() {
     country->clear();
     firstprice->clear();
     for (const Competition& row : competitions.rows()) {
-        country->addItem(row.country);
+        country->addItem(QCoreApplication::translate("Country", row.country.toUtf8()));
         firstprice->addItem(pricetext(row.price));
     }
 }
@@ -93,11 +93,10 @@ void frmcomp::country_DblClick() {
     case EntryOutcome::NoRow:
         return;
     case EntryOutcome::WrongCountry:
-        msgbox(QStringLiteral("You are at the wrong country!"), MsgIcon::Error,
-               QStringLiteral("Error"));
+        msgbox(tr("You are at the wrong country!"), MsgIcon::Error, tr("Error"));
         return;
     case EntryOutcome::NotEnoughMoney:
-        msgbox(QStringLiteral("You do not have enough money to join the competition!"));
+        msgbox(tr("You do not have enough money to join the competition!"));
         return;
     case EntryOutcome::Joined:
         break;

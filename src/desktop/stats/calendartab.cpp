@@ -6,6 +6,7 @@
 #include "stats/dailypractice.h"
 #include "stats/todaybar.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -21,8 +22,9 @@ class ShadeKey : public QWidget {
 public:
     ShadeKey(int cell, QWidget* parent) : QWidget(parent), cell(cell) {
         setObjectName(QStringLiteral("shadekey"));
-        setAccessibleName(QStringLiteral("Shades from nothing typed to the goal met, then a "
-                                         "frozen day"));
+        setAccessibleName(QCoreApplication::translate(
+            "CalendarTab", "Shades from nothing typed to the goal met, then a "
+                           "frozen day"));
         setFixedSize(6 * cell + cell / 2, cell);
     }
 
@@ -77,11 +79,11 @@ QLabel* value(const char* name, QWidget* parent) {
 QSpinBox* goalbox(QWidget* parent) {
     auto* box = new QSpinBox(parent);
     box->setObjectName(QStringLiteral("goal"));
-    box->setAccessibleName(QStringLiteral("Practice goal:"));
+    box->setAccessibleName(QCoreApplication::translate("CalendarTab", "Practice goal:"));
     box->setRange(leastgoal, mostgoal);
     box->setSingleStep(goalstep);
     box->setValue(firstgoal);
-    box->setSuffix(QStringLiteral(" min a day"));
+    box->setSuffix(QCoreApplication::translate("CalendarTab", " min a day"));
     // Typed in, the goal rounds to the nearest step the spin box offers.
     box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     return box;
@@ -89,17 +91,17 @@ QSpinBox* goalbox(QWidget* parent) {
 
 CalendarTab::CalendarTab(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("calendarpage"));
-    streakcaption = caption("streakcaption", QStringLiteral("Practice streak:"), this);
+    streakcaption = caption("streakcaption", tr("Practice streak:"), this);
     streak = value("streak", this);
     streakcaption->setBuddy(streak);
-    goalcaption = caption("goalcaption", QStringLiteral("Practice goal:"), this);
+    goalcaption = caption("goalcaption", tr("Practice goal:"), this);
     goal = goalbox(this);
     goalcaption->setBuddy(goal);
     today = new TodayBar(this);
     calendar = new CalendarView(this);
     months = new MonthRuler(calendar, this);
-    legend = new QLabel(QStringLiteral("Less of the goal met, then more; outlined: today; "
-                                       "crossed: a day a streak freeze kept."),
+    legend = new QLabel(tr("Less of the goal met, then more; outlined: today; "
+                           "crossed: a day a streak freeze kept."),
                         this);
     legend->setObjectName(QStringLiteral("legend"));
     legend->setTextFormat(Qt::PlainText);

@@ -2,6 +2,7 @@
 
 #include "stats/calendarshades.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -119,7 +120,7 @@ QVariant CalendarModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation == Qt::Vertical)
         return QLocale::c().dayName(section + 1, QLocale::ShortFormat);
     // Read out as a column's name; the month names above show the weeks.
-    return QStringLiteral("Week of %1")
+    return QCoreApplication::translate("CalendarView", "Week of %1")
         .arg(shown.at(section, 0).date.toString(QStringLiteral("d MMMM yyyy")));
 }
 
@@ -134,7 +135,7 @@ CalendarView::CalendarView(QWidget* parent)
     : QTableView(parent), model(new CalendarModel(this)),
       cell(std::max(19, fontMetrics().height() + 3)) {
     setObjectName(QStringLiteral("calendar"));
-    setAccessibleName(QStringLiteral("Calendar"));
+    setAccessibleName(tr("Calendar"));
     setModel(model);
     setItemDelegate(new DayDelegate(this));
     setShowGrid(false);
@@ -179,7 +180,7 @@ int CalendarView::weeksleft() const {
 MonthRuler::MonthRuler(const CalendarView* view, QWidget* parent) : QWidget(parent), view(view) {
     setObjectName(QStringLiteral("months"));
     // The days' names tell their months; this only shows them.
-    setAccessibleName(QStringLiteral("Months"));
+    setAccessibleName(QCoreApplication::translate("CalendarView", "Months"));
     setFixedHeight(fontMetrics().height() + 2);
 }
 

@@ -16,6 +16,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -44,17 +45,22 @@ constexpr qsizetype mostpoints = 400;
 constexpr qsizetype mostmarkedpoints = 60;
 
 QString counted(std::int64_t n, const char* one, const char* many) {
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+    return QString::number(n) + QLatin1Char(' ') +
+           QCoreApplication::translate("frmstats", n == 1 ? one : many);
 }
 
 // "3 exercises and 1 race", with the coach's drills named only once there are some.
 QString recordedtext(const StatsSummary& shown) {
-    const QString exercises = counted(shown.exercises, "exercise", "exercises");
-    const QString races = counted(shown.races, "race", "races");
+    const QString exercises = counted(shown.exercises, QT_TRANSLATE_NOOP("frmstats", "exercise"),
+                                      QT_TRANSLATE_NOOP("frmstats", "exercises"));
+    const QString races = counted(shown.races, QT_TRANSLATE_NOOP("frmstats", "race"),
+                                  QT_TRANSLATE_NOOP("frmstats", "races"));
     if (shown.drills == 0)
-        return exercises + QStringLiteral(" and ") + races;
-    return exercises + QStringLiteral(", ") + races + QStringLiteral(" and ") +
-           counted(shown.drills, "drill", "drills");
+        return QCoreApplication::translate("frmstats", "%1 and %2").arg(exercises, races);
+    return QCoreApplication::translate("frmstats", "%1, %2 and %3")
+        .arg(exercises, races,
+             counted(shown.drills, QT_TRANSLATE_NOOP("frmstats", "drill"),
+                     QT_TRANSLATE_NOOP("frmstats", "drills")));
 }
 
 } // namespace
@@ -79,7 +85,7 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override {
         if (o == Qt::Horizontal && role == Qt::DisplayRole && section < recordcolumns().size())
-            return recordcolumns()[section];
+            return QCoreApplication::translate("StatsExport", recordcolumns()[section].toUtf8());
         return QAbstractTableModel::headerData(section, o, role);
     }
     QVariant data(const QModelIndex& index, int role) const override {
@@ -94,7 +100,7 @@ private:
 };
 
 frmstats::frmstats(QWidget* parent) : QWidget(parent), history(TypingHistory::shared()) {
-    setupsidewindow(this, "frmstats", QStringLiteral("Typing Statistics"));
+    setupsidewindow(this, "frmstats", tr("Typing Statistics"));
     // Fits a 1280 x 720 screen with a panel and the title bar.
     resize(twips(17400), twips(9000));
     closeonescape(this);
@@ -106,12 +112,12 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent), history(TypingHistory::sh
     summarylabel->setWordWrap(true);
     // No accessible name: a screen reader reads the figures themselves, not a word for them.
     layout->addWidget(summarylabel);
-    onlycurrent = new QCheckBox(QStringLiteral("Only the &current career"), this);
+    onlycurrent = new QCheckBox(tr("Only the &current career"), this);
     onlycurrent->setObjectName(QStringLiteral("onlycurrent"));
-    onlycurrent->setAccessibleName(QStringLiteral("Only the current career"));
-    exportbutton = new QPushButton(QStringLiteral("E&xport..."), this);
+    onlycurrent->setAccessibleName(tr("Only the current career"));
+    exportbutton = new QPushButton(tr("E&xport..."), this);
     exportbutton->setObjectName(QStringLiteral("exportbutton"));
-    exportbutton->setAccessibleName(QStringLiteral("Export..."));
+    exportbutton->setAccessibleName(tr("Export..."));
     auto* choices = new QHBoxLayout;
     choices->addWidget(onlycurrent, 1);
     choices->addWidget(exportbutton);
@@ -129,25 +135,25 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent), history(TypingHistory::sh
     tabs = new QTabWidget(pages);
     tabs->setObjectName(QStringLiteral("tabs"));
     // Else a screen reader meets the row of tabs as a nameless filler.
-    tabs->setAccessibleName(QStringLiteral("Statistics pages"));
+    tabs->setAccessibleName(tr("Statistics pages"));
     pages->addWidget(tabs);
 
     auto* progress = new QChart;
     speedseries = new QLineSeries(progress);
-    speedseries->setName(QStringLiteral("Speed (WPM)"));
+    speedseries->setName(tr("Speed (WPM)"));
     speedseries->setMarkerSize(9);
     accuracyseries = new QLineSeries(progress);
-    accuracyseries->setName(QStringLiteral("Accuracy (%)"));
+    accuracyseries->setName(tr("Accuracy (%)"));
     accuracyseries->setMarkerSize(9);
     progress->addSeries(speedseries);
     progress->addSeries(accuracyseries);
     along = new QValueAxis(progress);
-    along->setTitleText(QStringLiteral("Exercise, race or drill, oldest first"));
+    along->setTitleText(tr("Exercise, race or drill, oldest first"));
     along->setLabelFormat(QStringLiteral("%d"));
     wpm = new QValueAxis(progress);
-    wpm->setTitleText(QStringLiteral("Speed (WPM)"));
+    wpm->setTitleText(tr("Speed (WPM)"));
     auto* accuracy = new QValueAxis(progress);
-    accuracy->setTitleText(QStringLiteral("Accuracy (%)"));
+    accuracy->setTitleText(tr("Accuracy (%)"));
     roundticks(accuracy, 100, 5);
     progress->addAxis(along, Qt::AlignBottom);
     progress->addAxis(wpm, Qt::AlignLeft);
@@ -156,9 +162,8 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent), history(TypingHistory::sh
     speedseries->attachAxis(wpm);
     accuracyseries->attachAxis(along);
     accuracyseries->attachAxis(accuracy);
-    progresschart =
-        chartview(tabs, "progresschart", QStringLiteral("Speed and accuracy over time"), progress);
-    tabs->addTab(progresschart, QStringLiteral("&Progress"));
+    progresschart = chartview(tabs, "progresschart", tr("Speed and accuracy over time"), progress);
+    tabs->addTab(progresschart, tr("&Progress"));
 
     keys = new KeysTab(tabs);
     keyspages = keys;
@@ -166,18 +171,18 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent), history(TypingHistory::sh
     keyschart = keys->chart;
     keystable = keys->missedtable;
     connect(keys, &KeysTab::practisekeys, this, &frmstats::practisekeys);
-    tabs->addTab(keyspages, QStringLiteral("&Keys"));
+    tabs->addTab(keyspages, tr("&Keys"));
 
-    entriestable = table(tabs, "entriestable", QStringLiteral("Entries mistyped most"),
-                         {QStringLiteral("Entry"), QStringLiteral("Times mistyped")});
+    entriestable = table(tabs, "entriestable", tr("Entries mistyped most"),
+                         {tr("Entry"), tr("Times mistyped")});
     // The entry takes the spare width: phrases are long, the count short.
     entriestable->horizontalHeader()->setStretchLastSection(false);
     entriestable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    tabs->addTab(entriestable, QStringLiteral("&Entries"));
+    tabs->addTab(entriestable, tr("&Entries"));
 
     recordstable = new QTableView(tabs);
     recordstable->setObjectName(QStringLiteral("recordstable"));
-    recordstable->setAccessibleName(QStringLiteral("Records"));
+    recordstable->setAccessibleName(tr("Records"));
     model = new RecordsModel(book(), this);
     recordstable->setModel(model);
     readonlytable(recordstable);
@@ -194,17 +199,19 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent), history(TypingHistory::sh
                              QString(),
                              QString()};
     for (int c = 0; c < widest.size(); ++c) {
-        const int text = std::max(recordstable->fontMetrics().horizontalAdvance(widest[c]),
-                                  header->fontMetrics().horizontalAdvance(recordcolumns()[c]));
+        const int text =
+            std::max(recordstable->fontMetrics().horizontalAdvance(widest[c]),
+                     header->fontMetrics().horizontalAdvance(
+                         QCoreApplication::translate("StatsExport", recordcolumns()[c].toUtf8())));
         header->resizeSection(c, text + 3 * style()->pixelMetric(QStyle::PM_HeaderMargin) + 12);
     }
     header->setSectionResizeMode(1, QHeaderView::Stretch);
-    tabs->addTab(recordstable, QStringLiteral("&Records"));
+    tabs->addTab(recordstable, tr("&Records"));
 
     practice = DailyPractice::shared();
     calendar = new CalendarTab(tabs);
     calendar->follow(practice);
-    tabs->addTab(calendar, QStringLiteral("C&alendar"));
+    tabs->addTab(calendar, tr("C&alendar"));
 
     connect(history, &TypingHistory::loaded, this, &frmstats::recordsread);
     connect(history, &TypingHistory::added, this, &frmstats::refresh);
@@ -234,18 +241,18 @@ void frmstats::applytheme() {
 }
 
 void frmstats::exportrecords() {
-    const QString path = savefilebox(QStringLiteral("Export Typing Statistics"),
+    const QString path = savefilebox(tr("Export Typing Statistics"),
                                      QDir::home().filePath(QStringLiteral("typing-statistics.csv")),
-                                     QStringLiteral("CSV files (*.csv);;All files (*)"));
+                                     tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
     QSaveFile file(path);
     const QByteArray bytes = statscsv(book(), shown.shown);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return;
-    msgbox(QStringLiteral("%1 could not be written: %2")
-               .arg(QDir::toNativeSeparators(path), file.errorString()),
-           MsgIcon::Exclamation, QStringLiteral("Export Typing Statistics"));
+    msgbox(
+        tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
+        MsgIcon::Exclamation, tr("Export Typing Statistics"));
 }
 
 frmstats::~frmstats() = default;
@@ -257,7 +264,7 @@ void frmstats::load() {
         return;
     }
     pages->setCurrentWidget(emptylabel);
-    emptylabel->setText(QStringLiteral("Reading the records…"));
+    emptylabel->setText(tr("Reading the records…"));
     summarylabel->clear();
 }
 
@@ -315,22 +322,22 @@ void frmstats::refresh() {
     const StatsHistory& records = history->records();
     shown = summarise(records.book, career, 10, 20, weights);
     const QString& unreadfile = records.trouble;
-    emptylabel->setText(unreadfile.isEmpty() ? QStringLiteral("No exercise or race recorded yet.")
+    emptylabel->setText(unreadfile.isEmpty() ? tr("No exercise or race recorded yet.")
                                              : unreadfile);
     pages->setCurrentWidget(shown.shown.isEmpty() ? static_cast<QWidget*>(emptylabel) : tabs);
     exportbutton->setEnabled(!shown.shown.isEmpty());
     QString text;
     if (!shown.shown.isEmpty())
-        text = QStringLiteral("%1 recorded, %2 of typing. Average speed %3 WPM, best %4 WPM; "
-                              "accuracy of the last ten %5.")
+        text = tr("%1 recorded, %2 of typing. Average speed %3 WPM, best %4 WPM; "
+                  "accuracy of the last ten %5.")
                    .arg(recordedtext(shown), durationtext(shown.tally.milliseconds),
                         speedtext(shown.averagespeed), speedtext(shown.bestspeed),
-                        shown.recentaccuracy ? percenttext(*shown.recentaccuracy)
-                                             : QStringLiteral("unknown"));
+                        shown.recentaccuracy ? percenttext(*shown.recentaccuracy) : tr("unknown"));
     if (records.unreadable > 0)
         text +=
             (text.isEmpty() ? QString() : QStringLiteral(" ")) +
-            counted(records.unreadable, "unreadable line skipped.", "unreadable lines skipped.");
+            counted(records.unreadable, QT_TRANSLATE_NOOP("frmstats", "unreadable line skipped."),
+                    QT_TRANSLATE_NOOP("frmstats", "unreadable lines skipped."));
     if (!unreadfile.isEmpty() && !shown.shown.isEmpty())
         text += QLatin1Char(' ') + unreadfile;
     summarylabel->setText(text);

@@ -12,6 +12,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,13 +26,13 @@
 
 namespace {
 
-const QString missedcaption = QStringLiteral("Keys missed most");
-const QString slowcaption = QStringLiteral("Slowest keys");
-const QString pairscaption = QStringLiteral("Slowest pairs");
+const char* const missedcaption = QT_TRANSLATE_NOOP("KeysTab", "Keys missed most");
+const char* const slowcaption = QT_TRANSLATE_NOOP("KeysTab", "Slowest keys");
+const char* const pairscaption = QT_TRANSLATE_NOOP("KeysTab", "Slowest pairs");
 
 QString milliseconds(double ms) {
     // Rounded as text: a damaged line's sum may lie past any integer's reach.
-    return QString::number(ms, 'f', 0) + QStringLiteral(" ms");
+    return QCoreApplication::translate("KeysTab", "%1 ms").arg(QString::number(ms, 'f', 0));
 }
 
 QRadioButton* option(QWidget* parent, const char* name, const QString& caption) {
@@ -60,9 +61,8 @@ QTableWidget* keystable(QWidget* parent, const char* name, const QString& captio
 
 KeysTab::KeysTab(QWidget* parent) : QStackedWidget(parent) {
     setObjectName(QStringLiteral("keyspages"));
-    notice = new QLabel(
-        QStringLiteral("A key is ranked once it has come up %1 times.").arg(rankedkeyminimum),
-        this);
+    notice =
+        new QLabel(tr("A key is ranked once it has come up %1 times.").arg(rankedkeyminimum), this);
     notice->setObjectName(QStringLiteral("keysnotice"));
     notice->setAlignment(Qt::AlignCenter);
     addWidget(notice);
@@ -81,23 +81,21 @@ KeysTab::KeysTab(QWidget* parent) : QStackedWidget(parent) {
     keys->addAxis(measure, Qt::AlignLeft);
     series->attachAxis(along);
     series->attachAxis(measure);
-    chart = chartview(page, "keyschart", missedcaption, keys);
+    chart = chartview(page, "keyschart", tr(missedcaption), keys);
     keys->legend()->hide();
     top->addWidget(chart, 1);
-    missedtable = keystable(page, "keystable", missedcaption,
-                            {QStringLiteral("Key"), QStringLiteral("Missed"),
-                             QStringLiteral("Expected"), QStringLiteral("Miss rate")});
+    missedtable = keystable(page, "keystable", tr(missedcaption),
+                            {tr("Key"), tr("Missed"), tr("Expected"), tr("Miss rate")});
     top->addWidget(missedtable);
-    slowtable = keystable(
-        page, "slowtable", slowcaption,
-        {QStringLiteral("Key"), QStringLiteral("Mean time"), QStringLiteral("Times timed")});
+    slowtable = keystable(page, "slowtable", tr(slowcaption),
+                          {tr("Key"), tr("Mean time"), tr("Times timed")});
     top->addWidget(slowtable);
     layout->addLayout(top, 1);
 
     auto* bottom = new QHBoxLayout;
     heatmap = new KeyboardView(page);
     heatmap->setObjectName(QStringLiteral("heatmap"));
-    heatmap->setAccessibleName(QStringLiteral("Keyboard"));
+    heatmap->setAccessibleName(tr("Keyboard"));
     // The layout chosen in the coach, and whatever the player chooses there while this is
     // open. A kept choice names its layout: the window opens without reading xkeyboard-config's
     // list of them.
@@ -112,29 +110,28 @@ KeysTab::KeysTab(QWidget* parent) : QStackedWidget(parent) {
     heatmap->setFixedSize(heatmap->minimumSizeHint());
     bottom->addWidget(heatmap);
     auto* side = new QVBoxLayout;
-    auto* choice = new QGroupBox(QStringLiteral("Show"), page);
+    auto* choice = new QGroupBox(tr("Show"), page);
     choice->setObjectName(QStringLiteral("keysshow"));
-    choice->setAccessibleName(QStringLiteral("Show"));
+    choice->setAccessibleName(tr("Show"));
     auto* choices = new QVBoxLayout(choice);
-    bymiss = option(choice, "bymiss", QStringLiteral("&Miss rate"));
-    bytime = option(choice, "bytime", QStringLiteral("Typing t&ime"));
+    bymiss = option(choice, "bymiss", tr("&Miss rate"));
+    bytime = option(choice, "bytime", tr("Typing t&ime"));
     bymiss->setChecked(true);
     choices->addWidget(bymiss);
     choices->addWidget(bytime);
     side->addWidget(choice);
     side->addStretch(1);
-    practise = new QPushButton(QStringLiteral("Practise &These Keys"), page);
+    practise = new QPushButton(tr("Practise &These Keys"), page);
     practise->setObjectName(QStringLiteral("practise"));
-    practise->setAccessibleName(QStringLiteral("Practise These Keys"));
+    practise->setAccessibleName(tr("Practise These Keys"));
     side->addWidget(practise);
     bottom->addLayout(side);
     pairtable =
-        keystable(page, "pairtable", pairscaption,
-                  {QStringLiteral("Pair"), QStringLiteral("Time"), QStringLiteral("Slower by"),
-                   QStringLiteral("Common"), QStringLiteral("Times timed")});
+        keystable(page, "pairtable", tr(pairscaption),
+                  {tr("Pair"), tr("Time"), tr("Slower by"), tr("Common"), tr("Times timed")});
     pairtable->setToolTip(
-        QStringLiteral("A pair's time above its second key's own time, and how common it is in "
-                       "the coach's words: the slowest first."));
+        tr("A pair's time above its second key's own time, and how common it is in "
+           "the coach's words: the slowest first."));
     bottom->addWidget(pairtable);
     bottom->addStretch(1);
     layout->addLayout(bottom);
@@ -200,11 +197,11 @@ void KeysTab::draw() {
 }
 
 void KeysTab::drawchart(const QList<KeyMisses>& keys, bool time) {
-    const QString caption = time ? slowcaption : missedcaption;
+    const QString caption = time ? tr(slowcaption) : tr(missedcaption);
     chart->chart()->setTitle(caption);
     chart->setAccessibleName(caption);
     series->clear();
-    const QString unit = time ? QStringLiteral("Mean time (ms)") : QStringLiteral("Miss rate (%)");
+    const QString unit = time ? tr("Mean time (ms)") : tr("Miss rate (%)");
     auto* bars = new QBarSet(unit);
     QStringList names;
     double top = 0;
@@ -226,12 +223,12 @@ void KeysTab::drawheat(bool time) {
     for (const KeyMisses& k : shown.rankedkeys) {
         if (time && k.time.count >= rankedkeyminimum)
             heat.append({QString(k.key), k.meantime(),
-                         QStringLiteral("%1 on average, %2 times timed")
+                         tr("%1 on average, %2 times timed")
                              .arg(milliseconds(k.meantime()))
                              .arg(k.time.count)});
         else if (!time && k.expected >= rankedkeyminimum)
             heat.append({QString(k.key), k.rate(),
-                         QStringLiteral("%1 missed, %2 of %3")
+                         tr("%1 missed, %2 of %3")
                              .arg(percenttext(100 * k.rate()))
                              .arg(k.missed)
                              .arg(k.expected)});

@@ -8,7 +8,7 @@
 
 TodayBar::TodayBar(QWidget* parent) : QProgressBar(parent) {
     setObjectName(QStringLiteral("todaybar"));
-    setAccessibleName(QStringLiteral("Today's practice"));
+    setAccessibleName(tr("Today's practice"));
     setRange(0, firstgoal);
     setValue(0);
     setFormat(todaytext(0, firstgoal));

@@ -4,6 +4,7 @@
 
 #include "common/dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
 
@@ -18,7 +19,8 @@ ShowStatsWindow loadmodule() {
     static ShowStatsWindow entry = nullptr;
     if (entry)
         return entry;
-    QString why = QStringLiteral("%1 is missing.").arg(QLatin1String(statsmodulename));
+    QString why = QCoreApplication::translate("StatsModule", "%1 is missing.")
+                      .arg(QLatin1String(statsmodulename));
     for (const QString& path : std::as_const(modulepaths())) {
         if (!QFileInfo::exists(path))
             continue;
@@ -28,7 +30,10 @@ ShowStatsWindow loadmodule() {
             return entry;
         why = library.errorString();
     }
-    msgbox(QStringLiteral("The typing statistics could not be opened: ") + why, MsgIcon::Error);
+    msgbox(
+        QCoreApplication::translate("StatsModule", "The typing statistics could not be opened: %1")
+            .arg(why),
+        MsgIcon::Error);
     return nullptr;
 }
 

@@ -82,7 +82,7 @@ const QColor windowcolour(128, 128, 255);
 } // namespace
 
 tictac::tictac(Career* career, QWidget* parent) : QWidget(parent), match(career) {
-    setupsidewindow(this, "tictac", QStringLiteral("Quendle's Tic Tac Toe"));
+    setupsidewindow(this, "tictac", tr("Quendle's Tic Tac Toe"));
     setbackground(this, windowcolour);
     buildcontrols();
     setFixedSize(twips(6015), twips(4125));
@@ -97,34 +97,30 @@ void tictac::buildcontrols() {
     heading->setFont(sansfont(12, true));
     buildboard();
 
-    startreset = placed(new QPushButton(QStringLiteral("Start / Reset"), this), "Command1", 0, 3240,
-                        2415, 255);
-    compmovefirst = placed(new QPushButton(QStringLiteral("Comp Move First"), this), "compst", 0,
-                           3480, 2415, 255);
+    startreset = placed(new QPushButton(tr("Start / Reset"), this), "Command1", 0, 3240, 2415, 255);
+    compmovefirst =
+        placed(new QPushButton(tr("Comp Move First"), this), "compst", 0, 3480, 2415, 255);
     // Seventeen pixels high: the desktop's font, often larger, would be cut off at the bottom.
     for (QPushButton* command : {startreset, compmovefirst})
         command->setFont(sansfont(8.25));
-    turnsbox = textbox(this, "label1", QStringLiteral("Turns"), 0, 3840, 1215, 285);
-    winsbox = textbox(this, "Text1", QStringLiteral("Winnings"), 1200, 3840, 1335, 285);
-    lossesbox = textbox(this, "Text2", QStringLiteral("Loses"), 2520, 3840, 1575, 285);
-    drawsbox = textbox(this, "Text3", QStringLiteral("Draws"), 4080, 3840, 1920, 285);
+    turnsbox = textbox(this, "label1", tr("Turns"), 0, 3840, 1215, 285);
+    winsbox = textbox(this, "Text1", tr("Winnings"), 1200, 3840, 1335, 285);
+    lossesbox = textbox(this, "Text2", tr("Loses"), 2520, 3840, 1575, 285);
+    drawsbox = textbox(this, "Text3", tr("Draws"), 4080, 3840, 1920, 285);
     // The counters are rewritten ten times a second; typing into them would be lost at once.
     for (QLineEdit* box : {turnsbox, winsbox, lossesbox, drawsbox})
         box->setReadOnly(true);
-    strategylearned =
-        label(this, "Label6", QStringLiteral("Strategy Learned!"), 2760, 3480, 3135, 255);
+    strategylearned = label(this, "Label6", tr("Strategy Learned!"), 2760, 3480, 3135, 255);
     strategylearned->setFont(arialfont(8.25, true));
     strategylearned->hide();
 
     buildhiddenblocks();
 
-    instructions =
-        placed(new QGroupBox(QStringLiteral("Instructions"), this), "Frame2", 0, 0, 2535, 3135);
+    instructions = placed(new QGroupBox(tr("Instructions"), this), "Frame2", 0, 0, 2535, 3135);
     setthemebackground(instructions);
     instructionstext = label(
         instructions, "Label7",
-        QStringLiteral(
-            "Win vivovu Dev Ezi Doz to win $25 bucks! If you lost, then he will only take $5 bucks from you."),
+        tr("Win vivovu Dev Ezi Doz to win $25 bucks! If you lost, then he will only take $5 bucks from you."),
         120, 360, 2295, 1935);
     instructionstext->setWordWrap(true);
     instructionstext->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -185,17 +181,16 @@ void tictac::buildboard() {
 }
 
 void tictac::buildhiddenblocks() {
-    namecaption = label(this, "Label3", QStringLiteral("Name:"), 0, 120, 600, 285);
-    namebox = textbox(this, "Text4", QStringLiteral("Name:"), 600, 120, 1815, 285);
+    namecaption = label(this, "Label3", tr("Name:"), 0, 120, 600, 285);
+    namebox = textbox(this, "Text4", tr("Name:"), 600, 120, 1815, 285);
     namecaption->setBuddy(namebox);
-    addtolist = placed(new QPushButton(QStringLiteral("Add to List"), this), "Command2", 1200, 430,
-                       1215, 255);
+    addtolist = placed(new QPushButton(tr("Add to List"), this), "Command2", 1200, 430, 1215, 255);
     roster = placed(new QListWidget(this), "List1", 0, 840, 2415, 1620);
-    roster->setAccessibleName(QStringLiteral("Players"));
-    yoursigncaption = label(this, "Label4", QStringLiteral("Your Sign:"), 120, 2640, 480, 375);
-    yoursignbox = textbox(this, "Text5", QStringLiteral("Your Sign:"), 600, 2640, 495, 375);
-    compsigncaption = label(this, "Label5", QStringLiteral("Comp's Sign:"), 1200, 2640, 600, 375);
-    compsignbox = textbox(this, "Text6", QStringLiteral("Comp's Sign:"), 1800, 2640, 495, 375);
+    roster->setAccessibleName(tr("Players"));
+    yoursigncaption = label(this, "Label4", tr("Your Sign:"), 120, 2640, 480, 375);
+    yoursignbox = textbox(this, "Text5", tr("Your Sign:"), 600, 2640, 495, 375);
+    compsigncaption = label(this, "Label5", tr("Comp's Sign:"), 1200, 2640, 600, 375);
+    compsignbox = textbox(this, "Text6", tr("Comp's Sign:"), 1800, 2640, 495, 375);
     for (QLabel* caption : {yoursigncaption, compsigncaption})
         caption->setWordWrap(true);
     yoursigncaption->setBuddy(yoursignbox);
@@ -206,19 +201,19 @@ void tictac::buildhiddenblocks() {
     compsignbox->setText(QStringLiteral("O"));
 
     // The move records and the learned strategies are never shown.
-    yourmoves = textbox(this, "Text7", QStringLiteral("Your moves"), 0, 0, 0, 0);
-    compmoves = textbox(this, "Text9", QStringLiteral("Computer's moves"), 0, 0, 0, 0);
+    yourmoves = textbox(this, "Text7", tr("Your moves"), 0, 0, 0, 0);
+    compmoves = textbox(this, "Text9", tr("Computer's moves"), 0, 0, 0, 0);
     strategylist = placed(new QListWidget(this), "List2", 0, 0, 0, 0);
-    strategylist->setAccessibleName(QStringLiteral("Learned strategies"));
+    strategylist->setAccessibleName(tr("Learned strategies"));
     for (QWidget* hidden : std::initializer_list<QWidget*>{yourmoves, compmoves, strategylist})
         hidden->hide();
 
     // Right of the window's edge: the opponent's stages are there for whoever looks.
-    thinkingframe = placed(new QGroupBox(QStringLiteral("Thinking Process"), this), "Frame1", 6120,
-                           0, 2775, 4095);
+    thinkingframe =
+        placed(new QGroupBox(tr("Thinking Process"), this), "Frame1", 6120, 0, 2775, 4095);
     setthemebackground(thinkingframe);
     stages = placed(new QListWidget(thinkingframe), "List3", 120, 240, 2535, 3765);
-    stages->setAccessibleName(QStringLiteral("Thinking Process"));
+    stages->setAccessibleName(tr("Thinking Process"));
     for (QWidget* unseen : std::initializer_list<QWidget*>{namebox, addtolist, roster, yoursignbox,
                                                            compsignbox, stages})
         unseen->setFocusPolicy(Qt::NoFocus);
@@ -240,8 +235,8 @@ void tictac::setcaption(int k, const QString& text) {
     QPushButton* button = cell(k);
     button->setText(text);
     // The caption alone would leave a free cell nameless to a screen reader.
-    button->setAccessibleName(text.isEmpty() ? QStringLiteral("Cell %1").arg(k)
-                                             : QStringLiteral("Cell %1: %2").arg(k).arg(text));
+    button->setAccessibleName(text.isEmpty() ? tr("Cell %1").arg(k)
+                                             : tr("Cell %1: %2").arg(k).arg(text));
 }
 
 void tictac::showgame() {

@@ -10,6 +10,7 @@
 #include "tictactoe/tictac.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,10 +19,9 @@
 #include <QTimer>
 
 void tictac::Form_Load() {
-    stages->addItems({QStringLiteral("Processing"), QStringLiteral("Trying predefined Strategy"),
-                      QStringLiteral("Looking for ways to win"),
-                      QStringLiteral("Looking for ways to block you"),
-                      QStringLiteral("Recalling your Strategy"), QStringLiteral("Random Move")});
+    stages->addItems({tr("Processing"), tr("Trying predefined Strategy"),
+                      tr("Looking for ways to win"), tr("Looking for ways to block you"),
+                      tr("Recalling your Strategy"), tr("Random Move")});
     apppath = ::apppath();
     loadbrain();
     match.takerecord({0, 0, 0, yoursignbox->text(), compsignbox->text()});
@@ -39,9 +39,9 @@ void tictac::loadbrain() {
     // this window.
     if (!read.ok() && !read.missing()) {
         brainrefused = true;
-        msgbox(read.message(brainfile) +
-                   QStringLiteral(" Vivovu Dev Ezi Doz plays without what it learned before, "
-                                  "and what it learns now is not kept."),
+        msgbox(tr("%1 Vivovu Dev Ezi Doz plays without what it learned before, "
+                  "and what it learns now is not kept.")
+                   .arg(read.message(brainfile)),
                MsgIcon::Exclamation);
     }
 }
@@ -58,8 +58,8 @@ void tictac::learn() {
     // Once per window: a folder that refuses the file refuses it after every win.
     if (!learnstrategy(apppath, strategy) && !brainunwrittenreported) {
         brainunwrittenreported = true;
-        msgbox(QStringLiteral("brain.dat could not be written: what Vivovu Dev Ezi Doz learns "
-                              "now is forgotten when this window closes."),
+        msgbox(tr("brain.dat could not be written: what Vivovu Dev Ezi Doz learns "
+                  "now is forgotten when this window closes."),
                MsgIcon::Exclamation);
     }
 }
@@ -82,8 +82,9 @@ void tictac::learnedclock_Timer() {
 
 namespace {
 void reportunwritten(const QString& name) {
-    msgbox(QStringLiteral("The record of %1 could not be written.").arg(name),
-           MsgIcon::Exclamation);
+    msgbox(
+        QCoreApplication::translate("tictac", "The record of %1 could not be written.").arg(name),
+        MsgIcon::Exclamation);
 }
 } // namespace
 
@@ -101,8 +102,8 @@ void tictac::takeuprecord(const QString& name) {
     const RecordState state = readrecord(apppath, name, record, read);
     if (state == RecordState::Unreadable) {
         keptunwritten = name;
-        msgbox(QStringLiteral("%1 It is left as it is and will not be written over. %2 plays "
-                              "with no wins, losses or draws.")
+        msgbox(tr("%1 It is left as it is and will not be written over. %2 plays "
+                  "with no wins, losses or draws.")
                    .arg(read.message(name + QStringLiteral(".sco")), name),
                MsgIcon::Exclamation);
     } else if (state == RecordState::Damaged) {
@@ -110,14 +111,13 @@ void tictac::takeuprecord(const QString& name) {
         const QString aside = setdamagedaside(apppath, name);
         if (aside.isEmpty())
             keptunwritten = name;
-        msgbox(aside.isEmpty()
-                   ? QStringLiteral("%1 cannot be read, and could not be moved aside either: it "
+        msgbox(aside.isEmpty() ? tr("%1 cannot be read, and could not be moved aside either: it "
                                     "is left as it is and will not be written over. %2 plays "
                                     "with no wins, losses or draws.")
-                         .arg(file, name)
-                   : QStringLiteral("%1 cannot be read, so it was kept as %2 for you to repair "
+                                     .arg(file, name)
+                               : tr("%1 cannot be read, so it was kept as %2 for you to repair "
                                     "or delete. %3 plays on with no wins, losses or draws.")
-                         .arg(file, aside, name),
+                                     .arg(file, aside, name),
                MsgIcon::Exclamation);
     }
     applyrecord(record);
@@ -137,8 +137,8 @@ void tictac::loadroster() {
     const QStringList names = ::loadroster(apppath, read);
     if (!read.ok() && !read.missing()) {
         rosterrefused = read;
-        msgbox(read.message(rosterfile) +
-                   QStringLiteral(" The list starts empty, and no name is added to it."),
+        msgbox(tr("%1 The list starts empty, and no name is added to it.")
+                   .arg(read.message(rosterfile)),
                MsgIcon::Exclamation);
     }
     if (names.isEmpty()) {
@@ -156,8 +156,8 @@ void tictac::addtolist_Click() {
         return;
     // The roster's format has no way to hold a double quote inside a name.
     if (!canholdrecord(name) || name.contains(QLatin1Char('"'))) {
-        msgbox(QStringLiteral("%1 cannot be kept on the list: a name must not hold \"/\" or a "
-                              "double quote, nor be only dots.")
+        msgbox(tr("%1 cannot be kept on the list: a name must not hold \"/\" or a "
+                  "double quote, nor be only dots.")
                    .arg(name),
                MsgIcon::Exclamation);
         return;
@@ -167,8 +167,7 @@ void tictac::addtolist_Click() {
         return;
     }
     if (!rosterrefused.ok()) {
-        msgbox(rosterrefused.message(rosterfile) +
-                   QStringLiteral(" %1 is not added to the list.").arg(name),
+        msgbox(tr("%1 %2 is not added to the list.").arg(rosterrefused.message(rosterfile), name),
                MsgIcon::Exclamation);
         return;
     }

@@ -88,14 +88,14 @@ bool tictac::checkwin() {
 
 void tictac::scored(Outcome outcome, const QString& message) {
     match.finish();
-    msgbox(message, MsgIcon::Information, QStringLiteral("Result"));
+    msgbox(message, MsgIcon::Information, tr("Result"));
     match.settle(outcome);
 }
 
 void tictac::youwon() {
     setstartbuttons(true);
     playsound(Sound::TicTacWon);
-    scored(Outcome::PlayerWon, QStringLiteral("U won $25!"));
+    scored(Outcome::PlayerWon, tr("U won $25!"));
     learn();
     endround();
     startreset_Click();
@@ -104,14 +104,14 @@ void tictac::youwon() {
 void tictac::compwon() {
     setstartbuttons(true);
     playsound(Sound::TicTacLost);
-    scored(Outcome::ComputerWon, QStringLiteral("Computer Won! You lost $10!"));
+    scored(Outcome::ComputerWon, tr("Computer Won! You lost $10!"));
     endround();
     startreset_Click();
 }
 
 void tictac::drawgame() {
     playsound(Sound::TicTacDrawn);
-    scored(Outcome::Draw, QStringLiteral("Draw! How boring..."));
+    scored(Outcome::Draw, tr("Draw! How boring..."));
     setstartbuttons(true);
     endround();
     startreset_Click();
@@ -120,7 +120,7 @@ void tictac::drawgame() {
 void tictac::endround() {
     if (!TicTacToeMatch::tired())
         return;
-    msgbox(QStringLiteral("Vivovu Dev Ezi Doz is tired. Play another day!"));
+    msgbox(tr("Vivovu Dev Ezi Doz is tired. Play another day!"));
     setstartbuttons(true);
     startreset_Click();
     hide();
@@ -135,8 +135,8 @@ void tictac::startreset_Click() {
     const bool canpay = match.reset(yoursignbox->text(), compsignbox->text());
     showgame();
     if (!canpay) {
-        msgbox(QStringLiteral("You do not have enough money to pay if you lost!"), MsgIcon::Error,
-               QStringLiteral("Oh no!"));
+        msgbox(tr("You do not have enough money to pay if you lost!"), MsgIcon::Error,
+               tr("Oh no!"));
         hide();
     }
 }
@@ -155,8 +155,8 @@ void tictac::clock_Timer() {
         compsignbox->setText(QStringLiteral("???"));
     if (match.tick())
         clock->stop();
-    showcount(turnsbox, QStringLiteral("Turns: "), match.turns());
-    showcount(winsbox, QStringLiteral("Winnings: "), match.record().wins);
-    showcount(lossesbox, QStringLiteral("Loses: "), match.record().losses);
-    showcount(drawsbox, QStringLiteral("Draws: "), match.record().draws);
+    showcount(turnsbox, tr("Turns: "), match.turns());
+    showcount(winsbox, tr("Winnings: "), match.record().wins);
+    showcount(lossesbox, tr("Loses: "), match.record().losses);
+    showcount(drawsbox, tr("Draws: "), match.record().draws);
 }
