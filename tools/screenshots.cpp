@@ -236,9 +236,10 @@ void shootduel() {
     save(scene(&form, &duel, QPoint(300, 66)), QStringLiteral("frmdisk-duel"));
     setrandomsource(&fixeddraws);
     // The drive prompt, a folder chosen with "Browse...".
-    FolderPrompt prompt(QStringLiteral("Enter diskette drive letter (eg. a:\\) :"),
-                        QStringLiteral("Create KVR Competition Disk"),
-                        QStringLiteral("/media/ana/USB STICK"));
+    FolderPrompt prompt(
+        QCoreApplication::translate("Form1", "Enter diskette drive letter (eg. a:\\) :"),
+        QCoreApplication::translate("Form1", "Create KVR Competition Disk"),
+        QStringLiteral("/media/ana/USB STICK"));
     save(&prompt, QStringLiteral("diskprompt"));
 }
 

@@ -4,6 +4,7 @@
 #include "common/number.h"
 #include "common/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -73,7 +74,7 @@ bool writediskfile(const QString& path, const BattleDisk& disk, QString& trouble
     removeunfinishedreplace(path);
     const ReadFault refused = replaceable(path, Links::Refuse);
     if (refused != ReadFault::None) {
-        trouble = QStringLiteral("%1 was not written: %2.")
+        trouble = QCoreApplication::translate("BattleDisk", "%1 was not written: %2.")
                       .arg(QFileInfo(path).fileName(), FileRead{refused, 0, largestdisk}.reason());
         return false;
     }

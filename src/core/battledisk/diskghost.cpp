@@ -7,6 +7,7 @@
 #include "common/textfile.h"
 #include "competition/replaysfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -100,7 +101,7 @@ bool writeghostfile(const QString& path, const DiskGhost& ghost, QString& troubl
     removeunfinishedreplace(path);
     const ReadFault refused = replaceable(path, Links::Refuse);
     if (refused != ReadFault::None) {
-        trouble = QStringLiteral("%1 was not written: %2.")
+        trouble = QCoreApplication::translate("BattleDisk", "%1 was not written: %2.")
                       .arg(ghostfilename, FileRead{refused, 0, largestghost}.reason());
         return false;
     }
@@ -117,6 +118,8 @@ QString putghostondisk(const QString& diskpath, const QString& playername) {
     QString trouble = own.trouble;
     if (trouble.isEmpty())
         writeghostfile(ghostpath(diskpath), ghostof(playername, own.book), trouble);
-    return trouble.isEmpty() ? QString()
-                             : QStringLiteral("Your best races are not on it: ") + trouble;
+    return trouble.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("BattleDisk", "Your best races are not on it: %1")
+                     .arg(trouble);
 }

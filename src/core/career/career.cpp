@@ -140,8 +140,7 @@ void Career::checkpromotion() {
     const std::int16_t promoted = promotedrank(shownvalues.rank, shownvalues.training);
     if (promoted > shownvalues.rank) {
         setrank(promoted);
-        updatelog(QStringLiteral("You have been promoted to rank ") + QString::number(promoted) +
-                  QStringLiteral("."));
+        updatelog(tr("You have been promoted to rank %1.").arg(promoted));
         playsound(Sound::RankGained);
         updatestatus();
     }

@@ -17,12 +17,12 @@ void Career::newcareer(const QString& name) {
     setrank(0);
     setmoney(250);
     setdays(0);
-    updatelog(QStringLiteral("Objectives: To raise to Typist Rank 8 so that"));
-    updatelog(QStringLiteral("you will be hired by QuendleSoft as a typist or"));
-    updatelog(QStringLiteral("get $25000 cash to bribe QuendleSoft to give you"));
-    updatelog(QStringLiteral("the job!"));
+    updatelog(tr("Objectives: To raise to Typist Rank 8 so that"));
+    updatelog(tr("you will be hired by QuendleSoft as a typist or"));
+    updatelog(tr("get $25000 cash to bribe QuendleSoft to give you"));
+    updatelog(tr("the job!"));
     updatelog(QString());
-    updatelog(QStringLiteral("Each rank promotion gives you extra days of game!"));
+    updatelog(tr("Each rank promotion gives you extra days of game!"));
     settraining(0);
     updatestatus();
 }
@@ -45,6 +45,6 @@ void Career::load(SavedGame game) {
 void Career::backtosingapore(const QString& file) {
     clearcountries();
     setcountry(Country::Singapore);
-    updatelog(QStringLiteral("You travelled back to Singapore!"));
+    updatelog(tr("You travelled back to Singapore!"));
     begincareer(file);
 }

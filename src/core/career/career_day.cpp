@@ -21,7 +21,7 @@ DayOutcome Career::datechange() {
     if (happened.moneychange != 0)
         playsound(happened.moneychange > 0 ? Sound::MoneyFound : Sound::MoneyLost);
     if (days() == limit - 1)
-        updatelog(QStringLiteral("Your game will end tommorrow."));
+        updatelog(tr("Your game will end tommorrow."));
     return DayOutcome::Passed;
 }
 
@@ -50,7 +50,7 @@ DayOutcome Career::fly(Country country) {
         return DayOutcome::TimeUp;
     }
     setcountry(country);
-    updatelog(QLatin1String(countryinfo(country).arrival));
+    updatelog(countryarrival(country));
     updatestatus();
     return DayOutcome::Passed;
 }

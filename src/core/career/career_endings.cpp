@@ -5,9 +5,8 @@
 Success Career::succeed() {
     const Success success{playername(), careerscore(state())};
     resetvalues();
-    updatelog(QStringLiteral("Your game has ended..."));
-    updatelog(QStringLiteral("with a score of ") + QString::number(success.score) +
-              QStringLiteral("!"));
+    updatelog(tr("Your game has ended..."));
+    updatelog(tr("with a score of %1!").arg(success.score));
     // The score is what is left of the career: nothing to lose, and nothing of it to save over
     // the file it came from without asking.
     markcareer(QString());

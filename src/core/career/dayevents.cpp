@@ -3,6 +3,8 @@
 #include "common/clock.h"
 #include "common/random.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 int drawdayevent(std::int32_t money) {
@@ -27,51 +29,66 @@ DayEvent dayevent(int event, std::int32_t amount) {
     const QString x = QString::number(amount);
     switch (event) {
     case 1:
-        return {{QStringLiteral("Another day past...")}, 0};
+        return {{QCoreApplication::translate("DayEvents", "Another day past...")}, 0};
     case 2:
-        return {{QStringLiteral("A peaceful and boring day...")}, 0};
+        return {{QCoreApplication::translate("DayEvents", "A peaceful and boring day...")}, 0};
     case 3:
-        return {{QStringLiteral("Someone bumped into you on the street!"),
-                 QStringLiteral("You discovered that $") + x + QStringLiteral(" is stolen!")},
-                -amount};
-    case 4:
         return {
-            {QStringLiteral("You heard a rumour there will be a competition held in Singapore...")},
-            0};
+            {QCoreApplication::translate("DayEvents", "Someone bumped into you on the street!"),
+             QCoreApplication::translate("DayEvents", "You discovered that $%1 is stolen!").arg(x)},
+            -amount};
+    case 4:
+        return {{QCoreApplication::translate(
+                    "DayEvents",
+                    "You heard a rumour there will be a competition held in Singapore...")},
+                0};
     case 5:
         return {
-            {QStringLiteral("You heard a rumour there will be a competition held in Malaysia...")},
+            {QCoreApplication::translate(
+                "DayEvents", "You heard a rumour there will be a competition held in Malaysia...")},
             0};
     case 6:
-        return {{QStringLiteral("You heard a rumour there will be a competition held in China...")},
-                0};
+        return {
+            {QCoreApplication::translate(
+                "DayEvents", "You heard a rumour there will be a competition held in China...")},
+            0};
     case 7:
         return {
-            {QStringLiteral("You heard a rumour there will be a competition held in America...")},
+            {QCoreApplication::translate(
+                "DayEvents", "You heard a rumour there will be a competition held in America...")},
             0};
     case 8:
-        return {{QStringLiteral("You heard a rumour there will be a competition held in Japan...")},
-                0};
+        return {
+            {QCoreApplication::translate(
+                "DayEvents", "You heard a rumour there will be a competition held in Japan...")},
+            0};
     case 9:
-        return {{QStringLiteral("A nice but wonderful boring day...")}, 0};
+        return {{QCoreApplication::translate("DayEvents", "A nice but wonderful boring day...")},
+                0};
     case 10:
-        return {{QStringLiteral("You found a pizza on the ground and stupidly ate it."),
-                 QStringLiteral("Therefore, you suffered from food poisoning and pays the"),
-                 QStringLiteral("doctor $") + x + QStringLiteral("!")},
+        return {{QCoreApplication::translate(
+                     "DayEvents", "You found a pizza on the ground and stupidly ate it."),
+                 QCoreApplication::translate(
+                     "DayEvents", "Therefore, you suffered from food poisoning and pays the"),
+                 QCoreApplication::translate("DayEvents", "doctor $%1!").arg(x)},
                 -amount};
     case 11:
-        return {{QStringLiteral("While walking along the street kicking pebbles, you found"),
-                 QStringLiteral("$") + x + QStringLiteral(" under one of it!")},
+        return {{QCoreApplication::translate(
+                     "DayEvents", "While walking along the street kicking pebbles, you found"),
+                 QCoreApplication::translate("DayEvents", "$%1 under one of it!").arg(x)},
                 amount};
     case 12:
-        return {{QStringLiteral("A boring an lame day...")}, 0};
+        return {{QCoreApplication::translate("DayEvents", "A boring an lame day...")}, 0};
     case 13:
-        return {{QStringLiteral("You found $") + x + QStringLiteral(" while siting on a bus.")},
+        return {{QCoreApplication::translate("DayEvents", "You found $%1 while siting on a bus.")
+                     .arg(x)},
                 amount};
     case 14:
-        return {{QStringLiteral("A man on the bus burnt your $") + x +
-                     QStringLiteral(" T-shirt with his cigratte."),
-                 QStringLiteral("You have no choice but to buy a new one...")},
+        return {{QCoreApplication::translate(
+                     "DayEvents", "A man on the bus burnt your $%1 T-shirt with his cigratte.")
+                     .arg(x),
+                 QCoreApplication::translate("DayEvents",
+                                             "You have no choice but to buy a new one...")},
                 -amount};
     default:
         return {};

@@ -1,5 +1,6 @@
 #include "common/filename.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <climits>
@@ -13,7 +14,8 @@ bool isplainfilename(const QString& name, const QString& ending) {
 }
 
 QString namelettersmessage() {
-    return QStringLiteral("Names can use the letters of Western European languages only, "
-                          "as the game's files cannot keep other letters. Please type "
-                          "another name.");
+    return QCoreApplication::translate("FileName",
+                                       "Names can use the letters of Western European languages "
+                                       "only, as the game's files cannot keep other letters. "
+                                       "Please type another name.");
 }

@@ -3,6 +3,7 @@
 
 #include "common/regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <fcntl.h>
@@ -15,10 +16,10 @@
 QString sizetext(qint64 bytes) {
     constexpr qint64 mb = 1024 * 1024;
     if (bytes >= mb && bytes % mb == 0)
-        return QStringLiteral("%1 MB").arg(bytes / mb);
+        return QCoreApplication::translate("FileRead", "%1 MB").arg(bytes / mb);
     if (bytes >= 1024 && bytes % 1024 == 0)
-        return QStringLiteral("%1 KB").arg(bytes / 1024);
-    return QStringLiteral("%1 bytes").arg(bytes);
+        return QCoreApplication::translate("FileRead", "%1 KB").arg(bytes / 1024);
+    return QCoreApplication::translate("FileRead", "%1 bytes").arg(bytes);
 }
 
 QString FileRead::reason() const {
@@ -26,25 +27,27 @@ QString FileRead::reason() const {
     case ReadFault::None:
         break;
     case ReadFault::Missing:
-        return QStringLiteral("it is not there");
+        return QCoreApplication::translate("FileRead", "it is not there");
     case ReadFault::NotAFile:
-        return QStringLiteral("it is a folder, a device or a pipe, not a file");
+        return QCoreApplication::translate("FileRead",
+                                           "it is a folder, a device or a pipe, not a file");
     case ReadFault::Link:
-        return QStringLiteral(
-            "it is a symbolic link, which the game never follows on a battle disk");
+        return QCoreApplication::translate(
+            "FileRead", "it is a symbolic link, which the game never follows on a battle disk");
     case ReadFault::TooLarge:
-        return QStringLiteral("it is larger than %1, the most the game reads of it")
+        return QCoreApplication::translate("FileRead",
+                                           "it is larger than %1, the most the game reads of it")
             .arg(sizetext(most));
     case ReadFault::Unreadable:
         if (error == 0)
             break;
         return QString::fromLocal8Bit(std::strerror(error)).toLower();
     }
-    return QStringLiteral("the system refused it");
+    return QCoreApplication::translate("FileRead", "the system refused it");
 }
 
 QString FileRead::message(const QString& name) const {
-    return QStringLiteral("%1 could not be read: %2.").arg(name, reason());
+    return QCoreApplication::translate("FileRead", "%1 could not be read: %2.").arg(name, reason());
 }
 
 namespace {

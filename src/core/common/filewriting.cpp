@@ -4,6 +4,7 @@
 
 #include "common/regularfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -205,7 +206,7 @@ bool replacefile(const QString& path, const QByteArray& bytes, Links links) {
 }
 
 QString writefault(const QString& name, int error) {
-    return QStringLiteral("%1 could not be written: %2.")
+    return QCoreApplication::translate("FileRead", "%1 could not be written: %2.")
         .arg(name, FileRead{ReadFault::Unreadable, error, 0}.reason());
 }
 

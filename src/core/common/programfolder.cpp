@@ -16,13 +16,13 @@ QString& overridefolder() {
     return folder;
 }
 
-QString problem(const QString& what, const QString& folder, const QString& reason) {
-    QString text = QStringLiteral("Keystrider cannot %1 the folder for your files:\n%2")
-                       .arg(what, QDir::toNativeSeparators(folder));
+// `cannot` says what failed and where.
+QString problem(QString text, const QString& reason) {
     if (!reason.isEmpty())
         text += QLatin1Char('\n') + reason;
-    return text + QStringLiteral("\n\nCheck that you may write there, or set XDG_DATA_HOME to a "
-                                 "folder of your own.");
+    return text + QStringLiteral("\n\n") +
+           QCoreApplication::translate("ProgramFolder", "Check that you may write there, or set "
+                                                        "XDG_DATA_HOME to a folder of your own.");
 }
 } // namespace
 
@@ -57,10 +57,18 @@ QString prepareprogramfolder(const QString& folder, const QStringList& wordfiles
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
     if (error)
-        return problem(QStringLiteral("create"), folder, QString::fromLocal8Bit(error.message()));
+        return problem(
+            QCoreApplication::translate("ProgramFolder",
+                                        "Keystrider cannot create the folder for your files:\n%1")
+                .arg(QDir::toNativeSeparators(folder)),
+            QString::fromLocal8Bit(error.message()));
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isWritable())
-        return problem(QStringLiteral("write in"), folder, QString());
+        return problem(
+            QCoreApplication::translate("ProgramFolder",
+                                        "Keystrider cannot write in the folder for your files:\n%1")
+                .arg(QDir::toNativeSeparators(folder)),
+            QString());
     for (const QString& name : wordfiles) {
         const QString target = programfolderfor(folder) + name;
         if (QFileInfo::exists(target))
@@ -70,7 +78,11 @@ QString prepareprogramfolder(const QString& folder, const QStringList& wordfiles
             if (!QFileInfo::exists(from))
                 continue;
             if (!QFile::copy(from, target))
-                return problem(QStringLiteral("copy %1 into").arg(name), folder, QString());
+                return problem(QCoreApplication::translate(
+                                   "ProgramFolder",
+                                   "Keystrider cannot copy %1 into the folder for your files:\n%2")
+                                   .arg(name, QDir::toNativeSeparators(folder)),
+                               QString());
             // A copy of a read-only source would be read-only too; the player's copy is theirs.
             QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
             break;

@@ -6,6 +6,8 @@
 #include "common/programfolder.h"
 #include "common/textfile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -17,6 +19,11 @@ QString sentence(const QString& text) {
 
 QString also(const QString& said, const QString& more) {
     return said.isEmpty() ? more : said + QLatin1Char(' ') + more;
+}
+
+// Kept in English by each file's maker, so the player reads it in the language shown now.
+QString unkept(const SettingsFile& file) {
+    return QCoreApplication::translate("SettingsFile", file.notkept.toUtf8().constData());
 }
 
 QString pathof(const SettingsFile& file, const QString& folder) {
@@ -35,29 +42,36 @@ Reading worse(Reading a, Reading b) {
 }
 
 QString notwritten(const SettingsFile& file) {
-    return QStringLiteral("%1 could not be written: %2.").arg(file.name, file.notkept);
+    return QCoreApplication::translate("SettingsFile", "%1 could not be written: %2.")
+        .arg(file.name, unkept(file));
 }
 
 SettingsWrite beforewriting(const SettingsFile& file, const QString& path, const FileRead& read,
                             Reading reading, const QByteArray& aside) {
     if (!read.ok() && !read.missing())
-        return {false, read.message(file.name) + QLatin1Char(' ') + sentence(file.notkept)};
+        return {false, read.message(file.name) + QLatin1Char(' ') + sentence(unkept(file))};
     switch (reading) {
     case Reading::Whole:
         break;
     case Reading::Newer:
-        return {false, QStringLiteral("%1 was written by a newer copy of the game, so it is left "
-                                      "as it is: %2.")
-                           .arg(file.name, file.notkept)};
+        return {false,
+                QCoreApplication::translate(
+                    "SettingsFile", "%1 was written by a newer copy of the game, so it is left "
+                                    "as it is: %2.")
+                    .arg(file.name, unkept(file))};
     case Reading::Damaged: {
         const QString kept = keepdamaged(path, aside);
         if (kept.isEmpty())
-            return {false, QStringLiteral("%1 is damaged and no copy of it could be kept, so it is "
-                                          "left as it is: %2.")
-                               .arg(file.name, file.notkept)};
-        return {true, QStringLiteral("%1 was damaged: it is kept as %2, and what could be read "
-                                     "of it is used.")
-                          .arg(file.name, kept)};
+            return {false,
+                    QCoreApplication::translate(
+                        "SettingsFile", "%1 is damaged and no copy of it could be kept, so it is "
+                                        "left as it is: %2.")
+                        .arg(file.name, unkept(file))};
+        return {true,
+                QCoreApplication::translate(
+                    "SettingsFile", "%1 was damaged: it is kept as %2, and what could be read "
+                                    "of it is used.")
+                    .arg(file.name, kept)};
     }
     }
     return {true, QString()};

@@ -48,7 +48,8 @@ struct SettingsFile {
     QString name; // "sound.dat"
     qint64 most;  // the most read of it
     // What goes unkept when the file can't be written, to end a sentence: "the sound
-    // settings chosen are not kept".
+    // settings chosen are not kept". In English, marked for translation in the context
+    // "SettingsFile"; it is translated where it is said.
     QString notkept;
     // How bytes read, their values thrown away: the check made again before each write, as
     // another copy of the game may have written the file since.

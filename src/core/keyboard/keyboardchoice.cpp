@@ -31,9 +31,10 @@ bool layoutkey(const QString& key) {
 } // namespace
 
 const SettingsFile& keyboardfile() {
-    static const SettingsFile file{keyboardfilename, largestkeyboardfile,
-                                   QStringLiteral("the keyboard chosen is not kept"),
-                                   judgeby(readkeyboardchoice)};
+    static const SettingsFile file{
+        keyboardfilename, largestkeyboardfile,
+        QLatin1String(QT_TRANSLATE_NOOP("SettingsFile", "the keyboard chosen is not kept")),
+        judgeby(readkeyboardchoice)};
     return file;
 }
 

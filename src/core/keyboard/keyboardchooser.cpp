@@ -3,14 +3,13 @@
 
 #include "keyboard/keyboardchoice.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QXmlStreamReader>
 
 #include <algorithm>
 
 namespace {
-
-const QString systemcaption = QStringLiteral("System keyboard");
 
 // The name and description of a configItem, whose other children are skipped.
 KeyboardLayoutName readitem(QXmlStreamReader& xml) {
@@ -92,7 +91,7 @@ int KeyboardChooser::count() const {
 
 QString KeyboardChooser::caption(int at) const {
     if (system && at == 0)
-        return systemcaption;
+        return QCoreApplication::translate("KeyboardChooser", "System keyboard");
     const qsizetype index = at - (system ? 1 : 0);
     return index >= 0 && index < names.size() ? names.at(index).description : QString();
 }

@@ -1,5 +1,6 @@
 #include "keyboard/keyboardphysical.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <array>
@@ -29,51 +30,52 @@ QList<PhysicalKey> build() {
     // the little finger.
     add(41, 0, 1.5, 1, F::LeftLittle);
     row(2, 13, 1, 1.5, 0);
-    add(14, 13, 1.5, 2, F::RightLittle, "Backspace");
-    add(15, 0, 2.5, 1.5, F::LeftLittle, "Tab");
+    add(14, 13, 1.5, 2, F::RightLittle, QT_TRANSLATE_NOOP("Keyboard", "Backspace"));
+    add(15, 0, 2.5, 1.5, F::LeftLittle, QT_TRANSLATE_NOOP("Keyboard", "Tab"));
     row(16, 27, 1.5, 2.5, 0);
-    add(keycode::enter, 13.5, 2.5, 1.5, F::RightLittle, "Enter", 2);
-    add(58, 0, 3.5, 1.75, F::LeftLittle, "Caps Lock");
+    add(keycode::enter, 13.5, 2.5, 1.5, F::RightLittle, QT_TRANSLATE_NOOP("Keyboard", "Enter"), 2);
+    add(58, 0, 3.5, 1.75, F::LeftLittle, QT_TRANSLATE_NOOP("Keyboard", "Caps Lock"));
     row(30, 40, 1.75, 3.5, 0);
     add(43, 12.75, 3.5, 1, F::RightLittle);
-    add(keycode::leftshift, 0, 4.5, 1.25, F::LeftLittle, "Shift");
+    add(keycode::leftshift, 0, 4.5, 1.25, F::LeftLittle, QT_TRANSLATE_NOOP("Keyboard", "Shift"));
     add(86, 1.25, 4.5, 1, F::LeftLittle);
     row(44, 53, 2.25, 4.5, 0);
-    add(keycode::rightshift, 12.25, 4.5, 2.75, F::RightLittle, "Shift");
-    add(29, 0, 5.5, 1.25, F::LeftLittle, "Ctrl");
-    add(125, 1.25, 5.5, 1.25, F::None, "Super");
-    add(56, 2.5, 5.5, 1.25, F::Thumb, "Alt");
-    add(keycode::space, 3.75, 5.5, 6.25, F::Thumb, "Space");
-    add(keycode::rightalt, 10, 5.5, 1.25, F::Thumb, "Alt");
-    add(126, 11.25, 5.5, 1.25, F::None, "Super");
-    add(127, 12.5, 5.5, 1.25, F::None, "Menu");
-    add(97, 13.75, 5.5, 1.25, F::RightLittle, "Ctrl");
+    add(keycode::rightshift, 12.25, 4.5, 2.75, F::RightLittle,
+        QT_TRANSLATE_NOOP("Keyboard", "Shift"));
+    add(29, 0, 5.5, 1.25, F::LeftLittle, QT_TRANSLATE_NOOP("Keyboard", "Ctrl"));
+    add(125, 1.25, 5.5, 1.25, F::None, QT_TRANSLATE_NOOP("Keyboard", "Super"));
+    add(56, 2.5, 5.5, 1.25, F::Thumb, QT_TRANSLATE_NOOP("Keyboard", "Alt"));
+    add(keycode::space, 3.75, 5.5, 6.25, F::Thumb, QT_TRANSLATE_NOOP("Keyboard", "Space"));
+    add(keycode::rightalt, 10, 5.5, 1.25, F::Thumb, QT_TRANSLATE_NOOP("Keyboard", "Alt"));
+    add(126, 11.25, 5.5, 1.25, F::None, QT_TRANSLATE_NOOP("Keyboard", "Super"));
+    add(127, 12.5, 5.5, 1.25, F::None, QT_TRANSLATE_NOOP("Keyboard", "Menu"));
+    add(97, 13.75, 5.5, 1.25, F::RightLittle, QT_TRANSLATE_NOOP("Keyboard", "Ctrl"));
 
     // Function row.
-    add(1, 0, 0, 1, F::None, "Esc");
+    add(1, 0, 0, 1, F::None, QT_TRANSLATE_NOOP("Keyboard", "Esc"));
     static const char* const fkeys[] = {"F1", "F2", "F3", "F4",  "F5",  "F6",
                                         "F7", "F8", "F9", "F10", "F11", "F12"};
     static const int fcodes[] = {59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 87, 88};
     for (int i = 0; i < 12; ++i)
         add(fcodes[i], 2 + i + (i / 4) * 0.5, 0, 1, F::None, fkeys[i]);
-    add(99, 15.25, 0, 1, F::None, "Print");
-    add(70, 16.25, 0, 1, F::None, "Scroll");
-    add(119, 17.25, 0, 1, F::None, "Pause");
+    add(99, 15.25, 0, 1, F::None, QT_TRANSLATE_NOOP("Keyboard", "Print"));
+    add(70, 16.25, 0, 1, F::None, QT_TRANSLATE_NOOP("Keyboard", "Scroll"));
+    add(119, 17.25, 0, 1, F::None, QT_TRANSLATE_NOOP("Keyboard", "Pause"));
 
     // Editing keys and arrows.
-    add(110, 15.25, 1.5, 1, F::None, "Insert");
-    add(102, 16.25, 1.5, 1, F::None, "Home");
-    add(104, 17.25, 1.5, 1, F::None, "PgUp");
-    add(111, 15.25, 2.5, 1, F::None, "Delete");
-    add(107, 16.25, 2.5, 1, F::None, "End");
-    add(109, 17.25, 2.5, 1, F::None, "PgDn");
+    add(110, 15.25, 1.5, 1, F::None, QT_TRANSLATE_NOOP("Keyboard", "Insert"));
+    add(102, 16.25, 1.5, 1, F::None, QT_TRANSLATE_NOOP("Keyboard", "Home"));
+    add(104, 17.25, 1.5, 1, F::None, QT_TRANSLATE_NOOP("Keyboard", "PgUp"));
+    add(111, 15.25, 2.5, 1, F::None, QT_TRANSLATE_NOOP("Keyboard", "Delete"));
+    add(107, 16.25, 2.5, 1, F::None, QT_TRANSLATE_NOOP("Keyboard", "End"));
+    add(109, 17.25, 2.5, 1, F::None, QT_TRANSLATE_NOOP("Keyboard", "PgDn"));
     add(103, 16.25, 4.5, 1, F::None, "\u2191");
     add(105, 15.25, 5.5, 1, F::None, "\u2190");
     add(108, 16.25, 5.5, 1, F::None, "\u2193");
     add(106, 17.25, 5.5, 1, F::None, "\u2192");
 
     // Keypad, with its own home row on 4 5 6.
-    add(69, 18.5, 1.5, 1, F::RightIndex, "Num");
+    add(69, 18.5, 1.5, 1, F::RightIndex, QT_TRANSLATE_NOOP("Keyboard", "Num"));
     add(98, 19.5, 1.5, 1, F::RightMiddle, "/");
     add(55, 20.5, 1.5, 1, F::RightRing, "*");
     add(74, 21.5, 1.5, 1, F::RightLittle, "-");
@@ -87,7 +89,7 @@ QList<PhysicalKey> build() {
     add(79, 18.5, 4.5, 1, F::RightIndex, "1");
     add(80, 19.5, 4.5, 1, F::RightMiddle, "2");
     add(81, 20.5, 4.5, 1, F::RightRing, "3");
-    add(96, 21.5, 4.5, 1, F::RightLittle, "Enter", 2);
+    add(96, 21.5, 4.5, 1, F::RightLittle, QT_TRANSLATE_NOOP("Keyboard", "Enter"), 2);
     add(82, 18.5, 5.5, 2, F::Thumb, "0");
     add(83, 20.5, 5.5, 1, F::RightRing, ".");
     return keys;
@@ -129,22 +131,27 @@ QSizeF physicalsize() {
 }
 
 QString keyname(QChar character) {
-    return character == QLatin1Char(' ') ? QStringLiteral("Space") : QString(character);
+    return character == QLatin1Char(' ') ? QCoreApplication::translate("Keyboard", "Space")
+                                         : QString(character);
 }
 
 QString fingername(Finger finger) {
     // In the order of the fingers.
     static const char* const names[] = {"",
-                                        "left little finger",
-                                        "left ring finger",
-                                        "left middle finger",
-                                        "left index finger",
-                                        "thumb",
-                                        "right index finger",
-                                        "right middle finger",
-                                        "right ring finger",
-                                        "right little finger"};
-    return QString::fromLatin1(names[static_cast<int>(finger)]);
+                                        QT_TRANSLATE_NOOP("Keyboard", "left little finger"),
+                                        QT_TRANSLATE_NOOP("Keyboard", "left ring finger"),
+                                        QT_TRANSLATE_NOOP("Keyboard", "left middle finger"),
+                                        QT_TRANSLATE_NOOP("Keyboard", "left index finger"),
+                                        QT_TRANSLATE_NOOP("Keyboard", "thumb"),
+                                        QT_TRANSLATE_NOOP("Keyboard", "right index finger"),
+                                        QT_TRANSLATE_NOOP("Keyboard", "right middle finger"),
+                                        QT_TRANSLATE_NOOP("Keyboard", "right ring finger"),
+                                        QT_TRANSLATE_NOOP("Keyboard", "right little finger")};
+    return QCoreApplication::translate("Keyboard", names[static_cast<int>(finger)]);
+}
+
+QString keycaption(const PhysicalKey& key) {
+    return *key.caption ? QCoreApplication::translate("Keyboard", key.caption) : QString();
 }
 
 bool lefthand(Finger finger) {

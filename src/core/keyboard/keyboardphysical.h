@@ -45,6 +45,9 @@ QSizeF physicalsize();
 // The key of a character as tables, charts and the coach name it: the space bar is "Space".
 QString keyname(QChar character);
 
+// The caption printed on a key, in the player's language; empty for a key that has none.
+QString keycaption(const PhysicalKey& key);
+
 // "left index finger", "thumb", ...
 QString fingername(Finger finger);
 bool lefthand(Finger finger);

@@ -4,6 +4,8 @@
 #include "common/number.h"
 #include "common/textfile.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace {
@@ -53,10 +55,10 @@ SavedGameRead readsavedgame(const QByteArray& bytes) {
     const struct {
         const char* name;
         SaveFault fault;
-    } checks[] = {{"money", wholenumber(fields[1], game.money)},
-                  {"rank", wholenumber(fields[2], game.rank)},
-                  {"days", wholenumber(fields[3], game.days)},
-                  {"training", wholenumber(fields[5], training)}};
+    } checks[] = {{QT_TRANSLATE_NOOP("SavedGame", "money"), wholenumber(fields[1], game.money)},
+                  {QT_TRANSLATE_NOOP("SavedGame", "rank"), wholenumber(fields[2], game.rank)},
+                  {QT_TRANSLATE_NOOP("SavedGame", "days"), wholenumber(fields[3], game.days)},
+                  {QT_TRANSLATE_NOOP("SavedGame", "training"), wholenumber(fields[5], training)}};
     for (const auto& check : checks) {
         if (check.fault != SaveFault::None)
             return {check.fault, QLatin1String(check.name), {}, {}};
@@ -73,24 +75,35 @@ SavedGameRead loadsavedgame(const QString& path) {
 }
 
 QString savefaultmessage(const SavedGameRead& read, const QString& filename) {
-    const QString refused = filename + QStringLiteral(" can't be loaded: ");
+    const QString field =
+        QCoreApplication::translate("SavedGame", read.field.toLatin1().constData());
     switch (read.fault) {
     case SaveFault::None:
         break;
     case SaveFault::Unreadable:
         if (read.file.ok() || read.file.missing())
-            return refused + QStringLiteral("the file could not be read.");
-        return refused + read.file.reason() + QLatin1Char('.');
+            return QCoreApplication::translate("SavedGame",
+                                               "%1 can't be loaded: the file could not be read.")
+                .arg(filename);
+        return QCoreApplication::translate("SavedGame", "%1 can't be loaded: %2.")
+            .arg(filename, read.file.reason());
     case SaveFault::TooFewFields:
-        return refused + QStringLiteral("it holds fewer than the six fields of a saved game.");
+        return QCoreApplication::translate(
+                   "SavedGame",
+                   "%1 can't be loaded: it holds fewer than the six fields of a saved game.")
+            .arg(filename);
     case SaveFault::NotANumber:
-        return refused + QStringLiteral("its ") + read.field +
-               QStringLiteral(" is not a whole number.");
+        return QCoreApplication::translate("SavedGame",
+                                           "%1 can't be loaded: its %2 is not a whole number.")
+            .arg(filename, field);
     case SaveFault::OutOfRange:
-        return refused + QStringLiteral("its ") + read.field +
-               QStringLiteral(" is beyond what the game can hold.");
+        return QCoreApplication::translate(
+                   "SavedGame", "%1 can't be loaded: its %2 is beyond what the game can hold.")
+            .arg(filename, field);
     case SaveFault::UnclosedQuote:
-        return refused + QStringLiteral("a quoted text in it never ends.");
+        return QCoreApplication::translate("SavedGame",
+                                           "%1 can't be loaded: a quoted text in it never ends.")
+            .arg(filename);
     }
     return QString();
 }

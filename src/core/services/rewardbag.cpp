@@ -52,6 +52,10 @@ std::optional<CareerState> openbag(const BagLot& lot, CareerState career) {
     return career;
 }
 
+QString bagmessage(const BagLot& lot) {
+    return QCoreApplication::translate("RewardBag", lot.message);
+}
+
 int drawrewardbag(const CareerState& career) {
     for (;;) {
         randomize(timeofday());

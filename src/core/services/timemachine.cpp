@@ -2,6 +2,8 @@
 
 #include "common/number.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <optional>
 
@@ -15,8 +17,8 @@ double timetravelprice(double days) {
 }
 
 QString timetravelquestion(double price) {
-    return QStringLiteral("That will be $") + generalnumber(price) +
-           QStringLiteral(". Are you sure?");
+    return QCoreApplication::translate("TimeMachine", "That will be $%1. Are you sure?")
+        .arg(generalnumber(price));
 }
 
 TimeTravel timetravel(std::int32_t money, std::int32_t days, double traveldays) {

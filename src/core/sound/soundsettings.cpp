@@ -2,6 +2,7 @@
 
 #include "common/textfile.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -91,9 +92,10 @@ QByteArray soundsettingsline(const SoundSettings& settings) {
 }
 
 const SettingsFile& soundfile() {
-    static const SettingsFile file{soundfilename, largestsoundfile,
-                                   QStringLiteral("the sound settings chosen are not kept"),
-                                   judgeby(readsoundsettings)};
+    static const SettingsFile file{
+        soundfilename, largestsoundfile,
+        QLatin1String(QT_TRANSLATE_NOOP("SettingsFile", "the sound settings chosen are not kept")),
+        judgeby(readsoundsettings)};
     return file;
 }
 

@@ -16,3 +16,7 @@ struct PracticeLevel {
 
 // Levels 1 to 5, in the order of their option buttons.
 const std::array<PracticeLevel, 5>& practicelevels();
+
+// The caption and the name as the player reads them, in the language shown.
+QString shownlevelcaption(const PracticeLevel& level);
+QString shownlevelname(const PracticeLevel& level);

@@ -2,9 +2,12 @@
 
 #include "common/number.h"
 
+#include <QCoreApplication>
+
 QString resultmessage(qint32 seconds, qint32 typedcount, const QString& levelname,
                       qint32 mistakes) {
-    return QLatin1String("You took ") + QString::number(seconds) + QLatin1String("s to type ") +
-           QString::number(typedcount) + QLatin1String(" words in ") + levelname +
-           QLatin1String(" level with ") + QString::number(mistakes) + QLatin1String(" mistakes.");
+    return QCoreApplication::translate(
+               "Practice", "You took %1s to type %2 words in %3 level with %4 mistakes.")
+        .arg(QString::number(seconds), QString::number(typedcount), levelname,
+             QString::number(mistakes));
 }

@@ -37,15 +37,14 @@ QTimer* racetimer(QObject* parent, const char* name, int interval) {
 } // namespace
 
 frmdisk::frmdisk(QWidget* parent) : QWidget(parent) {
-    setupsidewindow(this, "frmdisk", QStringLiteral("KVR Battle Disk Competition"));
+    setupsidewindow(this, "frmdisk", tr("KVR Battle Disk Competition"));
     closeonescape(this);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    Label1 = placed(new QLabel(QStringLiteral("You:"), this), "Label1", 120, 120, 975, 255);
-    txtme = lane(this, "txtme", QStringLiteral("You"), 480, 330);
-    Label2 =
-        placed(new QLabel(QStringLiteral("Disk Character:"), this), "Label2", 120, 960, 1815, 255);
-    txtdisk = lane(this, "txtdisk", QStringLiteral("Disk Character"), 1200, 375);
+    Label1 = placed(new QLabel(tr("You:"), this), "Label1", 120, 120, 975, 255);
+    txtme = lane(this, "txtme", tr("You"), 480, 330);
+    Label2 = placed(new QLabel(tr("Disk Character:"), this), "Label2", 120, 960, 1815, 255);
+    txtdisk = lane(this, "txtdisk", tr("Disk Character"), 1200, 375);
     Label1->setBuddy(txtme);
     Label2->setBuddy(txtdisk);
 
@@ -84,19 +83,19 @@ void frmdisk::ender() {
 
 void frmdisk::mewon() {
     playsound(Sound::DuelWon);
-    endrace(mewin2, mewin1, QStringLiteral("I won! Thanks for the $25, disk character!"));
+    endrace(mewin2, mewin1, tr("I won! Thanks for the $25, disk character!"));
 }
 
 void frmdisk::diskwon() {
     playsound(Sound::DuelLost);
-    endrace(diskwin2, diskwin1, QStringLiteral("Disk character won! Thanks for the $25!"));
+    endrace(diskwin2, diskwin1, tr("Disk character won! Thanks for the $25!"));
 }
 
 // Both timers stop before the message, so a tick while it is open cannot end the race again.
 void frmdisk::endrace(QTimer* slow, QTimer* fast, const QString& message) {
     slow->stop();
     fast->stop();
-    msgbox(message, MsgIcon::Exclamation, QStringLiteral("WOW!"));
+    msgbox(message, MsgIcon::Exclamation, tr("WOW!"));
     ender();
 }
 

@@ -238,7 +238,7 @@ void maketypingbox(QLineEdit* box) {
     colours.setColor(QPalette::Base, Qt::white);
     colours.setColor(QPalette::Text, Qt::blue);
     box->setPalette(colours);
-    box->setAccessibleName(QStringLiteral("Typing box"));
+    box->setAccessibleName(QCoreApplication::translate("Controls", "Typing box"));
     keepselectionempty(box);
 }
 

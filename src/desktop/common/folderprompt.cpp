@@ -24,7 +24,7 @@ FolderPrompt::FolderPrompt(const QString& prompt, const QString& title, const QS
     answer->setObjectName(QStringLiteral("answer"));
     // The box is named by its question, as a screen reader reads an input box.
     question->setBuddy(answer);
-    browse = new QPushButton(QStringLiteral("&Browse..."), this);
+    browse = new QPushButton(tr("&Browse..."), this);
     browse->setObjectName(QStringLiteral("browse"));
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     // Enter in the box answers, as in any input box.

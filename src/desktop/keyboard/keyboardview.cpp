@@ -3,6 +3,7 @@
 #include "common/controls.h"
 #include "keyboard/baseletter.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHelpEvent>
 #include <QPainter>
@@ -29,7 +30,8 @@ Frame frameof(QSize size) {
 }
 
 QString shown(const QString& character) {
-    return character == QLatin1String(" ") ? QStringLiteral("Space") : character;
+    return character == QLatin1String(" ") ? QCoreApplication::translate("Keyboard", "Space")
+                                           : character;
 }
 
 // A dead key's accent alone may be a combining mark, which draws over whatever stands before
@@ -51,7 +53,7 @@ QString oncap(const QString& text) {
 
 KeyboardView::KeyboardView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("keyboard"));
-    setAccessibleName(QStringLiteral("Keyboard"));
+    setAccessibleName(tr("Keyboard"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     // Every paint covers its area from the picture of the keys: nothing under it need be drawn.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -136,7 +138,7 @@ QString KeyboardView::keyname(const KeyPress& press) const {
     const QString text = keyboard.text(press.code, level);
     if (press.code == keycode::space || text.isEmpty()) {
         const PhysicalKey* key = physicalkey(press.code);
-        return key ? QString::fromUtf8(key->caption) : QString();
+        return key ? keycaption(*key) : QString();
     }
     // Letter keys are named by their capital, as printed on them.
     const QString upper = text.toUpper();
@@ -146,22 +148,21 @@ QString KeyboardView::keyname(const KeyPress& press) const {
 QString KeyboardView::describe(const QString& next, const QList<KeyPress>& keys, qsizetype at,
                                bool asbase) const {
     if (at >= keys.size())
-        return QStringLiteral("Next key: ") + shown(next) +
-               QStringLiteral(", not on this keyboard");
+        return tr("Next key: %1, not on this keyboard").arg(shown(next));
     const KeyPress& press = keys.at(at);
     const PhysicalKey* key = physicalkey(press.code);
     // "Next key: é, type E": the letter shown, and the key the player types for it.
-    QString words = QStringLiteral("Next key: ") +
-                    (asbase ? shown(next) + QStringLiteral(", type ") : QString()) +
-                    keyname(press) + QStringLiteral(", ") +
-                    fingername(key ? key->finger : Finger::None);
+    const QString finger = fingername(key ? key->finger : Finger::None);
+    QString words = asbase
+                        ? tr("Next key: %1, type %2, %3").arg(shown(next), keyname(press), finger)
+                        : tr("Next key: %1, %2").arg(keyname(press), finger);
     if (press.shiftcode)
-        words += press.shiftcode == keycode::rightshift ? QStringLiteral(", with right Shift")
-                                                        : QStringLiteral(", with left Shift");
+        words += press.shiftcode == keycode::rightshift ? tr(", with right Shift")
+                                                        : tr(", with left Shift");
     if (press.altgrcode)
-        words += QStringLiteral(", with AltGr");
+        words += tr(", with AltGr");
     if (at + 1 < keys.size())
-        words += QStringLiteral(", then ") + keyname(keys.at(at + 1));
+        words += tr(", then %1").arg(keyname(keys.at(at + 1)));
     return words;
 }
 
@@ -185,7 +186,7 @@ void KeyboardView::placeheat() {
             continue;
         Tally& tally = tallies[keys.last().code];
         tally.value = std::max(tally.value, item.value);
-        tally.lines.append(shown(item.character) + QStringLiteral(": ") + item.text);
+        tally.lines.append(tr("%1: %2").arg(shown(item.character), item.text));
         low = std::min(low, item.value);
         high = std::max(high, item.value);
     }
@@ -294,8 +295,7 @@ QList<CapLabel> KeyboardView::caplabels(int code) const {
     const QString shifted = oncap(keyboard.text(code, 1));
     QList<CapLabel> labels;
     if (plain.isEmpty() && shifted.isEmpty()) {
-        const QString caption =
-            altgr && code == altgr ? QStringLiteral("AltGr") : QString::fromUtf8(key->caption);
+        const QString caption = altgr && code == altgr ? tr("AltGr") : keycaption(*key);
         QFont font = this->font();
         font.setPixelSize(small);
         labels.append({QFontMetrics(font).elidedText(caption, Qt::ElideRight, int(inner.width())),

@@ -9,8 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-loa::loa(Career* career)
-    : SavesDialog(career, "loa", QStringLiteral("Load Game"), 4680, QStringLiteral("Load")) {
+loa::loa(Career* career) : SavesDialog(career, "loa", tr("Load Game"), 4680, tr("Load")) {
     // Filled only by picking a game from the list.
     filename->setReadOnly(true);
     selectfirstonfocus(games);
@@ -28,11 +27,11 @@ void loa::go() {
     SavedGameRead read = savedgames.read(filename->text());
     if (read.fault != SaveFault::None) {
         msgbox(savefaultmessage(read, filename->text() + QStringLiteral(".kvr")), MsgIcon::Error,
-               QStringLiteral("Error"));
+               tr("Error"));
         return;
     }
     career->load(std::move(read.game));
-    msgbox(QStringLiteral("File loaded!"), MsgIcon::Exclamation, QStringLiteral("Loaded."));
+    msgbox(tr("File loaded!"), MsgIcon::Exclamation, tr("Loaded."));
     // The program may have ended while the box was open (the failure ending, the close box).
     if (programended())
         return;

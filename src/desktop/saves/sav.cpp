@@ -6,8 +6,7 @@
 #include <QLineEdit>
 #include <QShowEvent>
 
-sav::sav(Career* career)
-    : SavesDialog(career, "sav", QStringLiteral("Save Game..."), 4755, QStringLiteral("Save")) {
+sav::sav(Career* career) : SavesDialog(career, "sav", tr("Save Game..."), 4755, tr("Save")) {
     connect(filename, &QLineEdit::returnPressed, this, &sav::go);
 }
 
@@ -29,20 +28,20 @@ void sav::go() {
     // A name that would lead out of the program folder, or that no file can have, writes
     // nothing; the dialog stays so the player can choose another.
     case SaveCheck::NotAFileName:
-        msgbox(QStringLiteral("A game can't be saved as \"") + name +
-                   QStringLiteral("\". Choose a name without \"/\" that is not too long."),
-               MsgIcon::Error, QStringLiteral("Error"));
+        msgbox(
+            tr("A game can't be saved as \"%1\". Choose a name without \"/\" that is not too long.")
+                .arg(name),
+            MsgIcon::Error, tr("Error"));
         return;
     case SaveCheck::Hidden:
-        msgbox(QStringLiteral("A game can't be saved as \"") + name +
-                   QStringLiteral("\": a name that begins with a dot makes a hidden file, which "
-                                  "the Load list does not show. Choose another name."),
-               MsgIcon::Error, QStringLiteral("Error"));
+        msgbox(tr("A game can't be saved as \"%1\": a name that begins with a dot makes a hidden "
+                  "file, which the Load list does not show. Choose another name.")
+                   .arg(name),
+               MsgIcon::Error, tr("Error"));
         return;
     case SaveCheck::ReplacesAnother:
-        if (msgbox(name + QStringLiteral(".kvr holds another saved game. Replace it?"),
-                   MsgIcon::Question, QStringLiteral("Save Game..."),
-                   MsgButtons::YesNoDefaultNo) != MsgResult::Yes) {
+        if (msgbox(tr("%1.kvr holds another saved game. Replace it?").arg(name), MsgIcon::Question,
+                   tr("Save Game..."), MsgButtons::YesNoDefaultNo) != MsgResult::Yes) {
             filename->setFocus();
             return;
         }
@@ -51,12 +50,13 @@ void sav::go() {
         break;
     }
     if (!savedgames.write(*career)) {
-        msgbox(QStringLiteral("The game could not be saved as ") + name +
-                   QStringLiteral(".kvr. Any game saved under that name before is unchanged."),
-               MsgIcon::Error, QStringLiteral("Error"));
+        msgbox(tr("The game could not be saved as %1.kvr. Any game saved under that name before "
+                  "is unchanged.")
+                   .arg(name),
+               MsgIcon::Error, tr("Error"));
         return;
     }
     refresh();
-    msgbox(QStringLiteral("File saved!"), MsgIcon::Exclamation, QStringLiteral("Saved."));
+    msgbox(tr("File saved!"), MsgIcon::Exclamation, tr("Saved."));
     hide();
 }

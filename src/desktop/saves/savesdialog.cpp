@@ -22,12 +22,11 @@ SavesDialog::SavesDialog(Career* career, const char* name, const QString& captio
     // there they end at its edge rather than past it.
     const int right = std::min(4695, widthtwips);
     games = placed(new QListWidget(this), "File1", 0, 0, right, 2340);
-    games->setAccessibleName(QStringLiteral("Saved games"));
-    filenamecaption =
-        placed(new QLabel(QStringLiteral("Filename:"), this), "Label1", 0, 2400, 1335, 255);
+    games->setAccessibleName(tr("Saved games"));
+    filenamecaption = placed(new QLabel(tr("Filename:"), this), "Label1", 0, 2400, 1335, 255);
     // Made after the label it overlaps, so it lies on top.
     filename = placed(new QLineEdit(this), "txtpath", 960, 2400, right - 960, 285);
-    filename->setAccessibleName(QStringLiteral("Filename"));
+    filename->setAccessibleName(tr("Filename"));
     filenamecaption->setBuddy(filename);
     button = placed(new QPushButton(buttoncaption, this), "Command1", 120, 2760, 4455, 255);
     setFixedSize(twips(widthtwips), twips(3090));
@@ -70,7 +69,7 @@ QString SavesDialog::gamefile() const {
 }
 
 void SavesDialog::nonamegiven() {
-    msgbox(QStringLiteral("No path name given."), MsgIcon::Error, QStringLiteral("Error"));
+    msgbox(tr("No path name given."), MsgIcon::Error, tr("Error"));
     hide();
 }
 

@@ -35,13 +35,13 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
 } // namespace
 
 frmgame::frmgame(Career* career, QWidget* parent) : QWidget(parent), session(career) {
-    setupsidewindow(this, "frmgame", QStringLiteral("Double Or Nothing!"));
+    setupsidewindow(this, "frmgame", tr("Double Or Nothing!"));
     closeonescape(this);
     // A small title bar with only a close box, and no task-bar entry.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
-    heading = label(this, "Label1", QStringLiteral("Double Or nothing!"), 0, 0, 4695, 375);
+    heading = label(this, "Label1", tr("Double Or nothing!"), 0, 0, 4695, 375);
     heading->setAlignment(Qt::AlignCenter);
     heading->setFont(arialfont(12, true));
     divider = placed(new QFrame(this), "Line1", QRect(0, twips(480), twips(4680), 1));
@@ -50,28 +50,26 @@ frmgame::frmgame(Career* career, QWidget* parent) : QWidget(parent), session(car
     rules = label(
         this, "Label2",
         // clang-format off
-        QStringLiteral("To play, place a certain amount of sum of money as a bet to start, if you win, you will have 2 times the money. If you lost, try again. After each bet, you can claim your money or gamble again to see if you can double it! If you lost, well, too bad!"),
+        tr("To play, place a certain amount of sum of money as a bet to start, if you win, you will have 2 times the money. If you lost, try again. After each bet, you can claim your money or gamble again to see if you can double it! If you lost, well, too bad!"),
         // clang-format on
         0, 600, 4695, 1335);
     rules->setWordWrap(true);
     rules->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    startframe = frame(this, "Frame1", QStringLiteral("Start Gamble"));
-    cashcaption = label(startframe, "Label3", QStringLiteral("Your Cash:"), 120, 360, 1095, 255);
+    startframe = frame(this, "Frame1", tr("Start Gamble"));
+    cashcaption = label(startframe, "Label3", tr("Your Cash:"), 120, 360, 1095, 255);
     cash = label(startframe, "cash", QString(), 1200, 360, 1575, 255);
-    betcaption = label(startframe, "Label4", QStringLiteral("Bet Amount:"), 120, 720, 1335, 255);
+    betcaption = label(startframe, "Label4", tr("Bet Amount:"), 120, 720, 1335, 255);
     betmoney = placed(new QComboBox(startframe), "betmoney", 1200, 720, 1575, 0);
     betmoney->resize(betmoney->width(), betmoney->sizeHint().height());
-    betmoney->setAccessibleName(QStringLiteral("Bet Amount"));
-    play = button(startframe, "Command1", QStringLiteral("Play!"), 480, 1200, 2775);
+    betmoney->setAccessibleName(tr("Bet Amount"));
+    play = button(startframe, "Command1", tr("Play!"), 480, 1200, 2775);
 
-    gamblingframe = frame(this, "Frame2", QStringLiteral("Gambling..."));
-    sumcaption =
-        label(gamblingframe, "Label5", QStringLiteral("Current Sum:"), 120, 360, 1335, 255);
+    gamblingframe = frame(this, "Frame2", tr("Gambling..."));
+    sumcaption = label(gamblingframe, "Label5", tr("Current Sum:"), 120, 360, 1335, 255);
     winmoney = label(gamblingframe, "winmoney", QString(), 1440, 360, 2295, 255);
-    claim = button(gamblingframe, "Command2", QStringLiteral("Claim Money"), 240, 1080, 1455);
-    continuebetting =
-        button(gamblingframe, "Command3", QStringLiteral("Continue Betting"), 1800, 1080, 1815);
+    claim = button(gamblingframe, "Command2", tr("Claim Money"), 240, 1080, 1455);
+    continuebetting = button(gamblingframe, "Command3", tr("Continue Betting"), 1800, 1080, 1815);
     gamblingframe->hide();
 
     setFixedSize(twips(4770), twips(3990));
@@ -103,8 +101,7 @@ void frmgame::play_Click() {
     if (bet.isEmpty())
         return;
     if (session.play(textnumber(bet)) == StakeOutcome::NotEnoughMoney) {
-        msgbox(QStringLiteral("You do not have enough money!"), MsgIcon::Error,
-               QStringLiteral("Error"));
+        msgbox(tr("You do not have enough money!"), MsgIcon::Error, tr("Error"));
         return;
     }
     cash->setText(generalnumber(session.cash()));
@@ -115,8 +112,8 @@ void frmgame::play_Click() {
 // Claim Money: the current sum is paid in.
 void frmgame::claim_Click() {
     if (session.claim() == ClaimOutcome::CannotHold) {
-        msgbox(QStringLiteral("You cannot hold that much money! Spend some, then claim it."),
-               MsgIcon::Exclamation, QStringLiteral("Double Or Nothing!"));
+        msgbox(tr("You cannot hold that much money! Spend some, then claim it."),
+               MsgIcon::Exclamation, tr("Double Or Nothing!"));
         return;
     }
     cash->setText(generalnumber(session.cash()));
@@ -127,13 +124,12 @@ void frmgame::claim_Click() {
 void frmgame::continuebetting_Click() {
     switch (session.continuebetting()) {
     case BetOutcome::CannotGrow:
-        msgbox(QStringLiteral("Your sum cannot grow any bigger! Claim your money."),
-               MsgIcon::Exclamation, QStringLiteral("Double Or Nothing!"));
+        msgbox(tr("Your sum cannot grow any bigger! Claim your money."), MsgIcon::Exclamation,
+               tr("Double Or Nothing!"));
         return;
     case BetOutcome::Lost:
         playsound(Sound::GambleLost);
-        msgbox(QStringLiteral("You lost! All your bet money is gone!"), MsgIcon::Exclamation,
-               QStringLiteral("Too bad!"));
+        msgbox(tr("You lost! All your bet money is gone!"), MsgIcon::Exclamation, tr("Too bad!"));
         starter();
         return;
     case BetOutcome::Doubled:

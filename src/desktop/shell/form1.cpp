@@ -169,9 +169,9 @@ void Form1::startnewgame() {
 }
 
 std::optional<QString> Form1::askname() {
-    const QString title = QStringLiteral("Enter Name");
+    const QString title = tr("Enter Name");
     for (;;) {
-        const std::optional<QString> name = askinput(QStringLiteral("Enter name you want:"), title);
+        const std::optional<QString> name = askinput(tr("Enter name you want:"), title);
         if (!name)
             return std::nullopt;
         switch (checkplayername(*name)) {
@@ -189,8 +189,8 @@ std::optional<QString> Form1::askname() {
 bool Form1::mayabandoncareer() {
     if (!career->unsaved())
         return true;
-    return msgbox(QStringLiteral("Abandon ") + career->playername() +
-                      QStringLiteral("'s career? It has not been saved since it changed."),
+    return msgbox(tr("Abandon %1's career? It has not been saved since it changed.")
+                      .arg(career->playername()),
                   MsgIcon::Question, QString(), MsgButtons::YesNoDefaultNo) == MsgResult::Yes;
 }
 

@@ -41,7 +41,7 @@ void Form1::buildcontrols() {
     client->setFixedSize(twips(6465), twips(4365));
     setCentralWidget(client);
 
-    logframe = named(new QGroupBox(QStringLiteral("Event Log"), client), "Frame1");
+    logframe = named(new QGroupBox(tr("Event Log"), client), "Frame1");
     logframe->setGeometry(twipsrect(0, 0, 6375, 1935));
     eventlog = named(new LogBox(logframe), "txtlog");
     eventlog->setGeometry(twipsrect(120, 240, 6135, 1575));
@@ -54,16 +54,13 @@ void Form1::buildcontrols() {
     // Read-only still lets the player click a caret in or select, as the log allows.
     eventlog->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    training =
-        button(client, "Command1", QStringLiteral("Training"), twipsrect(0, 2040, 3255, 375));
-    services =
-        button(client, "Command7", QStringLiteral("Services"), twipsrect(0, 2520, 3255, 375));
-    competition =
-        button(client, "Command2", QStringLiteral("Competition"), twipsrect(0, 3000, 3255, 375));
-    flyaway = button(client, "Command3", QStringLiteral("Fly away"), twipsrect(0, 3480, 3255, 375));
-    nextday = button(client, "Command4", QStringLiteral("Next Day"), twipsrect(0, 3960, 3255, 375));
+    training = button(client, "Command1", tr("Training"), twipsrect(0, 2040, 3255, 375));
+    services = button(client, "Command7", tr("Services"), twipsrect(0, 2520, 3255, 375));
+    competition = button(client, "Command2", tr("Competition"), twipsrect(0, 3000, 3255, 375));
+    flyaway = button(client, "Command3", tr("Fly away"), twipsrect(0, 3480, 3255, 375));
+    nextday = button(client, "Command4", tr("Next Day"), twipsrect(0, 3960, 3255, 375));
 
-    statuspanel = named(new QGroupBox(QStringLiteral("My Status"), client), "Frame2");
+    statuspanel = named(new QGroupBox(tr("My Status"), client), "Frame2");
     statuspanel->setGeometry(twipsrect(3360, 2040, 3015, 2295));
     auto caption = [this](const char* name, const QString& text, int y) {
         auto* l = named(new QLabel(text, statuspanel), name);
@@ -75,19 +72,19 @@ void Form1::buildcontrols() {
         l->setGeometry(twipsrect(x, y, 3015 - x - 120, 255));
         return l;
     };
-    namecaption = caption("Label1", QStringLiteral("Name:"), 360);
+    namecaption = caption("Label1", tr("Name:"), 360);
     shownname = value("nama1", 480, 360);
     // "Name:" in Arial 9 runs past x 480; start the name's text clear of it.
     shownname->setContentsMargins(twips(270), 0, 0, 0);
-    rankcaption = caption("Label2", QStringLiteral("Rank:"), 720);
+    rankcaption = caption("Label2", tr("Rank:"), 720);
     shownrank = value("rank1", 960, 720);
-    moneycaption = caption("Label3", QStringLiteral("Money:"), 1080);
+    moneycaption = caption("Label3", tr("Money:"), 1080);
     shownmoney = value("money1", 960, 1080);
-    dayscaption = caption("Label4", QStringLiteral("Days:"), 1440);
+    dayscaption = caption("Label4", tr("Days:"), 1440);
     showndays = value("days1", 960, 1440);
     showntraining = value("train1", 120, 1560);
     showntraining->hide();
-    daysleftcaption = caption("Label5", QStringLiteral("Days left:"), 1800);
+    daysleftcaption = caption("Label5", tr("Days left:"), 1800);
     daysleft = named(new QLabel(statuspanel), "Label6");
     daysleft->setGeometry(twipsrect(960, 1800, 1935, 255));
     // The values carry no name of their own, so a screen reader reads them; each caption names
@@ -100,11 +97,10 @@ void Form1::buildcontrols() {
     daysleftclock = named(new QTimer(statuspanel), "Timer1");
     daysleftclock->setInterval(100);
 
-    endgame = named(new QGroupBox(QStringLiteral("End game"), client), "Frame3");
+    endgame = named(new QGroupBox(tr("End game"), client), "Frame3");
     endgame->setGeometry(twipsrect(0, 1920, 6375, 2415));
     endgame->setAutoFillBackground(true);
-    exitgame =
-        button(endgame, "Command6", QStringLiteral("Exit Game"), twipsrect(2280, 960, 1455, 375));
+    exitgame = button(endgame, "Command6", tr("Exit Game"), twipsrect(2280, 960, 1455, 375));
     objectiveclock = named(new QTimer(endgame), "Timer2");
     objectiveclock->setInterval(100);
     endgame->raise();
@@ -127,18 +123,18 @@ void Form1::buildcontrols() {
 void Form1::buildmenus() {
     QMenuBar* bar = menuBar();
 
-    filemenu = named(bar->addMenu(QStringLiteral("&File")), "asd");
-    newgame = item(filemenu, "newer", QStringLiteral("&New"));
+    filemenu = named(bar->addMenu(tr("&File")), "asd");
+    newgame = item(filemenu, "newer", tr("&New"));
     separator(filemenu, "dfgsdgsdgsfs");
-    savegame = item(filemenu, "saver", QStringLiteral("&Save"));
-    loadgame = item(filemenu, "loader", QStringLiteral("&Load"));
+    savegame = item(filemenu, "saver", tr("&Save"));
+    loadgame = item(filemenu, "loader", tr("&Load"));
     separator(filemenu, "asgasfasdfasf");
-    exitprogram = item(filemenu, "bye", QStringLiteral("&Exit"));
+    exitprogram = item(filemenu, "bye", tr("&Exit"));
 
-    countrymenu = named(bar->addMenu(QStringLiteral("&Country")), "coun");
+    countrymenu = named(bar->addMenu(tr("&Country")), "coun");
     for (std::size_t i = 0; i < std::size(countries); ++i) {
         const CountryInfo& place = countries[i];
-        QAction* country = item(countrymenu, place.menuname, QLatin1String(place.caption));
+        QAction* country = item(countrymenu, place.menuname, countrycaption(place));
         country->setCheckable(true);
         connect(country, &QAction::triggered, this, [this, country, place] {
             // A click toggles the mark by itself; only the flight decides where it rests.
@@ -148,35 +144,33 @@ void Form1::buildmenus() {
         countryitems[i] = country;
     }
 
-    cheatinput = named(bar->addAction(QStringLiteral("Cheat Input")), "cheater");
+    cheatinput = named(bar->addAction(tr("Cheat Input")), "cheater");
 
-    twoplayers = named(bar->addMenu(QStringLiteral("Two Playes")), "tpl");
-    createdisk = item(twoplayers, "createdisk", QStringLiteral("&Create KVR Competition Disk"));
-    loaddisk =
-        item(twoplayers, "loaddisk", QStringLiteral("&Update Status from KVR Competition Disk"));
+    twoplayers = named(bar->addMenu(tr("Two Playes")), "tpl");
+    createdisk = item(twoplayers, "createdisk", tr("&Create KVR Competition Disk"));
+    loaddisk = item(twoplayers, "loaddisk", tr("&Update Status from KVR Competition Disk"));
     separator(twoplayers, "asdasfasdfadf");
-    fightdisk =
-        item(twoplayers, "fightdisk", QStringLiteral("Competition With Typist in KVR Battle Disk"));
-    racedisk = item(twoplayers, "racedisk", QStringLiteral("Race the Disk Typist's Best..."));
+    fightdisk = item(twoplayers, "fightdisk", tr("Competition With Typist in KVR Battle Disk"));
+    racedisk = item(twoplayers, "racedisk", tr("Race the Disk Typist's Best..."));
 
-    othersmenu = named(bar->addMenu(QStringLiteral("&Others")), "fasdfasfas");
-    checkcompetition = item(othersmenu, "cc", QStringLiteral("Check Competition"));
+    othersmenu = named(bar->addMenu(tr("&Others")), "fasdfasfas");
+    checkcompetition = item(othersmenu, "cc", tr("Check Competition"));
     halloffame = item(othersmenu, "hot", QStringLiteral("&Vivo re Zazede"));
     separator(othersmenu, "statsseparator");
-    stats = item(othersmenu, "stats", QStringLiteral("Typing &Statistics"));
-    coach = item(othersmenu, "coach", QStringLiteral("Typing &Coach"));
+    stats = item(othersmenu, "stats", tr("Typing &Statistics"));
+    coach = item(othersmenu, "coach", tr("Typing &Coach"));
     separator(othersmenu, "soundseparator");
     soundmenu = new SoundMenu(othersmenu);
     othersmenu->addMenu(soundmenu);
 
     // Hidden from the bar, only ever popped up by the "Services" button. It stays a menu of the
     // bar all the same, so screen readers find its items where they find every other menu's.
-    servicesmenu = named(bar->addMenu(QStringLiteral("Services")), "sdfasdfasfasf");
+    servicesmenu = named(bar->addMenu(tr("Services")), "sdfasdfasfasf");
     servicesmenu->menuAction()->setVisible(false);
-    timemachine = item(servicesmenu, "timmac", QStringLiteral("&Time machine"));
-    rewardbag = item(servicesmenu, "ll", QStringLiteral("&Mysterious Reward Bag"));
+    timemachine = item(servicesmenu, "timmac", tr("&Time machine"));
+    rewardbag = item(servicesmenu, "ll", tr("&Mysterious Reward Bag"));
     tictactoe = item(servicesmenu, "Ti", QStringLiteral("&Vivovu Dev Ezi Doz"));
-    doubleornothing = item(servicesmenu, "command5", QStringLiteral("&Double or Nothing"));
+    doubleornothing = item(servicesmenu, "command5", tr("&Double or Nothing"));
 
     auto filecommand = [this](QAction* action, void (Form1::*handler)()) {
         connect(action, &QAction::triggered, this, [this, handler] {

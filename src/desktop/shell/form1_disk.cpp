@@ -8,20 +8,23 @@
 #include "common/sidewindow.h"
 #include "competition/frmcars.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The one prompt of all the disk commands, under the creation's title, with a folder chooser
 // beside the box.
 QString askdiskpath() {
-    return folderbox(QStringLiteral("Enter diskette drive letter (eg. a:\\) :"),
-                     QStringLiteral("Create KVR Competition Disk"));
+    return folderbox(
+        QCoreApplication::translate("Form1", "Enter diskette drive letter (eg. a:\\) :"),
+        QCoreApplication::translate("Form1", "Create KVR Competition Disk"));
 }
 
 // What was wrong with a disk found, when there is more to say, follows the game's own words.
 void disknotfound(const QString& trouble = QString()) {
-    const QString text = QStringLiteral("Diskette not found!");
+    const QString text = QCoreApplication::translate("Form1", "Diskette not found!");
     msgbox(trouble.isEmpty() ? text : text + QStringLiteral("\n\n") + trouble, MsgIcon::Error,
-           QStringLiteral("Error"));
+           QCoreApplication::translate("Form1", "Error"));
 }
 
 // Tells the player why a disk command did nothing; true when it was done.
@@ -31,7 +34,8 @@ bool diskdone(const DiskResult& result) {
         disknotfound(result.trouble);
         return false;
     case DiskOutcome::WrongDisk:
-        msgbox(QStringLiteral("Wrong KVR Battle Disk!"), MsgIcon::Error, QStringLiteral("Error"));
+        msgbox(QCoreApplication::translate("Form1", "Wrong KVR Battle Disk!"), MsgIcon::Error,
+               QCoreApplication::translate("Form1", "Error"));
         return false;
     case DiskOutcome::Done:
         break;
@@ -42,7 +46,7 @@ bool diskdone(const DiskResult& result) {
 // Anything more to say follows the game's own words.
 void done(const QString& text, const QString& more = QString()) {
     msgbox(more.isEmpty() ? text : text + QStringLiteral("\n\n") + more, MsgIcon::Information,
-           QStringLiteral("Done"));
+           QCoreApplication::translate("Form1", "Done"));
 }
 
 } // namespace
@@ -50,12 +54,12 @@ void done(const QString& text, const QString& more = QString()) {
 void Form1::createbattledisk() {
     const DiskResult made = DiskCommands(*career).create(askdiskpath());
     if (diskdone(made))
-        done(QStringLiteral("KVR Battle Disk Created!"), made.more);
+        done(tr("KVR Battle Disk Created!"), made.more);
 }
 
 void Form1::updatefromdisk() {
     if (diskdone(DiskCommands(*career).update(askdiskpath())))
-        done(QStringLiteral("Status Updated!"));
+        done(tr("Status Updated!"));
 }
 
 void Form1::fightbattledisk() {
@@ -77,12 +81,13 @@ void Form1::racediskbest() {
         disknotfound(race.trouble);
         return;
     case FriendlyRaceOutcome::Refused:
-        msgbox(race.trouble, MsgIcon::Error, QStringLiteral("Error"));
+        msgbox(race.trouble, MsgIcon::Error, tr("Error"));
         return;
     case FriendlyRaceOutcome::NoRace:
-        msgbox(QStringLiteral("The typist on this disk has no race to race: the disk was made "
-                              "before they finished one, or by an older copy of the game."),
-               MsgIcon::Information, QStringLiteral("Friendly Race"));
+        msgbox(QCoreApplication::translate(
+                   "Form1", "The typist on this disk has no race to race: the disk was made "
+                            "before they finished one, or by an older copy of the game."),
+               MsgIcon::Information, tr("Friendly Race"));
         return;
     case FriendlyRaceOutcome::Ready:
         break;

@@ -26,10 +26,10 @@ void Form1::checkobjective() {
 void Form1::objectivereached(Goal goal) {
     playsound(Sound::CareerWon);
     msgbox(goal == Goal::Rank
-               ? QStringLiteral("You have completed your objective by reaching rank 8 so that your "
-                                "boss will hire you!")
-               : QStringLiteral("You have completed your objective by earning $25000 to bribe "
-                                "your boss to hire you!"));
+               ? tr("You have completed your objective by reaching rank 8 so that your "
+                    "boss will hire you!")
+               : tr("You have completed your objective by earning $25000 to bribe "
+                    "your boss to hire you!"));
     scoregame2();
     objectiveclock->stop();
 }
@@ -40,8 +40,7 @@ void Form1::scoregame2() {
     coverbuttons();
     // The success stands even when the hall of fame can't take it; the player is told.
     if (!addtohall(success.playername, success.score))
-        msgbox(QStringLiteral("Your score could not be written to ") + ::apppath() + hallfilename +
-                   QStringLiteral("."),
+        msgbox(tr("Your score could not be written to %1.").arg(::apppath() + hallfilename),
                MsgIcon::Exclamation, QStringLiteral("Vivo Re Zazede"));
     showhalloffame();
 }
@@ -57,15 +56,14 @@ void Form1::coverbuttons() {
 
 void Form1::timeup() {
     playsound(Sound::CareerLost);
-    msgbox(QStringLiteral("Game Over! Time's Up!"), MsgIcon::Error, QStringLiteral("Game Over"));
+    msgbox(tr("Game Over! Time's Up!"), MsgIcon::Error, tr("Game Over"));
     scoregame();
 }
 
 // The failure: the game's own name for it.
 void Form1::scoregame() {
     career->fail();
-    msgbox(QStringLiteral("You failed your objectives! You are a loser!"), MsgIcon::Error,
-           QStringLiteral("Loser!"));
+    msgbox(tr("You failed your objectives! You are a loser!"), MsgIcon::Error, tr("Loser!"));
     closer();
 }
 

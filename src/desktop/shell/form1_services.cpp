@@ -12,25 +12,19 @@
 
 #include <QAction>
 
-namespace {
-const QString timemachinetitle = QStringLiteral("Time Machine");
-const QString bagtitle = QStringLiteral("Mysterious Reward Bag");
-const QString errortitle = QStringLiteral("Error");
-} // namespace
-
 void Form1::usetimemachine() {
-    const double traveldays = timetraveldays(inputbox(
-        QStringLiteral("How many days you want to travel back in time?"), timemachinetitle));
+    const QString timemachinetitle = tr("Time Machine");
+    const double traveldays = timetraveldays(
+        inputbox(tr("How many days you want to travel back in time?"), timemachinetitle));
     if (msgbox(timetravelquestion(timetravelprice(traveldays)), MsgIcon::None, timemachinetitle,
                MsgButtons::YesNo) != MsgResult::Yes)
         return;
     switch (career->timetravel(traveldays)) {
     case TimeTravelOutcome::NotEnoughMoney:
-        msgbox(QStringLiteral("You do not have enough money!"), MsgIcon::Error, errortitle);
+        msgbox(tr("You do not have enough money!"), MsgIcon::Error, tr("Error"));
         return;
     case TimeTravelOutcome::TooFar:
-        msgbox(QStringLiteral("The time machine cannot take you that far!"), MsgIcon::Error,
-               errortitle);
+        msgbox(tr("The time machine cannot take you that far!"), MsgIcon::Error, tr("Error"));
         return;
     case TimeTravelOutcome::Done:
         break;
@@ -40,18 +34,19 @@ void Form1::usetimemachine() {
 // Once a day; a change of the day count brings it back.
 void Form1::openrewardbag() {
     career->use(Activity::RewardBag);
-    msgbox(QStringLiteral("Drawing Mysterious Reward bag..."), MsgIcon::Exclamation, bagtitle);
+    const QString bagtitle = tr("Mysterious Reward Bag");
+    msgbox(tr("Drawing Mysterious Reward bag..."), MsgIcon::Exclamation, bagtitle);
     const BagLot& lot = baglot(drawrewardbag(career->state()));
     if (const std::optional<Sound> sound = bagsound(lot))
         playsound(*sound);
-    msgbox(QLatin1String(lot.message), MsgIcon::Information, bagtitle);
+    msgbox(bagmessage(lot), MsgIcon::Information, bagtitle);
     career->openbag(lot);
 }
 
 void Form1::entercheat() {
-    const QString answer = inputbox(QStringLiteral("Enter cheat:"), QStringLiteral("Cheat?"));
+    const QString answer = inputbox(tr("Enter cheat:"), tr("Cheat?"));
     if (!career->cheat(answer))
-        msgbox(QStringLiteral("No such cheat!"), MsgIcon::Error, errortitle);
+        msgbox(tr("No such cheat!"), MsgIcon::Error, tr("Error"));
 }
 
 void Form1::playdoubleornothing() {

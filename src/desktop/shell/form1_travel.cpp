@@ -10,13 +10,13 @@ void Form1::fly(Country country) {
     case FlightCheck::AlreadyThere:
         return;
     case FlightCheck::NotEnoughMoney:
-        msgbox(QStringLiteral("Not enough money!"), MsgIcon::Error, QStringLiteral("Pok Kia!"));
+        msgbox(tr("Not enough money!"), MsgIcon::Error, tr("Pok Kia!"));
         return;
     case FlightCheck::MayFly:
         break;
     }
-    if (msgbox(QStringLiteral("Are you sure you want to fly there?"), MsgIcon::Exclamation,
-               QStringLiteral("Fly!"), MsgButtons::YesNo) != MsgResult::Yes)
+    if (msgbox(tr("Are you sure you want to fly there?"), MsgIcon::Exclamation, tr("Fly!"),
+               MsgButtons::YesNo) != MsgResult::Yes)
         return;
     career->fly(country);
 }

@@ -21,9 +21,9 @@ frmstart::frmstart(std::function<void()> newgame, std::function<void()> loadgame
                    std::function<void()> exitgame)
     : exitgame(exitgame) {
     setupsidewindow(this, "frmstart", QStringLiteral("Keystrider"));
-    cmdnew = choice(this, "cmdnew", QStringLiteral("New"), 120, std::move(newgame));
-    cmdload = choice(this, "cmdload", QStringLiteral("Load"), 1455, std::move(loadgame));
-    cmdexit = choice(this, "cmdexit", QStringLiteral("Exit"), 2790, std::move(exitgame));
+    cmdnew = choice(this, "cmdnew", tr("New"), 120, std::move(newgame));
+    cmdload = choice(this, "cmdload", tr("Load"), 1455, std::move(loadgame));
+    cmdexit = choice(this, "cmdexit", tr("Exit"), 2790, std::move(exitgame));
     setFixedSize(twips(4125), twips(615));
     centreonscreen(this);
 }

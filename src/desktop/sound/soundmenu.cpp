@@ -19,25 +19,25 @@ QAction* switchitem(QMenu* menu, const char* name, const QString& caption) {
 
 } // namespace
 
-SoundMenu::SoundMenu(QWidget* parent) : QMenu(QStringLiteral("So&und"), parent) {
+SoundMenu::SoundMenu(QWidget* parent) : QMenu(tr("So&und"), parent) {
     setObjectName(QStringLiteral("sound"));
     // Its switches, and every other on/off item of the game's menus, read as on or off.
     readcheckableitems();
-    gamesounds = switchitem(this, "gamesounds", QStringLiteral("&Game sounds"));
-    wrongkeytick = switchitem(this, "wrongkeytick", QStringLiteral("&Wrong-key tick"));
-    keyclicks = switchitem(this, "keyclicks", QStringLiteral("&Key clicks"));
+    gamesounds = switchitem(this, "gamesounds", tr("&Game sounds"));
+    wrongkeytick = switchitem(this, "wrongkeytick", tr("&Wrong-key tick"));
+    keyclicks = switchitem(this, "keyclicks", tr("&Key clicks"));
     addSeparator();
-    volumemenu = addMenu(QStringLiteral("&Volume"));
+    volumemenu = addMenu(tr("&Volume"));
     volumemenu->setObjectName(QStringLiteral("volume"));
     auto* steps = new QActionGroup(this);
     for (int step : volumesteps) {
-        QAction* item = volumemenu->addAction(QStringLiteral("%1 %").arg(step));
+        QAction* item = volumemenu->addAction(tr("%1 %").arg(step));
         item->setCheckable(true);
         item->setData(step);
         steps->addAction(item);
         volumes.append(item);
     }
-    mute = switchitem(this, "mute", QStringLiteral("&Mute"));
+    mute = switchitem(this, "mute", tr("&Mute"));
     mute->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     // Heard in every window, so muted from every window.
     mute->setShortcutContext(Qt::ApplicationShortcut);

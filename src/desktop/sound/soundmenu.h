@@ -10,6 +10,7 @@ class QAction;
 // from any window of the game. It takes the settings kept in the program folder when it is
 // made, and keeps every change there.
 class SoundMenu : public QMenu {
+    Q_OBJECT
 public:
     explicit SoundMenu(QWidget* parent = nullptr);
 

@@ -26,17 +26,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
-namespace {
-
-const QString startcaption = QStringLiteral("Start");
-const QString restartcaption = QStringLiteral("Restart");
-const QString pausecaption = QStringLiteral("Pause");
-const QString resumecaption = QStringLiteral("Resume");
-
-} // namespace
-
 frmp::frmp(Career* career, QWidget* parent) : QWidget(parent), credit(career) {
-    setupsidewindow(this, "frmp", QStringLiteral("Practice Typing!"));
+    setupsidewindow(this, "frmp", tr("Practice Typing!"));
     buildcontrols();
     setFixedSize(twips(8280), twips(3660));
     closeonescape(this);
@@ -44,25 +35,22 @@ frmp::frmp(Career* career, QWidget* parent) : QWidget(parent), credit(career) {
 }
 
 void frmp::buildcontrols() {
-    level = placed(new QGroupBox(QStringLiteral("Level"), this), "level",
-                   twipsrect(120, 120, 2535, 2055));
+    level = placed(new QGroupBox(tr("Level"), this), "level", twipsrect(120, 120, 2535, 2055));
     QRadioButton** options[] = {&easy, &comingalongwell, &average, &aboveaverage, &expert};
     const char* optionnames[] = {"Option1", "Option2", "Option3", "Option4", "Option5"};
     for (int i = 0; i < 5; ++i)
-        *options[i] = placed(new QRadioButton(practicelevels()[i].caption, level), optionnames[i],
-                             twipsrect(180, 300 + i * 345, 2235, 300));
+        *options[i] = placed(new QRadioButton(shownlevelcaption(practicelevels()[i]), level),
+                             optionnames[i], twipsrect(180, 300 + i * 345, 2235, 300));
     easy->setChecked(true);
 
     auto label = [this](const char* name, const QString& text, QRect where) {
         return placed(new QLabel(text, this), name, where);
     };
-    timecaption = label("Label1", QStringLiteral("Time:"), twipsrect(2880, 240, 2415, 300));
+    timecaption = label("Label1", tr("Time:"), twipsrect(2880, 240, 2415, 300));
     elapsed = label("tim", QStringLiteral("0"), twipsrect(5400, 240, 1215, 300));
-    typedcaption =
-        label("Label2", QStringLiteral("Word/Phrase :"), twipsrect(2880, 660, 2415, 300));
+    typedcaption = label("Label2", tr("Word/Phrase :"), twipsrect(2880, 660, 2415, 300));
     typedshown = label("wordno", QStringLiteral("0"), twipsrect(5400, 660, 1215, 300));
-    leftcaption = label("Label3", QStringLiteral("Word(s)/Phrase(s) left:"),
-                        twipsrect(2880, 1080, 2415, 300));
+    leftcaption = label("Label3", tr("Word(s)/Phrase(s) left:"), twipsrect(2880, 1080, 2415, 300));
     leftshown = label("wordleft", QStringLiteral("0"), twipsrect(5400, 1080, 1215, 300));
     // The figures carry no name of their own, so a screen reader reads them; each caption
     // names its figure as the figure's buddy.
@@ -71,9 +59,8 @@ void frmp::buildcontrols() {
     leftcaption->setBuddy(leftshown);
 
     startrestart =
-        placed(new QPushButton(startcaption, this), "Command1", twipsrect(2880, 1680, 1455, 420));
-    pauser =
-        placed(new QPushButton(pausecaption, this), "pauser", twipsrect(4500, 1680, 1455, 420));
+        placed(new QPushButton(tr("Start"), this), "Command1", twipsrect(2880, 1680, 1455, 420));
+    pauser = placed(new QPushButton(tr("Pause"), this), "pauser", twipsrect(4500, 1680, 1455, 420));
 
     divider = placed(new QFrame(this), "Line1", twipsrect(120, 2340, 8040, 30));
     divider->setFrameShape(QFrame::HLine);
@@ -138,7 +125,7 @@ void frmp::startrestart_Click() {
     pauser->setEnabled(true);
     mistakes = 0;
     level->setEnabled(false);
-    startrestart->setText(restartcaption);
+    startrestart->setText(tr("Restart"));
     session.start(typingbox->text());
     startlevel(selectedlevel());
 }
@@ -191,7 +178,7 @@ void frmp::typingbox_KeyUp(int key) {
 
 void frmp::clock_Timer() {
     seconds = addclamped(seconds, 1);
-    elapsed->setText(QString::number(seconds) + QLatin1Char('s'));
+    elapsed->setText(tr("%1s").arg(seconds));
 }
 
 void frmp::pauser_Click() {
@@ -205,7 +192,7 @@ void frmp::pauser_Click() {
         session.resume();
     }
     typingbox->setEnabled(!pausing);
-    pauser->setText(pausing ? resumecaption : pausecaption);
+    pauser->setText(pausing ? tr("Resume") : tr("Pause"));
     if (!pausing)
         typingbox->setFocus();
 }
@@ -225,8 +212,8 @@ void frmp::endexercise() {
     const PracticeCredit credited = credit;
     const QPointer<StatsRecorder> keeper = recorder;
     playsound(Sound::ExerciseEnded);
-    msgbox(resultmessage(seconds, typedcount, played.name, mistakes), MsgIcon::Exclamation,
-           QStringLiteral("Result"));
+    msgbox(resultmessage(seconds, typedcount, shownlevelname(played), mistakes),
+           MsgIcon::Exclamation, tr("Result"));
     credited.credit(levelindex);
     if (keeper)
         keeper->record(record);
@@ -237,9 +224,9 @@ void frmp::endexercise() {
 void frmp::resetwindow() {
     running = false;
     paused = false;
-    pauser->setText(pausecaption);
+    pauser->setText(tr("Pause"));
     typingbox->setEnabled(true);
-    startrestart->setText(startcaption);
+    startrestart->setText(tr("Start"));
     mistakes = 0;
     words.clear();
     level->setEnabled(true);
