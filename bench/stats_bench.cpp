@@ -1,11 +1,15 @@
 // The typing statistics at scale: opens the window on a generated "stats.dat" of 100 000 lines,
 // printing how long it takes until its charts are drawn and the longest time the window went
 // without answering events meanwhile, how long it takes to narrow it to one career and to show
-// a record that just ended, then the time to append one record.
+// a record that just ended, then the time to append one record. Then the coach and practice open
+// on the same history, and the process's memory shows it is held once.
 #include "benchsetup.h"
+#include "coach/frmcoach.h"
 #include "common/filewriting.h"
 #include "samples/samplerecords.h"
 #include "stats/frmstats.h"
+#include "stats/typinghistory.h"
+#include "typing/frmp.h"
 #include "typing/levels.h"
 #include "typing/wordlist.h"
 
@@ -22,6 +26,17 @@ constexpr int lines = 100000;
 
 double milliseconds(qint64 nanoseconds) {
     return static_cast<double>(nanoseconds) / 1e6;
+}
+
+// The memory the process holds now (resident), in MB, as the kernel counts it.
+double residentmb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    return 0;
 }
 
 // The bytes a record's letter pairs add to its line: the line with them against the line without.
@@ -88,6 +103,7 @@ int main(int argc, char* argv[]) {
     frmstats window;
     window.show();
     QCoreApplication::processEvents();
+    const double before = residentmb();
     EventGaps gaps;
     gaps.start();
     window.load();
@@ -111,9 +127,38 @@ int main(int argc, char* argv[]) {
     const qint64 narrowed = narrowing.nsecsElapsed() / 2;
     QElapsedTimer adding;
     adding.start();
-    window.addrecord(samplerecord(lines));
+    TypingHistory::shared()->add(samplerecord(lines));
     std::printf("narrowing to one career or back %.1f ms, an exercise ending while shown %.1f ms\n",
                 milliseconds(narrowed), milliseconds(adding.nsecsElapsed()));
+
+    const double withstats = residentmb();
+
+    // The coach and practice on the same history: neither reads it again, nor holds a copy.
+    {
+        EventGaps opening;
+        opening.start();
+        frmcoach coach;
+        coach.show();
+        coach.load();
+        bool filled = false;
+        QObject::connect(&coach, &frmcoach::historyloaded, [&filled] { filled = true; });
+        while (!filled)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const qint64 filltime = opening.elapsed();
+        const qint64 coachgap = opening.stop();
+        opening.start();
+        frmp practice(nullptr);
+        practice.show();
+        practice.setrecorder(nullptr);
+        QCoreApplication::processEvents();
+        const qint64 practicegap = opening.stop();
+        std::printf("the coach opened on it, filled in %.1f ms, longest gap %.1f ms; practice "
+                    "opened, longest gap %.1f ms (goal 50 ms)\n",
+                    milliseconds(filltime), milliseconds(coachgap), milliseconds(practicegap));
+        std::printf("memory: %.1f MB before the history, %.1f MB with the statistics open, %.1f MB "
+                    "with the coach and practice open too\n",
+                    before, withstats, residentmb());
+    }
 
     // Appending to the file of 100 000 lines, one record at a time.
     const int appends = repeats(1000, 20);

@@ -1,9 +1,9 @@
-// The coach's history from any stats.dat: every figure it keeps is one the game could have
-// counted (a smoothed time under 2 s a gap, a miss rate between 0 and 1), every confidence lies
-// in [0, 1], and the keys in play and the focus key are chosen without fault. Letter pairs
+// The history the coach teaches from, of any stats.dat: every figure it keeps is one the game could
+// have counted (a smoothed time under 2 s a gap, a miss rate between 0 and 1), every confidence
+// lies in [0, 1], and the keys in play and the focus key are chosen without fault. Letter pairs
 // smoothed are under 2 s a gap too, and read in parts as in one.
-#include "coach/coachhistory.h"
 #include "coach/keyplan.h"
+#include "stats/statshistory.h"
 
 #include "stats/keystrokes.h"
 
@@ -12,14 +12,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const CoachHistory history = readcoachhistory(bytes);
-    const CoachHistory inparts = readcoachhistory(bytes, 3);
-    history.pairs.table().eachpair([&](unsigned char a, unsigned char b, const SmoothedTime& t) {
-        const SmoothedTime* other = inparts.pairs.table().findpair(a, b);
+    const StatsHistory history = readstatshistory(bytes);
+    const StatsHistory inparts = readstatshistory(bytes, 3);
+    history.pairs().table().eachpair([&](unsigned char a, unsigned char b, const SmoothedTime& t) {
+        const SmoothedTime* other = inparts.pairs().table().findpair(a, b);
         if (!(t.ms >= 0 && t.ms < longestkeygap) || !other || other->timed != t.timed)
             __builtin_trap();
     });
-    for (const PairStanding& s : rankpairs(history.pairs, {}, 1000))
+    for (const PairStanding& s : rankpairs(history.pairs(), {}, 1000))
         if (s.timed < rankedpairminimum || !(s.expected >= 0 && s.expected < longestkeygap))
             __builtin_trap();
     QList<QChar> order;

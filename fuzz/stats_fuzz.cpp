@@ -1,23 +1,21 @@
 // "stats.dat" on any bytes: damaged lines are counted, never a crash, and every line read
 // is written again to a line that reads back as the very same line.
 #include "common/bytelines.h"
-#include "stats/statsbook.h"
 #include "stats/statsexport.h"
+#include "stats/statshistory.h"
 
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    StatsReader reader(bytes);
-    while (reader.read(7)) {
-    }
+    const StatsHistory history = readstatshistory(bytes, 3);
     // Lines end at CR LF, LF or a CR alone, as every reader of the game takes them.
     QList<QByteArray> lines;
     QByteArrayView rest(bytes);
     for (QByteArrayView line; nextline(rest, line);)
         lines.append(line.toByteArray());
-    const qsizetype rows = reader.book.rows().size();
-    if (reader.unreadable < 0 || rows + reader.unreadable > lines.size())
+    const qsizetype rows = history.book.rows().size();
+    if (history.unreadable < 0 || rows + history.unreadable > lines.size())
         __builtin_trap();
     // A last line with no line end is torn: counted, never read.
     const qsizetype ended =
@@ -46,12 +44,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     QList<qsizetype> all;
     for (qsizetype i = 0; i < rows; ++i) {
-        if (reader.book.rows()[i].tally.wrong > reader.book.rows()[i].tally.charstyped)
+        if (history.book.rows()[i].tally.wrong > history.book.rows()[i].tally.charstyped)
             __builtin_trap();
         all.append(i);
     }
     // Any row read exports, whatever its texts hold.
-    const QByteArray csv = statscsv(reader.book, all);
+    const QByteArray csv = statscsv(history.book, all);
     if (!csv.endsWith("\r\n"))
         __builtin_trap();
     return 0;

@@ -9,6 +9,7 @@
 #include "career/halllist.h"
 #include "coach/coachplan.h"
 #include "coach/frmcoach.h"
+#include "coach/pairweighting.h"
 #include "common/clock.h"
 #include "common/folderprompt.h"
 #include "common/program.h"
@@ -69,12 +70,26 @@ public:
 NoonClock noon;
 
 // Six minutes of practice today, as the practice window and the coach show it.
-PracticeDays sixminutestoday() {
-    PracticeDays days;
-    TypingTally tally;
-    tally.milliseconds = 6 * 60000;
-    days.add(QDate(2026, 12, 8), QTime(9, 0), tally);
-    return days;
+QByteArray sixminutestoday() {
+    TypingRecord r;
+    r.ended = QDateTime(QDate(2026, 12, 8), QTime(9, 0));
+    r.activity = QStringLiteral("Practice");
+    r.level = QStringLiteral("Easy");
+    r.result = QStringLiteral("Completed");
+    r.counts.tally = {6 * 60000, 20, 120, 120, 0, 0};
+    return statsline(r);
+}
+
+// A program folder of its own with copies of the word files, and `stats` as its stats.dat: the
+// typing history is read once a folder, so each picture that shows one has its own.
+void ownfolder(const QTemporaryDir& dir, const QByteArray& stats) {
+    const QString folder = apppath();
+    for (const PracticeLevel& level : practicelevels())
+        QFile::copy(folder + level.file, dir.filePath(level.file));
+    QFile file(dir.filePath(statsfilename));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(stats);
+    setprogramfolder(dir.path());
 }
 
 class FixedDraws : public RandomSource {
@@ -163,11 +178,13 @@ void savecompetitionwindows(Form1& form) {
 
 // The practice window at rest, then mid-exercise with a target and a half-typed entry.
 void shootpractice(Form1& form) {
+    // Not the build folder's own records: the same picture on every run.
+    QTemporaryDir dir;
+    const QString folder = apppath();
+    ownfolder(dir, sixminutestoday());
     form.opentraining();
     frmp* practice = form.practicewindow;
-    // Not the build folder's own records: the same picture on every run.
     practice->practice->finishloading();
-    practice->practice->take(sixminutestoday());
     save(practice, QStringLiteral("frmp"));
     practice->expert->setChecked(true);
     practice->startrestart_Click();
@@ -176,6 +193,7 @@ void shootpractice(Form1& form) {
     practice->typingbox->setText(practice->target->text().left(7));
     save(practice, QStringLiteral("frmp-exercise"));
     practice->close();
+    setprogramfolder(folder);
 }
 
 // Double or Nothing choosing a bet, then two rounds into a gamble.
@@ -244,18 +262,16 @@ void shootsaves(Form1& form) {
 }
 
 // The first records of a made-up typist's statistics.
-void writesamplestats(const QString& path, int records) {
+QByteArray samplestats(int records) {
     QByteArray bytes;
     for (int i = 0; i < records; ++i)
         bytes += statsline(samplerecord(i));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    return bytes;
 }
 
 // A made-up typist's year: most days some practice, more of it as the months go by, the goal met
 // on a run of days up to today but for one day a freeze kept.
-void writepracticeyear(const QString& path) {
+QByteArray practiceyear() {
     QByteArray bytes;
     const QDate today(2026, 12, 8);
     for (int back = 340; back >= 0; --back) {
@@ -270,19 +286,16 @@ void writepracticeyear(const QString& path) {
         r.counts.tally.charstyped = r.counts.tally.charsmatched + r.counts.tally.wrong;
         bytes += statsline(r);
     }
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    return bytes;
 }
 
 // The typing statistics of a made-up typist: after the first record, then on the progress
 // chart, the keys and the records; and a year of practice on the calendar.
 void shootstats() {
-    QTemporaryDir dir;
     const QString folder = apppath();
-    setprogramfolder(dir.path());
     for (int records : {1, 120}) {
-        writesamplestats(dir.filePath(statsfilename), records);
+        QTemporaryDir dir;
+        ownfolder(dir, samplestats(records));
         frmstats stats;
         stats.load();
         stats.finishloading();
@@ -301,7 +314,8 @@ void shootstats() {
         stats.tabs->setCurrentIndex(3);
         save(&stats, QStringLiteral("frmstats-records"));
     }
-    writepracticeyear(dir.filePath(statsfilename));
+    QTemporaryDir dir;
+    ownfolder(dir, practiceyear());
     frmstats year;
     year.load();
     year.finishloading();
@@ -356,14 +370,10 @@ void shootkeyboard() {
 void shootcoach() {
     QTemporaryDir dir;
     const QString folder = apppath();
-    for (const PracticeLevel& level : practicelevels())
-        QFile::copy(folder + level.file, dir.filePath(level.file));
-    setprogramfolder(dir.path());
-    writesamplestats(dir.filePath(statsfilename), 120);
+    ownfolder(dir, samplestats(120) + sixminutestoday());
     frmcoach coach;
     coach.load();
     coach.finishloading();
-    coach.practice->take(sixminutestoday());
     coach.show();
     QCoreApplication::processEvents();
     save(&coach, QStringLiteral("frmcoach"));
@@ -438,6 +448,7 @@ int main(int argc, char* argv[]) {
     setendprogram([] {});
     // The windows let events run as in the game.
     setdoevents([] { QCoreApplication::processEvents(); });
+    setpairweigher(coachpairweights);
     setclock(&noon);
     setrandomsource(&fixeddraws);
     shootall();

@@ -73,6 +73,7 @@ Reading readcoachplan(QByteArrayView bytes, CoachPlan& plan) {
     plan = CoachPlan();
     SettingsLine line(bytes, QLatin1String(tag), 1, longestfield);
     const QStringList& fields = line.fields();
+    QHash<QString, QString> flats; // laid over the tries once all are read
     for (qsizetype i = 0; i < fields.size();) {
         const QString& name = fields[i];
         // The keys in play and their tallies come by language: a name, a language, a list.
@@ -106,9 +107,22 @@ Reading readcoachplan(QByteArrayView bytes, CoachPlan& plan) {
                 plan.text = *text;
             else
                 line.damaged();
+        } else if (name == QLatin1String("flat")) {
+            // A held key's back-off: one value, the language first.
+            const QString language = value.section(QLatin1Char(' '), 0, 0);
+            if (!language.isEmpty() && languagecode(language))
+                flats.insert(language, value.section(QLatin1Char(' '), 1));
+            else
+                line.damaged();
         }
         i += width; // a name this version does not know is skipped with its value
     }
+    // A back-off that can't be read is dropped alone, the tallies kept.
+    for (auto it = flats.cbegin(); it != flats.cend(); ++it)
+        if (TriesByKey tries = plan.tries.value(it.key()); !readflat(it.value(), tries))
+            line.damaged();
+        else if (plan.tries.contains(it.key()))
+            plan.tries.insert(it.key(), tries);
     return line.reading();
 }
 
@@ -129,6 +143,9 @@ QByteArray coachplanline(const CoachPlan& plan) {
     languages.sort();
     for (const QString& language : std::as_const(languages))
         line.text(QStringLiteral("tries")).text(language).text(triestext(plan.tries[language]));
+    for (const QString& language : std::as_const(languages))
+        if (const QString flat = flattext(plan.tries[language]); !flat.isEmpty())
+            line.text(QStringLiteral("flat")).text(language + QLatin1Char(' ') + flat);
     return line.line();
 }
 

@@ -16,9 +16,11 @@ inline constexpr int fastesttarget = 150;
 // player chose (empty: the keyboard layout's), the stages turned on, the keys in play in each
 // language, the target speed and the own text chosen. One line of names and values:
 // "keystrider-coach",1,"words","de","capitals",1,"digits",0,"punctuation",0,"target",35,
-// "text","%2Fhome%2Fana%2Fbook.txt","inplay","de","101 110 105","tries","de","105:3:150:0"
-// (the keys by character code, in the order they joined; the text's path percent-encoded; how
-// the keys below the target fared, see `triestext`).
+// "text","%2Fhome%2Fana%2Fbook.txt","inplay","de","101 110 105","tries","de","105:3:150:0",
+// "flat","de 105:2:493" (the keys by character code, in the order they joined; the text's path
+// percent-encoded; how the keys below the target fared, see `triestext`, and the held ones'
+// back-off, see `flattext`). The last, added later, is a name and one value, the language first
+// in it, so an older copy skips it.
 struct CoachPlan {
     QString language;
     Stages stages;

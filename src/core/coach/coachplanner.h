@@ -1,6 +1,5 @@
 #pragma once
 
-#include "coach/coachhistory.h"
 #include "coach/coachplan.h"
 #include "coach/drill.h"
 #include "coach/drillwords.h"
@@ -10,6 +9,7 @@
 #include "coach/owntext.h"
 #include "coach/placekeeper.h"
 #include "coach/typeable.h"
+#include "stats/typinghistory.h"
 #include "stats/typingsession.h"
 
 #include <QList>
@@ -24,15 +24,22 @@
 
 class QThread;
 class StatsRecorder;
-struct LoadedHistory;
 struct LoadedText;
+struct LoadedWords;
 
 // The coach's drills, as its choices offer them.
 enum class DrillKind { WeakKeys, WeakPairs, Mistyped, OwnText };
 
+// Keys as a sentence names them: "a, o, u, c, l and é"; likewise any names.
+QString keylist(const QString& keys);
+QString namelist(QStringList names);
+
 // What the typing coach knows and decides, with no window of its own: the statistics and words it
 // teaches from, the keys in play and in focus, what it keeps in the program folder, and the drill
 // in hand. A window hands it the player's keystrokes and choices, and shows what it signals.
+// Its work is kept in a file a job: coachplanner.cpp the settings it keeps, _loading the history
+// and words, _progression the keys in play and in focus, _drill the drill chosen and typed,
+// _recording a drill's end, _summary what the coach says of it.
 class CoachPlanner : public QObject {
     Q_OBJECT
 public:
@@ -40,13 +47,13 @@ public:
     // pair). What coachplan.dat and keyboard.dat keep is read at once; `said` tells of trouble.
     explicit CoachPlanner(std::function<bool(const QString&)> cantype, QObject* parent = nullptr);
 
-    // Reads the typing statistics and the words away from the calling thread; `historyloaded`
+    // Has the typing history read, and the words away from the calling thread; `historyloaded`
     // tells when they are in hand. Until the player chooses a language the words are those of
     // the keyboard layout `layout` describes ("German").
     void load(const QString& layout);
     // Waits for the statistics being read and takes them up at once.
     void finishloading();
-    bool loading() const { return historyread != nullptr; }
+    bool loading() const { return wordsread != nullptr; }
 
     // The language of the drills' words ("de"), and the keys in play in the order they joined.
     QString language() const { return words.language; }
@@ -64,6 +71,9 @@ public:
     // How a weak-keys drill on `key` went, from its confidence before and after, and what its
     // last drills foretell.
     QString drillsummary(QChar key, double before, double after) const;
+    // Whether a key is at the target: the one verdict the note, the ladder, the summary and the
+    // forecast follow (see `attarget`).
+    bool reached(QChar key) const;
     // Whether a key in play below the target has had its turns and no longer holds the next key
     // back; its time and miss rate against the target's when it has, else nothing.
     bool isheld(QChar key) const;
@@ -90,13 +100,11 @@ public:
     void loadtext(const QString& path, bool chosen = true);
     // Where an ended drill goes, and where every exercise, race and drill that ends comes from.
     void setrecorder(StatsRecorder* recorder);
-    // Keeps the places in own texts and the target speed.
+    // Keeps the places in own texts; every setting is kept as it changes.
     void keep();
-    // Says what another part of the coach has to tell, in its note.
-    void announce(const QString& text) { tell(text); }
-    // The statistics by practice day, as read with the rest, and why they could not be read.
-    const PracticeDays& practicedays() const { return history.days; }
-    QString statstrouble() const { return history.trouble; }
+    // Says what another part of the coach has to tell, in its note; at a drill's end, once the
+    // coach has said its own.
+    void announce(const QString& text);
 
     bool drilling() const { return running != nullptr; }
     void start();
@@ -117,6 +125,9 @@ signals:
     void summary(const QString& text);
     // The focus key as the player reads it; empty for none.
     void focuschanged(const QString& key);
+    // The pairs a weak-pairs drill would train, as a sentence names them ("th, he and in");
+    // empty for none, or when another drill is chosen.
+    void pairschanged(const QString& pairs);
     // Every key taught, those in play, and the focus.
     void keyschanged(const QList<QChar>& order, const QString& inplay, QChar focus);
     // The keys whose confidence is to be shown; `confidenceof` gives it.
@@ -142,37 +153,54 @@ signals:
     void nextcharacter(const QString& character);
 
 private:
+    const StatsHistory& records() const { return history->records(); }
     void tell(const QString& text);
     void keepplan();
+
+    // Loading: the history and the words.
     void takeuphistory();
     void takeupwords(LanguageWords list);
+    void textread(LoadedText& result, bool chosen);
+
+    // Progression: the keys in play, the focus, the held keys and the target offered.
     void showfocus();
     TriesByKey& tries() { return plan.tries[words.language]; }
     // Tallies a record of the keys in play; `focus`, the key a completed weak-keys drill trained.
     void tally(const TypingRecord& record, QChar focus = {});
     void proposetarget(QString& told);
-    QString firstnote() const;
     KeyStat livestat(QChar key) const;
+
+    // The drill chosen and typed.
     std::uint64_t drawseed() const;
-    void textread(LoadedText& result, bool chosen);
-    void recordarrived(const TypingRecord& record);
     std::unique_ptr<Drill> chosendrill();
     void showentry();
     // `inhand`: the characters typed right of the entry in hand.
     void showfigures(qsizetype inhand = 0);
     void entrydone(bool wrongkey);
+
+    // Recording: a drill's end, and what ends elsewhere.
     void stopdrill(bool completed);
+    void keeprecord(const TypingRecord& record);
+    void recordarrived(const TypingRecord& record);
+    void notedrill(QChar key, const TypingRecord& record);
+
+    // Summary: what the coach says of the drills.
+    QString firstnote() const;
+    QString endsummary(const TypingRecord& record, const QList<PairStanding>& drilledpairs,
+                       QChar drilled, double after) const;
 
     std::function<bool(const QString&)> cantype;
     QString lastnote;
-    CoachHistory history;
-    // The statistics being read, and where they go once read.
-    QPointer<QThread> historyworker;
-    std::shared_ptr<LoadedHistory> historyread;
-    // Records that ended while the statistics were read.
-    QList<TypingRecord> arrived;
+    // Every record of stats.dat and those kept since, shared with the other windows.
+    QPointer<TypingHistory> history;
+    // The words being read, and whether the reading is done; none once taken up.
+    std::shared_ptr<LoadedWords> wordsread;
+    QPointer<QThread> wordsworker;
+    bool wordsready = false;
     QPointer<StatsRecorder> recorder;
-    bool recordingown = false; // the recorder is handed a drill of this coach
+    bool recordingown = false; // the history is handed a drill of this coach
+    bool ending = false;       // a drill is being ended, and its notes told
+    QString announced;         // told while a drill ended, to be said after it
     PlaceKeeper places;
     OwnText owntext;
     bool readingtext = false; // an own-text drill waits for it
@@ -185,7 +213,7 @@ private:
     } words;
     CoachPlan plan;
     bool planunkept = false; // coachplan.dat could not be read: it is left alone
-    int target = 35;         // the target speed chosen; the plan keeps it when the coach closes
+    int target = 35;         // the target speed chosen
     std::optional<QString> layoutkept;
     bool keyboardunkept = false; // keyboard.dat could not be read: it is left alone
     DrillKind drillkind = DrillKind::WeakKeys;
@@ -195,11 +223,13 @@ private:
     FocusChoice keys;
     // The last focus drills of each key of the words' language, oldest first, this session.
     QHash<QChar, QList<FocusDrill>> recent;
-    QString toldheld; // held keys the coach said so of, this session
-    std::optional<int> proposal;
-    TypeableEntry shown;            // the entry in hand as the keyboard types it
-    QStringList cleared;            // mistyped entries the drill in hand saw typed clean
-    double focusbefore = 0;         // the focus key's confidence as the drill began
+    QString toldheld;            // held keys the coach said so of, this session
+    std::optional<int> proposal; // offered until the player answers
+    int lowdrills = 0;           // drills in a row after which most keys sat at the target or below
+    TypeableEntry shown;         // the entry in hand as the keyboard types it
+    QStringList cleared;         // mistyped entries the drill in hand saw typed clean
+    double focusbefore = 0;      // the focus key's confidence as the drill began
+    bool focusheld = false;      // and whether it was held
     std::unique_ptr<Drill> running; // the drill in hand, none at rest
     TypingSession session;
     std::int64_t wrongatentry = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "coach/keyhistory.h"
+#include "coach/confidence.h"
 
 #include <QList>
 #include <QString>

@@ -19,7 +19,7 @@ qint16 onemore(qint16 count) {
 }
 
 // Too small a rise to tell from the noise of one drill.
-constexpr double flat = 0.01;
+constexpr double flatrise = 0.01;
 // Further ahead than this a trend foretells nothing.
 constexpr int furthestforecast = 10;
 // A held key that lost this much since its last drill comes back before its turn.
@@ -40,6 +40,19 @@ bool bymisses(const KeyStat& stat, int targetwpm) {
 
 bool held(const KeyTries& tries) {
     return tries.drills >= focusdrillsbeforeheld || tries.keystrokes >= keystrokesbeforeheld;
+}
+
+int heldspacing(const KeyTries& tries) {
+    return 2 + std::clamp(tries.flat / 2, 0, 2);
+}
+
+void notefocusdrill(KeyTries& tries, double after, bool washeld) {
+    const qint16 now = static_cast<qint16>(std::clamp(qRound(after * 1000), 0, 1000));
+    if (washeld)
+        tries.flat = tries.left >= 0 && now > tries.left + qRound(flatrise * 1000)
+                         ? qint16(0)
+                         : onemore(tries.flat);
+    tries.left = now;
 }
 
 void tallyrecord(TriesByKey& tries, const QString& inplay,
@@ -65,15 +78,15 @@ void tallyrecord(TriesByKey& tries, const QString& inplay,
 
 QChar nextfocus(const QString& inplay, const TriesByKey& tries,
                 const std::function<double(QChar)>& confidence,
+                const std::function<bool(QChar)>& reached,
                 const std::function<bool(QChar)>& fellbehind) {
     QList<QChar> heldkeys;
     QList<QChar> holding; // below the target and not held
     QHash<QChar, double> scores;
     bool justdrilled = false; // the last drill was a held key's
     for (QChar key : inplay) {
-        const double score = confidence(key);
-        scores.insert(key, score);
-        if (score >= 1)
+        scores.insert(key, confidence(key));
+        if (reached(key))
             continue;
         const KeyTries t = tries.value(key);
         if (held(t)) {
@@ -90,22 +103,29 @@ QChar nextfocus(const QString& inplay, const TriesByKey& tries,
         return *std::min_element(keys.cbegin(), keys.cend(),
                                  [&](QChar a, QChar b) { return scores[a] < scores[b]; });
     };
-    if (!holding.isEmpty() && justdrilled) {
-        QList<QChar> fallen;
-        for (QChar key : std::as_const(heldkeys))
-            if (fellbehind(key))
-                fallen.append(key);
-        return weakest(fallen.isEmpty() ? holding : fallen);
+    QList<QChar> fallen;
+    QList<QChar> due; // held keys whose turn came
+    for (QChar key : std::as_const(heldkeys)) {
+        if (fellbehind(key))
+            fallen.append(key);
+        const KeyTries t = tries.value(key);
+        if (t.rest >= heldspacing(t) - 1)
+            due.append(key);
     }
-    return *std::min_element(heldkeys.cbegin(), heldkeys.cend(), [&](QChar a, QChar b) {
+    if (!fallen.isEmpty())
+        return weakest(fallen);
+    if (!holding.isEmpty() && (justdrilled || due.isEmpty()))
+        return weakest(holding);
+    const QList<QChar>& turn = due.isEmpty() ? heldkeys : due;
+    return *std::min_element(turn.cbegin(), turn.cend(), [&](QChar a, QChar b) {
         const qint16 resta = tries.value(a).rest;
         const qint16 restb = tries.value(b).rest;
         return resta != restb ? resta > restb : scores[a] < scores[b];
     });
 }
 
-bool fellbehind(const QList<FocusDrill>& recent, double now) {
-    return !recent.isEmpty() && now < recent.last().after - behind;
+bool fellbehind(const KeyTries& tries, double now) {
+    return tries.left >= 0 && now < tries.left / 1000.0 - behind;
 }
 
 QString forecast(QChar key, const QList<FocusDrill>& recent, int targetwpm) {
@@ -115,7 +135,7 @@ QString forecast(QChar key, const QList<FocusDrill>& recent, int targetwpm) {
     const double after = recent.last().after;
     const qsizetype drills = recent.size();
     const double rise = after - recent.first().after;
-    if (drills >= 2 && rise <= flat) {
+    if (drills >= 2 && rise <= flatrise) {
         KeyStat last;
         last.ms = recent.last().ms;
         last.missrate = recent.last().missrate;
@@ -130,14 +150,15 @@ QString forecast(QChar key, const QList<FocusDrill>& recent, int targetwpm) {
         fastest = std::min(fastest, drill.ms);
         surest = std::min(surest, drill.missrate);
     }
-    if (speedpart(fastest, targetwpm) < 1)
+    // Short of the target past its margin: no rounding shows the best as what is needed.
+    if (!attarget(speedpart(fastest, targetwpm)))
         return QStringLiteral("%1 is not fast enough for %2 WPM yet: %3 ms a key at best lately, "
                               "%4 ms needed.")
             .arg(name)
             .arg(targetwpm)
             .arg(qRound(fastest))
             .arg(qRound(targetms(targetwpm)));
-    if (accuracypart(surest) < 1)
+    if (!attarget(accuracypart(surest)))
         return QStringLiteral("%1 is missed too often to pass yet: %2 % at best lately, %3 % at "
                               "most.")
             .arg(name, percent(surest), percent(tolerablemissrate));
@@ -145,7 +166,7 @@ QString forecast(QChar key, const QList<FocusDrill>& recent, int targetwpm) {
         return QStringLiteral("One more drill of %1 will show how fast it is rising.").arg(name);
     const double pace = rise / static_cast<double>(drills - 1);
     // A whole number of drills, not one more for the rounding of the division.
-    const double ahead = std::ceil((1 - after) / pace - 1e-9);
+    const double ahead = std::ceil((1 - targetmargin - after) / pace - 1e-9);
     if (ahead > furthestforecast)
         return QStringLiteral("%1 is rising, but more than ten drills from the target at this "
                               "pace.")
@@ -157,16 +178,25 @@ QString forecast(QChar key, const QList<FocusDrill>& recent, int targetwpm) {
                            .arg(name);
 }
 
-std::optional<int> fittingtarget(const QList<KeyStat>& inplay, int targetwpm) {
-    QList<double> times;
-    qsizetype slow = 0;
+bool mostbelowtarget(const QList<KeyStat>& inplay, int targetwpm, bool orat) {
+    qsizetype judged = 0;
+    qsizetype below = 0;
     for (const KeyStat& stat : inplay)
         if (stat.timed >= settled) {
-            times.append(stat.ms);
-            slow += speedpart(stat.ms, targetwpm) < 1 ? 1 : 0;
+            ++judged;
+            const double pace = targetms(targetwpm) / std::max(1.0, stat.ms);
+            below += pace < (orat ? 1 + targetmargin : 1.0) ? 1 : 0;
         }
-    if (slow * 2 <= times.size())
+    return below * 2 > judged;
+}
+
+std::optional<int> fittingtarget(const QList<KeyStat>& inplay, int targetwpm, bool orat) {
+    if (!mostbelowtarget(inplay, targetwpm, orat))
         return std::nullopt;
+    QList<double> times;
+    for (const KeyStat& stat : inplay)
+        if (stat.timed >= settled)
+            times.append(stat.ms);
     std::sort(times.begin(), times.end());
     // At least half the keys are as fast as this one.
     const double middle = times[(times.size() - 1) / 2];
@@ -177,6 +207,21 @@ std::optional<int> fittingtarget(const QList<KeyStat>& inplay, int targetwpm) {
     return proposed;
 }
 
+namespace {
+
+QString comesback(const KeyTries& tries) {
+    switch (heldspacing(tries)) {
+    case 2:
+        return QStringLiteral("every other drill");
+    case 3:
+        return QStringLiteral("every third drill");
+    default:
+        return QStringLiteral("every fourth drill");
+    }
+}
+
+} // namespace
+
 QString heldsentence(QChar key, const KeyStat& stat, int targetwpm, QChar joined) {
     const QString name = keyname(key);
     return QStringLiteral("%1 is still %2 (%3 %): %4 joins so you go on; %1 comes back every "
@@ -184,13 +229,14 @@ QString heldsentence(QChar key, const KeyStat& stat, int targetwpm, QChar joined
         .arg(name,
              bymisses(stat, targetwpm) ? QStringLiteral("missed too often")
                                        : QStringLiteral("slow"),
-             percent(confidence(stat, targetwpm)), keyname(joined));
+             QString::number(confidencepercent(confidence(stat, targetwpm))), keyname(joined));
 }
 
-QString helddescription(QChar key, const KeyStat& stat, int targetwpm) {
-    return QStringLiteral("%1, confidence %2 %, comes back every other drill: %3 ms a key "
-                          "against %4 ms for %5 WPM, missed %6 % against %7 % at most")
-        .arg(keyname(key), percent(confidence(stat, targetwpm)))
+QString helddescription(QChar key, const KeyStat& stat, int targetwpm, const KeyTries& tries) {
+    return QStringLiteral("%1, confidence %2 %, comes back %3: %4 ms a key against %5 ms for %6 "
+                          "WPM, missed %7 % against %8 % at most")
+        .arg(keyname(key), QString::number(confidencepercent(confidence(stat, targetwpm))),
+             comesback(tries))
         .arg(qRound(stat.ms))
         .arg(qRound(targetms(targetwpm)))
         .arg(targetwpm)
@@ -210,6 +256,40 @@ QString triestext(const TriesByKey& tries) {
                          .arg(t.rest));
     }
     return parts.join(QLatin1Char(' '));
+}
+
+QString flattext(const TriesByKey& tries) {
+    QList<QChar> keys = tries.keys();
+    std::sort(keys.begin(), keys.end());
+    QStringList parts;
+    for (QChar key : std::as_const(keys)) {
+        const KeyTries& t = tries[key];
+        if (t.flat > 0 || t.left >= 0)
+            parts.append(QStringLiteral("%1:%2:%3").arg(key.unicode()).arg(t.flat).arg(t.left));
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+bool readflat(const QString& text, TriesByKey& tries) {
+    TriesByKey read = tries;
+    for (const QString& part : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList fields = part.split(QLatin1Char(':'));
+        std::int64_t code = 0;
+        qint16 flat = 0;
+        std::int64_t left = 0;
+        if (fields.size() != 3 || filenumber(fields[0], 0x21, 0xFFFF, code) != FileNumber::Whole ||
+            filenumber(fields[1], flat) != FileNumber::Whole || flat < 0 ||
+            filenumber(fields[2], -1, 1000, left) != FileNumber::Whole)
+            return false;
+        // What is kept of a key no longer tallied (it reached the target) is of no use.
+        const QChar key(static_cast<char16_t>(code));
+        if (!read.contains(key))
+            continue;
+        read[key].flat = flat;
+        read[key].left = static_cast<qint16>(left);
+    }
+    tries = read;
+    return true;
 }
 
 std::optional<TriesByKey> readtries(const QString& text) {

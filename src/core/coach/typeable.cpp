@@ -43,6 +43,26 @@ QChar plainof(QChar c) {
     }
 }
 
+// How a letter is spelled where the keyboard lacks it, as its languages write it then.
+QString spelledwithout(QChar c) {
+    switch (c.unicode()) {
+    case 0x0153: // œ
+        return QStringLiteral("oe");
+    case 0x0152: // Œ
+        return QStringLiteral("Oe");
+    case 0x00E6: // æ
+        return QStringLiteral("ae");
+    case 0x00C6: // Æ
+        return QStringLiteral("Ae");
+    case 0x00DF: // ß
+        return QStringLiteral("ss");
+    case 0x1E9E: // ẞ
+        return QStringLiteral("SS");
+    default:
+        return {};
+    }
+}
+
 bool changes(QChar c) {
     return c.unicode() >= 0xA0 && (c == QChar(0x2026) || plainof(c) != c);
 }
@@ -87,6 +107,12 @@ TypeableEntry typeableentry(const QString& entry,
         if (!base.isNull() && cantype(QString(base))) {
             out.based.append(out.entry.size());
             out.entry.append(character);
+            continue;
+        }
+        const QString spelled = width == 1 ? spelledwithout(character.front()) : QString();
+        if (!spelled.isEmpty() && std::all_of(spelled.cbegin(), spelled.cend(),
+                                              [&](QChar c) { return cantype(QString(c)); })) {
+            out.entry.append(spelled);
             continue;
         }
         if (!out.skipped.contains(character))

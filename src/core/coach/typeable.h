@@ -10,8 +10,9 @@
 QString readabletext(QString text);
 
 // An entry as the player's keyboard can type it. A letter the layout lacks (é on a US keyboard)
-// stays, and its base letter (e) is taken for it; a character that can't be typed even so is
-// left out, and `skipped` says which.
+// stays, and its base letter (e) is taken for it; a letter with no base letter is spelled as its
+// languages spell it without it (œ as oe, æ as ae, ß as ss); a character that can't be typed
+// even so is left out, and `skipped` says which.
 struct TypeableEntry {
     QString entry;
     QString skipped;        // each character left out, once

@@ -12,7 +12,8 @@ QString WeakKeysDrill::start() {
     at = 0;
     if (built.entries.isEmpty())
         return QStringLiteral("No key is in play to build a drill from.");
-    reached = reachedtarget(judge.stat(focus.focus), judge.targetwpm());
+    reached = judge.attarget(focus.focus);
+    toldreached = false;
     return {};
 }
 
@@ -22,8 +23,9 @@ QString WeakKeysDrill::entry() const {
 
 QString WeakKeysDrill::typed(bool) {
     ++at;
-    if (reached || !reachedtarget(judge.stat(focus.focus), judge.targetwpm()))
+    if (reached || !judge.attarget(focus.focus))
         return {};
     reached = true;
+    toldreached = true;
     return QStringLiteral("%1 reached %2 WPM").arg(keyname(focus.focus)).arg(judge.targetwpm());
 }

@@ -1,5 +1,6 @@
 #include "coach/weakpairsdrill.h"
 
+#include "coach/confidence.h"
 #include "coach/drillbuilder.h"
 
 #include <QSet>
@@ -52,8 +53,53 @@ QString pick(const QStringList& from, QSet<QString>& used, SeededDraw& draw) {
 
 } // namespace
 
+QList<int> pairshares(const QList<PairStanding>& pairs, double targetms, int count) {
+    const qsizetype n = pairs.size();
+    QList<int> shares(n, n > 0 ? 1 : 0);
+    if (n == 0 || count <= n)
+        return shares;
+    // A pair at or under the target's time still weighs a little: it was drilled for a reason.
+    QList<double> over(n);
+    double all = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        over[i] = std::max(1.0, pairs[i].ms - targetms);
+        all += over[i];
+    }
+    // The rest by the largest remainders, ties to the slower pair.
+    const int rest = count - static_cast<int>(n);
+    QList<double> remainder(n);
+    int given = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const double exact = rest * over[i] / all;
+        shares[i] += static_cast<int>(exact);
+        given += static_cast<int>(exact);
+        remainder[i] = exact - std::floor(exact);
+    }
+    for (; given < rest; ++given) {
+        const auto most = std::max_element(remainder.begin(), remainder.end());
+        shares[most - remainder.begin()] += 1;
+        *most = -1;
+    }
+    // One pair far the slowest takes a third of the drill at the least, from the others' extra.
+    const auto slowest = std::max_element(over.cbegin(), over.cend()) - over.cbegin();
+    double next = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        if (i != slowest)
+            next = std::max(next, over[i]);
+    const int third = (drilllength + 2) / 3;
+    for (qsizetype i = n - 1; over[slowest] >= 2 * next && shares[slowest] < third && i >= 0;)
+        if (i != slowest && shares[i] > 1) {
+            --shares[i];
+            ++shares[slowest];
+        } else {
+            --i;
+        }
+    return shares;
+}
+
 PairDrill buildpairdrill(const QStringList& words, const PairTimes& times,
-                         const PairWeights& weights, const QString& inplay, std::uint64_t seed) {
+                         const PairWeights& weights, const QString& inplay, std::uint64_t seed,
+                         int targetwpm) {
     PairDrill drill;
     QList<QStringList> holding;
     for (const PairStanding& s :
@@ -76,12 +122,35 @@ PairDrill buildpairdrill(const QStringList& words, const PairTimes& times,
         if (fits(word, inplay))
             ordinary.append(word);
     }
+    // Every fourth word ordinary, while there are ordinary words of the keys in play.
+    const auto ordinaryat = [&](int i) { return !ordinary.isEmpty() && i % 4 == 3; };
+    int pairwords = 0;
+    for (int i = 0; i < drilllength; ++i)
+        pairwords += ordinaryat(i) ? 0 : 1;
+    const QList<int> shares = pairshares(drill.pairs, targetms(std::max(1, targetwpm)), pairwords);
+    // The pairs dealt out by their shares, spread through the drill: each word goes to the pair
+    // furthest behind its share so far.
+    QList<double> dealt(shares.size(), 0);
     SeededDraw draw(seed);
     QSet<QString> used;
+    int pairdone = 0;
     for (int i = 0; i < drilllength; ++i) {
-        const bool pairword = i % 2 == 0 || ordinary.isEmpty();
-        drill.entries.append(pairword ? pick(holding[(i / 2) % holding.size()], used, draw)
-                                      : pick(ordinary, used, draw));
+        if (ordinaryat(i)) {
+            drill.entries.append(pick(ordinary, used, draw));
+            continue;
+        }
+        ++pairdone;
+        qsizetype next = 0;
+        double behind = -1e9;
+        for (qsizetype p = 0; p < shares.size(); ++p) {
+            const double lag = shares[p] * pairdone / double(pairwords) - dealt[p];
+            if (dealt[p] < shares[p] && lag > behind + 1e-9) {
+                behind = lag;
+                next = p;
+            }
+        }
+        dealt[next] += 1;
+        drill.entries.append(pick(holding[next], used, draw));
     }
     return drill;
 }

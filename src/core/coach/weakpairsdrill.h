@@ -17,12 +17,19 @@ struct PairDrill {
     QStringList entries;
 };
 
-// Twenty real words of the language, only of keys in play: every other one holds a drilled pair,
-// the pairs in turn, the rest are ordinary words of those keys; the commoner words come first.
-// A pair no word of the keys in play holds is passed over for the next. Empty when no pair is
-// ranked among the keys in play or no word holds one.
+// Twenty real words of the language, only of keys in play: every fourth an ordinary word of those
+// keys, the others holding a drilled pair, each pair as many as `pairshares` gives it, spread
+// through the drill; the commoner words come first. A pair no word of the keys in play holds is
+// passed over for the next. Empty when no pair is ranked among the keys in play or no word holds
+// one. `targetwpm` is the speed the player aims at.
 PairDrill buildpairdrill(const QStringList& words, const PairTimes& times,
-                         const PairWeights& weights, const QString& inplay, std::uint64_t seed);
+                         const PairWeights& weights, const QString& inplay, std::uint64_t seed,
+                         int targetwpm = 35);
+
+// How many of `count` words each drilled pair takes: shares by how far its time is over the
+// target's, every pair at least one; a pair far the slowest (twice as far over as the next) at
+// least a third of the whole drill.
+QList<int> pairshares(const QList<PairStanding>& pairs, double targetms, int count);
 
 class WeakPairsDrill : public Drill {
 public:

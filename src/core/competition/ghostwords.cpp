@@ -58,6 +58,9 @@ QString raceline(const Replay& race, const std::optional<Replay>& before, bool n
         else if (before)
             line += QStringLiteral(", your best was %1").arg(shorttext(*before));
     }
+    // A best is new only when it beat an earlier race: the first one beat nothing.
+    if (!before)
+        return line + QStringLiteral(", your first race at this level.");
     line += QLatin1Char('.');
     if (newbest)
         line += QStringLiteral(" New best!");
@@ -79,19 +82,27 @@ QString friendlyverdict(const Replay& race, const Replay& ghost, const QString& 
             return QStringLiteral("You were faster than %1, by %2 (%3).").arg(name, by, times);
         return QStringLiteral("%1 was faster, by %2 (%3).").arg(name, by, times);
     }
+    // Each end gives both: the times to the finish, or how far short of it each car was.
     if (finish)
-        return QStringLiteral("You were faster than %1, who did not reach the finish.").arg(name);
+        return QStringLiteral("You were faster than %1, who did not reach the finish: you were "
+                              "there in %2, %1 %3 of it.")
+            .arg(name, secondstext(*finish), shorttext(ghost));
     if (theirs)
-        return QStringLiteral("%1 was faster, finishing in %2; you did not reach the finish.")
-            .arg(name, secondstext(*theirs));
+        return QStringLiteral("%1 was faster, finishing in %2; you did not reach the finish, %3 "
+                              "of it.")
+            .arg(name, secondstext(*theirs), shorttext(race));
     const int mine = entriesshort(race);
     const int others = entriesshort(ghost);
     if (mine == others)
-        return QStringLiteral("Neither of you reached the finish, and you got as far as %1.")
-            .arg(name);
+        return QStringLiteral("Neither of you reached the finish, and you got as far as %1: %2 "
+                              "of it.")
+            .arg(name, shorttext(race));
+    const QString apart = QStringLiteral("(%1 short against %2)")
+                              .arg(entriestext(std::min(mine, others)))
+                              .arg(std::max(mine, others));
     if (mine < others)
-        return QStringLiteral("Neither of you reached the finish; you got %1 farther than %2.")
-            .arg(entriestext(others - mine), name);
-    return QStringLiteral("Neither of you reached the finish; %1 got %2 farther.")
-        .arg(name, entriestext(mine - others));
+        return QStringLiteral("Neither of you reached the finish; you got %1 farther than %2 %3.")
+            .arg(entriestext(others - mine), name, apart);
+    return QStringLiteral("Neither of you reached the finish; %1 got %2 farther %3.")
+        .arg(name, entriestext(mine - others), apart);
 }

@@ -16,8 +16,10 @@ QString standing(int left, std::int64_t arrived, const Replay& ghost, std::int64
                  const QString& whom);
 
 // The line at the end of a race: its time to the finish, or how far it fell short, against
-// the best before it, and "New best!" when it is.
+// the best before it, and "New best!" when it beat it; with no race before it at the level, that
+// it is the first.
 QString raceline(const Replay& race, const std::optional<Replay>& before, bool newbest);
 
-// The end of a friendly race against `name`'s best: who was faster, and by how much.
+// The end of a friendly race against `name`'s best: who was faster, and by how much, with both
+// times to the finish or how far short of it each was.
 QString friendlyverdict(const Replay& race, const Replay& ghost, const QString& name);

@@ -1,26 +1,17 @@
 #include "stats/dailypractice.h"
 
 #include "common/clock.h"
-#include "common/programfolder.h"
-#include "stats/statsfile.h"
-#include "stats/statsrecorder.h"
-
-#include <QFileInfo>
-#include <QThread>
-
-struct ReadDays {
-    PracticeDays days;
-    QString trouble;
-};
 
 namespace {
 
 // Often enough that 04:00 shows within half a minute, seldom enough to cost nothing.
 constexpr int clockwatchms = 30000;
 
+const PracticeDays nodays;
+
 } // namespace
 
-DailyPractice::DailyPractice(QObject* parent) : QObject(parent) {
+DailyPractice::DailyPractice(QObject* parent) : QObject(parent), history(TypingHistory::shared()) {
     KeptGoals kept = keptgoals();
     goals = std::move(kept.goals);
     goaltrouble = kept.trouble;
@@ -34,77 +25,54 @@ DailyPractice::DailyPractice(QObject* parent) : QObject(parent) {
         rework();
         emit changed();
     });
+    connect(history, &TypingHistory::loaded, this, [this] {
+        rework();
+        emit changed();
+    });
+    connect(history, &TypingHistory::added, this, &DailyPractice::added);
     clockwatch.setInterval(clockwatchms);
     connect(&clockwatch, &QTimer::timeout, this, &DailyPractice::lookatclock);
     clockwatch.start();
 }
 
+DailyPractice* DailyPractice::shared() {
+    TypingHistory* of = TypingHistory::shared();
+    auto* one = of->findChild<DailyPractice*>(QString(), Qt::FindDirectChildrenOnly);
+    return one ? one : new DailyPractice(of);
+}
+
 void DailyPractice::load() {
-    if (reading)
-        return;
-    auto result = std::make_shared<ReadDays>();
-    reading = result;
-    arrived.clear();
-    const QString folder = ::apppath();
-    // What ends from now on comes through the recorder as well: only what is there now is read.
-    const qint64 upto = QFileInfo(folder + statsfilename).size();
-    QThread* thread = QThread::create(
-        [result, folder, upto] { result->days = loadpracticedays(folder, upto, result->trouble); });
-    worker = thread;
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    connect(thread, &QThread::finished, this, &DailyPractice::takeupread);
-    thread->start();
+    if (history)
+        history->load();
 }
 
 void DailyPractice::finishloading() {
-    if (worker)
-        worker->wait();
-    takeupread();
+    if (history)
+        history->finishloading();
 }
 
-void DailyPractice::takeupread() {
-    if (!reading)
-        return;
-    std::shared_ptr<ReadDays> read = std::move(reading);
-    reading.reset();
-    PracticeDays more = std::move(read->days);
-    for (const TypingRecord& record : std::as_const(arrived))
-        more.add(record);
-    arrived.clear();
-    take(std::move(more), read->trouble);
+bool DailyPractice::loading() const {
+    return history && history->loading();
 }
 
-void DailyPractice::take(PracticeDays read, const QString& trouble) {
-    waiting = false;
-    days = std::move(read);
-    statstrouble = trouble;
-    rework();
-    emit changed();
+const PracticeDays& DailyPractice::days() const {
+    return history ? history->records().days : nodays;
 }
 
-void DailyPractice::setrecorder(StatsRecorder* newrecorder) {
-    if (recorder == newrecorder)
-        return;
-    if (recorder)
-        disconnect(recorder, nullptr, this, nullptr);
-    recorder = newrecorder;
-    if (recorder)
-        connect(recorder, &StatsRecorder::recorded, this, &DailyPractice::add);
+std::int64_t DailyPractice::todaymilliseconds() const {
+    return days().on(day).milliseconds;
 }
 
-void DailyPractice::add(const TypingRecord& record) {
-    if (waiting)
-        return;
-    if (reading) {
-        arrived.append(record);
-        return;
-    }
+PracticeCalendar DailyPractice::calendar() const {
+    return practicecalendar(days(), goals, worked, day);
+}
+
+void DailyPractice::added() {
     lookatclock();
-    const bool metbefore = goalmet(days.on(day), goal());
-    days.add(record);
+    const bool metbefore = todaymet;
     rework();
     emit changed();
-    if (!metbefore && goalmet(days.on(day), goal()))
+    if (!metbefore && todaymet)
         emit goalreached(goal());
 }
 
@@ -121,6 +89,7 @@ void DailyPractice::setgoal(int minutes) {
 }
 
 QString DailyPractice::trouble() const {
+    const QString statstrouble = history ? history->records().trouble : QString();
     if (statstrouble.isEmpty())
         return goaltrouble;
     return goaltrouble.isEmpty() ? statstrouble : statstrouble + QLatin1Char(' ') + goaltrouble;
@@ -136,7 +105,8 @@ void DailyPractice::lookatclock() {
 }
 
 void DailyPractice::rework() {
-    worked = practicestreak(days, goals, day);
+    worked = practicestreak(days(), goals, day);
+    todaymet = goalmet(days().on(day), goal());
 }
 
 QString todaytext(std::int64_t milliseconds, int goalminutes) {

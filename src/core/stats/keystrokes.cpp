@@ -67,9 +67,11 @@ void KeystrokeCounter::changed(const QString& target, const QString& typed,
         if (wentoff && due < target.size())
             bump(counted.missed, target[due]);
     }
-    // The window empties the box once the entry matched: no keystroke, the chain of right
-    // ones goes on into the next entry.
-    if (!(matched && typed.isEmpty()))
+    // The window empties the box once the entry matched: no keystroke. The next entry's first
+    // key is not timed: its gap holds the reading of the new entry, not the typing of the key.
+    if (matched && typed.isEmpty())
+        lastright = false;
+    else
         timekeystroke(typed, nowgood, milliseconds);
     matched = !typed.isEmpty() && typed == target;
     if (matched) {

@@ -98,6 +98,8 @@ public:
 
 private:
     void bump(QHash<QChar, std::int64_t>& table, QChar key);
+    // The one place a key's typing time is measured, as the README defines it: the gap from the
+    // keystroke before, both right and in the same entry, under 2 s.
     void timekeystroke(const QString& typed, qsizetype nowgood, std::int64_t milliseconds);
     KeystrokeCounts counted;
     QString previous;   // the box's text at the last change

@@ -1,7 +1,7 @@
 #include "stats/pairtimes.h"
 
-#include "coach/keyhistory.h"
 #include "common/textfile.h"
+#include "stats/keyhistory.h"
 #include "stats/keytallies.h"
 
 #include <algorithm>
@@ -121,6 +121,21 @@ PairWeights pairweights(const QStringList& words) {
     return weights;
 }
 
+namespace {
+PairWeigher& installedweigher() {
+    static PairWeigher weigher;
+    return weigher;
+}
+} // namespace
+
+void setpairweigher(PairWeigher weigher) {
+    installedweigher() = std::move(weigher);
+}
+
+PairWeights drilledpairweights(const QString& layout) {
+    return installedweigher() ? installedweigher()(layout) : PairWeights();
+}
+
 double pairslowness(double pairms, double expectedms, double weight) {
     return (pairms - expectedms) * weight;
 }
@@ -138,10 +153,8 @@ QList<PairStanding> rankpairs(const PairTimes& times, const PairWeights& weights
         s.pair = letterpair(first, second);
         s.ms = t.ms;
         s.timed = t.timed;
-        // The second key is timed whenever its pair is; the first may not have been yet.
-        const SmoothedTime one = times.table().key(a);
-        const SmoothedTime two = times.table().key(b);
-        s.expected = one.timed > 0 ? (one.ms + two.ms) / 2 : two.ms;
+        // The second key is timed whenever its pair is: a slow key alone makes no slow pair.
+        s.expected = times.table().key(b).ms;
         s.weight = weights.value(letterpair(first.toLower(), second.toLower()), 0.0);
         s.slowness = pairslowness(s.ms, s.expected, weights.isEmpty() ? 1.0 : s.weight);
         ranked.append(s);

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 struct TimeStride;
@@ -98,22 +99,30 @@ void addstrides(LetterTable<TimeStride>& strides, const StatsLine& line);
 using PairWeights = QHash<LetterPair, double>;
 PairWeights pairweights(const QStringList& words);
 
+// How common each pair is in the words the player drills, for a keyboard layout `layout`
+// describes: the coach's words, which the game installs at its start. Without it (in tests) no
+// pair weighs more than another. It may read files: call it away from a window's thread.
+using PairWeigher = std::function<PairWeights(const QString& layout)>;
+void setpairweigher(PairWeigher weigher);
+PairWeights drilledpairweights(const QString& layout);
+
 // A pair is ranked once it was timed this many times.
 inline constexpr std::int64_t rankedpairminimum = 20;
 
 struct PairStanding {
     LetterPair pair = 0;
     double ms = 0;       // smoothed time
-    double expected = 0; // what its two keys' own times lead one to expect
+    double expected = 0; // what its second key takes, its own smoothed time
     std::int64_t timed = 0;
     double weight = 0; // how common it is, a share of all pairs; 0 when no words are known
     double slowness = 0;
     double slowerby() const { return ms - expected; }
 };
 
-// The one slowness of a pair: its smoothed time above the mean of its two keys' smoothed times,
-// weighed by how common it is. Keys typed slowly make their pairs slow too; only what is slow
-// about the pair itself counts, and the more so the more often the language asks for it.
+// The one slowness of a pair: its smoothed time above its second key's own smoothed time (the
+// pair's time is that key's, typed after the first), weighed by how common it is. A key typed
+// slowly makes every pair it ends slow too; only what is slow about the pair itself counts, and
+// the more so the more often the language asks for it.
 double pairslowness(double pairms, double expectedms, double weight);
 
 // The pairs timed often enough to rank, slowest first (ties in pair order), at most `limit`;

@@ -9,7 +9,6 @@
 #include <QString>
 #include <QTime>
 
-class StatsBook;
 struct StatsLine;
 struct TypingRecord;
 
@@ -39,11 +38,3 @@ public:
 private:
     QMap<QDate, TypingTally> bydays;
 };
-
-// Every line of "stats.dat" that the statistics read, added up by practice day.
-PracticeDays readpracticedays(QByteArrayView statsbytes);
-// The same of the records a statistics window read and was handed.
-PracticeDays practicedays(const StatsBook& book);
-// From "stats.dat" in the program folder, its first `upto` bytes (all with -1); `trouble` says
-// why when the file is there and could not be read.
-PracticeDays loadpracticedays(const QString& folder, qint64 upto, QString& trouble);

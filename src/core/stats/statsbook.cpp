@@ -1,10 +1,7 @@
 #include "stats/statsbook.h"
 
-#include "common/bytelines.h"
 #include "common/textfile.h"
 #include "stats/keytallies.h"
-
-#include <QIODevice>
 
 void CareerTally::addrow(const StatsRow& row, QStringView activity) {
     if (activity == QLatin1String("Race"))
@@ -105,7 +102,12 @@ CareerTally& StatsBook::addrow(StatsRow row) {
     return *tally;
 }
 
-void StatsBook::add(const StatsLine& l) {
+void StatsBook::add(const StatsLine& line) {
+    addline(line).pairs.add(line);
+    allpairs.add(line);
+}
+
+CareerTally& StatsBook::addline(const StatsLine& l) {
     StatsRow row;
     row.day = l.day;
     row.time = l.time;
@@ -131,49 +133,40 @@ void StatsBook::add(const StatsLine& l) {
         }
     } into{addrow(std::move(row)), *this};
     addtallies(l, into);
-    into.tally.pairs.add(l);
-    allpairs.add(l);
+    return into.tally;
+}
+
+void StatsBook::follow(const StatsBookPart& later) {
+    const StatsBook& part = later.book;
+    QList<qint32> at;
+    at.reserve(part.texts.size());
+    for (const QString& text : part.texts)
+        at.append(textposition(text));
+    list.reserve(list.size() + part.list.size());
+    for (StatsRow row : part.list) {
+        row.career = at[row.career];
+        row.activity = at[row.activity];
+        row.level = at[row.level];
+        row.result = at[row.result];
+        list.append(row);
+    }
+    talliesat.clear(); // a new career may move the tallies
+    for (auto it = part.bycareer.cbegin(); it != part.bycareer.cend(); ++it) {
+        CareerTally& tally = bycareer[it.key()];
+        tally.add(it.value());
+        const auto strides = later.careerpairs.constFind(part.find(it.key()));
+        if (strides != later.careerpairs.cend())
+            tally.pairs.follow(strides.value());
+    }
+    allpairs.follow(later.allpairs);
+}
+
+void StatsBookPart::add(const StatsLine& line) {
+    book.addline(line);
+    addstrides(allpairs, line);
+    addstrides(careerpairs[book.list.last().career], line);
 }
 
 void StatsBook::add(const TypingRecord& record) {
     throughline(record, [this](const StatsLine& line) { add(line); });
-}
-
-StatsReader::StatsReader(QByteArray bytes) : data(std::move(bytes)), ended(true) {}
-
-bool StatsReader::more(QIODevice& file, qint64 most) {
-    // The lines read go, and the part is read in behind what is left: the same memory serves
-    // every part.
-    data.remove(0, pos);
-    searched = std::max<qsizetype>(0, searched - pos);
-    pos = 0;
-    const qsizetype kept = data.size();
-    data.resize(kept + most);
-    const qint64 got = file.read(data.data() + kept, most);
-    data.resize(kept + std::max<qint64>(0, got));
-    return got >= 0;
-}
-
-bool StatsReader::read(int lines) {
-    StatsLine line;
-    const char* const begin = data.constData();
-    const char* const stop = begin + data.size();
-    for (int i = 0; i < lines && pos < data.size(); ++i) {
-        const char* const end = lineend(begin + std::max(pos, searched), stop);
-        // A CR last in the part may be the first half of a CR LF.
-        if ((end == stop || (*end == '\r' && end + 1 == stop)) && !ended) {
-            searched = end - begin; // a line longer than a part is not searched again
-            return false;
-        }
-        QByteArrayView bytes(begin + pos, end);
-        pos = end == stop ? data.size() : pastlineend(end, stop) - begin;
-        if (bytes.trimmed().isEmpty())
-            continue;
-        // A last line with no line end was torn, however much of it reads.
-        if (end != stop && splitstatsline(bytes, line))
-            book.add(line);
-        else
-            unreadable = addsaturated(unreadable, 1);
-    }
-    return pos < data.size();
 }

@@ -9,8 +9,6 @@
 
 #include <array>
 
-class QIODevice;
-
 // A record as the statistics window keeps it: what a row and the progress chart show. The
 // per-character and per-entry counts are added into its career's tally instead, and the texts,
 // the same few on every row, are kept once in the book: a hundred thousand records cost a
@@ -73,10 +71,14 @@ private:
     QHash<char16_t, KeyMisses> high;
 };
 
+class StatsBookPart;
+
 // Every record read or added, in the order they ended, with a tally per career.
 class StatsBook {
 public:
     void add(const StatsLine& line);
+    // The records of a later part of the file, read beside this one, after those of this.
+    void follow(const StatsBookPart& later);
     // As its line in the file reads, so it shows as it will after the window is reopened.
     void add(const TypingRecord& record);
     const QList<StatsRow>& rows() const { return list; }
@@ -88,6 +90,9 @@ public:
     qint32 find(const QString& text) const { return positions.value(text, -1); }
 
 private:
+    friend class StatsBookPart;
+    // The row and its tallies, the letter pairs left to the caller.
+    CareerTally& addline(const StatsLine& line);
     CareerTally& addrow(StatsRow row);
     // Each text is kept once, however often it comes: careers, levels and entries repeat.
     qint32 textposition(QByteArrayView bytes);
@@ -111,27 +116,17 @@ private:
     QHash<QString, qint32> positions;
 };
 
-// Reads the lines of "stats.dat" in slices, and the file itself in parts: a long file never
-// holds the caller up for long, nor needs to be in memory whole.
-class StatsReader {
+// A later part of a long file, read on a thread of its own beside the parts before it: its rows
+// and tallies, and what its records do to the smoothed pair times, which only the parts before
+// can finish.
+class StatsBookPart {
 public:
-    StatsReader() = default;
-    // All of the file at once.
-    explicit StatsReader(QByteArray bytes);
-    // Reads the next part of the file, of up to `most` bytes; false on an error.
-    bool more(QIODevice& file, qint64 most);
-    // No more parts follow: a last line without its line end is read too.
-    void end() { ended = true; }
-    // Reads up to `lines` more lines; false once no whole line is left in the parts given.
-    bool read(int lines);
-    bool done() const { return ended && pos >= data.size(); }
-    StatsBook book;
-    // Lines that were damaged, foreign or of no kind this version knows.
-    std::int64_t unreadable = 0;
+    void add(const StatsLine& line);
 
 private:
-    QByteArray data;
-    qsizetype pos = 0;
-    qsizetype searched = 0; // no line end lies between pos and here
-    bool ended = false;
+    friend class StatsBook;
+    StatsBook book; // its pairs left out
+    LetterTable<TimeStride> allpairs;
+    // By the position of the career's name in the part's book.
+    QHash<qint32, LetterTable<TimeStride>> careerpairs;
 };

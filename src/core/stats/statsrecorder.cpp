@@ -2,17 +2,19 @@
 #include "common/filewriting.h"
 
 #include "common/programfolder.h"
+#include "stats/typinghistory.h"
 
 StatsRecorder::StatsRecorder(std::function<QString()> career, QObject* parent)
     : QObject(parent), currentcareer(std::move(career)) {}
 
-void StatsRecorder::record(TypingRecord record) {
+bool StatsRecorder::record(TypingRecord record) {
     if (record.counts.tally.charstyped == 0)
-        return;
+        return false;
     record.career = career();
     if (appendtofile(::apppath() + statsfilename, statsline(record))) {
+        TypingHistory::shared()->add(record);
         emit recorded(record);
-        return;
+        return true;
     }
     if (!unwrittenreported) {
         unwrittenreported = true;
@@ -20,4 +22,5 @@ void StatsRecorder::record(TypingRecord record) {
                                       "and the ones after it, are left out of the typing "
                                       "statistics."));
     }
+    return false;
 }

@@ -7,7 +7,7 @@
 #include <functional>
 
 // Where the windows that type hand an exercise or race that ended: it goes into "stats.dat"
-// under the career in play, and to the statistics window if one listens. The career comes from
+// under the career in play, and into the typing history every window shows. The career comes from
 // whoever made the recorder, so typing and statistics need nothing of the main window.
 class StatsRecorder : public QObject {
     Q_OBJECT
@@ -17,7 +17,8 @@ public:
     // The career in play, as the main window shows it.
     QString career() const { return currentcareer(); }
     // One in which no character was typed says nothing of the player's typing and is not kept.
-    void record(TypingRecord record);
+    // True when it was kept.
+    bool record(TypingRecord record);
 
 signals:
     void recorded(const TypingRecord& record);

@@ -32,7 +32,7 @@ std::function<QString(QWidget*)> frmcoach::choosefile = [](QWidget* parent) {
 frmcoach::frmcoach(QWidget* parent)
     : QWidget(parent), planner(new CoachPlanner(
                            [this](const QString& character) { return cantype(character); }, this)),
-      practice(new DailyPractice(this)) {
+      practice(DailyPractice::shared()) {
     setupsidewindow(this, "frmcoach", QStringLiteral("Typing Coach"));
     closeonescape(this);
     buildcontrols();
@@ -50,9 +50,6 @@ void frmcoach::followpractice() {
     showgoal();
     connect(practice, &DailyPractice::changed, this, showgoal);
     connect(goal, &QSpinBox::valueChanged, practice, &DailyPractice::setgoal);
-    // The days come with the statistics the planner reads, not from a read of their own.
-    connect(planner, &CoachPlanner::historyloaded, practice,
-            [this] { practice->take(planner->practicedays(), planner->statstrouble()); });
     connect(practice, &DailyPractice::goalreached, planner, [this](int minutes) {
         planner->announce(QStringLiteral("Today's practice goal of %1 min is met.").arg(minutes));
     });
@@ -71,8 +68,12 @@ void frmcoach::followplanner() {
     connect(planner, &CoachPlanner::note, note, &SpokenLabel::setText);
     connect(planner, &CoachPlanner::summary, summary, &SpokenLabel::setText);
     connect(planner, &CoachPlanner::focuschanged, this, [this](const QString& key) {
-        focuskey->setText(key);
-        tellnamechanged(focuskey);
+        shownkey = key;
+        showfocus();
+    });
+    connect(planner, &CoachPlanner::pairschanged, this, [this](const QString& pairs) {
+        shownpairs = pairs;
+        showfocus();
     });
     auto judged = [this](QChar key) { return planner->confidenceof(key); };
     connect(planner, &CoachPlanner::keyschanged, this,
@@ -137,7 +138,6 @@ bool frmcoach::cantype(const QString& character) const {
 }
 
 void frmcoach::load() {
-    practice->expect();
     planner->load(keyboard->layout().description());
 }
 
@@ -151,7 +151,6 @@ void frmcoach::loadtext(const QString& path, bool chosen) {
 
 void frmcoach::setrecorder(StatsRecorder* recorder) {
     planner->setrecorder(recorder);
-    practice->setrecorder(recorder);
 }
 
 void frmcoach::practise(QChar key) {
@@ -183,7 +182,19 @@ void frmcoach::drillstarted() {
     txttype->setFocus();
 }
 
+void frmcoach::showfocus() {
+    // The weak-pairs drill trains pairs, and says which before Start.
+    const bool pairs = planner->kind() == DrillKind::WeakPairs;
+    lblfocus->setText(pairs ? QStringLiteral("Focus pairs:") : QStringLiteral("Focus key:"));
+    const QString& text = pairs ? shownpairs : shownkey;
+    if (text == focuskey->text())
+        return;
+    focuskey->setText(text);
+    tellnamechanged(focuskey);
+}
+
 void frmcoach::showkind(DrillKind kind) {
+    showfocus();
     switch (kind) {
     case DrillKind::WeakKeys:
         optweak->setChecked(true);

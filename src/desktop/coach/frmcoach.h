@@ -50,7 +50,7 @@ public:
     QLabel* lblgoal;
     QSpinBox* goal; // the daily practice goal, in minutes
     TodayBar* today;
-    // Today's practice against the goal, of every career.
+    // Today's practice against the goal, of every career, as every window shows it.
     DailyPractice* practice;
     QLabel* lblwords;
     QComboBox* wordsbox; // the language of the drills' words
@@ -124,6 +124,8 @@ private:
     void planenabled(bool enabled);
     void showstages(Stages stages);
     void showkind(DrillKind kind);
+    // The focus key, or the pairs of a weak-pairs drill.
+    void showfocus();
     void showproposal(int wpm);
 
     // Shows what the planner tells.
@@ -135,6 +137,8 @@ private:
     void drillstopped();
     void showspeedandaccuracy(int wpm, int percent);
 
+    QString shownkey;        // the focus key, as the planner last told it
+    QString shownpairs;      // the pairs a weak-pairs drill would train
     int shownspeed = 0;      // as the label shows it
     int shownaccuracy = 100; // likewise
     KeyboardChooser chooser;

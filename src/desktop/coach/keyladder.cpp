@@ -1,5 +1,6 @@
 #include "coach/keyladder.h"
 
+#include "coach/confidence.h"
 #include "keyboard/keyboardphysical.h"
 
 #include <QPainter>
@@ -98,7 +99,7 @@ void KeyLadder::showkeys(const QList<QChar>& order, const QString& inplay, QChar
         QListWidgetItem* it = item(row);
         const QChar key = order[row];
         const bool playing = inplay.contains(key);
-        const int percent = playing ? qRound(confidence(key) * 100) : 0;
+        const int percent = playing ? confidencepercent(confidence(key)) : 0;
         const QString name = keyname(key);
         it->setText(name);
         it->setData(keyrole, QVariant::fromValue(key));

@@ -56,6 +56,8 @@ void frmcars::buildghost() {
 void frmcars::loadghosts() {
     const ReplaysRead read = loadreplays();
     replays = read.book;
+    // The last race's verdict goes with it.
+    ghostline->clear();
     if (!read.trouble.isEmpty())
         ghostline->setText(read.trouble);
     const QSignalBlocker quiet(racemybest);
@@ -85,8 +87,7 @@ void frmcars::startghost() {
     racing = friendghost ? friendghost->best.at(static_cast<std::size_t>(level()))
                          : replays.bestof(level());
     showghost();
-    if (!racing || ghost->isHidden())
-        ghostline->clear();
+    ghostline->clear();
     moveghost();
 }
 

@@ -1,3 +1,4 @@
+#include "coach/pairweighting.h"
 #include "common/desktopdialogs.h"
 #include "common/firstwindow.h"
 #include "common/program.h"
@@ -119,6 +120,8 @@ int rungame(int argc, char* argv[]) {
         QCoreApplication::exit(0);
     });
     setdoevents([] { QCoreApplication::processEvents(); });
+    // The statistics weigh letter pairs by the words the coach drills.
+    setpairweigher(coachpairweights);
     X11Keyboard keyboard;
     SystemKeyboard::install(&keyboard);
     DesktopSounds sounds(modulepaths(soundmodulename));

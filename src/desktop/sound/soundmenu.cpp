@@ -1,5 +1,6 @@
 #include "sound/soundmenu.h"
 
+#include "common/checkableitems.h"
 #include "common/dialogs.h"
 
 #include <QAction>
@@ -20,6 +21,8 @@ QAction* switchitem(QMenu* menu, const char* name, const QString& caption) {
 
 SoundMenu::SoundMenu(QWidget* parent) : QMenu(QStringLiteral("So&und"), parent) {
     setObjectName(QStringLiteral("sound"));
+    // Its switches, and every other on/off item of the game's menus, read as on or off.
+    readcheckableitems();
     gamesounds = switchitem(this, "gamesounds", QStringLiteral("&Game sounds"));
     wrongkeytick = switchitem(this, "wrongkeytick", QStringLiteral("&Wrong-key tick"));
     keyclicks = switchitem(this, "keyclicks", QStringLiteral("&Key clicks"));

@@ -1,11 +1,8 @@
 #include "stats/frmstats.h"
-#include "common/filereading.h"
 
-#include "coach/pairweighting.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/layout.h"
-#include "common/programfolder.h"
 #include "keyboard/keyboardview.h"
 #include "stats/calendartab.h"
 #include "stats/dailypractice.h"
@@ -13,15 +10,14 @@
 #include "stats/statsexport.h"
 #include "stats/statsrecorder.h"
 #include "stats/statswidgets.h"
+#include "stats/typinghistory.h"
 
 #include <QAbstractTableModel>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,7 +30,6 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -45,11 +40,6 @@ namespace {
 
 // Far more points than a chart can show apart: more records are averaged in groups.
 constexpr qsizetype mostpoints = 400;
-// Each slice of reading stops after this long, so events wait no longer.
-constexpr qint64 slicemilliseconds = 8;
-// The file is read a part at a time, each soon read.
-constexpr qint64 partbytes = 1 << 20;
-
 // Records shown one by one up to here draw each as a point too, so a few stand out.
 constexpr qsizetype mostmarkedpoints = 60;
 
@@ -103,7 +93,7 @@ private:
     QList<qsizetype> shown;
 };
 
-frmstats::frmstats(QWidget* parent) : QWidget(parent) {
+frmstats::frmstats(QWidget* parent) : QWidget(parent), history(TypingHistory::shared()) {
     setupsidewindow(this, "frmstats", QStringLiteral("Typing Statistics"));
     // Fits a 1280 x 720 screen with a panel and the title bar.
     resize(twips(17400), twips(9000));
@@ -188,7 +178,7 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     recordstable = new QTableView(tabs);
     recordstable->setObjectName(QStringLiteral("recordstable"));
     recordstable->setAccessibleName(QStringLiteral("Records"));
-    model = new RecordsModel(kept, this);
+    model = new RecordsModel(book(), this);
     recordstable->setModel(model);
     readonlytable(recordstable);
     recordstable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -211,11 +201,13 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
     header->setSectionResizeMode(1, QHeaderView::Stretch);
     tabs->addTab(recordstable, QStringLiteral("&Records"));
 
-    practice = new DailyPractice(this);
+    practice = DailyPractice::shared();
     calendar = new CalendarTab(tabs);
     calendar->follow(practice);
     tabs->addTab(calendar, QStringLiteral("C&alendar"));
 
+    connect(history, &TypingHistory::loaded, this, &frmstats::recordsread);
+    connect(history, &TypingHistory::added, this, &frmstats::refresh);
     connect(onlycurrent, &QCheckBox::toggled, this, &frmstats::refresh);
     connect(exportbutton, &QPushButton::clicked, this, &frmstats::exportrecords);
     applytheme();
@@ -223,11 +215,7 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent) {
 }
 
 void frmstats::setrecorder(StatsRecorder* r) {
-    if (recorder)
-        disconnect(recorder, nullptr, this, nullptr);
     recorder = r;
-    if (recorder)
-        connect(recorder, &StatsRecorder::recorded, this, &frmstats::addrecord);
 }
 
 void frmstats::changeEvent(QEvent* event) {
@@ -252,7 +240,7 @@ void frmstats::exportrecords() {
     if (path.isEmpty())
         return;
     QSaveFile file(path);
-    const QByteArray bytes = statscsv(kept, shown.shown);
+    const QByteArray bytes = statscsv(book(), shown.shown);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return;
     msgbox(QStringLiteral("%1 could not be written: %2")
@@ -263,54 +251,17 @@ void frmstats::exportrecords() {
 frmstats::~frmstats() = default;
 
 void frmstats::load() {
-    kept = StatsBook();
-    shown = StatsSummary();
-    model->show(shown.shown); // no row may point into the book just emptied
-    arrived.clear();
-    unreadable = 0;
-    reader = std::make_unique<StatsReader>();
-    file = std::make_unique<QFile>();
-    // A missing file is a player who has not typed yet; one that can't be read is said to be.
-    const FileRead read = openfile(apppath() + statsfilename, largeststats, *file);
-    unreadfile = read.ok() || read.missing() ? QString() : read.message(statsfilename);
-    if (!read.ok())
-        reader->end();
-    // Records that end while this reads are appended to the file as well as handed to
-    // addrecord: reading only what was there at the start shows each once.
-    unreadbytes = file->isOpen() ? file->size() : 0;
+    history->load();
+    if (history->isloaded()) {
+        recordsread();
+        return;
+    }
     pages->setCurrentWidget(emptylabel);
     emptylabel->setText(QStringLiteral("Reading the records…"));
     summarylabel->clear();
-    QTimer::singleShot(0, this, &frmstats::readslice);
 }
 
-void frmstats::readslice() {
-    if (!reader)
-        return;
-    QElapsedTimer slice;
-    slice.start();
-    while (slice.elapsed() < slicemilliseconds && !reader->done()) {
-        if (reader->read(500) || reader->done())
-            continue;
-        const qint64 before = file->pos();
-        // At the end, or on a read error, what was read is shown.
-        if (!reader->more(*file, std::min(partbytes, unreadbytes)) || file->pos() == before)
-            reader->end();
-        unreadbytes -= file->pos() - before;
-    }
-    // Showing the records takes a turn of its own, unless this one has time to spare.
-    if (!reader->done() || slice.elapsed() > slicemilliseconds / 3) {
-        QTimer::singleShot(0, this, &frmstats::readslice);
-        return;
-    }
-    kept = std::move(reader->book);
-    for (const TypingRecord& record : arrived)
-        kept.add(record);
-    arrived.clear();
-    unreadable = reader->unreadable;
-    reader.reset();
-    file.reset();
-    practice->take(practicedays(kept), unreadfile);
+void frmstats::recordsread() {
     refresh();
     // Once the records are in: on two cores it would slow their reading down.
     if (!weighed && weights.isEmpty())
@@ -322,7 +273,7 @@ void frmstats::weighpairs() {
     auto read = std::make_shared<PairWeights>();
     weighed = read;
     QThread* worker = QThread::create([read, layout = keys->heatmap->layout().description()] {
-        *read = coachpairweights(layout);
+        *read = drilledpairweights(layout);
     });
     weigher = worker;
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
@@ -339,32 +290,31 @@ void frmstats::takeweights() {
 }
 
 void frmstats::finishloading() {
-    while (reader)
-        readslice();
+    history->finishloading();
     if (weigher)
         weigher->wait();
     takeweights();
 }
 
-void frmstats::addrecord(const TypingRecord& record) {
-    if (reader) {
-        arrived.append(record);
-        return;
-    }
-    kept.add(record);
-    practice->add(record);
-    refresh();
+bool frmstats::loading() const {
+    return history->loading();
+}
+
+const StatsBook& frmstats::book() const {
+    return history->records().book;
 }
 
 void frmstats::refresh() {
     exportbutton->setEnabled(false);
     // Until the file is read there is nothing to narrow; its end shows the choice made meanwhile.
-    if (reader)
+    if (!history->isloaded())
         return;
     std::optional<QString> career;
     if (onlycurrent->isChecked())
         career = statstext(recorder ? recorder->career() : QString());
-    shown = summarise(kept, career, 10, 20, weights);
+    const StatsHistory& records = history->records();
+    shown = summarise(records.book, career, 10, 20, weights);
+    const QString& unreadfile = records.trouble;
     emptylabel->setText(unreadfile.isEmpty() ? QStringLiteral("No exercise or race recorded yet.")
                                              : unreadfile);
     pages->setCurrentWidget(shown.shown.isEmpty() ? static_cast<QWidget*>(emptylabel) : tabs);
@@ -377,9 +327,10 @@ void frmstats::refresh() {
                         speedtext(shown.averagespeed), speedtext(shown.bestspeed),
                         shown.recentaccuracy ? percenttext(*shown.recentaccuracy)
                                              : QStringLiteral("unknown"));
-    if (unreadable > 0)
-        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) +
-                counted(unreadable, "unreadable line skipped.", "unreadable lines skipped.");
+    if (records.unreadable > 0)
+        text +=
+            (text.isEmpty() ? QString() : QStringLiteral(" ")) +
+            counted(records.unreadable, "unreadable line skipped.", "unreadable lines skipped.");
     if (!unreadfile.isEmpty() && !shown.shown.isEmpty())
         text += QLatin1Char(' ') + unreadfile;
     summarylabel->setText(text);
@@ -400,7 +351,7 @@ void frmstats::drawprogress() {
         const qsizetype to = (g + 1) * n / groups;
         TypingTally group;
         for (qsizetype i = from; i < to; ++i)
-            group.add(kept.rows()[shown.shown[i]].tally);
+            group.add(book().rows()[shown.shown[i]].tally);
         const double speed = wordsperminute(group);
         speeds.append({static_cast<double>(to), speed});
         accuracies.append({static_cast<double>(to), accuracypercent(group)});

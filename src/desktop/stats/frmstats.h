@@ -9,11 +9,11 @@
 #include <memory>
 
 class QCheckBox;
-class QFile;
 class QThread;
 class QLabel;
 class QPushButton;
 class StatsRecorder;
+class TypingHistory;
 class QStackedWidget;
 class QTableView;
 class QTableWidget;
@@ -34,14 +34,13 @@ public:
     explicit frmstats(QWidget* parent = nullptr);
     ~frmstats() override;
 
-    // Reads "stats.dat" afresh; returns at once, the slices follow as events.
+    // Shows the typing history, which is read away from the window the first time it is asked
+    // for; returns at once.
     void load();
-    // Reads what is left of the file now, without waiting for the slices.
+    // Waits for the history being read, and shows it.
     void finishloading();
-    bool loading() const { return reader != nullptr; }
-    // An exercise or race that just ended, already in the file.
-    void addrecord(const TypingRecord& record);
-    // Tells the window of each record kept, and which career is in play.
+    bool loading() const;
+    // Tells the window which career is in play.
     void setrecorder(StatsRecorder* recorder);
     // Writes the records shown to a CSV file the player chooses.
     void exportrecords();
@@ -51,7 +50,7 @@ signals:
     void practisekeys(QChar key);
 
 public:
-    const StatsBook& book() const { return kept; }
+    const StatsBook& book() const;
     const StatsSummary& summary() const { return shown; }
 
     QLabel* summarylabel;
@@ -77,7 +76,7 @@ protected:
 
 private:
     void applytheme();
-    void readslice();
+    void recordsread();
     void refresh();
     void drawprogress();
     void fillentries();
@@ -85,20 +84,13 @@ private:
     void weighpairs();
     void takeweights();
 
-    StatsBook kept;
+    // Every record, shared with the other windows.
+    QPointer<TypingHistory> history;
     StatsSummary shown;
     // How common each letter pair is in the coach's words, read away from the window.
     PairWeights weights;
     QPointer<QThread> weigher;
     std::shared_ptr<PairWeights> weighed;
-    std::int64_t unreadable = 0;
-    // Why stats.dat could not be read, when it is there and could not.
-    QString unreadfile;
-    std::unique_ptr<StatsReader> reader;
-    std::unique_ptr<QFile> file;
-    qint64 unreadbytes = 0;
-    // Records that ended while the file was still being read.
-    QList<TypingRecord> arrived;
     RecordsModel* model;
     QLineSeries* speedseries;
     QLineSeries* accuracyseries;

@@ -133,8 +133,8 @@ KeysTab::KeysTab(QWidget* parent) : QStackedWidget(parent) {
                   {QStringLiteral("Pair"), QStringLiteral("Time"), QStringLiteral("Slower by"),
                    QStringLiteral("Common"), QStringLiteral("Times timed")});
     pairtable->setToolTip(
-        QStringLiteral("A pair's time above what its two keys' own times lead one to expect, "
-                       "and how common it is in the coach's words: the slowest first."));
+        QStringLiteral("A pair's time above its second key's own time, and how common it is in "
+                       "the coach's words: the slowest first."));
     bottom->addWidget(pairtable);
     bottom->addStretch(1);
     layout->addLayout(bottom);

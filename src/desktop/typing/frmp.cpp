@@ -96,7 +96,7 @@ void frmp::buildcontrols() {
 
     // Beside the buttons, where the window has room: the window itself keeps its size.
     today = placed(new TodayBar(this), "todaybar", twipsrect(6120, 1740, 2040, 300));
-    practice = new DailyPractice(this);
+    practice = DailyPractice::shared();
     today->follow(practice);
 
     clock = new QTimer(this);
@@ -117,12 +117,8 @@ void frmp::Form_Load() {
 
 void frmp::setrecorder(StatsRecorder* newrecorder) {
     recorder = newrecorder;
-    // Read once; what ends from then on comes through the recorder.
-    if (!practicedread) {
-        practicedread = true;
-        practice->load();
-    }
-    practice->setrecorder(newrecorder);
+    // The history is read once, whichever window asks first; what ends from then on joins it.
+    practice->load();
 }
 
 int frmp::selectedlevel() const {

@@ -90,5 +90,4 @@ private:
     // Between Start and the end: "Start" reads "Restart". Paused: "Pause" reads "Resume".
     bool running = false;
     bool paused = false;
-    bool practicedread = false; // stats.dat was read for today's practice
 };

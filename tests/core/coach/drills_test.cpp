@@ -21,6 +21,8 @@ class DrillsTest : public QObject {
 private slots:
     void drillsaskandend_data();
     void drillsaskandend();
+    void pairshares_data();
+    void pairshares();
 };
 
 namespace {
@@ -83,11 +85,11 @@ MakeDrill pairs(const QString& words, const QString& inplay, const QString& slow
     };
 }
 
-// Twenty entries, every other one holding the pairs in turn, the others any word of `inplay`.
+// Twenty entries, every fourth any word of `inplay`, the others holding one of the pairs.
 QStringList pairwords(const QStringList& pairs, const QString& inplay) {
     QStringList out;
     for (int i = 0; i < 20; ++i)
-        out << (i % 2 == 0 ? pairs[(i / 2) % pairs.size()] : QStringLiteral("^[%1]+$").arg(inplay));
+        out << (i % 4 != 3 ? pairs.join(QLatin1Char('|')) : QStringLiteral("^[%1]+$").arg(inplay));
     return out;
 }
 
@@ -143,12 +145,12 @@ void DrillsTest::drillsaskandend_data() {
         << QStringList{} << weakkeys;
     QTest::newRow("weak pairs, the slowest three")
         << pairs(words, letters, "se400x20 ea380x20 at360x20 ta200x20") << QList<bool>{}
-        << none << pairwords({"se", "ea", "at"}, letters) << "seat" << QStringList{} << weakpairs;
-    // The pairs' timings are their keys' too: is, over the quick i, ranks second; no word holds
-    // ta, so ss comes in.
+        << none << pairwords({"se", "ea", "at"}, letters) << "east" << QStringList{} << weakpairs;
+    // Each pair against its second key alone, whose timings hold the pair's too: a, slowed by ea
+    // and ta, leaves ea second; no word holds ta, so ss comes in.
     QTest::newRow("weak pairs, up to five while slow")
         << pairs(words, letters, "se400x20 ea390x20 at380x20 ta370x20 is360x20 ss350x20")
-        << QList<bool>{} << none << pairwords({"se", "is", "ea", "at", "ss"}, letters) << "seiat"
+        << QList<bool>{} << none << pairwords({"se", "is", "ea", "at", "ss"}, letters) << "seati"
         << QStringList{} << weakpairs;
     QTest::newRow("weak pairs, one no word holds passed over")
         << pairs(words, letters, "bu500x20 se400x20 ea380x20 at360x20") << QList<bool>{}
@@ -235,6 +237,30 @@ void DrillsTest::drillsaskandend() {
     for (qsizetype i = 0; i < asked.size(); ++i)
         QVERIFY2(asked[i].contains(QRegularExpression(entries[i])), qPrintable(asked[i]));
     QCOMPARE(notes, said);
+}
+
+void DrillsTest::pairshares_data() {
+    QTest::addColumn<QString>("times"); // each drilled pair's smoothed ms, slowest first
+    QTest::addColumn<QString>("shares");
+    // clang-format off
+    QTest::newRow("the shares follow how far over")      << "500 450 400"         << "7 5 3";
+    QTest::newRow("one far the slowest: most words")     << "700 420 410"         << "9 3 3";
+    QTest::newRow("far the slowest: a third at least")   << "600 420 410 400 390" << "7 3 2 2 1";
+    QTest::newRow("none over the target: even")          << "340 330 320"         << "5 5 5";
+    QTest::newRow("one pair: every word")                << "500"                 << "15";
+    // clang-format on
+}
+
+// How the fifteen pair words of a weak-pairs drill are shared at 35 WPM (343 ms a key).
+void DrillsTest::pairshares() {
+    QFETCH(QString, times);
+    QList<PairStanding> pairs;
+    for (const QString& ms : times.split(QLatin1Char(' ')))
+        pairs.append({letterpair(QLatin1Char('a'), QLatin1Char('b')), ms.toDouble()});
+    QStringList shares;
+    for (int share : ::pairshares(pairs, targetms(35), 15))
+        shares << QString::number(share);
+    QTEST(shares.join(QLatin1Char(' ')), "shares");
 }
 
 QTEST_GUILESS_MAIN(DrillsTest)

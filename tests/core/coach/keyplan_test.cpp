@@ -141,31 +141,38 @@ void KeyPlanTest::planfile_data() {
     QTest::addColumn<int>("target");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("tries"); // the German keys' tallies
+    QTest::addColumn<QString>("flat");  // and their back-off
     const QByteArray head = "\"keystrider-coach\",1,";
     // clang-format off
-    QTest::newRow("as written")      << head + "\"words\",\"de\",\"capitals\",1,\"digits\",0,\"punctuation\",0,\"target\",42,\"text\",\"%2Fhome%2Fzo%C3%AB%2Fa%2C%22b.txt\",\"inplay\",\"de\",\"101 110 223\"\r\n" << "whole" << "de" << "enß" << 42 << "/home/zoë/a,\"b.txt" << "";
-    QTest::newRow("unknown names")   << head + "\"words\",\"\",\"later\",\"x\"\r\n"   << "whole"   << ""   << ""   << 35  << "" << "";
-    QTest::newRow("LF, no end")      << head + "\"inplay\",\"de\",\"97\""             << "whole"   << ""   << "a"  << 35  << "" << "";
-    QTest::newRow("other tag")       << QByteArray("\"keystrider-stats\",1\r\n")      << "damaged" << ""   << ""   << 35  << "" << "";
-    QTest::newRow("bad flag")        << head + "\"capitals\",2,\"target\",40\r\n"     << "damaged" << ""   << ""   << 40  << "" << "";
+    QTest::newRow("as written")      << head + "\"words\",\"de\",\"capitals\",1,\"digits\",0,\"punctuation\",0,\"target\",42,\"text\",\"%2Fhome%2Fzo%C3%AB%2Fa%2C%22b.txt\",\"inplay\",\"de\",\"101 110 223\"\r\n" << "whole" << "de" << "enß" << 42 << "/home/zoë/a,\"b.txt" << "" << "";
+    QTest::newRow("unknown names")   << head + "\"words\",\"\",\"later\",\"x\"\r\n"   << "whole"   << ""   << ""   << 35  << "" << "" << "";
+    QTest::newRow("LF, no end")      << head + "\"inplay\",\"de\",\"97\""             << "whole"   << ""   << "a"  << 35  << "" << "" << "";
+    QTest::newRow("other tag")       << QByteArray("\"keystrider-stats\",1\r\n")      << "damaged" << ""   << ""   << 35  << "" << "" << "";
+    QTest::newRow("bad flag")        << head + "\"capitals\",2,\"target\",40\r\n"     << "damaged" << ""   << ""   << 40  << "" << "" << "";
     // A key that is none is dropped alone, the others kept in their order.
-    QTest::newRow("control key")     << head + "\"inplay\",\"de\",\"101 9 110\"\r\n"  << "damaged" << ""   << "en" << 35  << "" << "";
-    QTest::newRow("no-break space")  << head + "\"inplay\",\"de\",\"160 97\"\r\n"     << "damaged" << ""   << "a"  << 35  << "" << "";
-    QTest::newRow("key twice")       << head + "\"inplay\",\"de\",\"97 97\"\r\n"      << "damaged" << ""   << "a"  << 35  << "" << "";
-    QTest::newRow("surrogate key")   << head + "\"inplay\",\"de\",\"55357 97\"\r\n"   << "damaged" << ""   << "a"  << 35  << "" << "";
-    QTest::newRow("bad language")    << head + "\"words\",\"D E\",\"target\",40\r\n"  << "damaged" << ""   << ""   << 40  << "" << "";
-    QTest::newRow("name, no value")  << head + "\"target\",40,\"words\"\r\n"          << "damaged" << ""   << ""   << 40  << "" << "";
-    QTest::newRow("empty")           << QByteArray()                                   << "damaged" << ""   << ""   << 35  << "" << "";
-    QTest::newRow("too slow")        << head + "\"target\",9\r\n"                     << "damaged" << ""   << ""   << 10  << "" << "";
-    QTest::newRow("too fast")        << head + "\"target\",151\r\n"                   << "damaged" << ""   << ""   << 150 << "" << "";
-    QTest::newRow("beyond 64 bits")  << head + "\"target\",99999999999999999999\r\n"  << "damaged" << ""   << ""   << 150 << "" << "";
-    QTest::newRow("not a number")    << head + "\"target\",\"fast\"\r\n"              << "damaged" << ""   << ""   << 35  << "" << "";
-    QTest::newRow("text not encoded")<< head + "\"text\",\"/home/zo\xc3\xab\"\r\n"     << "damaged" << ""   << ""   << 35  << "" << "";
-    QTest::newRow("no text")         << head + "\"text\",\"\",\"target\",10\r\n"      << "whole"   << ""   << ""   << 10  << "" << "";
-    QTest::newRow("tallies")         << head + "\"tries\",\"de\",\"112:3:150:0\"\r\n"   << "whole"   << ""   << ""   << 35  << "" << "112:3:150:0";
-    QTest::newRow("torn tallies")    << head + "\"tries\",\"de\",\"112:3 97:1:10:0\"\r\n" << "damaged" << "" << "" << 35  << "" << "97:1:10:0";
-    QTest::newRow("impossible tally")<< head + "\"tries\",\"de\",\"112:2:-140:1 97:1:10:0\"\r\n" << "damaged" << "" << "" << 35 << "" << "97:1:10:0";
-    QTest::newRow("a later version") << QByteArray("\"keystrider-coach\",2,\"target\",40,\"pace\",1\r\n") << "newer" << "" << "" << 40  << "" << "";
+    QTest::newRow("control key")     << head + "\"inplay\",\"de\",\"101 9 110\"\r\n"  << "damaged" << ""   << "en" << 35  << "" << "" << "";
+    QTest::newRow("no-break space")  << head + "\"inplay\",\"de\",\"160 97\"\r\n"     << "damaged" << ""   << "a"  << 35  << "" << "" << "";
+    QTest::newRow("key twice")       << head + "\"inplay\",\"de\",\"97 97\"\r\n"      << "damaged" << ""   << "a"  << 35  << "" << "" << "";
+    QTest::newRow("surrogate key")   << head + "\"inplay\",\"de\",\"55357 97\"\r\n"   << "damaged" << ""   << "a"  << 35  << "" << "" << "";
+    QTest::newRow("bad language")    << head + "\"words\",\"D E\",\"target\",40\r\n"  << "damaged" << ""   << ""   << 40  << "" << "" << "";
+    QTest::newRow("name, no value")  << head + "\"target\",40,\"words\"\r\n"          << "damaged" << ""   << ""   << 40  << "" << "" << "";
+    QTest::newRow("empty")           << QByteArray()                                   << "damaged" << ""   << ""   << 35  << "" << "" << "";
+    QTest::newRow("too slow")        << head + "\"target\",9\r\n"                     << "damaged" << ""   << ""   << 10  << "" << "" << "";
+    QTest::newRow("too fast")        << head + "\"target\",151\r\n"                   << "damaged" << ""   << ""   << 150 << "" << "" << "";
+    QTest::newRow("beyond 64 bits")  << head + "\"target\",99999999999999999999\r\n"  << "damaged" << ""   << ""   << 150 << "" << "" << "";
+    QTest::newRow("not a number")    << head + "\"target\",\"fast\"\r\n"              << "damaged" << ""   << ""   << 35  << "" << "" << "";
+    QTest::newRow("text not encoded")<< head + "\"text\",\"/home/zo\xc3\xab\"\r\n"     << "damaged" << ""   << ""   << 35  << "" << "" << "";
+    QTest::newRow("no text")         << head + "\"text\",\"\",\"target\",10\r\n"      << "whole"   << ""   << ""   << 10  << "" << "" << "";
+    QTest::newRow("tallies")         << head + "\"tries\",\"de\",\"112:3:150:0\"\r\n"   << "whole"   << ""   << ""   << 35  << "" << "112:3:150:0" << "";
+    QTest::newRow("torn tallies")    << head + "\"tries\",\"de\",\"112:3 97:1:10:0\"\r\n" << "damaged" << "" << "" << 35  << "" << "97:1:10:0" << "";
+    QTest::newRow("impossible tally")<< head + "\"tries\",\"de\",\"112:2:-140:1 97:1:10:0\"\r\n" << "damaged" << "" << "" << 35 << "" << "97:1:10:0" << "";
+    QTest::newRow("a later version") << QByteArray("\"keystrider-coach\",2,\"target\",40,\"pace\",1\r\n") << "newer" << "" << "" << 40  << "" << "" << "";
+    // A held key's back-off: a name and one value, so an older copy skips it whole; one that
+    // can't be read is dropped alone.
+    QTest::newRow("back-off")        << head + "\"tries\",\"de\",\"112:3:150:0\",\"flat\",\"de 112:2:493\"\r\n" << "whole" << "" << "" << 35 << "" << "112:3:150:0" << "112:2:493";
+    QTest::newRow("back-off first")  << head + "\"flat\",\"de 112:2:493\",\"tries\",\"de\",\"112:3:150:0\"\r\n" << "whole" << "" << "" << 35 << "" << "112:3:150:0" << "112:2:493";
+    QTest::newRow("torn back-off")   << head + "\"tries\",\"de\",\"112:3:150:0\",\"flat\",\"de 112:2\"\r\n" << "damaged" << "" << "" << 35 << "" << "112:3:150:0" << "";
+    QTest::newRow("back-off, no language") << head + "\"flat\",\"112:2:493\"\r\n" << "damaged" << "" << "" << 35 << "" << "" << "";
     // clang-format on
 }
 
@@ -178,6 +185,7 @@ void KeyPlanTest::planfile() {
     QTEST(plan.targetwpm, "target");
     QTEST(plan.text, "text");
     QTEST(triestext(plan.tries.value(QStringLiteral("de"))), "tries");
+    QTEST(flattext(plan.tries.value(QStringLiteral("de"))), "flat");
     // Written again, it reads back the same, and whole.
     CoachPlan again;
     QCOMPARE(readcoachplan(coachplanline(plan), again), Reading::Whole);

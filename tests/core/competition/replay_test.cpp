@@ -319,8 +319,16 @@ void ReplayTest::words_data() {
                               << "To the finish in 70.0 s, 3.5 s faster than your best. New best!";
     QTest::newRow("slower") << "line" << typed(avg, 35, 2100) << std::optional(typed(avg, 35, 2000))
                             << "To the finish in 73.5 s, 3.5 s slower than your best.";
-    QTest::newRow("first race, short")
-        << "line" << typed(avg, 34, 2000) << none << "1 entry short of the finish. New best!";
+    // A first race at the level beat nothing: it is the first, finished or not.
+    QTest::newRow("first race, short") << "line" << typed(avg, 34, 2000) << none
+                                       << "1 entry short of the finish, your first race at this "
+                                          "level.";
+    QTest::newRow("first race, finished") << "line" << typed(avg, 35, 2000) << none
+                                          << "To the finish in 70.0 s, your first race at this "
+                                             "level.";
+    QTest::newRow("short, past a best short")
+        << "line" << typed(avg, 33, 2000) << std::optional(typed(avg, 30, 2000))
+        << "2 entries short of the finish, your best was 5 entries short. New best!";
     QTest::newRow("short of a finished best")
         << "line" << typed(avg, 28, 2000) << std::optional(typed(avg, 35, 2000))
         << "7 entries short of the finish, your best finished in 70.0 s.";
@@ -330,11 +338,23 @@ void ReplayTest::words_data() {
     QTest::newRow("friend faster")
         << "friendly" << typed(avg, 30, 2000) << std::optional(typed(avg, 35, 2100))
         << "Ana was faster, finishing in 73.5 s; you did not reach the "
-           "finish.";
+           "finish, 5 entries short of it.";
+    // Every end gives both times, or both distances.
+    QTest::newRow("friend short")
+        << "friendly" << typed(avg, 35, 2000) << std::optional(typed(avg, 31, 2100))
+        << "You were faster than Ana, who did not reach the finish: you were there in 70.0 s, Ana "
+           "4 entries short of it.";
     QTest::newRow("neither finished")
         << "friendly" << typed(avg, 30, 2000) << std::optional(typed(avg, 32, 2100))
         << "Neither of you reached the finish; Ana got 2 entries "
-           "farther.";
+           "farther (3 entries short against 5).";
+    QTest::newRow("neither, you farther")
+        << "friendly" << typed(avg, 33, 2000) << std::optional(typed(avg, 32, 2100))
+        << "Neither of you reached the finish; you got 1 entry farther than Ana (2 entries short "
+           "against 3).";
+    QTest::newRow("neither, as far")
+        << "friendly" << typed(avg, 32, 2000) << std::optional(typed(avg, 32, 2100))
+        << "Neither of you reached the finish, and you got as far as Ana: 3 entries short of it.";
 }
 
 void ReplayTest::words() {

@@ -239,7 +239,6 @@ void DailyPracticeTest::todayandthegoal() {
                                          statsline(minutes(QStringLiteral("2026-12-08 12:00"), 6)));
     StatsRecorder recorder([] { return QStringLiteral("Ace"); });
     DailyPractice practice;
-    practice.setrecorder(&recorder);
     practice.load();
     practice.finishloading();
     QCOMPARE(todaytext(practice.todaymilliseconds(), practice.goal()),

@@ -1,9 +1,9 @@
 #include "common/bytelines.h"
 #include "stats/statsexport.h"
 #include "stats/statsfile.h"
+#include "stats/statshistory.h"
 #include "stats/statssummary.h"
 
-#include <QBuffer>
 #include <QTest>
 
 #include <algorithm>
@@ -107,22 +107,27 @@ void StatsFileTest::reads_data() {
 void StatsFileTest::reads() {
     QFETCH(QByteArray, bytes);
     QFETCH(int, records);
-    StatsReader reader(bytes);
-    // One line a slice, so a slice boundary falls between every two lines.
-    while (reader.read(1)) {
-    }
-    const StatsBook& book = reader.book;
+    const StatsHistory read = readstatshistory(bytes, 1);
+    const StatsBook& book = read.book;
     QCOMPARE(book.rows().size(), records);
-    QTEST(qint64(reader.unreadable), "unreadable");
-    // Read from the file in parts of a few bytes, every line falls across parts, to the same end.
-    QBuffer file(&bytes);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    StatsReader inparts;
-    while (!inparts.done())
-        if (!inparts.read(3) && !inparts.done() && (!inparts.more(file, 5) || file.atEnd()))
-            inparts.end();
-    QCOMPARE(inparts.book.rows().size(), records);
-    QCOMPARE(inparts.unreadable, reader.unreadable);
+    QTEST(qint64(read.unreadable), "unreadable");
+    // Read in parts at once, each laid over the parts before it, to the same end: every row with
+    // its texts, and each career's tallies.
+    for (int parts = 2; parts <= 4; ++parts) {
+        const StatsHistory inparts = readstatshistory(bytes, parts);
+        QCOMPARE(inparts.book.rows().size(), records);
+        QCOMPARE(inparts.unreadable, read.unreadable);
+        for (qsizetype i = 0; i < records; ++i)
+            QCOMPARE(inparts.book.text(inparts.book.rows()[i].career),
+                     book.text(book.rows()[i].career));
+        QCOMPARE(inparts.book.tallies().keys(), book.tallies().keys());
+        for (auto it = book.tallies().cbegin(); it != book.tallies().cend(); ++it) {
+            const CareerTally& other = inparts.book.tallies()[it.key()];
+            QCOMPARE(other.tally.charstyped, it.value().tally.charstyped);
+            QCOMPARE(other.entries, it.value().entries);
+            QCOMPARE(other.keys().size(), it.value().keys().size());
+        }
+    }
     if (records == 0)
         return;
     QTEST(book.text(book.rows().last().career), "career");

@@ -1,4 +1,3 @@
-#include "shell/form1.h"
 #include "coach/coachplan.h"
 #include "coach/frmcoach.h"
 #include "coach/keyladder.h"
@@ -7,13 +6,14 @@
 #include "keyboard/keyboardview.h"
 #include "keyboard/systemkeyboard.h"
 #include "samples/samplerecords.h"
+#include "shell/form1.h"
 #include "stats/dailypractice.h"
 #include "stats/frmstats.h"
 #include "stats/keystab.h"
 #include "stats/statsfile.h"
 #include "stats/statsrecorder.h"
-#include "stats/typingtime.h"
 #include "stats/todaybar.h"
+#include "stats/typingtime.h"
 #include "support/accessiblelabels.h"
 #include "support/fakes.h"
 #include "support/form1fixture.h"
@@ -32,6 +32,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -51,6 +52,7 @@ private slots:
     void heardandinstep();
     void heldkeyletsthenextjoin();
     void pairsandthegoal();
+    void targetoutlivesakill();
 };
 
 namespace {
@@ -509,7 +511,7 @@ void FrmcoachTest::heldkeyletsthenextjoin() {
                                                     "on; r comes back every other drill."));
             QVERIFY2(
                 ladder().startsWith(QStringLiteral("r, confidence 49 %, comes back every "
-                                                   "other drill: 700 ms a key against 343 ms")),
+                                                   "other drill: 701 ms a key against 343 ms")),
                 qPrintable(ladder()));
         }
     }
@@ -533,7 +535,11 @@ void FrmcoachTest::pairsandthegoal() {
     QCOMPARE(w->optpairs->text(), QStringLiteral("Weak pairs"));
     QCOMPARE(w->today->text(), QStringLiteral("Today: 0 of 10 min"));
 
+    // Before Start the window says which pairs the drill trains, in place of the focus key.
+    QCOMPARE(w->lblfocus->text(), QStringLiteral("Focus key:"));
     w->optpairs->setChecked(true);
+    QCOMPARE(w->lblfocus->text(), QStringLiteral("Focus pairs:"));
+    QStringList ahead = w->focuskey->text().split(QRegularExpression(QStringLiteral(", | and ")));
     w->startstop->click();
     QStringList entries;
     while (w->drilling()) {
@@ -550,6 +556,7 @@ void FrmcoachTest::pairsandthegoal() {
          told.section(QStringLiteral("Pairs: "), 1).split(QStringLiteral(", ")))
         drilled << part.left(2);
     QVERIFY2(drilled.size() >= 3 && drilled.size() <= 5, qPrintable(told));
+    QCOMPARE(drilled, ahead);
     for (qsizetype i = 0; i < entries.size(); ++i) {
         for (QChar c : entries[i])
             QVERIFY2(w->keysinplay().contains(c), qPrintable(entries[i]));
@@ -571,6 +578,35 @@ void FrmcoachTest::pairsandthegoal() {
     QCOMPARE(w->today->text(), QStringLiteral("Today: 10 of 5 min"));
     QCOMPARE(notes.size(), 1);
     QCOMPARE(w->note->text(), QStringLiteral("Today's practice goal of 5 min is met."));
+}
+
+// The target taken is kept the moment it is: a game killed with the coach open starts again at
+// it, as at every setting of the coach.
+void FrmcoachTest::targetoutlivesakill() {
+    Form1Fixture fixture(Form1Fixture::Fresh);
+    KeystrokeCounts slow;
+    slow.tally.charstyped = 240;
+    for (QChar c : QStringLiteral("eisatr")) {
+        slow.expected.insert(c, 40);
+        slow.keytime.insert(c, KeyTime{40 * 500, 40});
+    }
+    fixture.writefile("stats.dat",
+                      statsline(endedrecord("Drill", "Weak keys", "Completed", 1000, slow)));
+    Form1& form = fixture.form;
+    form.coach->trigger();
+    frmcoach* w = form.coachwindow;
+    w->finishloading();
+    QVERIFY(w->usetarget->isVisible());
+    QCOMPARE(w->usetarget->text(), QStringLiteral("&Use 20 WPM"));
+    w->usetarget->click();
+    QCOMPARE(w->targetspeed->value(), 20);
+    QVERIFY(!w->usetarget->isVisible());
+    // Killed now, nothing more is written: the next start reads the target taken.
+    QString trouble;
+    QCOMPARE(keptcoachplan(trouble).targetwpm, 20);
+    CoachPlanner restarted([](const QString&) { return true; });
+    QCOMPARE(restarted.targetwpm(), 20);
+    delete form.coachwindow;
 }
 
 QTEST_MAIN(FrmcoachTest)

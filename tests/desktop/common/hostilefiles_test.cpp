@@ -5,13 +5,13 @@
 #include "battledisk/battledisk.h"
 #include "career/frmhall.h"
 #include "career/hall.h"
-#include "coach/coachhistory.h"
 #include "coach/owntext.h"
 #include "coach/placekeeper.h"
 #include "keyboard/keyboardchoice.h"
 #include "saves/savedgame.h"
 #include "stats/dailypractice.h"
 #include "stats/frmstats.h"
+#include "stats/statshistory.h"
 #include "support/fakes.h"
 #include "tictactoe/records.h"
 #include "tictactoe/strategies.h"
@@ -78,7 +78,7 @@ const QMap<QString, Reader>& readers() {
           }}},
         {"coach's history",
          {"stats.dat", largeststats,
-          [](GameFixture& f) { return loadcoachhistory(f.folder()).trouble; }}},
+          [](GameFixture& f) { return loadstatshistory(f.folder()).trouble; }}},
         {"tic-tac-toe memory",
          {"brain.dat", largestbrain,
           [](GameFixture& f) {

@@ -9,6 +9,7 @@
 #include "tictactoe/tictac.h"
 #include "typing/frmp.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -27,6 +28,8 @@ private slots:
     void events_data();
     void events();
     void wrongkeytickfollowsthemenu();
+    void switchesreadonoroff_data();
+    void switchesreadonoroff();
 };
 
 namespace {
@@ -217,6 +220,43 @@ void GameSoundsTest::wrongkeytickfollowsthemenu() {
              QStringList{"sound.dat could not be read: it is a folder, a device or a pipe, not a "
                          "file. The sound settings chosen are not kept."});
     QVERIFY(QFileInfo(fixture.folder() + "sound.dat").isDir());
+}
+
+void GameSoundsTest::switchesreadonoroff_data() {
+    QTest::addColumn<QString>("item"); // the object name of a switch, or a volume's step
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<bool>("on");
+    // clang-format off
+    QTest::newRow("Game sounds")    << "gamesounds"   << "Game sounds"    << int(QAccessible::CheckBox)    << true;
+    QTest::newRow("Wrong-key tick") << "wrongkeytick" << "Wrong-key tick" << int(QAccessible::CheckBox)    << false;
+    QTest::newRow("Key clicks")     << "keyclicks"    << "Key clicks"     << int(QAccessible::CheckBox)    << false;
+    QTest::newRow("Mute")           << "mute"         << "Mute"           << int(QAccessible::CheckBox)    << false;
+    QTest::newRow("a volume step")  << "50"           << "50 %"           << int(QAccessible::RadioButton) << true;
+    // clang-format on
+}
+
+// A screen reader meets each switch of the Sound menu as one, on or off as it is, and hears it
+// change; a volume step as one of a choice.
+void GameSoundsTest::switchesreadonoroff() {
+    QFETCH(QString, item);
+    QFETCH(bool, on);
+    Form1Fixture fixture;
+    SoundMenu* menu = fixture.form.soundmenu;
+    QMenu* holder = item == QLatin1String("50") ? menu->volumemenu : static_cast<QMenu*>(menu);
+    QAction* action =
+        item == QLatin1String("50") ? menu->volumes.at(1) : menu->findChild<QAction*>(item);
+    QVERIFY(action);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(holder);
+    QAccessibleInterface* read = list->child(int(holder->actions().indexOf(action)));
+    QVERIFY(read && read->object() == action);
+    QTEST(read->text(QAccessible::Name), "name");
+    QTEST(int(read->role()), "role");
+    QVERIFY(read->state().checkable);
+    QCOMPARE(bool(read->state().checked), on);
+    QCOMPARE(read->parent()->object(), holder);
+    action->trigger();
+    QCOMPARE(bool(read->state().checked), action->isChecked());
 }
 
 QTEST_MAIN(GameSoundsTest)

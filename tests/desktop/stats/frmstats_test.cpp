@@ -168,30 +168,23 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     staged(form.career).setstate({QStringLiteral("Bo\"b"), 0, 0, 0, 0});
     form.typingrecorder->record(samplerecord(1));
 
-    // After a restart of the window the file gives the same records; a damaged line is counted.
+    // After a restart of the window the same records show at once: the history is read once a
+    // run, and what ends meanwhile, with the window closed too, joins it.
     QTest::keyClick(w, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!form.statswindow);
-    QFile file(QDir(fixture.folder()).filePath(QStringLiteral("stats.dat")));
-    QVERIFY(file.open(QIODevice::Append));
-    file.write("\"keystrider-stats\",1,\"ended\"\r\n");
-    file.close();
+    const TypingRecord ended = samplerecord(0);
+    form.typingrecorder->record(ended);
     form.stats->trigger();
     w = form.statswindow;
     records = w->recordstable->model();
-    QVERIFY(w->loading());
-    // Narrowing while the file is read waits for the records.
+    QVERIFY(!w->loading());
     w->onlycurrent->setChecked(true);
-    QCOMPARE(w->emptylabel->text(), QStringLiteral("Reading the records…"));
-    // One that ends while the file is read goes into the file and the window, and shows once.
-    const TypingRecord ended = samplerecord(0);
-    form.typingrecorder->record(ended);
-    w->finishloading();
     QCOMPARE(records->rowCount(), 2);
     w->onlycurrent->setChecked(false);
     QCOMPARE(w->book().rows().size(), 4);
     QCOMPARE(row(records, 0).mid(0, 3), (QStringList{"Practice", "Easy", "Completed"}));
-    QVERIFY(w->summarylabel->text().endsWith(QStringLiteral("1 unreadable line skipped.")));
+    QFile file(QDir(fixture.folder()).filePath(QStringLiteral("stats.dat")));
     // The coach's drills are counted apart from exercises and races.
     TypingRecord drilled = samplerecord(1);
     drilled.activity = QStringLiteral("Drill");

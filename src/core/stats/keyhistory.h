@@ -42,30 +42,15 @@ struct KeyStride {
 
 // Each keystroke moves a key's figure this share of the way to what the keystroke showed.
 inline constexpr double smoothingfactor = 0.1;
-// The one smoothing: `count` keystrokes that showed `mean` on average move `figure` to
-// mean + (1 - smoothingfactor)^count * (figure - mean). See the README.
+// The one smoothing, of keys, letter pairs and the coach's confidence alike: `count` keystrokes
+// that showed `mean` on average move `figure` to mean + (1 - smoothingfactor)^count * (figure -
+// mean). See the README.
 double smoothed(double figure, double mean, std::int64_t count);
 
 // What is left of the figure before a run, `kept`, after `count` more keystrokes of it.
 double keptshare(double kept, std::int64_t count);
 
-// Milliseconds per character at a speed: five characters make a word.
-double targetms(int targetwpm);
-
-// The two parts of a key's confidence, each from 0 to 1: its speed against the target's, and how
-// seldom it is missed (missing one time in twenty still counts as 1).
-double speedpart(double ms, int targetwpm);
-double accuracypart(double missrate);
-// The largest miss rate that still counts as accurate.
-inline constexpr double tolerablemissrate = 0.05;
-
-// From 0 to 1; 1 means the key is typed at the target speed and rarely missed; 0 for a key
-// never typed. See the README.
-double confidence(const KeyStat& stat, int targetwpm);
-// A key at full confidence has reached the target.
-bool reachedtarget(const KeyStat& stat, int targetwpm);
-
-// What the coach knows of every character, from the statistics and from drills in hand.
+// What the records tell of every character, each key's figures smoothed in the order typed.
 class KeyHistory {
 public:
     // One key's keystrokes of one record; records are added in the order they were typed.

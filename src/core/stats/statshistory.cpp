@@ -1,4 +1,4 @@
-#include "coach/coachhistory.h"
+#include "stats/statshistory.h"
 
 #include "common/bytelines.h"
 #include "common/filereading.h"
@@ -61,21 +61,22 @@ template <typename Into> void takeline(const StatsLine& line, Into& into) {
     addtallies(line, gather);
     for (const RecordKey& k : gather.keys)
         into.key(QChar(k.key), k.due, k.missed, k.ms, k.timed);
-    into.pairs(line);
+    into.line(line);
     if (line.activity == "Drill")
         into.drill();
 }
 
 struct IntoHistory {
-    CoachHistory& history;
+    StatsHistory& history;
     void key(QChar key, std::int64_t due, std::int64_t missed, std::int64_t ms,
              std::int64_t timed) {
         history.keys.addrecord(key, due, missed, ms, timed);
     }
-    void pairs(const StatsLine& line) {
-        history.pairs.add(line);
+    void line(const StatsLine& line) {
+        history.book.add(line);
         history.days.add(line);
     }
+    void unreadable() { history.unreadable = addsaturated(history.unreadable, 1); }
     void mistypedentry(const QString& entry) {
         std::int64_t& times = history.mistyped[entry];
         times = addsaturated(times, 1);
@@ -88,21 +89,23 @@ struct IntoHistory {
 // A later part of a long file, read beside the parts before it and then laid over them.
 struct LaterPart {
     QHash<QChar, KeyStride> keys;
-    LetterTable<TimeStride> pairstrides;
+    StatsBookPart book;
     PracticeDays days;
     QHash<QString, std::int64_t> mistyped; // since the part's last clearing of each
     QSet<QString> cleared;                 // what came before these in the file goes
     std::int64_t drills = 0;
     bool evermistyped = false;
+    std::int64_t unreadablelines = 0;
 
     void key(QChar key, std::int64_t due, std::int64_t missed, std::int64_t ms,
              std::int64_t timed) {
         keys[key].addrecord(due, missed, ms, timed);
     }
-    void pairs(const StatsLine& line) {
-        addstrides(pairstrides, line);
+    void line(const StatsLine& line) {
+        book.add(line);
         days.add(line);
     }
+    void unreadable() { unreadablelines = addsaturated(unreadablelines, 1); }
     void mistypedentry(const QString& entry) {
         std::int64_t& times = mistyped[entry];
         times = addsaturated(times, 1);
@@ -114,10 +117,11 @@ struct LaterPart {
     }
     void drill() { drills = addsaturated(drills, 1); }
 
-    void layover(CoachHistory& history) const {
+    void layover(StatsHistory& history) const {
         for (auto it = keys.cbegin(); it != keys.cend(); ++it)
             history.keys.follow(it.key(), it.value());
-        history.pairs.follow(pairstrides);
+        history.book.follow(book);
+        history.unreadable = addsaturated(history.unreadable, unreadablelines);
         history.days.add(days);
         for (const QString& entry : cleared)
             history.mistyped.remove(entry);
@@ -134,9 +138,13 @@ template <typename Into> void readlines(QByteArrayView bytes, Into& into) {
     StatsLine line;
     QByteArrayView text;
     while (nextline(bytes, text)) {
+        if (text.trimmed().isEmpty())
+            continue;
         line.clear();
         if (splitstatsline(text, line))
             takeline(line, into);
+        else
+            into.unreadable();
     }
 }
 
@@ -164,19 +172,24 @@ std::vector<QByteArrayView> parts(QByteArrayView bytes, qsizetype count) {
 
 } // namespace
 
-void CoachHistory::add(const StatsLine& line) {
+void StatsHistory::add(const StatsLine& line) {
     IntoHistory into{*this};
     takeline(line, into);
 }
 
-void CoachHistory::add(const TypingRecord& record) {
+void StatsHistory::add(const TypingRecord& record) {
     throughline(record, [this](const StatsLine& line) { add(line); });
 }
 
-CoachHistory readcoachhistory(QByteArrayView statsbytes, int partcount) {
-    CoachHistory history;
+StatsHistory readstatshistory(QByteArrayView statsbytes, int partcount) {
+    StatsHistory history;
+    // A last line with no line end was torn (the game ends every line it writes) and may have
+    // lost any part of itself, however it reads: it is counted unreadable and left out.
+    const QByteArrayView ended = endedlines(statsbytes);
+    if (!statsbytes.sliced(ended.size()).trimmed().isEmpty())
+        history.unreadable = addsaturated(history.unreadable, 1);
     const std::vector<QByteArrayView> cut =
-        parts(statsbytes, partcount > 0 ? partcount : partsfor(statsbytes));
+        parts(ended, partcount > 0 ? partcount : partsfor(ended));
     std::vector<LaterPart> later(cut.size() - 1);
     std::vector<std::thread> readers;
     for (std::size_t i = 1; i < cut.size(); ++i)
@@ -190,11 +203,11 @@ CoachHistory readcoachhistory(QByteArrayView statsbytes, int partcount) {
     return history;
 }
 
-CoachHistory loadcoachhistory(const QString& folder, qint64 upto) {
+StatsHistory loadstatshistory(const QString& folder, qint64 upto) {
     MappedFile mapped;
     const FileRead read = mapfile(folder + statsfilename, largeststats, mapped);
     if (!read.ok()) {
-        CoachHistory none;
+        StatsHistory none;
         if (!read.missing())
             none.trouble = read.message(statsfilename);
         return none;
@@ -202,5 +215,5 @@ CoachHistory loadcoachhistory(const QString& folder, qint64 upto) {
     QByteArrayView bytes = mapped.bytes();
     if (upto >= 0 && upto < bytes.size())
         bytes = bytes.first(upto);
-    return readcoachhistory(endedlines(bytes));
+    return readstatshistory(bytes);
 }
