@@ -167,6 +167,8 @@ void InstallTest::installsthefiles() {
         expected.append(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id));
     for (const QString& name : words)
         expected.append("share/keystrider/" + name);
+    for (const char* language : {"de", "en", "es", "fr", "it", "pt"})
+        expected.append(QStringLiteral("share/keystrider/keystrider_%1.qm").arg(language));
     expected.sort();
     QCOMPARE(filesunder(prefix), expected);
 

@@ -14,24 +14,30 @@ Catalogues::~Catalogues() {
     remove();
 }
 
+namespace {
+
+bool loadfirst(QTranslator& translator, const QString& name, const QStringList& folders) {
+    for (const QString& folder : folders) {
+        const QString path = folder + QStringLiteral("/keystrider_") + name + QStringLiteral(".qm");
+        if (QFileInfo::exists(path) && translator.load(path))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool Catalogues::load(const QString& language, const QStringList& folders) {
     remove();
     loaded.clear();
     qttexts = std::make_unique<QTranslator>();
     gametexts = std::make_unique<QTranslator>();
-    if (language.isEmpty() || language == english)
+    if (language.isEmpty() || language == english || !loadfirst(*gametexts, language, folders)) {
+        // English's plural forms alone, so that "%n days" reads "1 day".
+        if (loadfirst(*gametexts, english, folders))
+            loaded = english;
         return false;
-    bool found = false;
-    for (const QString& folder : folders) {
-        const QString path =
-            folder + QStringLiteral("/keystrider_") + language + QStringLiteral(".qm");
-        if (QFileInfo::exists(path) && gametexts->load(path)) {
-            found = true;
-            break;
-        }
     }
-    if (!found)
-        return false;
     loaded = language;
     // The desktop's region first ("pt_PT" on a Portuguese desktop), then the language alone;
     // Qt may have only the language's first region ("pt_BR"), which still reads better than
@@ -55,7 +61,7 @@ bool Catalogues::load(const QString& language, const QStringList& folders) {
 void Catalogues::install() const {
     if (loaded.isEmpty())
         return;
-    if (!qttexts->isEmpty())
+    if (loaded != english && !qttexts->isEmpty())
         QCoreApplication::installTranslator(qttexts.get());
     QCoreApplication::installTranslator(gametexts.get());
 }

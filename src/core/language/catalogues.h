@@ -15,14 +15,15 @@ public:
 
     // Loads the catalogues of `language`: the game's from the first of `folders` that holds it,
     // Qt's from Qt's translations, in the desktop's variant of the language where Qt has one.
-    // English loads none, and neither loads without the game's, so no window mixes two
-    // languages. True when the game's catalogue is loaded.
+    // English, and a language whose catalogue is missing, load English's plural forms alone
+    // (keystrider_en.qm), so no window mixes two languages. True when the language's own
+    // catalogue is loaded.
     bool load(const QString& language, const QStringList& folders);
     // Into the application running now, Qt's first; the game's texts are looked up first.
     // Installed again into the next application, as the terminal's gives way to the windows'.
     void install() const;
     void remove() const;
-    // The language loaded; empty when none is.
+    // The language loaded, "en" for English's plural forms; empty when none is.
     const QString& language() const { return loaded; }
     // The game's catalogue, to say something in this language before it is installed.
     const QTranslator& game() const { return *gametexts; }

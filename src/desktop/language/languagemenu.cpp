@@ -1,5 +1,6 @@
 #include "language/languagemenu.h"
 
+#include "common/checkableitems.h"
 #include "common/dialogs.h"
 #include "language/catalogues.h"
 #include "language/languagechoice.h"
@@ -30,6 +31,8 @@ QString nameof(const QString& code) {
 
 LanguageMenu::LanguageMenu(QWidget* parent) : QMenu(tr("&Language"), parent) {
     setObjectName(QStringLiteral("language"));
+    // Read as radio buttons, on or off, as every choice of the game's menus is.
+    readcheckableitems();
     auto* group = new QActionGroup(this);
     auto add = [this, group](const QString& caption, const QString& code) {
         QAction* item = addAction(caption);

@@ -87,8 +87,7 @@ void loadlanguage(Catalogues& catalogues) {
     const QString chosen = keptlanguage(unused, chooseprogramfolder(runningsetting(wordfiles())));
     const QString language = windowlanguage(chosen, QLocale::system().uiLanguages());
     setcataloguefolders({QCoreApplication::applicationDirPath(), installeddata()});
-    if (language != english)
-        catalogues.load(language, cataloguefolders());
+    catalogues.load(language, cataloguefolders());
 }
 
 int rungame(int argc, char* argv[]) {
