@@ -1,7 +1,9 @@
 # Runs lupdate over copies of the committed catalogues and fails when any copy changes: a text
 # was added, changed or dropped in the sources and its catalogues were not brought up to date.
-#     cmake -DLUPDATE=… -DSOURCES=sources.lst -DOPTIONS=… -DFOLDER=translations -DSCRATCH=…
-#           -DLANGUAGES=de;fr;… -P current.cmake
+#     cmake -DLUPDATE=… -DSOURCES=sources.lst "-DOPTIONS=-locations none" -DFOLDER=translations
+#           -DSCRATCH=… "-DLANGUAGES=de fr …" -P current.cmake
+separate_arguments(OPTIONS UNIX_COMMAND "${OPTIONS}")
+separate_arguments(LANGUAGES UNIX_COMMAND "${LANGUAGES}")
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 set(stale "")

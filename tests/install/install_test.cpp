@@ -99,6 +99,14 @@ bool isat(const Element& element, const QString& path) {
     return true;
 }
 
+// The language of a translated element, or of the one it lies in: empty in the English page.
+QString languageof(const Element& element) {
+    for (const auto& [name, attributes] : element.chain)
+        if (attributes.hasAttribute(QLatin1String("xml:lang")))
+            return attributes.value(QLatin1String("xml:lang")).toString();
+    return QString();
+}
+
 // Whether a checker's report line is one to let stand: the note that the id has capitals, which
 // reverse-DNS names keep, and from a checker older than AppStream 1.0, its not knowing
 // <developer>, the element that took the place of <developer_name> there.
@@ -119,6 +127,8 @@ private slots:
     void portablecopyusesitsownfolder();
     void storepage_data();
     void storepage();
+    void translatedpage_data();
+    void translatedpage();
     void picturesofthegame();
     void checkersfindnothing_data();
     void checkersfindnothing();
@@ -303,13 +313,50 @@ void InstallTest::storepage() {
     int matched = 0;
     for (const Element& element :
          elementsof(contents(prefix + "/share/metainfo/" + id + ".metainfo.xml"))) {
-        if (!isat(element, path))
+        if (!isat(element, path) || !languageof(element).isEmpty())
             continue;
         const bool matches = whole.match(element.text).hasMatch();
         QVERIFY2(matches || !every, qPrintable(element.text));
         matched += matches ? 1 : 0;
     }
     QVERIFY2(matched >= least && matched <= most, qPrintable(QString::number(matched)));
+}
+
+void InstallTest::translatedpage_data() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "fr", "es", "it", "pt"})
+        QTest::newRow(language) << language;
+}
+
+// The page and the menu entry in each language: as much of the page as in English, the summary
+// as short, and the menu entry's texts; the release notes stay English, as the changelog is.
+void InstallTest::translatedpage() {
+    QFETCH(QString, language);
+    QMap<QString, int> english, translated;
+    for (const Element& element :
+         elementsof(contents(prefix + "/share/metainfo/" + id + ".metainfo.xml"))) {
+        QStringList path;
+        for (const auto& step : element.chain)
+            path.append(step.first);
+        const QString at = path.join(QLatin1Char('/'));
+        const QString of = languageof(element);
+        if (of.isEmpty())
+            ++english[at];
+        else if (of == language)
+            ++translated[at];
+        if (of == language && at == QLatin1String("component/summary"))
+            QVERIFY2(element.text.size() <= 35, qPrintable(element.text));
+    }
+    for (const char* at :
+         {"component/summary", "component/description/p", "component/description/ul/li",
+          "component/screenshots/screenshot/caption", "component/keywords/keyword"})
+        QCOMPARE(translated.value(at), english.value(at));
+    QCOMPARE(translated.value("component/name"), 0);
+    QCOMPARE(translated.value("component/releases/release/description/p"), 0);
+    const QByteArray entry = contents(prefix + "/share/applications/" + id + ".desktop");
+    for (const char* key : {"GenericName", "Comment", "Keywords"})
+        QVERIFY2(entry.contains(QStringLiteral("\n%1[%2]=").arg(key, language).toUtf8()), key);
+    QVERIFY(!entry.contains("\nName[" + language.toUtf8() + "]="));
 }
 
 // The stores show pictures of at most 1000 by 700 pixels; each is the one docs/screenshots/
