@@ -1,7 +1,5 @@
 #include "windowtour.h"
 
-#include "screenshotframes.h"
-
 #include "battledisk/battledisk.h"
 #include "battledisk/frmdisk.h"
 #include "career/career.h"
@@ -25,6 +23,7 @@
 #include "samples/samplerecords.h"
 #include "saves/loa.h"
 #include "saves/sav.h"
+#include "screenshotframes.h"
 #include "services/frmgame.h"
 #include "shell/form1.h"
 #include "shell/frmstart.h"
@@ -37,21 +36,18 @@
 #include "typing/frmp.h"
 #include "typing/levels.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDir>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <cstdint>
 

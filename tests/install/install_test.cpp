@@ -194,22 +194,35 @@ void InstallTest::answersontheterminal_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitcode");
     QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("language"); // the desktop's; English when empty
     QTest::newRow("version") << QStringList{"--version"} << 0
-                             << "keystrider " KEYSTRIDER_VERSION "\n";
+                             << "keystrider " KEYSTRIDER_VERSION "\n"
+                             << QString();
     QTest::newRow("short version")
-        << QStringList{"-v"} << 0 << "keystrider " KEYSTRIDER_VERSION "\n";
+        << QStringList{"-v"} << 0 << "keystrider " KEYSTRIDER_VERSION "\n"
+        << QString();
     QTest::newRow("help") << QStringList{"--help"} << 0
-                          << "Keystrider " KEYSTRIDER_VERSION ", a typing game";
-    QTest::newRow("unknown option") << QStringList{"--fast"} << 1 << "Unknown option 'fast'.";
-    QTest::newRow("a file name") << QStringList{"career.kvr"} << 1 << "takes no arguments";
+                          << "Keystrider " KEYSTRIDER_VERSION ", a typing game" << QString();
+    QTest::newRow("unknown option")
+        << QStringList{"--fast"} << 1 << "Unknown option 'fast'." << QString();
+    QTest::newRow("a file name") << QStringList{"career.kvr"} << 1 << "takes no arguments"
+                                 << QString();
+    // The installed catalogues found: Qt's own options in German.
+    QTest::newRow("help in German") << QStringList{"--help"} << 0 << "Zeigt Versionsinformation an."
+                                    << "de";
 }
 
 void InstallTest::answersontheterminal() {
     QFETCH(QStringList, arguments);
     QFETCH(int, exitcode);
     QFETCH(QString, answer);
+    QFETCH(QString, language);
     QProcess game;
-    game.setProcessEnvironment(environment(scratch.path() + "/terminal"));
+    QProcessEnvironment env = environment(scratch.path() + "/terminal");
+    env.insert("LANGUAGE", language);
+    if (!language.isEmpty())
+        env.insert("LANG", language + ".UTF-8");
+    game.setProcessEnvironment(env);
     game.start(prefix + "/games/keystrider", arguments);
     QVERIFY(game.waitForFinished(30000));
     QCOMPARE(game.exitCode(), exitcode);
