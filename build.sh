@@ -21,7 +21,10 @@ esac
 # pkg-config, libxkbcommon-dev, libxkbcommon-x11-dev, xkb-data: the keyboard drawing's layouts;
 # libxkbregistry-dev: the languages of those layouts, for the coach's words.
 # qt6-multimedia-dev: the sound module plays the game's sounds through Qt Multimedia.
-packages="g++ make cmake ninja-build qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev fonts-liberation desktop-file-utils appstream pkg-config libxkbcommon-dev libxkbcommon-x11-dev libxkbregistry-dev xkb-data"
+# qt6-tools-dev, qt6-l10n-tools: Qt Linguist's lupdate and lrelease build the windows' catalogues;
+# qt6-translations-l10n: Qt's own, for its standard buttons; gettext: the menu entry's and the
+# software-centre page's translations.
+packages="g++ make cmake ninja-build qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext fonts-liberation desktop-file-utils appstream pkg-config libxkbcommon-dev libxkbcommon-x11-dev libxkbregistry-dev xkb-data"
 config=""
 case "$what" in
 sanitize)

@@ -99,6 +99,14 @@ bool isat(const Element& element, const QString& path) {
     return true;
 }
 
+// The language of a translated element, or of the one it lies in: empty in the English page.
+QString languageof(const Element& element) {
+    for (const auto& [name, attributes] : element.chain)
+        if (attributes.hasAttribute(QLatin1String("xml:lang")))
+            return attributes.value(QLatin1String("xml:lang")).toString();
+    return QString();
+}
+
 // Whether a checker's report line is one to let stand: the note that the id has capitals, which
 // reverse-DNS names keep, and from a checker older than AppStream 1.0, its not knowing
 // <developer>, the element that took the place of <developer_name> there.
@@ -119,6 +127,8 @@ private slots:
     void portablecopyusesitsownfolder();
     void storepage_data();
     void storepage();
+    void translatedpage_data();
+    void translatedpage();
     void picturesofthegame();
     void checkersfindnothing_data();
     void checkersfindnothing();
@@ -167,6 +177,8 @@ void InstallTest::installsthefiles() {
         expected.append(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id));
     for (const QString& name : words)
         expected.append("share/keystrider/" + name);
+    for (const char* language : {"de", "en", "es", "fr", "it", "pt"})
+        expected.append(QStringLiteral("share/keystrider/keystrider_%1.qm").arg(language));
     expected.sort();
     QCOMPARE(filesunder(prefix), expected);
 
@@ -182,22 +194,35 @@ void InstallTest::answersontheterminal_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitcode");
     QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("language"); // the desktop's; English when empty
     QTest::newRow("version") << QStringList{"--version"} << 0
-                             << "keystrider " KEYSTRIDER_VERSION "\n";
+                             << "keystrider " KEYSTRIDER_VERSION "\n"
+                             << QString();
     QTest::newRow("short version")
-        << QStringList{"-v"} << 0 << "keystrider " KEYSTRIDER_VERSION "\n";
+        << QStringList{"-v"} << 0 << "keystrider " KEYSTRIDER_VERSION "\n"
+        << QString();
     QTest::newRow("help") << QStringList{"--help"} << 0
-                          << "Keystrider " KEYSTRIDER_VERSION ", a typing game";
-    QTest::newRow("unknown option") << QStringList{"--fast"} << 1 << "Unknown option 'fast'.";
-    QTest::newRow("a file name") << QStringList{"career.kvr"} << 1 << "takes no arguments";
+                          << "Keystrider " KEYSTRIDER_VERSION ", a typing game" << QString();
+    QTest::newRow("unknown option")
+        << QStringList{"--fast"} << 1 << "Unknown option 'fast'." << QString();
+    QTest::newRow("a file name") << QStringList{"career.kvr"} << 1 << "takes no arguments"
+                                 << QString();
+    // The installed catalogues found: Qt's own options in German.
+    QTest::newRow("help in German") << QStringList{"--help"} << 0 << "Zeigt Versionsinformation an."
+                                    << "de";
 }
 
 void InstallTest::answersontheterminal() {
     QFETCH(QStringList, arguments);
     QFETCH(int, exitcode);
     QFETCH(QString, answer);
+    QFETCH(QString, language);
     QProcess game;
-    game.setProcessEnvironment(environment(scratch.path() + "/terminal"));
+    QProcessEnvironment env = environment(scratch.path() + "/terminal");
+    env.insert("LANGUAGE", language);
+    if (!language.isEmpty())
+        env.insert("LANG", language + ".UTF-8");
+    game.setProcessEnvironment(env);
     game.start(prefix + "/games/keystrider", arguments);
     QVERIFY(game.waitForFinished(30000));
     QCOMPARE(game.exitCode(), exitcode);
@@ -301,13 +326,50 @@ void InstallTest::storepage() {
     int matched = 0;
     for (const Element& element :
          elementsof(contents(prefix + "/share/metainfo/" + id + ".metainfo.xml"))) {
-        if (!isat(element, path))
+        if (!isat(element, path) || !languageof(element).isEmpty())
             continue;
         const bool matches = whole.match(element.text).hasMatch();
         QVERIFY2(matches || !every, qPrintable(element.text));
         matched += matches ? 1 : 0;
     }
     QVERIFY2(matched >= least && matched <= most, qPrintable(QString::number(matched)));
+}
+
+void InstallTest::translatedpage_data() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "fr", "es", "it", "pt"})
+        QTest::newRow(language) << language;
+}
+
+// The page and the menu entry in each language: as much of the page as in English, the summary
+// as short, and the menu entry's texts; the release notes stay English, as the changelog is.
+void InstallTest::translatedpage() {
+    QFETCH(QString, language);
+    QMap<QString, int> english, translated;
+    for (const Element& element :
+         elementsof(contents(prefix + "/share/metainfo/" + id + ".metainfo.xml"))) {
+        QStringList path;
+        for (const auto& step : element.chain)
+            path.append(step.first);
+        const QString at = path.join(QLatin1Char('/'));
+        const QString of = languageof(element);
+        if (of.isEmpty())
+            ++english[at];
+        else if (of == language)
+            ++translated[at];
+        if (of == language && at == QLatin1String("component/summary"))
+            QVERIFY2(element.text.size() <= 35, qPrintable(element.text));
+    }
+    for (const char* at :
+         {"component/summary", "component/description/p", "component/description/ul/li",
+          "component/screenshots/screenshot/caption", "component/keywords/keyword"})
+        QCOMPARE(translated.value(at), english.value(at));
+    QCOMPARE(translated.value("component/name"), 0);
+    QCOMPARE(translated.value("component/releases/release/description/p"), 0);
+    const QByteArray entry = contents(prefix + "/share/applications/" + id + ".desktop");
+    for (const char* key : {"GenericName", "Comment", "Keywords"})
+        QVERIFY2(entry.contains(QStringLiteral("\n%1[%2]=").arg(key, language).toUtf8()), key);
+    QVERIFY(!entry.contains("\nName[" + language.toUtf8() + "]="));
 }
 
 // The stores show pictures of at most 1000 by 700 pixels; each is the one docs/screenshots/

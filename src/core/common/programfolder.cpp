@@ -106,7 +106,7 @@ QString settleprogramfolder(const FolderSetting& setting, const QStringList& wor
     return QString();
 }
 
-QString settleprogramfolder(const QStringList& wordfiles, const QString& installeddata) {
+FolderSetting runningsetting(const QStringList& wordfiles) {
     FolderSetting setting;
     setting.exefolder = QCoreApplication::applicationDirPath();
     for (const QString& name : wordfiles) {
@@ -116,5 +116,9 @@ QString settleprogramfolder(const QStringList& wordfiles, const QString& install
     setting.exewritable = QFileInfo(setting.exefolder).isWritable();
     setting.datahome = qEnvironmentVariable("XDG_DATA_HOME");
     setting.home = QDir::homePath();
-    return settleprogramfolder(setting, wordfiles, installeddata);
+    return setting;
+}
+
+QString settleprogramfolder(const QStringList& wordfiles, const QString& installeddata) {
+    return settleprogramfolder(runningsetting(wordfiles), wordfiles, installeddata);
 }

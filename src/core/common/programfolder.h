@@ -31,6 +31,9 @@ QString chooseprogramfolder(const FolderSetting& setting);
 QString prepareprogramfolder(const QString& folder, const QStringList& wordfiles,
                              const QStringList& sources);
 
+// The setting of the running program, its folder and the player's environment.
+FolderSetting runningsetting(const QStringList& wordfiles);
+
 // Chooses and prepares the folder for this run, sweeps away what a killed run left half
 // written, and points the game at it. `installeddata` is where an installed copy keeps its
 // word files. Returns the message for the player on failure.

@@ -9,6 +9,7 @@
 
 class Career;
 enum class Goal;
+class LanguageMenu;
 class LogBox;
 class QAction;
 class QGroupBox;
@@ -93,6 +94,7 @@ public:
     QAction* stats;
     QAction* coach;
     SoundMenu* soundmenu;
+    LanguageMenu* languagemenu;
     QMenu* servicesmenu;
     QAction* rewardbag;
     QAction* tictactoe;

@@ -6,6 +6,7 @@
 #include "common/logbox.h"
 #include "common/twips.h"
 #include "common/watchlabel.h"
+#include "language/languagemenu.h"
 #include "sound/soundmenu.h"
 
 #include <QAction>
@@ -162,6 +163,8 @@ void Form1::buildmenus() {
     separator(othersmenu, "soundseparator");
     soundmenu = new SoundMenu(othersmenu);
     othersmenu->addMenu(soundmenu);
+    languagemenu = new LanguageMenu(othersmenu);
+    othersmenu->addMenu(languagemenu);
 
     // Hidden from the bar, only ever popped up by the "Services" button. It stays a menu of the
     // bar all the same, so screen readers find its items where they find every other menu's.

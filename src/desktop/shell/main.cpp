@@ -4,6 +4,9 @@
 #include "common/program.h"
 #include "common/programfolder.h"
 #include "keyboard/x11keyboard.h"
+#include "language/catalogues.h"
+#include "language/languagechoice.h"
+#include "language/languages.h"
 #include "shell/mainwindow.h"
 #include "sound/desktopsounds.h"
 #include "sound/sounddevice.h"
@@ -13,6 +16,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -26,9 +30,9 @@ const QString desktopid = QStringLiteral("org.keystrider.Keystrider");
 void readcommandline(const QStringList& arguments, bool strict) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Keystrider " KEYSTRIDER_VERSION
-                       ", a typing game: build a typist's career through practice, races and "
-                       "duels."));
+        QCoreApplication::translate("main", "Keystrider %1, a typing game: build a typist's "
+                                            "career through practice, races and duels.")
+            .arg(QStringLiteral(KEYSTRIDER_VERSION)));
     parser.addHelpOption();
     parser.addVersionOption();
     if (!strict) {
@@ -41,7 +45,12 @@ void readcommandline(const QStringList& arguments, bool strict) {
     }
     parser.process(arguments);
     if (!parser.positionalArguments().isEmpty()) {
-        std::fputs("keystrider: the game takes no arguments; see keystrider --help\n", stderr);
+        std::fputs(QCoreApplication::translate(
+                       "main", "keystrider: the game takes no arguments; see keystrider --help")
+                       .toLocal8Bit()
+                       .append('\n')
+                       .constData(),
+                   stderr);
         std::exit(EXIT_FAILURE);
     }
 }
@@ -67,14 +76,33 @@ QStringList wordfiles() {
     return names;
 }
 
+QString installeddata() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/" KEYSTRIDER_DATA_FROM_BIN);
+}
+
+// The language the player chose (Others, Language) or the desktop's. The program folder is
+// only looked into: it is made, if need be, once the windows start.
+void loadlanguage(Catalogues& catalogues) {
+    SettingsRead unused;
+    const QString chosen = keptlanguage(unused, chooseprogramfolder(runningsetting(wordfiles())));
+    const QString language = windowlanguage(chosen, QLocale::system().uiLanguages());
+    setcataloguefolders({QCoreApplication::applicationDirPath(), installeddata()});
+    catalogues.load(language, cataloguefolders());
+}
+
 int rungame(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("keystrider"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KEYSTRIDER_VERSION));
+    // Before --help, which speaks the player's language too.
+    Catalogues catalogues;
     {
         QCoreApplication terminal(argc, argv);
+        loadlanguage(catalogues);
+        catalogues.install();
         readcommandline(terminal.arguments(), false);
     }
     QApplication app(argc, argv);
+    catalogues.install();
     exitatfirstwindowifasked();
     readcommandline(QApplication::arguments(), true);
     QGuiApplication::setDesktopFileName(desktopid);
@@ -99,9 +127,7 @@ int rungame(int argc, char* argv[]) {
     setsounds(&sounds);
     setstatsmodules(modulepaths(statsmodulename));
 
-    const QString problem =
-        settleprogramfolder(wordfiles(), QCoreApplication::applicationDirPath() +
-                                             QStringLiteral("/" KEYSTRIDER_DATA_FROM_BIN));
+    const QString problem = settleprogramfolder(wordfiles(), installeddata());
     if (!problem.isEmpty()) {
         msgbox(problem, MsgIcon::Error, QStringLiteral("Keystrider"));
         return EXIT_FAILURE;

@@ -5,6 +5,7 @@
 #include "common/programfolder.h"
 #include "samples/careerstaging.h"
 #include "support/fakes.h"
+#include "support/testlanguage.h"
 
 #include <QFile>
 #include <QTest>
@@ -92,8 +93,10 @@ void CareerEndingsTest::success() {
     const Success success = career.succeed();
     QCOMPARE(success.playername, before.playername);
     QCOMPARE(success.score, careerscore(before));
-    QCOMPARE(career.log(), " Your game has ended...\r\nwith a score of " +
-                               QString::number(success.score) + "!\r\n");
+    // The log is kept as it was shown, in the windows' language.
+    if (testlanguage().isEmpty())
+        QCOMPARE(career.log(), " Your game has ended...\r\nwith a score of " +
+                                   QString::number(success.score) + "!\r\n");
     QCOMPARE(career.state(), CareerState{});
     // The score is all there is: nothing to lose, and no file of its own any more.
     QVERIFY(!career.unsaved());

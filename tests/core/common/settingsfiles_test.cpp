@@ -6,6 +6,7 @@
 #include "coach/placekeeper.h"
 #include "competition/replaysfile.h"
 #include "keyboard/keyboardchoice.h"
+#include "language/languagechoice.h"
 #include "sound/soundsettings.h"
 #include "stats/practicegoal.h"
 #include "support/fakes.h"
@@ -69,6 +70,19 @@ const QMap<QString, KeptFile>& keptfiles() {
               loadkeyboard(said, unkept);
               return said;
           }}},
+        {"language.dat",
+         {&languagefile,
+          [] {
+              SettingsRead read;
+              const QString choice = keptlanguage(read);
+              return choice.isEmpty() ? QStringLiteral("system") : choice;
+          },
+          // The language read kept again, as a choice in the Language menu keeps it.
+          [] {
+              SettingsRead read;
+              const QString choice = keptlanguage(read);
+              return read.unkept ? read.said : keeplanguage(choice).said;
+          }}},
         {"replays.dat",
          {&replaysfile,
           [] {
@@ -105,6 +119,7 @@ void SettingsFilesTest::eachdamage_data() {
     const QByteArray replays =
         "\"keystrider-replays\",1,\"showbest\",1\r\n\"best\",\"Easy\",5000,\"1000:250\"";
     const QByteArray place = "\"%2Fa\",7";
+    const QByteArray language = "\"keystrider-language\",1,\"language\",\"de\"";
     const QByteArray nul(1, '\0');
     const QByteArray garbage = "\r\n\x01\xff garbage,\"";
     const QString aside = QStringLiteral("kept aside");
@@ -138,6 +153,13 @@ void SettingsFilesTest::eachdamage_data() {
         {"garbage after it", "keyboard.dat", "\"de\"" + garbage, aside, "de"},
         {"a NUL", "keyboard.dat", "\"d" + nul + "e\"\r\n", aside, "none"},
         {"empty", "keyboard.dat", "", "written", "none"},
+        {"as written", "language.dat", language + "\r\n", "written", "de"},
+        {"cut short", "language.dat", language + ",\"langu", aside, "de"},
+        {"garbage after it", "language.dat", language + garbage, aside, "de"},
+        {"a NUL", "language.dat", "\"keystrider-language\",1,\"language\",\"d" + nul + "\"\r\n", aside, "system"},
+        {"a newer copy's", "language.dat", QByteArray(language).replace(",1,", ",2,") + "\r\n", "untouched", "de"},
+        {"a language not spoken", "language.dat", QByteArray(language).replace("de", "nl") + "\r\n", aside, "system"},
+        {"empty", "language.dat", "", "written", "system"},
         {"as written", "replays.dat", replays + "\r\n", "written", "5000"},
         {"cut short", "replays.dat", replays + "\r\n\"race\",\"Hard\",12", aside, "5000"},
         {"garbage after it", "replays.dat", replays + garbage, aside, "5000"},
