@@ -58,9 +58,21 @@ bool Catalogues::load(const QString& language, const QStringList& folders) {
     return true;
 }
 
+namespace {
+QLocale& locale() {
+    static QLocale shown = QLocale::c();
+    return shown;
+}
+} // namespace
+
+const QLocale& shownlocale() {
+    return locale();
+}
+
 void Catalogues::install() const {
     if (loaded.isEmpty())
         return;
+    locale() = loaded == english ? QLocale::c() : QLocale(loaded);
     if (loaded != english && !qttexts->isEmpty())
         QCoreApplication::installTranslator(qttexts.get());
     QCoreApplication::installTranslator(gametexts.get());
@@ -71,6 +83,7 @@ void Catalogues::remove() const {
         return;
     QCoreApplication::removeTranslator(gametexts.get());
     QCoreApplication::removeTranslator(qttexts.get());
+    locale() = QLocale::c();
 }
 
 namespace {

@@ -34,6 +34,12 @@ private:
     QString loaded;
 };
 
+// The locale that names days and months as the windows speak: the installed catalogues'
+// language, English's (C) until one is installed. Numbers and money are written as in English
+// whatever it is.
+class QLocale;
+const QLocale& shownlocale();
+
 // Where the game's catalogues lie: beside the executable in a build folder or a portable copy,
 // in the installed data folder otherwise. The start sets them; until then, the executable's
 // folder.

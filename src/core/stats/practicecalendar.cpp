@@ -2,6 +2,8 @@
 
 #include "stats/statsexport.h"
 
+#include "language/catalogues.h"
+
 #include <QCoreApplication>
 
 int goalshade(std::int64_t milliseconds, int goalminutes) {
@@ -44,7 +46,7 @@ PracticeCalendar practicecalendar(const PracticeDays& days, const GoalHistory& g
 }
 
 QString calendardayname(const CalendarDay& day) {
-    return day.date.toString(QStringLiteral("dddd d MMMM yyyy"));
+    return shownlocale().toString(day.date, QStringLiteral("dddd d MMMM yyyy"));
 }
 
 QString calendardayfigures(const CalendarDay& day) {

@@ -2,10 +2,14 @@
 
 #include "stats/calendarshades.h"
 
+#include "language/catalogues.h"
+
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace {
 
@@ -118,10 +122,10 @@ QVariant CalendarModel::headerData(int section, Qt::Orientation orientation, int
     if (role != Qt::DisplayRole || shown.days.isEmpty())
         return {};
     if (orientation == Qt::Vertical)
-        return QLocale::c().dayName(section + 1, QLocale::ShortFormat);
+        return shownlocale().dayName(section + 1, QLocale::ShortFormat);
     // Read out as a column's name; the month names above show the weeks.
     return QCoreApplication::translate("CalendarView", "Week of %1")
-        .arg(shown.at(section, 0).date.toString(QStringLiteral("d MMMM yyyy")));
+        .arg(shownlocale().toString(shown.at(section, 0).date, QStringLiteral("d MMMM yyyy")));
 }
 
 Qt::ItemFlags CalendarModel::flags(const QModelIndex& at) const {
@@ -186,8 +190,15 @@ MonthRuler::MonthRuler(const CalendarView* view, QWidget* parent) : QWidget(pare
 
 void MonthRuler::setcalendar(const PracticeCalendar& calendar) {
     months.clear();
-    const int widest =
-        fontMetrics().horizontalAdvance(QStringLiteral("May ")) / view->cellsize() + 1;
+    // Names are a few weeks apart, as far as a name needs; another language's may run longer.
+    int namewidth = fontMetrics().horizontalAdvance(QStringLiteral("May "));
+    if (shownlocale() != QLocale::c())
+        for (int month = 1; month <= 12; ++month)
+            namewidth =
+                std::max(namewidth, fontMetrics().horizontalAdvance(
+                                        shownlocale().monthName(month, QLocale::ShortFormat) +
+                                        QLatin1Char(' ')));
+    const int widest = namewidth / view->cellsize() + 1;
     int last = -widest;
     for (int week = 0; week < calendar.days.size() / 7; ++week) {
         const QDate monday = calendar.at(week, 0).date;
@@ -197,7 +208,7 @@ void MonthRuler::setcalendar(const PracticeCalendar& calendar) {
         if (!(holdsfirst || week == 0) || week - last < widest)
             continue;
         const QDate named = holdsfirst && monday.day() != 1 ? sunday : monday;
-        months.append({week, QLocale::c().monthName(named.month(), QLocale::ShortFormat)});
+        months.append({week, shownlocale().monthName(named.month(), QLocale::ShortFormat)});
         last = week;
     }
     update();

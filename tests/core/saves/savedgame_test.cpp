@@ -1,5 +1,7 @@
 #include "saves/savedgame.h"
 
+#include "support/testlanguage.h"
+
 #include <QTest>
 
 #include <limits>
@@ -114,7 +116,8 @@ void SavedGameTest::reads() {
         QCOMPARE(read.game.days, days);
         QCOMPARE(read.game.training, QStringLiteral("37"));
     } else {
-        // A refused file says why, naming the field at fault.
+        // A refused file says why, naming the field at fault (read here as English says it).
+        const InEnglish english;
         const QString message = savefaultmessage(read, "x.kvr");
         QVERIFY(message.startsWith("x.kvr can't be loaded: "));
         QVERIFY(message.contains(field));

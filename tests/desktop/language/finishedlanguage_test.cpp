@@ -8,6 +8,7 @@
 #include "windowtour.h"
 
 #include <QDialogButtonBox>
+#include <QMultiMap>
 #include <QPushButton>
 #include <QTest>
 
@@ -28,6 +29,14 @@ QMap<QString, QString> buttons(Form1& form) {
             captions.insert(button->objectName(), button->text());
     return captions;
 }
+
+} // namespace
+
+namespace {
+
+// Captions a language writes as English does.
+const QMultiMap<QString, QString> alike{{QStringLiteral("de"), QStringLiteral("Training")},
+                                        {QStringLiteral("fr"), QStringLiteral("Services")}};
 
 } // namespace
 
@@ -52,7 +61,8 @@ void FinishedLanguageTest::firstwindows() {
     QCOMPARE(spoken.keys(), english.keys());
     QStringList same;
     for (auto caption = spoken.cbegin(); caption != spoken.cend(); ++caption)
-        if (caption.value() == english.value(caption.key()))
+        if (caption.value() == english.value(caption.key()) &&
+            !alike.contains(testlanguage(), caption.value()))
             same.append(caption.key() + QStringLiteral(": ") + caption.value());
     QVERIFY2(same.isEmpty(), qPrintable(same.join(QLatin1Char('\n'))));
 
