@@ -341,6 +341,9 @@ QByteArray statsline(const TypingRecord& r) {
     // Left out when there are none: a race of digits, or a record of an older kind, has none.
     if (const QString pairs = pairtable(c.pairtime); !pairs.isEmpty())
         line.text(QStringLiteral("pairtime")).text(pairs);
+    // Left out when there are none, as lines written before it have none.
+    if (const QString swaps = swaptable(c.instead); !swaps.isEmpty())
+        line.text(QStringLiteral("instead")).text(swaps);
     // In the order of the texts as written, so the line reads back to the very same line.
     QList<std::pair<QString, std::int64_t>> entries;
     for (auto it = c.mistyped.cbegin(); it != c.mistyped.cend(); ++it)
@@ -351,9 +354,6 @@ QByteArray statsline(const TypingRecord& r) {
             line.text(QStringLiteral("mistyped")).text(text);
     for (const QString& entry : r.cleared)
         line.text(QStringLiteral("cleared")).text(statstext(entry));
-    // Left out when there are none, as lines written before it have none.
-    if (const QString swaps = swaptable(c.instead); !swaps.isEmpty())
-        line.text(QStringLiteral("instead")).text(swaps);
     return line.line();
 }
 
