@@ -186,7 +186,7 @@ OwnText loadowntext(const QString& path) {
         return loaded;
     case ReadFault::TooLarge:
         loaded.error =
-            QStringLiteral("%1 is too large: the coach takes texts up to 64 MB.").arg(name);
+            QStringLiteral("%1 is too large: the coach takes texts up to 16 MB.").arg(name);
         return loaded;
     case ReadFault::Unreadable:
         loaded.error = QStringLiteral("%1 cannot be read: %2.").arg(name, read.reason());

@@ -1,0 +1,52 @@
+// The memory an own text costs the coach: a text just under the largest taken (or as many MB as
+// the first argument says) written, then read and split into sentences as the coach holds it,
+// the process's peak before and after.
+#include "benchfolder.h"
+#include "coach/owntext.h"
+
+#include <QCoreApplication>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+namespace {
+
+double peakmegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    BenchFolder bench;
+    const qint64 size =
+        argc > 1 ? QByteArray(argv[1]).toLongLong() * 1024 * 1024 : largestowntext - 1024 * 1024;
+    const QString path = bench.filepath(QStringLiteral("long.txt"));
+    {
+        // Sentences of eight words of five letters, eighty words a line.
+        QByteArray text;
+        text.reserve(size);
+        for (std::uint64_t i = 0; text.size() < size; ++i) {
+            for (int l = 0; l < 5; ++l)
+                text += char('a' + (i * 7 + l * 3) % 26);
+            text += i % 8 == 7 ? ". " : " ";
+            if (i % 80 == 79)
+                text += '\n';
+        }
+        if (!writesynced(path, text))
+            return 1;
+    }
+    const double before = peakmegabytes();
+    const OwnText loaded = loadowntext(path);
+    const double after = peakmegabytes();
+    std::printf("own text of %.1f MB: %lld sentences, %s; peak memory %.0f MB before reading it, "
+                "%.0f MB after\n",
+                static_cast<double>(size) / 1024 / 1024,
+                static_cast<long long>(loaded.sentences.size()),
+                loaded.error.isEmpty() ? "taken" : qPrintable(loaded.error), before, after);
+    return loaded.error.isEmpty() ? 0 : 1;
+}
