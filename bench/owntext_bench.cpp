@@ -7,10 +7,22 @@
 #include <QCoreApplication>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstdio>
 
 namespace {
+
+// What the process holds now.
+double residentmegabytes() {
+    long pages = 0, resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0;
+}
 
 double peakmegabytes() {
     rusage usage{};
@@ -41,12 +53,14 @@ int main(int argc, char* argv[]) {
             return 1;
     }
     const double before = peakmegabytes();
+    const double residentbefore = residentmegabytes();
     const OwnText loaded = loadowntext(path);
     const double after = peakmegabytes();
-    std::printf("own text of %.1f MB: %lld sentences, %s; peak memory %.0f MB before reading it, "
-                "%.0f MB after\n",
+    const double held = residentmegabytes() - residentbefore;
+    std::printf("own text of %.1f MB: %lld sentences, %s; held in %.0f MB; peak memory %.0f MB "
+                "before reading it, %.0f MB after\n",
                 static_cast<double>(size) / 1024 / 1024,
                 static_cast<long long>(loaded.sentences.size()),
-                loaded.error.isEmpty() ? "taken" : qPrintable(loaded.error), before, after);
+                loaded.error.isEmpty() ? "taken" : qPrintable(loaded.error), held, before, after);
     return loaded.error.isEmpty() ? 0 : 1;
 }
