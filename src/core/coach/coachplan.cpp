@@ -116,7 +116,7 @@ Reading readcoachplan(QByteArrayView bytes, CoachPlan& plan) {
                 line.damaged();
             else if (name == QLatin1String("focus"))
                 plan.focus.insert(language, chosen.front());
-            else
+            else if (!chosen.isEmpty())
                 plan.leftout.insert(language, chosen);
         } else if (name == QLatin1String("flat")) {
             // A held key's back-off: one value, the language first.

@@ -95,7 +95,12 @@ void CoachPlanner::keepfocus(QChar key) {
         plan.focus.remove(words.language);
     } else {
         plan.focus.insert(words.language, key);
-        plan.leftout[words.language].remove(key);
+        if (plan.leftout.contains(words.language)) {
+            QString& left = plan.leftout[words.language];
+            left.remove(key);
+            if (left.isEmpty())
+                plan.leftout.remove(words.language);
+        }
     }
     chosenfocus = QChar();
     keepplan();

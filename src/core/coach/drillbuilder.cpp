@@ -201,7 +201,7 @@ BuiltDrill markdrill(const DrillWords& words, const FocusChoice& keys, const QSt
     plain.removeIf([](const QString& w) { return w.contains('\'') || w.contains('-'); });
     if (plain.isEmpty()) {
         // No word fits the letters in play: made-up ones carry the mark.
-        FocusChoice letter{inplay.isEmpty() ? QChar('a') : inplay.front(), {}, {}};
+        FocusChoice letter{inplay.isEmpty() ? QChar('a') : inplay.front(), {}};
         plain = letterdrill(words, letter, inplay, draw).entries;
     }
     QStringList holding = wordswith(words, keys.focus, inplay);

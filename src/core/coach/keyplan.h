@@ -44,7 +44,7 @@ QString keysinplay(const QList<QChar>& order, const QString& kept,
 struct FocusChoice {
     QChar focus;
     QList<QChar> others;
-    QChar mixed;
+    QChar mixed = {};
 };
 
 // A mix-up counts once the two keys were typed for each other this many times.
