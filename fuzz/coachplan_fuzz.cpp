@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readcoachplan(bytes, plan);
     if (plan.targetwpm < slowesttarget || plan.targetwpm > fastesttarget)
         __builtin_trap();
-    for (const QString& keys : plan.inplay)
+    for (const QString& keys : plan.inplay.values() + plan.leftout.values())
         for (QChar key : keys)
             if (key.isSpace() || key.isSurrogate() || key.category() == QChar::Other_Control)
                 __builtin_trap();

@@ -108,6 +108,17 @@ Reading readcoachplan(QByteArrayView bytes, CoachPlan& plan) {
                 plan.text = *text;
             else
                 line.damaged();
+        } else if (name == QLatin1String("focus") || name == QLatin1String("leftout")) {
+            // One value, the language first, then the keys by code.
+            const QString language = value.section(QLatin1Char(' '), 0, 0);
+            const QString chosen = keys(value.section(QLatin1Char(' '), 1), line);
+            if (language.isEmpty() || !languagecode(language) ||
+                (name == QLatin1String("focus") && chosen.size() != 1))
+                line.damaged();
+            else if (name == QLatin1String("focus"))
+                plan.focus.insert(language, chosen.front());
+            else if (!chosen.isEmpty())
+                plan.leftout.insert(language, chosen);
         } else if (name == QLatin1String("flat")) {
             // A held key's back-off: one value, the language first.
             const QString language = value.section(QLatin1Char(' '), 0, 0);
@@ -147,6 +158,17 @@ QByteArray coachplanline(const CoachPlan& plan) {
     for (const QString& language : std::as_const(languages))
         if (const QString flat = flattext(plan.tries[language]); !flat.isEmpty())
             line.text(QStringLiteral("flat")).text(language + QLatin1Char(' ') + flat);
+    languages = plan.focus.keys();
+    languages.sort();
+    for (const QString& language : std::as_const(languages))
+        line.text(QStringLiteral("focus"))
+            .text(language + QLatin1Char(' ') + codes(QString(plan.focus[language])));
+    languages = plan.leftout.keys();
+    languages.sort();
+    for (const QString& language : std::as_const(languages))
+        if (!plan.leftout[language].isEmpty())
+            line.text(QStringLiteral("leftout"))
+                .text(language + QLatin1Char(' ') + codes(plan.leftout[language]));
     return line.line();
 }
 

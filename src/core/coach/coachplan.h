@@ -20,14 +20,18 @@ inline constexpr int fastesttarget = 150;
 // "flat","de 105:2:493" (the keys by character code, in the order they joined; the text's path
 // percent-encoded; how the keys below the target fared, see `triestext`, and the held ones'
 // back-off, see `flattext`). The last, added later, is a name and one value, the language first
-// in it, so an older copy skips it.
+// in it, so an older copy skips it; so are those added after it: "focus","de 120", the key the
+// player chose as the focus of the drills until they clear it, and "leftout","de 113 122", the
+// keys the player left out of the drills. A file without them has none.
 struct CoachPlan {
     QString language;
     Stages stages;
     QHash<QString, QString> inplay;   // by language
     QHash<QString, TriesByKey> tries; // by language
     int targetwpm = 35;
-    QString text; // the own text's path; empty for none
+    QString text;                    // the own text's path; empty for none
+    QHash<QString, QChar> focus;     // by language: the key chosen as the drills' focus
+    QHash<QString, QString> leftout; // by language: the keys left out of the drills
 
     bool operator==(const CoachPlan&) const = default;
 };

@@ -87,6 +87,44 @@ void CoachPlanner::pickfocus(QChar key) {
     showfocus();
 }
 
+void CoachPlanner::keepfocus(QChar key) {
+    if (drilling() || key.isNull() || words.language.isEmpty())
+        return;
+    if (chosenkey() == key) {
+        plan.focus.remove(words.language);
+    } else {
+        plan.focus.insert(words.language, key);
+        if (plan.leftout.contains(words.language)) {
+            QString& left = plan.leftout[words.language];
+            left.remove(key);
+            if (left.isEmpty())
+                plan.leftout.remove(words.language);
+        }
+    }
+    chosenfocus = QChar();
+    keepplan();
+    showfocus();
+}
+
+void CoachPlanner::leaveout(QChar key, bool out) {
+    if (drilling() || key.isNull() || words.language.isEmpty() || leftout().contains(key) == out)
+        return;
+    QString& left = plan.leftout[words.language];
+    if (out) {
+        left.append(key);
+        if (chosenkey() == key)
+            plan.focus.remove(words.language);
+        if (chosenfocus == key)
+            chosenfocus = QChar();
+    } else {
+        left.remove(key);
+    }
+    if (left.isEmpty())
+        plan.leftout.remove(words.language);
+    keepplan();
+    showfocus();
+}
+
 void CoachPlanner::practise(QChar key) {
     choosekind(DrillKind::WeakKeys);
     chosenfocus = key;

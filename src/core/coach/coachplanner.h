@@ -59,6 +59,10 @@ public:
     QString language() const { return words.language; }
     QString keysinplay() const { return inplay; }
     QChar focus() const { return keys.focus; }
+    // The key the player chose as the focus of the drills until they clear it; none for none.
+    QChar chosenkey() const { return plan.focus.value(words.language); }
+    // The keys the player left out of the drills.
+    QString leftout() const { return plan.leftout.value(words.language); }
     Stages stages() const { return plan.stages; }
     int targetwpm() const { return target; }
     DrillKind kind() const { return drillkind; }
@@ -88,6 +92,11 @@ public:
     void choosestages(Stages chosen);
     // The player chose a key in play for the next drill.
     void pickfocus(QChar key);
+    // The player chose `key` as the focus of the drills from now on; choosing it again clears
+    // it. A key left out is taken back into the drills.
+    void keepfocus(QChar key);
+    // The player left `key` out of the drills, or took it back; a focus left out is cleared.
+    void leaveout(QChar key, bool out);
     // The player asked for `key` from the statistics: the next drill is a weak-keys drill on it.
     void practise(QChar key);
     void choosekind(DrillKind kind);
@@ -154,6 +163,8 @@ signals:
 
 private:
     const StatsHistory& records() const { return history->records(); }
+    // The keys in play that the drills may use: those left out are not.
+    QString drillable() const { return withoutkeys(inplay, leftout()); }
     void tell(const QString& text);
     void keepplan();
 

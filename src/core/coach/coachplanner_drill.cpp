@@ -20,11 +20,11 @@ std::unique_ptr<Drill> CoachPlanner::chosendrill() {
         return std::make_unique<OwnTextDrill>(owntext, readingtext, places);
     case DrillKind::WeakPairs:
         return std::make_unique<WeakPairsDrill>(buildpairdrill(
-            words.model.words(), records().pairs(), words.pairs, inplay, drawseed(), target));
+            words.model.words(), records().pairs(), words.pairs, drillable(), drawseed(), target));
     case DrillKind::WeakKeys:
         break;
     }
-    return std::make_unique<WeakKeysDrill>(words.model, keys, inplay, drawseed(),
+    return std::make_unique<WeakKeysDrill>(words.model, keys, drillable(), drawseed(),
                                            KeyJudge{[this](QChar key) { return livestat(key); },
                                                     [this] { return target; },
                                                     [this](QChar key) { return reached(key); }});

@@ -72,8 +72,11 @@ void CoachPlanner::showfocus() {
             chosenfocus = QChar();
         }
     }
-    // A key held back by its slowness or misses holds back no other.
-    inplay = ::keysinplay(order, kept, [this](QChar key) { return reached(key) || isheld(key); });
+    // A key held back by its slowness or misses holds back no other, nor does one left out.
+    const QString left = leftout();
+    inplay = ::keysinplay(order, kept, [this, &left](QChar key) {
+        return reached(key) || isheld(key) || left.contains(key);
+    });
     // Keys once in play stay in play; those of a stage turned off wait in the plan.
     QString keep = kept;
     QString joined;
@@ -102,15 +105,20 @@ void CoachPlanner::showfocus() {
         told = tr("%1 join the keys in play.").arg(keylist(joined));
     }
     const auto judged = [this](QChar key) { return confidenceof(key); };
+    // A key asked for from the statistics, then the one the player chose in the coach.
+    const QString usable = drillable();
     QChar first = chosenfocus;
-    if (first.isNull() || !inplay.contains(first))
+    if (first.isNull() || !usable.contains(first))
+        first = chosenkey();
+    if (first.isNull() || !usable.contains(first))
         first = nextfocus(
-            inplay, plan.tries.value(words.language), judged,
+            usable, plan.tries.value(words.language), judged,
             [this](QChar key) { return reached(key); },
             [this](QChar key) {
                 return fellbehind(plan.tries.value(words.language).value(key), confidenceof(key));
             });
-    keys = choosefocus(inplay, judged, first);
+    keys = choosefocus(usable, judged, first);
+    keys.mixed = mixedwith(keys.focus, records().book.instead(), usable);
     proposetarget(told);
     if (!told.isEmpty())
         tell(told);
@@ -121,12 +129,14 @@ void CoachPlanner::showfocus() {
     if (drillkind == DrillKind::WeakPairs) {
         // The pairs the drill will train, said before Start; its words are drawn then.
         const WeakPairsDrill ahead(
-            buildpairdrill(words.model.words(), records().pairs(), words.pairs, inplay, 0, target));
+            buildpairdrill(words.model.words(), records().pairs(), words.pairs, usable, 0, target));
         for (const PairStanding& s : ahead.pairs())
             pairs << pairname(s.pair);
         used = ahead.keys();
     } else if (!keys.focus.isNull()) {
         used << keys.focus << keys.others;
+        if (!keys.mixed.isNull() && !used.contains(keys.mixed))
+            used << keys.mixed;
     }
     emit pairschanged(namelist(pairs));
     emit barschanged(used);

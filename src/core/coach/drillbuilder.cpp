@@ -227,6 +227,19 @@ BuiltDrill markdrill(const DrillWords& words, const FocusChoice& keys, const QSt
     return {drill, 0};
 }
 
+// Every third entry, from the second on, a word of the key mixed up with the focus: the two come
+// in neighbouring words, so their difference is what the player types.
+void mixin(BuiltDrill& drill, const DrillWords& words, QChar mixed, const QString& inplay,
+           SeededDraw& draw) {
+    QStringList partners = wordswith(words, mixed, inplay);
+    if (partners.isEmpty())
+        return;
+    shuffle(partners, draw);
+    qsizetype next = 0;
+    for (qsizetype i = 1; i < drill.entries.size(); i += 3)
+        drill.entries[i] = partners[next++ % partners.size()];
+}
+
 } // namespace
 
 BuiltDrill buildweakdrill(const DrillWords& words, const FocusChoice& keys, const QString& inplay,
@@ -237,6 +250,8 @@ BuiltDrill buildweakdrill(const DrillWords& words, const FocusChoice& keys, cons
     BuiltDrill drill = keys.focus.isLetter()  ? letterdrill(words, keys, inplay, draw)
                        : keys.focus.isDigit() ? digitdrill(keys, inplay, draw)
                                               : markdrill(words, keys, inplay, draw);
+    if (keys.focus.isLetter() && keys.mixed.isLetter() && inplay.contains(keys.mixed))
+        mixin(drill, words, keys.mixed, inplay, draw);
     spreadrepeats(drill.entries);
     return drill;
 }

@@ -28,7 +28,8 @@ inline constexpr int fewestrealwords = 15;
 // every third one also one of the other keys where the words allow. A letter is drilled in
 // words (made-up ones fill up when fewer than fifteen real ones fit), a capital in words that
 // begin with it, a digit in numbers, a punctuation mark between or around words as text has it.
-// Never empty while the focus is in play.
+// A letter the player mixes up with the focus fills every third entry from the second on, so the
+// two come in neighbouring words. Never empty while the focus is in play.
 struct BuiltDrill {
     QStringList entries;
     qsizetype madeup = 0; // how many of them were made up

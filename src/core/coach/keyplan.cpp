@@ -1,5 +1,7 @@
 #include "coach/keyplan.h"
 
+#include "common/number.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -83,4 +85,34 @@ FocusChoice choosefocus(const QString& inplay, const std::function<double(QChar)
     choice.focus = keys.first();
     choice.others = keys.mid(1, 2);
     return choice;
+}
+
+QChar mixedwith(QChar key, const QHash<quint32, std::int64_t>& instead, const QString& among) {
+    QHash<QChar, std::int64_t> both;
+    for (auto it = instead.cbegin(); it != instead.cend(); ++it) {
+        const QChar due(static_cast<char16_t>(it.key() >> 16));
+        const QChar typed(static_cast<char16_t>(it.key() & 0xFFFF));
+        const QChar other = due == key ? typed : typed == key ? due : QChar();
+        if (!other.isNull() && other != key && among.contains(other) &&
+            other.isLetter() == key.isLetter() && it.value() > 0) {
+            std::int64_t& times = both[other];
+            times = addsaturated(times, it.value());
+        }
+    }
+    QChar best;
+    std::int64_t most = fewestmixups - 1;
+    for (auto it = both.cbegin(); it != both.cend(); ++it)
+        if (it.value() > most || (it.value() == most && !best.isNull() && it.key() < best)) {
+            best = it.key();
+            most = it.value();
+        }
+    return best;
+}
+
+QString withoutkeys(const QString& keys, const QString& leftout) {
+    QString out;
+    for (QChar key : keys)
+        if (!leftout.contains(key))
+            out.append(key);
+    return out;
 }

@@ -2,10 +2,12 @@
 
 #include "coach/confidence.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 
 // What the player turned on beyond the letters.
@@ -37,11 +39,23 @@ inline constexpr qsizetype firstkeys = 6;
 QString keysinplay(const QList<QChar>& order, const QString& kept,
                    const std::function<bool(QChar)>& passed);
 
-// The keys a drill trains: the focus and the next two weakest, all of them in play.
+// The keys a drill trains: the focus and the next two weakest, all of them in play; and the key
+// the player most often mixes up with the focus, drilled in the words beside it.
 struct FocusChoice {
     QChar focus;
     QList<QChar> others;
+    QChar mixed = {};
 };
+
+// A mix-up counts once the two keys were typed for each other this many times.
+inline constexpr std::int64_t fewestmixups = 3;
+// The key of `among` (of the focus's kind: a letter for a letter) most often typed for `key`
+// or typed when `key` was due, counting both ways; none under `fewestmixups`. Ties go to the
+// lower key.
+QChar mixedwith(QChar key, const QHash<quint32, std::int64_t>& instead, const QString& among);
+
+// `keys` without those in `leftout`.
+QString withoutkeys(const QString& keys, const QString& leftout);
 
 // The key in play of lowest confidence, or `chosen` when the player chose one in play; then the
 // next two weakest. Ties go to the key that joined first.

@@ -199,7 +199,7 @@ OwnText loadowntext(const QString& path) {
         return loaded;
     case ReadFault::TooLarge:
         loaded.error = QCoreApplication::translate(
-                           "OwnText", "%1 is too large: the coach takes texts up to 64 MB.")
+                           "OwnText", "%1 is too large: the coach takes texts up to 16 MB.")
                            .arg(name);
         return loaded;
     case ReadFault::Unreadable:

@@ -25,6 +25,7 @@ struct OwnText {
     QString error; // for the player; empty when the text loaded
 };
 
-// Files larger than this are refused rather than read: a text nobody types in a lifetime.
-inline constexpr qint64 largestowntext = 64 * 1024 * 1024;
+// Files larger than this are refused rather than read: a text nobody types in a lifetime, and
+// all the coach can hold of one at ease (it holds it once, as its sentences).
+inline constexpr qint64 largestowntext = 16 * 1024 * 1024;
 OwnText loadowntext(const QString& path);

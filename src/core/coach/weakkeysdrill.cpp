@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <utility>
 
 WeakKeysDrill::WeakKeysDrill(const DrillWords& words, const FocusChoice& focus,
@@ -16,7 +17,22 @@ QString WeakKeysDrill::start() {
         return QCoreApplication::translate("Drill", "No key is in play to build a drill from.");
     reached = judge.attarget(focus.focus);
     toldreached = false;
+    const auto holdsmixed = [this](const QString& entry) { return entry.contains(focus.mixed); };
+    if (!focus.mixed.isNull() && focus.focus.isLetter() &&
+        std::any_of(built.entries.cbegin(), built.entries.cend(), holdsmixed))
+        return QCoreApplication::translate("WeakKeysDrill",
+                                           "%1 and %2 are often typed for each other: they come "
+                                           "in neighbouring words.")
+            .arg(keyname(focus.focus), keyname(focus.mixed));
     return {};
+}
+
+QList<QChar> WeakKeysDrill::keys() const {
+    QList<QChar> out{focus.focus};
+    out += focus.others;
+    if (!focus.mixed.isNull() && !out.contains(focus.mixed))
+        out.append(focus.mixed);
+    return out;
 }
 
 QString WeakKeysDrill::entry() const {

@@ -34,7 +34,7 @@ public:
     QString typed(bool wrongkey) override;
     bool finished() const override { return at >= built.entries.size(); }
     QString level() const override { return weakkeysname; }
-    QList<QChar> keys() const override { return QList<QChar>{focus.focus} + focus.others; }
+    QList<QChar> keys() const override;
     qsizetype madeup() const { return built.madeup; }
     // The coach said the focus key reached the target during the drill.
     bool saidreached() const { return toldreached; }

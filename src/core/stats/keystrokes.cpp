@@ -64,8 +64,11 @@ void KeystrokeCounter::changed(const QString& target, const QString& typed,
         const qsizetype due = wentoff ? nowgood : previous.size();
         if (wason && due < target.size())
             bump(counted.expected, target[due]);
-        if (wentoff && due < target.size())
+        if (wentoff && due < target.size()) {
             bump(counted.missed, target[due]);
+            std::int64_t& swapped = counted.instead[keyswap(target[due], typed[due])];
+            swapped = addsaturated(swapped, 1);
+        }
     }
     // The window empties the box once the entry matched: no keystroke. The next entry's first
     // key is not timed: its gap holds the reading of the new entry, not the typing of the key.
@@ -115,6 +118,25 @@ const KeystrokeCounts& KeystrokeCounter::finish() {
         wrongentry.clear();
     }
     return counted;
+}
+
+void addswaps(KeySwaps& into, const KeySwaps& more) {
+    for (auto it = more.cbegin(); it != more.cend(); ++it) {
+        std::int64_t& times = into[it.key()];
+        times = addsaturated(times, it.value());
+    }
+}
+
+QList<std::pair<KeySwap, std::int64_t>> worstswaps(const KeySwaps& swaps) {
+    QList<std::pair<KeySwap, std::int64_t>> out;
+    out.reserve(swaps.size());
+    for (auto it = swaps.cbegin(); it != swaps.cend(); ++it)
+        if (it.value() > 0)
+            out.append({it.key(), it.value()});
+    std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
+        return a.second != b.second ? a.second > b.second : a.first < b.first;
+    });
+    return out;
 }
 
 bool pairletter(QChar c) {

@@ -3,9 +3,11 @@
 #include "common/number.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 
 // The counts of one exercise or race, or of several added up: the one place a record's counts
 // live, from the typing box to the file, the window and the export.
@@ -62,6 +64,23 @@ bool pairletter(QChar c);
 // "th", as the player reads a pair.
 QString pairname(LetterPair pair);
 
+// A key typed instead of the one due, the one due in the high half: "c for x".
+using KeySwap = quint32;
+inline KeySwap keyswap(QChar due, QChar typed) {
+    return (KeySwap{due.unicode()} << 16) | typed.unicode();
+}
+inline QChar duekey(KeySwap swap) {
+    return QChar(static_cast<char16_t>(swap >> 16));
+}
+inline QChar typedkey(KeySwap swap) {
+    return QChar(static_cast<char16_t>(swap & 0xFFFF));
+}
+using KeySwaps = QHash<KeySwap, std::int64_t>;
+// Adds `more` into `into`, each count saturating.
+void addswaps(KeySwaps& into, const KeySwaps& more);
+// Worst first; ties in the order of the key due, then the key typed.
+QList<std::pair<KeySwap, std::int64_t>> worstswaps(const KeySwaps& swaps);
+
 // What one exercise or race showed of the player's typing.
 struct KeystrokeCounts {
     TypingTally tally;
@@ -75,6 +94,8 @@ struct KeystrokeCounts {
     QHash<LetterPair, KeyTime> pairtime;
     // Entries that took at least one wrong keystroke, each time they did.
     QHash<QString, std::int64_t> mistyped;
+    // The key typed where a run of wrong keystrokes began, with the key due there.
+    KeySwaps instead;
 };
 
 // Fed the target and the typing box's text on every change of the box. Each change costs a look

@@ -7,7 +7,8 @@
 // alike. A sink has addkey(char16_t key, expected, missed), addtime(char16_t key, KeyTime) and
 // addmistyped(QByteArrayView entry), the last once for each time the entry was mistyped; a sink
 // that has addcleared(QByteArrayView entry) hears the entries a drill saw typed clean after them,
-// one that has addpair(const PairTime&) the letter pairs' typing times.
+// one that has addpair(const PairTime&) the letter pairs' typing times, one that has
+// addinstead(const SwapCount&) the keys typed instead of those due.
 template <typename Sink> void addtallies(const StatsLine& line, Sink& sink) {
     for (const CharCount& c : line.expected)
         sink.addkey(c.key, c.times, 0);
@@ -20,6 +21,9 @@ template <typename Sink> void addtallies(const StatsLine& line, Sink& sink) {
             sink.addpair(t);
     for (QByteArrayView entry : line.mistyped)
         sink.addmistyped(entry);
+    if constexpr (requires { sink.addinstead(SwapCount()); })
+        for (const SwapCount& s : line.instead)
+            sink.addinstead(s);
     if constexpr (requires { sink.addcleared(QByteArrayView()); })
         for (QByteArrayView entry : line.cleared)
             sink.addcleared(entry);

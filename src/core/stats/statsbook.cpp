@@ -1,6 +1,7 @@
 #include "stats/statsbook.h"
 
 #include "common/textfile.h"
+#include "keyboard/keyboardphysical.h"
 #include "stats/keytallies.h"
 
 void CareerTally::addrow(const StatsRow& row, QStringView activity) {
@@ -40,6 +41,7 @@ void CareerTally::add(const CareerTally& other) {
         addkey(k.key.unicode(), k.expected, k.missed);
         addtime(k.key.unicode(), k.time);
     }
+    addswaps(instead, other.instead);
     for (auto it = other.entries.cbegin(); it != other.entries.cend(); ++it) {
         std::int64_t& times = entries[it.key()];
         times = addsaturated(times, it.value());
@@ -116,6 +118,12 @@ CareerTally& StatsBook::addline(const StatsLine& l) {
     row.level = textposition(l.level, recent[2]);
     row.result = textposition(l.result, recent[3]);
     row.tally = l.tally;
+    if (!l.instead.isEmpty()) {
+        KeySwaps swaps;
+        for (const SwapCount& s : l.instead)
+            swaps[s.swap] = addsaturated(swaps.value(s.swap), s.times);
+        row.instead = textposition(swapsummary(swaps));
+    }
     for (const PairTime& t : l.pairtime) {
         row.pairstimed = addsaturated(row.pairstimed, t.times);
         row.pairms = addsaturated(row.pairms, t.milliseconds);
@@ -130,6 +138,10 @@ CareerTally& StatsBook::addline(const StatsLine& l) {
         void addmistyped(QByteArrayView entry) {
             std::int64_t& times = tally.entries[book.texts[book.textposition(entry)]];
             times = addsaturated(times, 1);
+        }
+        void addinstead(const SwapCount& swap) {
+            std::int64_t& times = tally.instead[swap.swap];
+            times = addsaturated(times, swap.times);
         }
     } into{addrow(std::move(row)), *this};
     addtallies(l, into);
@@ -148,6 +160,8 @@ void StatsBook::follow(const StatsBookPart& later) {
         row.activity = at[row.activity];
         row.level = at[row.level];
         row.result = at[row.result];
+        if (row.instead >= 0)
+            row.instead = at[row.instead];
         list.append(row);
     }
     talliesat.clear(); // a new career may move the tallies
@@ -159,6 +173,21 @@ void StatsBook::follow(const StatsBookPart& later) {
             tally.pairs.follow(strides.value());
     }
     allpairs.follow(later.allpairs);
+}
+
+KeySwaps StatsBook::instead() const {
+    KeySwaps all;
+    for (const CareerTally& tally : bycareer)
+        addswaps(all, tally.instead);
+    return all;
+}
+
+QString swapsummary(const KeySwaps& swaps) {
+    QStringList parts;
+    for (const auto& [swap, times] : worstswaps(swaps))
+        parts.append(keyname(typedkey(swap)) + QStringLiteral(" for ") + keyname(duekey(swap)) +
+                     QStringLiteral(": ") + QString::number(times));
+    return parts.join(QStringLiteral("; "));
 }
 
 void StatsBookPart::add(const StatsLine& line) {

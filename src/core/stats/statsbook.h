@@ -25,6 +25,8 @@ struct StatsRow {
     // The letter pairs timed, and their typing times added up.
     std::int64_t pairstimed = 0;
     std::int64_t pairms = 0;
+    // Position in the book's texts of the keys typed instead ("c for x: 2"), -1 for none.
+    qint32 instead = -1;
 };
 // A hundred thousand rows move by memcpy when the list grows, not one by one.
 Q_DECLARE_TYPEINFO(StatsRow, Q_RELOCATABLE_TYPE);
@@ -56,6 +58,7 @@ public:
     double bestspeed = 0;
     QHash<QString, std::int64_t> entries; // times each entry was mistyped
     PairTimes pairs;                      // of its records, in the order they were typed
+    KeySwaps instead;                     // keys typed instead of those due
 
     void addrow(const StatsRow& row, QStringView activity);
     void addkey(char16_t code, std::int64_t expected, std::int64_t missed);
@@ -71,6 +74,9 @@ private:
     QHash<char16_t, KeyMisses> high;
 };
 
+// "c for x: 12; v for b: 1", worst first: one record's keys typed instead, as the export has them.
+QString swapsummary(const KeySwaps& swaps);
+
 class StatsBookPart;
 
 // Every record read or added, in the order they ended, with a tally per career.
@@ -85,6 +91,8 @@ public:
     const QHash<QString, CareerTally>& tallies() const { return bycareer; }
     // Every career's records together: smoothed times can't be added up from the careers'.
     const PairTimes& pairs() const { return allpairs; }
+    // Keys typed instead of those due, of every career.
+    KeySwaps instead() const;
     const QString& text(qint32 position) const { return texts[position]; }
     // Where a text is kept, -1 if no row or entry has it; one text has one position.
     qint32 find(const QString& text) const { return positions.value(text, -1); }

@@ -77,7 +77,8 @@ QByteArray statscsv(const StatsBook& book, const QList<qsizetype>& shown) {
     QStringList header = recordcolumns();
     header << QStringLiteral("Typing ms") << QStringLiteral("Entries") << QStringLiteral("Matched")
            << QStringLiteral("Typed") << QStringLiteral("Wrong") << QStringLiteral("Corrections")
-           << QStringLiteral("Pairs timed") << QStringLiteral("Pair ms");
+           << QStringLiteral("Pairs timed") << QStringLiteral("Pair ms")
+           << QStringLiteral("Typed instead");
     QByteArray out = csvrow(header);
     for (qsizetype i : shown) {
         const StatsRow& r = book.rows()[i];
@@ -88,6 +89,7 @@ QByteArray statscsv(const StatsBook& book, const QList<qsizetype>& shown) {
         for (std::int64_t n : {t.milliseconds, t.entries, t.charsmatched, t.charstyped, t.wrong,
                                t.corrections, r.pairstimed, r.pairms})
             cells << QString::number(n);
+        cells << (r.instead >= 0 ? book.text(r.instead) : QString());
         out += csvrow(cells);
     }
     return out;

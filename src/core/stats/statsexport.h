@@ -15,5 +15,6 @@ QString speedtext(double wpm);
 QString percenttext(double value);
 
 // The records shown, oldest first, as CSV after RFC 4180 in UTF-8: the records table's columns,
-// then the raw counts a spreadsheet can work from, the letter pairs timed last.
+// then the raw counts a spreadsheet can work from, the letter pairs timed, then
+// the keys typed instead ("c for x: 12; v for b: 1").
 QByteArray statscsv(const StatsBook& book, const QList<qsizetype>& shown);

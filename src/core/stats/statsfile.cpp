@@ -76,12 +76,13 @@ enum class Name {
     pairtime,
     mistyped,
     cleared,
+    instead,
     unknown
 };
 constexpr std::string_view names[] = {"ms",          "entries",  "matched",  "typed",   "wrong",
                                       "corrections", "ended",    "activity", "result",  "career",
                                       "level",       "expected", "missed",   "keytime", "pairtime",
-                                      "mistyped",    "cleared"};
+                                      "mistyped",    "cleared",  "instead"};
 // Every count, ended, activity and result.
 constexpr unsigned requirednames = (1u << static_cast<int>(Name::career)) - 1;
 
@@ -144,6 +145,31 @@ bool readtimetable(QByteArrayView text, QVarLengthArray<CharTime, 32>& table) {
     return readchartable<2>(text, [&](char16_t key, const std::int64_t* n) {
         table.append({key, n[0], n[1]});
     });
+}
+
+// "120:99:12": the key due, the key typed instead, how often; in that order, so a line always
+// reads the same.
+QString swaptable(const KeySwaps& swaps) {
+    QList<KeySwap> keys = swaps.keys();
+    std::sort(keys.begin(), keys.end());
+    QStringList parts;
+    for (KeySwap swap : keys)
+        if (const std::int64_t times = swaps.value(swap); times > 0)
+            parts.append(QString::number(duekey(swap).unicode()) + QLatin1Char(':') +
+                         QString::number(typedkey(swap).unicode()) + QLatin1Char(':') +
+                         QString::number(times));
+    return parts.join(QLatin1Char(' '));
+}
+
+bool readswaptable(QByteArrayView text, QVarLengthArray<SwapCount, 8>& table) {
+    bool possible = true;
+    const bool read = readchartable<2>(text, [&](char16_t due, const std::int64_t* n) {
+        if (n[0] < 1 || n[0] > 0xFFFF || n[0] == due || n[1] < 1)
+            possible = false;
+        else
+            table.append({keyswap(QChar(due), QChar(static_cast<char16_t>(n[0]))), n[1]});
+    });
+    return read && possible;
 }
 
 // A count as the file writes one: digits only, within 64 bits; `p` goes past them.
@@ -315,6 +341,9 @@ QByteArray statsline(const TypingRecord& r) {
     // Left out when there are none: a race of digits, or a record of an older kind, has none.
     if (const QString pairs = pairtable(c.pairtime); !pairs.isEmpty())
         line.text(QStringLiteral("pairtime")).text(pairs);
+    // Left out when there are none, as lines written before it have none.
+    if (const QString swaps = swaptable(c.instead); !swaps.isEmpty())
+        line.text(QStringLiteral("instead")).text(swaps);
     // In the order of the texts as written, so the line reads back to the very same line.
     QList<std::pair<QString, std::int64_t>> entries;
     for (auto it = c.mistyped.cbegin(); it != c.mistyped.cend(); ++it)
@@ -389,6 +418,10 @@ bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
         case Name::cleared:
             l.cleared.append(value);
             break;
+        case Name::instead:
+            if (!readswaptable(value, l.instead))
+                return false;
+            break;
         default:
             break;
         }
@@ -427,6 +460,10 @@ bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
         void addmistyped(QByteArrayView entry) {
             std::int64_t& times = c.mistyped[text(entry)];
             times = addsaturated(times, 1);
+        }
+        void addinstead(const SwapCount& swap) {
+            std::int64_t& times = c.instead[swap.swap];
+            times = addsaturated(times, swap.times);
         }
     } into{r.counts};
     for (QByteArrayView entry : l.cleared)

@@ -60,6 +60,12 @@ struct PairTime {
     LetterPair pair() const;
 };
 
+// A key typed instead of the one due, and how often, as a line keeps it.
+struct SwapCount {
+    KeySwap swap = 0;
+    std::int64_t times = 0;
+};
+
 // A line taken apart without copying it: its texts still lie in the line's bytes
 // (Windows-1252), so reading a long file makes strings only of what it keeps.
 struct StatsLine {
@@ -77,6 +83,7 @@ struct StatsLine {
     QVarLengthArray<PairTime, 64> pairtime;
     QVarLengthArray<QByteArrayView, 4> mistyped; // once for each time
     QVarLengthArray<QByteArrayView, 4> cleared;
+    QVarLengthArray<SwapCount, 8> instead;
 
     // As new, keeping the tables' room: one line serves a whole file.
     void clear() {
@@ -90,6 +97,7 @@ struct StatsLine {
         pairtime.clear();
         mistyped.clear();
         cleared.clear();
+        instead.clear();
     }
 };
 

@@ -76,6 +76,8 @@ StatsSummary summarise(const StatsBook& book, const std::optional<QString>& care
     });
     s.entries = s.entries.first(std::min(entrylimit, s.entries.size()));
     s.slowpairs = rankpairs(career ? total.pairs : book.pairs(), weights, keylimit);
+    s.swaps = worstswaps(total.instead);
+    s.swaps = s.swaps.first(std::min(entrylimit, s.swaps.size()));
     return s;
 }
 

@@ -33,6 +33,8 @@ struct StatsSummary {
     QList<EntryMisses> entries; // most often mistyped first
     // Letter pairs timed often enough, slowest first (see `pairslowness`).
     QList<PairStanding> slowpairs;
+    // Keys typed instead of those due, most often first.
+    QList<std::pair<KeySwap, std::int64_t>> swaps;
 };
 
 // A key is ranked once it was the one to type this many times, and by its typing time once it

@@ -78,8 +78,11 @@ void frmcoach::followplanner() {
     auto judged = [this](QChar key) { return planner->confidenceof(key); };
     connect(planner, &CoachPlanner::keyschanged, this,
             [this, judged](const QList<QChar>& order, const QString& inplay, QChar focus) {
-                keyladder->showkeys(order, inplay, focus, judged,
-                                    [this](QChar key) { return planner->helddescription(key); });
+                keyladder->showkeys(
+                    order, inplay, focus, judged,
+                    [this](QChar key) { return planner->helddescription(key); },
+                    planner->chosenkey(), planner->leftout());
+                showleftout();
             });
     connect(planner, &CoachPlanner::barschanged, this,
             [this, judged](const QList<QChar>& keys) { confidencebars->showkeys(keys, judged); });
@@ -116,6 +119,11 @@ void frmcoach::followplanner() {
     connect(txttype, &QLineEdit::textChanged, planner, &CoachPlanner::typed);
     connect(targetspeed, &QSpinBox::valueChanged, planner, &CoachPlanner::settarget);
     connect(keyladder, &KeyLadder::chosen, planner, &CoachPlanner::pickfocus);
+    connect(keyladder, &KeyLadder::keptfocus, planner, &CoachPlanner::keepfocus);
+    connect(keyladder, &KeyLadder::leaveout, planner, &CoachPlanner::leaveout);
+    connect(keyladder, &QListWidget::currentRowChanged, this, &frmcoach::showleftout);
+    connect(leaveout, &QPushButton::toggled, this,
+            [this](bool out) { planner->leaveout(keyladder->currentkey(), out); });
     connect(wordsbox, &QComboBox::activated, this,
             [this](int row) { planner->choosewords(wordsbox->itemData(row).toString()); });
     for (QCheckBox* box : {capitals, digits, punctuation})

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class CapsLockNotice;
 class ConfidenceBars;
 class DailyPractice;
 class TodayBar;
@@ -58,11 +59,13 @@ public:
     QCheckBox* digits;
     QCheckBox* punctuation;
     QLabel* lblkeys;
-    KeyLadder* keyladder; // every key taught, in play or not yet
+    KeyLadder* keyladder;  // every key taught, in play or not yet
+    QPushButton* leaveout; // leaves the ladder's key out of the drills, or takes it back
     ConfidenceBars* confidencebars;
     QLabel* lbltypecaption;
     SpokenLabel* lbltype; // the entry to type, told as it comes
     QLineEdit* txttype;
+    CapsLockNotice* capslock; // "Caps Lock is on" while it is
     QPushButton* startstop;
     QLabel* lblspeed;
     QLabel* speed;
@@ -123,6 +126,8 @@ private:
     // The words and stages stay as they are while a drill is typed.
     void planenabled(bool enabled);
     void showstages(Stages stages);
+    // The Leave out button as the ladder's key stands.
+    void showleftout();
     void showkind(DrillKind kind);
     // The focus key, or the pairs of a weak-pairs drill.
     void showfocus();

@@ -8,6 +8,8 @@
 #include "common/controls.h"
 #include "common/keyupwatcher.h"
 #include "common/layout.h"
+#include "common/typingtextsize.h"
+#include "keyboard/capslocknotice.h"
 #include "keyboard/deadkeywatcher.h"
 #include "keyboard/keyboardchoice.h"
 #include "keyboard/keyboardcolours.h"
@@ -123,7 +125,6 @@ void frmcoach::buildcontrols() {
     // A sentence of an own text may run to two lines.
     lbltype->setWordWrap(true);
     auto* typeslot = new LabelSlot(lbltype, this);
-    typeslot->setFixedHeight(lbltype->fontMetrics().lineSpacing() * 2 + 4);
     typeslot->setMinimumWidth(200);
     txttype = new QLineEdit(this);
     txttype->setObjectName(QStringLiteral("txttype"));
@@ -131,6 +132,14 @@ void frmcoach::buildcontrols() {
     followpalette();
     txttype->setEnabled(false);
     lbltypecaption->setBuddy(txttype);
+    capslock = new CapsLockNotice(txttype, this);
+    // The slot holds two lines of the entry at any text size; the layouts grow the window.
+    auto* textsize = new TypingTextSize(this, lbltype, txttype);
+    const auto fitslot = [this, typeslot] {
+        typeslot->setFixedHeight(lbltype->fontMetrics().lineSpacing() * 2 + 4);
+    };
+    connect(textsize, &TypingTextSize::resized, this, fitslot);
+    fitslot();
 
     startstop = named(new QPushButton(tr(startcaption), this), "startstop", tr(startcaption));
     lblspeed = label("lblspeed", tr("Speed:"));
@@ -181,13 +190,17 @@ void frmcoach::buildcontrols() {
     auto* keysrow = new QHBoxLayout;
     keysrow->addWidget(lblkeys, 0, Qt::AlignTop);
     keysrow->addWidget(keyladder, 1);
+    keysrow->addWidget(leaveout, 0, Qt::AlignTop);
     grid->addLayout(keysrow, 5, 0, 1, 3);
     grid->addWidget(summary, 6, 0, 1, 3);
     auto* typerow = new QHBoxLayout;
     typerow->addWidget(lbltypecaption);
     typerow->addWidget(typeslot, 1);
     grid->addLayout(typerow, 7, 0, 1, 3);
-    grid->addWidget(txttype, 8, 0, 1, 3);
+    auto* boxrow = new QHBoxLayout;
+    boxrow->addWidget(txttype, 1);
+    boxrow->addWidget(capslock);
+    grid->addLayout(boxrow, 8, 0, 1, 3);
     auto* figures = new QHBoxLayout;
     figures->addWidget(startstop);
     figures->addStretch();

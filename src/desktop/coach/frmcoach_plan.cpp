@@ -2,10 +2,12 @@
 // play and the focus.
 #include "coach/frmcoach.h"
 #include "coach/keyladder.h"
+#include "keyboard/keyboardphysical.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 #include <utility>
@@ -35,6 +37,14 @@ void frmcoach::buildplancontrols() {
     lblkeys->setAccessibleName(lblkeys->text());
     keyladder = new KeyLadder(this);
     lblkeys->setBuddy(keyladder);
+    keyladder->setAccessibleDescription(
+        tr("Space or a click makes a key in play the focus of the drills until you clear it "
+           "the same way; the context menu also leaves a key out of the drills."));
+    leaveout = new QPushButton(tr("Leave out"), this);
+    leaveout->setObjectName(QStringLiteral("leaveout"));
+    leaveout->setAccessibleName(leaveout->text());
+    leaveout->setCheckable(true);
+    leaveout->setEnabled(false);
     summary = new SpokenLabel(this);
     summary->setObjectName(QStringLiteral("summary"));
     summary->setTextFormat(Qt::PlainText);
@@ -50,6 +60,16 @@ void frmcoach::planenabled(bool enabled) {
     for (QWidget* control : {static_cast<QWidget*>(wordsbox), static_cast<QWidget*>(capitals),
                              static_cast<QWidget*>(digits), static_cast<QWidget*>(punctuation)})
         control->setEnabled(enabled);
+    showleftout();
+}
+
+void frmcoach::showleftout() {
+    const QChar key = keyladder->currentkey();
+    const QSignalBlocker quiet(leaveout);
+    leaveout->setEnabled(!key.isNull() && !drilling());
+    leaveout->setChecked(!key.isNull() && keyladder->isleftout(key));
+    leaveout->setAccessibleDescription(
+        key.isNull() ? QString() : tr("Leaves %1 out of the drills").arg(keyname(key)));
 }
 
 void frmcoach::showstages(Stages stages) {

@@ -3,6 +3,9 @@
 #include "coach/confidence.h"
 #include "keyboard/keyboardphysical.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -11,6 +14,8 @@ namespace {
 constexpr int confidencerole = Qt::UserRole;
 constexpr int keyrole = Qt::UserRole + 1;
 constexpr int heldrole = Qt::UserRole + 2;
+constexpr int leftrole = Qt::UserRole + 3;
+constexpr int keptrole = Qt::UserRole + 4;
 
 // A key's name, and under it its bar when it is in play.
 class KeyDelegate : public QStyledItemDelegate {
@@ -41,6 +46,8 @@ public:
         const bool held = index.data(heldrole).toBool();
         QFont font = option.font;
         font.setItalic(held);
+        font.setStrikeOut(index.data(leftrole).toBool());
+        font.setUnderline(index.data(keptrole).toBool());
         painter->setFont(font);
         painter->drawText(name, Qt::AlignCenter, look.text);
         if (!inplay)
@@ -78,6 +85,46 @@ KeyLadder::KeyLadder(QWidget* parent) : QListWidget(parent) {
         if (!filling && row >= 0 && (item(row)->flags() & Qt::ItemIsSelectable))
             emit chosen(keyat(row));
     });
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* it) {
+        if (it->flags() & Qt::ItemIsSelectable)
+            emit keptfocus(it->data(keyrole).value<QChar>());
+    });
+}
+
+void KeyLadder::keyPressEvent(QKeyEvent* event) {
+    const QListWidgetItem* it = currentItem();
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && it &&
+        (it->flags() & Qt::ItemIsSelectable)) {
+        emit keptfocus(currentkey());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void KeyLadder::contextMenuEvent(QContextMenuEvent* event) {
+    // By the mouse, the key under it; by the menu key, the key the ladder is at.
+    QListWidgetItem* it =
+        event->reason() == QContextMenuEvent::Mouse ? itemAt(event->pos()) : currentItem();
+    if (!it)
+        return;
+    setCurrentItem(it);
+    const QChar key = it->data(keyrole).value<QChar>();
+    QMenu menu(this);
+    QAction* focus = menu.addAction(tr("Focus of the drills"));
+    focus->setCheckable(true);
+    focus->setChecked(key == keptkey);
+    focus->setEnabled(it->flags() & Qt::ItemIsSelectable);
+    QAction* out = menu.addAction(tr("Leave out"));
+    out->setCheckable(true);
+    out->setChecked(left.contains(key));
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse
+                          ? event->globalPos()
+                          : viewport()->mapToGlobal(visualItemRect(it).center());
+    QAction* picked = menu.exec(at);
+    if (picked == focus)
+        emit keptfocus(key);
+    else if (picked == out)
+        emit leaveout(key, out->isChecked());
 }
 
 QChar KeyLadder::keyat(int row) const {
@@ -87,8 +134,11 @@ QChar KeyLadder::keyat(int row) const {
 
 void KeyLadder::showkeys(const QList<QChar>& order, const QString& inplay, QChar focus,
                          const std::function<double(QChar)>& confidence,
-                         const std::function<QString(QChar)>& held) {
+                         const std::function<QString(QChar)>& held, QChar kept,
+                         const QString& leftout) {
     filling = true;
+    left = leftout;
+    keptkey = kept;
     // Items are made once per key and reused, so a drill's end does not rebuild the list.
     while (count() > order.size())
         delete takeItem(count() - 1);
@@ -107,10 +157,16 @@ void KeyLadder::showkeys(const QList<QChar>& order, const QString& inplay, QChar
         it->setFlags(playing ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled);
         const QString heldkey = playing && held ? held(key) : QString();
         it->setData(heldrole, !heldkey.isEmpty());
-        it->setData(Qt::AccessibleTextRole, !heldkey.isEmpty() ? heldkey
-                                            : playing
-                                                ? tr("%1, confidence %2 %").arg(name).arg(percent)
-                                                : tr("%1, not in play yet").arg(name));
+        it->setData(leftrole, leftout.contains(key));
+        it->setData(keptrole, key == kept);
+        QString spoken = !heldkey.isEmpty() ? heldkey
+                         : playing ? tr("%1, confidence %2 %").arg(name).arg(percent)
+                                   : tr("%1, not in play yet").arg(name);
+        if (key == kept)
+            spoken = tr("%1, the focus of the drills until you clear it").arg(spoken);
+        if (leftout.contains(key))
+            spoken = tr("%1, left out of the drills").arg(spoken);
+        it->setData(Qt::AccessibleTextRole, spoken);
         it->setToolTip(it->data(Qt::AccessibleTextRole).toString());
         if (key == focus)
             focusrow = row;

@@ -7,8 +7,10 @@
 #include "common/layout.h"
 #include "common/number.h"
 #include "common/programfolder.h"
+#include "common/typingtextsize.h"
 #include "common/watchlabel.h"
 #include "competition/replay.h"
+#include "keyboard/capslocknotice.h"
 #include "sound/sounds.h"
 #include "stats/statsrecorder.h"
 #include "typing/wordlist.h"
@@ -70,6 +72,7 @@ frmcars::frmcars(Career* career, QWidget* parent) : QWidget(parent), competition
     setupsidewindow(this, "frmcars", tr("Competition! Car Race!"));
     buildcontrols();
     setFixedSize(twips(clientwidth), twips(clientheight));
+    new TypingTextSize(this, target, typingbox, capslock);
     centreonscreen(this);
     apppath = ::apppath();
 }
@@ -95,6 +98,8 @@ void frmcars::buildcontrols() {
     typingbox = placed(new QLineEdit(this), "Text1", 1560, 5880, 9615, 615);
     maketypingbox(typingbox);
     typingbox->setEnabled(false);
+    // Left of the box, where the window has room.
+    capslock = placed(new CapsLockNotice(typingbox, this), "capslock", 120, 5880, 1380, 615);
     auto* keys = new KeyUpWatcher(typingbox);
     connect(keys, &KeyUpWatcher::keyup, this, &frmcars::typingbox_KeyUp);
     connect(keys, &KeyUpWatcher::keyupretracted, this, [this](int key) {

@@ -14,6 +14,7 @@ class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class CapsLockNotice;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -69,6 +70,7 @@ public:
     QLabel* yourcar;
     QLabel* target;
     QLineEdit* typingbox;
+    CapsLockNotice* capslock; // "Caps Lock is on" while it is
     QPushButton* start;
     QPushButton* back;
     QGroupBox* levelframe;

@@ -10,6 +10,7 @@
 #include <xcb/xkb.h>
 #undef explicit
 
+#include <cstdlib>
 #include <memory>
 
 xcb_connection_t* x11connection() {
@@ -66,6 +67,19 @@ KeyboardLayout X11Keyboard::layout() const {
     return KeyboardLayout::fromkeymap(keymap.get(), group);
 }
 
+std::optional<bool> X11Keyboard::capslock() const {
+    xcb_connection_t* connection = x11connection();
+    if (xkbevent < 0 || !connection)
+        return std::nullopt;
+    const std::unique_ptr<xcb_xkb_get_state_reply_t, decltype(&std::free)> state(
+        xcb_xkb_get_state_reply(connection, xcb_xkb_get_state(connection, XCB_XKB_ID_USE_CORE_KBD),
+                                nullptr),
+        &std::free);
+    if (!state)
+        return std::nullopt;
+    return (state->lockedMods & XCB_MOD_MASK_LOCK) != 0;
+}
+
 bool X11Keyboard::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
     if (xkbevent < 0 || type != "xcb_generic_event_t")
         return false;
@@ -78,13 +92,16 @@ bool X11Keyboard::nativeEventFilter(const QByteArray& type, void* message, qintp
     case XCB_XKB_MAP_NOTIFY:
         tell();
         break;
-    case XCB_XKB_STATE_NOTIFY:
+    case XCB_XKB_STATE_NOTIFY: {
         // Shift and the other modifiers change the state at every press: only a new group is
-        // another layout.
-        if (reinterpret_cast<const xcb_xkb_state_notify_event_t*>(event)->changed &
-            XCB_XKB_STATE_PART_GROUP_STATE)
+        // another layout, and only a locked modifier's change may be Caps Lock's.
+        const auto* state = reinterpret_cast<const xcb_xkb_state_notify_event_t*>(event);
+        if (state->changed & XCB_XKB_STATE_PART_GROUP_STATE)
             tell();
+        if (state->changed & XCB_XKB_STATE_PART_MODIFIER_LOCK)
+            emit capslockchanged((state->lockedMods & XCB_MOD_MASK_LOCK) != 0);
         break;
+    }
     default:
         break;
     }

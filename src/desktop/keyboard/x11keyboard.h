@@ -17,6 +17,8 @@ public:
     bool available() const override;
     // The keymap in its current group; empty when the program does not run on X11.
     KeyboardLayout layout() const override;
+    // The server's locked modifiers: Caps Lock as its indicator shows it.
+    std::optional<bool> capslock() const override;
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override;
 

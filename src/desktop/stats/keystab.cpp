@@ -133,6 +133,12 @@ KeysTab::KeysTab(QWidget* parent) : QStackedWidget(parent) {
         tr("A pair's time above its second key's own time, and how common it is in "
            "the coach's words: the slowest first."));
     bottom->addWidget(pairtable);
+    const QString insteadcaption = tr("Typed instead");
+    insteadtable = keystable(page, "insteadtable", insteadcaption, {insteadcaption});
+    insteadtable->setToolTip(
+        tr("The key typed where a run of wrong keys began, for the key due there: the most "
+           "often first."));
+    bottom->addWidget(insteadtable);
     bottom->addStretch(1);
     layout->addLayout(bottom);
 
@@ -184,9 +190,19 @@ void KeysTab::showkeys(const StatsSummary& summary) {
                 QString::number(100 * p.weight, 'f', 1) + QStringLiteral(" %"),
                 QString::number(p.timed)});
     }
+    insteadtable->setRowCount(static_cast<int>(shown.swaps.size()));
+    for (int i = 0; i < shown.swaps.size(); ++i) {
+        const auto& [swap, times] = shown.swaps[i];
+        const QString typed = keyname(typedkey(swap));
+        const QString due = keyname(duekey(swap));
+        setrow(insteadtable, i,
+               {times == 1 ? tr("%1 for %2: once").arg(typed, due)
+                           : tr("%1 for %2: %3 times").arg(typed, due).arg(times)});
+    }
     fitwidth(missedtable);
     fitwidth(slowtable);
     fitwidth(pairtable);
+    fitwidth(insteadtable);
     draw();
 }
 

@@ -33,7 +33,8 @@ public:
     QChartView* chart;
     QTableWidget* missedtable;
     QTableWidget* slowtable;
-    QTableWidget* pairtable; // the slowest letter pairs
+    QTableWidget* pairtable;    // the slowest letter pairs
+    QTableWidget* insteadtable; // keys typed instead of those due, most often first
     KeyboardView* heatmap;
     QRadioButton* bymiss;
     QRadioButton* bytime;

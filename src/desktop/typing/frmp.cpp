@@ -8,6 +8,8 @@
 #include "common/programfolder.h"
 #include "common/random.h"
 #include "common/twips.h"
+#include "common/typingtextsize.h"
+#include "keyboard/capslocknotice.h"
 #include "sound/sounds.h"
 #include "stats/dailypractice.h"
 #include "stats/statsrecorder.h"
@@ -30,6 +32,7 @@ frmp::frmp(Career* career, QWidget* parent) : QWidget(parent), credit(career) {
     setupsidewindow(this, "frmp", tr("Practice Typing!"));
     buildcontrols();
     setFixedSize(twips(8280), twips(3660));
+    new TypingTextSize(this, target, typingbox, capslock);
     closeonescape(this);
     Form_Load();
 }
@@ -71,6 +74,10 @@ void frmp::buildcontrols() {
     target->setFont(arialfont(15.75, true));
     typingbox = placed(new QLineEdit(this), "txttype", twipsrect(120, 3030, 8040, 510));
     maketypingbox(typingbox);
+    // At the right end of the target's row, next to the box, where short entries leave room.
+    capslock =
+        placed(new CapsLockNotice(typingbox, this), "capslock", twipsrect(5640, 2520, 2520, 480));
+    capslock->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     auto* keys = new KeyUpWatcher(typingbox);
     connect(keys, &KeyUpWatcher::keyup, this, &frmp::typingbox_KeyUp);
     connect(keys, &KeyUpWatcher::keyupretracted, this, [this](int key) {

@@ -14,6 +14,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class CapsLockNotice;
 class Career;
 class DailyPractice;
 class StatsRecorder;
@@ -42,6 +43,7 @@ public:
     QLabel* leftshown;
     QLabel* target;
     QLineEdit* typingbox;
+    CapsLockNotice* capslock; // "Caps Lock is on" while it is
     QFrame* divider;
     QTimer* clock;
     TodayBar* today; // today's practice against the goal

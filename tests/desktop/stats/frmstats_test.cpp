@@ -154,7 +154,7 @@ void FrmstatsTest::exercisesandracesshowastheyend() {
     QCOMPARE(lines.size(), 4);
     QCOMPARE(lines[0], QByteArray("Date,Career,Activity,Level,Result,Speed (WPM),Accuracy,"
                                   "Mistakes,Typing ms,Entries,Matched,Typed,Wrong,Corrections,"
-                                  "Pairs timed,Pair ms\r"));
+                                  "Pairs timed,Pair ms,Typed instead\r"));
     QVERIFY(lines[1].contains(",Ace,Practice,Easy,Restarted,"));
     // The pairs' time follows the real clock.
     QVERIFY(lines[1].contains(",1,5,6,1,1,"));
