@@ -20,14 +20,33 @@ inline constexpr int fastesttarget = 150;
 // "flat","de 105:2:493" (the keys by character code, in the order they joined; the text's path
 // percent-encoded; how the keys below the target fared, see `triestext`, and the held ones'
 // back-off, see `flattext`). The last, added later, is a name and one value, the language first
-// in it, so an older copy skips it.
+// in it, so an older copy skips it. Later still, each a name and one value: "symbols",1, the
+// layout learnt ("learn","us(dvorak)") and what each layout learnt keeps, its key first:
+// "layouttarget","us(dvorak) 20", "layoutinplay","us(dvorak) en 101 116 97",
+// "layouttries","us(dvorak) en 105:3:150:0", "layoutflat","us(dvorak) en 105:2:493".
 struct CoachPlan {
+    // What each layout the player types keeps of its own.
+    struct Layout {
+        QHash<QString, QString> inplay;   // by language
+        QHash<QString, TriesByKey> tries; // by language
+        int targetwpm = 35;
+        bool operator==(const Layout&) const = default;
+    };
+
     QString language;
     Stages stages;
+    // The layout typed now: its keys in play, tallies and target.
     QHash<QString, QString> inplay;   // by language
     QHash<QString, TriesByKey> tries; // by language
     int targetwpm = 35;
     QString text; // the own text's path; empty for none
+    // The layout learnt in the coach, as the keyboard chooser names it; empty for the desktop's.
+    QString learning;
+    // Every other layout's, by its key; the desktop's under the empty key.
+    QHash<QString, Layout> layouts;
+
+    // Puts the layout typed now aside and takes up `key`'s, new for a layout never learnt.
+    void learn(const QString& key);
 
     bool operator==(const CoachPlan&) const = default;
 };

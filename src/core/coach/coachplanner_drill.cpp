@@ -41,7 +41,7 @@ void CoachPlanner::start() {
     if (chosen->finished())
         return;
     // Taken before the drill is in hand: the figures then would count the last drill twice.
-    focusbefore = confidence(records().keys.stat(keys.focus), target);
+    focusbefore = confidence(keyhistory().stat(keys.focus), target);
     focusheld = isheld(keys.focus);
     running = std::move(chosen);
     cleared.clear();

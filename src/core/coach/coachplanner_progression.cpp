@@ -28,7 +28,7 @@ constexpr int lowdrillsbeforeoffer = 3;
 } // namespace
 
 KeyStat CoachPlanner::livestat(QChar key) const {
-    KeyStat stat = records().keys.stat(key);
+    KeyStat stat = keyhistory().stat(key);
     if (drilling()) {
         // The drill in hand counts as the record it will make.
         const KeystrokeCounts& counts = session.counts();
@@ -57,7 +57,15 @@ void CoachPlanner::showfocus() {
             keepplan();
         }
     }
-    const QList<QChar> order = keyorder(words.letters, plan.stages);
+    QList<QChar> order = keyorder(words.letters, plan.stages);
+    // A symbol the keyboard can't type is said once and left out.
+    QString unreachable;
+    order.removeIf([&](QChar key) {
+        const bool out = programmersymbols.contains(key) && !cantype(QString(key));
+        if (out)
+            unreachable.append(key);
+        return out;
+    });
     const QString stored = plan.inplay.value(words.language);
     QString kept = stored;
     // A key asked for from the statistics joins the keys in play, if the language has it.
@@ -98,6 +106,14 @@ void CoachPlanner::showfocus() {
     } else if (!joined.isEmpty()) {
         told = QStringLiteral("%1 join the keys in play.").arg(keylist(joined));
     }
+    if (!unreachable.isEmpty() && unreachable != toldunreachable)
+        told = QStringList{tr("%1 can't be typed on this keyboard, so the Symbols stage leaves "
+                              "it out.")
+                               .arg(keylist(unreachable)),
+                           told}
+                   .join(QLatin1Char(' '))
+                   .trimmed();
+    toldunreachable = unreachable;
     const auto judged = [this](QChar key) { return confidenceof(key); };
     QChar first = chosenfocus;
     if (first.isNull() || !inplay.contains(first))

@@ -76,12 +76,13 @@ enum class Name {
     pairtime,
     mistyped,
     cleared,
+    layout,
     unknown
 };
 constexpr std::string_view names[] = {"ms",          "entries",  "matched",  "typed",   "wrong",
                                       "corrections", "ended",    "activity", "result",  "career",
                                       "level",       "expected", "missed",   "keytime", "pairtime",
-                                      "mistyped",    "cleared"};
+                                      "mistyped",    "cleared",  "layout"};
 // Every count, ended, activity and result.
 constexpr unsigned requirednames = (1u << static_cast<int>(Name::career)) - 1;
 
@@ -325,6 +326,8 @@ QByteArray statsline(const TypingRecord& r) {
             line.text(QStringLiteral("mistyped")).text(text);
     for (const QString& entry : r.cleared)
         line.text(QStringLiteral("cleared")).text(statstext(entry));
+    if (!r.layout.isEmpty())
+        line.text(QStringLiteral("layout")).text(statstext(r.layout));
     return line.line();
 }
 
@@ -389,6 +392,9 @@ bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
         case Name::cleared:
             l.cleared.append(value);
             break;
+        case Name::layout:
+            l.layout = value;
+            break;
         default:
             break;
         }
@@ -409,6 +415,7 @@ bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
     r.activity = text(l.activity);
     r.level = text(l.level);
     r.result = text(l.result);
+    r.layout = text(l.layout);
     r.counts.tally = l.tally;
     struct Into {
         KeystrokeCounts& c;

@@ -20,6 +20,9 @@ struct TypingRecord {
     KeystrokeCounts counts;
     // Mistyped entries that a drill saw typed without a wrong key: the coach drills them no more.
     QStringList cleared;
+    // The layout learnt in the coach ("us(dvorak)"); empty for the desktop's own, as every
+    // older line is.
+    QString layout;
 };
 
 inline const QString statsfilename = QStringLiteral("stats.dat");
@@ -77,6 +80,7 @@ struct StatsLine {
     QVarLengthArray<PairTime, 64> pairtime;
     QVarLengthArray<QByteArrayView, 4> mistyped; // once for each time
     QVarLengthArray<QByteArrayView, 4> cleared;
+    QByteArrayView layout;
 
     // As new, keeping the tables' room: one line serves a whole file.
     void clear() {
@@ -90,6 +94,7 @@ struct StatsLine {
         pairtime.clear();
         mistyped.clear();
         cleared.clear();
+        layout = {};
     }
 };
 

@@ -3,6 +3,7 @@
 #include "coach/coachplanner.h"
 #include "common/accessibility.h"
 #include "keyboard/keyboardchooser.h"
+#include "keyboard/learnchoices.h"
 
 #include <QWidget>
 
@@ -13,6 +14,7 @@ class DailyPractice;
 class TodayBar;
 class KeyLadder;
 class KeyboardView;
+class LearntTyping;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -57,6 +59,7 @@ public:
     QCheckBox* capitals;
     QCheckBox* digits;
     QCheckBox* punctuation;
+    QCheckBox* symbols; // the symbols programmers type
     QLabel* lblkeys;
     KeyLadder* keyladder; // every key taught, in play or not yet
     ConfidenceBars* confidencebars;
@@ -70,6 +73,8 @@ public:
     QLabel* accuracy;
     QLabel* lbllayout;
     QComboBox* layoutbox;
+    QLabel* lbllearn;
+    QComboBox* learnbox; // the layout learnt on the keyboard the player has
     KeyboardView* keyboard;
     SpokenLabel* note;    // what the coach tells the player
     SpokenLabel* summary; // how the last drill went
@@ -116,6 +121,11 @@ private:
     void buildcontrols();
     void buildkeyboard();
     void layoutchosen(int row);
+    // The layout to learn; made in frmcoach_learn.cpp.
+    void buildlearn();
+    void learnchosen(int row);
+    // The layout the drawing shows: the one learnt, else the one chosen for the desktop.
+    KeyboardLayout drawnlayout(const QString& learnt) const;
     void systemkeymapchanged();
     void followpalette();
     // The keys taught, in play and in focus; made in frmcoach_plan.cpp.
@@ -142,4 +152,6 @@ private:
     int shownspeed = 0;      // as the label shows it
     int shownaccuracy = 100; // likewise
     KeyboardChooser chooser;
+    QList<LearnChoice> learnable;
+    LearntTyping* learntyping;
 };

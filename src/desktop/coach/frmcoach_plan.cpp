@@ -30,6 +30,7 @@ void frmcoach::buildplancontrols() {
     capitals = stage("capitals", QStringLiteral("Capitals"));
     digits = stage("digits", QStringLiteral("Digits"));
     punctuation = stage("punctuation", QStringLiteral("Punctuation"));
+    symbols = stage("symbols", tr("Symbols"));
     lblkeys = new QLabel(QStringLiteral("Keys:"), this);
     lblkeys->setObjectName(QStringLiteral("lblkeys"));
     lblkeys->setAccessibleName(lblkeys->text());
@@ -44,18 +45,21 @@ void frmcoach::buildplancontrols() {
     capitals->setChecked(stages.capitals);
     digits->setChecked(stages.digits);
     punctuation->setChecked(stages.punctuation);
+    symbols->setChecked(stages.symbols);
 }
 
 void frmcoach::planenabled(bool enabled) {
     for (QWidget* control : {static_cast<QWidget*>(wordsbox), static_cast<QWidget*>(capitals),
-                             static_cast<QWidget*>(digits), static_cast<QWidget*>(punctuation)})
+                             static_cast<QWidget*>(digits), static_cast<QWidget*>(punctuation),
+                             static_cast<QWidget*>(symbols), static_cast<QWidget*>(learnbox)})
         control->setEnabled(enabled);
 }
 
 void frmcoach::showstages(Stages stages) {
     // The planner turned them on itself; it needs no word of it.
-    for (auto [box, on] : {std::pair{capitals, stages.capitals}, std::pair{digits, stages.digits},
-                           std::pair{punctuation, stages.punctuation}}) {
+    for (auto [box, on] :
+         {std::pair{capitals, stages.capitals}, std::pair{digits, stages.digits},
+          std::pair{punctuation, stages.punctuation}, std::pair{symbols, stages.symbols}}) {
         const QSignalBlocker quiet(box);
         box->setChecked(on);
     }

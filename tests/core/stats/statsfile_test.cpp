@@ -50,6 +50,8 @@ private slots:
     void summaries();
     void exportcells_data();
     void exportcells();
+    void layouts_data();
+    void layouts();
 };
 
 void StatsFileTest::reads_data() {
