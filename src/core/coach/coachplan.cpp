@@ -185,7 +185,8 @@ Reading readcoachplan(QByteArrayView bytes, CoachPlan& plan) {
                 line.number(rest, slowesttarget, fastesttarget, plan.layouts[key].targetwpm);
             else
                 line.damaged();
-        } else if (name.startsWith(QLatin1String("layout"))) {
+        } else if (name == QLatin1String("layoutinplay") || name == QLatin1String("layouttries") ||
+                   name == QLatin1String("layoutflat")) {
             QString key, language, rest;
             const bool read = learntlanguage(value, key, language, rest);
             if (!read)

@@ -239,5 +239,42 @@ void StatsFileTest::exportcells() {
     QVERIFY(lines[1].endsWith(",42000,15,80,90,4,3,12,2880\r"));
 }
 
+void StatsFileTest::layouts_data() {
+    QTest::addColumn<QStringList>("layouts"); // each record's layout in turn; empty the desktop's
+    QTest::addColumn<qint64>("desktop");      // a's dues on the desktop's layout
+    QTest::addColumn<qint64>("dvorak");       // and on Dvorak learnt in the coach
+    // clang-format off
+    QTest::newRow("older lines are the desktop's") << QStringList{"", ""}                         << 60LL << 0LL;
+    QTest::newRow("a layout learnt kept apart")    << QStringList{"", "us(dvorak)", "us(dvorak)"}  << 30LL << 60LL;
+    QTest::newRow("two layouts learnt apart")      << QStringList{"us(colemak)", "us(dvorak)", ""} << 30LL << 30LL;
+    // clang-format on
+}
+
+// A record typed on a layout learnt says so in a field of its own, last; its keys move that
+// layout's figures alone, read whole or in parts.
+void StatsFileTest::layouts() {
+    QFETCH(QStringList, layouts);
+    QByteArray bytes;
+    for (const QString& layout : std::as_const(layouts)) {
+        TypingRecord r = sample(QStringLiteral("Ace"));
+        r.layout = layout;
+        const QByteArray line = statsline(r);
+        QCOMPARE(line.endsWith(",\"layout\",\"" + layout.toLatin1() + "\"\r\n"),
+                 !layout.isEmpty());
+        QCOMPARE(line.contains("\"layout\""), !layout.isEmpty());
+        TypingRecord back;
+        QVERIFY(parsestatsline(line.chopped(2), back));
+        QCOMPARE(back.layout, layout);
+        bytes += line;
+    }
+    for (int parts = 1; parts <= 3; ++parts) {
+        const StatsHistory read = readstatshistory(bytes, parts);
+        QTEST(qint64(read.keysof(QString()).stat(QLatin1Char('a')).due), "desktop");
+        QTEST(qint64(read.keysof(QStringLiteral("us(dvorak)")).stat(QLatin1Char('a')).due),
+              "dvorak");
+        QCOMPARE(read.book.rows().size(), layouts.size());
+    }
+}
+
 QTEST_GUILESS_MAIN(StatsFileTest)
 #include "statsfile_test.moc"
