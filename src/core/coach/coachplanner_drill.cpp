@@ -19,8 +19,9 @@ std::unique_ptr<Drill> CoachPlanner::chosendrill() {
     case DrillKind::OwnText:
         return std::make_unique<OwnTextDrill>(owntext, readingtext, places);
     case DrillKind::WeakPairs:
-        return std::make_unique<WeakPairsDrill>(buildpairdrill(
-            words.model.words(), records().pairs(), words.pairs, inplay, drawseed(), target));
+        return std::make_unique<WeakPairsDrill>(
+            buildpairdrill(words.model.words(), records().pairsof(plan.learning), words.pairs,
+                           inplay, drawseed(), target));
     case DrillKind::WeakKeys:
         break;
     }

@@ -133,8 +133,8 @@ void CoachPlanner::showfocus() {
     QStringList pairs;
     if (drillkind == DrillKind::WeakPairs) {
         // The pairs the drill will train, said before Start; its words are drawn then.
-        const WeakPairsDrill ahead(
-            buildpairdrill(words.model.words(), records().pairs(), words.pairs, inplay, 0, target));
+        const WeakPairsDrill ahead(buildpairdrill(
+            words.model.words(), records().pairsof(plan.learning), words.pairs, inplay, 0, target));
         for (const PairStanding& s : ahead.pairs())
             pairs << pairname(s.pair);
         used = ahead.keys();

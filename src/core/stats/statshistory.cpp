@@ -17,6 +17,11 @@
 
 namespace {
 
+// The layout a record was typed on, empty for the desktop's.
+QString layoutof(const StatsLine& line) {
+    return line.layout.isEmpty() ? QString() : fromwindows1252(line.layout.toByteArray());
+}
+
 // One record's figures of one key, gathered from the line's tables before they move the key's.
 struct RecordKey {
     char16_t key = 0;
@@ -59,8 +64,7 @@ template <typename Into> void takeline(const StatsLine& line, Into& into) {
         }
     } gather{into, {}};
     addtallies(line, gather);
-    const QString layout =
-        line.layout.isEmpty() ? QString() : fromwindows1252(line.layout.toByteArray());
+    const QString layout = layoutof(line);
     for (const RecordKey& k : gather.keys)
         into.key(layout, QChar(k.key), k.due, k.missed, k.ms, k.timed);
     into.line(line);
@@ -78,6 +82,8 @@ struct IntoHistory {
     void line(const StatsLine& line) {
         history.book.add(line);
         history.days.add(line);
+        if (!line.layout.isEmpty())
+            history.learntpairs[layoutof(line)].add(line);
     }
     void unreadable() { history.unreadable = addsaturated(history.unreadable, 1); }
     void mistypedentry(const QString& entry) {
@@ -93,6 +99,7 @@ struct IntoHistory {
 struct LaterPart {
     QHash<QChar, KeyStride> keys;
     QHash<QString, QHash<QChar, KeyStride>> learntkeys;
+    QHash<QString, LetterTable<TimeStride>> learntpairs;
     StatsBookPart book;
     PracticeDays days;
     QHash<QString, std::int64_t> mistyped; // since the part's last clearing of each
@@ -108,6 +115,8 @@ struct LaterPart {
     void line(const StatsLine& line) {
         book.add(line);
         days.add(line);
+        if (!line.layout.isEmpty())
+            addstrides(learntpairs[layoutof(line)], line);
     }
     void unreadable() { unreadablelines = addsaturated(unreadablelines, 1); }
     void mistypedentry(const QString& entry) {
@@ -127,6 +136,8 @@ struct LaterPart {
         for (auto layout = learntkeys.cbegin(); layout != learntkeys.cend(); ++layout)
             for (auto it = layout->cbegin(); it != layout->cend(); ++it)
                 history.learntkeys[layout.key()].follow(it.key(), it.value());
+        for (auto it = learntpairs.cbegin(); it != learntpairs.cend(); ++it)
+            history.learntpairs[it.key()].follow(it.value());
         history.book.follow(book);
         history.unreadable = addsaturated(history.unreadable, unreadablelines);
         history.days.add(days);
@@ -185,6 +196,14 @@ const KeyHistory& StatsHistory::keysof(const QString& layout) const {
         return keys;
     const auto found = learntkeys.constFind(layout);
     return found == learntkeys.cend() ? none : *found;
+}
+
+const PairTimes& StatsHistory::pairsof(const QString& layout) const {
+    static const PairTimes none;
+    if (layout.isEmpty())
+        return pairs();
+    const auto found = learntpairs.constFind(layout);
+    return found == learntpairs.cend() ? none : *found;
 }
 
 void StatsHistory::add(const StatsLine& line) {

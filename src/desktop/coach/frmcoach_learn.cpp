@@ -23,9 +23,6 @@ void frmcoach::buildlearn() {
     learnbox->setObjectName(QStringLiteral("learnbox"));
     learnbox->setAccessibleName(lbllearn->text());
     lbllearn->setBuddy(learnbox);
-    // Some layouts' names are long: the list shows them whole, the box needs not be as wide.
-    learnbox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    learnbox->setMinimumContentsLength(24);
     learnable = learnchoices(xkblayoutnames());
     for (const LearnChoice& choice : std::as_const(learnable))
         learnbox->addItem(choice.caption, choice.key);

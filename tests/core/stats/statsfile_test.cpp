@@ -273,6 +273,11 @@ void StatsFileTest::layouts() {
         QTEST(qint64(read.keysof(QStringLiteral("us(dvorak)")).stat(QLatin1Char('a')).due),
               "dvorak");
         QCOMPARE(read.book.rows().size(), layouts.size());
+        // The pairs too: "ba" is timed ten times a record.
+        const LetterPair ba = letterpair(QLatin1Char('b'), QLatin1Char('a'));
+        QCOMPARE(qint64(read.pairsof(QStringLiteral("us(dvorak)")).pair(ba).timed),
+                 read.keysof(QStringLiteral("us(dvorak)")).stat(QLatin1Char('a')).due / 3);
+        QCOMPARE(qint64(read.pairsof(QString()).pair(ba).timed), 10 * layouts.size());
     }
 }
 
