@@ -134,7 +134,8 @@ struct LayoutTyper::Machine {
     }
 };
 
-LayoutTyper::LayoutTyper(const QString& layoutkey) : machine(std::make_unique<Machine>()) {
+LayoutTyper::LayoutTyper(const QString& layoutkey, Compose compose)
+    : machine(std::make_unique<Machine>()) {
     QString layout, variant;
     if (!splitlayoutkey(layoutkey, layout, variant))
         return;
@@ -151,7 +152,8 @@ LayoutTyper::LayoutTyper(const QString& layoutkey) : machine(std::make_unique<Ma
     if (!m.keymap)
         return;
     m.state = xkb_state_new(m.keymap);
-    m.loadcompose();
+    if (compose == Compose::Locale)
+        m.loadcompose();
 }
 
 LayoutTyper::~LayoutTyper() = default;
@@ -179,8 +181,11 @@ TypedKey LayoutTyper::press(int code) {
         return {};
     // Ctrl and Alt make a shortcut of a key, whatever it types.
     if (xkb_state_mod_name_is_active(m.state, XKB_MOD_NAME_CTRL, XKB_STATE_MODS_EFFECTIVE) > 0 ||
-        xkb_state_mod_name_is_active(m.state, XKB_MOD_NAME_ALT, XKB_STATE_MODS_EFFECTIVE) > 0)
-        return {};
+        xkb_state_mod_name_is_active(m.state, XKB_MOD_NAME_ALT, XKB_STATE_MODS_EFFECTIVE) > 0) {
+        TypedKey shortcut;
+        shortcut.shortcut = true;
+        return shortcut;
+    }
     if (text.isEmpty() && !isdead(sym))
         return {};
     return m.compose ? m.bycompose(sym, text) : m.bytable(sym, text);

@@ -12,6 +12,8 @@ struct TypedKey {
     bool handled = false;
     QString text;      // what the press types; empty for a modifier or a dead key waiting
     bool dead = false; // a dead key now waits for the next key
+    // Ctrl or Alt was held: the key is a shortcut's, and types nothing of either layout.
+    bool shortcut = false;
 };
 
 // Types as a layout that xkeyboard-config knows would, key by key, on whatever layout the
@@ -20,9 +22,11 @@ struct TypedKey {
 // there are none). Learning Dvorak on a US desktop goes through one of these.
 class LayoutTyper {
 public:
+    // How dead keys are composed: by the locale's rules, or by the small table alone.
+    enum class Compose { Locale, Table };
     // "us(dvorak)", "fr(bepo)", "de": a layout as the keyboard chooser names it. Empty when
     // xkeyboard-config does not know it.
-    explicit LayoutTyper(const QString& layoutkey);
+    explicit LayoutTyper(const QString& layoutkey, Compose compose = Compose::Locale);
     ~LayoutTyper();
     LayoutTyper(const LayoutTyper&) = delete;
     LayoutTyper& operator=(const LayoutTyper&) = delete;

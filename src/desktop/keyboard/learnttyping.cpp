@@ -46,6 +46,10 @@ bool LearntTyping::eventFilter(QObject*, QEvent* event) {
         if (code <= 0 || key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
             return false;
         const TypedKey typed = typer->press(code);
+        // A shortcut goes on to the box, the desktop's text of the key held back: AltGr on the
+        // desktop may be Alt on the layout learnt.
+        if (typed.shortcut && !key->text().isEmpty() && key->text().front().isPrint())
+            return true;
         if (!typed.handled)
             return false;
         if (typed.dead)
