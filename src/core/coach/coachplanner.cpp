@@ -56,16 +56,19 @@ void CoachPlanner::learn(const QString& key, const QString& description) {
         emit targetproposed(0);
     }
     target = plan.targetwpm;
-    emit targetchanged(target);
     // Before the words are read the keys wait for them; their arrival shows them.
-    if (loading() || words.language.isEmpty())
+    if (loading() || words.language.isEmpty()) {
+        emit targetchanged(target);
         return;
+    }
     const QString was = words.language;
     const QString before = lastnote;
     followlayout(description);
     const QString changed = lastnote != before ? lastnote : QString();
     if (words.language == was)
         showfocus();
+    // Told once the words are the layout's: the window's target shows the keys at once.
+    emit targetchanged(target);
     if (!key.isEmpty())
         tell(QStringList{tr("You learn %1: each key types what it types there, by its place on "
                             "your keyboard, and the keys in play, target and history are its own.")

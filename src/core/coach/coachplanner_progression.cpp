@@ -107,8 +107,11 @@ void CoachPlanner::showfocus() {
         told = QStringLiteral("%1 join the keys in play.").arg(keylist(joined));
     }
     if (!unreachable.isEmpty() && unreachable != toldunreachable)
-        told = QStringList{tr("%1 can't be typed on this keyboard, so the Symbols stage leaves "
-                              "it out.")
+        told = QStringList{(unreachable.size() == 1
+                                ? tr("%1 can't be typed on this keyboard, so the Symbols stage "
+                                     "leaves it out.")
+                                : tr("%1 can't be typed on this keyboard, so the Symbols stage "
+                                     "leaves them out."))
                                .arg(keylist(unreachable)),
                            told}
                    .join(QLatin1Char(' '))
