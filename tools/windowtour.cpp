@@ -384,6 +384,14 @@ void shootcoach() {
     QCoreApplication::processEvents();
     save(&coach, QStringLiteral("frmcoach-pairs"));
     coach.startstop->click();
+    // Dvorak learnt on the desktop's keyboard: its keys drawn, its own first six in play.
+    coach.optweak->setChecked(true);
+    coach.learnbox->setCurrentIndex(coach.learnbox->findData(QStringLiteral("us(dvorak)")));
+    coach.startstop->click();
+    QCoreApplication::processEvents();
+    save(&coach, QStringLiteral("frmcoach-learn"));
+    coach.startstop->click();
+    coach.learnbox->setCurrentIndex(0);
     // Aiming at 60 WPM, with p held after three drills: the ladder sets p apart, and the coach
     // offers a target the keys fit.
     CoachPlan plan;

@@ -68,13 +68,71 @@ QString codes(const QString& keys) {
     return parts.join(QLatin1Char(' '));
 }
 
+// A layout as the keyboard chooser names it: "de", "us(dvorak)"; plain characters, no blank.
+bool layoutname(const QString& key) {
+    return !key.isEmpty() && key.size() <= 100 &&
+           std::all_of(key.cbegin(), key.cend(), [](QChar c) {
+               return c.unicode() > 0x20 && c.unicode() < 0x7f && c != QLatin1Char('"') &&
+                      c != QLatin1Char(',');
+           });
+}
+
+// "us(dvorak) rest": a learnt layout's key, then what it keeps.
+bool learntfield(const QString& value, QString& key, QString& rest) {
+    key = value.section(QLatin1Char(' '), 0, 0);
+    rest = value.section(QLatin1Char(' '), 1);
+    return layoutname(key);
+}
+
+// A learnt layout's field of one language: "us(dvorak) en 101 116".
+bool learntlanguage(const QString& value, QString& key, QString& language, QString& rest) {
+    QString tail;
+    if (!learntfield(value, key, tail))
+        return false;
+    language = tail.section(QLatin1Char(' '), 0, 0);
+    rest = tail.section(QLatin1Char(' '), 1);
+    return !language.isEmpty() && languagecode(language);
+}
+
+// A learnt layout's fields, the key first in each value.
+void writelearnt(LineWriter& line, const QString& key, const CoachPlan::Layout& layout) {
+    const QString head = key + QLatin1Char(' ');
+    line.text(QStringLiteral("layouttarget")).text(head + QString::number(layout.targetwpm));
+    QStringList languages = layout.inplay.keys();
+    languages.sort();
+    for (const QString& language : std::as_const(languages))
+        line.text(QStringLiteral("layoutinplay"))
+            .text(head + language + QLatin1Char(' ') + codes(layout.inplay[language]));
+    languages = layout.tries.keys();
+    languages.sort();
+    for (const QString& language : std::as_const(languages)) {
+        line.text(QStringLiteral("layouttries"))
+            .text(head + language + QLatin1Char(' ') + triestext(layout.tries[language]));
+        if (const QString flat = flattext(layout.tries[language]); !flat.isEmpty())
+            line.text(QStringLiteral("layoutflat")).text(head + language + QLatin1Char(' ') + flat);
+    }
+}
+
 } // namespace
+
+void CoachPlan::learn(const QString& key) {
+    if (key == learning)
+        return;
+    layouts.insert(learning, {inplay, tries, targetwpm});
+    const Layout next = layouts.take(key);
+    inplay = next.inplay;
+    tries = next.tries;
+    targetwpm = next.targetwpm;
+    learning = key;
+}
 
 Reading readcoachplan(QByteArrayView bytes, CoachPlan& plan) {
     plan = CoachPlan();
     SettingsLine line(bytes, QLatin1String(tag), 1, longestfield);
     const QStringList& fields = line.fields();
-    QHash<QString, QString> flats; // laid over the tries once all are read
+    QHash<QString, QString> flats;                       // laid over the tries once all are read
+    QHash<QString, QHash<QString, QString>> learntflats; // by layout, then language
+    QString learn;
     for (qsizetype i = 0; i < fields.size();) {
         const QString& name = fields[i];
         // The keys in play and their tallies come by language: a name, a language, a list.
@@ -126,19 +184,56 @@ Reading readcoachplan(QByteArrayView bytes, CoachPlan& plan) {
                 flats.insert(language, value.section(QLatin1Char(' '), 1));
             else
                 line.damaged();
+        } else if (name == QLatin1String("symbols")) {
+            line.flag(value, plan.stages.symbols);
+        } else if (name == QLatin1String("learn")) {
+            if (layoutname(value))
+                learn = value;
+            else
+                line.damaged();
+        } else if (name == QLatin1String("layouttarget")) {
+            QString key, rest;
+            if (learntfield(value, key, rest))
+                line.number(rest, slowesttarget, fastesttarget, plan.layouts[key].targetwpm);
+            else
+                line.damaged();
+        } else if (name == QLatin1String("layoutinplay") || name == QLatin1String("layouttries") ||
+                   name == QLatin1String("layoutflat")) {
+            QString key, language, rest;
+            const bool read = learntlanguage(value, key, language, rest);
+            if (!read)
+                line.damaged();
+            else if (name == QLatin1String("layoutinplay"))
+                plan.layouts[key].inplay.insert(language, keys(rest, line));
+            else if (name == QLatin1String("layouttries"))
+                plan.layouts[key].tries.insert(language, tries(rest, line));
+            else if (name == QLatin1String("layoutflat"))
+                learntflats[key].insert(language, rest);
         }
         i += width; // a name this version does not know is skipped with its value
     }
+    for (auto layout = learntflats.cbegin(); layout != learntflats.cend(); ++layout)
+        for (auto it = layout->cbegin(); it != layout->cend(); ++it) {
+            QHash<QString, TriesByKey>& alltries = plan.layouts[layout.key()].tries;
+            if (TriesByKey tries = alltries.value(it.key()); !readflat(it.value(), tries))
+                line.damaged();
+            else if (alltries.contains(it.key()))
+                alltries.insert(it.key(), tries);
+        }
     // A back-off that can't be read is dropped alone, the tallies kept.
     for (auto it = flats.cbegin(); it != flats.cend(); ++it)
         if (TriesByKey tries = plan.tries.value(it.key()); !readflat(it.value(), tries))
             line.damaged();
         else if (plan.tries.contains(it.key()))
             plan.tries.insert(it.key(), tries);
+    plan.learn(learn);
     return line.reading();
 }
 
-QByteArray coachplanline(const CoachPlan& plan) {
+QByteArray coachplanline(const CoachPlan& learning) {
+    // The desktop's layout keeps the names it always had; the layouts learnt, names of their own.
+    CoachPlan plan = learning;
+    plan.learn(QString());
     LineWriter line;
     line.text(QLatin1String(tag)).number(1);
     line.text(QStringLiteral("words")).text(plan.language);
@@ -169,6 +264,15 @@ QByteArray coachplanline(const CoachPlan& plan) {
         if (!plan.leftout[language].isEmpty())
             line.text(QStringLiteral("leftout"))
                 .text(language + QLatin1Char(' ') + codes(plan.leftout[language]));
+    if (plan.stages.symbols)
+        line.text(QStringLiteral("symbols")).number(1);
+    if (!learning.learning.isEmpty())
+        line.text(QStringLiteral("learn")).text(learning.learning);
+    QStringList learnt = plan.layouts.keys();
+    learnt.sort();
+    for (const QString& key : std::as_const(learnt))
+        if (!key.isEmpty())
+            writelearnt(line, key, plan.layouts[key]);
     return line.line();
 }
 

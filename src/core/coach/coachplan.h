@@ -22,16 +22,36 @@ inline constexpr int fastesttarget = 150;
 // back-off, see `flattext`). The last, added later, is a name and one value, the language first
 // in it, so an older copy skips it; so are those added after it: "focus","de 120", the key the
 // player chose as the focus of the drills until they clear it, and "leftout","de 113 122", the
-// keys the player left out of the drills. A file without them has none.
+// keys the player left out of the drills. A file without them has none. Later still, each a
+// name and one value: "symbols",1, the layout learnt ("learn","us(dvorak)") and what each
+// layout learnt keeps, its key first: "layouttarget","us(dvorak) 20",
+// "layoutinplay","us(dvorak) en 101 116 97", "layouttries","us(dvorak) en 105:3:150:0",
+// "layoutflat","us(dvorak) en 105:2:493".
 struct CoachPlan {
+    // What each layout the player types keeps of its own.
+    struct Layout {
+        QHash<QString, QString> inplay;   // by language
+        QHash<QString, TriesByKey> tries; // by language
+        int targetwpm = 35;
+        bool operator==(const Layout&) const = default;
+    };
+
     QString language;
     Stages stages;
+    // The layout typed now: its keys in play, tallies and target.
     QHash<QString, QString> inplay;   // by language
     QHash<QString, TriesByKey> tries; // by language
     int targetwpm = 35;
     QString text;                    // the own text's path; empty for none
     QHash<QString, QChar> focus;     // by language: the key chosen as the drills' focus
     QHash<QString, QString> leftout; // by language: the keys left out of the drills
+    // The layout learnt in the coach, as the keyboard chooser names it; empty for the desktop's.
+    QString learning;
+    // Every other layout's, by its key; the desktop's under the empty key.
+    QHash<QString, Layout> layouts;
+
+    // Puts the layout typed now aside and takes up `key`'s, new for a layout never learnt.
+    void learn(const QString& key);
 
     bool operator==(const CoachPlan&) const = default;
 };

@@ -41,6 +41,43 @@ void CoachPlanner::keep() {
     places.write();
 }
 
+void CoachPlanner::learn(const QString& key, const QString& description) {
+    if (key == plan.learning || drilling())
+        return;
+    plan.learn(key);
+    keepplan();
+    // What this session saw of the keys, and the offer, were of the other layout.
+    chosenfocus = QChar();
+    recent.clear();
+    toldheld.clear();
+    lowdrills = 0;
+    if (proposal) {
+        proposal.reset();
+        emit targetproposed(0);
+    }
+    target = plan.targetwpm;
+    // Before the words are read the keys wait for them; their arrival shows them.
+    if (loading() || words.language.isEmpty()) {
+        emit targetchanged(target);
+        return;
+    }
+    const QString was = words.language;
+    const QString before = lastnote;
+    followlayout(description);
+    const QString changed = lastnote != before ? lastnote : QString();
+    if (words.language == was)
+        showfocus();
+    // Told once the words are the layout's: the window's target shows the keys at once.
+    emit targetchanged(target);
+    if (!key.isEmpty())
+        tell(QStringList{tr("You learn %1: each key types what it types there, by its place on "
+                            "your keyboard, and the keys in play, target and history are its own.")
+                             .arg(description),
+                         changed}
+                 .join(QLatin1Char(' '))
+                 .trimmed());
+}
+
 void CoachPlanner::keeplayout(const QString& key) {
     if (!keyboardunkept && !keepkeyboard(key))
         tell(tr("%1 could not be written: the keyboard chosen is not kept.").arg(keyboardfilename));

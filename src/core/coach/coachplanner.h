@@ -102,6 +102,11 @@ public:
     void choosekind(DrillKind kind);
     // The keyboard layout changed to the one `layout` describes.
     void followlayout(const QString& layout);
+    // The player learns another layout than the desktop's (as KeyboardChooser::key() names it,
+    // empty for the desktop's own), the one `description` describes: its keys in play, target,
+    // tallies and history are its own, and its words those of its language.
+    void learn(const QString& key, const QString& description);
+    QString learning() const { return plan.learning; }
     // Keeps the layout the player chose (as KeyboardChooser::key() names it) in keyboard.dat.
     void keeplayout(const QString& key);
     // Reads a text in the background; `textloaded` tells when it is in hand. `chosen`: the player
@@ -165,6 +170,8 @@ private:
     const StatsHistory& records() const { return history->records(); }
     // The keys in play that the drills may use: those left out are not.
     QString drillable() const { return withoutkeys(inplay, leftout()); }
+    // The keys as typed on the layout in hand.
+    const KeyHistory& keyhistory() const { return records().keysof(plan.learning); }
     void tell(const QString& text);
     void keepplan();
 
@@ -235,6 +242,7 @@ private:
     // The last focus drills of each key of the words' language, oldest first, this session.
     QHash<QChar, QList<FocusDrill>> recent;
     QString toldheld;            // held keys the coach said so of, this session
+    QString toldunreachable;     // symbols the keyboard can't type, as last said
     std::optional<int> proposal; // offered until the player answers
     int lowdrills = 0;           // drills in a row after which most keys sat at the target or below
     TypeableEntry shown;         // the entry in hand as the keyboard types it

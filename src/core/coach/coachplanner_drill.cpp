@@ -19,8 +19,9 @@ std::unique_ptr<Drill> CoachPlanner::chosendrill() {
     case DrillKind::OwnText:
         return std::make_unique<OwnTextDrill>(owntext, readingtext, places);
     case DrillKind::WeakPairs:
-        return std::make_unique<WeakPairsDrill>(buildpairdrill(
-            words.model.words(), records().pairs(), words.pairs, drillable(), drawseed(), target));
+        return std::make_unique<WeakPairsDrill>(
+            buildpairdrill(words.model.words(), records().pairsof(plan.learning), words.pairs,
+                           drillable(), drawseed(), target));
     case DrillKind::WeakKeys:
         break;
     }
@@ -41,7 +42,7 @@ void CoachPlanner::start() {
     if (chosen->finished())
         return;
     // Taken before the drill is in hand: the figures then would count the last drill twice.
-    focusbefore = confidence(records().keys.stat(keys.focus), target);
+    focusbefore = confidence(keyhistory().stat(keys.focus), target);
     focusheld = isheld(keys.focus);
     running = std::move(chosen);
     cleared.clear();

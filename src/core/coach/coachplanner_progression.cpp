@@ -31,7 +31,7 @@ constexpr int lowdrillsbeforeoffer = 3;
 } // namespace
 
 KeyStat CoachPlanner::livestat(QChar key) const {
-    KeyStat stat = records().keys.stat(key);
+    KeyStat stat = keyhistory().stat(key);
     if (drilling()) {
         // The drill in hand counts as the record it will make.
         const KeystrokeCounts& counts = session.counts();
@@ -60,7 +60,15 @@ void CoachPlanner::showfocus() {
             keepplan();
         }
     }
-    const QList<QChar> order = keyorder(words.letters, plan.stages);
+    QList<QChar> order = keyorder(words.letters, plan.stages);
+    // A symbol the keyboard can't type is said once and left out.
+    QString unreachable;
+    order.removeIf([&](QChar key) {
+        const bool out = programmersymbols.contains(key) && !cantype(QString(key));
+        if (out)
+            unreachable.append(key);
+        return out;
+    });
     const QString stored = plan.inplay.value(words.language);
     QString kept = stored;
     // A key asked for from the statistics joins the keys in play, if the language has it.
@@ -104,6 +112,17 @@ void CoachPlanner::showfocus() {
     } else if (!joined.isEmpty()) {
         told = tr("%1 join the keys in play.").arg(keylist(joined));
     }
+    if (!unreachable.isEmpty() && unreachable != toldunreachable)
+        told = QStringList{(unreachable.size() == 1
+                                ? tr("%1 can't be typed on this keyboard, so the Symbols stage "
+                                     "leaves it out.")
+                                : tr("%1 can't be typed on this keyboard, so the Symbols stage "
+                                     "leaves them out."))
+                               .arg(keylist(unreachable)),
+                           told}
+                   .join(QLatin1Char(' '))
+                   .trimmed();
+    toldunreachable = unreachable;
     const auto judged = [this](QChar key) { return confidenceof(key); };
     // A key asked for from the statistics, then the one the player chose in the coach.
     const QString usable = drillable();
@@ -128,8 +147,8 @@ void CoachPlanner::showfocus() {
     QStringList pairs;
     if (drillkind == DrillKind::WeakPairs) {
         // The pairs the drill will train, said before Start; its words are drawn then.
-        const WeakPairsDrill ahead(
-            buildpairdrill(words.model.words(), records().pairs(), words.pairs, usable, 0, target));
+        const WeakPairsDrill ahead(buildpairdrill(
+            words.model.words(), records().pairsof(plan.learning), words.pairs, usable, 0, target));
         for (const PairStanding& s : ahead.pairs())
             pairs << pairname(s.pair);
         used = ahead.keys();

@@ -15,6 +15,7 @@ void CoachPlanner::stopdrill(bool completed) {
         session.finish(QStringLiteral("Drill"), level,
                        completed ? QStringLiteral("Completed") : QStringLiteral("Stopped"));
     record.cleared = cleared;
+    record.layout = plan.learning;
     cleared.clear();
     QList<PairStanding> drilledpairs;
     if (const auto* pairs = dynamic_cast<const WeakPairsDrill*>(running.get()))
@@ -30,7 +31,7 @@ void CoachPlanner::stopdrill(bool completed) {
     if (!alive)
         return;
     const bool weak = level == weakkeysname;
-    const double after = confidence(records().keys.stat(drilled), target);
+    const double after = confidence(keyhistory().stat(drilled), target);
     if (weak && completed)
         notedrill(drilled, record);
     tally(record, weak && completed ? drilled : QChar());
@@ -89,7 +90,7 @@ void CoachPlanner::notedrill(QChar key, const TypingRecord& record) {
     if (timed.count <= 0 || due <= 0)
         return;
     QList<FocusDrill>& drills = recent[key];
-    drills.append({confidence(records().keys.stat(key), target),
+    drills.append({confidence(keyhistory().stat(key), target),
                    static_cast<double>(timed.milliseconds) / timed.count,
                    static_cast<double>(record.counts.missed.value(key)) / due});
     if (drills.size() > trenddrills)
@@ -100,7 +101,9 @@ void CoachPlanner::recordarrived(const TypingRecord& record) {
     // The coach's own drill is tallied as it ends; what ends while the history is read is in it.
     if (recordingown || loading())
         return;
-    tally(record);
+    // What was typed on another layout says nothing of this one's keys.
+    if (record.layout == plan.learning)
+        tally(record);
     // The bars show the drill's keys during a drill; its end shows the new focus.
     if (!drilling())
         showfocus();

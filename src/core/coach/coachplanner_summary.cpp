@@ -34,7 +34,7 @@ QString CoachPlanner::endsummary(const TypingRecord& record,
     if (record.level == weakkeysname)
         more = drillsummary(drilled, focusbefore, after);
     else if (record.level == weakpairsname)
-        more = pairsmoved(drilledpairs, records().pairs());
+        more = pairsmoved(drilledpairs, records().pairsof(plan.learning));
     return tr("%1 WPM, %2 % accurate. ")
                .arg(qRound(wordsperminute(record.counts.tally)))
                .arg(qRound(accuracypercent(record.counts.tally))) +

@@ -1,6 +1,7 @@
 #include "coach/drillbuilder.h"
 
 #include "coach/drillwords.h"
+#include "coach/symboldrill.h"
 
 #include <QSet>
 
@@ -247,8 +248,12 @@ BuiltDrill buildweakdrill(const DrillWords& words, const FocusChoice& keys, cons
     SeededDraw draw(seed);
     if (keys.focus.isNull() || !inplay.contains(keys.focus))
         return {};
+    // A punctuation mark that code uses too ("-") is drilled as text has it.
+    const bool code = !symbolfragments(keys.focus).isEmpty() &&
+                      !keyorder({}, Stages{false, false, true}).contains(keys.focus);
     BuiltDrill drill = keys.focus.isLetter()  ? letterdrill(words, keys, inplay, draw)
                        : keys.focus.isDigit() ? digitdrill(keys, inplay, draw)
+                       : code                 ? symboldrill(words, keys, inplay, draw)
                                               : markdrill(words, keys, inplay, draw);
     if (keys.focus.isLetter() && keys.mixed.isLetter() && inplay.contains(keys.mixed))
         mixin(drill, words, keys.mixed, inplay, draw);

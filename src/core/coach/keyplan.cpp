@@ -34,18 +34,23 @@ QList<QChar> keyorder(const QList<QChar>& letters, const Stages& stages) {
     if (stages.punctuation)
         for (QChar mark : QStringLiteral(".,'-?!:;\"()"))
             order.append(mark);
+    if (stages.symbols)
+        for (QChar symbol : programmersymbols)
+            if (!order.contains(symbol))
+                order.append(symbol);
     return order;
 }
 
 Stages withstageof(QChar key, const QList<QChar>& letters, Stages stages) {
     if (letters.contains(key))
         return stages;
-    for (const Stages one :
-         {Stages{true, false, false}, Stages{false, true, false}, Stages{false, false, true}})
+    for (const Stages one : {Stages{true, false, false}, Stages{false, true, false},
+                             Stages{false, false, true}, Stages{false, false, false, true}})
         if (keyorder(letters, one).contains(key)) {
             stages.capitals = stages.capitals || one.capitals;
             stages.digits = stages.digits || one.digits;
             stages.punctuation = stages.punctuation || one.punctuation;
+            stages.symbols = stages.symbols || one.symbols;
             break;
         }
     return stages;

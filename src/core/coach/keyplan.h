@@ -15,6 +15,7 @@ struct Stages {
     bool capitals = false;
     bool digits = false;
     bool punctuation = false;
+    bool symbols = false; // the symbols programmers type
     bool operator==(const Stages&) const = default;
 };
 
@@ -22,8 +23,12 @@ struct Stages {
 QList<QChar> letterorder(const QStringList& words);
 // Every key the coach teaches, in the order they join: the letters, then the stages turned on,
 // each in its own order (capitals as their letters, digits from 1, punctuation as often as text
-// holds it).
+// holds it, symbols as often as code does), none twice.
 QList<QChar> keyorder(const QList<QChar>& letters, const Stages& stages);
+
+// The symbols programmers type, in the order the Symbols stage brings them: as often as C, C++,
+// Python, shell and JavaScript sources hold them, each language weighed alike.
+inline const QString programmersymbols = QStringLiteral("_=/*-#&{}$>[]<|+\\@`%^~");
 
 // `stages` with the stage turned on that brings `key` (a capital, a digit, a punctuation mark),
 // when the letters alone do not hold it; as they were when no stage holds it.

@@ -77,12 +77,13 @@ enum class Name {
     mistyped,
     cleared,
     instead,
+    layout,
     unknown
 };
 constexpr std::string_view names[] = {"ms",          "entries",  "matched",  "typed",   "wrong",
                                       "corrections", "ended",    "activity", "result",  "career",
                                       "level",       "expected", "missed",   "keytime", "pairtime",
-                                      "mistyped",    "cleared",  "instead"};
+                                      "mistyped",    "cleared",  "instead",  "layout"};
 // Every count, ended, activity and result.
 constexpr unsigned requirednames = (1u << static_cast<int>(Name::career)) - 1;
 
@@ -354,6 +355,8 @@ QByteArray statsline(const TypingRecord& r) {
             line.text(QStringLiteral("mistyped")).text(text);
     for (const QString& entry : r.cleared)
         line.text(QStringLiteral("cleared")).text(statstext(entry));
+    if (!r.layout.isEmpty())
+        line.text(QStringLiteral("layout")).text(statstext(r.layout));
     return line.line();
 }
 
@@ -422,6 +425,9 @@ bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
             if (!readswaptable(value, l.instead))
                 return false;
             break;
+        case Name::layout:
+            l.layout = value;
+            break;
         default:
             break;
         }
@@ -442,6 +448,7 @@ bool parsestatsline(const QByteArray& bytes, TypingRecord& r) {
     r.activity = text(l.activity);
     r.level = text(l.level);
     r.result = text(l.result);
+    r.layout = text(l.layout);
     r.counts.tally = l.tally;
     struct Into {
         KeystrokeCounts& c;

@@ -20,6 +20,9 @@ struct TypingRecord {
     KeystrokeCounts counts;
     // Mistyped entries that a drill saw typed without a wrong key: the coach drills them no more.
     QStringList cleared;
+    // The layout learnt in the coach ("us(dvorak)"); empty for the desktop's own, as every
+    // older line is.
+    QString layout;
 };
 
 inline const QString statsfilename = QStringLiteral("stats.dat");
@@ -84,6 +87,7 @@ struct StatsLine {
     QVarLengthArray<QByteArrayView, 4> mistyped; // once for each time
     QVarLengthArray<QByteArrayView, 4> cleared;
     QVarLengthArray<SwapCount, 8> instead;
+    QByteArrayView layout;
 
     // As new, keeping the tables' room: one line serves a whole file.
     void clear() {
@@ -98,6 +102,7 @@ struct StatsLine {
         mistyped.clear();
         cleared.clear();
         instead.clear();
+        layout = {};
     }
 };
 

@@ -17,6 +17,11 @@
 
 namespace {
 
+// The layout a record was typed on, empty for the desktop's.
+QString layoutof(const StatsLine& line) {
+    return line.layout.isEmpty() ? QString() : fromwindows1252(line.layout.toByteArray());
+}
+
 // One record's figures of one key, gathered from the line's tables before they move the key's.
 struct RecordKey {
     char16_t key = 0;
@@ -59,8 +64,9 @@ template <typename Into> void takeline(const StatsLine& line, Into& into) {
         }
     } gather{into, {}};
     addtallies(line, gather);
+    const QString layout = layoutof(line);
     for (const RecordKey& k : gather.keys)
-        into.key(QChar(k.key), k.due, k.missed, k.ms, k.timed);
+        into.key(layout, QChar(k.key), k.due, k.missed, k.ms, k.timed);
     into.line(line);
     if (line.activity == "Drill")
         into.drill();
@@ -68,13 +74,16 @@ template <typename Into> void takeline(const StatsLine& line, Into& into) {
 
 struct IntoHistory {
     StatsHistory& history;
-    void key(QChar key, std::int64_t due, std::int64_t missed, std::int64_t ms,
-             std::int64_t timed) {
-        history.keys.addrecord(key, due, missed, ms, timed);
+    void key(const QString& layout, QChar key, std::int64_t due, std::int64_t missed,
+             std::int64_t ms, std::int64_t timed) {
+        (layout.isEmpty() ? history.keys : history.learntkeys[layout])
+            .addrecord(key, due, missed, ms, timed);
     }
     void line(const StatsLine& line) {
         history.book.add(line);
         history.days.add(line);
+        if (!line.layout.isEmpty())
+            history.learntpairs[layoutof(line)].add(line);
     }
     void unreadable() { history.unreadable = addsaturated(history.unreadable, 1); }
     void mistypedentry(const QString& entry) {
@@ -89,6 +98,8 @@ struct IntoHistory {
 // A later part of a long file, read beside the parts before it and then laid over them.
 struct LaterPart {
     QHash<QChar, KeyStride> keys;
+    QHash<QString, QHash<QChar, KeyStride>> learntkeys;
+    QHash<QString, LetterTable<TimeStride>> learntpairs;
     StatsBookPart book;
     PracticeDays days;
     QHash<QString, std::int64_t> mistyped; // since the part's last clearing of each
@@ -97,13 +108,15 @@ struct LaterPart {
     bool evermistyped = false;
     std::int64_t unreadablelines = 0;
 
-    void key(QChar key, std::int64_t due, std::int64_t missed, std::int64_t ms,
-             std::int64_t timed) {
-        keys[key].addrecord(due, missed, ms, timed);
+    void key(const QString& layout, QChar key, std::int64_t due, std::int64_t missed,
+             std::int64_t ms, std::int64_t timed) {
+        (layout.isEmpty() ? keys : learntkeys[layout])[key].addrecord(due, missed, ms, timed);
     }
     void line(const StatsLine& line) {
         book.add(line);
         days.add(line);
+        if (!line.layout.isEmpty())
+            addstrides(learntpairs[layoutof(line)], line);
     }
     void unreadable() { unreadablelines = addsaturated(unreadablelines, 1); }
     void mistypedentry(const QString& entry) {
@@ -120,6 +133,11 @@ struct LaterPart {
     void layover(StatsHistory& history) const {
         for (auto it = keys.cbegin(); it != keys.cend(); ++it)
             history.keys.follow(it.key(), it.value());
+        for (auto layout = learntkeys.cbegin(); layout != learntkeys.cend(); ++layout)
+            for (auto it = layout->cbegin(); it != layout->cend(); ++it)
+                history.learntkeys[layout.key()].follow(it.key(), it.value());
+        for (auto it = learntpairs.cbegin(); it != learntpairs.cend(); ++it)
+            history.learntpairs[it.key()].follow(it.value());
         history.book.follow(book);
         history.unreadable = addsaturated(history.unreadable, unreadablelines);
         history.days.add(days);
@@ -171,6 +189,22 @@ std::vector<QByteArrayView> parts(QByteArrayView bytes, qsizetype count) {
 }
 
 } // namespace
+
+const KeyHistory& StatsHistory::keysof(const QString& layout) const {
+    static const KeyHistory none;
+    if (layout.isEmpty())
+        return keys;
+    const auto found = learntkeys.constFind(layout);
+    return found == learntkeys.cend() ? none : *found;
+}
+
+const PairTimes& StatsHistory::pairsof(const QString& layout) const {
+    static const PairTimes none;
+    if (layout.isEmpty())
+        return pairs();
+    const auto found = learntpairs.constFind(layout);
+    return found == learntpairs.cend() ? none : *found;
+}
 
 void StatsHistory::add(const StatsLine& line) {
     IntoHistory into{*this};

@@ -18,7 +18,12 @@
 struct StatsHistory {
     // Every record as the statistics show it, each career's tally, and the pairs of them all.
     StatsBook book;
+    // The keys as typed on the desktop's layout; those of each layout learnt in the coach apart,
+    // by its key ("us(dvorak)"), so learning one moves none of the other's figures.
     KeyHistory keys;
+    QHash<QString, KeyHistory> learntkeys;
+    // The letter pairs of each layout learnt; those of every record together are the book's.
+    QHash<QString, PairTimes> learntpairs;
     PracticeDays days;
     // Entries mistyped and not typed clean in a drill since, with how often they were mistyped.
     QHash<QString, std::int64_t> mistyped;
@@ -30,6 +35,10 @@ struct StatsHistory {
     QString trouble;
 
     const PairTimes& pairs() const { return book.pairs(); }
+    // The keys of a layout: the desktop's for an empty key.
+    const KeyHistory& keysof(const QString& layout) const;
+    // The letter pairs the coach drills on a layout: the book's for the desktop's.
+    const PairTimes& pairsof(const QString& layout) const;
     // A record as the file holds it, after every record before it.
     void add(const StatsLine& line);
     void add(const TypingRecord& record);

@@ -126,10 +126,10 @@ void frmcoach::followplanner() {
             [this](bool out) { planner->leaveout(keyladder->currentkey(), out); });
     connect(wordsbox, &QComboBox::activated, this,
             [this](int row) { planner->choosewords(wordsbox->itemData(row).toString()); });
-    for (QCheckBox* box : {capitals, digits, punctuation})
+    for (QCheckBox* box : {capitals, digits, punctuation, symbols})
         connect(box, &QCheckBox::toggled, this, [this] {
-            planner->choosestages(
-                {capitals->isChecked(), digits->isChecked(), punctuation->isChecked()});
+            planner->choosestages({capitals->isChecked(), digits->isChecked(),
+                                   punctuation->isChecked(), symbols->isChecked()});
         });
     for (auto [option, kind] :
          {std::pair{optweak, DrillKind::WeakKeys}, std::pair{optpairs, DrillKind::WeakPairs},

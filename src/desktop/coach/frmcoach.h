@@ -3,6 +3,7 @@
 #include "coach/coachplanner.h"
 #include "common/accessibility.h"
 #include "keyboard/keyboardchooser.h"
+#include "keyboard/learnchoices.h"
 
 #include <QWidget>
 
@@ -14,6 +15,7 @@ class DailyPractice;
 class TodayBar;
 class KeyLadder;
 class KeyboardView;
+class LearntTyping;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -58,6 +60,7 @@ public:
     QCheckBox* capitals;
     QCheckBox* digits;
     QCheckBox* punctuation;
+    QCheckBox* symbols; // the symbols programmers type
     QLabel* lblkeys;
     KeyLadder* keyladder;  // every key taught, in play or not yet
     QPushButton* leaveout; // leaves the ladder's key out of the drills, or takes it back
@@ -73,6 +76,8 @@ public:
     QLabel* accuracy;
     QLabel* lbllayout;
     QComboBox* layoutbox;
+    QLabel* lbllearn;
+    QComboBox* learnbox; // the layout learnt on the keyboard the player has
     KeyboardView* keyboard;
     SpokenLabel* note;    // what the coach tells the player
     SpokenLabel* summary; // how the last drill went
@@ -119,6 +124,11 @@ private:
     void buildcontrols();
     void buildkeyboard();
     void layoutchosen(int row);
+    // The layout to learn; made in frmcoach_learn.cpp.
+    void buildlearn();
+    void learnchosen(int row);
+    // The layout the drawing shows: the one learnt, else the one chosen for the desktop.
+    KeyboardLayout drawnlayout(const QString& learnt) const;
     void systemkeymapchanged();
     void followpalette();
     // The keys taught, in play and in focus; made in frmcoach_plan.cpp.
@@ -147,4 +157,6 @@ private:
     int shownspeed = 0;      // as the label shows it
     int shownaccuracy = 100; // likewise
     KeyboardChooser chooser;
+    QList<LearnChoice> learnable;
+    LearntTyping* learntyping;
 };

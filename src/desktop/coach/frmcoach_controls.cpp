@@ -183,7 +183,7 @@ void frmcoach::buildcontrols() {
     auto* wordsrow = new QHBoxLayout;
     for (QWidget* w : {static_cast<QWidget*>(lblwords), static_cast<QWidget*>(wordsbox),
                        static_cast<QWidget*>(capitals), static_cast<QWidget*>(digits),
-                       static_cast<QWidget*>(punctuation)})
+                       static_cast<QWidget*>(punctuation), static_cast<QWidget*>(symbols)})
         wordsrow->addWidget(w);
     wordsrow->addStretch();
     grid->addLayout(wordsrow, 4, 0, 1, 3);
@@ -210,6 +210,9 @@ void frmcoach::buildcontrols() {
     auto* layoutrow = new QHBoxLayout;
     layoutrow->addWidget(lbllayout);
     layoutrow->addWidget(layoutbox, 1);
+    layoutrow->addSpacing(12);
+    layoutrow->addWidget(lbllearn);
+    layoutrow->addWidget(learnbox, 1);
     grid->addLayout(layoutrow, 10, 0, 1, 3);
     grid->addWidget(keyboard, 11, 0, 1, 3);
     grid->setColumnStretch(2, 1);
@@ -244,7 +247,7 @@ void frmcoach::buildkeyboard() {
     for (int row = 0; row < chooser.count(); ++row)
         layoutbox->addItem(chooser.caption(row));
     layoutbox->setCurrentIndex(chooser.current());
-    keyboard->setlayout(chooser.load());
+    buildlearn();
     connect(layoutbox, &QComboBox::currentIndexChanged, this, &frmcoach::layoutchosen);
     connect(SystemKeyboard::current(), &SystemKeyboard::changed, this,
             &frmcoach::systemkeymapchanged);
@@ -262,15 +265,18 @@ void frmcoach::layoutchosen(int row) {
     if (row < 0)
         return;
     chooser.choose(row);
-    keyboard->setlayout(chooser.load());
-    planner->followlayout(keyboard->layout().description());
+    // While another layout is learnt, the drawing and the words stay its.
+    if (planner->learning().isEmpty()) {
+        keyboard->setlayout(chooser.load());
+        planner->followlayout(keyboard->layout().description());
+    }
     // The statistics' heat map shows the same layout.
     KeyboardChoiceNews::instance()->tell(chooser.key());
     planner->keeplayout(chooser.key());
 }
 
 void frmcoach::systemkeymapchanged() {
-    if (chooser.systemchosen()) {
+    if (chooser.systemchosen() && planner->learning().isEmpty()) {
         keyboard->setlayout(chooser.load());
         planner->followlayout(keyboard->layout().description());
     }

@@ -32,6 +32,7 @@ void frmcoach::buildplancontrols() {
     capitals = stage("capitals", tr("Capitals"));
     digits = stage("digits", tr("Digits"));
     punctuation = stage("punctuation", tr("Punctuation"));
+    symbols = stage("symbols", tr("Symbols"));
     lblkeys = new QLabel(tr("Keys:"), this);
     lblkeys->setObjectName(QStringLiteral("lblkeys"));
     lblkeys->setAccessibleName(lblkeys->text());
@@ -54,11 +55,13 @@ void frmcoach::buildplancontrols() {
     capitals->setChecked(stages.capitals);
     digits->setChecked(stages.digits);
     punctuation->setChecked(stages.punctuation);
+    symbols->setChecked(stages.symbols);
 }
 
 void frmcoach::planenabled(bool enabled) {
     for (QWidget* control : {static_cast<QWidget*>(wordsbox), static_cast<QWidget*>(capitals),
-                             static_cast<QWidget*>(digits), static_cast<QWidget*>(punctuation)})
+                             static_cast<QWidget*>(digits), static_cast<QWidget*>(punctuation),
+                             static_cast<QWidget*>(symbols), static_cast<QWidget*>(learnbox)})
         control->setEnabled(enabled);
     showleftout();
 }
@@ -74,8 +77,9 @@ void frmcoach::showleftout() {
 
 void frmcoach::showstages(Stages stages) {
     // The planner turned them on itself; it needs no word of it.
-    for (auto [box, on] : {std::pair{capitals, stages.capitals}, std::pair{digits, stages.digits},
-                           std::pair{punctuation, stages.punctuation}}) {
+    for (auto [box, on] :
+         {std::pair{capitals, stages.capitals}, std::pair{digits, stages.digits},
+          std::pair{punctuation, stages.punctuation}, std::pair{symbols, stages.symbols}}) {
         const QSignalBlocker quiet(box);
         box->setChecked(on);
     }

@@ -1,6 +1,8 @@
 #include "coach/coachplan.h"
 #include "coach/coachplanner.h"
 #include "coach/confidence.h"
+#include "coach/drillbuilder.h"
+#include "coach/drillwords.h"
 #include "stats/statsfile.h"
 #include "stats/typingtime.h"
 #include "support/fakes.h"
@@ -43,6 +45,11 @@ private slots:
     void layoutswitch_data();
     void layoutswitch();
     void placethatcannotbekept();
+    void learntlayout_data();
+    void learntlayout();
+    void symbols_data();
+    void symbols();
+    void symbolsoutofreach();
 };
 
 namespace {
@@ -460,6 +467,131 @@ void CoachPlannerTest::placethatcannotbekept() {
     planner->stop();
     QTRY_VERIFY(planner->said().startsWith(
         QStringLiteral("textplaces.dat could not be read: it is a folder")));
+}
+
+void CoachPlannerTest::learntlayout_data() {
+    QTest::addColumn<QString>("kept");     // the desktop's English keys in play
+    QTest::addColumn<QString>("desktop");  // typed well in a drill on the desktop's layout
+    QTest::addColumn<QString>("dvorak");   // and in one on Dvorak
+    QTest::addColumn<QString>("learning"); // Dvorak's keys in play
+    QTest::addColumn<QString>("back");     // the desktop's, back from Dvorak
+    // clang-format off
+    QTest::newRow("Dvorak starts from six, QWERTY stays") << "eisatrnol" << "eisatrnol" << ""       << "eisatr"  << "eisatrnolc";
+    QTest::newRow("Dvorak's drills move its keys alone")  << "eisatr"    << ""          << "eisatr" << "eisatrn" << "eisatr";
+    QTest::newRow("the desktop's move none of Dvorak's")  << "eisatr"    << "eisatr"    << ""       << "eisatr"  << "eisatrn";
+    // clang-format on
+}
+
+// A layout learnt has its own keys in play and history; going back finds the desktop's as they
+// were, and the plan keeps both.
+void CoachPlannerTest::learntlayout() {
+    QFETCH(QString, kept);
+    QFETCH(QString, desktop);
+    QFETCH(QString, dvorak);
+    GameFixture fixture;
+    keepplan(fixture, kept);
+    QByteArray lines;
+    for (const auto& [well, layout] :
+         {std::pair{desktop, QString()}, std::pair{dvorak, QStringLiteral("us(dvorak)")}}) {
+        KeystrokeCounts counts;
+        counts.tally.charstyped = 40 * well.size();
+        for (QChar c : well) {
+            counts.expected.insert(c, 40);
+            counts.keytime.insert(c, KeyTime{40 * 100, 40});
+        }
+        TypingRecord record = endedrecord("Drill", "Weak keys", "Completed", 1000, counts);
+        record.layout = layout;
+        if (!well.isEmpty())
+            lines += statsline(record);
+    }
+    fixture.writefile(statsfilename, lines);
+    const auto planner = readycoach();
+    planner->settarget(30);
+    planner->learn(QStringLiteral("us(dvorak)"), QStringLiteral("English (Dvorak)"));
+    QCOMPARE(planner->language(), QStringLiteral("en"));
+    QTEST(planner->keysinplay(), "learning");
+    QCOMPARE(planner->targetwpm(), 35);
+    QVERIFY(planner->said().startsWith(QStringLiteral("You learn English (Dvorak)")));
+    QCOMPARE(keptplan().learning, QStringLiteral("us(dvorak)"));
+    planner->learn(QString(), QStringLiteral("English (US)"));
+    QTEST(planner->keysinplay(), "back");
+    QCOMPARE(planner->targetwpm(), 30);
+    CoachPlan plan = keptplan();
+    QCOMPARE(plan.learning, QString());
+    plan.learn(QStringLiteral("us(dvorak)"));
+    QTEST(plan.inplay.value(QStringLiteral("en")), "learning");
+}
+
+void CoachPlannerTest::symbols_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("inplay");
+    QTest::addColumn<QString>("pieces"); // what every entry of the drill is one of
+    // clang-format off
+    QTest::newRow("brackets around a name")   << "[" << "eisatrn[]"  << "%1[%2] [%1] %1[%2][%1] []";
+    QTest::newRow("a comparison")             << "=" << "eisatrn=!"  << "%1 = %2,%1 == %2,%1 != %2";
+    QTest::newRow("an include as it is")      << "#" << "eisatrnoldcu#" << "#include,#define %1,#%1,# %1,#if %1";
+    QTest::newRow("an arrow once - is in")    << ">" << "eisatrn->"  << "%1 > %2,%1->%2,%1 >> %2,->";
+    QTest::newRow("a home folder")            << "~" << "eisatrn~/"  << "~/,~%1,~/%1,%1 ~ %2";
+    QTest::newRow("names around an at sign")  << "@" << "eisatrn@"   << "@%1,%1@%2,@%1 %2";
+    // clang-format on
+}
+
+// A symbol is drilled in short pieces of code, its names the letters and words in play, never a
+// character out of play.
+void CoachPlannerTest::symbols() {
+    QFETCH(QString, focus);
+    QFETCH(QString, inplay);
+    QFETCH(QString, pieces);
+    const QChar key = focus.front();
+    const bool commas = pieces.contains(QLatin1Char(','));
+    QList<QRegularExpression> shapes;
+    for (const QString& piece : pieces.split(commas ? QLatin1Char(',') : QLatin1Char(' '))) {
+        QStringList parts = piece.split(QRegularExpression(QStringLiteral("%[12]")));
+        for (QString& part : parts)
+            part = QRegularExpression::escape(part);
+        shapes.append(QRegularExpression(QLatin1Char('^') + parts.join(QLatin1String("[a-z]+")) +
+                                         QLatin1Char('$')));
+    }
+    const DrillWords words(QStringList{"in", "it", "is", "set", "rest", "tea", "at", "sit"});
+    for (std::uint64_t seed = 1; seed <= 5; ++seed) {
+        const BuiltDrill drill = buildweakdrill(words, FocusChoice{key, {}}, inplay, seed);
+        QCOMPARE(drill.entries.size(), drilllength);
+        for (const QString& entry : drill.entries) {
+            QVERIFY2(entry.contains(key), qPrintable(entry));
+            QVERIFY2(std::all_of(entry.cbegin(), entry.cend(),
+                                 [&](QChar c) { return c == ' ' || inplay.contains(c); }),
+                     qPrintable(entry));
+            QVERIFY2(
+                std::any_of(shapes.cbegin(), shapes.cend(),
+                            [&](const QRegularExpression& r) { return r.match(entry).hasMatch(); }),
+                qPrintable(entry));
+        }
+    }
+}
+
+// On a keyboard without ^ and ~ the Symbols stage leaves them out, and says so once.
+void CoachPlannerTest::symbolsoutofreach() {
+    GameFixture fixture;
+    keepplan(fixture, allbutj + QLatin1Char('j'));
+    CoachPlanner planner(
+        [](const QString& c) { return c != QLatin1String("^") && c != QLatin1String("~"); });
+    planner.load(QString());
+    planner.finishloading();
+    QSignalSpy said(&planner, &CoachPlanner::note);
+    QSignalSpy ladder(&planner, &CoachPlanner::keyschanged);
+    planner.choosestages({false, false, false, true});
+    const QString told = QStringLiteral(
+        "^ and ~ can't be typed on this keyboard, so the Symbols stage leaves them out.");
+    QVERIFY(planner.said().startsWith(told));
+    const QList<QChar> order = ladder.last().first().value<QList<QChar>>();
+    QCOMPARE(order.mid(26), (QList<QChar>{'_', '=', '/', '*', '-', '#', '&',  '{', '}', '$',
+                                          '>', '[', ']', '<', '|', '+', '\\', '@', '`', '%'}));
+    QVERIFY(!said.isEmpty());
+    planner.settarget(40);
+    QVERIFY(said.size() >= 1);
+    QVERIFY(std::none_of(said.cbegin() + 1, said.cend(), [&](const QList<QVariant>& words) {
+        return words.first().toString().contains(told);
+    }));
 }
 
 QTEST_GUILESS_MAIN(CoachPlannerTest)

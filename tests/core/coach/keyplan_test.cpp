@@ -19,6 +19,8 @@ private slots:
     void focus();
     void planfile_data();
     void planfile();
+    void learntlayouts_data();
+    void learntlayouts();
 };
 
 void KeyPlanTest::order_data() {
@@ -31,6 +33,8 @@ void KeyPlanTest::order_data() {
     QTest::newRow("capitals follow")       << words << Stages{true, false, false} << "etsußüETSUÜ";
     QTest::newRow("then digits and marks") << QStringList{"a"} << Stages{false, true, true} << "a1234567890.,'-?!:;\"()";
     QTest::newRow("no words, no letters")  << QStringList{} << Stages{} << "";
+    QTest::newRow("symbols as code has them") << QStringList{"a"} << Stages{false, false, false, true} << "a_=/*-#&{}$>[]<|+\\@`%^~";
+    QTest::newRow("a mark and a symbol once") << QStringList{"a"} << Stages{false, false, true, true} << "a.,'-?!:;\"()_=/*#&{}$>[]<|+\\@`%^~";
     // clang-format on
 }
 
@@ -190,6 +194,51 @@ void KeyPlanTest::planfile() {
     CoachPlan again;
     QCOMPARE(readcoachplan(coachplanline(plan), again), Reading::Whole);
     QCOMPARE(again, plan);
+}
+
+void KeyPlanTest::learntlayouts_data() {
+    QTest::addColumn<QByteArray>("fields");
+    QTest::addColumn<QString>("reading");
+    QTest::addColumn<QString>("learning");
+    QTest::addColumn<QString>("inplay");  // the English keys in play of the layout learnt
+    QTest::addColumn<int>("target");      // and its target
+    QTest::addColumn<QString>("desktop"); // the English keys in play of the desktop's
+    QTest::addColumn<bool>("symbols");
+    // clang-format off
+    QTest::newRow("an older file: the desktop's")   << QByteArray("\"words\",\"\"")  << "whole" << "" << "etaoins" << 40 << "etaoins" << false;
+    QTest::newRow("the Symbols stage on")           << QByteArray("\"symbols\",1") << "whole" << "" << "etaoins" << 40 << "etaoins" << true;
+    QTest::newRow("Dvorak learnt, the desktop kept") << QByteArray("\"learn\",\"us(dvorak)\",\"layouttarget\",\"us(dvorak) 20\",\"layoutinplay\",\"us(dvorak) en 101 116\",\"layouttries\",\"us(dvorak) en 116:3:150:0\",\"layoutflat\",\"us(dvorak) en 116:2:493\"") << "whole" << "us(dvorak)" << "et" << 20 << "etaoins" << false;
+    QTest::newRow("learnt first, then back")        << QByteArray("\"layoutinplay\",\"us(dvorak) en 101\"") << "whole" << "" << "etaoins" << 40 << "etaoins" << false;
+    QTest::newRow("a layout never learnt begins")   << QByteArray("\"learn\",\"fr(bepo)\"") << "whole" << "fr(bepo)" << "" << 35 << "etaoins" << false;
+    QTest::newRow("a layout name with a blank")     << QByteArray("\"learn\",\"us dvorak\"") << "damaged" << "" << "etaoins" << 40 << "etaoins" << false;
+    QTest::newRow("a learnt layout's bad language") << QByteArray("\"learn\",\"us(dvorak)\",\"layoutinplay\",\"us(dvorak) EN 101\"") << "damaged" << "us(dvorak)" << "" << 35 << "etaoins" << false;
+    QTest::newRow("a learnt target out of range")   << QByteArray("\"learn\",\"us(dvorak)\",\"layouttarget\",\"us(dvorak) 900\"") << "damaged" << "us(dvorak)" << "" << 150 << "etaoins" << false;
+    // clang-format on
+}
+
+// Each layout learnt keeps its own keys in play, tallies and target beside the desktop's, which
+// keeps the names an older copy reads; going back to the desktop's loses none of them.
+void KeyPlanTest::learntlayouts() {
+    QFETCH(QByteArray, fields);
+    const QByteArray head =
+        "\"keystrider-coach\",1,\"target\",40,\"inplay\",\"en\",\"101 116 97 111 105 110 115\",";
+    CoachPlan plan;
+    QTEST(readingname(readcoachplan(head + fields + "\r\n", plan)), "reading");
+    QTEST(plan.learning, "learning");
+    QTEST(plan.inplay.value(QStringLiteral("en")), "inplay");
+    QTEST(plan.targetwpm, "target");
+    QTEST(plan.stages.symbols, "symbols");
+    CoachPlan again;
+    QCOMPARE(readcoachplan(coachplanline(plan), again), Reading::Whole);
+    QCOMPARE(again, plan);
+    const QString learnt = plan.learning;
+    const TriesByKey tries = plan.tries.value(QStringLiteral("en"));
+    plan.learn(QString());
+    QTEST(plan.inplay.value(QStringLiteral("en")), "desktop");
+    QCOMPARE(plan.targetwpm, 40);
+    plan.learn(learnt);
+    QTEST(plan.inplay.value(QStringLiteral("en")), "inplay");
+    QCOMPARE(plan.tries.value(QStringLiteral("en")), tries);
 }
 
 QTEST_APPLESS_MAIN(KeyPlanTest)

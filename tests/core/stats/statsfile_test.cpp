@@ -50,6 +50,8 @@ private slots:
     void summaries();
     void exportcells_data();
     void exportcells();
+    void layouts_data();
+    void layouts();
 };
 
 void StatsFileTest::reads_data() {
@@ -236,6 +238,48 @@ void StatsFileTest::exportcells() {
     // The counts are never touched.
     // The keys typed instead come last: the sample has none.
     QVERIFY(lines[1].endsWith(",42000,15,80,90,4,3,12,2880,\r"));
+}
+
+void StatsFileTest::layouts_data() {
+    QTest::addColumn<QStringList>("layouts"); // each record's layout in turn; empty the desktop's
+    QTest::addColumn<qint64>("desktop");      // a's dues on the desktop's layout
+    QTest::addColumn<qint64>("dvorak");       // and on Dvorak learnt in the coach
+    // clang-format off
+    QTest::newRow("older lines are the desktop's") << QStringList{"", ""}                         << 60LL << 0LL;
+    QTest::newRow("a layout learnt kept apart")    << QStringList{"", "us(dvorak)", "us(dvorak)"}  << 30LL << 60LL;
+    QTest::newRow("two layouts learnt apart")      << QStringList{"us(colemak)", "us(dvorak)", ""} << 30LL << 30LL;
+    // clang-format on
+}
+
+// A record typed on a layout learnt says so in a field of its own, last; its keys move that
+// layout's figures alone, read whole or in parts.
+void StatsFileTest::layouts() {
+    QFETCH(QStringList, layouts);
+    QByteArray bytes;
+    for (const QString& layout : std::as_const(layouts)) {
+        TypingRecord r = sample(QStringLiteral("Ace"));
+        r.layout = layout;
+        const QByteArray line = statsline(r);
+        QCOMPARE(line.endsWith(",\"layout\",\"" + layout.toLatin1() + "\"\r\n"),
+                 !layout.isEmpty());
+        QCOMPARE(line.contains("\"layout\""), !layout.isEmpty());
+        TypingRecord back;
+        QVERIFY(parsestatsline(line.chopped(2), back));
+        QCOMPARE(back.layout, layout);
+        bytes += line;
+    }
+    for (int parts = 1; parts <= 3; ++parts) {
+        const StatsHistory read = readstatshistory(bytes, parts);
+        QTEST(qint64(read.keysof(QString()).stat(QLatin1Char('a')).due), "desktop");
+        QTEST(qint64(read.keysof(QStringLiteral("us(dvorak)")).stat(QLatin1Char('a')).due),
+              "dvorak");
+        QCOMPARE(read.book.rows().size(), layouts.size());
+        // The pairs too: "ba" is timed ten times a record.
+        const LetterPair ba = letterpair(QLatin1Char('b'), QLatin1Char('a'));
+        QCOMPARE(qint64(read.pairsof(QStringLiteral("us(dvorak)")).pair(ba).timed),
+                 read.keysof(QStringLiteral("us(dvorak)")).stat(QLatin1Char('a')).due / 3);
+        QCOMPARE(qint64(read.pairsof(QString()).pair(ba).timed), 10 * layouts.size());
+    }
 }
 
 QTEST_GUILESS_MAIN(StatsFileTest)

@@ -53,6 +53,7 @@ private slots:
     void heldkeyletsthenextjoin();
     void pairsandthegoal();
     void targetoutlivesakill();
+    void layoutlearnt();
 };
 
 namespace {
@@ -108,6 +109,28 @@ bool choosemytext(const GameFixture& fixture, frmcoach* w, const QByteArray& con
     QSignalSpy loaded(w, &frmcoach::textloaded);
     w->choosetext->click();
     return loaded.wait(5000);
+}
+
+// A key pressed and let go by its place, as X11 and Wayland give it (evdev code + 8), with no
+// text of the desktop's: what it types is the learnt layout's to say.
+void placekey(QWidget* box, int code, QEvent::Type type = QEvent::None) {
+    for (QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease})
+        if (type == QEvent::None || type == t) {
+            QKeyEvent key(t, Qt::Key_unknown, Qt::NoModifier, quint32(code + 8), 0, 0, QString());
+            QCoreApplication::sendEvent(box, &key);
+        }
+}
+
+// Types a text by the places of its keys on the layout the coach draws.
+void typebyplace(frmcoach* w, const QString& text) {
+    for (QChar c : text) {
+        const KeyPress press = w->keyboard->layout().presses(QString(c)).value(0);
+        if (press.shiftcode)
+            placekey(w->txttype, press.shiftcode, QEvent::KeyPress);
+        placekey(w->txttype, press.code);
+        if (press.shiftcode)
+            placekey(w->txttype, press.shiftcode, QEvent::KeyRelease);
+    }
 }
 
 } // namespace
@@ -607,6 +630,50 @@ void FrmcoachTest::targetoutlivesakill() {
     CoachPlanner restarted([](const QString&) { return true; });
     QCOMPARE(restarted.targetwpm(), 20);
     delete form.coachwindow;
+}
+
+// A player on a US desktop learns Dvorak: each key types what Dvorak has at its place, the
+// drawing shows Dvorak, the drill's record says so, and the choice holds after a restart.
+void FrmcoachTest::layoutlearnt() {
+    GameFixture fixture;
+    StatsRecorder recorder([] { return QStringLiteral("Ace"); });
+    auto w = std::make_unique<frmcoach>();
+    w->setrecorder(&recorder);
+    w->load();
+    w->finishloading();
+    w->show();
+    QCOMPARE(w->learnbox->currentText(), QStringLiteral("As the desktop types"));
+    QCOMPARE(w->learnbox->accessibleName(), QStringLiteral("Layout to learn:"));
+    QCOMPARE(w->learnbox->itemData(1).toString(), QStringLiteral("us(dvorak)"));
+    w->learnbox->setCurrentIndex(1);
+    QCOMPARE(w->keyboard->layout().description(), QStringLiteral("English (Dvorak)"));
+    QVERIFY(w->note->text().startsWith(QStringLiteral("You learn English (Dvorak)")));
+    w->startstop->click();
+    const QString entry = w->lbltype->text();
+    QVERIFY(!entry.isEmpty());
+    // Dvorak's e lies where a US keyboard has d: that key, pressed, types e in the coach alone.
+    placekey(w->txttype, 32);
+    QCOMPARE(w->txttype->text(), QStringLiteral("e"));
+    // With Alt held, Dvorak's Alt, a key types nothing, the desktop's text of it neither.
+    placekey(w->txttype, 56, QEvent::KeyPress);
+    QKeyEvent altx(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, 45 + 8, 0, 0, QStringLiteral("x"));
+    QCoreApplication::sendEvent(w->txttype, &altx);
+    placekey(w->txttype, 56, QEvent::KeyRelease);
+    QCOMPARE(w->txttype->text(), QStringLiteral("e"));
+    QTest::keyClick(w->txttype, Qt::Key_Backspace);
+    typebyplace(w.get(), entry);
+    QCOMPARE(w->txttype->text(), QString());
+    w->startstop->click();
+    QVERIFY(lastline(fixture).endsWith(",\"layout\",\"us(dvorak)\""));
+    w = std::make_unique<frmcoach>();
+    QCOMPARE(w->learnbox->currentIndex(), 1);
+    QCOMPARE(w->keyboard->layout().description(), QStringLiteral("English (Dvorak)"));
+    // Back to the desktop's: the box types as the desktop does again.
+    w->learnbox->setCurrentIndex(0);
+    QCOMPARE(w->keyboard->layout().description(), QStringLiteral("English (US)"));
+    w->txttype->setEnabled(true);
+    placekey(w->txttype, 32);
+    QCOMPARE(w->txttype->text(), QString());
 }
 
 QTEST_MAIN(FrmcoachTest)
