@@ -51,6 +51,13 @@
     </message>
 </context>
 <context>
+    <name>CapsLockNotice</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Feststelltaste aktiv</translation>
+    </message>
+</context>
+<context>
     <name>Career</name>
     <message>
         <source>You have been promoted to rank %1.</source>
@@ -173,6 +180,18 @@
     <message>
         <source>%1 WPM, %2 % accurate. </source>
         <translation>%1 WPM, %2 % Genauigkeit. </translation>
+    </message>
+    <message>
+        <source>You learn %1: each key types what it types there, by its place on your keyboard, and the keys in play, target and history are its own.</source>
+        <translation>Du lernst %1: Jede Taste tippt je nach ihrer Stelle auf deiner Tastatur, was sie in dieser Belegung tippt, und aktive Tasten, Zieltempo und Verlauf gelten nur für sie.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be typed on this keyboard, so the Symbols stage leaves it out.</source>
+        <translation>%1 kann auf dieser Tastatur nicht getippt werden und entfällt daher in der Stufe „Sonderzeichen“.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be typed on this keyboard, so the Symbols stage leaves them out.</source>
+        <translation>%1 können auf dieser Tastatur nicht getippt werden und entfallen daher in der Stufe „Sonderzeichen“.</translation>
     </message>
 </context>
 <context>
@@ -854,6 +873,22 @@
         <source>%1, not in play yet</source>
         <translation>%1, noch nicht aktiv</translation>
     </message>
+    <message>
+        <source>Focus of the drills</source>
+        <translation>Fokus der Drills</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Auslassen</translation>
+    </message>
+    <message>
+        <source>%1, the focus of the drills until you clear it</source>
+        <translation>%1, Fokus der Drills, bis du ihn aufhebst</translation>
+    </message>
+    <message>
+        <source>%1, left out of the drills</source>
+        <translation>%1, in den Drills ausgelassen</translation>
+    </message>
 </context>
 <context>
     <name>KeyTries</name>
@@ -1197,6 +1232,22 @@
         <source>%1 missed, %2 of %3</source>
         <translation>%1 verfehlt, %2 von %3</translation>
     </message>
+    <message>
+        <source>Typed instead</source>
+        <translation>Stattdessen getippt</translation>
+    </message>
+    <message>
+        <source>The key typed where a run of wrong keys began, for the key due there: the most often first.</source>
+        <translation>Die Taste, mit der eine Folge falscher Anschläge begann, und die Taste, die dort dran war: die häufigsten zuerst.</translation>
+    </message>
+    <message>
+        <source>%1 for %2: once</source>
+        <translation>%1 statt %2: einmal</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3 times</source>
+        <translation>%1 statt %2: %3-mal</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1285,10 +1336,6 @@
         <translation>%1 ist keine Datei.</translation>
     </message>
     <message>
-        <source>%1 is too large: the coach takes texts up to 64 MB.</source>
-        <translation>%1 ist zu groß: Der Trainer nimmt Texte bis 64 MB.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>%1 kann nicht gelesen werden: %2.</translation>
     </message>
@@ -1299,6 +1346,10 @@
     <message>
         <source>%1 holds no text to type.</source>
         <translation>%1 enthält keinen Text zum Tippen.</translation>
+    </message>
+    <message>
+        <source>%1 is too large: the coach takes texts up to 16 MB.</source>
+        <translation>%1 ist zu groß: Der Trainer nimmt Texte bis 16 MB.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1718,13 @@
     </message>
 </context>
 <context>
+    <name>TextSize</name>
+    <message>
+        <source>the text size chosen is not kept</source>
+        <translation>die gewählte Textgröße wird nicht gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>TimeMachine</name>
     <message>
         <source>That will be $%1. Are you sure?</source>
@@ -1678,6 +1736,13 @@
     <message>
         <source>Today&apos;s practice</source>
         <translation>Heutige Übung</translation>
+    </message>
+</context>
+<context>
+    <name>WeakKeysDrill</name>
+    <message>
+        <source>%1 and %2 are often typed for each other: they come in neighbouring words.</source>
+        <translation>%1 und %2 werden oft verwechselt: Sie kommen in benachbarten Wörtern vor.</translation>
     </message>
 </context>
 <context>
@@ -1892,6 +1957,34 @@
     <message>
         <source>Keys:</source>
         <translation>Tasten:</translation>
+    </message>
+    <message>
+        <source>As the desktop types</source>
+        <translation>Wie im Desktop eingestellt</translation>
+    </message>
+    <message>
+        <source>Layout to learn:</source>
+        <translation>Zu lernende Belegung:</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be compiled on this system, so it can&apos;t be learnt here.</source>
+        <translation>Die Belegung %1 lässt sich auf diesem System nicht kompilieren, daher kannst du sie hier nicht lernen.</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Sonderzeichen</translation>
+    </message>
+    <message>
+        <source>Space or a click makes a key in play the focus of the drills until you clear it the same way; the context menu also leaves a key out of the drills.</source>
+        <translation>Mit der Leertaste oder einem Klick wird eine aktive Taste zum Fokus der Drills, bis du ihn auf dieselbe Weise aufhebst; über das Kontextmenü kannst du eine Taste außerdem in den Drills auslassen.</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Auslassen</translation>
+    </message>
+    <message>
+        <source>Leaves %1 out of the drills</source>
+        <translation>Lässt %1 in den Drills aus</translation>
     </message>
 </context>
 <context>

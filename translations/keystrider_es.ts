@@ -51,6 +51,13 @@
     </message>
 </context>
 <context>
+    <name>CapsLockNotice</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Bloq Mayús activado</translation>
+    </message>
+</context>
+<context>
     <name>Career</name>
     <message>
         <source>You have been promoted to rank %1.</source>
@@ -173,6 +180,18 @@
     <message>
         <source>%1 WPM, %2 % accurate. </source>
         <translation>%1 PPM, %2 % de precisión. </translation>
+    </message>
+    <message>
+        <source>You learn %1: each key types what it types there, by its place on your keyboard, and the keys in play, target and history are its own.</source>
+        <translation>Aprendes %1: cada tecla escribe lo que escribiría en esa distribución, según su posición en tu teclado, y las teclas en juego, el objetivo y el historial son propios de ella.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be typed on this keyboard, so the Symbols stage leaves it out.</source>
+        <translation>%1 no se puede escribir con este teclado, así que la etapa &quot;Símbolos&quot; lo deja fuera.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be typed on this keyboard, so the Symbols stage leaves them out.</source>
+        <translation>%1 no se pueden escribir con este teclado, así que la etapa &quot;Símbolos&quot; los deja fuera.</translation>
     </message>
 </context>
 <context>
@@ -854,6 +873,22 @@
         <source>%1, not in play yet</source>
         <translation>%1, aún no está en juego</translation>
     </message>
+    <message>
+        <source>Focus of the drills</source>
+        <translation>Trabajar en las lecciones</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>%1, the focus of the drills until you clear it</source>
+        <translation>%1, a trabajar en las lecciones hasta que la desmarques</translation>
+    </message>
+    <message>
+        <source>%1, left out of the drills</source>
+        <translation>%1, excluida de las lecciones</translation>
+    </message>
 </context>
 <context>
     <name>KeyTries</name>
@@ -1197,6 +1232,22 @@
         <source>%1 missed, %2 of %3</source>
         <translation>%1 de fallos, %2 de %3</translation>
     </message>
+    <message>
+        <source>Typed instead</source>
+        <translation>Pulsada en su lugar</translation>
+    </message>
+    <message>
+        <source>The key typed where a run of wrong keys began, for the key due there: the most often first.</source>
+        <translation>La tecla pulsada al empezar una serie de teclas erróneas, en lugar de la que tocaba: primero las más frecuentes.</translation>
+    </message>
+    <message>
+        <source>%1 for %2: once</source>
+        <translation>%1 en vez de %2: una vez</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3 times</source>
+        <translation>%1 en vez de %2: %3 veces</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1285,10 +1336,6 @@
         <translation>%1 no es un archivo.</translation>
     </message>
     <message>
-        <source>%1 is too large: the coach takes texts up to 64 MB.</source>
-        <translation>%1 es demasiado grande: el entrenador acepta textos de hasta 64 MB.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>No se puede leer %1: %2.</translation>
     </message>
@@ -1299,6 +1346,10 @@
     <message>
         <source>%1 holds no text to type.</source>
         <translation>%1 no contiene texto para escribir.</translation>
+    </message>
+    <message>
+        <source>%1 is too large: the coach takes texts up to 16 MB.</source>
+        <translation>%1 es demasiado grande: el entrenador acepta textos de hasta 16 MB.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1718,13 @@
     </message>
 </context>
 <context>
+    <name>TextSize</name>
+    <message>
+        <source>the text size chosen is not kept</source>
+        <translation>el tamaño de texto elegido no se guarda</translation>
+    </message>
+</context>
+<context>
     <name>TimeMachine</name>
     <message>
         <source>That will be $%1. Are you sure?</source>
@@ -1678,6 +1736,13 @@
     <message>
         <source>Today&apos;s practice</source>
         <translation>Práctica de hoy</translation>
+    </message>
+</context>
+<context>
+    <name>WeakKeysDrill</name>
+    <message>
+        <source>%1 and %2 are often typed for each other: they come in neighbouring words.</source>
+        <translation>%1 y %2 se confunden a menudo: aparecen en palabras vecinas.</translation>
     </message>
 </context>
 <context>
@@ -1892,6 +1957,34 @@
     <message>
         <source>Keys:</source>
         <translation>Teclas:</translation>
+    </message>
+    <message>
+        <source>As the desktop types</source>
+        <translation>Como en el escritorio</translation>
+    </message>
+    <message>
+        <source>Layout to learn:</source>
+        <translation>Distribución a aprender:</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be compiled on this system, so it can&apos;t be learnt here.</source>
+        <translation>La distribución %1 no se puede compilar en este sistema, así que no puedes aprenderla aquí.</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Símbolos</translation>
+    </message>
+    <message>
+        <source>Space or a click makes a key in play the focus of the drills until you clear it the same way; the context menu also leaves a key out of the drills.</source>
+        <translation>Espacio o un clic convierte una tecla en juego en la tecla a trabajar en las lecciones hasta que lo deshagas del mismo modo; el menú contextual también permite excluir una tecla de las lecciones.</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Leaves %1 out of the drills</source>
+        <translation>Excluye %1 de las lecciones</translation>
     </message>
 </context>
 <context>

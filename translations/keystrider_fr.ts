@@ -51,6 +51,13 @@
     </message>
 </context>
 <context>
+    <name>CapsLockNotice</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Verrouillage majuscules activé</translation>
+    </message>
+</context>
+<context>
     <name>Career</name>
     <message>
         <source>You have been promoted to rank %1.</source>
@@ -173,6 +180,18 @@
     <message>
         <source>%1 WPM, %2 % accurate. </source>
         <translation>%1 mots/min, précision %2 %. </translation>
+    </message>
+    <message>
+        <source>You learn %1: each key types what it types there, by its place on your keyboard, and the keys in play, target and history are its own.</source>
+        <translation>Vous apprenez %1&#xa0;: chaque touche tape ce qu&apos;elle taperait dans cette disposition, selon sa place sur votre clavier, et les touches en jeu, la cible et l&apos;historique sont propres à celle-ci.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be typed on this keyboard, so the Symbols stage leaves it out.</source>
+        <translation>%1 ne peut pas être tapé sur ce clavier&#xa0;: l&apos;étape «&#xa0;Symboles&#xa0;» le laisse donc de côté.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be typed on this keyboard, so the Symbols stage leaves them out.</source>
+        <translation>%1 ne peuvent pas être tapés sur ce clavier&#xa0;: l&apos;étape «&#xa0;Symboles&#xa0;» les laisse donc de côté.</translation>
     </message>
 </context>
 <context>
@@ -854,6 +873,22 @@
         <source>%1, not in play yet</source>
         <translation>%1, pas encore en jeu</translation>
     </message>
+    <message>
+        <source>Focus of the drills</source>
+        <translation>Cibler dans les séances</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Exclure</translation>
+    </message>
+    <message>
+        <source>%1, the focus of the drills until you clear it</source>
+        <translation>%1, ciblée dans les séances jusqu&apos;à ce que vous l&apos;annuliez</translation>
+    </message>
+    <message>
+        <source>%1, left out of the drills</source>
+        <translation>%1, exclue des séances</translation>
+    </message>
 </context>
 <context>
     <name>KeyTries</name>
@@ -1197,6 +1232,22 @@
         <source>%1 missed, %2 of %3</source>
         <translation>%1 d&apos;erreurs, %2 sur %3</translation>
     </message>
+    <message>
+        <source>Typed instead</source>
+        <translation>Tapé à la place</translation>
+    </message>
+    <message>
+        <source>The key typed where a run of wrong keys began, for the key due there: the most often first.</source>
+        <translation>La touche tapée au début d&apos;une suite de fautes, à la place de la touche attendue&#xa0;: les plus fréquentes d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>%1 for %2: once</source>
+        <translation>%1 au lieu de %2&#xa0;: une fois</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3 times</source>
+        <translation>%1 au lieu de %2&#xa0;: %3 fois</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1285,10 +1336,6 @@
         <translation>%1 n&apos;est pas un fichier.</translation>
     </message>
     <message>
-        <source>%1 is too large: the coach takes texts up to 64 MB.</source>
-        <translation>%1 est trop volumineux&#xa0;: le coach accepte les textes jusqu&apos;à 64 Mo.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>Impossible de lire %1&#xa0;: %2.</translation>
     </message>
@@ -1299,6 +1346,10 @@
     <message>
         <source>%1 holds no text to type.</source>
         <translation>%1 ne contient aucun texte à taper.</translation>
+    </message>
+    <message>
+        <source>%1 is too large: the coach takes texts up to 16 MB.</source>
+        <translation>%1 est trop volumineux&#xa0;: le coach accepte les textes jusqu&apos;à 16 Mo.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1718,13 @@
     </message>
 </context>
 <context>
+    <name>TextSize</name>
+    <message>
+        <source>the text size chosen is not kept</source>
+        <translation>la taille de texte choisie n&apos;est pas conservée</translation>
+    </message>
+</context>
+<context>
     <name>TimeMachine</name>
     <message>
         <source>That will be $%1. Are you sure?</source>
@@ -1678,6 +1736,13 @@
     <message>
         <source>Today&apos;s practice</source>
         <translation>Entraînement du jour</translation>
+    </message>
+</context>
+<context>
+    <name>WeakKeysDrill</name>
+    <message>
+        <source>%1 and %2 are often typed for each other: they come in neighbouring words.</source>
+        <translation>%1 et %2 sont souvent confondues&#xa0;: elles apparaissent dans des mots voisins.</translation>
     </message>
 </context>
 <context>
@@ -1892,6 +1957,34 @@
     <message>
         <source>Keys:</source>
         <translation>Touches&#xa0;:</translation>
+    </message>
+    <message>
+        <source>As the desktop types</source>
+        <translation>Comme sur le bureau</translation>
+    </message>
+    <message>
+        <source>Layout to learn:</source>
+        <translation>Disposition à apprendre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be compiled on this system, so it can&apos;t be learnt here.</source>
+        <translation>La disposition %1 ne peut pas être compilée sur ce système&#xa0;: impossible de l&apos;apprendre ici.</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symboles</translation>
+    </message>
+    <message>
+        <source>Space or a click makes a key in play the focus of the drills until you clear it the same way; the context menu also leaves a key out of the drills.</source>
+        <translation>La barre d&apos;espace ou un clic fait d&apos;une touche en jeu la touche ciblée des séances, jusqu&apos;à ce que vous l&apos;annuliez de la même façon&#xa0;; le menu contextuel permet aussi d&apos;exclure une touche des séances.</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Exclure</translation>
+    </message>
+    <message>
+        <source>Leaves %1 out of the drills</source>
+        <translation>Exclut %1 des séances</translation>
     </message>
 </context>
 <context>

@@ -51,6 +51,13 @@
     </message>
 </context>
 <context>
+    <name>CapsLockNotice</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Blocco maiuscole attivo</translation>
+    </message>
+</context>
+<context>
     <name>Career</name>
     <message>
         <source>You have been promoted to rank %1.</source>
@@ -173,6 +180,18 @@
     <message>
         <source>%1 WPM, %2 % accurate. </source>
         <translation>%1 PPM, precisione %2 %. </translation>
+    </message>
+    <message>
+        <source>You learn %1: each key types what it types there, by its place on your keyboard, and the keys in play, target and history are its own.</source>
+        <translation>Stai imparando %1: ogni tasto scrive ciò che scriverebbe in quel layout, in base alla sua posizione sulla tua tastiera, e tasti in gioco, obiettivo e cronologia sono propri di quel layout.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be typed on this keyboard, so the Symbols stage leaves it out.</source>
+        <translation>%1 non si può digitare su questa tastiera, quindi la fase &quot;Simboli&quot; lo esclude.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be typed on this keyboard, so the Symbols stage leaves them out.</source>
+        <translation>%1 non si possono digitare su questa tastiera, quindi la fase &quot;Simboli&quot; li esclude.</translation>
     </message>
 </context>
 <context>
@@ -854,6 +873,22 @@
         <source>%1, not in play yet</source>
         <translation>%1, non ancora in gioco</translation>
     </message>
+    <message>
+        <source>Focus of the drills</source>
+        <translation>Mirato negli esercizi</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Escludi</translation>
+    </message>
+    <message>
+        <source>%1, the focus of the drills until you clear it</source>
+        <translation>%1, mirato negli esercizi finché non lo togli</translation>
+    </message>
+    <message>
+        <source>%1, left out of the drills</source>
+        <translation>%1, escluso dagli esercizi</translation>
+    </message>
 </context>
 <context>
     <name>KeyTries</name>
@@ -1197,6 +1232,22 @@
         <source>%1 missed, %2 of %3</source>
         <translation>%1 di errori, %2 su %3</translation>
     </message>
+    <message>
+        <source>Typed instead</source>
+        <translation>Battuto al suo posto</translation>
+    </message>
+    <message>
+        <source>The key typed where a run of wrong keys began, for the key due there: the most often first.</source>
+        <translation>Il tasto battuto all&apos;inizio di una serie di tasti sbagliati, al posto di quello previsto: prima i più frequenti.</translation>
+    </message>
+    <message>
+        <source>%1 for %2: once</source>
+        <translation>%1 al posto di %2: una volta</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3 times</source>
+        <translation>%1 al posto di %2: %3 volte</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1285,10 +1336,6 @@
         <translation>%1 non è un file.</translation>
     </message>
     <message>
-        <source>%1 is too large: the coach takes texts up to 64 MB.</source>
-        <translation>%1 è troppo grande: l&apos;allenatore accetta testi fino a 64 MB.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>Impossibile leggere %1: %2.</translation>
     </message>
@@ -1299,6 +1346,10 @@
     <message>
         <source>%1 holds no text to type.</source>
         <translation>%1 non contiene testo da scrivere.</translation>
+    </message>
+    <message>
+        <source>%1 is too large: the coach takes texts up to 16 MB.</source>
+        <translation>%1 è troppo grande: l&apos;allenatore accetta testi fino a 16 MB.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1718,13 @@
     </message>
 </context>
 <context>
+    <name>TextSize</name>
+    <message>
+        <source>the text size chosen is not kept</source>
+        <translation>la dimensione del testo scelta non viene conservata</translation>
+    </message>
+</context>
+<context>
     <name>TimeMachine</name>
     <message>
         <source>That will be $%1. Are you sure?</source>
@@ -1678,6 +1736,13 @@
     <message>
         <source>Today&apos;s practice</source>
         <translation>Allenamento di oggi</translation>
+    </message>
+</context>
+<context>
+    <name>WeakKeysDrill</name>
+    <message>
+        <source>%1 and %2 are often typed for each other: they come in neighbouring words.</source>
+        <translation>%1 e %2 vengono spesso scambiati: compaiono in parole vicine.</translation>
     </message>
 </context>
 <context>
@@ -1892,6 +1957,34 @@
     <message>
         <source>Keys:</source>
         <translation>Tasti:</translation>
+    </message>
+    <message>
+        <source>As the desktop types</source>
+        <translation>Come sul desktop</translation>
+    </message>
+    <message>
+        <source>Layout to learn:</source>
+        <translation>Layout da imparare:</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be compiled on this system, so it can&apos;t be learnt here.</source>
+        <translation>Il layout %1 non può essere compilato su questo sistema, quindi non puoi impararlo qui.</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Simboli</translation>
+    </message>
+    <message>
+        <source>Space or a click makes a key in play the focus of the drills until you clear it the same way; the context menu also leaves a key out of the drills.</source>
+        <translation>Spazio o un clic rendono un tasto in gioco il tasto mirato degli esercizi finché non lo togli allo stesso modo; il menu contestuale permette anche di escludere un tasto dagli esercizi.</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Escludi</translation>
+    </message>
+    <message>
+        <source>Leaves %1 out of the drills</source>
+        <translation>Esclude %1 dagli esercizi</translation>
     </message>
 </context>
 <context>

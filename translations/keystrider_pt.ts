@@ -51,6 +51,13 @@
     </message>
 </context>
 <context>
+    <name>CapsLockNotice</name>
+    <message>
+        <source>Caps Lock is on</source>
+        <translation>Caps Lock ativado</translation>
+    </message>
+</context>
+<context>
     <name>Career</name>
     <message>
         <source>You have been promoted to rank %1.</source>
@@ -173,6 +180,18 @@
     <message>
         <source>%1 WPM, %2 % accurate. </source>
         <translation>%1 PPM, %2 % de precisão. </translation>
+    </message>
+    <message>
+        <source>You learn %1: each key types what it types there, by its place on your keyboard, and the keys in play, target and history are its own.</source>
+        <translation>Estás a aprender %1: cada tecla escreve o que escreveria nesse esquema, pela sua posição no teu teclado, e as teclas em jogo, a meta e o histórico são próprios desse esquema.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be typed on this keyboard, so the Symbols stage leaves it out.</source>
+        <translation>Não é possível escrever %1 neste teclado, por isso a etapa &quot;Símbolos&quot; deixa-o de fora.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be typed on this keyboard, so the Symbols stage leaves them out.</source>
+        <translation>Não é possível escrever %1 neste teclado, por isso a etapa &quot;Símbolos&quot; deixa-os de fora.</translation>
     </message>
 </context>
 <context>
@@ -854,6 +873,22 @@
         <source>%1, not in play yet</source>
         <translation>%1, ainda não está em jogo</translation>
     </message>
+    <message>
+        <source>Focus of the drills</source>
+        <translation>Em foco nas séries</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>%1, the focus of the drills until you clear it</source>
+        <translation>%1, em foco nas séries até lhe retirares o foco</translation>
+    </message>
+    <message>
+        <source>%1, left out of the drills</source>
+        <translation>%1, excluída das séries</translation>
+    </message>
 </context>
 <context>
     <name>KeyTries</name>
@@ -1197,6 +1232,22 @@
         <source>%1 missed, %2 of %3</source>
         <translation>%1 de falhas, %2 de %3</translation>
     </message>
+    <message>
+        <source>Typed instead</source>
+        <translation>Premida em vez disso</translation>
+    </message>
+    <message>
+        <source>The key typed where a run of wrong keys began, for the key due there: the most often first.</source>
+        <translation>A tecla premida no início de uma sequência de teclas erradas, em vez da tecla pedida: as mais frequentes primeiro.</translation>
+    </message>
+    <message>
+        <source>%1 for %2: once</source>
+        <translation>%1 em vez de %2: uma vez</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3 times</source>
+        <translation>%1 em vez de %2: %3 vezes</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1285,10 +1336,6 @@
         <translation>%1 não é um ficheiro.</translation>
     </message>
     <message>
-        <source>%1 is too large: the coach takes texts up to 64 MB.</source>
-        <translation>%1 é demasiado grande: o treinador aceita textos até 64 MB.</translation>
-    </message>
-    <message>
         <source>%1 cannot be read: %2.</source>
         <translation>Não é possível ler %1: %2.</translation>
     </message>
@@ -1299,6 +1346,10 @@
     <message>
         <source>%1 holds no text to type.</source>
         <translation>%1 não tem texto para escrever.</translation>
+    </message>
+    <message>
+        <source>%1 is too large: the coach takes texts up to 16 MB.</source>
+        <translation>%1 é demasiado grande: o treinador aceita textos até 16 MB.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1718,13 @@
     </message>
 </context>
 <context>
+    <name>TextSize</name>
+    <message>
+        <source>the text size chosen is not kept</source>
+        <translation>o tamanho de texto escolhido não fica guardado</translation>
+    </message>
+</context>
+<context>
     <name>TimeMachine</name>
     <message>
         <source>That will be $%1. Are you sure?</source>
@@ -1678,6 +1736,13 @@
     <message>
         <source>Today&apos;s practice</source>
         <translation>Prática de hoje</translation>
+    </message>
+</context>
+<context>
+    <name>WeakKeysDrill</name>
+    <message>
+        <source>%1 and %2 are often typed for each other: they come in neighbouring words.</source>
+        <translation>As teclas %1 e %2 são muitas vezes trocadas: aparecem em palavras vizinhas.</translation>
     </message>
 </context>
 <context>
@@ -1892,6 +1957,34 @@
     <message>
         <source>Keys:</source>
         <translation>Teclas:</translation>
+    </message>
+    <message>
+        <source>As the desktop types</source>
+        <translation>Como no ambiente de trabalho</translation>
+    </message>
+    <message>
+        <source>Layout to learn:</source>
+        <translation>Esquema a aprender:</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be compiled on this system, so it can&apos;t be learnt here.</source>
+        <translation>Não é possível compilar o esquema %1 neste sistema, por isso não o podes aprender aqui.</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Símbolos</translation>
+    </message>
+    <message>
+        <source>Space or a click makes a key in play the focus of the drills until you clear it the same way; the context menu also leaves a key out of the drills.</source>
+        <translation>A tecla Espaço ou um clique põe uma tecla em jogo em foco nas séries, até lhe retirares o foco da mesma forma; o menu de contexto também permite excluir uma tecla das séries.</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Leaves %1 out of the drills</source>
+        <translation>Exclui %1 das séries</translation>
     </message>
 </context>
 <context>

@@ -37,7 +37,7 @@ private slots:
         QTest::newRow("export's header")
             << QString::fromUtf8(statscsv(StatsBook(), {}))
             << "Date,Career,Activity,Level,Result,Speed (WPM),Accuracy,Mistakes,Typing ms,"
-               "Entries,Matched,Typed,Wrong,Corrections,Pairs timed,Pair ms\r\n";
+               "Entries,Matched,Typed,Wrong,Corrections,Pairs timed,Pair ms,Typed instead\r\n";
         QTest::newRow("a country drawn") << competitioncountry(5) << "Japan";
         QTest::newRow("a race level") << levelname(RaceLevel::Expert) << "Expert";
         QTest::newRow("a drill's level") << weakkeysname << "Weak keys";

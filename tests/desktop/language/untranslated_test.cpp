@@ -46,9 +46,10 @@ const QStringList kept{
 // what was typed, the event log as written, the names of saved games and of the hall of fame;
 // and the keyboard layouts, named as xkeyboard-config names them.
 const QSet<QString> holdingdata{
-    QStringLiteral("target"), QStringLiteral("typingbox"), QStringLiteral("Text1"),
-    QStringLiteral("List1"),  QStringLiteral("games"),     QStringLiteral("filename"),
-    QStringLiteral("roster"), QStringLiteral("eventlog"),  QStringLiteral("layoutbox"),
+    QStringLiteral("target"),   QStringLiteral("typingbox"), QStringLiteral("Text1"),
+    QStringLiteral("List1"),    QStringLiteral("games"),     QStringLiteral("filename"),
+    QStringLiteral("roster"),   QStringLiteral("eventlog"),  QStringLiteral("layoutbox"),
+    QStringLiteral("learnbox"),
 };
 
 // Where a control's name is shared, the window tells: the race's entry to type, the practice's
