@@ -1,6 +1,7 @@
 #include "stats/statsfile.h"
 
 #include "stats/keytallies.h"
+#include "stats/statstables.h"
 
 #include "common/clock.h"
 #include "common/number.h"
@@ -104,50 +105,6 @@ bool count(QByteArrayView bytes, std::int64_t& value) {
     return wholenumber(bytes, 0, std::numeric_limits<std::int64_t>::max(), value);
 }
 
-// Blank-separated parts of a character code and `Counts` counts, each after a colon: "97:12"
-// or "97:1500:12". Pointers, not searches: a line has three tables of a dozen short parts each.
-template <int Counts, typename Add> bool readchartable(QByteArrayView text, Add add) {
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    while (p < end) {
-        if (*p == ' ') {
-            ++p;
-            continue;
-        }
-        const char* const partend = std::find(p, end, ' ');
-        const char* colon = std::find(p, partend, ':');
-        std::int64_t code = 0;
-        if (colon == partend || !wholenumber(QByteArrayView(p, colon), 1, 0xFFFF, code))
-            return false;
-        std::int64_t counts[Counts] = {};
-        for (std::int64_t& n : counts) {
-            if (colon == partend)
-                return false;
-            const char* const from = colon + 1;
-            colon = std::find(from, partend, ':');
-            if (!count(QByteArrayView(from, colon), n))
-                return false;
-        }
-        if (colon != partend)
-            return false;
-        add(static_cast<char16_t>(code), counts);
-        p = partend;
-    }
-    return true;
-}
-
-bool readchartable(QByteArrayView text, QVarLengthArray<CharCount, 32>& table) {
-    return readchartable<1>(text, [&](char16_t key, const std::int64_t* n) {
-        table.append({key, n[0]});
-    });
-}
-
-bool readtimetable(QByteArrayView text, QVarLengthArray<CharTime, 32>& table) {
-    return readchartable<2>(text, [&](char16_t key, const std::int64_t* n) {
-        table.append({key, n[0], n[1]});
-    });
-}
-
 // "120:99:12": the key due, the key typed instead, how often; in that order, so a line always
 // reads the same.
 QString swaptable(const KeySwaps& swaps) {
@@ -160,55 +117,6 @@ QString swaptable(const KeySwaps& swaps) {
                          QString::number(typedkey(swap).unicode()) + QLatin1Char(':') +
                          QString::number(times));
     return parts.join(QLatin1Char(' '));
-}
-
-bool readswaptable(QByteArrayView text, QVarLengthArray<SwapCount, 8>& table) {
-    bool possible = true;
-    const bool read = readchartable<2>(text, [&](char16_t due, const std::int64_t* n) {
-        if (n[0] < 1 || n[0] > 0xFFFF || n[0] == due || n[1] < 1)
-            possible = false;
-        else
-            table.append({keyswap(QChar(due), QChar(static_cast<char16_t>(n[0]))), n[1]});
-    });
-    return read && possible;
-}
-
-// A count as the file writes one: digits only, within 64 bits; `p` goes past them.
-bool countat(const char*& p, const char* end, std::int64_t& value) {
-    if (p == end || *p < '0' || *p > '9')
-        return false;
-    const auto [stop, error] = std::from_chars(p, end, value);
-    p = stop;
-    return error == std::errc();
-}
-
-// Blank-separated pairs as pairtable() writes them. Both letters must be letters, and a pair is
-// written only once it was timed. A line holds a hundred or so: read byte by byte.
-bool readpairtable(QByteArrayView text, QVarLengthArray<PairTime, 64>& table) {
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    while (p < end) {
-        if (*p == ' ') {
-            ++p;
-            continue;
-        }
-        if (end - p < 3)
-            return false;
-        PairTime t;
-        t.first = static_cast<unsigned char>(p[0]);
-        t.second = static_cast<unsigned char>(p[1]);
-        p += 2;
-        if (!windows1252letter(t.first) || !windows1252letter(t.second) ||
-            !countat(p, end, t.milliseconds))
-            return false;
-        t.times = 1;
-        if (p < end && *p == ':' && (!countat(++p, end, t.times) || t.times < 2))
-            return false;
-        if (p < end && *p != ' ')
-            return false;
-        table.append(t);
-    }
-    return true;
 }
 
 // Under the longest gap on average, and a time only with gaps to add up.

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "stats/statsfile.h"
+
+#include <QByteArrayView>
+#include <QVarLengthArray>
+
+// The tables a line of stats.dat holds, read from its bytes as statsline() writes them: false
+// for a table this version cannot read, which makes the whole line unreadable.
+bool readchartable(QByteArrayView text, QVarLengthArray<CharCount, 32>& table);
+bool readtimetable(QByteArrayView text, QVarLengthArray<CharTime, 32>& table);
+bool readswaptable(QByteArrayView text, QVarLengthArray<SwapCount, 8>& table);
+bool readpairtable(QByteArrayView text, QVarLengthArray<PairTime, 64>& table);
