@@ -149,9 +149,12 @@
         <source>%1 joins the keys in play.</source>
         <translation>%1 kommt zu den aktiven Tasten hinzu.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 join the keys in play.</source>
-        <translation>%1 kommen zu den aktiven Tasten hinzu.</translation>
+        <translation>
+            <numerusform>%1 kommt zu den aktiven Tasten hinzu.</numerusform>
+            <numerusform>%1 kommen zu den aktiven Tasten hinzu.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Most keys in play are slower than %1 WPM</source>
@@ -751,10 +754,6 @@
         <translation>1 Wort</translation>
     </message>
     <message>
-        <source>%1 entries</source>
-        <translation>%1 Wörter</translation>
-    </message>
-    <message>
         <source>%1 short</source>
         <translation>%1</translation>
     </message>
@@ -858,6 +857,13 @@
         <source>Neither of you reached the finish; %1 got %2 farther %3.</source>
         <translation>Keiner von euch kam ins Ziel; %1 kam %2 weiter %3.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeyLadder</name>
@@ -921,10 +927,6 @@
         <translation>Etwa noch ein Drill mit %1 bis zum Zieltempo.</translation>
     </message>
     <message>
-        <source>About %1 more drills of %2 to reach the target.</source>
-        <translation>Etwa noch %1 Drills mit %2 bis zum Zieltempo.</translation>
-    </message>
-    <message>
         <source>every other drill</source>
         <translation>jeden zweiten Drill</translation>
     </message>
@@ -951,6 +953,13 @@
     <message>
         <source>%1, confidence %2 %, comes back %3: %4 ms a key against %5 ms for %6 WPM, missed %7 % against %8 % at most</source>
         <translation>%1, Sicherheit %2 %, kommt %3 wieder: %4 ms pro Taste gegenüber %5 ms für %6 WPM, %7 % verfehlt gegenüber höchstens %8 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %n more drills of %1 to reach the target.</source>
+        <translation>
+            <numerusform>Etwa noch ein Drill mit %1 bis zum Zieltempo.</numerusform>
+            <numerusform>Etwa noch %n Drills mit %1 bis zum Zieltempo.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1441,9 +1450,12 @@
         <source>day</source>
         <translation>Tag</translation>
     </message>
-    <message>
-        <source>days</source>
-        <translation>Tage</translation>
+    <message numerus="yes">
+        <source>%n days, best %1; %2 of %3 streak freezes held</source>
+        <translation>
+            <numerusform>%n Tag, Rekord %1; %2 von %3 Serien-Jokern übrig</numerusform>
+            <numerusform>%n Tage, Rekord %1; %2 von %3 Serien-Jokern übrig</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2201,15 +2213,7 @@
         <translation>Übung</translation>
     </message>
     <message>
-        <source>exercises</source>
-        <translation>Übungen</translation>
-    </message>
-    <message>
         <source>race</source>
-        <translation>Rennen</translation>
-    </message>
-    <message>
-        <source>races</source>
         <translation>Rennen</translation>
     </message>
     <message>
@@ -2223,10 +2227,6 @@
     <message>
         <source>drill</source>
         <translation>Drill</translation>
-    </message>
-    <message>
-        <source>drills</source>
-        <translation>Drills</translation>
     </message>
     <message>
         <source>Typing Statistics</source>
@@ -2336,9 +2336,33 @@
         <source>unreadable line skipped.</source>
         <translation>unlesbare Zeile übersprungen.</translation>
     </message>
-    <message>
-        <source>unreadable lines skipped.</source>
-        <translation>unlesbare Zeilen übersprungen.</translation>
+    <message numerus="yes">
+        <source>%n exercises</source>
+        <translation>
+            <numerusform>%n Übung</numerusform>
+            <numerusform>%n Übungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n races</source>
+        <translation>
+            <numerusform>%n Rennen</numerusform>
+            <numerusform>%n Rennen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills</source>
+        <translation>
+            <numerusform>%n Drill</numerusform>
+            <numerusform>%n Drills</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreadable lines skipped.</source>
+        <translation>
+            <numerusform>%n unlesbare Zeile übersprungen.</numerusform>
+            <numerusform>%n unlesbare Zeilen übersprungen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -149,9 +149,12 @@
         <source>%1 joins the keys in play.</source>
         <translation>La tecla %1 se une a las teclas en juego.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 join the keys in play.</source>
-        <translation>Las teclas %1 se unen a las teclas en juego.</translation>
+        <translation>
+            <numerusform>La tecla %1 se une a las teclas en juego.</numerusform>
+            <numerusform>Las teclas %1 se unen a las teclas en juego.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Most keys in play are slower than %1 WPM</source>
@@ -751,10 +754,6 @@
         <translation>1 entrada</translation>
     </message>
     <message>
-        <source>%1 entries</source>
-        <translation>%1 entradas</translation>
-    </message>
-    <message>
         <source>%1 short</source>
         <translation>a %1</translation>
     </message>
@@ -858,6 +857,13 @@
         <source>Neither of you reached the finish; %1 got %2 farther %3.</source>
         <translation>Ninguno de los dos llegó a la meta; %1 llegó %2 más lejos %3.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entrada</numerusform>
+            <numerusform>%n entradas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeyLadder</name>
@@ -921,10 +927,6 @@
         <translation>Falta más o menos una lección con la tecla %1 para alcanzar el objetivo.</translation>
     </message>
     <message>
-        <source>About %1 more drills of %2 to reach the target.</source>
-        <translation>Faltan unas %1 lecciones con la tecla %2 para alcanzar el objetivo.</translation>
-    </message>
-    <message>
         <source>every other drill</source>
         <translation>cada dos lecciones</translation>
     </message>
@@ -951,6 +953,13 @@
     <message>
         <source>%1, confidence %2 %, comes back %3: %4 ms a key against %5 ms for %6 WPM, missed %7 % against %8 % at most</source>
         <translation>%1, confianza %2 %, vuelve %3: %4 ms por tecla frente a %5 ms para %6 PPM, fallos %7 % frente a %8 % como máximo</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %n more drills of %1 to reach the target.</source>
+        <translation>
+            <numerusform>Falta más o menos una lección con la tecla %1 para alcanzar el objetivo.</numerusform>
+            <numerusform>Faltan unas %n lecciones con la tecla %1 para alcanzar el objetivo.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1441,9 +1450,12 @@
         <source>day</source>
         <translation>día</translation>
     </message>
-    <message>
-        <source>days</source>
-        <translation>días</translation>
+    <message numerus="yes">
+        <source>%n days, best %1; %2 of %3 streak freezes held</source>
+        <translation>
+            <numerusform>%n día, mejor: %1; protectores de racha: %2 de %3</numerusform>
+            <numerusform>%n días, mejor: %1; protectores de racha: %2 de %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2201,16 +2213,8 @@
         <translation>ejercicio</translation>
     </message>
     <message>
-        <source>exercises</source>
-        <translation>ejercicios</translation>
-    </message>
-    <message>
         <source>race</source>
         <translation>carrera</translation>
-    </message>
-    <message>
-        <source>races</source>
-        <translation>carreras</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -2223,10 +2227,6 @@
     <message>
         <source>drill</source>
         <translation>lección</translation>
-    </message>
-    <message>
-        <source>drills</source>
-        <translation>lecciones</translation>
     </message>
     <message>
         <source>Typing Statistics</source>
@@ -2336,9 +2336,33 @@
         <source>unreadable line skipped.</source>
         <translation>línea ilegible omitida.</translation>
     </message>
-    <message>
-        <source>unreadable lines skipped.</source>
-        <translation>líneas ilegibles omitidas.</translation>
+    <message numerus="yes">
+        <source>%n exercises</source>
+        <translation>
+            <numerusform>%n ejercicio</numerusform>
+            <numerusform>%n ejercicios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n races</source>
+        <translation>
+            <numerusform>%n carrera</numerusform>
+            <numerusform>%n carreras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills</source>
+        <translation>
+            <numerusform>%n lección</numerusform>
+            <numerusform>%n lecciones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreadable lines skipped.</source>
+        <translation>
+            <numerusform>%n línea ilegible omitida.</numerusform>
+            <numerusform>%n líneas ilegibles omitidas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -149,9 +149,12 @@
         <source>%1 joins the keys in play.</source>
         <translation>%1 rejoint les touches en jeu.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 join the keys in play.</source>
-        <translation>%1 rejoignent les touches en jeu.</translation>
+        <translation>
+            <numerusform>%1 rejoint les touches en jeu.</numerusform>
+            <numerusform>%1 rejoignent les touches en jeu.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Most keys in play are slower than %1 WPM</source>
@@ -751,10 +754,6 @@
         <translation>1 mot</translation>
     </message>
     <message>
-        <source>%1 entries</source>
-        <translation>%1 mots</translation>
-    </message>
-    <message>
         <source>%1 short</source>
         <translation>à %1</translation>
     </message>
@@ -858,6 +857,13 @@
         <source>Neither of you reached the finish; %1 got %2 farther %3.</source>
         <translation>Personne n&apos;a atteint l&apos;arrivée&#xa0;; %1 a fait %2 de plus %3.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeyLadder</name>
@@ -921,10 +927,6 @@
         <translation>Environ une séance de plus sur %1 pour atteindre la cible.</translation>
     </message>
     <message>
-        <source>About %1 more drills of %2 to reach the target.</source>
-        <translation>Environ %1 séances de plus sur %2 pour atteindre la cible.</translation>
-    </message>
-    <message>
         <source>every other drill</source>
         <translation>une séance sur deux</translation>
     </message>
@@ -951,6 +953,13 @@
     <message>
         <source>%1, confidence %2 %, comes back %3: %4 ms a key against %5 ms for %6 WPM, missed %7 % against %8 % at most</source>
         <translation>%1, confiance %2 %, revient %3&#xa0;: %4 ms par frappe contre %5 ms pour %6 mots/min, manquée %7 % du temps contre %8 % au maximum</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %n more drills of %1 to reach the target.</source>
+        <translation>
+            <numerusform>Environ une séance de plus sur %1 pour atteindre la cible.</numerusform>
+            <numerusform>Environ %n séances de plus sur %1 pour atteindre la cible.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1441,9 +1450,12 @@
         <source>day</source>
         <translation>jour</translation>
     </message>
-    <message>
-        <source>days</source>
-        <translation>jours</translation>
+    <message numerus="yes">
+        <source>%n days, best %1; %2 of %3 streak freezes held</source>
+        <translation>
+            <numerusform>%n jour, record %1&#xa0;; gels de série en réserve&#xa0;: %2 sur %3</numerusform>
+            <numerusform>%n jours, record %1&#xa0;; gels de série en réserve&#xa0;: %2 sur %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2201,16 +2213,8 @@
         <translation>exercice</translation>
     </message>
     <message>
-        <source>exercises</source>
-        <translation>exercices</translation>
-    </message>
-    <message>
         <source>race</source>
         <translation>course</translation>
-    </message>
-    <message>
-        <source>races</source>
-        <translation>courses</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -2223,10 +2227,6 @@
     <message>
         <source>drill</source>
         <translation>séance</translation>
-    </message>
-    <message>
-        <source>drills</source>
-        <translation>séances</translation>
     </message>
     <message>
         <source>Typing Statistics</source>
@@ -2336,9 +2336,33 @@
         <source>unreadable line skipped.</source>
         <translation>ligne illisible ignorée.</translation>
     </message>
-    <message>
-        <source>unreadable lines skipped.</source>
-        <translation>lignes illisibles ignorées.</translation>
+    <message numerus="yes">
+        <source>%n exercises</source>
+        <translation>
+            <numerusform>%n exercice</numerusform>
+            <numerusform>%n exercices</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n races</source>
+        <translation>
+            <numerusform>%n course</numerusform>
+            <numerusform>%n courses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills</source>
+        <translation>
+            <numerusform>%n séance</numerusform>
+            <numerusform>%n séances</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreadable lines skipped.</source>
+        <translation>
+            <numerusform>%n ligne illisible ignorée.</numerusform>
+            <numerusform>%n lignes illisibles ignorées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

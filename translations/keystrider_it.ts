@@ -149,9 +149,12 @@
         <source>%1 joins the keys in play.</source>
         <translation>%1 entra tra i tasti in gioco.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 join the keys in play.</source>
-        <translation>%1 entrano tra i tasti in gioco.</translation>
+        <translation>
+            <numerusform>%1 entra tra i tasti in gioco.</numerusform>
+            <numerusform>%1 entrano tra i tasti in gioco.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Most keys in play are slower than %1 WPM</source>
@@ -751,10 +754,6 @@
         <translation>1 parola</translation>
     </message>
     <message>
-        <source>%1 entries</source>
-        <translation>%1 parole</translation>
-    </message>
-    <message>
         <source>%1 short</source>
         <translation>a %1</translation>
     </message>
@@ -858,6 +857,13 @@
         <source>Neither of you reached the finish; %1 got %2 farther %3.</source>
         <translation>Nessuno dei due ha raggiunto l&apos;arrivo; %1 ha fatto %2 in più %3.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n parola</numerusform>
+            <numerusform>%n parole</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeyLadder</name>
@@ -921,10 +927,6 @@
         <translation>Circa un altro esercizio su %1 per raggiungere l&apos;obiettivo.</translation>
     </message>
     <message>
-        <source>About %1 more drills of %2 to reach the target.</source>
-        <translation>Ancora circa %1 esercizi su %2 per raggiungere l&apos;obiettivo.</translation>
-    </message>
-    <message>
         <source>every other drill</source>
         <translation>un esercizio sì e uno no</translation>
     </message>
@@ -951,6 +953,13 @@
     <message>
         <source>%1, confidence %2 %, comes back %3: %4 ms a key against %5 ms for %6 WPM, missed %7 % against %8 % at most</source>
         <translation>%1, sicurezza %2 %, torna %3: %4 ms a tasto contro %5 ms per %6 PPM, sbagliato il %7 % contro un massimo del %8 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %n more drills of %1 to reach the target.</source>
+        <translation>
+            <numerusform>Circa un altro esercizio su %1 per raggiungere l&apos;obiettivo.</numerusform>
+            <numerusform>Ancora circa %n esercizi su %1 per raggiungere l&apos;obiettivo.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1441,9 +1450,12 @@
         <source>day</source>
         <translation>giorno</translation>
     </message>
-    <message>
-        <source>days</source>
-        <translation>giorni</translation>
+    <message numerus="yes">
+        <source>%n days, best %1; %2 of %3 streak freezes held</source>
+        <translation>
+            <numerusform>%n giorno, record %1; protezioni serie: %2 su %3</numerusform>
+            <numerusform>%n giorni, record %1; protezioni serie: %2 su %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2201,16 +2213,8 @@
         <translation>prova</translation>
     </message>
     <message>
-        <source>exercises</source>
-        <translation>prove</translation>
-    </message>
-    <message>
         <source>race</source>
         <translation>corsa</translation>
-    </message>
-    <message>
-        <source>races</source>
-        <translation>corse</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -2223,10 +2227,6 @@
     <message>
         <source>drill</source>
         <translation>esercizio</translation>
-    </message>
-    <message>
-        <source>drills</source>
-        <translation>esercizi</translation>
     </message>
     <message>
         <source>Typing Statistics</source>
@@ -2336,9 +2336,33 @@
         <source>unreadable line skipped.</source>
         <translation>riga illeggibile saltata.</translation>
     </message>
-    <message>
-        <source>unreadable lines skipped.</source>
-        <translation>righe illeggibili saltate.</translation>
+    <message numerus="yes">
+        <source>%n exercises</source>
+        <translation>
+            <numerusform>%n prova</numerusform>
+            <numerusform>%n prove</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n races</source>
+        <translation>
+            <numerusform>%n corsa</numerusform>
+            <numerusform>%n corse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills</source>
+        <translation>
+            <numerusform>%n esercizio</numerusform>
+            <numerusform>%n esercizi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreadable lines skipped.</source>
+        <translation>
+            <numerusform>%n riga illeggibile saltata.</numerusform>
+            <numerusform>%n righe illeggibili saltate.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -149,9 +149,12 @@
         <source>%1 joins the keys in play.</source>
         <translation>A tecla %1 junta-se às teclas em jogo.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 join the keys in play.</source>
-        <translation>As teclas %1 juntam-se às teclas em jogo.</translation>
+        <translation>
+            <numerusform>A tecla %1 junta-se às teclas em jogo.</numerusform>
+            <numerusform>As teclas %1 juntam-se às teclas em jogo.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Most keys in play are slower than %1 WPM</source>
@@ -751,10 +754,6 @@
         <translation>1 entrada</translation>
     </message>
     <message>
-        <source>%1 entries</source>
-        <translation>%1 entradas</translation>
-    </message>
-    <message>
         <source>%1 short</source>
         <translation>a %1</translation>
     </message>
@@ -858,6 +857,13 @@
         <source>Neither of you reached the finish; %1 got %2 farther %3.</source>
         <translation>Nenhum dos dois chegou ao fim; %1 foi %2 mais longe %3.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entrada</numerusform>
+            <numerusform>%n entradas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeyLadder</name>
@@ -921,10 +927,6 @@
         <translation>Falta cerca de mais uma série da tecla %1 para atingir a meta.</translation>
     </message>
     <message>
-        <source>About %1 more drills of %2 to reach the target.</source>
-        <translation>Faltam cerca de mais %1 séries da tecla %2 para atingir a meta.</translation>
-    </message>
-    <message>
         <source>every other drill</source>
         <translation>de duas em duas séries</translation>
     </message>
@@ -951,6 +953,13 @@
     <message>
         <source>%1, confidence %2 %, comes back %3: %4 ms a key against %5 ms for %6 WPM, missed %7 % against %8 % at most</source>
         <translation>%1, confiança %2 %, volta %3: %4 ms por tecla contra %5 ms para %6 PPM, falhada %7 % das vezes contra %8 % no máximo</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %n more drills of %1 to reach the target.</source>
+        <translation>
+            <numerusform>Falta cerca de mais uma série da tecla %1 para atingir a meta.</numerusform>
+            <numerusform>Faltam cerca de mais %n séries da tecla %1 para atingir a meta.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1441,9 +1450,12 @@
         <source>day</source>
         <translation>dia</translation>
     </message>
-    <message>
-        <source>days</source>
-        <translation>dias</translation>
+    <message numerus="yes">
+        <source>%n days, best %1; %2 of %3 streak freezes held</source>
+        <translation>
+            <numerusform>%n dia, recorde: %1; %2 de %3 proteções de sequência disponíveis</numerusform>
+            <numerusform>%n dias, recorde: %1; %2 de %3 proteções de sequência disponíveis</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2201,16 +2213,8 @@
         <translation>exercício</translation>
     </message>
     <message>
-        <source>exercises</source>
-        <translation>exercícios</translation>
-    </message>
-    <message>
         <source>race</source>
         <translation>corrida</translation>
-    </message>
-    <message>
-        <source>races</source>
-        <translation>corridas</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -2223,10 +2227,6 @@
     <message>
         <source>drill</source>
         <translation>série</translation>
-    </message>
-    <message>
-        <source>drills</source>
-        <translation>séries</translation>
     </message>
     <message>
         <source>Typing Statistics</source>
@@ -2336,9 +2336,33 @@
         <source>unreadable line skipped.</source>
         <translation>linha ilegível ignorada.</translation>
     </message>
-    <message>
-        <source>unreadable lines skipped.</source>
-        <translation>linhas ilegíveis ignoradas.</translation>
+    <message numerus="yes">
+        <source>%n exercises</source>
+        <translation>
+            <numerusform>%n exercício</numerusform>
+            <numerusform>%n exercícios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n races</source>
+        <translation>
+            <numerusform>%n corrida</numerusform>
+            <numerusform>%n corridas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drills</source>
+        <translation>
+            <numerusform>%n série</numerusform>
+            <numerusform>%n séries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unreadable lines skipped.</source>
+        <translation>
+            <numerusform>%n linha ilegível ignorada.</numerusform>
+            <numerusform>%n linhas ilegíveis ignoradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -110,7 +110,8 @@ void CoachPlanner::showfocus() {
                 break;
             }
     } else if (!joined.isEmpty()) {
-        told = tr("%1 join the keys in play.").arg(keylist(joined));
+        told = tr("%1 join the keys in play.", nullptr, static_cast<int>(joined.size()))
+                   .arg(keylist(joined));
     }
     if (!unreachable.isEmpty() && unreachable != toldunreachable)
         told = QStringList{(unreachable.size() == 1

@@ -184,9 +184,8 @@ QString forecast(QChar key, const QList<FocusDrill>& recent, int targetwpm) {
                ? QCoreApplication::translate("KeyTries",
                                              "About one more drill of %1 to reach the target.")
                      .arg(name)
-               : QCoreApplication::translate("KeyTries",
-                                             "About %1 more drills of %2 to reach the target.")
-                     .arg(more)
+               : QCoreApplication::translate(
+                     "KeyTries", "About %n more drills of %1 to reach the target.", nullptr, more)
                      .arg(name);
 }
 

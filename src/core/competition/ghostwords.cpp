@@ -9,7 +9,7 @@ namespace {
 
 QString entriestext(int entries) {
     return entries == 1 ? QCoreApplication::translate("GhostWords", "1 entry")
-                        : QCoreApplication::translate("GhostWords", "%1 entries").arg(entries);
+                        : QCoreApplication::translate("GhostWords", "%n entries", nullptr, entries);
 }
 
 QString shorttext(const Replay& race) {

@@ -61,11 +61,19 @@ PracticeStreak practicestreak(const PracticeDays& days, const GoalHistory& goals
 }
 
 QString streaktext(const PracticeStreak& s) {
+    // One day keeps its own text; other counts go by the language's plural rule (French's
+    // "0 jour").
+    if (s.current != 1)
+        return QCoreApplication::translate("PracticeStreak",
+                                           "%n days, best %1; %2 of %3 streak freezes held",
+                                           nullptr, s.current)
+            .arg(s.best)
+            .arg(s.freezes)
+            .arg(mostfreezes);
     return QCoreApplication::translate("PracticeStreak",
                                        "%1 %2, best %3; %4 of %5 streak freezes held")
         .arg(s.current)
-        .arg(s.current == 1 ? QCoreApplication::translate("PracticeStreak", "day")
-                            : QCoreApplication::translate("PracticeStreak", "days"))
+        .arg(QCoreApplication::translate("PracticeStreak", "day"))
         .arg(s.best)
         .arg(s.freezes)
         .arg(mostfreezes);

@@ -36,6 +36,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -44,23 +45,29 @@ constexpr qsizetype mostpoints = 400;
 // Records shown one by one up to here draw each as a point too, so a few stand out.
 constexpr qsizetype mostmarkedpoints = 60;
 
+// `many` holds %n, so each language counts by its own rule (French's "0 course"). Qt counts in
+// int: a larger count takes the form of the largest and keeps its own digits.
 QString counted(std::int64_t n, const char* one, const char* many) {
-    return QString::number(n) + QLatin1Char(' ') +
-           QCoreApplication::translate("frmstats", n == 1 ? one : many);
+    if (n == 1)
+        return QString::number(n) + QLatin1Char(' ') + QCoreApplication::translate("frmstats", one);
+    const int form =
+        static_cast<int>(std::clamp<std::int64_t>(n, 0, std::numeric_limits<int>::max()));
+    const QString said = QCoreApplication::translate("frmstats", many, nullptr, form);
+    return n == form ? said : QString(said).replace(QString::number(form), QString::number(n));
 }
 
 // "3 exercises and 1 race", with the coach's drills named only once there are some.
 QString recordedtext(const StatsSummary& shown) {
     const QString exercises = counted(shown.exercises, QT_TRANSLATE_NOOP("frmstats", "exercise"),
-                                      QT_TRANSLATE_NOOP("frmstats", "exercises"));
+                                      QT_TRANSLATE_N_NOOP("frmstats", "%n exercises"));
     const QString races = counted(shown.races, QT_TRANSLATE_NOOP("frmstats", "race"),
-                                  QT_TRANSLATE_NOOP("frmstats", "races"));
+                                  QT_TRANSLATE_N_NOOP("frmstats", "%n races"));
     if (shown.drills == 0)
         return QCoreApplication::translate("frmstats", "%1 and %2").arg(exercises, races);
     return QCoreApplication::translate("frmstats", "%1, %2 and %3")
         .arg(exercises, races,
              counted(shown.drills, QT_TRANSLATE_NOOP("frmstats", "drill"),
-                     QT_TRANSLATE_NOOP("frmstats", "drills")));
+                     QT_TRANSLATE_N_NOOP("frmstats", "%n drills")));
 }
 
 } // namespace
@@ -337,7 +344,7 @@ void frmstats::refresh() {
         text +=
             (text.isEmpty() ? QString() : QStringLiteral(" ")) +
             counted(records.unreadable, QT_TRANSLATE_NOOP("frmstats", "unreadable line skipped."),
-                    QT_TRANSLATE_NOOP("frmstats", "unreadable lines skipped."));
+                    QT_TRANSLATE_N_NOOP("frmstats", "%n unreadable lines skipped."));
     if (!unreadfile.isEmpty() && !shown.shown.isEmpty())
         text += QLatin1Char(' ') + unreadfile;
     summarylabel->setText(text);
