@@ -97,14 +97,6 @@ Name nameof(QByteArrayView field) {
     return Name::unknown;
 }
 
-bool wholenumber(QByteArrayView bytes, std::int64_t min, std::int64_t max, std::int64_t& value) {
-    return filenumber(bytes, min, max, value) == FileNumber::Whole;
-}
-
-bool count(QByteArrayView bytes, std::int64_t& value) {
-    return wholenumber(bytes, 0, std::numeric_limits<std::int64_t>::max(), value);
-}
-
 // "120:99:12": the key due, the key typed instead, how often; in that order, so a line always
 // reads the same.
 QString swaptable(const KeySwaps& swaps) {
@@ -278,7 +270,7 @@ bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
     if (reader.unclosedquote() || fields.size() < 2 || fields.size() % 2 != 0 || fields[0] != tag)
         return false;
     std::int64_t lineversion = 0;
-    if (!wholenumber(fields[1], 1, std::numeric_limits<std::int64_t>::max(), lineversion))
+    if (!statswhole(fields[1], 1, std::numeric_limits<std::int64_t>::max(), lineversion))
         return false;
     TypingTally& t = l.tally;
     std::int64_t* numbers[] = {&t.milliseconds, &t.entries, &t.charsmatched,
@@ -288,7 +280,7 @@ bool splitstatsline(QByteArrayView bytes, StatsLine& l) {
     for (qsizetype i = 2; i < fields.size(); i += 2) {
         const QByteArrayView value = fields[i + 1];
         const Name name = nameof(fields[i]);
-        if (name < Name::ended && !count(value, *numbers[static_cast<int>(name)]))
+        if (name < Name::ended && !statscount(value, *numbers[static_cast<int>(name)]))
             return false;
         switch (name) {
         case Name::ended:

@@ -9,14 +9,6 @@
 
 namespace {
 
-bool wholenumber(QByteArrayView bytes, std::int64_t min, std::int64_t max, std::int64_t& value) {
-    return filenumber(bytes, min, max, value) == FileNumber::Whole;
-}
-
-bool count(QByteArrayView bytes, std::int64_t& value) {
-    return wholenumber(bytes, 0, std::numeric_limits<std::int64_t>::max(), value);
-}
-
 // Blank-separated parts of a character code and `Counts` counts, each after a colon: "97:12"
 // or "97:1500:12". Pointers, not searches: a line has three tables of a dozen short parts each.
 template <int Counts, typename Add> bool readchartable(QByteArrayView text, Add add) {
@@ -30,7 +22,7 @@ template <int Counts, typename Add> bool readchartable(QByteArrayView text, Add 
         const char* const partend = std::find(p, end, ' ');
         const char* colon = std::find(p, partend, ':');
         std::int64_t code = 0;
-        if (colon == partend || !wholenumber(QByteArrayView(p, colon), 1, 0xFFFF, code))
+        if (colon == partend || !statswhole(QByteArrayView(p, colon), 1, 0xFFFF, code))
             return false;
         std::int64_t counts[Counts] = {};
         for (std::int64_t& n : counts) {
@@ -38,7 +30,7 @@ template <int Counts, typename Add> bool readchartable(QByteArrayView text, Add 
                 return false;
             const char* const from = colon + 1;
             colon = std::find(from, partend, ':');
-            if (!count(QByteArrayView(from, colon), n))
+            if (!statscount(QByteArrayView(from, colon), n))
                 return false;
         }
         if (colon != partend)
@@ -59,6 +51,14 @@ bool countat(const char*& p, const char* end, std::int64_t& value) {
 }
 
 } // namespace
+
+bool statswhole(QByteArrayView bytes, std::int64_t min, std::int64_t max, std::int64_t& value) {
+    return filenumber(bytes, min, max, value) == FileNumber::Whole;
+}
+
+bool statscount(QByteArrayView bytes, std::int64_t& value) {
+    return statswhole(bytes, 0, std::numeric_limits<std::int64_t>::max(), value);
+}
 
 bool readchartable(QByteArrayView text, QVarLengthArray<CharCount, 32>& table) {
     return readchartable<1>(text, [&](char16_t key, const std::int64_t* n) {
