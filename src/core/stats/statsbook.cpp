@@ -91,22 +91,44 @@ CareerTally& StatsBook::addrow(StatsRow row) {
     // A copy of the book, or of its tallies, shares them until one is written: then they move.
     if (!bycareer.isDetached())
         talliesat.clear();
-    CareerTally* tally = talliesat.value(row.career);
+    const qint64 at = (qint64(row.career) << 32) | quint32(row.layout);
+    CareerTally* tally = talliesat.value(at);
     if (!tally) {
         const qsizetype before = bycareer.size();
-        tally = &bycareer[texts[row.career]];
+        tally = &bycareer[{texts[row.career], layoutof(row)}];
         if (bycareer.size() != before)
             talliesat.clear();
-        talliesat.insert(row.career, tally);
+        talliesat.insert(at, tally);
     }
     tally->addrow(row, texts[row.activity]);
     list.append(std::move(row));
     return *tally;
 }
 
+LayoutPairs& StatsBook::careerpairsat(qint32 career) {
+    if (!careerpairs.isDetached())
+        pairsat.clear();
+    LayoutPairs* pairs = pairsat.value(career);
+    if (!pairs) {
+        const qsizetype before = careerpairs.size();
+        pairs = &careerpairs[texts[career]];
+        if (careerpairs.size() != before)
+            pairsat.clear();
+        pairsat.insert(career, pairs);
+    }
+    return *pairs;
+}
+
+const QString& StatsBook::layoutof(const StatsRow& row) const {
+    static const QString desktop;
+    return row.layout < 0 ? desktop : texts[row.layout];
+}
+
 void StatsBook::add(const StatsLine& line) {
-    addline(line).pairs.add(line);
-    allpairs.add(line);
+    addline(line);
+    const StatsRow& row = list.last();
+    careerpairsat(row.career).add(line, layoutof(row));
+    allpairs.add(line, layoutof(row));
 }
 
 CareerTally& StatsBook::addline(const StatsLine& l) {
@@ -117,6 +139,8 @@ CareerTally& StatsBook::addline(const StatsLine& l) {
     row.activity = textposition(l.activity, recent[1]);
     row.level = textposition(l.level, recent[2]);
     row.result = textposition(l.result, recent[3]);
+    if (!l.layout.isEmpty())
+        row.layout = textposition(l.layout, recent[4]);
     row.tally = l.tally;
     if (!l.instead.isEmpty()) {
         KeySwaps swaps;
@@ -162,17 +186,51 @@ void StatsBook::follow(const StatsBookPart& later) {
         row.result = at[row.result];
         if (row.instead >= 0)
             row.instead = at[row.instead];
+        if (row.layout >= 0)
+            row.layout = at[row.layout];
         list.append(row);
     }
     talliesat.clear(); // a new career may move the tallies
-    for (auto it = part.bycareer.cbegin(); it != part.bycareer.cend(); ++it) {
-        CareerTally& tally = bycareer[it.key()];
-        tally.add(it.value());
-        const auto strides = later.careerpairs.constFind(part.find(it.key()));
-        if (strides != later.careerpairs.cend())
-            tally.pairs.follow(strides.value());
-    }
+    pairsat.clear();
+    for (auto it = part.bycareer.cbegin(); it != part.bycareer.cend(); ++it)
+        bycareer[it.key()].add(it.value());
+    for (auto it = later.careerpairs.cbegin(); it != later.careerpairs.cend(); ++it)
+        careerpairs[part.texts[it.key()]].follow(it.value());
     allpairs.follow(later.allpairs);
+}
+
+CareerTally StatsBook::tally(const StatsChoice& choice) const {
+    CareerTally total;
+    for (auto it = bycareer.cbegin(); it != bycareer.cend(); ++it)
+        if ((!choice.career || it.key().career == *choice.career) &&
+            (!choice.layout || it.key().layout == *choice.layout))
+            total.add(it.value());
+    return total;
+}
+
+const PairTimes& StatsBook::pairs(const StatsChoice& choice) const {
+    static const LayoutPairs none;
+    const LayoutPairs* of = &allpairs;
+    if (choice.career) {
+        const auto found = careerpairs.constFind(*choice.career);
+        of = found == careerpairs.cend() ? &none : &*found;
+    }
+    return choice.layout ? of->of(*choice.layout) : of->all();
+}
+
+QStringList StatsBook::layouts() const {
+    QStringList found;
+    bool desktop = false;
+    for (auto it = bycareer.cbegin(); it != bycareer.cend(); ++it) {
+        if (it.key().layout.isEmpty())
+            desktop = true;
+        else if (!found.contains(it.key().layout))
+            found.append(it.key().layout);
+    }
+    found.sort();
+    if (desktop)
+        found.prepend(QString());
+    return found;
 }
 
 KeySwaps StatsBook::instead() const {
@@ -192,8 +250,9 @@ QString swapsummary(const KeySwaps& swaps) {
 
 void StatsBookPart::add(const StatsLine& line) {
     book.addline(line);
-    addstrides(allpairs, line);
-    addstrides(careerpairs[book.list.last().career], line);
+    const StatsRow& row = book.list.last();
+    allpairs.add(line, book.layoutof(row));
+    careerpairs[row.career].add(line, book.layoutof(row));
 }
 
 void StatsBook::add(const TypingRecord& record) {

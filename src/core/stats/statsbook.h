@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stats/layoutpairs.h"
 #include "stats/pairtimes.h"
 #include "stats/statsfile.h"
 
@@ -8,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 // A record as the statistics window keeps it: what a row and the progress chart show. The
 // per-character and per-entry counts are added into its career's tally instead, and the texts,
@@ -21,6 +23,7 @@ struct StatsRow {
     qint32 activity = 0;
     qint32 level = 0;
     qint32 result = 0;
+    qint32 layout = -1; // of a layout learnt in the coach; -1 for the desktop's
     TypingTally tally;
     // The letter pairs timed, and their typing times added up.
     std::int64_t pairstimed = 0;
@@ -48,7 +51,7 @@ struct KeyMisses {
     }
 };
 
-// What one career's records add up to.
+// What one career's records on one layout add up to.
 class CareerTally {
 public:
     std::int64_t exercises = 0;
@@ -57,7 +60,6 @@ public:
     TypingTally tally;       // of all its records together
     double bestspeed = 0;
     QHash<QString, std::int64_t> entries; // times each entry was mistyped
-    PairTimes pairs;                      // of its records, in the order they were typed
     KeySwaps instead;                     // keys typed instead of those due
 
     void addrow(const StatsRow& row, QStringView activity);
@@ -77,9 +79,26 @@ private:
 // "c for x: 12; v for b: 1", worst first: one record's keys typed instead, as the export has them.
 QString swapsummary(const KeySwaps& swaps);
 
+// Whose records a tally adds up: a career's, typed on a layout (empty: the desktop's).
+struct TallyKey {
+    QString career;
+    QString layout;
+    bool operator==(const TallyKey&) const = default;
+};
+inline size_t qHash(const TallyKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.career, key.layout);
+}
+
+// Which records the statistics show: one career's or every career's (no career), one layout's
+// or every layout's (no layout; an empty one is the desktop's).
+struct StatsChoice {
+    std::optional<QString> career;
+    std::optional<QString> layout;
+};
+
 class StatsBookPart;
 
-// Every record read or added, in the order they ended, with a tally per career.
+// Every record read or added, in the order they ended, with a tally per career and layout.
 class StatsBook {
 public:
     void add(const StatsLine& line);
@@ -88,9 +107,15 @@ public:
     // As its line in the file reads, so it shows as it will after the window is reopened.
     void add(const TypingRecord& record);
     const QList<StatsRow>& rows() const { return list; }
-    const QHash<QString, CareerTally>& tallies() const { return bycareer; }
+    const QHash<TallyKey, CareerTally>& tallies() const { return bycareer; }
+    // The records chosen, added up.
+    CareerTally tally(const StatsChoice& choice) const;
     // Every career's records together: smoothed times can't be added up from the careers'.
-    const PairTimes& pairs() const { return allpairs; }
+    const PairTimes& pairs() const { return allpairs.all(); }
+    const PairTimes& pairs(const StatsChoice& choice) const;
+    // The layouts the records were typed on: the desktop's (empty) first when it has any, then
+    // those learnt in the coach, in the order of their keys.
+    QStringList layouts() const;
     // Keys typed instead of those due, of every career.
     KeySwaps instead() const;
     const QString& text(qint32 position) const { return texts[position]; }
@@ -102,6 +127,10 @@ private:
     // The row and its tallies, the letter pairs left to the caller.
     CareerTally& addline(const StatsLine& line);
     CareerTally& addrow(StatsRow row);
+    // The career's letter pairs, by the position of its name.
+    LayoutPairs& careerpairsat(qint32 career);
+    // The layout learnt a row was typed on; empty for the desktop's.
+    const QString& layoutof(const StatsRow& row) const;
     // Each text is kept once, however often it comes: careers, levels and entries repeat.
     qint32 textposition(QByteArrayView bytes);
     // The same for a field every line has: its last few texts are compared before any is hashed.
@@ -113,12 +142,15 @@ private:
     qint32 textposition(QByteArrayView bytes, RecentTexts& recent);
     qint32 textposition(const QString& text);
     QList<StatsRow> list;
-    QHash<QString, CareerTally> bycareer;
-    // Each career's tally by the position of its name, so a line hashes no name; a new career,
-    // or a copy that shares them, may move the tallies, and then they are found again.
-    QHash<qint32, CareerTally*> talliesat;
-    std::array<RecentTexts, 4> recent; // career, activity, level and result
-    PairTimes allpairs;
+    QHash<TallyKey, CareerTally> bycareer;
+    QHash<QString, LayoutPairs> careerpairs;
+    // Each tally by the positions of its career's name and layout, so a line hashes no name; a
+    // new tally, or a copy that shares them, may move the tallies, and then they are found again.
+    // The same for each career's pairs.
+    QHash<qint64, CareerTally*> talliesat;
+    QHash<qint32, LayoutPairs*> pairsat;
+    std::array<RecentTexts, 5> recent; // career, activity, level, result and layout
+    LayoutPairs allpairs;
     QStringList texts;
     QHash<QByteArray, qint32> bytepositions;
     QHash<QString, qint32> positions;
@@ -134,7 +166,7 @@ public:
 private:
     friend class StatsBook;
     StatsBook book; // its pairs left out
-    LetterTable<TimeStride> allpairs;
+    LayoutStrides allpairs;
     // By the position of the career's name in the part's book.
-    QHash<qint32, LetterTable<TimeStride>> careerpairs;
+    QHash<qint32, LayoutStrides> careerpairs;
 };

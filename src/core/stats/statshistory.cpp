@@ -82,8 +82,6 @@ struct IntoHistory {
     void line(const StatsLine& line) {
         history.book.add(line);
         history.days.add(line);
-        if (!line.layout.isEmpty())
-            history.learntpairs[layoutof(line)].add(line);
     }
     void unreadable() { history.unreadable = addsaturated(history.unreadable, 1); }
     void mistypedentry(const QString& entry) {
@@ -99,7 +97,6 @@ struct IntoHistory {
 struct LaterPart {
     QHash<QChar, KeyStride> keys;
     QHash<QString, QHash<QChar, KeyStride>> learntkeys;
-    QHash<QString, LetterTable<TimeStride>> learntpairs;
     StatsBookPart book;
     PracticeDays days;
     QHash<QString, std::int64_t> mistyped; // since the part's last clearing of each
@@ -115,8 +112,6 @@ struct LaterPart {
     void line(const StatsLine& line) {
         book.add(line);
         days.add(line);
-        if (!line.layout.isEmpty())
-            addstrides(learntpairs[layoutof(line)], line);
     }
     void unreadable() { unreadablelines = addsaturated(unreadablelines, 1); }
     void mistypedentry(const QString& entry) {
@@ -136,8 +131,6 @@ struct LaterPart {
         for (auto layout = learntkeys.cbegin(); layout != learntkeys.cend(); ++layout)
             for (auto it = layout->cbegin(); it != layout->cend(); ++it)
                 history.learntkeys[layout.key()].follow(it.key(), it.value());
-        for (auto it = learntpairs.cbegin(); it != learntpairs.cend(); ++it)
-            history.learntpairs[it.key()].follow(it.value());
         history.book.follow(book);
         history.unreadable = addsaturated(history.unreadable, unreadablelines);
         history.days.add(days);
@@ -196,14 +189,6 @@ const KeyHistory& StatsHistory::keysof(const QString& layout) const {
         return keys;
     const auto found = learntkeys.constFind(layout);
     return found == learntkeys.cend() ? none : *found;
-}
-
-const PairTimes& StatsHistory::pairsof(const QString& layout) const {
-    static const PairTimes none;
-    if (layout.isEmpty())
-        return pairs();
-    const auto found = learntpairs.constFind(layout);
-    return found == learntpairs.cend() ? none : *found;
 }
 
 void StatsHistory::add(const StatsLine& line) {

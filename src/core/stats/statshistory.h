@@ -22,8 +22,6 @@ struct StatsHistory {
     // by its key ("us(dvorak)"), so learning one moves none of the other's figures.
     KeyHistory keys;
     QHash<QString, KeyHistory> learntkeys;
-    // The letter pairs of each layout learnt; those of every record together are the book's.
-    QHash<QString, PairTimes> learntpairs;
     PracticeDays days;
     // Entries mistyped and not typed clean in a drill since, with how often they were mistyped.
     QHash<QString, std::int64_t> mistyped;
@@ -37,8 +35,8 @@ struct StatsHistory {
     const PairTimes& pairs() const { return book.pairs(); }
     // The keys of a layout: the desktop's for an empty key.
     const KeyHistory& keysof(const QString& layout) const;
-    // The letter pairs the coach drills on a layout: the book's for the desktop's.
-    const PairTimes& pairsof(const QString& layout) const;
+    // The letter pairs the coach drills on a layout: the desktop's for an empty key.
+    const PairTimes& pairsof(const QString& layout) const { return book.pairs({{}, layout}); }
     // A record as the file holds it, after every record before it.
     void add(const StatsLine& line);
     void add(const TypingRecord& record);

@@ -20,22 +20,23 @@ void rankkeys(QList<KeyMisses>& keys, qsizetype limit, double (KeyMisses::*measu
 
 } // namespace
 
-StatsSummary summarise(const StatsBook& book, const std::optional<QString>& career,
-                       qsizetype keylimit, qsizetype entrylimit, const PairWeights& weights) {
+StatsSummary summarise(const StatsBook& book, const StatsChoice& choice, qsizetype keylimit,
+                       qsizetype entrylimit, const PairWeights& weights) {
     StatsSummary s;
     const QList<StatsRow>& rows = book.rows();
-    const qint32 wanted = career ? book.find(*career) : -1;
+    const qint32 career = choice.career ? book.find(*choice.career) : -1;
+    // The desktop's layout is no text of the book's.
+    const bool desktop = choice.layout && choice.layout->isEmpty();
+    const qint32 layout = choice.layout && !desktop ? book.find(*choice.layout) : -1;
+    if ((choice.career && career < 0) || (choice.layout && !desktop && layout < 0))
+        return s;
     for (qsizetype i = 0; i < rows.size(); ++i)
-        if (!career || rows[i].career == wanted)
+        if ((!choice.career || rows[i].career == career) &&
+            (!choice.layout || rows[i].layout == layout))
             s.shown.append(i);
     if (s.shown.isEmpty())
         return s;
-    CareerTally total;
-    if (career)
-        total = book.tallies().value(*career);
-    else
-        for (const CareerTally& tally : book.tallies())
-            total.add(tally);
+    const CareerTally total = book.tally(choice);
     s.exercises = total.exercises;
     s.races = total.races;
     s.drills = total.drills;
@@ -75,7 +76,7 @@ StatsSummary summarise(const StatsBook& book, const std::optional<QString>& care
         return a.entry < b.entry;
     });
     s.entries = s.entries.first(std::min(entrylimit, s.entries.size()));
-    s.slowpairs = rankpairs(career ? total.pairs : book.pairs(), weights, keylimit);
+    s.slowpairs = rankpairs(book.pairs(choice), weights, keylimit);
     s.swaps = worstswaps(total.instead);
     s.swaps = s.swaps.first(std::min(entrylimit, s.swaps.size()));
     return s;

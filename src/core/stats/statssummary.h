@@ -41,9 +41,8 @@ struct StatsSummary {
 // was timed this many times.
 constexpr std::int64_t rankedkeyminimum = 20;
 
-// No career shows every record. Pairs weigh as common as `weights` say they are.
-StatsSummary summarise(const StatsBook& book, const std::optional<QString>& career,
-                       qsizetype keylimit = 10, qsizetype entrylimit = 20,
-                       const PairWeights& weights = {});
+// The records `choice` names. Pairs weigh as common as `weights` say they are.
+StatsSummary summarise(const StatsBook& book, const StatsChoice& choice, qsizetype keylimit = 10,
+                       qsizetype entrylimit = 20, const PairWeights& weights = {});
 
 QString durationtext(std::int64_t milliseconds);

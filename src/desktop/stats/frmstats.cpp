@@ -4,6 +4,7 @@
 #include "common/dialogs.h"
 #include "common/layout.h"
 #include "keyboard/keyboardview.h"
+#include "keyboard/learnchoices.h"
 #include "stats/calendartab.h"
 #include "stats/dailypractice.h"
 #include "stats/keystab.h"
@@ -16,6 +17,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -26,6 +28,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
@@ -125,8 +128,21 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent), history(TypingHistory::sh
     exportbutton = new QPushButton(tr("E&xport..."), this);
     exportbutton->setObjectName(QStringLiteral("exportbutton"));
     exportbutton->setAccessibleName(tr("Export..."));
+    lbllayout = new QLabel(tr("Layout:"), this);
+    lbllayout->setObjectName(QStringLiteral("lbllayout"));
+    lbllayout->setAccessibleName(lbllayout->text());
+    layoutbox = new QComboBox(this);
+    layoutbox->setObjectName(QStringLiteral("layoutbox"));
+    layoutbox->setAccessibleName(lbllayout->text());
+    layoutbox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    lbllayout->setBuddy(layoutbox);
+    lbllayout->hide();
+    layoutbox->hide();
     auto* choices = new QHBoxLayout;
     choices->addWidget(onlycurrent, 1);
+    choices->addWidget(lbllayout);
+    choices->addWidget(layoutbox);
+    choices->addSpacing(twips(240));
     choices->addWidget(exportbutton);
     layout->addLayout(choices);
 
@@ -223,6 +239,7 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent), history(TypingHistory::sh
     connect(history, &TypingHistory::loaded, this, &frmstats::recordsread);
     connect(history, &TypingHistory::added, this, &frmstats::refresh);
     connect(onlycurrent, &QCheckBox::toggled, this, &frmstats::refresh);
+    connect(layoutbox, &QComboBox::activated, this, &frmstats::refresh);
     connect(exportbutton, &QPushButton::clicked, this, &frmstats::exportrecords);
     applytheme();
     refresh();
@@ -323,11 +340,15 @@ void frmstats::refresh() {
     // Until the file is read there is nothing to narrow; its end shows the choice made meanwhile.
     if (!history->isloaded())
         return;
-    std::optional<QString> career;
+    StatsChoice choice;
     if (onlycurrent->isChecked())
-        career = statstext(recorder ? recorder->career() : QString());
+        choice.career = statstext(recorder ? recorder->career() : QString());
+    if (layoutbox->currentIndex() > 0)
+        choice.layout = layoutbox->currentData().toString();
+    choice = showlayouts(choice);
     const StatsHistory& records = history->records();
-    shown = summarise(records.book, career, 10, 20, weights);
+    keys->showlearnt(choice.layout.value_or(QString()));
+    shown = summarise(records.book, choice, 10, 20, weights);
     const QString& unreadfile = records.trouble;
     emptylabel->setText(unreadfile.isEmpty() ? tr("No exercise or race recorded yet.")
                                              : unreadfile);
@@ -352,6 +373,32 @@ void frmstats::refresh() {
     drawprogress();
     keys->showkeys(shown);
     fillentries();
+}
+
+StatsChoice frmstats::showlayouts(StatsChoice choice) {
+    const QStringList layouts = book().layouts();
+    const bool several = layouts.size() > 1;
+    lbllayout->setVisible(several);
+    layoutbox->setVisible(several);
+    if (!several) {
+        layoutbox->clear();
+        choice.layout.reset();
+        return choice;
+    }
+    if (layoutcaptions.isEmpty())
+        for (const LearnChoice& learnt : learnchoices(xkblayoutnames()))
+            layoutcaptions.insert(learnt.key, learnt.caption);
+    const QSignalBlocker quiet(layoutbox);
+    layoutbox->clear();
+    layoutbox->addItem(tr("All layouts"));
+    for (const QString& layout : layouts)
+        layoutbox->addItem(layoutcaptions.value(layout, layout), layout);
+    // "All layouts" has no key; the desktop's, the empty one.
+    const auto row = choice.layout ? layouts.indexOf(*choice.layout) + 1 : 0;
+    layoutbox->setCurrentIndex(static_cast<int>(row));
+    if (row == 0)
+        choice.layout.reset();
+    return choice;
 }
 
 void frmstats::drawprogress() {

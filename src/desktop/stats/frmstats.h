@@ -9,6 +9,7 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QThread;
 class QLabel;
 class QPushButton;
@@ -55,6 +56,9 @@ public:
 
     QLabel* summarylabel;
     QCheckBox* onlycurrent;
+    // Shown once the records hold more than one layout: the coach's learnt ones apart.
+    QLabel* lbllayout;
+    QComboBox* layoutbox;
     QPushButton* exportbutton;
     QStackedWidget* pages;
     QLabel* emptylabel;
@@ -78,6 +82,8 @@ private:
     void applytheme();
     void recordsread();
     void refresh();
+    // The layouts the records hold, the one shown kept; what is shown.
+    StatsChoice showlayouts(StatsChoice choice);
     void drawprogress();
     void fillentries();
 
@@ -97,4 +103,6 @@ private:
     QValueAxis* along;
     QValueAxis* wpm;
     QPointer<StatsRecorder> recorder;
+    // The captions of the layouts learnt, by key, read from the system's list once one is shown.
+    QHash<QString, QString> layoutcaptions;
 };

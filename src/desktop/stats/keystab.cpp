@@ -157,7 +157,15 @@ QChar KeysTab::shownkey() const {
 
 void KeysTab::showlayout(const QString& key) {
     layoutkey = key;
-    heatmap->setlayout(layoutofchoice(key));
+    if (learntkey.isEmpty())
+        heatmap->setlayout(layoutofchoice(key));
+}
+
+void KeysTab::showlearnt(const QString& key) {
+    if (key == learntkey)
+        return;
+    learntkey = key;
+    heatmap->setlayout(layoutofchoice(key.isEmpty() ? layoutkey : key));
 }
 
 void KeysTab::applytheme(bool dark) {

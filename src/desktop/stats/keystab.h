@@ -28,6 +28,9 @@ public:
     // while no key ranks.
     QChar shownkey() const;
     void applytheme(bool dark);
+    // The heat map on a layout learnt in the coach whose records are shown; empty for the
+    // coach's keyboard.
+    void showlearnt(const QString& key);
 
     QLabel* notice;
     QChartView* chart;
@@ -56,4 +59,5 @@ private:
     QValueAxis* measure;
     StatsSummary shown;
     QString layoutkey; // empty for the system keyboard
+    QString learntkey; // empty when none is shown
 };

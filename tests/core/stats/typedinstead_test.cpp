@@ -80,7 +80,7 @@ void TypedInsteadTest::counted() {
 
     // Twice the record: the statistics count both, the export shows each row's own.
     const StatsHistory history = readstatshistory(line + line, 1);
-    const StatsSummary s = summarise(history.book, std::nullopt);
+    const StatsSummary s = summarise(history.book, {});
     QCOMPARE(s.swaps.size(), record.counts.instead.size());
     if (!s.swaps.isEmpty()) {
         QCOMPARE(s.swaps.first().second, 2 * worstswaps(record.counts.instead).first().second);

@@ -2,6 +2,7 @@
 #include "coach/frmcoach.h"
 #include "common/sidewindow.h"
 #include "competition/frmcars.h"
+#include "keyboard/keyboardchoice.h"
 #include "keyboard/keyboardview.h"
 #include "samples/careerstaging.h"
 #include "samples/samplerecords.h"
@@ -22,6 +23,7 @@
 #include <QAccessible>
 #include <QChartView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -44,6 +46,7 @@ private slots:
     void exercisesandracesshowastheyend();
     void tableslettabgo();
     void calendarandpairs();
+    void layoutsapart();
 };
 
 namespace {
@@ -309,6 +312,49 @@ void FrmstatsTest::calendarandpairs() {
     QCOMPARE(pairs->accessibleName(), QStringLiteral("Slowest pairs"));
     QVERIFY(pairs->rowCount() > 0);
     QVERIFY(pairs->item(0, 4)->text().toInt() >= 20);
+}
+
+// A player who learnt Dvorak in the coach: the window offers each layout's records apart, once
+// there is more than one, and the heat map draws the layout shown.
+void FrmstatsTest::layoutsapart() {
+    GameFixture fixture;
+    StatsRecorder recorder([] { return QStringLiteral("Ace"); });
+    frmstats w;
+    w.setrecorder(&recorder);
+    w.finishloading();
+    for (int i = 0; i < 3; ++i)
+        recorder.record(samplerecord(i));
+    QVERIFY(w.layoutbox->isHidden() && w.lbllayout->isHidden());
+    const QString desktopdrawn = w.keys->heatmap->layout().description();
+    for (int i = 3; i < 5; ++i) {
+        TypingRecord r = samplerecord(i);
+        r.layout = QStringLiteral("us(dvorak)");
+        recorder.record(r);
+    }
+    QVERIFY(!w.layoutbox->isHidden() && !w.lbllayout->isHidden());
+    QCOMPARE(w.layoutbox->accessibleName(), w.lbllayout->text());
+    QCOMPARE(w.layoutbox->count(), 3);
+    QCOMPARE(w.layoutbox->itemText(0), QStringLiteral("All layouts"));
+    QCOMPARE(w.layoutbox->itemText(1), QStringLiteral("As the desktop types"));
+    QCOMPARE(w.recordstable->model()->rowCount(), 5);
+
+    // Chosen by keyboard, as a player does, and kept while records come.
+    w.layoutbox->setFocus();
+    QTest::keyClick(w.layoutbox, Qt::Key_End);
+    QCOMPARE(w.layoutbox->currentData().toString(), QStringLiteral("us(dvorak)"));
+    QCOMPARE(w.recordstable->model()->rowCount(), 2);
+    QCOMPARE(w.keys->heatmap->layout().description(),
+             layoutofchoice(QStringLiteral("us(dvorak)")).description());
+    recorder.record(samplerecord(5));
+    QCOMPARE(w.recordstable->model()->rowCount(), 2);
+    QCOMPARE(w.summarylabel->text().section(QLatin1Char(','), 0, 0),
+             QStringLiteral("1 exercise and 1 race recorded"));
+    QTest::keyClick(w.layoutbox, Qt::Key_Up);
+    QCOMPARE(w.recordstable->model()->rowCount(), 4);
+    QCOMPARE(w.keys->heatmap->layout().description(), desktopdrawn);
+    QTest::keyClick(w.layoutbox, Qt::Key_Home);
+    QCOMPARE(w.recordstable->model()->rowCount(), 6);
+    QCOMPARE(misreadlabels(&w), QStringList());
 }
 
 QTEST_MAIN(FrmstatsTest)
