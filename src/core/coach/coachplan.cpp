@@ -94,6 +94,34 @@ bool learntlanguage(const QString& value, QString& key, QString& language, QStri
     return !language.isEmpty() && languagecode(language);
 }
 
+// "en 120", "en 113 122": a language, then the key chosen as the focus (one) or the keys left
+// out, by code. False when it can't be read; a key that is none is dropped alone.
+bool chosenkeys(const QString& value, bool focus, QString& language, QString& chosen,
+                SettingsLine& line) {
+    language = value.section(QLatin1Char(' '), 0, 0);
+    chosen = keys(value.section(QLatin1Char(' '), 1), line);
+    return !language.isEmpty() && languagecode(language) && (!focus || chosen.size() == 1);
+}
+
+// The focus and the keys left out of each language, the language first in each value: the
+// desktop's under the names they always had, a learnt layout's (`key`) with its key before it.
+void writechosen(LineWriter& line, const QString& key, const QHash<QString, QChar>& focus,
+                 const QHash<QString, QString>& leftout) {
+    const QString prefix = key.isEmpty() ? QString() : QStringLiteral("layout");
+    const QString head = key.isEmpty() ? QString() : key + QLatin1Char(' ');
+    QStringList languages = focus.keys();
+    languages.sort();
+    for (const QString& language : std::as_const(languages))
+        line.text(prefix + QStringLiteral("focus"))
+            .text(head + language + QLatin1Char(' ') + codes(QString(focus[language])));
+    languages = leftout.keys();
+    languages.sort();
+    for (const QString& language : std::as_const(languages))
+        if (!leftout[language].isEmpty())
+            line.text(prefix + QStringLiteral("leftout"))
+                .text(head + language + QLatin1Char(' ') + codes(leftout[language]));
+}
+
 // A learnt layout's fields, the key first in each value.
 void writelearnt(LineWriter& line, const QString& key, const CoachPlan::Layout& layout) {
     const QString head = key + QLatin1Char(' ');
@@ -111,6 +139,7 @@ void writelearnt(LineWriter& line, const QString& key, const CoachPlan::Layout& 
         if (const QString flat = flattext(layout.tries[language]); !flat.isEmpty())
             line.text(QStringLiteral("layoutflat")).text(head + language + QLatin1Char(' ') + flat);
     }
+    writechosen(line, key, layout.focus, layout.leftout);
 }
 
 } // namespace
@@ -118,11 +147,13 @@ void writelearnt(LineWriter& line, const QString& key, const CoachPlan::Layout& 
 void CoachPlan::learn(const QString& key) {
     if (key == learning)
         return;
-    layouts.insert(learning, {inplay, tries, targetwpm});
+    layouts.insert(learning, {inplay, tries, targetwpm, focus, leftout});
     const Layout next = layouts.take(key);
     inplay = next.inplay;
     tries = next.tries;
     targetwpm = next.targetwpm;
+    focus = next.focus;
+    leftout = next.leftout;
     learning = key;
 }
 
@@ -167,11 +198,8 @@ Reading readcoachplan(QByteArrayView bytes, CoachPlan& plan) {
             else
                 line.damaged();
         } else if (name == QLatin1String("focus") || name == QLatin1String("leftout")) {
-            // One value, the language first, then the keys by code.
-            const QString language = value.section(QLatin1Char(' '), 0, 0);
-            const QString chosen = keys(value.section(QLatin1Char(' '), 1), line);
-            if (language.isEmpty() || !languagecode(language) ||
-                (name == QLatin1String("focus") && chosen.size() != 1))
+            QString language, chosen;
+            if (!chosenkeys(value, name == QLatin1String("focus"), language, chosen, line))
                 line.damaged();
             else if (name == QLatin1String("focus"))
                 plan.focus.insert(language, chosen.front());
@@ -209,6 +237,15 @@ Reading readcoachplan(QByteArrayView bytes, CoachPlan& plan) {
                 plan.layouts[key].tries.insert(language, tries(rest, line));
             else if (name == QLatin1String("layoutflat"))
                 learntflats[key].insert(language, rest);
+        } else if (name == QLatin1String("layoutfocus") || name == QLatin1String("layoutleftout")) {
+            QString key, rest, language, chosen;
+            if (!learntfield(value, key, rest) ||
+                !chosenkeys(rest, name == QLatin1String("layoutfocus"), language, chosen, line))
+                line.damaged();
+            else if (name == QLatin1String("layoutfocus"))
+                plan.layouts[key].focus.insert(language, chosen.front());
+            else if (!chosen.isEmpty())
+                plan.layouts[key].leftout.insert(language, chosen);
         }
         i += width; // a name this version does not know is skipped with its value
     }
@@ -253,17 +290,7 @@ QByteArray coachplanline(const CoachPlan& learning) {
     for (const QString& language : std::as_const(languages))
         if (const QString flat = flattext(plan.tries[language]); !flat.isEmpty())
             line.text(QStringLiteral("flat")).text(language + QLatin1Char(' ') + flat);
-    languages = plan.focus.keys();
-    languages.sort();
-    for (const QString& language : std::as_const(languages))
-        line.text(QStringLiteral("focus"))
-            .text(language + QLatin1Char(' ') + codes(QString(plan.focus[language])));
-    languages = plan.leftout.keys();
-    languages.sort();
-    for (const QString& language : std::as_const(languages))
-        if (!plan.leftout[language].isEmpty())
-            line.text(QStringLiteral("leftout"))
-                .text(language + QLatin1Char(' ') + codes(plan.leftout[language]));
+    writechosen(line, QString(), plan.focus, plan.leftout);
     if (plan.stages.symbols)
         line.text(QStringLiteral("symbols")).number(1);
     if (!learning.learning.isEmpty())

@@ -26,25 +26,29 @@ inline constexpr int fastesttarget = 150;
 // name and one value: "symbols",1, the layout learnt ("learn","us(dvorak)") and what each
 // layout learnt keeps, its key first: "layouttarget","us(dvorak) 20",
 // "layoutinplay","us(dvorak) en 101 116 97", "layouttries","us(dvorak) en 105:3:150:0",
-// "layoutflat","us(dvorak) en 105:2:493".
+// "layoutflat","us(dvorak) en 105:2:493", "layoutfocus","us(dvorak) en 120",
+// "layoutleftout","us(dvorak) en 113 122". The names without "layout" are the desktop layout's
+// whichever layout is learnt, as an older copy reads them.
 struct CoachPlan {
     // What each layout the player types keeps of its own.
     struct Layout {
         QHash<QString, QString> inplay;   // by language
         QHash<QString, TriesByKey> tries; // by language
         int targetwpm = 35;
+        QHash<QString, QChar> focus;     // by language
+        QHash<QString, QString> leftout; // by language
         bool operator==(const Layout&) const = default;
     };
 
     QString language;
     Stages stages;
-    // The layout typed now: its keys in play, tallies and target.
+    // The layout typed now: its keys in play, tallies, target, and the keys the player chose.
     QHash<QString, QString> inplay;   // by language
     QHash<QString, TriesByKey> tries; // by language
     int targetwpm = 35;
-    QString text;                    // the own text's path; empty for none
     QHash<QString, QChar> focus;     // by language: the key chosen as the drills' focus
     QHash<QString, QString> leftout; // by language: the keys left out of the drills
+    QString text;                    // the own text's path; empty for none
     // The layout learnt in the coach, as the keyboard chooser names it; empty for the desktop's.
     QString learning;
     // Every other layout's, by its key; the desktop's under the empty key.

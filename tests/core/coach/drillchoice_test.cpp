@@ -7,6 +7,7 @@
 #include "stats/statsfile.h"
 #include "support/fakes.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -56,7 +57,8 @@ std::unique_ptr<CoachPlanner> readycoach() {
 
 // Steps, each a word and most a key: "keep s" (Space or a click on s), "out s" (left out), "in s"
 // (taken back), "pick s" (the arrow keys: the next drill only), "drill" (a drill started and
-// stopped), "reopen" (the coach made anew from the files).
+// stopped), "reopen" (the coach made anew from the files), "dvorak" and "desktop" (the layout
+// learnt, Dvorak, or the desktop's).
 void DrillChoiceTest::choose_data() {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("focus");
@@ -77,6 +79,11 @@ void DrillChoiceTest::choose_data() {
     QTest::newRow("a focus left out is cleared")<< "keep s out s"            << "r" << ""  << "s";
     QTest::newRow("chosen takes it back")       << "out s keep s"            << "s" << "s" << "";
     QTest::newRow("a key not yet in play")      << "out z reopen"            << "r" << ""  << "z";
+    // Each layout has its own; Dvorak, never typed, starts from its first key.
+    QTest::newRow("Dvorak's are its own")       << "keep s out i dvorak"     << "e" << ""  << "";
+    QTest::newRow("back, the desktop's stay")   << "keep s out i dvorak keep t out r desktop" << "s" << "s" << "i";
+    QTest::newRow("Dvorak's past a restart")    << "dvorak keep t out r reopen" << "t" << "t" << "r";
+    QTest::newRow("Dvorak's, back after it")    << "dvorak keep t out r reopen desktop" << "r" << "" << "";
     // clang-format on
 }
 
@@ -88,7 +95,8 @@ void DrillChoiceTest::choose() {
     const QStringList words = steps.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString& step = words[i];
-        const bool alone = step == QLatin1String("drill") || step == QLatin1String("reopen");
+        const bool alone = step == QLatin1String("drill") || step == QLatin1String("reopen") ||
+                           step == QLatin1String("dvorak") || step == QLatin1String("desktop");
         const QChar key = alone ? QChar() : words[++i].front();
         if (step.startsWith(QLatin1String("keep")))
             planner->keepfocus(key);
@@ -104,6 +112,10 @@ void DrillChoiceTest::choose() {
             planner->stop();
         } else if (step == QLatin1String("reopen"))
             planner = readycoach();
+        else if (step == QLatin1String("dvorak"))
+            planner->learn(QStringLiteral("us(dvorak)"), QStringLiteral("English (Dvorak)"));
+        else if (step == QLatin1String("desktop"))
+            planner->learn(QString(), QStringLiteral("English (US)"));
     }
     QTEST(QString(planner->focus()), "focus");
     QTEST(planner->chosenkey().isNull() ? QString() : QString(planner->chosenkey()), "chosen");
@@ -135,6 +147,18 @@ void DrillChoiceTest::planfile_data() {
     QTest::newRow("two keys in focus")   << head + ",\"focus\",\"en 115 114\"\r\n"                 << "" << "" << true;
     QTest::newRow("no language")         << head + ",\"leftout\",\"\"\r\n"                         << "" << "" << true;
     QTest::newRow("a blank left out")    << head + ",\"leftout\",\"en 32 114\"\r\n"                << "" << "r" << true;
+    // Each layout's own: the names without "layout" are the desktop's, whichever is learnt.
+    const QByteArray both = head + ",\"focus\",\"en 115\",\"leftout\",\"en 114\","
+                                   "\"layoutfocus\",\"us(dvorak) en 116\",\"layoutleftout\",\"us(dvorak) en 105 122\"";
+    const QByteArray learnt = head + ",\"learn\",\"us(dvorak)\"";
+    QTest::newRow("Dvorak's kept aside")      << both + "\r\n"                                          << "s" << "r"  << false;
+    QTest::newRow("Dvorak learnt")            << both + ",\"learn\",\"us(dvorak)\"\r\n"                 << "t" << "iz" << false;
+    QTest::newRow("a layout never chosen")    << both + ",\"learn\",\"fr(bepo)\"\r\n"                   << ""  << ""   << false;
+    QTest::newRow("a learnt focus of two")    << learnt + ",\"layoutfocus\",\"us(dvorak) en 116 105\"\r\n" << ""  << ""   << true;
+    QTest::newRow("a learnt bad language")    << learnt + ",\"layoutfocus\",\"us(dvorak) EN 116\"\r\n"  << ""  << ""   << true;
+    QTest::newRow("a learnt focus, no key")   << learnt + ",\"layoutfocus\",\"us(dvorak)\"\r\n"         << ""  << ""   << true;
+    QTest::newRow("a learnt blank left out")  << learnt + ",\"layoutleftout\",\"us(dvorak) en 32 122\"\r\n" << ""  << "z"  << true;
+    QTest::newRow("no layout named")          << learnt + ",\"layoutleftout\",\"\"\r\n"                 << ""  << ""   << true;
     // clang-format on
 }
 
@@ -147,9 +171,18 @@ void DrillChoiceTest::planfile() {
     QTEST(focus.isNull() ? QString() : QString(focus), "focus");
     QTEST(plan.leftout.value(QStringLiteral("en")), "leftout");
     // What was read is written and reads back the same.
+    const QByteArray written = coachplanline(plan);
     CoachPlan again;
-    QCOMPARE(readcoachplan(coachplanline(plan), again), Reading::Whole);
+    QCOMPARE(readcoachplan(written, again), Reading::Whole);
     QCOMPARE(again, plan);
+    // An older copy, which skips the layouts' fields, reads the desktop's choice as it was.
+    QString older = QString::fromLatin1(written);
+    older.remove(QRegularExpression(QStringLiteral(",\"(learn|layout[a-z]+)\",\"[^\"]*\"")));
+    CoachPlan old;
+    QCOMPARE(readcoachplan(older.toLatin1(), old), Reading::Whole);
+    plan.learn(QString());
+    QCOMPARE(old.focus, plan.focus);
+    QCOMPARE(old.leftout, plan.leftout);
 }
 
 // Swaps as "due typed times" separated by semicolons, the key asked about, the keys that may be
