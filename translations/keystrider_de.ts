@@ -2364,6 +2364,14 @@
             <numerusform>%n unlesbare Zeilen übersprungen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Belegung:</translation>
+    </message>
+    <message>
+        <source>All layouts</source>
+        <translation>Alle Belegungen</translation>
+    </message>
 </context>
 <context>
     <name>loa</name>

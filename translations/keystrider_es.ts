@@ -2364,6 +2364,14 @@
             <numerusform>%n líneas ilegibles omitidas.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Distribución:</translation>
+    </message>
+    <message>
+        <source>All layouts</source>
+        <translation>Todas las distribuciones</translation>
+    </message>
 </context>
 <context>
     <name>loa</name>

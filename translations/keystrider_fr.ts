@@ -2364,6 +2364,14 @@
             <numerusform>%n lignes illisibles ignorées.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Disposition&#xa0;:</translation>
+    </message>
+    <message>
+        <source>All layouts</source>
+        <translation>Toutes les dispositions</translation>
+    </message>
 </context>
 <context>
     <name>loa</name>

@@ -2364,6 +2364,14 @@
             <numerusform>%n righe illeggibili saltate.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Layout:</translation>
+    </message>
+    <message>
+        <source>All layouts</source>
+        <translation>Tutti i layout</translation>
+    </message>
 </context>
 <context>
     <name>loa</name>

@@ -2364,6 +2364,14 @@
             <numerusform>%n linhas ilegíveis ignoradas.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Esquema:</translation>
+    </message>
+    <message>
+        <source>All layouts</source>
+        <translation>Todos os esquemas</translation>
+    </message>
 </context>
 <context>
     <name>loa</name>
