@@ -1,7 +1,8 @@
 // The history the coach teaches from, of any stats.dat: every figure it keeps is one the game could
 // have counted (a smoothed time under 2 s a gap, a miss rate between 0 and 1), every confidence
 // lies in [0, 1], and the keys in play and the focus key are chosen without fault. Letter pairs
-// smoothed are under 2 s a gap too, and read in parts as in one.
+// smoothed are under 2 s a gap too, and read in parts as in one, those of each layout and each
+// career's apart too.
 #include "coach/keyplan.h"
 #include "stats/statshistory.h"
 
@@ -14,11 +15,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const StatsHistory history = readstatshistory(bytes);
     const StatsHistory inparts = readstatshistory(bytes, 3);
-    history.pairs().table().eachpair([&](unsigned char a, unsigned char b, const SmoothedTime& t) {
-        const SmoothedTime* other = inparts.pairs().table().findpair(a, b);
-        if (!(t.ms >= 0 && t.ms < longestkeygap) || !other || other->timed != t.timed)
-            __builtin_trap();
-    });
+    const auto sameinparts = [](const PairTimes& whole, const PairTimes& parts) {
+        whole.table().eachpair([&](unsigned char a, unsigned char b, const SmoothedTime& t) {
+            const SmoothedTime* other = parts.table().findpair(a, b);
+            if (!(t.ms >= 0 && t.ms < longestkeygap) || !other || other->timed != t.timed)
+                __builtin_trap();
+        });
+    };
+    sameinparts(history.pairs(), inparts.pairs());
+    const QStringList layouts = history.book.layouts();
+    if (layouts != inparts.book.layouts())
+        __builtin_trap();
+    for (const QString& layout : layouts) {
+        sameinparts(history.pairsof(layout), inparts.pairsof(layout));
+        for (auto it = history.book.tallies().cbegin(); it != history.book.tallies().cend(); ++it)
+            sameinparts(history.book.pairs({it.key().career, layout}),
+                        inparts.book.pairs({it.key().career, layout}));
+    }
     for (const PairStanding& s : rankpairs(history.pairs(), {}, 1000))
         if (s.timed < rankedpairminimum || !(s.expected >= 0 && s.expected < longestkeygap))
             __builtin_trap();
