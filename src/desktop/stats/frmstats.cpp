@@ -377,22 +377,28 @@ void frmstats::refresh() {
 
 StatsChoice frmstats::showlayouts(StatsChoice choice) {
     const QStringList layouts = book().layouts();
-    const bool several = layouts.size() > 1;
-    lbllayout->setVisible(several);
-    layoutbox->setVisible(several);
-    if (!several) {
+    // Nothing to choose until a layout is learnt in the coach.
+    const bool learnt = !layouts.isEmpty() && !layouts.last().isEmpty();
+    lbllayout->setVisible(learnt);
+    layoutbox->setVisible(learnt);
+    if (!learnt) {
         layoutbox->clear();
         choice.layout.reset();
         return choice;
     }
-    if (layoutcaptions.isEmpty())
-        for (const LearnChoice& learnt : learnchoices(xkblayoutnames()))
-            layoutcaptions.insert(learnt.key, learnt.caption);
+    QStringList listed;
+    for (int row = 1; row < layoutbox->count(); ++row)
+        listed.append(layoutbox->itemData(row).toString());
     const QSignalBlocker quiet(layoutbox);
-    layoutbox->clear();
-    layoutbox->addItem(tr("All layouts"));
-    for (const QString& layout : layouts)
-        layoutbox->addItem(layoutcaptions.value(layout, layout), layout);
+    if (listed != layouts) {
+        if (layoutcaptions.isEmpty())
+            for (const LearnChoice& offered : learnchoices(xkblayoutnames()))
+                layoutcaptions.insert(offered.key, offered.caption);
+        layoutbox->clear();
+        layoutbox->addItem(tr("All layouts"));
+        for (const QString& layout : layouts)
+            layoutbox->addItem(layoutcaptions.value(layout, layout), layout);
+    }
     // "All layouts" has no key; the desktop's, the empty one.
     const auto row = choice.layout ? layouts.indexOf(*choice.layout) + 1 : 0;
     layoutbox->setCurrentIndex(static_cast<int>(row));

@@ -56,7 +56,7 @@ public:
 
     QLabel* summarylabel;
     QCheckBox* onlycurrent;
-    // Shown once the records hold more than one layout: the coach's learnt ones apart.
+    // Shown once the records hold a layout learnt in the coach: each layout's records apart.
     QLabel* lbllayout;
     QComboBox* layoutbox;
     QPushButton* exportbutton;
