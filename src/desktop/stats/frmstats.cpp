@@ -145,6 +145,9 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent), history(TypingHistory::sh
     choices->addSpacing(twips(240));
     choices->addWidget(exportbutton);
     layout->addLayout(choices);
+    // Tab follows the row as it reads.
+    setTabOrder(onlycurrent, layoutbox);
+    setTabOrder(layoutbox, exportbutton);
 
     pages = new QStackedWidget(this);
     pages->setObjectName(QStringLiteral("pages"));

@@ -333,6 +333,7 @@ void FrmstatsTest::layoutsapart() {
     }
     QVERIFY(!w.layoutbox->isHidden() && !w.lbllayout->isHidden());
     QCOMPARE(w.layoutbox->accessibleName(), w.lbllayout->text());
+    QCOMPARE(w.onlycurrent->nextInFocusChain(), w.layoutbox);
     QCOMPARE(w.layoutbox->count(), 3);
     QCOMPARE(w.layoutbox->itemText(0), QStringLiteral("All layouts"));
     QCOMPARE(w.layoutbox->itemText(1), QStringLiteral("As the desktop types"));
