@@ -1,16 +1,27 @@
 #include "stats/layoutpairs.h"
 
-void LayoutPairs::add(const StatsLine& line, const QString& layout) {
+namespace {
+
+// A record into the figures of every layout, of the desktop's alone and of the layout learnt;
+// the desktop's alone part from the whole at the first record that is not the desktop's.
+template <typename Figures, typename Add>
+void addrecord(Figures& every, std::optional<Figures>& desktop, QHash<QString, Figures>& learnt,
+               const QString& layout, Add add) {
     if (layout.isEmpty()) {
         if (desktop)
-            desktop->add(line);
+            add(*desktop);
     } else {
-        // Every record before this one was the desktop's.
         if (!desktop)
-            desktop = every;
-        learnt[layout].add(line);
+            desktop = every; // every record before this one was the desktop's
+        add(learnt[layout]);
     }
-    every.add(line);
+    add(every);
+}
+
+} // namespace
+
+void LayoutPairs::add(const StatsLine& line, const QString& layout) {
+    addrecord(every, desktop, learnt, layout, [&line](PairTimes& times) { times.add(line); });
 }
 
 void LayoutPairs::follow(const LayoutStrides& later) {
@@ -35,13 +46,6 @@ const PairTimes& LayoutPairs::of(const QString& layout) const {
 }
 
 void LayoutStrides::add(const StatsLine& line, const QString& layout) {
-    if (layout.isEmpty()) {
-        if (desktop)
-            addstrides(*desktop, line);
-    } else {
-        if (!desktop)
-            desktop = every;
-        addstrides(learnt[layout], line);
-    }
-    addstrides(every, line);
+    addrecord(every, desktop, learnt, layout,
+              [&line](LetterTable<TimeStride>& strides) { addstrides(strides, line); });
 }

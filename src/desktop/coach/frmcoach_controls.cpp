@@ -235,10 +235,7 @@ void frmcoach::buildcontrols() {
 }
 
 void frmcoach::buildkeyboard() {
-    lbllayout =
-        named(new QLabel(tr("Keyboard layout:"), this), "lbllayout", tr("Keyboard layout:"));
-    layoutbox = named(new QComboBox(this), "layoutbox", tr("Keyboard layout:"));
-    lbllayout->setBuddy(layoutbox);
+    layoutbox = captionedbox(this, tr("Keyboard layout:"), "lbllayout", "layoutbox", lbllayout);
     keyboard = new KeyboardView(this);
     keyboard->setMinimumSize(keyboard->minimumSizeHint());
     keyboard->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

@@ -1,6 +1,7 @@
 // The layout learnt on the keyboard the player has: its chooser, and the typing box and drawing
 // that follow it.
 #include "coach/frmcoach.h"
+#include "common/controls.h"
 
 #include "keyboard/keyboardchoice.h"
 #include "keyboard/keyboardview.h"
@@ -16,13 +17,7 @@ KeyboardLayout frmcoach::drawnlayout(const QString& learnt) const {
 }
 
 void frmcoach::buildlearn() {
-    lbllearn = new QLabel(tr("Layout to learn:"), this);
-    lbllearn->setObjectName(QStringLiteral("lbllearn"));
-    lbllearn->setAccessibleName(lbllearn->text());
-    learnbox = new QComboBox(this);
-    learnbox->setObjectName(QStringLiteral("learnbox"));
-    learnbox->setAccessibleName(lbllearn->text());
-    lbllearn->setBuddy(learnbox);
+    learnbox = captionedbox(this, tr("Layout to learn:"), "lbllearn", "learnbox", lbllearn);
     learnable = learnchoices(xkblayoutnames());
     for (const LearnChoice& choice : std::as_const(learnable))
         learnbox->addItem(choice.caption, choice.key);

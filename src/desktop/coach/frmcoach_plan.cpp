@@ -2,6 +2,7 @@
 // play and the focus.
 #include "coach/frmcoach.h"
 #include "coach/keyladder.h"
+#include "common/controls.h"
 #include "keyboard/keyboardphysical.h"
 
 #include <QCheckBox>
@@ -13,16 +14,10 @@
 #include <utility>
 
 void frmcoach::buildplancontrols() {
-    lblwords = new QLabel(tr("Words:"), this);
-    lblwords->setObjectName(QStringLiteral("lblwords"));
-    lblwords->setAccessibleName(lblwords->text());
-    wordsbox = new QComboBox(this);
-    wordsbox->setObjectName(QStringLiteral("wordsbox"));
-    wordsbox->setAccessibleName(lblwords->text());
+    wordsbox = captionedbox(this, tr("Words:"), "lblwords", "wordsbox", lblwords);
     for (const CoachLanguage& language : coachlanguages())
         wordsbox->addItem(languagename(language.code), language.code);
     wordsbox->setCurrentIndex(-1);
-    lblwords->setBuddy(wordsbox);
     auto stage = [this](const char* name, const QString& caption) {
         auto* box = new QCheckBox(caption, this);
         box->setObjectName(QLatin1String(name));

@@ -4,11 +4,13 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QDialog>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -265,4 +267,17 @@ void centreonscreen(QWidget* window) {
         frame.moveCenter(screen->availableGeometry().center());
         window->move(frame.topLeft());
     }
+}
+
+QComboBox* captionedbox(QWidget* parent, const QString& caption, const char* labelname,
+                        const char* boxname, QLabel*& label) {
+    label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(labelname));
+    label->setTextFormat(Qt::PlainText);
+    label->setAccessibleName(caption);
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(boxname));
+    box->setAccessibleName(caption);
+    label->setBuddy(box);
+    return box;
 }

@@ -6,6 +6,8 @@
 #include <functional>
 
 class QAbstractItemView;
+class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenuBar;
@@ -17,6 +19,11 @@ class QString;
 // text, and rich text loads what an <img> names: a name such as <img src='/dev/zero'> would
 // read that file until memory runs out.
 QString plaintooltip(const QString& text);
+
+// A list to choose from and its caption before it, the caption its accessible name and the
+// label's; the label given as its buddy.
+QComboBox* captionedbox(QWidget* parent, const QString& caption, const char* labelname,
+                        const char* boxname, QLabel*& label);
 
 // Selects the row, or no row at all for -1.
 void setcurrentrow(QListWidget* list, int row);

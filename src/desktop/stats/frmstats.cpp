@@ -128,14 +128,8 @@ frmstats::frmstats(QWidget* parent) : QWidget(parent), history(TypingHistory::sh
     exportbutton = new QPushButton(tr("E&xport..."), this);
     exportbutton->setObjectName(QStringLiteral("exportbutton"));
     exportbutton->setAccessibleName(tr("Export..."));
-    lbllayout = new QLabel(tr("Layout:"), this);
-    lbllayout->setObjectName(QStringLiteral("lbllayout"));
-    lbllayout->setAccessibleName(lbllayout->text());
-    layoutbox = new QComboBox(this);
-    layoutbox->setObjectName(QStringLiteral("layoutbox"));
-    layoutbox->setAccessibleName(lbllayout->text());
+    layoutbox = captionedbox(this, tr("Layout:"), "lbllayout", "layoutbox", lbllayout);
     layoutbox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    lbllayout->setBuddy(layoutbox);
     lbllayout->hide();
     layoutbox->hide();
     auto* choices = new QHBoxLayout;
